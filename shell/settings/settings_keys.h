@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace morvane {
+
+// A stored number: its place, its default and the range of values the program writes.
+struct IntSetting {
+    QString section;
+    QString key;
+    int defaultValue;
+    int minimum;
+    int maximum;
+};
+
+// A stored text.
+struct TextSetting {
+    QString section;
+    QString key;
+    QString defaultValue;
+};
+
+// Every entry the program keeps, declared once.
+namespace settings {
+
+IntSetting FirstGameFirst();
+IntSetting LaterGamesFirst();
+IntSetting TerrainSelect();
+// The entry list position of side 0 (○) or 1 (×).
+IntSetting PlayerKind(int side);
+// The area select window's terrain choice, 0..8.
+IntSetting AreaChoice();
+// Random terrain: the number of ◇ draws (0) or ■ draws (1).
+IntSetting RandomCount(int index);
+// The user layout file the area select window uses, 0..2.
+IntSetting UserFileChoice();
+// The user's layout file 0..2 as an AreaString.
+TextSetting UserLayout(int file);
+
+}  // namespace settings
+}  // namespace morvane

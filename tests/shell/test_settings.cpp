@@ -1,0 +1,115 @@
+#include <QSettings>
+#include <QTest>
+
+#include "shell/settings/settings_store.h"
+#include "tests/support/temp_settings.h"
+
+using namespace morvane;
+using morvane::testing::TempSettings;
+
+Q_DECLARE_METATYPE(morvane::IntSetting)
+
+namespace {
+
+// Writes a raw text behind the program's back, as a hand-edited store would hold it.
+void WriteRaw(const QString& file, const QString& section, const QString& key,
+              const QString& text) {
+    QSettings raw(file, QSettings::IniFormat);
+    raw.setValue(section + '/' + key, text);
+    raw.sync();
+}
+
+}  // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A fresh store should give every documented default.
+    void freshStoreGivesTheDefaults_data() {
+        QTest::addColumn<IntSetting>("setting");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("first game: random") << settings::FirstGameFirst() << 0;
+        QTest::newRow("later games: alternating") << settings::LaterGamesFirst() << 1;
+        QTest::newRow("terrain: off") << settings::TerrainSelect() << 1;
+        QTest::newRow("side o: Mouse") << settings::PlayerKind(0) << 0;
+        QTest::newRow("side x: NORMAL") << settings::PlayerKind(1) << 3;
+        QTest::newRow("area: None") << settings::AreaChoice() << 8;
+        QTest::newRow("random hollows") << settings::RandomCount(0) << 6;
+        QTest::newRow("random blocks") << settings::RandomCount(1) << 6;
+        QTest::newRow("user file 1") << settings::UserFileChoice() << 0;
+    }
+    void freshStoreGivesTheDefaults() {
+        QFETCH(IntSetting, setting);
+        QFETCH(int, expected);
+        TempSettings temp;
+        QCOMPARE(temp.store().Read(setting), expected);
+    }
+
+    void freshStoreHasEmptyUserLayouts() {
+        TempSettings temp;
+        for (int file = 0; file < 3; ++file) {
+            QCOMPARE(temp.store().Read(settings::UserLayout(file)), QString(96, QLatin1Char('0')));
+        }
+    }
+
+    // Reading must never create an entry.
+    void readingCreatesNothing() {
+        TempSettings temp;
+        temp.store().Read(settings::TerrainSelect());
+        temp.store().Read(settings::UserLayout(1));
+        QSettings raw(temp.fileName(), QSettings::IniFormat);
+        QVERIFY(raw.allKeys().isEmpty());
+    }
+
+    // Keys and values should be stored as the documented texts.
+    void writesAreStoredAsDecimalTextUnderTheirKeys() {
+        TempSettings temp;
+        temp.store().Write(settings::FirstGameFirst(), 2);
+        temp.store().Write(settings::RandomCount(1), 42);
+        temp.store().Write(settings::UserLayout(2), QStringLiteral("0181"));
+        QSettings raw(temp.fileName(), QSettings::IniFormat);
+        QCOMPARE(raw.value(QStringLiteral("Option/初戦先攻")).toString(), QStringLiteral("2"));
+        QCOMPARE(raw.value(QStringLiteral("System/Option2-1")).toString(), QStringLiteral("42"));
+        QCOMPARE(raw.value(QStringLiteral("Area/オリジナル地形2")).toString(), QStringLiteral("0181"));
+        QCOMPARE(temp.store().Read(settings::RandomCount(1)), 42);
+    }
+
+    // Values the program did not write must read as the key's default, never crash.
+    void foreignValuesReadAsTheDefault_data() {
+        QTest::addColumn<IntSetting>("setting");
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("letters") << settings::FirstGameFirst() << "abc" << 0;
+        QTest::newRow("empty text") << settings::LaterGamesFirst() << "" << 1;
+        QTest::newRow("index past the list") << settings::PlayerKind(1) << "6" << 3;
+        QTest::newRow("negative index") << settings::AreaChoice() << "-1" << 8;
+        QTest::newRow("count too large") << settings::RandomCount(0) << "97" << 6;
+        QTest::newRow("fraction") << settings::TerrainSelect() << "0.5" << 1;
+        QTest::newRow("surrounding spaces") << settings::TerrainSelect() << " 0 " << 0;
+        QTest::newRow("huge number") << settings::UserFileChoice() << "99999999999" << 0;
+    }
+    void foreignValuesReadAsTheDefault() {
+        QFETCH(IntSetting, setting);
+        QFETCH(QString, raw);
+        QFETCH(int, expected);
+        TempSettings temp;
+        WriteRaw(temp.fileName(), setting.section, setting.key, raw);
+        QCOMPARE(temp.store().Read(setting), expected);
+    }
+
+    void matchOptionsLoadFromTheStore() {
+        TempSettings temp;
+        QCOMPARE(LoadMatchOptions(temp.store()).terrainSelect, 1);
+        temp.store().Write(settings::FirstGameFirst(), 2);
+        temp.store().Write(settings::LaterGamesFirst(), 0);
+        temp.store().Write(settings::TerrainSelect(), 0);
+        const MatchOptions options = LoadMatchOptions(temp.store());
+        QCOMPARE(options.firstGameFirst, 2);
+        QCOMPARE(options.laterGamesFirst, 0);
+        QCOMPARE(options.terrainSelect, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsTest)
+#include "test_settings.moc"

@@ -1,0 +1,45 @@
+#include "tests/support/modal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace morvane::testing {
+
+void WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> act, int timeoutMs) {
+    auto* timer = new QTimer(qApp);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->objectName() == objectName && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            act(modal);
+            return;
+        }
+        if (clock->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            QTest::qFail(qPrintable(QStringLiteral("modal window %1 did not open").arg(objectName)),
+                         __FILE__, __LINE__);
+        }
+    });
+    timer->start();
+}
+
+void ClickChild(QWidget* window, const QString& childName) {
+    auto* child = window->findChild<QWidget*>(childName);
+    QVERIFY2(child != nullptr, qPrintable(childName));
+    if (auto* button = qobject_cast<QAbstractButton*>(child)) {
+        button->click();
+        return;
+    }
+    QTest::mouseClick(child, Qt::LeftButton);
+}
+
+}  // namespace morvane::testing

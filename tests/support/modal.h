@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace morvane::testing {
+
+// Acts on the next modal window that the code under test opens: a timer waits until a modal
+// window with the given objectName is the active one, then calls act on it (for example to
+// click a button). Several can be armed at once for nested windows; each acts once. Fails the
+// running test if the window does not appear within the timeout.
+void WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> act,
+                    int timeoutMs = 5000);
+
+// Clicks the child of the modal window with the given objectName (a button or a label that
+// acts as one).
+void ClickChild(QWidget* window, const QString& childName);
+
+}  // namespace morvane::testing
