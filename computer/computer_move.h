@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "computer/decision.h"
 #include "rules/board.h"
 #include "rules/yield_hook.h"
 
@@ -14,5 +15,10 @@ namespace morvane {
 // both cases the board is exactly as it was.
 std::optional<int> ComputerMove(Board& board, Turn turn, int computerLevel, int terrainSelect,
                                 const YieldHook& yield);
+
+// The same strength's decision before its final draw (what the analysis tool reports);
+// ComputerMove is DrawCell of it. Nothing when yield asked to abandon.
+std::optional<Decision> DecideComputerMove(Board& board, Turn turn, int computerLevel,
+                                           int terrainSelect, const YieldHook& yield);
 
 }  // namespace morvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "computer/decision.h"
+#include "rules/board.h"
+#include "rules/yield_hook.h"
+
+namespace morvane {
+
+// Every placeable cell in ascending index order.
+CellList BuildCandidates(const Board& board);
+
+// Whether taking the cell would give the opponent of turn a line in the cell directly above.
+// The opponent's unit is written over whatever that cell holds (empty, ◇ or terrain) for the
+// test; whether it could really be placed there is not asked. False on the top row.
+bool OpponentWinsAbove(Board& board, int cell, Turn turn);
+
+enum class OpeningResult {
+    Abandoned,  // yield asked to stop; the board is as it was
+    Decided,    // a win, a block or (no safe cell) any legal cell: the decision is complete
+    Continue,   // the strength chooses among decision.safe, which is not empty
+};
+
+// The steps every strength takes first: candidates; the first candidate that wins for turn;
+// else the first that completes the opponent's line; else the safe list, and when no cell is
+// safe, any legal cell. Fills decision's candidates and safe list (and, when Decided, its kind
+// and cells). Yields once per candidate in each scan.
+OpeningResult RunOpeningSteps(Board& board, Turn turn, const YieldHook& yield, Decision& decision);
+
+}  // namespace morvane

@@ -1,0 +1,92 @@
+#include <QTest>
+
+#include "computer/computer_move.h"
+#include "computer/opening.h"
+#include "tests/computer/computer_testing.h"
+
+using namespace morvane;
+using namespace morvane::testing;
+
+namespace {
+
+// Positions where every strength gets past the opening steps and evaluates, with and without
+// terrain.
+const QList<QPair<const char*, QStringList>>& Positions() {
+    static const QList<QPair<const char*, QStringList>> positions{
+        {"empty board", {"........"}},
+        {"mid-game", {"...x....", "..oo.x..", "..xo.o..", ".xoxxo..", "ooxoxxo."}},
+        {"hollows and blocks",
+         {"d..d..d.", "........", ".#......", "...d....", "..#...d.", "........", "....x...",
+          "..oo.x..", ".#xo.od.", "dxoxxo.#"}},
+    };
+    return positions;
+}
+
+// One row per position, strength and side.
+void AddEveryLevelAndPosition() {
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("turn");
+    for (const auto& [name, rows] : Positions()) {
+        for (int level = 0; level <= 3; ++level) {
+            for (const int turn : {kCircleTurn, kCrossTurn}) {
+                QTest::addRow("%s, level %d, turn %d", name, level, turn) << rows << level << turn;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+class ComputerMoveTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // It should return a placeable cell, call yield while it thinks, and leave the board
+    // exactly as it was.
+    void returnsACandidateAndLeavesTheBoard_data() { AddEveryLevelAndPosition(); }
+    void returnsACandidateAndLeavesTheBoard() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, level);
+        QFETCH(int, turn);
+        for (const int terrainSelect : {0, 1}) {
+            Board board = BoardFromRows(rows);
+            const Board before = board;
+            YieldRecorder recorder;
+            const std::optional<int> cell =
+                ComputerMove(board, turn, level, terrainSelect, recorder.Hook());
+            QVERIFY(cell);
+            QVERIFY(CanPlace(before, *cell));
+            QVERIFY(recorder.Calls() > 0);
+            QCOMPARE(board, before);
+        }
+    }
+
+    // It should, whenever yield asks to abandon, return nothing at once with the board exactly
+    // as it was, and go through when yield never asks.
+    void abandonsAtEveryYieldWithTheBoardRestored_data() { AddEveryLevelAndPosition(); }
+    void abandonsAtEveryYieldWithTheBoardRestored() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, level);
+        QFETCH(int, turn);
+        Board board = BoardFromRows(rows);
+        const Board before = board;
+        YieldRecorder full;
+        QVERIFY(ComputerMove(board, turn, level, 1, full.Hook()));
+        const int total = full.Calls();
+
+        // Every yield point of short runs; a spread of them (and the last) for long runs.
+        const int stride = total < 400 ? 1 : total / 200;
+        for (int allowed = 0; allowed < total; allowed += stride) {
+            for (const int k : {allowed, total - 1 - allowed}) {
+                YieldRecorder abandoning(k);
+                QVERIFY(!ComputerMove(board, turn, level, 1, abandoning.Hook()));
+                QCOMPARE(abandoning.Calls(), k + 1);
+                QCOMPARE(board, before);
+            }
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(ComputerMoveTest)
+#include "test_computer_move.moc"
