@@ -7,16 +7,17 @@
 namespace morvane {
 
 std::optional<Decision> DecideComputerMove(Board& board, Turn turn, int computerLevel,
-                                           [[maybe_unused]] int terrainSelect,
-                                           const YieldHook& yield) {
+                                           int terrainSelect, const YieldHook& yield) {
     assert(computerLevel >= 0 && computerLevel <= 3);
     switch (computerLevel) {
         case 0:
             return ThinkEasy(board, turn, yield);
         case 1:
+            return ThinkNormal(board, turn, yield);
         case 2:
+            return ThinkHard(board, turn, yield);
         case 3:
-            return ThinkEasy(board, turn, yield);
+            return ThinkExpert(board, turn, terrainSelect, yield);
     }
     // Not a strength: an empty decision, which draws cell 0 as the old program answered.
     return Decision{};

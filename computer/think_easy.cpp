@@ -5,13 +5,12 @@ namespace morvane {
 
 std::optional<Decision> ThinkEasy(Board& board, Turn turn, const YieldHook& yield) {
     Decision decision;
-    switch (RunOpeningSteps(board, turn, yield, decision)) {
-        case OpeningResult::Abandoned:
-            return std::nullopt;
-        case OpeningResult::Decided:
-            return decision;
-        case OpeningResult::Continue:
-            break;
+    const OpeningResult opening = RunOpeningSteps(board, turn, yield, decision);
+    if (opening == OpeningResult::Abandoned) {
+        return std::nullopt;
+    }
+    if (opening == OpeningResult::Decided) {
+        return decision;
     }
     decision.kind = DecisionKind::Pick;
     decision.cells = decision.safe;

@@ -1,0 +1,42 @@
+#include <functional>
+
+#include "computer/best_cells.h"
+#include "computer/opening.h"
+#include "computer/strengths.h"
+#include "computer/threats.h"
+
+namespace morvane {
+
+std::optional<Decision> ThinkHard(Board& board, Turn turn, const YieldHook& yield) {
+    Decision decision;
+    const OpeningResult opening = RunOpeningSteps(board, turn, yield, decision);
+    if (opening == OpeningResult::Abandoned) {
+        return std::nullopt;
+    }
+    if (opening == OpeningResult::Decided) {
+        return decision;
+    }
+    // CountThreats(turn) counts the opponent's threats, (-turn) the computer's own.
+    const auto opponentThreats = [&] { return CountThreats(board, turn, yield); };
+    const auto ownThreats = [&] { return CountThreats(board, -turn, yield); };
+
+    // The cells where the opponent would make the most threats. Every count is at least
+    // (0, 0), so every safe cell is a candidate and the list is never empty.
+    const std::optional<CellList> opponentBest =
+        KeepBestCells(board, decision.safe, UnitCode(-turn), ThreatCount{}, opponentThreats,
+                      std::greater<>(), yield);
+    if (!opponentBest) {
+        return std::nullopt;
+    }
+    // Among them, where the computer's own unit makes the most threats of its own.
+    const std::optional<CellList> ownBest = KeepBestCells(
+        board, *opponentBest, UnitCode(turn), ThreatCount{}, ownThreats, std::greater<>(), yield);
+    if (!ownBest) {
+        return std::nullopt;
+    }
+    decision.kind = DecisionKind::Pick;
+    decision.cells = *ownBest;
+    return decision;
+}
+
+}  // namespace morvane

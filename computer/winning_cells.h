@@ -1,0 +1,25 @@
+#pragma once
+
+#include <compare>
+#include <optional>
+
+#include "rules/board.h"
+#include "rules/yield_hook.h"
+
+namespace morvane {
+
+// The free cells in which one side would complete a line. A winning cell that can be taken now
+// scores 2, one that cannot yet scores 1 and is also counted as pending. Compared as a pair:
+// the score first, then the pending count.
+struct WinningCells {
+    int score = 0;
+    int pending = 0;
+    auto operator<=>(const WinningCells&) const = default;
+};
+
+// The winning cells of side -side on the board: every empty or ◇ cell is tried with a unit of
+// that side and undone. Yields once per free cell; nothing when yield asked to abandon (the
+// board is restored either way).
+std::optional<WinningCells> CountWinningCells(Board& board, Turn side, const YieldHook& yield);
+
+}  // namespace morvane
