@@ -1,0 +1,181 @@
+#include "shell/windows/message_dialog.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <algorithm>
+
+#include "shell/windows/hover_label.h"
+#include "shell/windows/menu_pointer.h"
+#include "shell/windows/message_dialog_window.h"
+#include "shell/windows/shell_look.h"
+
+namespace morvane {
+namespace {
+
+const QString kCaption = QStringLiteral("！－Ｍｅｓｓａｇｅ－！");
+
+const QColor kButtonColour(255, 255, 0);   // yellow: a button not highlighted
+const QColor kHighlightColour(0, 255, 0);  // green: the highlighted button
+const QColor kMessageColour(235, 240, 250);
+
+// Geometry in pixels.
+constexpr int kMargin = 20;
+constexpr int kTextWidth = 330;
+constexpr int kTextLines = 3;  // the text area always has room for three lines
+constexpr int kGap = 24;
+constexpr int kButtonWidth = 136;
+constexpr int kButtonHeight = 34;
+constexpr int kButtonSpacing = 8;
+constexpr int kFrameRise = 3;  // the frame stands this far above and below its button
+
+MessageKey KeyOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            return MessageKey::Previous;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            return MessageKey::Next;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return MessageKey::Choose;
+        default:
+            return MessageKey::Other;
+    }
+}
+
+}  // namespace
+
+MessageDialog::MessageDialog(QWidget* parent, const QString& text,
+                             const std::array<QString, MessageChoice::kSlotCount>& captions)
+    : QDialog(parent),
+      choice_({!captions[0].isEmpty(), !captions[1].isEmpty(), !captions[2].isEmpty()}),
+      text_(new QLabel(this)),
+      frame_(new QFrame(this)) {
+    setObjectName(QStringLiteral("FormMsg"));
+    setWindowTitle(kCaption);
+    setMouseTracking(true);
+    look::StyleWindow(this);
+
+    // The frame sits behind the buttons and lets the pointer through to the window, like the
+    // rest of the background.
+    frame_->setObjectName(QStringLiteral("Shape1"));
+    frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame_->setStyleSheet(
+        QStringLiteral("QFrame { border: 2px solid rgb(0, 255, 0); border-radius: 5px;"
+                       " background: rgba(0, 255, 0, 28); }"));
+    frame_->hide();
+
+    // Over the text the pointer counts as over the background.
+    text_->setObjectName(QStringLiteral("言葉"));
+    text_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    text_->setWordWrap(true);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    text_->setFont(look::SizedFont(this, 17));
+    look::SetTextColour(text_, kMessageColour);
+    text_->setText(text);
+    const int lineHeight = text_->fontMetrics().lineSpacing();
+    const int textHeight =
+        std::max(kTextLines * lineHeight + lineHeight / 2, text_->heightForWidth(kTextWidth));
+
+    const int buttonsHeight = MessageChoice::kSlotCount * kButtonHeight +
+                              (MessageChoice::kSlotCount - 1) * kButtonSpacing;
+    const int contentHeight = std::max(textHeight, buttonsHeight);
+    text_->setGeometry(kMargin, kMargin, kTextWidth, contentHeight);
+
+    const int buttonsLeft = kMargin + kTextWidth + kGap;
+    const int buttonsTop = kMargin + (contentHeight - buttonsHeight) / 2;
+    for (int slot = 0; slot < MessageChoice::kSlotCount; ++slot) {
+        auto* button = new HoverLabel(this);
+        button->setObjectName(QStringLiteral("選択_%1").arg(slot));
+        button->setAlignment(Qt::AlignCenter);
+        button->setFont(look::SizedFont(this, 18, true));
+        button->setText(captions[slot]);
+        // An empty slot shows nothing and takes neither clicks nor pointer movement.
+        button->setEnabled(choice_.captioned(slot));
+        button->setGeometry(buttonsLeft, buttonsTop + slot * (kButtonHeight + kButtonSpacing),
+                            kButtonWidth, kButtonHeight);
+        look::SetTextColour(button, kButtonColour);
+        connect(button, &HoverLabel::hovered, this, [this, slot] {
+            if (choice_.Highlight(slot)) {
+                DrawChoice();
+            }
+        });
+        connect(button, &HoverLabel::clicked, this, [this, slot] { Choose(slot); });
+        buttons_[slot] = button;
+    }
+    setFixedSize(buttonsLeft + kButtonWidth + kMargin, contentHeight + 2 * kMargin);
+
+    if (choice_.HasAnyCaption()) {
+        choice_.Open();
+        DrawChoice();
+    }
+}
+
+void MessageDialog::Choose(int slot) {
+    if (choice_.Choose(slot)) {
+        accept();
+    }
+}
+
+void MessageDialog::DrawChoice() {
+    if (choice_.customPointer()) {
+        setCursor(MenuPointer());
+    } else {
+        unsetCursor();
+    }
+    const int highlighted = choice_.highlighted();
+    for (int slot = 0; slot < MessageChoice::kSlotCount; ++slot) {
+        look::SetTextColour(buttons_[slot], slot == highlighted ? kHighlightColour : kButtonColour);
+    }
+    if (highlighted >= 0 && highlighted < MessageChoice::kSlotCount) {
+        const QRect button = buttons_[highlighted]->geometry();
+        frame_->setGeometry(button.adjusted(0, -kFrameRise, 0, kFrameRise));
+        frame_->show();
+    } else {
+        frame_->hide();
+    }
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+    if (choice_.Press(KeyOf(event->key()))) {
+        accept();
+        return;
+    }
+    DrawChoice();
+}
+
+void MessageDialog::mouseMoveEvent(QMouseEvent* /*event*/) {
+    if (choice_.RemoveHighlight()) {
+        DrawChoice();
+    }
+}
+
+void MessageDialog::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    QLinearGradient sky(0, 0, 0, height());
+    sky.setColorAt(0, QColor(18, 32, 68));
+    sky.setColorAt(1, look::kNightDeep);
+    painter.fillRect(rect(), sky);
+    painter.setPen(QPen(look::kSteel, 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    const int rule = kMargin + kTextWidth + kGap / 2;
+    painter.setPen(QPen(look::kSteel.darker(130), 1));
+    painter.drawLine(rule, kMargin, rule, height() - kMargin);
+}
+
+int ShowMessage(QWidget* parent, const QString& text, const QString& caption0,
+                const QString& caption1, const QString& caption2) {
+    MessageDialog dialog(parent, text, {caption0, caption1, caption2});
+    if (!dialog.HasButtons()) {
+        return MessageChoice::kNone;
+    }
+    dialog.exec();
+    return dialog.answer();
+}
+
+}  // namespace morvane
