@@ -1,0 +1,211 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+#include "computer/line_potential.h"
+#include "tests/computer/computer_testing.h"
+
+using namespace morvane;
+using namespace morvane::testing;
+
+namespace {
+
+QString AreaString(const QStringList& rows) {
+    const Board board = BoardFromRows(rows);
+    QString text;
+    for (const std::int16_t code : board.cells) {
+        text += QString::number(code);
+    }
+    return text;
+}
+
+const QString kEmpty = AreaString({"........"});
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Analyze(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(MORVANE_ANALYZE_PATH), args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        qFatal("morvane-analyze did not finish normally");
+    }
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// The one JSON object a good call prints, after checking the call succeeded quietly.
+QJsonObject AnalyzeJson(const QStringList& args) {
+    const Run run = Analyze(args);
+    if (run.exitCode != 0 || !run.err.isEmpty() || !run.out.endsWith('\n') ||
+        run.out.count('\n') != 1) {
+        qFatal("morvane-analyze failed: %s", run.err.constData());
+    }
+    return QJsonDocument::fromJson(run.out).object();
+}
+
+QJsonArray JsonCells(const QList<int>& cells) {
+    QJsonArray array;
+    for (const int cell : cells) {
+        array.append(cell);
+    }
+    return array;
+}
+
+}  // namespace
+
+class AnalyzeToolTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // It should judge the placed cell as the game does: a line marks the board, a last free
+    // cell without a line greys every unit, anything else leaves the board.
+    void lineJudgesThePlacement_data() {
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<bool>("line");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("a line") << AreaString({"xxxxo..."}) << CellIndex(2, 12) << true
+                                << AreaString({"XXXXp..."});
+        QTest::newRow("no line") << AreaString({"xxx.o..."}) << CellIndex(2, 12) << false
+                                 << AreaString({"xxx.o..."});
+        // Column 8 holds pairs of ○ and × (no four alike); everything else is block.
+        QStringList full;
+        QStringList dimmed;
+        for (int row = 0; row < kRows; ++row) {
+            const bool circles = row / 2 % 2 == 0;
+            full << (circles ? "#######o" : "#######x");
+            dimmed << (circles ? "#######p" : "#######q");
+        }
+        QTest::newRow("last free cell without a line is a draw")
+            << AreaString(full) << CellIndex(8, 1) << false << AreaString(dimmed);
+    }
+    void lineJudgesThePlacement() {
+        QFETCH(QString, board);
+        QFETCH(int, cell);
+        QFETCH(bool, line);
+        QFETCH(QString, after);
+        const QJsonObject result = AnalyzeJson({"line", board, QString::number(cell)});
+        QCOMPARE(result.value("line").toBool(), line);
+        QCOMPARE(result.value("board").toString(), after);
+    }
+
+    // It should report what the evaluations compute with SIDE as their side argument: for
+    // side x they score the ○ units, for o the × units.
+    void evalReportsEveryEvaluation_data() {
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<QJsonArray>("threats");
+        QTest::addColumn<QJsonArray>("winningCells");
+        QTest::newRow("x scores ○") << "x" << kCrossTurn << QJsonArray{0, 1} << QJsonArray{2, 0};
+        QTest::newRow("o scores ×") << "o" << kCircleTurn << QJsonArray{0, 0} << QJsonArray{0, 0};
+    }
+    void evalReportsEveryEvaluation() {
+        QFETCH(QString, side);
+        QFETCH(int, turn);
+        QFETCH(QJsonArray, threats);
+        QFETCH(QJsonArray, winningCells);
+        const QStringList rows{"##......", "ooo....x"};
+        const Board board = BoardFromRows(rows);
+        const QJsonObject result = AnalyzeJson({"eval", AreaString(rows), side});
+        QCOMPARE(result.value("line_potential").toInt(), *LinePotential(board, turn, YieldHook()));
+        QCOMPARE(result.value("threats").toArray(), threats);
+        QCOMPARE(result.value("winning_cells").toArray(), winningCells);
+        const QJsonArray reach = result.value("reach").toArray();
+        QCOMPARE(reach.size(), kCellCount);
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            QCOMPARE(reach[cell].toInt(), ReachWeight(board, cell));
+        }
+        QCOMPARE(reach[CellIndex(4, 12)].toInt(), 36);
+        QCOMPARE(reach[CellIndex(4, 9)].toInt(), 24);
+    }
+
+    // It should report the strength's decision before its final draw.
+    void moveReportsTheDecision_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QList<int>>("cells");
+        QTest::addColumn<int>("safeCount");
+        QTest::newRow("win") << QStringList{AreaString({"x..ooo.."}), "o", "2"} << "win"
+                             << QList<int>{CellIndex(3, 12)} << 0;
+        QTest::newRow("block") << QStringList{AreaString({"...xxx.."}), "o", "0"} << "block"
+                               << QList<int>{CellIndex(3, 12)} << 0;
+        QTest::newRow("any legal cell when none is safe")
+            << QStringList{AreaString({"########", "########", "########", "########", "########",
+                                       "########", "########", "########", "########", "xxx..xxx",
+                                       "###..###", "########"}),
+                           "o", "1"}
+            << "any" << Cells({{4, 11}, {5, 11}}) << 0;
+        QTest::newRow("ⅲ's two new winning cells")
+            << QStringList{AreaString({"..oo...."}), "o", "3"} << "pick"
+            << Cells({{2, 12}, {5, 12}}) << 8;
+        QTest::newRow("ⅲ on the empty board prefers low rows")
+            << QStringList{kEmpty, "x", "3", "off"} << "lowrow"
+            << Cells({{1, 12}, {2, 12}, {3, 12}, {4, 12}, {5, 12}, {6, 12}, {7, 12}, {8, 12}}) << 8;
+        QTest::newRow("HARD's threat cells")
+            << QStringList{AreaString({"..xx...."}), "o", "2", "on"} << "pick"
+            << Cells({{1, 12}, {2, 12}, {5, 12}, {6, 12}}) << 8;
+    }
+    void moveReportsTheDecision() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, kind);
+        QFETCH(QList<int>, cells);
+        QFETCH(int, safeCount);
+        const QJsonObject result = AnalyzeJson(QStringList{"move"} + args);
+        QCOMPARE(result.value("kind").toString(), kind);
+        QCOMPARE(result.value("cells").toArray(), JsonCells(cells));
+        QCOMPARE(result.value("safe").toArray().size(), safeCount);
+        QVERIFY(!result.value("candidates").toArray().isEmpty());
+    }
+
+    // It should play the asked number of games and account for every one of them.
+    void ladderAccountsForEveryGame() {
+        const QJsonObject result = AnalyzeJson({"ladder", "0", "1", "6"});
+        QCOMPARE(result.value("a_wins").toInt() + result.value("b_wins").toInt() +
+                     result.value("draws").toInt(),
+                 6);
+        QVERIFY(result.value("games_per_second").toDouble() > 0);
+    }
+
+    // It should refuse bad arguments with one line on stderr, nothing on stdout and exit
+    // status 2.
+    void badArgumentsAreRefused_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("nothing") << QStringList{};
+        QTest::newRow("unknown subcommand") << QStringList{"solve", kEmpty};
+        QTest::newRow("board too short") << QStringList{"eval", kEmpty.left(95), "o"};
+        QTest::newRow("board too long") << QStringList{"eval", kEmpty + "0", "o"};
+        QTest::newRow("non-digit in the board") << QStringList{"eval", "a" + kEmpty.mid(1), "o"};
+        QTest::newRow("digit 9 in the board") << QStringList{"eval", kEmpty.left(95) + "9", "o"};
+        QTest::newRow("unknown side") << QStringList{"eval", kEmpty, "O"};
+        QTest::newRow("cell out of range") << QStringList{"line", kEmpty, "96"};
+        QTest::newRow("negative cell") << QStringList{"line", kEmpty, "-1"};
+        QTest::newRow("level 4") << QStringList{"move", kEmpty, "o", "4"};
+        QTest::newRow("level not a number") << QStringList{"move", kEmpty, "o", "hard"};
+        QTest::newRow("terrain neither on nor off") << QStringList{"move", kEmpty, "o", "1", "yes"};
+        QTest::newRow("missing argument") << QStringList{"move", kEmpty, "o"};
+        QTest::newRow("extra argument") << QStringList{"line", kEmpty, "3", "4"};
+        QTest::newRow("zero games") << QStringList{"ladder", "0", "1", "0"};
+        QTest::newRow("games not a number") << QStringList{"ladder", "0", "1", "many"};
+        QTest::newRow("negative games") << QStringList{"ladder", "0", "1", "-5"};
+        QTest::newRow("games too many for a number")
+            << QStringList{"ladder", "0", "1", "99999999999999999999"};
+        QTest::newRow("ladder level out of range") << QStringList{"ladder", "0", "7", "5"};
+    }
+    void badArgumentsAreRefused() {
+        QFETCH(QStringList, args);
+        const Run run = Analyze(args);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.startsWith("morvane-analyze: "));
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY(run.err.endsWith('\n'));
+    }
+};
+
+QTEST_GUILESS_MAIN(AnalyzeToolTest)
+#include "test_analyze_tool.moc"

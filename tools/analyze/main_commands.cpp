@@ -1,0 +1,109 @@
+#include "tools/analyze/main_commands.h"
+
+#include <QElapsedTimer>
+
+#include "computer/computer_move.h"
+#include "computer/headless_game.h"
+#include "computer/line_potential.h"
+#include "computer/threats.h"
+#include "computer/winning_cells.h"
+#include "rules/line.h"
+#include "tools/analyze/analyze_io.h"
+
+namespace morvane::analyze {
+namespace {
+
+// The terrain option when the move command is given none: off.
+constexpr int kTerrainOff = 1;
+
+QString KindName(DecisionKind kind) {
+    switch (kind) {
+        case DecisionKind::Win:
+            return QStringLiteral("win");
+        case DecisionKind::Block:
+            return QStringLiteral("block");
+        case DecisionKind::Any:
+            return QStringLiteral("any");
+        case DecisionKind::Pick:
+            return QStringLiteral("pick");
+        case DecisionKind::LowRow:
+            return QStringLiteral("lowrow");
+    }
+    return {};
+}
+
+}  // namespace
+
+int RunLineCommand(const QStringList& args) {
+    QString error;
+    std::optional<Board> board = ParseBoard(args[0], error);
+    const std::optional<int> cell = board ? ParseCell(args[1], error) : std::nullopt;
+    if (!cell) {
+        return ReportError(error);
+    }
+    const bool line = JudgePlacement(*board, *cell) == Outcome::Win;
+    return PrintJson(
+        {{QStringLiteral("line"), line}, {QStringLiteral("board"), AreaStringOf(*board)}});
+}
+
+int RunEvalCommand(const QStringList& args) {
+    QString error;
+    std::optional<Board> board = ParseBoard(args[0], error);
+    const std::optional<Turn> side = board ? ParseSide(args[1], error) : std::nullopt;
+    if (!side) {
+        return ReportError(error);
+    }
+    const YieldHook noYield;
+    const int potential = *LinePotential(*board, *side, noYield);
+    const ThreatCount threats = *CountThreats(*board, *side, noYield);
+    const WinningCells winning = *CountWinningCells(*board, *side, noYield);
+    QJsonArray reach;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        reach.append(ReachWeight(*board, cell));
+    }
+    return PrintJson({{QStringLiteral("line_potential"), potential},
+                      {QStringLiteral("threats"), QJsonArray{threats.stacked, threats.single}},
+                      {QStringLiteral("winning_cells"), QJsonArray{winning.score, winning.pending}},
+                      {QStringLiteral("reach"), reach}});
+}
+
+int RunMoveCommand(const QStringList& args) {
+    QString error;
+    std::optional<Board> board = ParseBoard(args[0], error);
+    const std::optional<Turn> side = board ? ParseSide(args[1], error) : std::nullopt;
+    const std::optional<int> level = side ? ParseLevel(args[2], error) : std::nullopt;
+    std::optional<int> terrainSelect = kTerrainOff;
+    if (level && args.size() > 3) {
+        terrainSelect = ParseTerrain(args[3], error);
+    }
+    if (!level || !terrainSelect) {
+        return ReportError(error);
+    }
+    const std::optional<Decision> decision =
+        DecideComputerMove(*board, *side, *level, *terrainSelect, YieldHook());
+    return PrintJson({{QStringLiteral("candidates"), ToJson(decision->candidates)},
+                      {QStringLiteral("safe"), ToJson(decision->safe)},
+                      {QStringLiteral("kind"), KindName(decision->kind)},
+                      {QStringLiteral("cells"), ToJson(decision->cells)}});
+}
+
+int RunLadderCommand(const QStringList& args) {
+    QString error;
+    const std::optional<int> levelA = ParseLevel(args[0], error);
+    const std::optional<int> levelB = levelA ? ParseLevel(args[1], error) : std::nullopt;
+    const std::optional<int> games =
+        levelB ? ParsePositiveCount(args[2], "GAMES", error) : std::nullopt;
+    if (!games) {
+        return ReportError(error);
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const LadderResult result = RunLadder(*levelA, *levelB, *games);
+    const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    return PrintJson({{QStringLiteral("a_wins"), result.aWins},
+                      {QStringLiteral("b_wins"), result.bWins},
+                      {QStringLiteral("draws"), result.draws},
+                      {QStringLiteral("games_per_second"), *games / seconds}});
+}
+
+}  // namespace morvane::analyze
