@@ -4,9 +4,7 @@
 
 namespace morvane {
 
-HoverLabel::HoverLabel(QWidget* parent) : QLabel(parent) {
-    setMouseTracking(true);
-}
+HoverLabel::HoverLabel(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
 
 void HoverLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();

@@ -54,6 +54,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
                              const std::array<QString, MessageChoice::kSlotCount>& captions)
     : QDialog(parent),
       choice_({!captions[0].isEmpty(), !captions[1].isEmpty(), !captions[2].isEmpty()}),
+      pointer_(MenuPointer()),
       text_(new QLabel(this)),
       frame_(new QFrame(this)) {
     setObjectName(QStringLiteral("FormMsg"));
@@ -124,7 +125,7 @@ void MessageDialog::Choose(int slot) {
 
 void MessageDialog::DrawChoice() {
     if (choice_.customPointer()) {
-        setCursor(MenuPointer());
+        setCursor(pointer_);
     } else {
         unsetCursor();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -37,6 +38,7 @@ class MessageDialog : public QDialog {
     void DrawChoice();
 
     MessageChoice choice_;
+    QCursor pointer_;
     QLabel* text_;
     std::array<HoverLabel*, MessageChoice::kSlotCount> buttons_{};
     QFrame* frame_;

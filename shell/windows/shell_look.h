@@ -25,8 +25,12 @@ void SetBackground(QWidget* widget, const QColor& colour);
 // The widget's font at a pixel size, bold or not.
 QFont SizedFont(const QWidget* widget, int pixelSize, bool bold = false);
 
-// Dark window look with the pale text colour, for a top-level window and its buttons.
+// Dark window look with the pale text colour, for a top-level window.
 void StyleWindow(QWidget* window);
+
+// The dark window look plus matching push buttons, text boxes and group frames, for the
+// secondary windows.
+void StyleDialog(QWidget* window);
 
 }  // namespace look
 }  // namespace morvane

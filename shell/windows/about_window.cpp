@@ -1,0 +1,140 @@
+#include "shell/windows/about_window.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "assets/pictures.h"
+#include "shell/windows/contact_window.h"
+#include "shell/windows/shell_look.h"
+#include "shell/windows/system_info.h"
+#include "shell/windows/title_window.h"
+#include "shell/windows/version_text.h"
+
+namespace morvane {
+namespace {
+
+const QString kCaption = QStringLiteral("Morvaneⅲ-ﾊﾞｰｼﾞｮﾝ情報");
+const QString kAuthor = QStringLiteral("作者・著作権者：Ｍｏｒｖａｎｅ開発チーム");
+const QString kPeriod = QStringLiteral("開発期間：2000.1/18～2001.1/18");
+const QString kSystemInfo = QStringLiteral("システム情報");
+const QString kContact = QStringLiteral("連絡先（アドレス）");
+const QString kClose = QStringLiteral("Ｏ．Ｋ．");
+
+const QStringList kNoticeLines{
+    QString(),
+    QString(),
+    QString(),
+    QString(),
+    QStringLiteral("ただし、万が一そのような事態が発生"),
+    QStringLiteral("したとしても開発者には悪意が無い事を"),
+    QStringLiteral("御理解頂ければと思います。"),
+    QString(),
+    QString(),
+    QStringLiteral("以上の点を御了承の上で当ソフトを"),
+    QStringLiteral("お楽しみ下さい。"),
+};
+
+constexpr QSize kPictureSize(204, 180);
+constexpr QSize kEmblemSize(44, 44);
+
+QPushButton* MakeButton(const QString& objectName, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setFont(look::SizedFont(parent, 15, true));
+    return button;
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
+    : QDialog(parent), systemInfo_(systemInfo) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kCaption);
+    look::StyleDialog(this);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Ig"));
+    picture->setFixedSize(kPictureSize);
+    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF()));
+
+    auto* card = new QFrame(this);
+    card->setObjectName(QStringLiteral("Shape1"));
+    card->setStyleSheet(
+        QStringLiteral("QFrame#Shape1 { border: 1px solid rgb(79, 179, 255); border-radius: 6px;"
+                       " background: rgb(4, 8, 20); }"));
+
+    auto* emblem = new QLabel(card);
+    emblem->setObjectName(QStringLiteral("Image1"));
+    emblem->setFixedSize(kEmblemSize);
+    emblem->setPixmap(
+        RenderPicture(QStringLiteral(":/icons/morvane.svg"), kEmblemSize, devicePixelRatioF()));
+
+    auto* version = new QLabel(ProgramVersionText(), card);
+    version->setObjectName(QStringLiteral("lb"));
+    version->setFont(look::SizedFont(this, 22, true));
+    look::SetTextColour(version, look::kGold);
+
+    auto* author = new QLabel(kAuthor, card);
+    author->setObjectName(QStringLiteral("Label1_0"));
+    author->setFont(look::SizedFont(this, 15));
+
+    auto* period = new QLabel(kPeriod, card);
+    period->setObjectName(QStringLiteral("Label1_1"));
+    period->setFont(look::SizedFont(this, 15));
+
+    auto* versionRow = new QHBoxLayout;
+    versionRow->addWidget(emblem);
+    versionRow->addWidget(version, 1);
+    auto* cardLayout = new QVBoxLayout(card);
+    cardLayout->setContentsMargins(16, 12, 16, 12);
+    cardLayout->addLayout(versionRow);
+    cardLayout->addStretch(1);
+    cardLayout->addWidget(author);
+    cardLayout->addWidget(period);
+    cardLayout->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(picture);
+    top->addWidget(card, 1);
+
+    auto* notice = new QPlainTextEdit(this);
+    notice->setObjectName(QStringLiteral("Text1"));
+    notice->setReadOnly(true);
+    notice->setFont(look::SizedFont(this, 15));
+    notice->setPlainText(kNoticeLines.join(QLatin1Char('\n')));
+    notice->setFixedHeight(
+        (static_cast<int>(kNoticeLines.size()) + 1) * notice->fontMetrics().lineSpacing() + 12);
+
+    auto* systemInfoButton = MakeButton(QStringLiteral("Command1_0"), kSystemInfo, this);
+    auto* contactButton = MakeButton(QStringLiteral("Command1_1"), kContact, this);
+    auto* closeButton = MakeButton(QStringLiteral("Command2"), kClose, this);
+    closeButton->setDefault(true);
+    connect(systemInfoButton, &QPushButton::clicked, this,
+            [this] { StartSysInfo(this, systemInfo_); });
+    connect(contactButton, &QPushButton::clicked, this, [this] {
+        ContactWindow contact(this);
+        contact.exec();
+    });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(systemInfoButton);
+    buttons->addWidget(contactButton);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 18);
+    layout->setSpacing(14);
+    layout->addLayout(top);
+    layout->addWidget(notice);
+    layout->addLayout(buttons);
+    setFixedSize(600, sizeHint().height());
+}
+
+}  // namespace morvane

@@ -1,0 +1,72 @@
+#include "shell/windows/rules_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "shell/windows/shell_look.h"
+
+namespace morvane {
+namespace {
+
+const QString kCaption = QStringLiteral("Morvaneⅲ－Ｒｕｌｕ Check");
+const QString kClose = QStringLiteral("Ｏ．Ｋ．");
+
+struct Rule {
+    QString heading;
+    QString text;
+};
+
+const std::array<Rule, 3> kRules{{
+    {QStringLiteral("- 勝利条件 -"),
+     QStringLiteral("縦か横か斜めで一直線に４個以上、自己ユニットを並べる")},
+    {QStringLiteral("- ユニットを置く際の規定 -"),
+     QStringLiteral("    画面最下部分、もしくは■,○,×,◇の一段上の空白域、   もしくは、◇の中。"
+                    "（重力があると考えると理解し易い）")},
+    {QStringLiteral("- 引き分け条件 -"),
+     QStringLiteral("勝利条件が満たされず、かつ置ける場所が存在しない時")},
+}};
+
+}  // namespace
+
+RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form9"));
+    setWindowTitle(kCaption);
+    look::StyleDialog(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(28, 24, 28, 20);
+    layout->setSpacing(6);
+    for (int index = 0; index < static_cast<int>(kRules.size()); ++index) {
+        auto* heading = new QLabel(kRules[index].heading, this);
+        heading->setObjectName(QStringLiteral("Label1_%1").arg(index));
+        heading->setFont(look::SizedFont(this, 18, true));
+        look::SetTextColour(heading, look::kGold);
+
+        auto* text = new QLabel(kRules[index].text, this);
+        text->setObjectName(QStringLiteral("Label2_%1").arg(index));
+        text->setFont(look::SizedFont(this, 16));
+        text->setWordWrap(true);
+        text->setContentsMargins(16, 0, 0, 0);
+
+        if (index > 0) {
+            layout->addSpacing(14);
+        }
+        layout->addWidget(heading);
+        layout->addWidget(text);
+    }
+    layout->addSpacing(18);
+
+    auto* close = new QPushButton(kClose, this);
+    close->setObjectName(QStringLiteral("Command2"));
+    close->setFont(look::SizedFont(this, 16, true));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(close, 0, Qt::AlignHCenter);
+
+    setFixedWidth(560);
+    setFixedHeight(sizeHint().height());
+}
+
+}  // namespace morvane

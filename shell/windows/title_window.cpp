@@ -1,0 +1,219 @@
+#include "shell/windows/title_window.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "assets/pictures.h"
+#include "shell/windows/about_window.h"
+#include "shell/windows/hover_label.h"
+#include "shell/windows/menu_pointer.h"
+#include "shell/windows/message_dialog.h"
+#include "shell/windows/rules_window.h"
+#include "shell/windows/shell_look.h"
+#include "shell/windows/system_info.h"
+#include "shell/windows/version_text.h"
+
+namespace morvane {
+namespace {
+
+const QString kCaption = QStringLiteral("Morvaneⅲ－Ｔｉｔｌｅ");
+
+struct MenuItem {
+    QString caption;
+    QString help;
+};
+
+const std::array<MenuItem, TitleWindow::kItemCount> kItems{{
+    {QStringLiteral("Game Start."), QStringLiteral("【ゲームを開始します】")},
+    {QStringLiteral("Option."), QStringLiteral("【オプションです】")},
+    {QStringLiteral("Original Area Edit."), QStringLiteral("【オリジナル地形を作ります】")},
+    {QStringLiteral("Rulu Check."), QStringLiteral("【簡易ルール説明です】")},
+    {QStringLiteral("Infomation"), QStringLiteral("【バージョン・著作権等の情報です】")},
+    {QStringLiteral("Extra Game"), QStringLiteral("【「Morvane(Ver 2.0)」のリメイク版です】")},
+}};
+
+enum Item { GameStart = 0, Option = 1, AreaEdit = 2, RuluCheck = 3, Infomation = 4, Extra = 5 };
+
+const QString kNoticeLine = QStringLiteral("メニューから項目を選んで下さい");
+const QString kNotReady = QStringLiteral("この機能は準備中です。");
+const QString kConfirm = QStringLiteral("確認");
+
+const QColor kIdleColour(255, 255, 255);
+const QColor kHoveredColour(0, 0, 0);
+const QColor kOtherColour(128, 128, 128);
+
+const QString kPictureResource = QStringLiteral(":/title/title.svg");
+
+// Geometry in pixels.
+constexpr QSize kPictureSize(340, 300);
+constexpr int kMargin = 20;
+constexpr int kMenuLeft = kMargin + 340 + 18;
+constexpr int kMenuWidth = 250;
+constexpr int kItemTop = kMargin + 24;
+constexpr int kItemPitch = 43;
+constexpr int kItemHeight = 34;
+constexpr int kItemInset = 10;
+constexpr int kMarkerRise = 1;  // the marker stands this far above its item
+constexpr int kFooterTop = kMargin + 300 + 14;
+constexpr int kFooterHeight = 28;
+constexpr int kWindowWidth = kMenuLeft + kMenuWidth + kMargin;
+constexpr int kWindowHeight = kFooterTop + kFooterHeight + 14;
+
+// A control that only decorates: the pointer over it is over the window background.
+void MakeDecoration(QWidget* widget) { widget->setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+}  // namespace
+
+QPixmap TitlePicture(QSize size, qreal devicePixelRatio) {
+    return RenderPicture(kPictureResource, size, devicePixelRatio);
+}
+
+TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      actions_(std::move(actions)),
+      pointer_(MenuPointer()),
+      marker_(new QFrame(this)),
+      help_(new QLabel(this)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kCaption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    look::StyleWindow(this);
+    setFixedSize(kWindowWidth, kWindowHeight);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(QRect(QPoint(kMargin, kMargin), kPictureSize));
+    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF()));
+    MakeDecoration(picture);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Shape2"));
+    frame->setGeometry(kMenuLeft, kMargin, kMenuWidth, kPictureSize.height());
+    frame->setStyleSheet(
+        QStringLiteral("QFrame { border: 2px solid rgb(79, 179, 255); border-radius: 6px;"
+                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 rgb(16, 30, 62), stop:1 rgb(4, 8, 20)); }"));
+    MakeDecoration(frame);
+    // The marker lies over the frame and under the items, which are made after it.
+    marker_->raise();
+
+    marker_->setObjectName(QStringLiteral("Cur"));
+    marker_->setStyleSheet(
+        QStringLiteral("QFrame { border: 1px solid rgb(255, 246, 192); border-radius: 4px;"
+                       " background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
+                       " stop:0 rgb(255, 226, 122), stop:1 rgb(255, 179, 0)); }"));
+    MakeDecoration(marker_);
+
+    for (int item = 0; item < kItemCount; ++item) {
+        auto* label = new HoverLabel(this);
+        label->setObjectName(QStringLiteral("Menu_%1").arg(item));
+        label->setText(kItems[item].caption);
+        label->setFont(look::SizedFont(this, 21, true));
+        label->setIndent(14);
+        label->setGeometry(kMenuLeft + kItemInset, kItemTop + item * kItemPitch,
+                           kMenuWidth - 2 * kItemInset, kItemHeight);
+        connect(label, &HoverLabel::hovered, this, [this, item] { HoverOn(item); });
+        connect(label, &HoverLabel::clicked, this, [this, item] { Click(item); });
+        items_[item] = label;
+    }
+
+    help_->setObjectName(QStringLiteral("Label"));
+    help_->setGeometry(kMargin, kFooterTop, kMenuLeft - kMargin, kFooterHeight);
+    help_->setFont(look::SizedFont(this, 16));
+    look::SetTextColour(help_, look::kGold);
+    MakeDecoration(help_);
+
+    auto* version = new QLabel(ProgramVersionText(), this);
+    version->setObjectName(QStringLiteral("Label1"));
+    version->setGeometry(kMenuLeft, kFooterTop, kMenuWidth, kFooterHeight);
+    version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    version->setFont(look::SizedFont(this, 15));
+    look::SetTextColour(version, QColor(150, 180, 220));
+    MakeDecoration(version);
+
+    // Opens as if an item had been hovered and the pointer had then left it.
+    hoveredItem_ = Option;
+    Reset();
+}
+
+void TitleWindow::HoverOn(int item) {
+    if (item == hoveredItem_) {
+        return;
+    }
+    const QRect label = items_[item]->geometry();
+    marker_->setGeometry(label.left() - 4, label.top() - kMarkerRise, label.width() + 8,
+                         label.height() + 2 * kMarkerRise);
+    marker_->show();
+    help_->setText(kItems[item].help);
+    setCursor(pointer_);
+    for (int other = 0; other < kItemCount; ++other) {
+        look::SetTextColour(items_[other], other == item ? kHoveredColour : kOtherColour);
+    }
+    hoveredItem_ = item;
+}
+
+void TitleWindow::Reset() {
+    if (hoveredItem_ == kNoItem) {
+        return;
+    }
+    for (HoverLabel* label : items_) {
+        look::SetTextColour(label, kIdleColour);
+    }
+    hoveredItem_ = kNoItem;
+    unsetCursor();
+    marker_->hide();
+    help_->setText(kNoticeLine);
+}
+
+void TitleWindow::mouseMoveEvent(QMouseEvent* /*event*/) { Reset(); }
+
+void TitleWindow::Click(int item) {
+    switch (item) {
+        case GameStart:
+            LeaveFor(actions_.startGame);
+            break;
+        case Option:
+            OpenModal(actions_.openOptions);
+            break;
+        case AreaEdit:
+            OpenModal(actions_.openAreaEditor);
+            break;
+        case RuluCheck: {
+            RulesWindow rules(this);
+            rules.exec();
+            break;
+        }
+        case Infomation: {
+            AboutWindow about(this, NativeSystemInfo());
+            about.exec();
+            break;
+        }
+        case Extra:
+            LeaveFor(actions_.startExtraGame);
+            break;
+    }
+}
+
+void TitleWindow::LeaveFor(const std::function<void()>& action) {
+    if (!action) {
+        ShowNotReady();
+        return;
+    }
+    // The window goes away once control returns to the event loop; keep the action.
+    const std::function<void()> run = action;
+    close();
+    run();
+}
+
+void TitleWindow::OpenModal(const std::function<void(QWidget*)>& action) {
+    if (!action) {
+        ShowNotReady();
+        return;
+    }
+    action(this);
+}
+
+void TitleWindow::ShowNotReady() { ShowMessage(this, kNotReady, QString(), QString(), kConfirm); }
+
+}  // namespace morvane
