@@ -1,0 +1,421 @@
+#include "match/model/battle.h"
+
+#include <algorithm>
+
+#include "match/model/first_player.h"
+#include "match/model/player_entry.h"
+#include "rules/line.h"
+
+namespace morvane {
+namespace {
+
+// The screen's own texts.
+namespace text {
+const char16_t kNoData[] = u"（ＮＯ－ＤＡＴＡ．）";
+const char16_t kAreaFormatted[] =
+    u"Ａｒｅａ　Ｆｏｒｍａｔ　Ｐｒｏｃｅｓｓ　Ａｌｌ　Ｃｏｍｐｌｅｔｅｄ．";
+const char16_t kRound[] = u"Ｒｏｕｎｄ";
+const char16_t kRoundOpening[] = u"Ｒｏｕｎｄ　";
+const char16_t kFullStop[] = u"．";
+const char16_t kStarting[] = u"Ｓｔａｒｔｉｎｇ　Ｏｐｅｒａｔｉｏｎ！";
+const char16_t kWin[] = u"Ｗｉｎ:";
+const char16_t kAreaSpace[] = u"Area Space：";
+const char16_t kPlacePoint[] = u"配置ポイント";
+const char16_t kPlaceX[] = u"：Ｘ・・・・・・・";
+const char16_t kPlaceY[] = u"：Ｙ・・・・・・・";
+const char16_t kPlaceIndex[] = u"（Ｉｎｄｅｘ・・・";
+const char16_t kPlaceIndexEnd[] = u"）";
+const char16_t kTurnCircle[] = u"Ｔｕｒｎ：○";
+const char16_t kTurnCross[] = u"Ｔｕｒｎ：×";
+const char16_t kOperation[] = u"Ｏｐｅｒａｔｉｏｎ：";
+const char16_t kMouseHelp[] = u"クリック・・・・・・配置";
+const char16_t kArrowHelp[] = u"↑↓←→・・・・□の移動";
+const char16_t kSpaceHelp[] = u"Ｓｐａｃｅ・・・配置";
+const char16_t kNote[] = u"注意：";
+const char16_t kKanaNote[] =
+    u"かな入力モードＯｎ時はキー反応が起きません。かな入力モードはＯｆｆにしておいて下さい。";
+const char16_t kWait[] = u"Ｗａｉｔ．．．";
+const char16_t kError[] = u"Ｅｒｒ！";
+const char16_t kCannotPlace[] = u"指定された場所には配置できません。";
+const char16_t kWherePlaceable[] = u"配置可能な場所";
+const char16_t kIntoHollow[] = u"：◇の中";
+const char16_t kOnTop[] = u"：◇，○，×，■の上";
+const char16_t kBottom[] = u"：最下面（底の部分）";
+const char16_t kNoBattle[] = u"戦闘不能";
+const char16_t kCircle[] = u"○";
+const char16_t kCross[] = u"×";
+const char16_t kWins[] = u" Ｗｉｎ！！";
+const char16_t kDraw[] = u"Ｄｒｏｗ．．．";
+}  // namespace text
+
+QString Text(const char16_t* utf16) { return QString::fromUtf16(utf16); }
+
+// Rounds run 1..999; the game after round 999 is round 1 of a new cycle.
+constexpr int kLastRound = 999;
+// A win counter stops here rather than wrapping.
+constexpr int kMostWins = 255;
+// The cursor starts every game at the bottom-right cell.
+constexpr int kCursorHome = kCellCount - 1;
+
+// The decimal form of a number with every digit in its full-width form (１２ for 12).
+QString FullWidthNumber(int number) {
+    QString digits = QString::number(number);
+    for (QChar& digit : digits) {
+        if (digit.isDigit()) {
+            digit = QChar(u'０' + (digit.unicode() - u'0'));
+        }
+    }
+    return digits;
+}
+
+QString ZeroPadded(int number, int width) {
+    return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
+}
+
+QString FormatAreaSpace(int free, int startFree) {
+    return Text(text::kAreaSpace) + ZeroPadded(free, 2) + QLatin1Char('/') +
+           ZeroPadded(startFree, 2);
+}
+
+}  // namespace
+
+Battle::Battle(AppState& state, BattleHost& host) : state_(state), host_(host) {
+    state_.roundCount = 0;
+    info_.CutPage();
+    info_.SetPending(Text(text::kNoData));
+    ShowCounters();
+    // Until the first game the free space is that of the empty board the screen opens with.
+    startFree_ = CountFreeCells(shownBoard_);
+    areaSpaceText_ = FormatAreaSpace(startFree_, startFree_);
+}
+
+void Battle::Tick() {
+    if (quitChosen_) {
+        return;
+    }
+    info_.InfoTick();
+    prevState_ = curState_;
+    curState_ = nextState_;
+    Act();
+}
+
+void Battle::Act() {
+    switch (curState_) {
+        case BattleState::EnterPlayers:
+            EnterPlayers();
+            break;
+        case BattleState::SetUpGame:
+            SetUpGame();
+            break;
+        case BattleState::TurnStart:
+            StartTurn();
+            break;
+        case BattleState::WaitKeyboard:
+            MoveCursorFrame();
+            break;
+        case BattleState::MoveCursor:
+            StepComputerCursor();
+            break;
+        case BattleState::Place:
+            PlaceUnit();
+            DrawBoard();
+            ShowAreaSpace();
+            break;
+        case BattleState::Judge:
+            Judge();
+            break;
+        case BattleState::GameOver:
+            FinishGame();
+            break;
+        case BattleState::ComputerWait:
+            WaitForComputer();
+            break;
+        case BattleState::WaitMouse:
+        case BattleState::Boot:
+            break;
+    }
+}
+
+void Battle::EnterPlayers() {
+    host_.EnterPlayers();
+    for (int side = 0; side < 2; ++side) {
+        const auto s = static_cast<std::size_t>(side);
+        name_[s] = PlayerKindLabel(state_.players.kind[s], false);
+        picture_[s] = state_.players.picture[s];
+    }
+    background_ = ExpertPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
+    nextState_ = BattleState::SetUpGame;
+}
+
+void Battle::SetUpGame() {
+    info_.CutPage();
+    info_.ClearPending();
+    NewRound();
+    ShowCounters();
+
+    state_.board.Clear();
+    DrawBoard();
+    info_.AddInfo(Text(text::kAreaFormatted));
+    info_.AddInfo(InfoSeparator());
+    if (state_.options.terrainSelect == 0) {
+        host_.SelectArea();
+        DrawBoard();
+    }
+    startFree_ = CountFreeCells(state_.board);
+    ShowAreaSpace();
+
+    AnnounceFirstPlayer(state_, info_);
+    info_.AddInfo(Text(text::kRoundOpening) + FullWidthNumber(state_.roundCount) +
+                  Text(text::kFullStop));
+    info_.AddInfo(Text(text::kStarting));
+    cursorIndex_ = kCursorHome;
+
+    if (startFree_ < 1) {
+        EndGame({Text(text::kNoBattle), kCyan});
+    } else {
+        nextState_ = BattleState::TurnStart;
+    }
+}
+
+void Battle::NewRound() {
+    if (state_.roundCount >= kLastRound || state_.roundCount == 0) {
+        state_.roundCount = 0;
+        wins_ = {};
+    }
+    ++state_.roundCount;
+}
+
+void Battle::ShowCounters() {
+    roundText_ = Text(text::kRound) + QLatin1Char('\n') + ZeroPadded(state_.roundCount, 3);
+    for (std::size_t s = 0; s < wins_.size(); ++s) {
+        winText_[s] = Text(text::kWin) + ZeroPadded(wins_[s], 3);
+    }
+}
+
+void Battle::StartTurn() {
+    if (prevState_ == BattleState::Judge) {
+        info_.CutPage();
+        info_.ClearPending();
+        ShowPlacePoint();
+    }
+    ShowTurnInfo();
+    const int kind = state_.players.kind[static_cast<std::size_t>(MoverSide())];
+    if (kind == MousePlayer) {
+        nextState_ = BattleState::WaitMouse;
+    } else if (kind == KeyboardPlayer) {
+        nextState_ = BattleState::WaitKeyboard;
+    } else {
+        nextState_ = BattleState::ComputerWait;
+        info_.CutPage();
+        info_.SetPending(Text(text::kWait));
+    }
+}
+
+void Battle::ShowPlacePoint() {
+    info_.AddInfo(Text(text::kPlacePoint));
+    info_.AddInfo(Text(text::kPlaceX) + FullWidthNumber(CellX(placePoint_)) +
+                  Text(text::kFullStop));
+    info_.AddInfo(Text(text::kPlaceY) + FullWidthNumber(CellY(placePoint_)) +
+                  Text(text::kFullStop));
+    info_.AddInfo(Text(text::kPlaceIndex) + FullWidthNumber(placePoint_) +
+                  Text(text::kPlaceIndexEnd));
+    info_.AddInfo(InfoSeparator());
+}
+
+void Battle::ShowTurnInfo() {
+    const int side = MoverSide();
+    const auto s = static_cast<std::size_t>(side);
+    const int kind = state_.players.kind[s];
+    info_.AddInfo(Text(side == 0 ? text::kTurnCircle : text::kTurnCross));
+    sideColor_[1 - s] = kWhite;
+    info_.AddInfo(InfoSeparator());
+    if (!IsComputer(kind)) {
+        ShowOperationHelp(kind);
+    }
+
+    markedSide_ = side;
+    MoveCursorFrame();
+    sideColor_[s] = kCyan;
+    markersShown_ = true;
+
+    handPointer_ = kind == MousePlayer;
+    if (kind != MousePlayer) {
+        cursorX_ = CellX(cursorIndex_);
+        cursorY_ = CellY(cursorIndex_);
+    }
+}
+
+void Battle::ShowOperationHelp(int kind) {
+    info_.AddInfo(Text(text::kOperation));
+    info_.AddInfo(PlayerKindLabel(kind, true));
+    info_.AddInfo(InfoSeparator());
+    if (kind == MousePlayer) {
+        info_.AddInfo(Text(text::kMouseHelp));
+    } else {
+        info_.AddInfo(Text(text::kArrowHelp));
+        info_.AddInfo(Text(text::kSpaceHelp));
+        info_.AddInfo(InfoSeparator());
+        info_.AddInfo(Text(text::kNote));
+        info_.AddInfo(Text(text::kKanaNote));
+    }
+}
+
+void Battle::WaitForComputer() {
+    if (!info_.IsIdle()) {
+        return;
+    }
+    const std::optional<int> cell = host_.ComputerMove();
+    if (!cell) {
+        return;  // abandoned: the screen is closing
+    }
+    placePoint_ = *cell;
+    nextState_ = BattleState::MoveCursor;
+}
+
+void Battle::StepComputerCursor() {
+    const int targetX = CellX(placePoint_);
+    const int targetY = CellY(placePoint_);
+    if (cursorY_ > targetY) {
+        --cursorY_;
+    } else if (cursorY_ < targetY) {
+        ++cursorY_;
+    }
+    if (cursorX_ > targetX) {
+        --cursorX_;
+    } else if (cursorX_ < targetX) {
+        ++cursorX_;
+    }
+    // The unit goes in one tick after the cursor has arrived.
+    if (cursorIndex_ == placePoint_) {
+        nextState_ = BattleState::Place;
+    }
+    cursorIndex_ = CellIndex(cursorX_, cursorY_);
+    MoveCursorFrame();
+}
+
+void Battle::PlaceUnit() {
+    if (CanPlace(state_.board, placePoint_)) {
+        state_.board[placePoint_] = UnitCode(state_.turn);
+        nextState_ = BattleState::Judge;
+        return;
+    }
+    nextState_ = prevState_;
+    info_.CutPage();
+    info_.ClearPending();
+    for (const QString& line :
+         {Text(text::kError), InfoSeparator(), Text(text::kCannotPlace), InfoSeparator(),
+          Text(text::kWherePlaceable), Text(text::kIntoHollow), Text(text::kOnTop),
+          Text(text::kBottom), InfoSeparator()}) {
+        info_.AddInfo(line);
+    }
+    ShowTurnInfo();
+}
+
+void Battle::Judge() {
+    switch (JudgePlacement(state_.board, placePoint_)) {
+        case Outcome::Win: {
+            DrawBoard();
+            const int side = MoverSide();
+            auto& wins = wins_[static_cast<std::size_t>(side)];
+            wins = static_cast<std::uint8_t>(std::min(wins + 1, kMostWins));
+            EndGame({Text(side == 0 ? text::kCircle : text::kCross) + Text(text::kWins),
+                     side == 0 ? kGreen : kYellow});
+            break;
+        }
+        case Outcome::Draw:
+            DrawBoard();
+            EndGame({Text(text::kDraw), kWhite});
+            break;
+        case Outcome::Continue:
+            state_.turn = -state_.turn;
+            nextState_ = BattleState::TurnStart;
+            break;
+    }
+}
+
+void Battle::EndGame(GameResult result) {
+    result_ = std::move(result);
+    nextState_ = BattleState::GameOver;
+}
+
+void Battle::FinishGame() {
+    switch (host_.ShowResult(result_)) {
+        case NextBattle:
+            nextState_ = BattleState::SetUpGame;
+            break;
+        case ReEntry:
+            nextState_ = BattleState::EnterPlayers;
+            break;
+        case Quit:
+            quitChosen_ = true;
+            break;
+        default:
+            break;  // no choice: the dialog is shown again
+    }
+}
+
+void Battle::ClickCell(int index) {
+    if (curState_ != BattleState::WaitMouse) {
+        return;
+    }
+    placePoint_ = index;
+    nextState_ = BattleState::Place;
+}
+
+void Battle::HoverCell(int index) {
+    if (curState_ != BattleState::WaitMouse) {
+        return;
+    }
+    cursorIndex_ = index;
+    MoveCursorFrame();
+}
+
+void Battle::PressKey(int key) {
+    if (curState_ != BattleState::WaitKeyboard) {
+        return;
+    }
+    switch (key) {
+        case Qt::Key_Up:
+            --cursorY_;
+            break;
+        case Qt::Key_Down:
+            ++cursorY_;
+            break;
+        case Qt::Key_Left:
+            --cursorX_;
+            break;
+        case Qt::Key_Right:
+            ++cursorX_;
+            break;
+        case Qt::Key_Space:
+            placePoint_ = cursorIndex_;
+            nextState_ = BattleState::Place;
+            break;
+        default:
+            break;
+    }
+    if (cursorY_ > kRows) {
+        cursorY_ = 1;
+    } else if (cursorY_ < 1) {
+        cursorY_ = kRows;
+    } else {
+        if (cursorX_ > kColumns) {
+            cursorX_ = 1;
+        }
+        if (cursorX_ < 1) {
+            cursorX_ = kColumns;
+        }
+    }
+    cursorIndex_ = CellIndex(cursorX_, cursorY_);
+    MoveCursorFrame();
+}
+
+void Battle::MoveCursorFrame() { drawnCursor_ = cursorIndex_; }
+
+void Battle::DrawBoard() { shownBoard_ = state_.board; }
+
+void Battle::ShowAreaSpace() {
+    areaSpaceText_ = FormatAreaSpace(CountFreeCells(state_.board), startFree_);
+}
+
+}  // namespace morvane

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "match/model/game_result.h"
+#include "match/model/info_panel.h"
+#include "match/model/rgb.h"
+#include "rules/board.h"
+#include "shell/app_state.h"
+
+namespace morvane {
+
+// The state the battle screen's tick acts on.
+enum class BattleState : std::uint8_t {
+    TurnStart = 0,
+    WaitMouse = 1,
+    WaitKeyboard = 2,
+    MoveCursor = 3,
+    Place = 4,
+    Judge = 5,
+    GameOver = 6,
+    ComputerWait = 7,
+    SetUpGame = 99,
+    EnterPlayers = 100,
+    Boot = 255,
+};
+
+// What the battle needs from its window: the modal windows and the computer. Each call returns
+// only when the window or the computation has finished.
+class BattleHost {
+public:
+    // The player entry: leaves the players and the computer strength in the state.
+    virtual void EnterPlayers() = 0;
+    // The area select: leaves the chosen terrain on the board.
+    virtual void SelectArea() = 0;
+    // The result dialog: the user's choice, a ResultChoice.
+    virtual int ShowResult(const GameResult& result) = 0;
+    // The computer's cell for the side to move, or nothing when its thinking was abandoned.
+    virtual std::optional<int> ComputerMove() = 0;
+
+protected:
+    ~BattleHost() = default;
+};
+
+// The window background.
+enum class BattleBackground { Blue, Red };
+
+// The battle screen's turn loop: a state machine advanced one step per timer tick. Input only
+// records a request that the next tick acts on; the board changes only inside ticks. The
+// window draws what this reports: the board as last drawn, the labels, the cursor, the pane.
+class Battle {
+public:
+    // The screen has opened: the round count starts again from 0.
+    Battle(AppState& state, BattleHost& host);
+
+    void Tick();
+
+    // A cell was clicked, or the pointer moved over it (acted on only in a mouse turn).
+    void ClickCell(int index);
+    void HoverCell(int index);
+    // A key was pressed (a Qt::Key; acted on only in a keyboard turn).
+    void PressKey(int key);
+
+    BattleState State() const { return curState_; }
+    // Quit was chosen: the screen is to close; ticks do nothing more.
+    bool QuitChosen() const { return quitChosen_; }
+
+    const InfoPanel& Info() const { return info_; }
+    // The board as last drawn: trial units and placements not yet drawn never show.
+    const Board& ShownBoard() const { return shownBoard_; }
+    // The cell the cursor frame is drawn over; meaningful while the markers are shown.
+    int CursorCell() const { return drawnCursor_; }
+    // The cursor frame and the turn marker, hidden until the first turn.
+    bool MarkersShown() const { return markersShown_; }
+    // The side whose panel the turn marker frames.
+    int MarkedSide() const { return markedSide_; }
+    // Whether the cells show the pointing hand (a mouse player's turn).
+    bool HandPointer() const { return handPointer_; }
+
+    const QString& NameText(int side) const { return name_.at(static_cast<std::size_t>(side)); }
+    Rgb SideColor(int side) const { return sideColor_.at(static_cast<std::size_t>(side)); }
+    const QString& WinText(int side) const { return winText_.at(static_cast<std::size_t>(side)); }
+    int Wins(int side) const { return wins_.at(static_cast<std::size_t>(side)); }
+    const QString& RoundText() const { return roundText_; }
+    const QString& AreaSpaceText() const { return areaSpaceText_; }
+    BattleBackground Background() const { return background_; }
+    // Player pictures 1..8 of side ○ and side × (0 before the entry).
+    int Picture(int side) const { return picture_.at(static_cast<std::size_t>(side)); }
+
+private:
+    void Act();
+    void EnterPlayers();
+    void SetUpGame();
+    void StartTurn();
+    void WaitForComputer();
+    void PlaceUnit();
+    void Judge();
+    void FinishGame();
+
+    void NewRound();
+    void ShowCounters();
+    void ShowPlacePoint();
+    void ShowTurnInfo();
+    void ShowOperationHelp(int kind);
+    void MoveCursorFrame();
+    void StepComputerCursor();
+    void DrawBoard();
+    void ShowAreaSpace();
+    void EndGame(GameResult result);
+    int MoverSide() const { return SideNumber(state_.turn); }
+
+    AppState& state_;
+    BattleHost& host_;
+    InfoPanel info_;
+
+    BattleState curState_ = BattleState::Boot;
+    BattleState nextState_ = BattleState::EnterPlayers;
+    BattleState prevState_ = BattleState::Boot;
+    bool quitChosen_ = false;
+
+    int placePoint_ = 0;
+    int cursorIndex_ = kCellCount - 1;
+    int drawnCursor_ = -1;
+    int cursorX_ = kColumns;
+    int cursorY_ = kRows;
+    int startFree_ = 0;
+    std::array<std::uint8_t, 2> wins_{};
+    GameResult result_;
+
+    Board shownBoard_;
+    bool markersShown_ = false;
+    int markedSide_ = 0;
+    bool handPointer_ = false;
+    std::array<QString, 2> name_{};
+    std::array<Rgb, 2> sideColor_{kWhite, kWhite};
+    std::array<QString, 2> winText_{};
+    std::array<int, 2> picture_{};
+    QString roundText_;
+    QString areaSpaceText_;
+    BattleBackground background_ = BattleBackground::Blue;
+};
+
+}  // namespace morvane

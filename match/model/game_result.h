@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include "match/model/rgb.h"
+
+namespace morvane {
+
+// How a finished game is reported in the result dialog.
+struct GameResult {
+    QString text;
+    Rgb color;
+};
+
+// The result dialog's choice of how the match goes on.
+enum ResultChoice : int {
+    NextBattle = 1,
+    ReEntry = 2,
+    Quit = 3,
+};
+
+}  // namespace morvane

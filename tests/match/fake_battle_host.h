@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <functional>
+#include <optional>
+
+#include "match/model/battle.h"
+
+namespace morvane::testing {
+
+// Stands in for the battle window: records what the battle asked for and answers through
+// replaceable callbacks.
+class FakeBattleHost : public BattleHost {
+public:
+    std::function<void()> onEntry;
+    std::function<void()> onArea;
+    std::function<int(const GameResult&)> onResult;
+    std::function<std::optional<int>()> onComputer;
+
+    int entries = 0;
+    int areas = 0;
+    int computerCalls = 0;
+    QList<GameResult> results;
+
+    void EnterPlayers() override {
+        ++entries;
+        if (onEntry) {
+            onEntry();
+        }
+    }
+    void SelectArea() override {
+        ++areas;
+        if (onArea) {
+            onArea();
+        }
+    }
+    int ShowResult(const GameResult& result) override {
+        results << result;
+        return onResult ? onResult(result) : Quit;
+    }
+    std::optional<int> ComputerMove() override {
+        ++computerCalls;
+        return onComputer ? onComputer() : std::nullopt;
+    }
+};
+
+}  // namespace morvane::testing

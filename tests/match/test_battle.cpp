@@ -1,0 +1,495 @@
+#include <QTest>
+#include <optional>
+
+#include "match/model/battle.h"
+#include "tests/match/fake_battle_host.h"
+#include "tests/rules/board_text.h"
+
+using namespace morvane;
+using morvane::testing::BoardFromRows;
+using morvane::testing::FakeBattleHost;
+
+namespace {
+
+const QString kSeparator = QStringLiteral("－－－－－－－－－－－－");
+
+QString WithoutPadding(QString text) { return text.remove(QChar(0x3000)); }
+
+// The first cell a unit may go into, the way a simple computer would choose.
+std::optional<int> FirstPlaceable(const Board& board) {
+    for (int index = 0; index < kCellCount; ++index) {
+        if (CanPlace(board, index)) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+// Every cell a block except the given rows at the bottom.
+Board BlocksAbove(const QStringList& bottomRows) {
+    QStringList rows;
+    for (int row = 0; row < kRows - bottomRows.size(); ++row) {
+        rows << QStringLiteral("########");
+    }
+    return BoardFromRows(rows + bottomRows);
+}
+
+// A match on the battle model with a fake window. ○ moves first unless the options say else.
+struct Match {
+    AppState state;
+    FakeBattleHost host;
+    std::optional<Battle> battle;
+
+    Match(int circleKind, int crossKind) {
+        state.options = {1, 1, 1};
+        host.onEntry = [this, circleKind, crossKind] {
+            state.players.kind = {circleKind, crossKind};
+        };
+        host.onComputer = [this] { return FirstPlaceable(state.board); };
+        host.onResult = [](const GameResult&) { return Quit; };
+    }
+
+    // Terrain ON, every game starting on the given board.
+    void PlayOn(const Board& board) {
+        state.options.terrainSelect = 0;
+        host.onArea = [this, board] { state.board = board; };
+    }
+
+    Battle& Open() { return battle.emplace(state, host); }
+
+    void Tick(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            battle->Tick();
+        }
+    }
+
+    // Ticks until the condition holds; false when it never did.
+    bool TickUntil(const std::function<bool()>& condition, int limit = 20000) {
+        for (int i = 0; i < limit; ++i) {
+            if (condition()) {
+                return true;
+            }
+            battle->Tick();
+        }
+        return condition();
+    }
+
+    bool TickUntilState(BattleState wanted) {
+        return TickUntil([&] { return battle->State() == wanted; });
+    }
+};
+
+}  // namespace
+
+class BattleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Opening asks who plays, then sets up round 1 on a cleared board and starts ○'s turn.
+    void openingEntersPlayersAndSetsUpTheFirstGame() {
+        Match match(MousePlayer, KeyboardPlayer);
+        match.state.board = BoardFromRows({"oxo#d..."});
+        match.state.roundCount = 17;
+        Battle& battle = match.Open();
+        QCOMPARE(match.state.roundCount, 0);
+        QVERIFY(!battle.MarkersShown());
+
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::EnterPlayers);
+        QCOMPARE(match.host.entries, 1);
+        QCOMPARE(battle.NameText(0), QStringLiteral("Mouse"));
+        QCOMPARE(battle.NameText(1), QStringLiteral("Keybord"));
+
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::SetUpGame);
+        QCOMPARE(match.state.roundCount, 1);
+        QCOMPARE(match.state.board, Board{});
+        QCOMPARE(battle.ShownBoard(), Board{});
+        QCOMPARE(battle.RoundText(), QStringLiteral("Ｒｏｕｎｄ\n001"));
+        QCOMPARE(battle.WinText(0), QStringLiteral("Ｗｉｎ:000"));
+        QCOMPARE(battle.AreaSpaceText(), QStringLiteral("Area Space：96/96"));
+        QCOMPARE(match.host.areas, 0);  // terrain is off
+
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::TurnStart);
+        QCOMPARE(match.state.turn, kCircleTurn);
+        QVERIFY(battle.MarkersShown());
+        QCOMPARE(battle.MarkedSide(), 0);
+        QCOMPARE(battle.CursorCell(), 95);
+        QCOMPARE(battle.SideColor(0), kCyan);
+        QCOMPARE(battle.SideColor(1), kWhite);
+        QVERIFY(battle.HandPointer());
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::WaitMouse);
+    }
+
+    // The computer thinks only once "Ｗａｉｔ．．．" has faded in completely, and the pane
+    // shows nothing else.
+    void computerWaitsForTheWaitPage() {
+        Match match(EasyComputer, EasyComputer);
+        std::optional<int> calledAtTick;
+        int ticks = 0;
+        match.host.onComputer = [&]() -> std::optional<int> {
+            const InfoPanel& info = match.battle->Info();
+            calledAtTick = ticks;
+            [&] {
+                QVERIFY(info.IsIdle());
+                QCOMPARE(info.RowText(0), QStringLiteral("Ｗａｉｔ．．．＿　　　　"));
+                QCOMPARE(info.RowText(1), QStringLiteral("　　　　　　　"));
+                QCOMPARE(info.RowColor(0), kCyan);
+                QCOMPARE(info.RowColor(1), kCyan);
+                QCOMPARE(info.RowText(2), QString());
+            }();
+            return 88;
+        };
+        match.Open();
+        QVERIFY(match.TickUntilState(BattleState::ComputerWait));
+        while (match.host.computerCalls == 0 && ticks < 100) {
+            QVERIFY(!match.battle->Info().IsIdle());
+            ++ticks;
+            match.Tick();
+        }
+        QCOMPARE(match.host.computerCalls, 1);
+        // The page started on the tick that entered ComputerWait; its two lines take ten
+        // ticks each.
+        QCOMPARE(*calledAtTick, 20);
+        QCOMPARE(match.battle->State(), BattleState::ComputerWait);
+        match.Tick();
+        QCOMPARE(match.battle->State(), BattleState::MoveCursor);
+    }
+
+    // The computer's cursor walks one cell per tick, diagonally first: seven columns and eleven
+    // rows take eleven ticks, and the unit goes in two ticks after that.
+    void computerCursorWalksToItsCell() {
+        Match match(EasyComputer, EasyComputer);
+        Board column = BoardFromRows({"........"});
+        for (int y = 2; y <= kRows; ++y) {
+            column[CellIndex(1, y)] = Block;
+        }
+        match.PlayOn(column);
+        match.host.onComputer = [] { return std::optional<int>(CellIndex(1, 1)); };
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return match.host.computerCalls == 1; }));
+        QCOMPARE(battle.CursorCell(), 95);
+
+        for (int tick = 1; tick <= 11; ++tick) {
+            match.Tick();
+            QCOMPARE(battle.State(), BattleState::MoveCursor);
+            QCOMPARE(battle.CursorCell(), CellIndex(std::max(8 - tick, 1), 12 - tick));
+        }
+        match.Tick();
+        QCOMPARE(battle.CursorCell(), 0);
+        QCOMPARE(match.state.board[0], Empty);
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::Place);
+        QCOMPARE(match.state.board[0], CircleUnit);
+        QCOMPARE(battle.ShownBoard()[0], CircleUnit);
+        QCOMPARE(battle.AreaSpaceText(), QStringLiteral("Area Space：84/85"));
+    }
+
+    // A refused cell changes nothing on the board, explains where units may go and gives the
+    // same person another choice.
+    void refusedPlacementLetsThePersonChooseAgain_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<BattleState>("waiting");
+        QTest::newRow("mouse") << int{MousePlayer} << BattleState::WaitMouse;
+        QTest::newRow("keyboard") << int{KeyboardPlayer} << BattleState::WaitKeyboard;
+    }
+    void refusedPlacementLetsThePersonChooseAgain() {
+        QFETCH(int, kind);
+        QFETCH(BattleState, waiting);
+        Match match(kind, kind);
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntilState(waiting));
+        const int unplaceable = CellIndex(8, 11);  // nothing below it yet
+        if (kind == MousePlayer) {
+            battle.HoverCell(unplaceable);
+            battle.ClickCell(unplaceable);
+        } else {
+            battle.PressKey(Qt::Key_Up);
+            battle.PressKey(Qt::Key_Space);
+        }
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::Place);
+        QCOMPARE(match.state.board, Board{});
+        QCOMPARE(battle.CursorCell(), unplaceable);
+        const QString expectedStart =
+            QStringLiteral("Ｅｒｒ！") + kSeparator +
+            QStringLiteral("指定された場所には配置できません。") + kSeparator +
+            QStringLiteral("配置可能な場所：◇の中：◇，○，×，■の上：最下面（底の部分）") +
+            kSeparator + QStringLiteral("Ｔｕｒｎ：○") + kSeparator +
+            QStringLiteral("Ｏｐｅｒａｔｉｏｎ：");
+        QVERIFY2(WithoutPadding(battle.Info().PendingText()).startsWith(expectedStart),
+                 qPrintable(battle.Info().PendingText()));
+
+        match.Tick();
+        QCOMPARE(battle.State(), waiting);
+        QCOMPARE(match.state.turn, kCircleTurn);
+        if (kind == MousePlayer) {
+            battle.ClickCell(95);
+        } else {
+            battle.PressKey(Qt::Key_Down);
+            battle.PressKey(Qt::Key_Space);
+        }
+        match.Tick(2);
+        QCOMPARE(match.state.board[95], CircleUnit);
+    }
+
+    // A computer that offered a refused cell is not asked again: the screen keeps trying that
+    // same cell, and the board stays as it was.
+    void computerCellThatIsRefusedIsTriedAgain() {
+        Match match(EasyComputer, EasyComputer);
+        match.host.onComputer = [] { return std::optional<int>(0); };
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return match.host.computerCalls == 1; }));
+        QSet<BattleState> seen;
+        bool errorShown = false;
+        for (int tick = 0; tick < 300; ++tick) {
+            match.Tick();
+            seen.insert(battle.State());
+            errorShown =
+                errorShown || battle.Info().RowText(0).startsWith(QStringLiteral("Ｅｒｒ！"));
+        }
+        QCOMPARE(match.host.computerCalls, 1);
+        QCOMPARE(seen, (QSet<BattleState>{BattleState::MoveCursor, BattleState::Place}));
+        QCOMPARE(match.state.board, Board{});
+        QCOMPARE(battle.CursorCell(), 0);
+        QVERIFY(errorShown);
+    }
+
+    // The keyboard cursor wraps at the edges of the board.
+    void keyboardCursorWraps_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::newRow("down from the bottom row") << QList<int>{Qt::Key_Down} << 8 << 1;
+        QTest::newRow("up from the top row") << QList<int>{Qt::Key_Down, Qt::Key_Up} << 8 << 12;
+        QTest::newRow("right from the last column") << QList<int>{Qt::Key_Right} << 1 << 12;
+        QTest::newRow("left from the first column")
+            << QList<int>{Qt::Key_Right, Qt::Key_Left} << 8 << 12;
+        QTest::newRow("left and up inside")
+            << QList<int>{Qt::Key_Left, Qt::Key_Up, Qt::Key_Up} << 7 << 10;
+        QTest::newRow("other keys do nothing") << QList<int>{Qt::Key_A, Qt::Key_Return} << 8 << 12;
+    }
+    void keyboardCursorWraps() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        Match match(KeyboardPlayer, KeyboardPlayer);
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntilState(BattleState::WaitKeyboard));
+        for (int key : keys) {
+            battle.PressKey(key);
+        }
+        QCOMPARE(battle.CursorCell(), CellIndex(x, y));
+        match.Tick(3);
+        QCOMPARE(battle.State(), BattleState::WaitKeyboard);
+    }
+
+    // Clicks, pointer moves and keys count only in their own player's turn.
+    void inputOutsideItsTurnIsIgnored_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<BattleState>("waiting");
+        QTest::newRow("keyboard turn") << int{KeyboardPlayer} << BattleState::WaitKeyboard;
+        QTest::newRow("mouse turn") << int{MousePlayer} << BattleState::WaitMouse;
+        QTest::newRow("computer turn") << int{EasyComputer} << BattleState::ComputerWait;
+    }
+    void inputOutsideItsTurnIsIgnored() {
+        QFETCH(int, kind);
+        QFETCH(BattleState, waiting);
+        Match match(kind, kind);
+        match.host.onComputer = [] { return std::optional<int>(); };
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntilState(waiting));
+        if (kind != MousePlayer) {
+            battle.HoverCell(3);
+            battle.ClickCell(92);
+        }
+        if (kind != KeyboardPlayer) {
+            battle.PressKey(Qt::Key_Left);
+            battle.PressKey(Qt::Key_Space);
+        }
+        QCOMPARE(battle.CursorCell(), 95);
+        match.Tick(3);
+        QCOMPARE(battle.State(), waiting);
+        QCOMPARE(match.state.board, Board{});
+    }
+
+    // After a placement the next turn's page starts with where the unit went.
+    void nextTurnReportsThePlacePoint() {
+        Match match(MousePlayer, MousePlayer);
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntilState(BattleState::WaitMouse));
+        battle.ClickCell(CellIndex(3, 12));
+        QVERIFY(match.TickUntil([&] { return match.state.turn == kCrossTurn; }));
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::TurnStart);
+        QCOMPARE(battle.MarkedSide(), 1);
+        QCOMPARE(battle.SideColor(0), kWhite);
+        QCOMPARE(battle.SideColor(1), kCyan);
+        QCOMPARE(WithoutPadding(battle.Info().PendingText()),
+                 QStringLiteral("配置ポイント：Ｘ・・・・・・・３．：Ｙ・・・・・・・１２．（Ｉｎｄ"
+                                "ｅｘ・・・９０）") +
+                     kSeparator + QStringLiteral("Ｔｕｒｎ：×") + kSeparator +
+                     QStringLiteral("Ｏｐｅｒａｔｉｏｎ：Ｍｏｕｓｅ") + kSeparator +
+                     QStringLiteral("クリック・・・・・・配置"));
+    }
+
+    // A line wins, also on the last free cell; filling the board without a line is a draw;
+    // a board with no free cell cannot be played at all.
+    void gamesEndAsTheBoardSays_data() {
+        QTest::addColumn<QStringList>("bottom");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Rgb>("color");
+        QTest::addColumn<int>("circleWins");
+        QTest::addColumn<QStringList>("shownBottom");
+        QTest::newRow("a line on the last free cell")
+            << QStringList{"ooo.####"} << QStringLiteral("○ Ｗｉｎ！！") << kGreen << 1
+            << QStringList{"OOOO####"};
+        QTest::newRow("the board fills without a line")
+            << QStringList{".x#o###."} << QStringLiteral("Ｄｒｏｗ．．．") << kWhite << 0
+            << QStringList{"pq#p###q"};
+        QTest::newRow("no free cell at the start")
+            << QStringList{"########"} << QStringLiteral("戦闘不能") << kCyan << 0
+            << QStringList{"########"};
+    }
+    void gamesEndAsTheBoardSays() {
+        QFETCH(QStringList, bottom);
+        QFETCH(QString, text);
+        QFETCH(Rgb, color);
+        QFETCH(int, circleWins);
+        QFETCH(QStringList, shownBottom);
+        Match match(EasyComputer, EasyComputer);
+        match.PlayOn(BlocksAbove(bottom));
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return !match.host.results.isEmpty(); }));
+        QCOMPARE(match.host.results.size(), 1);
+        QCOMPARE(match.host.results[0].text, text);
+        QCOMPARE(match.host.results[0].color, color);
+        QCOMPARE(battle.Wins(0), circleWins);
+        QCOMPARE(battle.Wins(1), 0);
+        QCOMPARE(battle.ShownBoard(), BlocksAbove(shownBottom));
+        QVERIFY(battle.QuitChosen());
+    }
+
+    // A × win is reported in yellow and counted for ×.
+    void crossWinIsYellow() {
+        Match match(EasyComputer, EasyComputer);
+        match.state.options.firstGameFirst = 2;
+        match.PlayOn(BlocksAbove({"xxx.####"}));
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return !match.host.results.isEmpty(); }));
+        QCOMPARE(match.host.results[0].text, QStringLiteral("× Ｗｉｎ！！"));
+        QCOMPARE(match.host.results[0].color, kYellow);
+        QCOMPARE(battle.Wins(1), 1);
+    }
+
+    // After round 999 the next game is round 1 again, with both win counters cleared and the
+    // first-game rule deciding who begins.
+    void roundAfter999IsRoundOne() {
+        Match match(EasyComputer, EasyComputer);
+        match.state.options = {1, 2, 0};
+        match.PlayOn(BoardFromRows({"ooo....."}));
+        match.host.onComputer = [] { return std::optional<int>(CellIndex(4, 12)); };
+        match.host.onResult = [&](const GameResult&) {
+            if (match.host.results.size() == 2) {
+                match.state.roundCount = 999;
+            }
+            return match.host.results.size() < 3 ? NextBattle : Quit;
+        };
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return match.state.roundCount == 2; }));
+        QCOMPARE(battle.RoundText(), QStringLiteral("Ｒｏｕｎｄ\n002"));
+        QCOMPARE(battle.WinText(0), QStringLiteral("Ｗｉｎ:001"));
+
+        QVERIFY(match.TickUntil([&] { return match.host.results.size() == 2; }));
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::SetUpGame);
+        QCOMPARE(match.state.roundCount, 1);
+        QCOMPARE(battle.RoundText(), QStringLiteral("Ｒｏｕｎｄ\n001"));
+        QCOMPARE(battle.WinText(0), QStringLiteral("Ｗｉｎ:000"));
+        QCOMPARE(battle.WinText(1), QStringLiteral("Ｗｉｎ:000"));
+        QVERIFY(WithoutPadding(battle.Info().PendingText())
+                    .contains(QStringLiteral("初戦は○側の先攻に固定設定されています・・・")));
+        QVERIFY(
+            WithoutPadding(battle.Info().PendingText()).contains(QStringLiteral("Ｒｏｕｎｄ１．")));
+    }
+
+    // A win counter stops at 255 instead of wrapping to 0.
+    void winsStopAt255() {
+        Match match(EasyComputer, EasyComputer);
+        match.state.options = {1, 2, 0};
+        match.PlayOn(BoardFromRows({"ooo....."}));
+        match.host.onComputer = [] { return std::optional<int>(CellIndex(4, 12)); };
+        match.host.onResult = [&](const GameResult&) {
+            return match.host.results.size() < 258 ? NextBattle : Quit;
+        };
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return battle.QuitChosen(); }, 200000));
+        QCOMPARE(match.host.results.size(), 258);
+        QCOMPARE(battle.Wins(0), 255);
+        QCOMPARE(battle.WinText(0), QStringLiteral("Ｗｉｎ:255"));
+        QCOMPARE(match.state.roundCount, 258);
+        QCOMPARE(match.host.areas, 258);  // terrain ON: before every game
+    }
+
+    // "Ｒｅ　Ｅｎｔｒｙ" asks who plays again and keeps the round and the win counters; the
+    // later-games rule then decides who begins.
+    void reEntryKeepsTheCounters() {
+        Match match(EasyComputer, EasyComputer);
+        match.PlayOn(BoardFromRows({"ooo....."}));
+        match.host.onComputer = [] { return std::optional<int>(CellIndex(4, 12)); };
+        match.host.onResult = [&](const GameResult&) {
+            return match.host.results.size() == 1 ? ReEntry : Quit;
+        };
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return match.host.entries == 2; }));
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::SetUpGame);
+        QCOMPARE(match.state.roundCount, 2);
+        QCOMPARE(battle.WinText(0), QStringLiteral("Ｗｉｎ:001"));
+        QCOMPARE(match.state.turn, kCrossTurn);  // alternating after ○ began
+        QVERIFY(WithoutPadding(battle.Info().PendingText())
+                    .contains(QStringLiteral(
+                        "二戦目以降は前回の後攻側が先攻になる交代制が設定されています・・・")));
+    }
+
+    // Quit stops the machine: later ticks do nothing.
+    void quitStopsTheTicks() {
+        Match match(EasyComputer, EasyComputer);
+        match.PlayOn(BlocksAbove({"########"}));
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return battle.QuitChosen(); }));
+        match.Tick(50);
+        QCOMPARE(match.host.results.size(), 1);
+        QCOMPARE(battle.State(), BattleState::GameOver);
+    }
+
+    // The background turns red when the strongest computer plays either side.
+    void backgroundIsRedForTheStrongestComputer_data() {
+        QTest::addColumn<int>("circle");
+        QTest::addColumn<int>("cross");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("mouse against normal") << int{MousePlayer} << int{NormalComputer} << false;
+        QTest::newRow("ⅲ plays ○") << int{ExpertComputer} << int{KeyboardPlayer} << true;
+        QTest::newRow("ⅲ plays ×") << int{HardComputer} << int{ExpertComputer} << true;
+    }
+    void backgroundIsRedForTheStrongestComputer() {
+        QFETCH(int, circle);
+        QFETCH(int, cross);
+        QFETCH(bool, red);
+        Match match(circle, cross);
+        match.host.onEntry = [&] {
+            match.state.players.kind = {circle, cross};
+            match.state.players.picture = {circle == ExpertComputer ? 8 : 5,
+                                           cross == ExpertComputer ? 4 : 3};
+        };
+        Battle& battle = match.Open();
+        match.Tick();
+        QCOMPARE(battle.Background(), red ? BattleBackground::Red : BattleBackground::Blue);
+        QCOMPARE(battle.Picture(0), circle == ExpertComputer ? 8 : 5);
+    }
+};
+
+QTEST_APPLESS_MAIN(BattleTest)
+#include "test_battle.moc"
