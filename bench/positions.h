@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "rules/board.h"
+
+namespace morvane::bench {
+
+// A position as its AreaString and the side to move.
+struct Position {
+    std::string_view area;
+    Turn turn;
+};
+
+// Mid-game positions recorded from games between the computer's strengths (20 units, no
+// terrain); in each the side to move has no win or block and must evaluate.
+inline constexpr std::array kMidGame{
+    Position{"0000000000000000000000000000000000000000000000000000000000000000200320003032300032223"
+             "20023232330",
+             kCircleTurn},
+    Position{"0000000000000000000000000000000000020000000300000003200000023000003330000023200000223"
+             "00020233200",
+             kCrossTurn},
+    Position{"0000000000000000000000000000000000000000000000000330000032300000222000003320000032302"
+             "00022303200",
+             kCircleTurn},
+    Position{"0000000000000000000000000000200000003000000030000000300000002000300330002002300020032"
+             "20020233200",
+             kCrossTurn},
+    Position{"0000000000000000000000000000000020000000300000003000000020000000200000002030000030220"
+             "02323323332",
+             kCrossTurn},
+    Position{"0000000000000000000000000000000000000000000300000002000000033000030320000202300002033"
+             "20002032322",
+             kCircleTurn},
+    Position{"0000000000000000000000000000000000000000000000000000000000020000320202002303030033020"
+             "30033222320",
+             kCrossTurn},
+    Position{"0000000000000000000000000000000000000000000000000000000000000000000330020302200302223"
+             "02303223332",
+             kCircleTurn},
+};
+
+// Positions recorded from games on 40 ◇ cells (12 units, the ◇ they used topped up to 40
+// again); again the side to move must evaluate.
+inline constexpr std::array kHollows{
+    Position{"0020001100100100101101011000101011001101013000101012310111102003102332111011010110021"
+             "10110031000",
+             kCrossTurn},
+    Position{"2223201121011011300110012000011110011011100030103100101110110101030101010100110000000"
+             "13100010011",
+             kCircleTurn},
+    Position{"0322032020110000100100003010110110111010113101100120010020311031101000100101001101111"
+             "11010000111",
+             kCrossTurn},
+    Position{"0001110111011101100010001000110001031101002200111113311110112000020332100112000000010"
+             "10101130011",
+             kCrossTurn},
+    Position{"1003203111111011001100001111020001010300030010001010301111211020002110100110000001101"
+             "11020101311",
+             kCrossTurn},
+    Position{"0100100222130101310101003010002111110010200010101111100030010110101301001111101000101"
+             "00103101012",
+             kCircleTurn},
+    Position{"0101010010101100013111000110010101000120001021101000310101031110022231110310200101111"
+             "00100113001",
+             kCrossTurn},
+    Position{"0220011111001111001100000101001000101101001210101113100100030000010332000102100101032"
+             "11111113101",
+             kCircleTurn},
+};
+
+inline Board BoardOf(const Position& position) {
+    Board board;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        board[cell] =
+            static_cast<std::int16_t>(position.area[static_cast<std::size_t>(cell)] - '0');
+    }
+    return board;
+}
+
+}  // namespace morvane::bench
