@@ -81,10 +81,12 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     auto* author = new QLabel(kAuthor, card);
     author->setObjectName(QStringLiteral("Label1_0"));
     author->setFont(look::SizedFont(this, 15));
+    look::SetTextColour(author, look::kPaleText);
 
     auto* period = new QLabel(kPeriod, card);
     period->setObjectName(QStringLiteral("Label1_1"));
     period->setFont(look::SizedFont(this, 15));
+    look::SetTextColour(period, look::kPaleText);
 
     auto* versionRow = new QHBoxLayout;
     versionRow->addWidget(emblem);

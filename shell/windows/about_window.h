@@ -11,10 +11,10 @@ class SystemInfoPlatform;
 class AboutWindow : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo);
 
-  private:
+private:
     const SystemInfoPlatform& systemInfo_;
 };
 

@@ -29,6 +29,7 @@ ContactWindow::ContactWindow(QWidget* parent) : QDialog(parent) {
     address->setObjectName(QStringLiteral("Label1"));
     address->setFont(look::SizedFont(this, 18));
     address->setAlignment(Qt::AlignCenter);
+    look::SetTextColour(address, look::kPaleText);
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(address);

@@ -8,7 +8,7 @@ namespace morvane {
 class ContactWindow : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     explicit ContactWindow(QWidget* parent = nullptr);
 };
 

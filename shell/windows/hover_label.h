@@ -10,20 +10,20 @@ namespace morvane {
 class HoverLabel : public QLabel {
     Q_OBJECT
 
-  public:
+public:
     explicit HoverLabel(QWidget* parent = nullptr);
 
-  signals:
+signals:
     void hovered();
     // A press and a release of the left button, both on the label.
     void clicked();
 
-  protected:
+protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-  private:
+private:
     bool pressed_ = false;
 };
 

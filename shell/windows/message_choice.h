@@ -16,7 +16,7 @@ enum class MessageKey {
 // would choose (`SelectedButton`), the slot drawn highlighted (`HighlightedButton`), whether the
 // custom pointer is shown, and the answer (`MessageAnswer`). The dialog draws this state.
 class MessageChoice {
-  public:
+public:
     static constexpr int kSlotCount = 3;
     // The answer when no slot has a caption; also "nothing highlighted".
     static constexpr int kNone = -1;
@@ -55,7 +55,7 @@ class MessageChoice {
     int highlighted() const { return highlighted_; }
     bool customPointer() const { return customPointer_; }
 
-  private:
+private:
     // Moves the selection by step (+1 or -1) with wrap-around to the next captioned slot.
     void Step(int step);
 

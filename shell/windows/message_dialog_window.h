@@ -20,19 +20,19 @@ class HoverLabel;
 class MessageDialog : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     MessageDialog(QWidget* parent, const QString& text,
                   const std::array<QString, MessageChoice::kSlotCount>& captions);
 
     bool HasButtons() const { return choice_.HasAnyCaption(); }
     int answer() const { return choice_.answer(); }
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     void Choose(int slot);
     // Draws the highlight, the captions' colours and the pointer as the choice holds them.
     void DrawChoice();

@@ -48,6 +48,7 @@ RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
         text->setObjectName(QStringLiteral("Label2_%1").arg(index));
         text->setFont(look::SizedFont(this, 16));
         text->setWordWrap(true);
+        look::SetTextColour(text, look::kPaleText);
         text->setContentsMargins(16, 0, 0, 0);
 
         if (index > 0) {

@@ -8,7 +8,7 @@ namespace morvane {
 class RulesWindow : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     explicit RulesWindow(QWidget* parent = nullptr);
 };
 

@@ -29,7 +29,7 @@ QFont SizedFont(const QWidget* widget, int pixelSize, bool bold = false);
 void StyleWindow(QWidget* window);
 
 // The dark window look plus matching push buttons, text boxes and group frames, for the
-// secondary windows.
+// secondary windows. Their labels do not take the window's text colour: give each its own.
 void StyleDialog(QWidget* window);
 
 }  // namespace look

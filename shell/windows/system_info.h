@@ -11,7 +11,7 @@ namespace morvane {
 // are the registry, the file system and process creation; elsewhere a desktop system monitor
 // found on the PATH stands in for the tool.
 class SystemInfoPlatform {
-  public:
+public:
     virtual ~SystemInfoPlatform() = default;
     // The tool itself: HKEY_LOCAL_MACHINE "SOFTWARE\Microsoft\Shared Tools\MSINFO", value
     // "PATH". Nothing when there is no such value.

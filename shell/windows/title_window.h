@@ -35,15 +35,15 @@ QPixmap TitlePicture(QSize size, qreal devicePixelRatio = 1.0);
 class TitleWindow : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int kItemCount = 6;
 
     explicit TitleWindow(TitleActions actions, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
-  private:
+private:
     static constexpr int kNoItem = -1;
 
     // The pointer over an item: marker, help line, pointer and colours follow it at once,
