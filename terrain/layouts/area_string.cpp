@@ -23,9 +23,7 @@ std::int16_t CodeOf(char16_t character) {
 
 }  // namespace
 
-std::u16string EmptyAreaString() {
-    return std::u16string(kAreaStringLength, u'0');
-}
+std::u16string EmptyAreaString() { return std::u16string(kAreaStringLength, u'0'); }
 
 Board ReadAreaString(std::u16string_view text) {
     Board board;

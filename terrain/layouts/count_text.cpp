@@ -19,18 +19,10 @@ int DigitValue(char16_t c) {
     return kNotADigit;
 }
 
-bool IsSpace(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\u3000';
-}
-bool IsMinus(char16_t c) {
-    return c == u'-' || c == u'−' || c == u'－';
-}
-bool IsPlus(char16_t c) {
-    return c == u'+' || c == u'＋';
-}
-bool IsPoint(char16_t c) {
-    return c == u'.' || c == u'．';
-}
+bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u3000'; }
+bool IsMinus(char16_t c) { return c == u'-' || c == u'−' || c == u'－'; }
+bool IsPlus(char16_t c) { return c == u'+' || c == u'＋'; }
+bool IsPoint(char16_t c) { return c == u'.' || c == u'．'; }
 
 // Where the digits after the point put the number between two whole numbers.
 enum class Fraction { Below, Half, Above };

@@ -36,7 +36,7 @@ QString Show(std::u16string_view text) {
 class LayoutsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // Every built-in layout must hold exactly its documented numbers of ◇ and ■ and nothing else.
     void builtInLayoutsHoldTheirHollowsAndBlocks_data() {
         QTest::addColumn<int>("option");

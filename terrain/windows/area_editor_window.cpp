@@ -1,0 +1,295 @@
+#include "terrain/windows/area_editor_window.h"
+
+#include <QActionGroup>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "assets/pictures.h"
+#include "shell/windows/message_dialog.h"
+#include "shell/windows/shell_look.h"
+#include "terrain/windows/area_text.h"
+#include "terrain/windows/terrain_look.h"
+
+namespace morvane {
+namespace {
+
+// The window's texts.
+const QString kCaption = QStringLiteral("Morvaneⅲ－Original Area Edit");
+const std::array<QString, kUserFileCount> kTabCaptions = {
+    QStringLiteral("Ｆｉｌｅ１"), QStringLiteral("Ｆｉｌｅ２"), QStringLiteral("Ｆｉｌｅ３")};
+const QString kClearQuestion = QStringLiteral("File-%1の地形をクリアします。\nよろしいですか？");
+const QString kYes = QStringLiteral("Ｙｅｓ");
+const QString kNo = QStringLiteral("Ｎｏ");
+const QString kOk = QStringLiteral("Ｏ．Ｋ．");
+const QString kClearTip = QStringLiteral("クリア");
+
+// The toolbar buttons, numbered from 1, that choose what a click paints.
+struct Tool {
+    int button;
+    std::int16_t code;
+    QString picture;
+    QString tip;
+};
+const std::array<Tool, 5> kTools = {{
+    {6, Empty, QStringLiteral(":/editor/eraser.svg"), QStringLiteral("消しゴム")},
+    {7, Hollow, QStringLiteral(":/editor/hollow.svg"), QStringLiteral("◇")},
+    {8, Block, QStringLiteral(":/editor/block.svg"), QStringLiteral("■")},
+    {9, CircleUnit, QStringLiteral(":/editor/circle.svg"), QStringLiteral("○")},
+    {10, CrossUnit, QStringLiteral(":/editor/cross.svg"), QStringLiteral("×")},
+}};
+// The button that clears the current file; the buttons not listed here do nothing.
+constexpr int kClearButton = 13;
+
+constexpr int kCellSize = 36;
+constexpr int kGridLine = 1;
+constexpr int kToolIconSize = 28;
+constexpr int kSwatchSize = 34;
+constexpr int kPointerSize = 32;
+// The pen's tip in the pointer picture's own units.
+constexpr QPointF kPointerTip(3, 29);
+
+QString Indexed(const QString& name, int index) {
+    return name + QLatin1Char('_') + QString::number(index);
+}
+
+const Tool& ToolOfCode(std::int16_t code) { return *std::ranges::find(kTools, code, &Tool::code); }
+
+}  // namespace
+
+AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* parent)
+    : QDialog(parent), board_(board), store_(store) {
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(kCaption);
+    setModal(true);
+    for (const std::int16_t code : {Hollow, CircleUnit, CrossUnit, Block}) {
+        cellPictures_[static_cast<std::size_t>(code)] =
+            RenderPicture(QStringLiteral(":/cells/cell_%1.svg").arg(code),
+                          QSize(kCellSize, kCellSize), devicePixelRatioF());
+    }
+
+    auto* ok = new QPushButton(kOk, this);
+    ok->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 10, 14, 14);
+    layout->setSpacing(0);
+    layout->addWidget(BuildToolbar());
+    layout->addSpacing(8);
+    layout->addWidget(BuildTabs(), 0, Qt::AlignLeft);
+    layout->addWidget(BuildBoard(), 0, Qt::AlignLeft);
+    layout->addSpacing(12);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    terrain_look::StyleWindow(this);
+
+    // Opening: the marker on the first cell, the three stored files, File 1 on screen and the
+    // eraser as the tool.
+    marker_->setGeometry(cells_[0]->geometry());
+    hoveredCell_ = 0;
+    for (int file = 0; file < kUserFileCount; ++file) {
+        areaFiles_[static_cast<std::size_t>(file)] = store_.Read(settings::UserLayout(file));
+    }
+    currentFile_ = 0;
+    ChooseTool(Empty);
+    board_ = ReadAreaText(areaFiles_[0]);
+    DrawCells();
+}
+
+QWidget* AreaEditorWindow::BuildBoard() {
+    auto* panel = new QWidget(this);
+    look::SetBackground(panel, terrain_look::kGridLine);
+    const QCursor pen = MakePointer(QStringLiteral(":/editor/pointer.svg"),
+                                    QSize(kPointerSize, kPointerSize), kPointerTip);
+    for (int index = 0; index < kCellCount; ++index) {
+        auto* cell = new QLabel(panel);
+        cell->setObjectName(Indexed(QStringLiteral("Un"), index));
+        cell->setGeometry(kGridLine + (CellX(index) - 1) * (kCellSize + kGridLine),
+                          kGridLine + (CellY(index) - 1) * (kCellSize + kGridLine), kCellSize,
+                          kCellSize);
+        cell->setAutoFillBackground(true);
+        cell->setBackgroundRole(QPalette::Base);
+        cell->setMouseTracking(true);
+        cell->setCursor(pen);
+        cell->installEventFilter(this);
+        cells_[static_cast<std::size_t>(index)] = cell;
+    }
+    marker_ = new QFrame(panel);
+    marker_->setObjectName(QStringLiteral("Cur"));
+    marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    marker_->setStyleSheet(
+        QStringLiteral("#Cur { border: 2px solid %1; }").arg(look::kGold.name()));
+    marker_->raise();
+    panel->setFixedSize(kGridLine + kColumns * (kCellSize + kGridLine),
+                        kGridLine + kRows * (kCellSize + kGridLine));
+    return panel;
+}
+
+QToolBar* AreaEditorWindow::BuildToolbar() {
+    auto* toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setIconSize(QSize(kToolIconSize, kToolIconSize));
+    toolbar->setMovable(false);
+    const auto name = [](QWidget* item, int button) {
+        item->setObjectName(Indexed(QStringLiteral("Toolbar1"), button));
+    };
+
+    // Buttons 1 to 5 only show things: the editor's emblem and the tool now chosen.
+    auto* emblem = new QLabel(toolbar);
+    emblem->setPixmap(RenderPicture(QStringLiteral(":/editor/emblem.svg"),
+                                    QSize(kSwatchSize, kSwatchSize), devicePixelRatioF()));
+    name(emblem, 1);
+    toolbar->addWidget(emblem);
+    name(toolbar->widgetForAction(toolbar->addSeparator()), 2);
+    toolSwatch_ = new QLabel(toolbar);
+    toolSwatch_->setFixedSize(kSwatchSize + 6, kSwatchSize + 6);
+    toolSwatch_->setAlignment(Qt::AlignCenter);
+    terrain_look::FramePanel(toolSwatch_, look::kGold);
+    name(toolSwatch_, 3);
+    toolbar->addWidget(toolSwatch_);
+    auto* gap = new QWidget(toolbar);
+    gap->setFixedWidth(6);
+    name(gap, 4);
+    toolbar->addWidget(gap);
+    name(toolbar->widgetForAction(toolbar->addSeparator()), 5);
+
+    auto* tools = new QActionGroup(toolbar);
+    for (const Tool& tool : kTools) {
+        QAction* action = toolbar->addAction(
+            QIcon(RenderPicture(tool.picture, QSize(kToolIconSize, kToolIconSize),
+                                devicePixelRatioF())),
+            tool.tip);
+        action->setCheckable(true);
+        action->setChecked(tool.code == Empty);
+        tools->addAction(action);
+        name(toolbar->widgetForAction(action), tool.button);
+        connect(action, &QAction::triggered, this,
+                [this, button = tool.button] { ToolbarButtonClicked(button); });
+    }
+
+    name(toolbar->widgetForAction(toolbar->addSeparator()), 11);
+    auto* spring = new QWidget(toolbar);
+    spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    name(spring, 12);
+    toolbar->addWidget(spring);
+    QAction* clear = toolbar->addAction(
+        QIcon(RenderPicture(QStringLiteral(":/editor/clear.svg"),
+                            QSize(kToolIconSize, kToolIconSize), devicePixelRatioF())),
+        kClearTip);
+    name(toolbar->widgetForAction(clear), kClearButton);
+    connect(clear, &QAction::triggered, this, [this] { ToolbarButtonClicked(kClearButton); });
+    return toolbar;
+}
+
+QTabBar* AreaEditorWindow::BuildTabs() {
+    auto* tabs = new QTabBar(this);
+    tabs->setObjectName(QStringLiteral("TabStrip1"));
+    tabs->setDrawBase(false);
+    for (const QString& caption : kTabCaptions) {
+        tabs->addTab(caption);
+    }
+    connect(tabs, &QTabBar::currentChanged, this, &AreaEditorWindow::ChangeFile);
+    return tabs;
+}
+
+bool AreaEditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = std::ranges::find(cells_, watched);
+    if (found == cells_.end()) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const int index = static_cast<int>(found - cells_.begin());
+    if (event->type() == QEvent::MouseMove) {
+        HoverCell(index);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // A click is a press and a release on the same cell.
+        if (mouse->button() == Qt::LeftButton && (*found)->rect().contains(mouse->pos())) {
+            PaintCell(index);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void AreaEditorWindow::PaintCell(int index) {
+    board_[index] = paintCode_;
+    areaFiles_[static_cast<std::size_t>(currentFile_)] = WriteAreaText(board_);
+    DrawCells();
+}
+
+void AreaEditorWindow::HoverCell(int index) {
+    if (hoveredCell_ != index) {
+        marker_->setGeometry(cells_[static_cast<std::size_t>(index)]->geometry());
+        hoveredCell_ = index;
+    }
+}
+
+void AreaEditorWindow::ChangeFile(int tab) {
+    currentFile_ = tab;
+    board_ = ReadAreaText(areaFiles_[static_cast<std::size_t>(currentFile_)]);
+    DrawCells();
+}
+
+void AreaEditorWindow::ToolbarButtonClicked(int button) {
+    if (button == kClearButton) {
+        ClearCurrentFile();
+        return;
+    }
+    const auto tool = std::ranges::find(kTools, button, &Tool::button);
+    if (tool != kTools.end()) {
+        ChooseTool(tool->code);
+    }
+}
+
+void AreaEditorWindow::ChooseTool(std::int16_t code) {
+    paintCode_ = code;
+    toolSwatch_->setPixmap(RenderPicture(ToolOfCode(code).picture, QSize(kSwatchSize, kSwatchSize),
+                                         devicePixelRatioF()));
+}
+
+void AreaEditorWindow::ClearCurrentFile() {
+    const int answer =
+        ShowMessage(this, kClearQuestion.arg(currentFile_ + 1), kYes, kNo, QString());
+    if (answer != 0) {
+        return;
+    }
+    board_.Clear();
+    areaFiles_[static_cast<std::size_t>(currentFile_)] =
+        QString::fromStdU16String(EmptyAreaString());
+    DrawCells();
+}
+
+void AreaEditorWindow::DrawCells() {
+    for (int index = 0; index < kCellCount; ++index) {
+        const std::int16_t code = board_[index];
+        QLabel* cell = cells_[static_cast<std::size_t>(index)];
+        if (code == Empty) {
+            cell->clear();
+        } else if (!cellPictures_[static_cast<std::size_t>(code)].isNull()) {
+            cell->setPixmap(cellPictures_[static_cast<std::size_t>(code)]);
+        }
+    }
+}
+
+void AreaEditorWindow::done(int result) {
+    for (int file = 0; file < kUserFileCount; ++file) {
+        store_.Write(settings::UserLayout(file), areaFiles_[static_cast<std::size_t>(file)]);
+    }
+    QDialog::done(result);
+}
+
+void ShowAreaEditor(QWidget* parent, Board& board, SettingsStore& store) {
+    AreaEditorWindow window(board, store, parent);
+    window.exec();
+}
+
+}  // namespace morvane

@@ -1,0 +1,279 @@
+#include "terrain/windows/area_select_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "assets/pictures.h"
+#include "shell/windows/message_dialog.h"
+#include "shell/windows/shell_look.h"
+#include "terrain/layouts/area_preview.h"
+#include "terrain/layouts/count_text.h"
+#include "terrain/windows/area_text.h"
+#include "terrain/windows/terrain_look.h"
+#include "terrain/windows/up_down.h"
+
+namespace morvane {
+namespace {
+
+// The window's texts.
+const QString kCaption = QStringLiteral("Morvaneⅲ－Area Select");
+const QString kAreaFrame = QStringLiteral("Ａｒｅａ");
+const std::array<QString, kAreaOptionCount> kAreaCaptions = {
+    QStringLiteral("Ｈｅｌｌ"),         QStringLiteral("Ｈｅｖｅｎ"),
+    QStringLiteral("Ｓｔｏｎｅ"),       QStringLiteral("Ｉｎｓｅｃｔｅｒ"),
+    QStringLiteral("Ｍｉｎｅ"),         QStringLiteral("Ｗｈｉｒｌｐｏｏｌ"),
+    QStringLiteral("［Ｒａｎｄｏｍ］"), QStringLiteral("［Ｏｒｉｇｉｎａｌ］"),
+    QStringLiteral("(Ｎｏｎｅ)"),
+};
+const QString kRandomFrame = QStringLiteral("[Ｒａｎｄｏｍ]");
+const std::array<QString, 2> kCountSymbols = {QStringLiteral("◇"), QStringLiteral("■")};
+const QString kEdit = QStringLiteral("Ｅｄｉｔ！");
+const QString kOriginalFrame = QStringLiteral("[Ｏｒｉｇｉｎａｌ]");
+const std::array<QString, kUserFileCount> kFileCaptions = {
+    QStringLiteral("Ｆｉｌｅ１"), QStringLiteral("Ｆｉｌｅ２"), QStringLiteral("Ｆｉｌｅ３")};
+const QString kNoticeButton = QStringLiteral("地形選択に際して");
+const QString kNotice = QStringLiteral(
+    "電脳は地形ありでの戦闘は想定して開発していません。\n"
+    "そのため、地形ありの場合は極端に電脳は弱くなります。\n"
+    "御了承下さい。");
+const QString kNoticeAnswer = QStringLiteral("確認");
+const QString kOk = QStringLiteral("Ｏ．Ｋ．");
+
+// The area options from the top of the frame down: none first, then the stored order.
+constexpr std::array<int, kAreaOptionCount> kAreaOrder = {
+    NoArea,   HellArea,      HevenArea,  StoneArea,   InsecterArea,
+    MineArea, WhirlpoolArea, RandomArea, OriginalArea};
+
+// The spin controls' count before the stored counts are applied.
+constexpr int kCountWhenCreated = 8;
+constexpr int kCountBoxWidth = 56;
+constexpr int kPreviewPixelSize = 20;
+constexpr int kPictureSize = 72;
+
+QString Indexed(const QString& name, int index) {
+    return name + QLatin1Char('_') + QString::number(index);
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    // Enter in a count box finishes the typing; it must not close the window.
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* parent)
+    : QDialog(parent), board_(board), store_(store) {
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(kCaption);
+    setModal(true);
+
+    auto* controls = new QVBoxLayout;
+    controls->addWidget(BuildRandomFrame());
+    controls->addWidget(BuildOriginalFrame());
+    controls->addStretch();
+    controls->addWidget(BuildButtons());
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 14);
+    layout->setSpacing(14);
+    layout->addWidget(BuildAreaFrame());
+    layout->addLayout(controls);
+    layout->addWidget(BuildPreview());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    terrain_look::StyleWindow(this);
+
+    // Opening: the stored area choice acts as a click, made with the counts the spin controls
+    // have at creation; then the stored counts, which make no new layout; then the stored file
+    // choice, only shown selected so that it does not replace another choice's layout.
+    const int area = store_.Read(settings::AreaChoice());
+    areaOptions_[static_cast<std::size_t>(area)]->setChecked(true);
+    for (int index = 0; index < 2; ++index) {
+        counts_[static_cast<std::size_t>(index)]->setValue(
+            store_.Read(settings::RandomCount(index)));
+    }
+    QRadioButton* storedFile =
+        fileOptions_[static_cast<std::size_t>(store_.Read(settings::UserFileChoice()))];
+    const QSignalBlocker quiet(storedFile);
+    storedFile->setChecked(true);
+}
+
+QWidget* AreaSelectWindow::BuildAreaFrame() {
+    auto* frame = new QGroupBox(kAreaFrame, this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setSpacing(10);
+    for (const int option : kAreaOrder) {
+        auto* button = new QRadioButton(kAreaCaptions[static_cast<std::size_t>(option)], frame);
+        button->setObjectName(Indexed(QStringLiteral("Option1"), option));
+        connect(button, &QRadioButton::toggled, this, [this, option](bool on) {
+            if (on) {
+                ApplyAreaChoice(option);
+            }
+        });
+        areaOptions_[static_cast<std::size_t>(option)] = button;
+        layout->addWidget(button);
+    }
+    return frame;
+}
+
+QWidget* AreaSelectWindow::BuildRandomFrame() {
+    randomFrame_ = new QGroupBox(kRandomFrame, this);
+    randomFrame_->setObjectName(QStringLiteral("Frame2"));
+    auto* layout = new QGridLayout(randomFrame_);
+    layout->setHorizontalSpacing(6);
+    for (int index = 0; index < 2; ++index) {
+        const auto slot = static_cast<std::size_t>(index);
+        auto* symbol = new QLabel(kCountSymbols[slot], randomFrame_);
+        auto* text = new QLineEdit(QString::number(kCountWhenCreated), randomFrame_);
+        text->setObjectName(Indexed(QStringLiteral("Tt"), index));
+        text->setFixedWidth(kCountBoxWidth);
+        text->setAlignment(Qt::AlignRight);
+        auto* count = new UpDown(0, kMaxRandomCount, kCountWhenCreated, randomFrame_);
+        count->setObjectName(Indexed(QStringLiteral("Ud"), index));
+        count->setFixedHeight(text->sizeHint().height());
+        countTexts_[slot] = text;
+        counts_[slot] = count;
+        connect(text, &QLineEdit::textEdited, this, [this, index] { CountTyped(index); });
+        // Once typing is over the box shows the count it stands for.
+        connect(text, &QLineEdit::editingFinished, this,
+                [text, count] { text->setText(QString::number(count->value())); });
+        connect(count, &UpDown::valueChanged, this, [this, index] { CountStepped(index); });
+        layout->addWidget(symbol, index, 0);
+        layout->addWidget(text, index, 1);
+        layout->addWidget(count, index, 2);
+    }
+    QPushButton* edit = MakeButton(QStringLiteral("Command1"), kEdit, randomFrame_);
+    connect(edit, &QPushButton::clicked, this, &AreaSelectWindow::MakeRandomArea);
+    layout->addWidget(edit, 0, 3, 2, 1);
+    layout->setColumnStretch(3, 1);
+    randomFrame_->setEnabled(false);
+    return randomFrame_;
+}
+
+QWidget* AreaSelectWindow::BuildOriginalFrame() {
+    originalFrame_ = new QGroupBox(kOriginalFrame, this);
+    originalFrame_->setObjectName(QStringLiteral("Frame3"));
+    auto* layout = new QHBoxLayout(originalFrame_);
+    for (int file = 0; file < kUserFileCount; ++file) {
+        auto* button =
+            new QRadioButton(kFileCaptions[static_cast<std::size_t>(file)], originalFrame_);
+        button->setObjectName(Indexed(QStringLiteral("Option2"), file));
+        connect(button, &QRadioButton::toggled, this, [this, file](bool on) {
+            if (on) {
+                ApplyUserFile(file);
+            }
+        });
+        fileOptions_[static_cast<std::size_t>(file)] = button;
+        layout->addWidget(button);
+    }
+    originalFrame_->setEnabled(false);
+    return originalFrame_;
+}
+
+QWidget* AreaSelectWindow::BuildPreview() {
+    preview_ = new QLabel(this);
+    preview_->setObjectName(QStringLiteral("lb"));
+    QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(kPreviewPixelSize);
+    preview_->setFont(font);
+    preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    terrain_look::FramePanel(preview_, look::kSteel);
+    return preview_;
+}
+
+QWidget* AreaSelectWindow::BuildButtons() {
+    auto* box = new QWidget(this);
+    auto* layout = new QGridLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (int index = 0; index < 2; ++index) {
+        auto* picture = new QLabel(box);
+        picture->setObjectName(Indexed(QStringLiteral("Image1"), index));
+        const QString resource = index == 0 ? QStringLiteral(":/editor/select_hollow.svg")
+                                            : QStringLiteral(":/editor/select_block.svg");
+        picture->setPixmap(
+            RenderPicture(resource, QSize(kPictureSize, kPictureSize), devicePixelRatioF()));
+        picture->setAlignment(Qt::AlignCenter);
+        layout->addWidget(picture, 0, index);
+    }
+    QPushButton* notice = MakeButton(QStringLiteral("Command3"), kNoticeButton, box);
+    connect(notice, &QPushButton::clicked, this, &AreaSelectWindow::ShowTerrainNotice);
+    QPushButton* ok = MakeButton(QStringLiteral("Command2"), kOk, box);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(notice, 1, 0);
+    layout->addWidget(ok, 1, 1);
+    return box;
+}
+
+void AreaSelectWindow::ApplyAreaChoice(int option) {
+    store_.Write(settings::AreaChoice(), option);
+    randomFrame_->setEnabled(false);
+    originalFrame_->setEnabled(false);
+    board_.Clear();
+    if (const auto layout = FixedLayout(option)) {
+        board_ = ReadAreaString(*layout);
+        DrawPreview();
+    } else if (option == RandomArea) {
+        randomFrame_->setEnabled(true);
+        MakeRandomArea();
+    } else {
+        originalFrame_->setEnabled(true);
+        // Always File 1, whichever file was shown selected.
+        const QSignalBlocker quiet(fileOptions_[0]);
+        fileOptions_[0]->setChecked(true);
+        ApplyUserFile(0);
+    }
+}
+
+void AreaSelectWindow::ApplyUserFile(int file) {
+    board_ = ReadAreaText(store_.Read(settings::UserLayout(file)));
+    DrawPreview();
+    store_.Write(settings::UserFileChoice(), file);
+}
+
+void AreaSelectWindow::MakeRandomArea() {
+    board_ = MakeRandomLayout(counts_[0]->value(), counts_[1]->value());
+    DrawPreview();
+}
+
+void AreaSelectWindow::CountTyped(int index) {
+    const auto slot = static_cast<std::size_t>(index);
+    const int count = ReadCountText(Utf16Of(countTexts_[slot]->text()));
+    {
+        // The box keeps what is being typed; it shows the count when typing is over.
+        const QSignalBlocker quiet(counts_[slot]);
+        counts_[slot]->setValue(count);
+    }
+    store_.Write(settings::RandomCount(index), count);
+}
+
+void AreaSelectWindow::CountStepped(int index) {
+    const auto slot = static_cast<std::size_t>(index);
+    countTexts_[slot]->setText(QString::number(counts_[slot]->value()));
+    store_.Write(settings::RandomCount(index), counts_[slot]->value());
+}
+
+void AreaSelectWindow::ShowTerrainNotice() {
+    ShowMessage(this, kNotice, QString(), QString(), kNoticeAnswer);
+}
+
+void AreaSelectWindow::DrawPreview() {
+    preview_->setText(QString::fromStdU16String(PreviewText(board_)));
+}
+
+void ShowAreaSelect(QWidget* parent, Board& board, SettingsStore& store) {
+    AreaSelectWindow window(board, store, parent);
+    window.exec();
+}
+
+}  // namespace morvane

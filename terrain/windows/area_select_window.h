@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "rules/board.h"
+#include "shell/settings/settings_store.h"
+#include "terrain/layouts/area_layouts.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace morvane {
+
+class UpDown;
+
+// The area select window "Form6": the terrain of the next game. Its result is the layout it
+// leaves in the board when it closes (there is no cancel) and the choices it stored.
+class AreaSelectWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    AreaSelectWindow(Board& board, SettingsStore& store, QWidget* parent = nullptr);
+
+private:
+    QWidget* BuildAreaFrame();
+    QWidget* BuildRandomFrame();
+    QWidget* BuildOriginalFrame();
+    QWidget* BuildPreview();
+    QWidget* BuildButtons();
+
+    // The events of the window.
+    void ApplyAreaChoice(int option);  // Option1_Click
+    void ApplyUserFile(int file);      // Option2_Click
+    void MakeRandomArea();             // Command1_Click
+    void CountTyped(int index);        // Tt_Change
+    void CountStepped(int index);      // Ud_Change
+    void ShowTerrainNotice();          // Command3_Click
+    void DrawPreview();
+
+    Board& board_;
+    SettingsStore& store_;
+    std::array<QRadioButton*, kAreaOptionCount> areaOptions_{};
+    QGroupBox* randomFrame_ = nullptr;
+    QGroupBox* originalFrame_ = nullptr;
+    // Index 0 counts the ◇ draws, index 1 the ■ draws.
+    std::array<QLineEdit*, 2> countTexts_{};
+    std::array<UpDown*, 2> counts_{};
+    std::array<QRadioButton*, kUserFileCount> fileOptions_{};
+    QLabel* preview_ = nullptr;
+};
+
+// Shows the area select window modal over parent; the chosen terrain is left in board.
+void ShowAreaSelect(QWidget* parent, Board& board, SettingsStore& store);
+
+}  // namespace morvane

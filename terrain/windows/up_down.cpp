@@ -1,0 +1,49 @@
+#include "terrain/windows/up_down.h"
+
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace morvane {
+namespace {
+
+constexpr int kAutoRepeatDelayMs = 350;
+constexpr int kAutoRepeatIntervalMs = 60;
+
+QToolButton* MakeArrow(Qt::ArrowType arrow, const QString& name, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setAutoRepeatDelay(kAutoRepeatDelayMs);
+    button->setAutoRepeatInterval(kAutoRepeatIntervalMs);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    return button;
+}
+
+}  // namespace
+
+UpDown::UpDown(int minimum, int maximum, int value, QWidget* parent)
+    : QWidget(parent), minimum_(minimum), maximum_(maximum), value_(value) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QToolButton* up = MakeArrow(Qt::UpArrow, QStringLiteral("Up"), this);
+    QToolButton* down = MakeArrow(Qt::DownArrow, QStringLiteral("Down"), this);
+    layout->addWidget(up);
+    layout->addWidget(down);
+    connect(up, &QToolButton::clicked, this, [this] { setValue(value_ + 1); });
+    connect(down, &QToolButton::clicked, this, [this] { setValue(value_ - 1); });
+}
+
+void UpDown::setValue(int value) {
+    value = std::clamp(value, minimum_, maximum_);
+    if (value == value_) {
+        return;
+    }
+    value_ = value;
+    emit valueChanged(value_);
+}
+
+}  // namespace morvane

@@ -1,0 +1,352 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "terrain/layouts/area_layouts.h"
+#include "terrain/windows/area_editor_window.h"
+#include "terrain/windows/area_text.h"
+#include "tests/support/modal.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/temp_settings.h"
+#include "tests/terrain/terrain_fixture.h"
+
+using namespace morvane;
+using morvane::testing::Control;
+using morvane::testing::CountCode;
+using morvane::testing::Rows;
+using morvane::testing::TempSettings;
+
+namespace {
+
+const QString kEmptyFile(96, QLatin1Char('0'));
+const QString kFile1 =
+    Rows({"10000001", "00000000", "00000000", "00000000", "00000000", "00000000", "00000000",
+          "00000000", "00000000", "00000000", "00000000", "88888888"});
+const QString kFile3 =
+    Rows({"00000000", "00000000", "00000000", "00000000", "00000000", "00000000", "00000000",
+          "00000000", "00000000", "00011000", "00288300", "88888888"});
+
+QLabel* Cell(QWidget* window, int index) {
+    return Control<QLabel>(window, QStringLiteral("Un_%1").arg(index));
+}
+
+void PaintCell(QWidget* window, int index) {
+    QTest::mouseClick(Cell(window, index), Qt::LeftButton);
+}
+
+void ClickToolbar(QWidget* window, int button) {
+    auto* item = Control<QWidget>(window, QStringLiteral("Toolbar1_%1").arg(button));
+    QVERIFY2(item != nullptr, qPrintable(QString::number(button)));
+    QTest::mouseClick(item, Qt::LeftButton);
+}
+
+void ChooseTab(QWidget* window, int tab) {
+    auto* tabs = Control<QTabBar>(window, QStringLiteral("TabStrip1"));
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(tab).center());
+    QCOMPARE(tabs->currentIndex(), tab);
+}
+
+// What the store file holds under a key, null when the key was never written.
+QString RawEntry(const QString& file, const QString& key) {
+    QSettings raw(file, QSettings::IniFormat);
+    return raw.value(QStringLiteral("Area/") + key).toString();
+}
+
+QString StoredFile(TempSettings& temp, int file) {
+    return temp.store().Read(settings::UserLayout(file));
+}
+
+}  // namespace
+
+class AreaEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A first run shows three empty files; closing at once stores three texts of 96 "0".
+    void firstRunShowsEmptyFilesAndClosingStoresThem() {
+        TempSettings temp;
+        Board board;
+        board[5] = Block;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Morvaneⅲ－Original Area Edit"));
+        QCOMPARE(board, Board{});
+        for (int tab = 2; tab >= 0; --tab) {
+            ChooseTab(&window, tab);
+            QCOMPARE(board, Board{});
+        }
+        QTest::mouseClick(Control<QPushButton>(&window, QStringLiteral("Command2")),
+                          Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        for (int file = 0; file < 3; ++file) {
+            QCOMPARE(RawEntry(temp.fileName(), QStringLiteral("オリジナル地形%1").arg(file)),
+                     kEmptyFile);
+        }
+    }
+
+    // The tab captions name the three files.
+    void tabsNameTheThreeFiles() {
+        TempSettings temp;
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        auto* tabs = Control<QTabBar>(&window, QStringLiteral("TabStrip1"));
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Ｆｉｌｅ１"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("Ｆｉｌｅ３"));
+    }
+
+    // Before any tool is chosen a click empties the cell.
+    void clickWithNoToolChosenEmptiesTheCell() {
+        TempSettings temp;
+        temp.store().Write(settings::UserLayout(0), kFile1);
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        QCOMPARE(board[0], std::int16_t{Hollow});
+        PaintCell(&window, 0);
+        QCOMPARE(board[0], std::int16_t{Empty});
+        QVERIFY(Cell(&window, 0)->pixmap().isNull());
+    }
+
+    // Each acting toolbar button makes a click paint its code, shown and stored on close.
+    void toolPaintsItsCodeIntoTheClickedCell_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("code");
+        QTest::newRow("6 eraser") << 6 << int(Empty);
+        QTest::newRow("7 hollow") << 7 << int(Hollow);
+        QTest::newRow("8 block") << 8 << int(Block);
+        QTest::newRow("9 circle") << 9 << int(CircleUnit);
+        QTest::newRow("10 cross") << 10 << int(CrossUnit);
+    }
+    void toolPaintsItsCodeIntoTheClickedCell() {
+        QFETCH(int, button);
+        QFETCH(int, code);
+        TempSettings temp;
+        temp.store().Write(settings::UserLayout(0), kFile1);
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        ClickToolbar(&window, 7);  // a tool other than the one under test first
+        ClickToolbar(&window, button);
+        PaintCell(&window, 93);  // a ■ of the bottom row
+        PaintCell(&window, 37);
+        QCOMPARE(int(board[93]), code);
+        QCOMPARE(int(board[37]), code);
+        QCOMPARE(Cell(&window, 37)->pixmap().isNull(), code == Empty);
+        window.close();
+        QString expected = kFile1;
+        expected[93] = QChar(u'0' + code);
+        expected[37] = QChar(u'0' + code);
+        QCOMPARE(StoredFile(temp, 0), expected);
+    }
+
+    // The toolbar buttons other than 6 to 10 and 13 do nothing when clicked.
+    void otherToolbarButtonsDoNothing() {
+        TempSettings temp;
+        temp.store().Write(settings::UserLayout(0), kFile1);
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        ClickToolbar(&window, 9);
+        for (const int button : {1, 2, 3, 4, 5, 11, 12}) {
+            ClickToolbar(&window, button);
+        }
+        QCOMPARE(board, ReadAreaText(kFile1));
+        PaintCell(&window, 40);
+        QCOMPARE(board[40], std::int16_t{CircleUnit});
+    }
+
+    // Edits of File 2 survive a visit to File 1, and reach the store only when the editor
+    // closes.
+    void switchingFilesKeepsTheirEditsUntilClose() {
+        TempSettings temp;
+        temp.store().Write(settings::UserLayout(0), kFile1);
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        ChooseTab(&window, 1);
+        QCOMPARE(board, Board{});
+        ClickToolbar(&window, 8);
+        PaintCell(&window, 20);
+        ChooseTab(&window, 0);
+        QCOMPARE(board, ReadAreaText(kFile1));
+        ChooseTab(&window, 1);
+        QCOMPARE(board[20], std::int16_t{Block});
+        QCOMPARE(CountCode(board, Block), 1);
+        QVERIFY(RawEntry(temp.fileName(), QStringLiteral("オリジナル地形1")).isNull());
+        window.close();
+        QCOMPARE(StoredFile(temp, 1), kEmptyFile.left(20) + QLatin1Char('8') + kEmptyFile.mid(21));
+        QCOMPARE(StoredFile(temp, 0), kFile1);
+        // The board keeps the file last shown.
+        QCOMPARE(board[20], std::int16_t{Block});
+    }
+
+    // Clearing File 3 asks first; only "Ｙｅｓ" empties it, "Ｎｏ" and the frame keep it.
+    void clearingAsksAndOnlyYesClears_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("Yes") << QStringLiteral("選択_0") << true;
+        QTest::newRow("No") << QStringLiteral("選択_1") << false;
+        QTest::newRow("frame") << QString() << false;
+    }
+    void clearingAsksAndOnlyYesClears() {
+        QFETCH(QString, answer);
+        QFETCH(bool, cleared);
+        TempSettings temp;
+        temp.store().Write(settings::UserLayout(2), kFile3);
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        ChooseTab(&window, 2);
+        QString question;
+        QString yes;
+        QString no;
+        testing::WhenModalOpens(QStringLiteral("FormMsg"), [&](QWidget* message) {
+            question = Control<QLabel>(message, QStringLiteral("言葉"))->text();
+            yes = Control<QLabel>(message, QStringLiteral("選択_0"))->text();
+            no = Control<QLabel>(message, QStringLiteral("選択_1"))->text();
+            if (answer.isEmpty()) {
+                message->close();
+            } else {
+                testing::ClickChild(message, answer);
+            }
+        });
+        ClickToolbar(&window, 13);
+        QCOMPARE(question, QStringLiteral("File-3の地形をクリアします。\nよろしいですか？"));
+        QCOMPARE(yes, QStringLiteral("Ｙｅｓ"));
+        QCOMPARE(no, QStringLiteral("Ｎｏ"));
+        QCOMPARE(board == Board{}, cleared);
+        QVERIFY(Cell(&window, 95)->pixmap().isNull() == cleared);
+        window.close();
+        QCOMPARE(StoredFile(temp, 2), cleared ? kEmptyFile : kFile3);
+    }
+
+    // The question names the file on screen.
+    void clearQuestionNamesTheFileOnScreen() {
+        TempSettings temp;
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        QString question;
+        testing::WhenModalOpens(QStringLiteral("FormMsg"), [&](QWidget* message) {
+            question = Control<QLabel>(message, QStringLiteral("言葉"))->text();
+            testing::ClickChild(message, QStringLiteral("選択_1"));
+        });
+        ClickToolbar(&window, 13);
+        QCOMPARE(question.section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("File-1の地形をクリアします。"));
+    }
+
+    // A short stored text opens with the rest Empty, goes back unchanged when no cell is
+    // clicked, and becomes 96 digits after a click.
+    void shortStoredTextIsKeptUntilACellIsClicked() {
+        TempSettings temp;
+        temp.store().Write(settings::UserLayout(0), QStringLiteral("18"));
+        temp.store().Write(settings::UserLayout(1), QStringLiteral("0x5"));
+        {
+            Board board;
+            AreaEditorWindow window(board, temp.store());
+            window.show();
+            QCOMPARE(board[0], std::int16_t{Hollow});
+            QCOMPARE(board[1], std::int16_t{Block});
+            QCOMPARE(CountCode(board, Empty), 94);
+            ChooseTab(&window, 1);
+            QCOMPARE(board, Board{});  // a letter and an end-of-game mark read as Empty
+            window.close();
+        }
+        QCOMPARE(StoredFile(temp, 0), QStringLiteral("18"));
+        QCOMPARE(StoredFile(temp, 1), QStringLiteral("0x5"));
+        {
+            Board board;
+            AreaEditorWindow window(board, temp.store());
+            window.show();
+            ClickToolbar(&window, 10);
+            PaintCell(&window, 2);
+            window.close();
+        }
+        QCOMPARE(StoredFile(temp, 0), QStringLiteral("183").leftJustified(96, QLatin1Char('0')));
+    }
+
+    // Every way of closing stores the files: the frame and Escape as well as "Ｏ．Ｋ．".
+    void everyWayOfClosingStores_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("frame") << 0;
+        QTest::newRow("escape") << 1;
+    }
+    void everyWayOfClosingStores() {
+        QFETCH(int, way);
+        TempSettings temp;
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        ClickToolbar(&window, 7);
+        PaintCell(&window, 95);
+        if (way == 0) {
+            window.close();
+        } else {
+            QTest::keyClick(&window, Qt::Key_Escape);
+        }
+        QVERIFY(!window.isVisible());
+        QCOMPARE(StoredFile(temp, 0), kEmptyFile.left(95) + QLatin1Char('1'));
+    }
+
+    // The marker frame follows the pointer over the cells and stays on the last one; the cells
+    // show the custom pointer and the rest of the window the ordinary one.
+    void markerFollowsThePointerOverTheCells() {
+        TempSettings temp;
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* marker = Control<QWidget>(&window, QStringLiteral("Cur"));
+        QCOMPARE(marker->geometry(), Cell(&window, 0)->geometry());
+        QTest::mouseMove(Cell(&window, 17));
+        QTRY_COMPARE(marker->geometry(), Cell(&window, 17)->geometry());
+        QTest::mouseMove(Cell(&window, 94));
+        QTRY_COMPARE(marker->geometry(), Cell(&window, 94)->geometry());
+        QTest::mouseMove(Control<QWidget>(&window, QStringLiteral("Command2")));
+        QCOMPARE(marker->geometry(), Cell(&window, 94)->geometry());
+        QCOMPARE(Cell(&window, 94)->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // The title menu's entry shows the editor modal and returns once it is closed.
+    void showAreaEditorReturnsAfterStoring() {
+        TempSettings temp;
+        Board board;
+        testing::WhenModalOpens(QStringLiteral("Form7"), [](QWidget* window) {
+            testing::ClickChild(window, QStringLiteral("Toolbar1_8"));
+            QTest::mouseClick(Cell(window, 0), Qt::LeftButton);
+            testing::ClickChild(window, QStringLiteral("Command2"));
+        });
+        ShowAreaEditor(nullptr, board, temp.store());
+        QCOMPARE(board[0], std::int16_t{Block});
+        QCOMPARE(StoredFile(temp, 0), QLatin1Char('8') + kEmptyFile.mid(1));
+    }
+
+    // A picture of the editor with a drawn layout, for looking at (MORVANE_SCREENSHOT_DIR).
+    void screenshotWithADrawnLayout() {
+        TempSettings temp;
+        temp.store().Write(settings::UserLayout(1),
+                           QString::fromStdU16String(std::u16string(*FixedLayout(WhirlpoolArea))));
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ChooseTab(&window, 1);
+        ClickToolbar(&window, 9);
+        PaintCell(&window, 91);
+        ClickToolbar(&window, 10);
+        PaintCell(&window, 92);
+        ClickToolbar(&window, 7);
+        QTest::mouseMove(Cell(&window, 44));
+        testing::SaveScreenshot(&window, QStringLiteral("form7_drawn"));
+        QCOMPARE(board[92], std::int16_t{CrossUnit});
+    }
+};
+
+QTEST_MAIN(AreaEditorTest)
+#include "test_area_editor.moc"
