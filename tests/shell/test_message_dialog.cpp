@@ -35,17 +35,13 @@ QLabel* Button(QWidget* dialog, int slot) {
     return dialog->findChild<QLabel*>(QStringLiteral("選択_%1").arg(slot));
 }
 
-QFrame* Frame(QWidget* dialog) {
-    return dialog->findChild<QFrame*>(QStringLiteral("Shape1"));
-}
+QFrame* Frame(QWidget* dialog) { return dialog->findChild<QFrame*>(QStringLiteral("Shape1")); }
 
 QColor CaptionColour(QWidget* dialog, int slot) {
     return Button(dialog, slot)->palette().color(QPalette::WindowText);
 }
 
-bool ShowsCustomPointer(QWidget* dialog) {
-    return dialog->cursor().shape() == Qt::BitmapCursor;
-}
+bool ShowsCustomPointer(QWidget* dialog) { return dialog->cursor().shape() == Qt::BitmapCursor; }
 
 // The dialog shows exactly one highlighted slot: green caption, the frame around it, the
 // custom pointer; every other caption yellow.
@@ -76,7 +72,7 @@ void VerifyNothingHighlighted(QWidget* dialog) {
 class MessageDialogTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"))); }
     void init() { testing::ParkPointer(); }
 

@@ -36,9 +36,7 @@ const QStringList kHelpLines{
 QLabel* Item(QWidget* title, int item) {
     return title->findChild<QLabel*>(QStringLiteral("Menu_%1").arg(item));
 }
-QWidget* Marker(QWidget* title) {
-    return title->findChild<QWidget*>(QStringLiteral("Cur"));
-}
+QWidget* Marker(QWidget* title) { return title->findChild<QWidget*>(QStringLiteral("Cur")); }
 QString HelpLine(QWidget* title) {
     return title->findChild<QLabel*>(QStringLiteral("Label"))->text();
 }
@@ -72,7 +70,7 @@ void VerifyHovered(QWidget* title, int item) {
 
 // Records every colour each menu item is given, to see the way from one state to the next.
 class ColourRecorder : public QObject {
-  public:
+public:
     explicit ColourRecorder(QWidget* title) {
         for (int item = 0; item < 6; ++item) {
             Item(title, item)->installEventFilter(this);
@@ -81,7 +79,7 @@ class ColourRecorder : public QObject {
     QList<QColor> seen(int item) const { return seen_.value(item); }
     bool empty() const { return seen_.isEmpty(); }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::PaletteChange) {
             auto* label = static_cast<QLabel*>(watched);
@@ -91,7 +89,7 @@ class ColourRecorder : public QObject {
         return false;
     }
 
-  private:
+private:
     QMap<int, QList<QColor>> seen_;
 };
 
@@ -100,7 +98,7 @@ class ColourRecorder : public QObject {
 class TitleWindowTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"))); }
     void init() { testing::ParkPointer(); }
 
