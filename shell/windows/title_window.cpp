@@ -47,14 +47,14 @@ const QString kPictureResource = QStringLiteral(":/title/title.svg");
 // Geometry in pixels.
 constexpr QSize kPictureSize(340, 300);
 constexpr int kMargin = 20;
-constexpr int kMenuLeft = kMargin + 340 + 18;
+constexpr int kMenuLeft = kMargin + kPictureSize.width() + 18;
 constexpr int kMenuWidth = 250;
 constexpr int kItemTop = kMargin + 24;
 constexpr int kItemPitch = 43;
 constexpr int kItemHeight = 34;
 constexpr int kItemInset = 10;
 constexpr int kMarkerRise = 1;  // the marker stands this far above its item
-constexpr int kFooterTop = kMargin + 300 + 14;
+constexpr int kFooterTop = kMargin + kPictureSize.height() + 14;
 constexpr int kFooterHeight = 28;
 constexpr int kWindowWidth = kMenuLeft + kMenuWidth + kMargin;
 constexpr int kWindowHeight = kFooterTop + kFooterHeight + 14;
