@@ -1,0 +1,46 @@
+#include "match/windows/battle_widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace morvane {
+
+CellLabel::CellLabel(int index, QWidget* parent) : QLabel(parent), index_(index) {
+    setObjectName(QStringLiteral("Un_%1").arg(index));
+    setAlignment(Qt::AlignCenter);
+    // Moves without a pressed button must reach the cell, and stop here: the window would
+    // otherwise take them as moves over its background.
+    setMouseTracking(true);
+}
+
+void CellLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void CellLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked(index_);
+    }
+}
+
+void CellLabel::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit hovered(index_);
+}
+
+MarkerFrame::MarkerFrame(const QColor& color, int lineWidth, QWidget* parent)
+    : QWidget(parent), color_(color), lineWidth_(lineWidth) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void MarkerFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color_, lineWidth_));
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = lineWidth_ / 2.0;
+    const qreal radius = std::min(width(), height()) / 6.0;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), radius, radius);
+}
+
+}  // namespace morvane

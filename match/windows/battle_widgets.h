@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+
+namespace morvane {
+
+// One cell picture of the board. Reports clicks and pointer moves with its cell index.
+class CellLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    CellLabel(int index, QWidget* parent);
+
+signals:
+    void clicked(int index);
+    void hovered(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+};
+
+// A rounded outline drawn over other widgets (the cursor frame, the turn marker); clicks and
+// pointer moves pass through it to what lies beneath.
+class MarkerFrame : public QWidget {
+public:
+    MarkerFrame(const QColor& color, int lineWidth, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor color_;
+    int lineWidth_;
+};
+
+}  // namespace morvane

@@ -1,0 +1,370 @@
+#include "match/windows/battle_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "assets/pictures.h"
+#include "match/windows/battle_widgets.h"
+#include "match/windows/entry_window.h"
+#include "match/windows/match_look.h"
+#include "match/windows/result_dialog.h"
+
+namespace morvane {
+namespace {
+
+// Geometry, in pixels. The board: 30-pixel cells separated by one-pixel grid lines.
+constexpr int kMargin = 16;
+constexpr int kCellSize = 30;
+constexpr int kCellPitch = kCellSize + 1;
+constexpr int kBoardWidth = kColumns * kCellPitch + 1;
+constexpr int kBoardHeight = kRows * kCellPitch + 1;
+// The side panels, each framing a player's picture, kind and wins, with "VS" between them.
+constexpr int kSideTop = kMargin + 4;
+constexpr int kSideWidth = 150;
+constexpr int kSideHeight = 124;
+constexpr int kVsWidth = 40;
+constexpr int kSidesLeft = kMargin + kBoardWidth + kMargin + 4;
+constexpr int kPictureSize = 64;
+// The info panel under the sides, the round and the free space beside it.
+constexpr int kInfoTop = kSideTop + kSideHeight + 14;
+constexpr int kInfoRowHeight = 16;
+constexpr int kInfoWidth = 176;
+constexpr int kInfoPadding = 6;
+constexpr int kInfoHeight = InfoPanel::kRowCount * kInfoRowHeight + 2 * kInfoPadding;
+constexpr int kWindowWidth = kSidesLeft + 2 * kSideWidth + kVsWidth + 4 + kMargin;
+constexpr int kWindowHeight = kMargin + kBoardHeight + kMargin;
+constexpr int kCountersLeft = kSidesLeft + kInfoWidth + 12;
+constexpr int kCountersWidth = kWindowWidth - kMargin - 4 - kCountersLeft;
+
+// The old program's colours: grid lines light grey, the turn marker (and the mover's labels)
+// cyan.
+const QColor kGridColor(233, 233, 233);
+const QColor kCursorColor(255, 96, 48);
+// Panels behind the labels keep them readable on the textured background.
+const QColor kBackdrop(0, 0, 0, 120);
+const QColor kBoardBackdrop(0, 0, 0, 165);
+const QColor kBackdropEdge(255, 255, 255, 60);
+
+// The computer lets window events run at most this often while it thinks.
+constexpr qint64 kYieldBudgetMs = 5;
+
+QRect CellRect(int index) {
+    return QRect(kMargin + 1 + (CellX(index) - 1) * kCellPitch,
+                 kMargin + 1 + (CellY(index) - 1) * kCellPitch, kCellSize, kCellSize);
+}
+
+QRect SideRect(int side) {
+    return QRect(kSidesLeft + side * (kSideWidth + kVsWidth), kSideTop, kSideWidth, kSideHeight);
+}
+
+QRect InfoRect() { return QRect(kSidesLeft, kInfoTop, kInfoWidth, kInfoHeight); }
+
+QRect CountersRect() { return QRect(kCountersLeft, kInfoTop, kCountersWidth, kInfoHeight); }
+
+QLabel* MakeLabel(const QString& objectName, const QFont& font, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    SetTextColor(label, Qt::white);
+    return label;
+}
+
+}  // namespace
+
+BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunction areaSelect,
+                           BattleSeams seams)
+    : state_(state),
+      store_(store),
+      areaSelect_(std::move(areaSelect)),
+      seams_(std::move(seams)),
+      battle_(state, *this) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Morvaneⅲ－Battle"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kWindowWidth, kWindowHeight);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(MatchFont(13));
+
+    for (int code = 1; code < static_cast<int>(cellPixmaps_.size()); ++code) {
+        cellPixmaps_[static_cast<std::size_t>(code)] = CellPixmap(code);
+    }
+    backgroundBrush_ = QBrush(RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}));
+    // The pointing hand's hot spot is its fingertip.
+    hand_ = MakePointer(QStringLiteral(":/pointers/hand.svg"), {32, 32}, {10, 3});
+    BuildBoard();
+    BuildSides();
+    BuildInfoPanel();
+
+    timer_.setInterval(seams_.tickPeriod);
+    connect(&timer_, &QTimer::timeout, this, &BattleWindow::OnTick);
+    Render();
+}
+
+BattleWindow::~BattleWindow() = default;
+
+void BattleWindow::BuildBoard() {
+    // Nine vertical and thirteen horizontal lines frame and separate the cells.
+    int line = 0;
+    auto addLine = [&](const QRect& rect) {
+        auto* frame = new QWidget(this);
+        frame->setObjectName(QStringLiteral("Line1_%1").arg(line++));
+        frame->setGeometry(rect);
+        frame->setAutoFillBackground(true);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, kGridColor);
+        frame->setPalette(palette);
+    };
+    for (int x = 0; x <= kColumns; ++x) {
+        addLine(QRect(kMargin + x * kCellPitch, kMargin, 1, kBoardHeight));
+    }
+    for (int y = 0; y <= kRows; ++y) {
+        addLine(QRect(kMargin, kMargin + y * kCellPitch, kBoardWidth, 1));
+    }
+
+    for (int index = 0; index < kCellCount; ++index) {
+        auto* cell = new CellLabel(index, this);
+        cell->setGeometry(CellRect(index));
+        connect(cell, &CellLabel::clicked, this, [this](int i) {
+            battle_.ClickCell(i);
+            Render();
+        });
+        connect(cell, &CellLabel::hovered, this, [this](int i) {
+            battle_.HoverCell(i);
+            Render();
+        });
+        cells_[static_cast<std::size_t>(index)] = cell;
+    }
+
+    cursor_ = new MarkerFrame(kCursorColor, 3, this);
+    cursor_->setObjectName(QStringLiteral("Cur"));
+    cursor_->hide();
+}
+
+void BattleWindow::BuildSides() {
+    for (int side = 0; side < 2; ++side) {
+        const QRect panel = SideRect(side);
+        auto* picture = new QLabel(this);
+        picture->setObjectName(QStringLiteral("Ig_%1").arg(side));
+        picture->setGeometry(panel.center().x() - kPictureSize / 2, panel.top() + 8, kPictureSize,
+                             kPictureSize);
+        pictures_[static_cast<std::size_t>(side)] = picture;
+
+        // Which side the panel belongs to, in the board's own pictures.
+        auto* mark = new QLabel(this);
+        mark->setObjectName(QStringLiteral("SideMark_%1").arg(side));
+        mark->setPixmap(
+            cellPixmaps_[static_cast<std::size_t>(UnitCode(side == 0 ? kCircleTurn : kCrossTurn))]);
+        mark->setGeometry(panel.left() + 8, panel.top() + 8, kCellSize, kCellSize);
+
+        auto* name =
+            MakeLabel(QStringLiteral("NameLb_%1").arg(side), MatchFont(15, false, true), this);
+        name->setGeometry(panel.left(), panel.top() + 76, panel.width(), 20);
+        names_[static_cast<std::size_t>(side)] = name;
+
+        auto* wins = MakeLabel(QStringLiteral("WinLb_%1").arg(side), MatchFont(15), this);
+        wins->setGeometry(panel.left(), panel.top() + 98, panel.width(), 20);
+        winLabels_[static_cast<std::size_t>(side)] = wins;
+    }
+
+    auto* versus = MakeLabel(QStringLiteral("Label1"), MatchFont(22, false, true), this);
+    versus->setText(QStringLiteral("VS"));
+    versus->setGeometry(kSidesLeft + kSideWidth, kSideTop, kVsWidth, kSideHeight);
+
+    turnMarker_ = new MarkerFrame(ToQColor(kCyan), 2, this);
+    turnMarker_->setObjectName(QStringLiteral("TurnCur"));
+    turnMarker_->hide();
+
+    const QRect counters = CountersRect();
+    roundLabel_ = MakeLabel(QStringLiteral("RoundLb"), MatchFont(22, false, true), this);
+    roundLabel_->setGeometry(counters.left(), counters.top() + 12, counters.width(), 72);
+    areaSpaceLabel_ = MakeLabel(QStringLiteral("AreaSpaceLb"), MatchFont(13), this);
+    areaSpaceLabel_->setGeometry(counters.left(), counters.top() + 96, counters.width(), 24);
+}
+
+void BattleWindow::BuildInfoPanel() {
+    const QRect panel = InfoRect();
+    for (int row = 0; row < InfoPanel::kRowCount; ++row) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("InfLb_%1").arg(row));
+        label->setFont(MatchFont(13, true));
+        label->setGeometry(panel.left() + kInfoPadding,
+                           panel.top() + kInfoPadding + row * kInfoRowHeight,
+                           panel.width() - 2 * kInfoPadding, kInfoRowHeight);
+        label->setTextFormat(Qt::PlainText);
+        infoRows_[static_cast<std::size_t>(row)] = label;
+    }
+}
+
+void BattleWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!timer_.isActive() && !closing_) {
+        timer_.start();
+    }
+}
+
+void BattleWindow::OnTick() {
+    // A tick that waits for a modal window or for the computer lets timer events through; they
+    // must not start another tick.
+    if (inTick_) {
+        return;
+    }
+    inTick_ = true;
+    battle_.Tick();
+    inTick_ = false;
+    Render();
+    if (battle_.QuitChosen() || closeRequested_) {
+        close();
+    }
+}
+
+void BattleWindow::closeEvent(QCloseEvent* event) {
+    if (inTick_) {
+        // The close box was used while the computer thinks or a modal window is open: the window
+        // goes once the tick has finished, so that nothing works on a window that is gone.
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    timer_.stop();
+    event->accept();
+    if (!closing_) {
+        closing_ = true;
+        emit closed();
+    }
+}
+
+void BattleWindow::keyPressEvent(QKeyEvent* event) {
+    battle_.PressKey(event->key());
+    Render();
+}
+
+void BattleWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), backgroundBrush_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kBackdropEdge, 1));
+    painter.setBrush(kBoardBackdrop);
+    painter.drawRect(QRect(kMargin, kMargin, kBoardWidth, kBoardHeight).adjusted(-3, -3, 2, 2));
+    painter.setBrush(kBackdrop);
+    painter.drawRoundedRect(SideRect(0).adjusted(-2, -2, 2, 2), 8, 8);
+    painter.drawRoundedRect(SideRect(1).adjusted(-2, -2, 2, 2), 8, 8);
+    painter.drawRoundedRect(CountersRect(), 8, 8);
+    painter.setBrush(Qt::black);
+    painter.drawRoundedRect(InfoRect(), 6, 6);
+}
+
+void BattleWindow::Render() {
+    RenderBoard();
+    RenderSides();
+    RenderInfoPanel();
+}
+
+void BattleWindow::RenderBoard() {
+    const Board& board = battle_.ShownBoard();
+    for (int index = 0; index < kCellCount; ++index) {
+        const auto i = static_cast<std::size_t>(index);
+        const int code = board[index];
+        if (drawnCodes_[i] == code) {
+            continue;
+        }
+        drawnCodes_[i] = code;
+        if (code > Empty && code < static_cast<int>(cellPixmaps_.size())) {
+            cells_[i]->setPixmap(cellPixmaps_[static_cast<std::size_t>(code)]);
+        } else {
+            cells_[i]->clear();
+        }
+    }
+
+    if (battle_.HandPointer() != handShown_) {
+        handShown_ = battle_.HandPointer();
+        for (CellLabel* cell : cells_) {
+            if (handShown_) {
+                cell->setCursor(hand_);
+            } else {
+                cell->unsetCursor();
+            }
+        }
+    }
+
+    const bool markers = battle_.MarkersShown();
+    if (markers) {
+        cursor_->setGeometry(CellRect(battle_.CursorCell()).adjusted(-1, -1, 1, 1));
+        turnMarker_->setGeometry(SideRect(battle_.MarkedSide()).adjusted(-2, -2, 2, 2));
+        cursor_->raise();
+    }
+    cursor_->setVisible(markers);
+    turnMarker_->setVisible(markers);
+}
+
+void BattleWindow::RenderSides() {
+    for (int side = 0; side < 2; ++side) {
+        const auto s = static_cast<std::size_t>(side);
+        const QColor color = ToQColor(battle_.SideColor(side));
+        names_[s]->setText(battle_.NameText(side));
+        SetTextColor(names_[s], color);
+        winLabels_[s]->setText(battle_.WinText(side));
+        SetTextColor(winLabels_[s], color);
+        if (drawnPictures_[s] != battle_.Picture(side)) {
+            drawnPictures_[s] = battle_.Picture(side);
+            pictures_[s]->setPixmap(PlayerPixmap(drawnPictures_[s], kPictureSize));
+        }
+    }
+    roundLabel_->setText(battle_.RoundText());
+    areaSpaceLabel_->setText(battle_.AreaSpaceText());
+
+    if (battle_.Background() != drawnBackground_) {
+        drawnBackground_ = battle_.Background();
+        const QString resource = drawnBackground_ == BattleBackground::Red
+                                     ? QStringLiteral(":/backgrounds/red.svg")
+                                     : QStringLiteral(":/backgrounds/blue.svg");
+        backgroundBrush_ = QBrush(RenderPicture(resource, {48, 48}));
+        update();
+    }
+}
+
+void BattleWindow::RenderInfoPanel() {
+    const InfoPanel& info = battle_.Info();
+    for (int row = 0; row < InfoPanel::kRowCount; ++row) {
+        QLabel* label = infoRows_[static_cast<std::size_t>(row)];
+        label->setText(info.RowText(row));
+        SetTextColor(label, ToQColor(info.RowColor(row)));
+    }
+}
+
+void BattleWindow::EnterPlayers() {
+    EntryWindow entry(state_, store_, this);
+    entry.exec();
+}
+
+void BattleWindow::SelectArea() {
+    if (areaSelect_) {
+        areaSelect_(this);
+    }
+}
+
+int BattleWindow::ShowResult(const GameResult& result) {
+    ResultDialog dialog(result, this);
+    dialog.exec();
+    return dialog.Choice();
+}
+
+std::optional<int> BattleWindow::ComputerMove() {
+    sinceEvents_.start();
+    return seams_.computerMove(state_.board, state_.turn, state_.computerLevel,
+                               state_.options.terrainSelect,
+                               YieldHook([this] { return LetEventsRun(); }));
+}
+
+bool BattleWindow::LetEventsRun() {
+    if (sinceEvents_.elapsed() >= kYieldBudgetMs) {
+        QCoreApplication::processEvents();
+        sinceEvents_.restart();
+    }
+    return !closeRequested_;
+}
+
+}  // namespace morvane

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+#include "computer/computer_move.h"
+#include "match/model/battle.h"
+#include "rules/yield_hook.h"
+#include "shell/app_state.h"
+
+class QLabel;
+
+namespace morvane {
+
+class CellLabel;
+class MarkerFrame;
+class SettingsStore;
+
+// The battle screen's tick period. The old program asked for 1 ms and got about 64 ticks a
+// second; everything counted in ticks (the cursor walk, the info panel's fade) is paced for that.
+inline constexpr std::chrono::milliseconds kBattleTickPeriod{16};
+
+using ComputerMoveFunction =
+    std::function<std::optional<int>(Board&, Turn, int, int, const YieldHook&)>;
+
+// What tests may replace: the tick period and the computer player.
+struct BattleSeams {
+    std::chrono::milliseconds tickPeriod = kBattleTickPeriod;
+    ComputerMoveFunction computerMove = ComputerMove;
+};
+
+// The battle screen "Form3": plays a whole match. Its timer ticks the Battle state machine and
+// the window draws what the machine reports. It opens the player entry, the area select and the
+// result dialog modally from inside a tick, and runs the computer inside a tick while letting
+// window events through. It deletes itself when closed and then emits closed().
+class BattleWindow : public QWidget, private BattleHost {
+    Q_OBJECT
+
+public:
+    // Shows the area select window modally over the given parent; leaves the terrain on the
+    // board. Empty: terrain ON plays on an empty board.
+    using AreaSelectFunction = std::function<void(QWidget* parent)>;
+
+    BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunction areaSelect,
+                 BattleSeams seams = {});
+    ~BattleWindow() override;
+
+    const Battle& battle() const { return battle_; }
+
+signals:
+    // The screen has closed (by Quit or its close box); the title window is to come back.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void EnterPlayers() override;
+    void SelectArea() override;
+    int ShowResult(const GameResult& result) override;
+    std::optional<int> ComputerMove() override;
+
+    void BuildBoard();
+    void BuildSides();
+    void BuildInfoPanel();
+    void OnTick();
+    void Render();
+    void RenderBoard();
+    void RenderSides();
+    void RenderInfoPanel();
+    bool LetEventsRun();
+
+    AppState& state_;
+    SettingsStore& store_;
+    AreaSelectFunction areaSelect_;
+    BattleSeams seams_;
+    Battle battle_;
+
+    QTimer timer_;
+    bool inTick_ = false;
+    bool closeRequested_ = false;
+    bool closing_ = false;
+    QElapsedTimer sinceEvents_;
+
+    std::array<CellLabel*, kCellCount> cells_{};
+    std::array<int, kCellCount> drawnCodes_{};
+    std::array<QPixmap, 9> cellPixmaps_{};
+    QCursor hand_;
+    bool handShown_ = false;
+    MarkerFrame* cursor_ = nullptr;
+    MarkerFrame* turnMarker_ = nullptr;
+    std::array<QLabel*, 2> names_{};
+    std::array<QLabel*, 2> pictures_{};
+    std::array<int, 2> drawnPictures_{};
+    std::array<QLabel*, 2> winLabels_{};
+    QLabel* roundLabel_ = nullptr;
+    QLabel* areaSpaceLabel_ = nullptr;
+    std::array<QLabel*, InfoPanel::kRowCount> infoRows_{};
+    BattleBackground drawnBackground_ = BattleBackground::Blue;
+    QBrush backgroundBrush_;
+};
+
+}  // namespace morvane

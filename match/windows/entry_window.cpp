@@ -1,0 +1,98 @@
+#include "match/windows/entry_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "match/model/player_entry.h"
+#include "match/windows/match_look.h"
+#include "rules/board.h"
+#include "shell/settings/settings_store.h"
+
+namespace morvane {
+namespace {
+
+// The entry lists' texts, by player kind.
+const std::array<const char16_t*, kPlayerKindCount> kKindTexts = {
+    u"Ｍｏｕｓｅ", u"Ｋｅｙｂｏｒｄ", u"[ＥＡＳＹ]", u"[ＮＯＲＭＡＬ]", u"[ＨＡＲＤ]", u"[ⅲ]",
+};
+
+constexpr int kPictureSize = 96;
+
+}  // namespace
+
+EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
+    : QDialog(parent), state_(state), store_(store) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Morvaneⅲ－Entry"));
+    setFont(MatchFont(14));
+    StyleMatchDialog(this);
+
+    auto* sides = new QGridLayout;
+    sides->setHorizontalSpacing(18);
+    sides->setVerticalSpacing(10);
+    for (int side = 0; side < 2; ++side) {
+        const auto s = static_cast<std::size_t>(side);
+        const int column = side * 2;
+
+        auto* mark = new QLabel(this);
+        mark->setPixmap(CellPixmap(UnitCode(side == 0 ? kCircleTurn : kCrossTurn)));
+        mark->setAlignment(Qt::AlignCenter);
+        sides->addWidget(mark, 0, column);
+
+        pictures_[s] = new QLabel(this);
+        pictures_[s]->setObjectName(QStringLiteral("Ig_%1").arg(side));
+        pictures_[s]->setFixedSize(kPictureSize, kPictureSize);
+        pictures_[s]->setAlignment(Qt::AlignCenter);
+        sides->addWidget(pictures_[s], 1, column, Qt::AlignCenter);
+
+        lists_[s] = new QComboBox(this);
+        lists_[s]->setObjectName(QStringLiteral("Cb_%1").arg(side));
+        for (const char16_t* text : kKindTexts) {
+            lists_[s]->addItem(QString::fromUtf16(text));
+        }
+        lists_[s]->setMinimumWidth(170);
+        sides->addWidget(lists_[s], 2, column);
+    }
+    auto* versus = new QLabel(QStringLiteral("VS"), this);
+    versus->setObjectName(QStringLiteral("Label2"));
+    versus->setFont(MatchFont(26, false, true));
+    versus->setAlignment(Qt::AlignCenter);
+    SetTextColor(versus, QColor(255, 210, 80));
+    sides->addWidget(versus, 1, 1);
+
+    auto* ok = new QPushButton(QStringLiteral("Ｏ．Ｋ．"), this);
+    ok->setObjectName(QStringLiteral("Command2"));
+    ok->setDefault(true);
+    ok->setMinimumWidth(110);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(22, 18, 22, 16);
+    layout->setSpacing(16);
+    layout->addLayout(sides);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (int side = 0; side < 2; ++side) {
+        lists_[static_cast<std::size_t>(side)]->setCurrentIndex(
+            store_.Read(settings::PlayerKind(side)));
+        Choose(side);
+        connect(lists_[static_cast<std::size_t>(side)], &QComboBox::activated, this,
+                [this, side] { Choose(side); });
+    }
+}
+
+void EntryWindow::Choose(int side) {
+    const auto s = static_cast<std::size_t>(side);
+    ChoosePlayer(state_, store_, side, lists_[s]->currentIndex());
+    pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], kPictureSize));
+}
+
+}  // namespace morvane

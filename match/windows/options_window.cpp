@@ -1,0 +1,109 @@
+#include "match/windows/options_window.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <functional>
+#include <initializer_list>
+
+#include "match/windows/match_look.h"
+#include "shell/settings/settings_store.h"
+
+namespace morvane {
+namespace {
+
+// One group of exclusive option buttons that sets one match option.
+struct OptionGroup {
+    const char16_t* title;
+    const char16_t* buttonName;
+    std::initializer_list<const char16_t*> captions;
+    IntSetting setting;
+    int MatchOptions::*option;
+};
+
+}  // namespace
+
+OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Morvaneⅲ－Option"));
+    setFont(MatchFont(14));
+    StyleMatchDialog(this);
+
+    const std::array<OptionGroup, 3> groups = {{
+        {u"初戦",
+         u"Option1",
+         {u"ランダム", u"○側が先攻", u"Ｘ側が先攻"},
+         settings::FirstGameFirst(),
+         &MatchOptions::firstGameFirst},
+        {u"二戦目以降",
+         u"Option2",
+         {u"ランダム", u"交代制", u"常に初戦先攻側が先攻"},
+         settings::LaterGamesFirst(),
+         &MatchOptions::laterGamesFirst},
+        {u"地形選択",
+         u"Option3",
+         {u"ＯＮ", u"ＯＦＦ"},
+         settings::TerrainSelect(),
+         &MatchOptions::terrainSelect},
+    }};
+
+    std::array<QGroupBox*, 3> boxes{};
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const OptionGroup& group = groups[g];
+        boxes[g] = new QGroupBox(QString::fromUtf16(group.title), this);
+        auto* column = new QVBoxLayout(boxes[g]);
+        auto* buttons = new QButtonGroup(boxes[g]);
+        int index = 0;
+        for (const char16_t* caption : group.captions) {
+            auto* button = new QRadioButton(QString::fromUtf16(caption), boxes[g]);
+            button->setObjectName(QString::fromUtf16(group.buttonName) +
+                                  QStringLiteral("_%1").arg(index));
+            buttons->addButton(button, index++);
+            column->addWidget(button);
+        }
+        column->addStretch();
+
+        const IntSetting setting = group.setting;
+        int MatchOptions::*option = group.option;
+        auto apply = [&state, &store, setting, option](int value) {
+            store.Write(setting, value);
+            state.options.*option = value;
+        };
+        // Opening selects the current value as a click would, writing it back.
+        const int current = state.options.*option;
+        if (QAbstractButton* selected = buttons->button(current)) {
+            selected->setChecked(true);
+            apply(current);
+        }
+        connect(buttons, &QButtonGroup::idClicked, this, apply);
+    }
+
+    auto* firstMove = new QGroupBox(QStringLiteral("先攻後攻"), this);
+    auto* firstMoveRow = new QHBoxLayout(firstMove);
+    firstMoveRow->addWidget(boxes[0]);
+    firstMoveRow->addWidget(boxes[1]);
+
+    auto* ok = new QPushButton(QStringLiteral("Ｏ．Ｋ．"), this);
+    ok->setObjectName(QStringLiteral("Command2"));
+    ok->setDefault(true);
+    ok->setMinimumWidth(110);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(boxes[2]);
+    lower->addStretch();
+    lower->addWidget(ok, 0, Qt::AlignBottom);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 16);
+    layout->setSpacing(14);
+    layout->addWidget(firstMove);
+    layout->addLayout(lower);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace morvane

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+#include "shell/app_state.h"
+
+namespace morvane {
+
+class SettingsStore;
+
+// The match options "Form4": who moves first in the first game and in later games, and whether
+// terrain is chosen before each game. Every choice, including the ones shown when it opens, is
+// written at once to the store and to the program's options.
+class OptionsWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    OptionsWindow(AppState& state, SettingsStore& store, QWidget* parent = nullptr);
+};
+
+}  // namespace morvane

@@ -1,0 +1,104 @@
+#include "match/windows/result_dialog.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "assets/pictures.h"
+#include "match/windows/match_look.h"
+
+namespace morvane {
+namespace {
+
+const std::array<std::pair<int, const char16_t*>, 3> kChoices = {{
+    {NextBattle, u"Ｎｅｘｔ　Ｂａｔｔｌｅ"},
+    {ReEntry, u"Ｒｅ　Ｅｎｔｒｙ"},
+    {Quit, u"Ｑｕｉｔ"},
+}};
+
+constexpr int kMessageWidth = 300;
+constexpr int kMessageHeight = 76;
+// The shadow sits slightly lower and to the left of the message.
+constexpr int kShadowOffset = 3;
+
+// The dark stage the message is shown on, so that every result colour stands out.
+class MessageStage : public QWidget {
+public:
+    explicit MessageStage(QWidget* parent) : QWidget(parent) {
+        setFixedSize(kMessageWidth, kMessageHeight);
+        texture_ = QBrush(RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(texture_);
+        painter.drawRoundedRect(rect(), 8, 8);
+    }
+
+private:
+    QBrush texture_;
+};
+
+QLabel* MakeMessage(const QString& objectName, const QString& text, const QColor& color,
+                    QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setFont(MatchFont(30, false, true));
+    label->setAlignment(Qt::AlignCenter);
+    SetTextColor(label, color);
+    return label;
+}
+
+}  // namespace
+
+ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Morvaneⅲ－Result"));
+    setFont(MatchFont(14));
+    StyleMatchDialog(this);
+
+    auto* stage = new MessageStage(this);
+    auto* shadow = MakeMessage(QStringLiteral("Label1_0"), result.text, Qt::black, stage);
+    shadow->setGeometry(-kShadowOffset, kShadowOffset, kMessageWidth, kMessageHeight);
+    auto* message =
+        MakeMessage(QStringLiteral("Label1_1"), result.text, ToQColor(result.color), stage);
+    message->setGeometry(0, 0, kMessageWidth, kMessageHeight);
+
+    auto* choices = new QButtonGroup(this);
+    auto* options = new QVBoxLayout;
+    options->setSpacing(6);
+    for (const auto& [choice, text] : kChoices) {
+        auto* option = new QRadioButton(QString::fromUtf16(text), this);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(choice));
+        option->setChecked(choice == choice_);
+        choices->addButton(option, choice);
+        options->addWidget(option);
+    }
+    connect(choices, &QButtonGroup::idClicked, this, [this](int id) { choice_ = id; });
+
+    auto* ok = new QPushButton(QStringLiteral("Ｏ．Ｋ．"), this);
+    ok->setObjectName(QStringLiteral("Command2"));
+    ok->setDefault(true);
+    ok->setMinimumWidth(110);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(options);
+    lower->addStretch();
+    lower->addWidget(ok, 0, Qt::AlignBottom);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 16);
+    layout->setSpacing(16);
+    layout->addWidget(stage);
+    layout->addLayout(lower);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace morvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+#include "match/model/game_result.h"
+
+namespace morvane {
+
+// The result dialog "Form5": the result message in its colour over a black shadow, and the
+// choice of how the match goes on. Closing it by any path keeps the current choice, which starts
+// as the next battle.
+class ResultDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    ResultDialog(const GameResult& result, QWidget* parent = nullptr);
+
+    // A ResultChoice.
+    int Choice() const { return choice_; }
+
+private:
+    int choice_ = NextBattle;
+};
+
+}  // namespace morvane

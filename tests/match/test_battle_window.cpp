@@ -1,0 +1,334 @@
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include "match/windows/battle_window.h"
+#include "shell/settings/settings_store.h"
+#include "tests/rules/board_text.h"
+#include "tests/support/modal.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/temp_settings.h"
+
+using namespace morvane;
+using morvane::testing::BoardFromRows;
+using morvane::testing::ClickChild;
+using morvane::testing::TempSettings;
+using morvane::testing::WhenModalOpens;
+
+namespace {
+
+constexpr int kWait = 20000;  // generous: sanitizer builds are slow
+
+// A battle screen over its own settings, ticking as fast as the event loop allows.
+struct Screen {
+    TempSettings settings;
+    AppState state;
+    BattleSeams seams{std::chrono::milliseconds(0), ComputerMove};
+    BattleWindow::AreaSelectFunction areaSelect;
+    QPointer<BattleWindow> window;
+    int closedSignals = 0;
+
+    Screen(int circleKind, int crossKind) {
+        settings.store().Write(settings::PlayerKind(0), circleKind);
+        settings.store().Write(settings::PlayerKind(1), crossKind);
+        state.options = {1, 1, 1};
+    }
+
+    // Every game starts on the given board, as if the area select had made it.
+    void PlayOn(const Board& board) {
+        state.options.terrainSelect = 0;
+        areaSelect = [this, board](QWidget*) { state.board = board; };
+    }
+
+    // Opens the screen; the entry window that its first tick shows is confirmed as it stands.
+    void Open() {
+        WhenModalOpens(QStringLiteral("Form2"),
+                       [](QWidget* entry) { ClickChild(entry, QStringLiteral("Command2")); });
+        window = new BattleWindow(state, settings.store(), areaSelect, seams);
+        QObject::connect(window, &BattleWindow::closed, [this] { ++closedSignals; });
+        window->show();
+    }
+
+    const Battle& battle() const { return window->battle(); }
+
+    QLabel* Cell(int index) const {
+        return window->findChild<QLabel*>(QStringLiteral("Un_%1").arg(index));
+    }
+};
+
+bool WaitForState(const Screen& screen, BattleState state) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!screen.window.isNull() && screen.battle().State() != state && clock.elapsed() < kWait) {
+        QTest::qWait(1);
+    }
+    return !screen.window.isNull() && screen.battle().State() == state;
+}
+
+// The mouse player clicks a cell.
+void ClickCell(const Screen& screen, int index) {
+    QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+    QLabel* cell = screen.Cell(index);
+    QTest::mouseMove(cell);
+    QTRY_COMPARE(screen.battle().CursorCell(), index);
+    QTest::mouseClick(cell, Qt::LeftButton);
+}
+
+// The keyboard player steers the cursor to a cell with the arrow keys and presses Space.
+void SteerAndPlace(const Screen& screen, int index) {
+    QVERIFY(WaitForState(screen, BattleState::WaitKeyboard));
+    BattleWindow* window = screen.window;
+    while (CellX(screen.battle().CursorCell()) != CellX(index)) {
+        QTest::keyClick(window, CellX(screen.battle().CursorCell()) < CellX(index) ? Qt::Key_Right
+                                                                                   : Qt::Key_Left);
+    }
+    while (CellY(screen.battle().CursorCell()) != CellY(index)) {
+        QTest::keyClick(
+            window, CellY(screen.battle().CursorCell()) < CellY(index) ? Qt::Key_Down : Qt::Key_Up);
+    }
+    QTest::keyClick(window, Qt::Key_Space);
+}
+
+// Plays the cells in turn, ○ by mouse and × by keyboard.
+void PlayMouseAgainstKeyboard(const Screen& screen, const QList<int>& cells) {
+    for (qsizetype move = 0; move < cells.size(); ++move) {
+        if (move % 2 == 0) {
+            ClickCell(screen, cells[move]);
+        } else {
+            SteerAndPlace(screen, cells[move]);
+        }
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+    }
+}
+
+QColor TextColor(QWidget* window, const QString& name) {
+    return window->findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
+}
+
+}  // namespace
+
+class BattleWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Mouse against keyboard through the real cells and keys: ○ completes a row and wins; the
+    // board shows the winning units highlighted and the rest greyed; "Ｑｕｉｔ" closes the screen
+    // and tells the program so.
+    void mouseBeatsKeyboard() {
+        Screen screen(MousePlayer, KeyboardPlayer);
+        screen.Open();
+        QCOMPARE(screen.window->windowTitle(), QStringLiteral("Morvaneⅲ－Battle"));
+        PlayMouseAgainstKeyboard(screen, {CellIndex(1, 12), CellIndex(1, 11), CellIndex(2, 12),
+                                          CellIndex(2, 11), CellIndex(3, 12)});
+        QVERIFY(WaitForState(screen, BattleState::WaitKeyboard));
+        QVERIFY(screen.window->findChild<QWidget*>(QStringLiteral("TurnCur"))->isVisible());
+        QCOMPARE(TextColor(screen.window, QStringLiteral("NameLb_1")), QColor(0, 255, 255));
+        QCOMPARE(TextColor(screen.window, QStringLiteral("WinLb_0")), QColor(Qt::white));
+        QTest::qWait(300);  // let the info panel show its page
+        testing::SaveScreenshot(screen.window, QStringLiteral("battle_blue_midgame"));
+
+        bool resultChecked = false;
+        WhenModalOpens(QStringLiteral("Form5"), [&](QWidget* result) {
+            BattleWindow* window = screen.window;
+            QCOMPARE(result->findChild<QLabel*>(QStringLiteral("Label1_1"))->text(),
+                     QStringLiteral("○ Ｗｉｎ！！"));
+            QCOMPARE(TextColor(result, QStringLiteral("Label1_1")), QColor(0, 255, 0));
+            QCOMPARE(window->battle().Wins(0), 1);
+            QCOMPARE(testing::RowsOf(window->battle().ShownBoard()).mid(10),
+                     (QStringList{"qqq.....", "OOOO...."}));
+            QVERIFY(!screen.Cell(CellIndex(4, 12))->pixmap().isNull());
+            QVERIFY(screen.Cell(CellIndex(5, 12))->pixmap().isNull());
+            testing::SaveScreenshot(window, QStringLiteral("battle_after_win"));
+            testing::SaveScreenshot(result, QStringLiteral("result_dialog"));
+            ClickChild(result, QStringLiteral("Option1_3"));
+            ClickChild(result, QStringLiteral("Command2"));
+            resultChecked = true;
+        });
+        SteerAndPlace(screen, CellIndex(3, 11));
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+        QTest::qWait(400);  // as a player would take, so that the pane shows the last move
+        ClickCell(screen, CellIndex(4, 12));
+        QTRY_VERIFY_WITH_TIMEOUT(resultChecked, kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(screen.closedSignals, 1, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+    }
+
+    // On a prepared board whose only free cells are the top row, eight placements without a
+    // line fill the board: a draw, every unit greyed, reported in white.
+    void mouseAndKeyboardDraw() {
+        Screen screen(MousePlayer, KeyboardPlayer);
+        QStringList rows(kRows - 1, QStringLiteral("########"));
+        screen.PlayOn(BoardFromRows(QStringList{"........"} + rows));
+        screen.Open();
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+        QCOMPARE(screen.window->findChild<QLabel*>(QStringLiteral("AreaSpaceLb"))->text(),
+                 QStringLiteral("Area Space：08/08"));
+
+        bool drawn = false;
+        WhenModalOpens(QStringLiteral("Form5"), [&](QWidget* result) {
+            QCOMPARE(result->findChild<QLabel*>(QStringLiteral("Label1_1"))->text(),
+                     QStringLiteral("Ｄｒｏｗ．．．"));
+            QCOMPARE(TextColor(result, QStringLiteral("Label1_1")), QColor(Qt::white));
+            QCOMPARE(testing::RowsOf(screen.window->battle().ShownBoard()).first(),
+                     QStringLiteral("ppqqppqq"));
+            QCOMPARE(screen.window->findChild<QLabel*>(QStringLiteral("AreaSpaceLb"))->text(),
+                     QStringLiteral("Area Space：00/08"));
+            drawn = true;
+            result->close();  // the close box keeps the default, the next battle
+        });
+        PlayMouseAgainstKeyboard(screen, {0, 2, 1, 3, 4, 6, 5, 7});
+        QTRY_VERIFY_WITH_TIMEOUT(drawn, kWait);
+        // The next battle has started on a fresh copy of the prepared board, × beginning.
+        QVERIFY(WaitForState(screen, BattleState::WaitKeyboard));
+        QCOMPARE(screen.state.roundCount, 2);
+        QCOMPARE(testing::RowsOf(screen.state.board).first(), QStringLiteral("........"));
+        QCOMPARE(screen.battle().WinText(0), QStringLiteral("Ｗｉｎ:000"));
+        screen.window->close();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QCOMPARE(screen.closedSignals, 1);
+    }
+
+    // In a keyboard turn the mouse neither moves the cursor nor places; in a mouse turn moving
+    // over a cell moves the cursor frame there, and the cells show the pointing hand.
+    void mouseCountsOnlyInAMouseTurn() {
+        Screen screen(KeyboardPlayer, MousePlayer);
+        screen.Open();
+        QVERIFY(WaitForState(screen, BattleState::WaitKeyboard));
+        QWidget* cursor = screen.window->findChild<QWidget*>(QStringLiteral("Cur"));
+        const QRect home = cursor->geometry();
+        QVERIFY(home.contains(screen.Cell(95)->geometry().center()));
+        QVERIFY(!screen.Cell(90)->testAttribute(Qt::WA_SetCursor));
+        QTest::mouseMove(screen.Cell(90));
+        QTest::mouseClick(screen.Cell(90), Qt::LeftButton);
+        QTest::qWait(50);
+        QCOMPARE(screen.battle().State(), BattleState::WaitKeyboard);
+        QCOMPARE(cursor->geometry(), home);
+        QCOMPARE(screen.state.board, Board{});
+
+        SteerAndPlace(screen, 88);
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+        QVERIFY(screen.Cell(91)->testAttribute(Qt::WA_SetCursor));
+        QCOMPARE(screen.Cell(91)->cursor().shape(), Qt::BitmapCursor);
+        QTest::mouseMove(screen.Cell(91));
+        QTRY_VERIFY(cursor->geometry().contains(screen.Cell(91)->geometry().center()));
+        screen.window->close();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+    }
+
+    // EASY against EASY over several games: "Ｎｅｘｔ　Ｂａｔｔｌｅ" twice, then
+    // "Ｒｅ　Ｅｎｔｒｙ" keeping the round and win counters, then "Ｑｕｉｔ" bringing the title
+    // back. Every computer move leaves the board as the screen drew it and offers a free cell.
+    void easyAgainstEasyForSeveralGames() {
+        Screen screen(EasyComputer, EasyComputer);
+        screen.state.options = {0, 1, 1};
+        int moves = 0;
+        int boardChanged = 0;
+        int unplaceable = 0;
+        screen.seams.computerMove = [&](Board& board, Turn turn, int level, int terrain,
+                                        const YieldHook& yield) {
+            const Board before = board;
+            const std::optional<int> cell = ComputerMove(board, turn, level, terrain, yield);
+            ++moves;
+            if (board != before || board != screen.battle().ShownBoard()) {
+                ++boardChanged;
+            }
+            if (!cell || !CanPlace(board, *cell) || level != 0) {
+                ++unplaceable;
+            }
+            return cell;
+        };
+        const QList<int> choices = {NextBattle, NextBattle, ReEntry, Quit};
+        QList<int> rounds;
+        QList<int> winsShown;
+        int wins = 0;
+        std::function<void(QWidget*)> answer = [&](QWidget* result) {
+            const Battle& battle = screen.battle();
+            const QString text = result->findChild<QLabel*>(QStringLiteral("Label1_1"))->text();
+            wins += text.endsWith(QStringLiteral("Ｗｉｎ！！")) ? 1 : 0;
+            rounds << screen.state.roundCount;
+            winsShown << battle.Wins(0) + battle.Wins(1);
+            const int choice = choices[rounds.size() - 1];
+            if (choice == ReEntry) {
+                WhenModalOpens(QStringLiteral("Form2"), [](QWidget* entry) {
+                    ClickChild(entry, QStringLiteral("Command2"));
+                });
+            }
+            if (choice != Quit) {
+                WhenModalOpens(QStringLiteral("Form5"), answer, kWait);
+            }
+            ClickChild(result, QStringLiteral("Option1_%1").arg(choice));
+            ClickChild(result, QStringLiteral("Command2"));
+        };
+        WhenModalOpens(QStringLiteral("Form5"), answer, kWait);
+        screen.Open();
+        QTRY_COMPARE_WITH_TIMEOUT(screen.closedSignals, 1, 4 * kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QCOMPARE(rounds, (QList<int>{1, 2, 3, 4}));
+        QCOMPARE(winsShown.last(), wins);
+        QVERIFY(moves >= 4 * 7);  // a game takes at least seven moves
+        QCOMPARE(boardChanged, 0);
+        QCOMPARE(unplaceable, 0);
+    }
+
+    // Closing the screen while the computer thinks: the close waits until the computer has
+    // given up through its yield hook, no tick runs meanwhile, the board keeps no trial unit,
+    // and the program is told that the screen has closed.
+    void closingWhileTheComputerThinks() {
+        Screen screen(EasyComputer, MousePlayer);
+        bool abandoned = false;
+        bool stayedOpenWhileThinking = true;
+        bool otherTickRan = false;
+        int calls = 0;
+        screen.seams.computerMove = [&](Board& board, Turn turn, int, int,
+                                        const YieldHook& yield) -> std::optional<int> {
+            ++calls;
+            const Board before = board;
+            board[88] = UnitCode(turn);  // a trial unit in place while thinking
+            QTimer::singleShot(30, screen.window, &QWidget::close);
+            QElapsedTimer clock;
+            clock.start();
+            while (clock.elapsed() < kWait) {
+                if (!yield()) {
+                    abandoned = true;
+                    break;
+                }
+                otherTickRan = otherTickRan || screen.battle().State() != BattleState::ComputerWait;
+            }
+            stayedOpenWhileThinking =
+                !screen.window.isNull() && screen.window->isVisible() && screen.closedSignals == 0;
+            board = before;
+            return abandoned ? std::nullopt : std::optional<int>(88);
+        };
+        screen.Open();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QCOMPARE(calls, 1);
+        QVERIFY(abandoned);
+        QVERIFY(stayedOpenWhileThinking);
+        QVERIFY(!otherTickRan);
+        QCOMPARE(screen.closedSignals, 1);
+        QCOMPARE(screen.state.board, Board{});
+    }
+
+    // The strongest computer turns the background red.
+    void strongestComputerPlaysOnRed() {
+        Screen screen(ExpertComputer, EasyComputer);
+        screen.Open();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !screen.window.isNull() && CountFreeCells(screen.battle().ShownBoard()) <= 90, kWait);
+        QCOMPARE(screen.battle().Background(), BattleBackground::Red);
+        const QColor corner = screen.window->grab().toImage().pixelColor(4, 4);
+        QVERIFY2(corner.red() > 2 * corner.blue(), qPrintable(corner.name()));
+        testing::SaveScreenshot(screen.window, QStringLiteral("battle_red_midgame"));
+        screen.window->close();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QCOMPARE(screen.closedSignals, 1);
+    }
+};
+
+QTEST_MAIN(BattleWindowTest)
+#include "test_battle_window.moc"

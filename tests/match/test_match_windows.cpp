@@ -1,0 +1,243 @@
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+
+#include "match/windows/entry_window.h"
+#include "match/windows/options_window.h"
+#include "match/windows/result_dialog.h"
+#include "shell/settings/settings_store.h"
+#include "tests/support/modal.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/temp_settings.h"
+
+using namespace morvane;
+using morvane::testing::ClickChild;
+using morvane::testing::TempSettings;
+using morvane::testing::WhenModalOpens;
+
+namespace {
+
+using Pick = QPair<int, int>;  // side, player kind
+using Pictures = std::array<int, 2>;
+
+// Chooses an entry in a side's list the way a user does: opens the list and clicks the entry.
+void PickEntry(QWidget* window, int side, int kind) {
+    auto* list = window->findChild<QComboBox*>(QStringLiteral("Cb_%1").arg(side));
+    QVERIFY(list != nullptr);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const QRect item = view->visualRect(view->model()->index(kind, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(list->currentIndex(), kind);
+}
+
+QColor TextColor(QWidget* window, const QString& name) {
+    auto* label = window->findChild<QLabel*>(name);
+    return label != nullptr ? label->palette().color(QPalette::WindowText) : QColor();
+}
+
+}  // namespace
+
+class MatchWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // On a first run the entry offers Mouse against [ＮＯＲＭＡＬ], which sets strength 1 and
+    // the pictures, and stores both choices, before the user has done anything.
+    void entryStartsWithMouseAgainstNormal() {
+        TempSettings settings;
+        AppState state;
+        state.players = {{KeyboardPlayer, KeyboardPlayer}, {6, 2}};
+        EntryWindow entry(state, settings.store());
+        entry.show();
+        QCOMPARE(entry.windowTitle(), QStringLiteral("Morvaneⅲ－Entry"));
+        QCOMPARE(entry.findChild<QComboBox*>(QStringLiteral("Cb_0"))->currentText(),
+                 QStringLiteral("Ｍｏｕｓｅ"));
+        QCOMPARE(entry.findChild<QComboBox*>(QStringLiteral("Cb_1"))->currentText(),
+                 QStringLiteral("[ＮＯＲＭＡＬ]"));
+        QCOMPARE(state.players.kind, (std::array<int, 2>{MousePlayer, NormalComputer}));
+        QCOMPARE(state.players.picture, (std::array<int, 2>{5, 3}));
+        QCOMPARE(state.computerLevel, 1);
+        QSettings stored(settings.fileName(), QSettings::IniFormat);
+        QCOMPARE(stored.value(QStringLiteral("System/0")).toString(), QStringLiteral("0"));
+        QCOMPARE(stored.value(QStringLiteral("System/1")).toString(), QStringLiteral("3"));
+        QVERIFY(!entry.findChild<QLabel*>(QStringLiteral("Ig_0"))->pixmap().isNull());
+        QCOMPARE(entry.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("VS"));
+        testing::SaveScreenshot(&entry, QStringLiteral("entry"));
+    }
+
+    // The one computer strength is the one chosen last; a person's entry leaves it alone.
+    void computerLevelFollowsTheLastComputerChoice_data() {
+        QTest::addColumn<QList<Pick>>("picks");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<Pictures>("pictures");
+        QTest::newRow("HARD, then EASY for the other side")
+            << QList<Pick>{{0, HardComputer}, {1, EasyComputer}} << 0 << Pictures{7, 3};
+        QTest::newRow("a person after a computer keeps the level")
+            << QList<Pick>{{1, HardComputer}, {0, KeyboardPlayer}} << 2 << Pictures{6, 3};
+        QTest::newRow("Mouse keeps the stored NORMAL")
+            << QList<Pick>{{1, MousePlayer}} << 1 << Pictures{5, 1};
+        QTest::newRow("ⅲ on side ○: the eye")
+            << QList<Pick>{{0, ExpertComputer}} << 3 << Pictures{8, 3};
+        QTest::newRow("ⅲ on side ×: the eye")
+            << QList<Pick>{{1, ExpertComputer}} << 3 << Pictures{5, 4};
+        QTest::newRow("choosing the same entry again applies it again")
+            << QList<Pick>{{0, HardComputer}, {1, EasyComputer}, {0, HardComputer}} << 2
+            << Pictures{7, 3};
+    }
+    void computerLevelFollowsTheLastComputerChoice() {
+        QFETCH(QList<Pick>, picks);
+        QFETCH(int, level);
+        QFETCH(Pictures, pictures);
+        TempSettings settings;
+        AppState state;
+        EntryWindow entry(state, settings.store());
+        entry.show();
+        for (const auto& [side, kind] : picks) {
+            PickEntry(&entry, side, kind);
+            QCOMPARE(state.players.kind[static_cast<std::size_t>(side)], kind);
+            QCOMPARE(settings.store().Read(settings::PlayerKind(side)), kind);
+        }
+        QCOMPARE(state.computerLevel, level);
+        QCOMPARE(state.players.picture, pictures);
+    }
+
+    // Opening applies the stored choices, side ○ before side ×, so × decides the strength.
+    void storedChoicesAreAppliedCircleFirst() {
+        TempSettings settings;
+        settings.store().Write(settings::PlayerKind(0), HardComputer);
+        settings.store().Write(settings::PlayerKind(1), EasyComputer);
+        AppState state;
+        EntryWindow entry(state, settings.store());
+        QCOMPARE(state.players.kind, (std::array<int, 2>{HardComputer, EasyComputer}));
+        QCOMPARE(state.computerLevel, 0);
+        QCOMPARE(entry.findChild<QComboBox*>(QStringLiteral("Cb_0"))->currentIndex(), 4);
+    }
+
+    // The options window shows the current options and writes them back when it opens.
+    void optionsWindowWritesTheShownOptionsBack() {
+        TempSettings settings;
+        AppState state;
+        state.options = {2, 0, 0};
+        OptionsWindow options(state, settings.store());
+        options.show();
+        QCOMPARE(options.windowTitle(), QStringLiteral("Morvaneⅲ－Option"));
+        QVERIFY(options.findChild<QRadioButton*>(QStringLiteral("Option1_2"))->isChecked());
+        QVERIFY(options.findChild<QRadioButton*>(QStringLiteral("Option2_0"))->isChecked());
+        QVERIFY(options.findChild<QRadioButton*>(QStringLiteral("Option3_0"))->isChecked());
+        QCOMPARE(settings.store().Read(settings::FirstGameFirst()), 2);
+        QCOMPARE(settings.store().Read(settings::LaterGamesFirst()), 0);
+        QCOMPARE(settings.store().Read(settings::TerrainSelect()), 0);
+        testing::SaveScreenshot(&options, QStringLiteral("options"));
+    }
+
+    // Every option button writes its value to the store and to the program's options at once.
+    void optionButtonsWriteAtOnce_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("value");
+        for (int value = 0; value <= 2; ++value) {
+            QTest::addRow("Option1_%d", value)
+                << QStringLiteral("Option1_%1").arg(value) << 1 << value;
+            QTest::addRow("Option2_%d", value)
+                << QStringLiteral("Option2_%1").arg(value) << 2 << value;
+        }
+        QTest::newRow("Option3_0") << QStringLiteral("Option3_0") << 3 << 0;
+        QTest::newRow("Option3_1") << QStringLiteral("Option3_1") << 3 << 1;
+    }
+    void optionButtonsWriteAtOnce() {
+        QFETCH(QString, button);
+        QFETCH(int, group);
+        QFETCH(int, value);
+        TempSettings settings;
+        AppState state;
+        // Start every group away from the value clicked.
+        state.options = {value == 1 ? 2 : 1, value == 1 ? 2 : 1, value == 1 ? 0 : 1};
+        OptionsWindow options(state, settings.store());
+        WhenModalOpens(QStringLiteral("Form4"), [button](QWidget* window) {
+            ClickChild(window, button);
+            ClickChild(window, QStringLiteral("Command2"));
+        });
+        options.exec();
+        const IntSetting setting = group == 1   ? settings::FirstGameFirst()
+                                   : group == 2 ? settings::LaterGamesFirst()
+                                                : settings::TerrainSelect();
+        const int option = group == 1   ? state.options.firstGameFirst
+                           : group == 2 ? state.options.laterGamesFirst
+                                        : state.options.terrainSelect;
+        QCOMPARE(settings.store().Read(setting), value);
+        QCOMPARE(option, value);
+    }
+
+    // The dialog's choice starts as the next battle and follows the options; every way of
+    // closing it keeps the current choice.
+    void resultChoiceSurvivesEveryClosePath_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("close");
+        QTest::addColumn<int>("choice");
+        QTest::newRow("O.K. at once") << QStringList{} << "ok" << int{NextBattle};
+        QTest::newRow("re-entry, O.K.") << QStringList{"Option1_2"} << "ok" << int{ReEntry};
+        QTest::newRow("quit, close box") << QStringList{"Option1_3"} << "frame" << int{Quit};
+        QTest::newRow("close box at once") << QStringList{} << "frame" << int{NextBattle};
+        QTest::newRow("quit, then next battle, O.K.")
+            << QStringList{"Option1_3", "Option1_1"} << "ok" << int{NextBattle};
+        QTest::newRow("re-entry, Escape") << QStringList{"Option1_2"} << "escape" << int{ReEntry};
+    }
+    void resultChoiceSurvivesEveryClosePath() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, close);
+        QFETCH(int, choice);
+        ResultDialog dialog({QStringLiteral("○ Ｗｉｎ！！"), kGreen});
+        WhenModalOpens(QStringLiteral("Form5"), [clicks, close](QWidget* window) {
+            for (const QString& option : clicks) {
+                ClickChild(window, option);
+            }
+            if (close == QLatin1String("ok")) {
+                ClickChild(window, QStringLiteral("Command2"));
+            } else if (close == QLatin1String("frame")) {
+                window->close();
+            } else {
+                QTest::keyClick(window, Qt::Key_Escape);
+            }
+        });
+        dialog.exec();
+        QCOMPARE(dialog.Choice(), choice);
+    }
+
+    // The message shows in the result's colour over a black shadow set lower and to the left.
+    void resultMessageShowsInItsColour_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Rgb>("color");
+        QTest::newRow("○ wins") << QStringLiteral("○ Ｗｉｎ！！") << kGreen;
+        QTest::newRow("× wins") << QStringLiteral("× Ｗｉｎ！！") << kYellow;
+        QTest::newRow("draw") << QStringLiteral("Ｄｒｏｗ．．．") << kWhite;
+        QTest::newRow("no battle") << QStringLiteral("戦闘不能") << kCyan;
+    }
+    void resultMessageShowsInItsColour() {
+        QFETCH(QString, text);
+        QFETCH(Rgb, color);
+        ResultDialog dialog({text, color});
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Morvaneⅲ－Result"));
+        auto* shadow = dialog.findChild<QLabel*>(QStringLiteral("Label1_0"));
+        auto* message = dialog.findChild<QLabel*>(QStringLiteral("Label1_1"));
+        QCOMPARE(shadow->text(), text);
+        QCOMPARE(message->text(), text);
+        QCOMPARE(TextColor(&dialog, QStringLiteral("Label1_1")),
+                 QColor(color.red, color.green, color.blue));
+        QCOMPARE(TextColor(&dialog, QStringLiteral("Label1_0")), QColor(Qt::black));
+        QVERIFY(shadow->x() < message->x());
+        QVERIFY(shadow->y() > message->y());
+        QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("Option1_1"))->isChecked());
+        testing::SaveScreenshot(&dialog, QStringLiteral("result_") + QTest::currentDataTag());
+    }
+};
+
+QTEST_MAIN(MatchWindowsTest)
+#include "test_match_windows.moc"
