@@ -61,7 +61,7 @@ QJsonArray JsonCells(const QList<int>& cells) {
 class AnalyzeToolTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // It should judge the placed cell as the game does: a line marks the board, a last free
     // cell without a line greys every unit, anything else leaves the board.
     void lineJudgesThePlacement_data() {

@@ -41,7 +41,7 @@ void AddEveryLevelAndPosition() {
 class ComputerMoveTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // It should return a placeable cell, call yield while it thinks, and leave the board
     // exactly as it was.
     void returnsACandidateAndLeavesTheBoard_data() { AddEveryLevelAndPosition(); }
@@ -84,6 +84,16 @@ class ComputerMoveTest : public QObject {
                 QCOMPARE(abandoning.Calls(), k + 1);
                 QCOMPARE(board, before);
             }
+        }
+    }
+
+    // It should answer cell 0, without reading past its empty lists, when no cell can take a
+    // unit (the battle screen ends the game before this can happen).
+    void aFullBoardGivesCellZero() {
+        Board board;
+        board.cells.fill(Block);
+        for (int level = 0; level <= 3; ++level) {
+            QCOMPARE(ComputerMove(board, kCircleTurn, level, 1, YieldHook()), 0);
         }
     }
 };

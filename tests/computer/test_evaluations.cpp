@@ -26,7 +26,7 @@ constexpr Turn kScoresCircle = kCrossTurn;
 class EvaluationsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // It should weigh a cell by 3 x its row when placeable, one less for every cell below it
     // that must be filled first, and 0 when it holds a unit or terrain other than ◇.
     void reachWeightFavoursCellsThatCanBeTakenSoon_data() {

@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(morvane::DecisionKind)
 class OpeningTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // It should list exactly the placeable cells, in ascending index order.
     void candidatesAreThePlaceableCellsInIndexOrder_data() {
         QTest::addColumn<QStringList>("rows");

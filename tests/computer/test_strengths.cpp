@@ -46,7 +46,7 @@ int ScoreAfterTrial(const QStringList& rows, int cell, Turn trialSide,
 class StrengthsTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // It should return the only safe cell at every strength, whatever its scores.
     void theOnlySafeCellIsChosenAtEveryStrength_data() {
         QTest::addColumn<int>("level");
