@@ -17,12 +17,8 @@ inline constexpr int kRowStride = kExColumns + 1;
 inline constexpr int kBitCount = kExRows * kRowStride;
 static_assert(kBitCount <= 128);
 
-constexpr int BitOfCell(int cell) {
-    return cell / kExColumns * kRowStride + cell % kExColumns;
-}
-constexpr Bits One(int bit) {
-    return static_cast<Bits>(1) << bit;
-}
+constexpr int BitOfCell(int cell) { return cell / kExColumns * kRowStride + cell % kExColumns; }
+constexpr Bits One(int bit) { return static_cast<Bits>(1) << bit; }
 
 inline constexpr std::array<std::int8_t, kBitCount> kCellOfBit = [] {
     std::array<std::int8_t, kBitCount> table{};
@@ -122,7 +118,7 @@ struct Position {
     Position WithMouse(int bit) const { return Placed(bit, true); }
     Position WithOther(int bit) const { return Placed(bit, false); }
 
-  private:
+private:
     Position Placed(int bit, bool isMouse) const {
         Position next = *this;
         const Bits one = One(bit);

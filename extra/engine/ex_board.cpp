@@ -10,9 +10,7 @@ namespace {
 constexpr int kRunLength = 4;
 constexpr int kLastRunStart = kExColumns - kRunLength;  // 6: the last start row or column
 
-bool IsUnit(std::int16_t code) {
-    return code == ExMouseUnit || code == ExOtherUnit;
-}
+bool IsUnit(std::int16_t code) { return code == ExMouseUnit || code == ExOtherUnit; }
 
 bool IsRun(const ExBoard& board, int start, int step) {
     const std::int16_t first = board[start];

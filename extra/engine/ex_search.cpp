@@ -14,9 +14,7 @@ using exbits::LowestBit;
 using exbits::Position;
 using exbits::WinningCells;
 
-bool Has(Bits cells, int bit) {
-    return ((cells >> bit) & 1) != 0;
-}
+bool Has(Bits cells, int bit) { return ((cells >> bit) & 1) != 0; }
 
 // The weight of a node whose board holds a run: the computer's own runs count for it, the
 // Mouse side's against it, the nearer the more.
@@ -41,7 +39,7 @@ struct CandidateRating {
 // side's units, so they are computed once per ply above, not per node. A board that already
 // holds a run when the search starts keeps it at every node: the first candidate then "wins".
 class ExSearch {
-  public:
+public:
     ExSearch(const ExBoard& board, const YieldHook& yield)
         : root_(Position::Of(board)),
           rootHasLine_(HasLine(board)),
@@ -82,7 +80,7 @@ class ExSearch {
         return CandidateRating{score, false};
     }
 
-  private:
+private:
     // Levels 2 and 3 below a Mouse reply: the sum of their weights.
     std::optional<std::int32_t> RateSecondMoves(const Position& position, Bits otherWinning,
                                                 Bits mouseWinning) {

@@ -4,7 +4,7 @@ namespace morvane::testing {
 namespace {
 
 class ReferenceSearch {
-  public:
+public:
     explicit ReferenceSearch(ExScores& result) : result_(result) {}
 
     // Visits the node where cell is played at level on a copy of parent, then its children.
@@ -40,7 +40,7 @@ class ReferenceSearch {
 
     long nodes() const { return nodes_; }
 
-  private:
+private:
     ExScores& result_;
     long nodes_ = 0;
 };

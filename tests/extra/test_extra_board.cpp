@@ -20,16 +20,14 @@ ExBoard Patterned() {
     return board;
 }
 
-QStringList Whole(const QStringList& bottomRows) {
-    return ExRowsOf(ExBoardFromRows(bottomRows));
-}
+QStringList Whole(const QStringList& bottomRows) { return ExRowsOf(ExBoardFromRows(bottomRows)); }
 
 }  // namespace
 
 class ExBoardTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // It should let a unit go only into a box, or into an empty cell on the bottom row or with
     // anything at all below it.
     void placementRule_data() {

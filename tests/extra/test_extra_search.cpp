@@ -55,7 +55,7 @@ struct CountingYield {
 // in, as the analysis tool may be handed. Positions with more than a dozen legal cells are
 // skipped to keep the full-scan search quick.
 class PositionMaker {
-  public:
+public:
     explicit PositionMaker(unsigned seed) : engine_(seed) {}
 
     ExBoard Next() {
@@ -71,7 +71,7 @@ class PositionMaker {
         }
     }
 
-  private:
+private:
     static constexpr int kMostLegalCells = 12;
 
     ExBoard Make() { return Draw(0, 4) == 0 ? NearlyFull() : GameLike(); }
@@ -145,7 +145,7 @@ constexpr int kEquivalencePositions = 2000;
 class ExSearchTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // It should rate every candidate by the sum of the weights of all nodes below it, and
     // list the best candidates in ascending order.
     void weightsOnHandMadePositions_data() {

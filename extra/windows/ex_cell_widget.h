@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+#include "extra/engine/ex_board.h"
+
+namespace morvane {
+
+// The eight cell pictures, indexed by cell code (entry 0, the empty cell, is a null pixmap:
+// the window's background shows through).
+using ExCellPictures = std::array<QPixmap, kExHighestCode + 1>;
+
+ExCellPictures LoadExCellPictures(qreal devicePixelRatio);
+
+// One cell picture of the board ("Un_i"). It draws the same whether enabled or not (a disabled
+// cell only stops taking clicks), and reports a left click on itself.
+class ExCellWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kSize = 30;
+
+    ExCellWidget(const ExCellPictures& pictures, QWidget* parent);
+
+    void SetCode(std::int16_t code);
+    std::int16_t code() const { return code_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const ExCellPictures& pictures_;
+    std::int16_t code_ = ExEmpty;
+    bool pressed_ = false;
+};
+
+}  // namespace morvane

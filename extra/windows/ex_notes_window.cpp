@@ -1,0 +1,72 @@
+#include "extra/windows/ex_notes_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "assets/pictures.h"
+#include "extra/windows/ex_look.h"
+#include "shell/windows/message_dialog.h"
+
+namespace morvane {
+namespace {
+
+const QString kCaption = QStringLiteral("Morvaneⅲ-おまけ");
+const QString kNotesButton = QStringLiteral("リメイク版での注意点");
+const QString kOkButton = QStringLiteral("Ｏ．Ｋ．");
+const QString kNotes = QStringLiteral(
+    "この「リメイク版Morvane」は元の作品「Morvane(Ver 2.0)」を"
+    "ほぼ忠実に再現（プログラムをコピっただけ）しています。"
+    "そのため電脳思考中はユーザ操作を受付なくなる等のヘボ動作も直してません。御了承下さい。");
+const QString kConfirm = QStringLiteral("確認");
+const QString kOldVersionPicture = QStringLiteral(":/extra/old_version.svg");
+constexpr QSize kPictureSize(254, 206);
+
+}  // namespace
+
+ExNotesWindow::ExNotesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Formz10"));
+    setWindowTitle(kCaption);
+    exlook::StyleWindow(this);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(RenderPicture(kOldVersionPicture, kPictureSize, devicePixelRatioF()));
+    picture->setFixedSize(kPictureSize);
+    picture->setStyleSheet(QStringLiteral("border: none;"));
+
+    auto* notes = new QPushButton(kNotesButton, this);
+    notes->setObjectName(QStringLiteral("Command1"));
+    connect(notes, &QPushButton::clicked, this,
+            [this] { ShowMessage(this, kNotes, {}, {}, kConfirm); });
+    auto* ok = new QPushButton(kOkButton, this);
+    ok->setObjectName(QStringLiteral("Command2"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addWidget(notes, 1);
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 16);
+    layout->setSpacing(14);
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ExNotesWindow::closeEvent(QCloseEvent* event) {
+    emit closed();
+    event->accept();
+}
+
+void ExNotesWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    exlook::PaintRock(painter, this, rect());
+}
+
+}  // namespace morvane

@@ -1,0 +1,86 @@
+#include "extra/windows/ex_terrain_settings_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <array>
+
+#include "extra/engine/ex_match.h"
+#include "extra/windows/ex_look.h"
+
+namespace morvane {
+namespace {
+
+const QString kCaption = QStringLiteral("Morvane-リメイク版");
+const QString kFrameTitle = QStringLiteral("ランダム地形");
+const std::array<QString, 2> kSliderCaptions = {QStringLiteral("石"), QStringLiteral("箱")};
+const QString kNote = QStringLiteral("※地形選択は対人戦のみ");
+const QString kDone = QStringLiteral("設定完了");
+
+constexpr int kSmallStep = 1;
+constexpr int kLargeStep = 5;
+constexpr int kSliderWidth = 220;
+
+}  // namespace
+
+ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("Formz12"));
+    setWindowTitle(kCaption);
+    exlook::StyleWindow(this);
+
+    auto* frame = new QGroupBox(kFrameTitle, this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    const std::array<int*, 2> targets = {&stoneDraws, &boxDraws};
+    for (std::size_t k = 0; k < targets.size(); ++k) {
+        auto* caption = new QLabel(kSliderCaptions[k], frame);
+        caption->setObjectName(QStringLiteral("Label1_%1").arg(k));
+        caption->setFont(exlook::Font(16, true));
+        auto* slider = new QSlider(Qt::Horizontal, frame);
+        slider->setObjectName(QStringLiteral("Slider1_%1").arg(k));
+        slider->setRange(0, kExMostTerrainDraws);
+        slider->setSingleStep(kSmallStep);
+        slider->setPageStep(kLargeStep);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(kLargeStep);
+        slider->setMinimumWidth(kSliderWidth);
+        slider->setValue(*targets[k]);
+        // The number the slider stands at, which the old slider showed only by its position.
+        auto* value = new QLabel(QString::number(*targets[k]), frame);
+        value->setObjectName(QStringLiteral("SliderValue_%1").arg(k));
+        value->setFont(exlook::FixedFont(16, true));
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00")));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        int* target = targets[k];
+        connect(slider, &QSlider::valueChanged, this, [target, value](int draws) {
+            *target = draws;
+            value->setNum(draws);
+        });
+        grid->addWidget(caption, static_cast<int>(k), 0);
+        grid->addWidget(slider, static_cast<int>(k), 1);
+        grid->addWidget(value, static_cast<int>(k), 2);
+    }
+
+    auto* note = new QLabel(kNote, this);
+    note->setObjectName(QStringLiteral("Label2"));
+    note->setStyleSheet(QStringLiteral("color: rgb(255, 214, 110);"));
+    auto* done = new QPushButton(kDone, this);
+    done->setObjectName(QStringLiteral("Command1"));
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 14);
+    layout->setSpacing(10);
+    layout->addWidget(frame);
+    layout->addWidget(note);
+    layout->addWidget(done, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace morvane

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+namespace morvane {
+
+// The extra game's entrance, for the program's wiring: Open() shows the notes window
+// `Formz10`; its closing opens the game window `Formz11`; when that closes, closed() is
+// emitted (the title window is then to be shown again). Each window deletes itself when it
+// closes, and every Open() starts afresh (counters and terrain draws as at first opening).
+class ExtraGame : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ExtraGame(QObject* parent = nullptr);
+
+    void Open();
+
+signals:
+    void closed();
+
+private:
+    void OpenGameWindow();
+};
+
+}  // namespace morvane
