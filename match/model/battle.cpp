@@ -1,6 +1,7 @@
 #include "match/model/battle.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "match/model/first_player.h"
 #include "match/model/player_entry.h"

@@ -104,8 +104,6 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     Render();
 }
 
-BattleWindow::~BattleWindow() = default;
-
 void BattleWindow::BuildBoard() {
     // Nine vertical and thirteen horizontal lines frame and separate the cells.
     int line = 0;

@@ -49,7 +49,6 @@ public:
 
     BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunction areaSelect,
                  BattleSeams seams = {});
-    ~BattleWindow() override;
 
     const Battle& battle() const { return battle_; }
 

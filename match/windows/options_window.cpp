@@ -5,9 +5,9 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QVBoxLayout>
-#include <functional>
-#include <initializer_list>
+#include <array>
 
 #include "match/windows/match_look.h"
 #include "shell/settings/settings_store.h"
@@ -19,7 +19,7 @@ namespace {
 struct OptionGroup {
     const char16_t* title;
     const char16_t* buttonName;
-    std::initializer_list<const char16_t*> captions;
+    QStringList captions;
     IntSetting setting;
     int MatchOptions::*option;
 };
@@ -36,17 +36,18 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     const std::array<OptionGroup, 3> groups = {{
         {u"初戦",
          u"Option1",
-         {u"ランダム", u"○側が先攻", u"Ｘ側が先攻"},
+         {QStringLiteral("ランダム"), QStringLiteral("○側が先攻"), QStringLiteral("Ｘ側が先攻")},
          settings::FirstGameFirst(),
          &MatchOptions::firstGameFirst},
         {u"二戦目以降",
          u"Option2",
-         {u"ランダム", u"交代制", u"常に初戦先攻側が先攻"},
+         {QStringLiteral("ランダム"), QStringLiteral("交代制"),
+          QStringLiteral("常に初戦先攻側が先攻")},
          settings::LaterGamesFirst(),
          &MatchOptions::laterGamesFirst},
         {u"地形選択",
          u"Option3",
-         {u"ＯＮ", u"ＯＦＦ"},
+         {QStringLiteral("ＯＮ"), QStringLiteral("ＯＦＦ")},
          settings::TerrainSelect(),
          &MatchOptions::terrainSelect},
     }};
@@ -58,8 +59,8 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
         auto* column = new QVBoxLayout(boxes[g]);
         auto* buttons = new QButtonGroup(boxes[g]);
         int index = 0;
-        for (const char16_t* caption : group.captions) {
-            auto* button = new QRadioButton(QString::fromUtf16(caption), boxes[g]);
+        for (const QString& caption : group.captions) {
+            auto* button = new QRadioButton(caption, boxes[g]);
             button->setObjectName(QString::fromUtf16(group.buttonName) +
                                   QStringLiteral("_%1").arg(index));
             buttons->addButton(button, index++);

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
+#include <utility>
 
 #include "assets/pictures.h"
 #include "match/windows/match_look.h"
