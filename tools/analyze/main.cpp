@@ -7,6 +7,7 @@
 #include <array>
 
 #include "tools/analyze/analyze_io.h"
+#include "tools/analyze/extra_commands.h"
 #include "tools/analyze/main_commands.h"
 
 namespace {
@@ -31,6 +32,8 @@ constexpr std::array kSubcommands{
     Subcommand{"eval", "BOARD SIDE", 2, 2, morvane::analyze::RunEvalCommand},
     Subcommand{"move", "BOARD SIDE LEVEL [TERRAIN]", 3, 4, morvane::analyze::RunMoveCommand},
     Subcommand{"ladder", "A B GAMES", 3, 3, morvane::analyze::RunLadderCommand},
+    Subcommand{"exlines", "BOARD", 1, 1, morvane::analyze::RunExLinesCommand},
+    Subcommand{"exmove", "BOARD", 1, 1, morvane::analyze::RunExMoveCommand},
 };
 
 QString Usage() {
