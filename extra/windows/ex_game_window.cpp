@@ -9,9 +9,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 
+#include "extra/windows/ex_game_surface.h"
 #include "extra/windows/ex_help_window.h"
 #include "extra/windows/ex_look.h"
 #include "extra/windows/ex_terrain_settings_window.h"
@@ -20,6 +20,8 @@
 
 namespace morvane {
 namespace {
+
+using namespace exlayout;
 
 // The window's texts.
 const QString kCaption = QStringLiteral("Morvane-リメイク版");
@@ -69,73 +71,14 @@ const QString kComputerModeItem = QStringLiteral("対電脳戦");
 const QString kOptionsItem = QStringLiteral("【オプション】");
 const QString kHelpItem = QStringLiteral("【ヘルプ】");
 
-// Geometry of the window's surface, in pixels.
-constexpr int kBoardLeft = 18;
-constexpr int kBoardTop = 18;
-constexpr int kBoardSize = kExColumns * ExCellWidget::kSize;
-constexpr int kFrameGap = 4;    // between the board and the Mouse side's frame
-constexpr int kFrameWidth = 3;  // of the Mouse side's frame lines
-constexpr int kCursorMargin = 2;
-// The side panel: the information at the top; below it the buttons between games, or the
-// "thinking" label during a game, when the information is longer and the buttons are hidden.
-constexpr int kPanelLeft = kBoardLeft + kBoardSize + 24;
-constexpr int kPanelWidth = 152;
-constexpr int kPanelPadding = 8;
-constexpr int kSurfaceWidth = kPanelLeft + kPanelWidth + 14;
-constexpr int kSurfaceHeight = kBoardTop + kBoardSize + 18;
-constexpr int kPanelTop = kBoardTop - 6;
-constexpr int kPanelBottom = kSurfaceHeight - 12;
-constexpr int kInnerWidth = kPanelWidth - 2 * kPanelPadding;
-// Narrow enough that the first line breaks between the mode and the game number (as the mode
-// text's leading spaces expect), wide enough for "[[[[ 第001戦 ]]]]" on its own line.
-constexpr int kInfoWidth = 122;
-constexpr int kInfoFontSize = 14;
-constexpr int kThinkingHeight = 42;
-constexpr int kButtonHeight = 30;
-constexpr int kStartHeight = 40;
-constexpr int kButtonGap = 6;
-constexpr int kCountDigits = 3;
-
-QRect CellRect(int cell) {
-    return QRect(kBoardLeft + cell % kExColumns * ExCellWidget::kSize,
-                 kBoardTop + cell / kExColumns * ExCellWidget::kSize, ExCellWidget::kSize,
-                 ExCellWidget::kSize);
-}
-
 const QString& ModeText(ExMode mode) {
     return mode == ExMode::AgainstPerson ? kPersonModeText : kComputerModeText;
 }
 
-QString Counted(int count) { return QStringLiteral("%1").arg(count, kCountDigits, 10, QChar('0')); }
-
-// The window's surface: the rock, a slightly sunken well under the board with faint cell
-// lines, and a dark panel under the information.
-class Surface : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        exlook::PaintRock(painter, this, rect());
-        const QRect board(kBoardLeft, kBoardTop, kBoardSize, kBoardSize);
-        painter.fillRect(board, QColor(0, 0, 0, 70));
-        painter.setPen(QPen(QColor(0, 0, 0, 60), 1));
-        for (int k = 1; k < kExColumns; ++k) {
-            const int offset = k * ExCellWidget::kSize;
-            painter.drawLine(board.left() + offset, board.top(), board.left() + offset,
-                             board.bottom());
-            painter.drawLine(board.left(), board.top() + offset, board.right(),
-                             board.top() + offset);
-        }
-        painter.setPen(QPen(exlook::kPanelEdge, 1));
-        painter.drawRect(board.adjusted(-1, -1, 0, 0));
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(exlook::kPanel);
-        painter.drawRoundedRect(
-            QRectF(kPanelLeft + 0.5, kPanelTop + 0.5, kPanelWidth, kPanelBottom - kPanelTop), 6, 6);
-    }
-};
+QString Counted(int count) {
+    constexpr int kCountDigits = 3;
+    return QStringLiteral("%1").arg(count, kCountDigits, 10, QChar('0'));
+}
 
 }  // namespace
 
@@ -148,8 +91,7 @@ ExGameWindow::ExGameWindow(YieldHook thinkingYield, QWidget* parent)
     exlook::StyleWindow(this);
     setFocusPolicy(Qt::StrongFocus);
 
-    auto* surface = new Surface(this);
-    surface->setFixedSize(kSurfaceWidth, kSurfaceHeight);
+    auto* surface = new ExGameSurface(this);
     setCentralWidget(surface);
     BuildBoard(surface);
     BuildPanel(surface);

@@ -14,10 +14,7 @@ namespace morvane {
 // in the manner of the older version they remake.
 namespace exlook {
 
-inline const QColor kText(240, 226, 196);     // ordinary text
-inline const QColor kHeading(255, 214, 110);  // headings and highlights
-inline const QColor kThinking(255, 236, 60);  // the computer's "thinking" label
-inline const QColor kPanel(20, 12, 6, 190);   // panels laid over the rock
+inline const QColor kPanel(20, 12, 6, 190);  // panels laid over the rock
 inline const QColor kPanelEdge(120, 84, 50);
 
 // The proportional and the fixed-pitch Japanese font at a pixel size.
