@@ -1,8 +1,15 @@
 #include "shell/app.h"
 
+#include "match/windows/battle_window.h"
+#include "match/windows/options_window.h"
+#include "terrain/windows/area_editor_window.h"
+#include "terrain/windows/area_select_window.h"
+
 namespace morvane {
 
-App::App(SettingsStore& store, AppState& state) : store_(store), state_(state) {}
+App::App(SettingsStore& store, AppState& state) : store_(store), state_(state) {
+    QObject::connect(&extraGame_, &ExtraGame::closed, &extraGame_, [this] { ShowTitle(); });
+}
 
 void App::ShowTitle() {
     auto* title = new TitleWindow(MakeTitleActions());
@@ -11,7 +18,23 @@ void App::ShowTitle() {
 
 TitleActions App::MakeTitleActions() {
     TitleActions actions;
+    actions.startGame = [this] { OpenBattle(); };
+    actions.openOptions = [this](QWidget* title) {
+        OptionsWindow options(state_, store_, title);
+        options.exec();
+    };
+    actions.openAreaEditor = [this](QWidget* title) {
+        ShowAreaEditor(title, state_.board, store_);
+    };
+    actions.startExtraGame = [this] { extraGame_.Open(); };
     return actions;
+}
+
+void App::OpenBattle() {
+    auto* battle = new BattleWindow(
+        state_, store_, [this](QWidget* parent) { ShowAreaSelect(parent, state_.board, store_); });
+    QObject::connect(battle, &BattleWindow::closed, battle, [this] { ShowTitle(); });
+    battle->show();
 }
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "extra/windows/extra_game.h"
 #include "shell/app_state.h"
 #include "shell/settings/settings_store.h"
 #include "shell/windows/title_window.h"
@@ -20,12 +21,13 @@ public:
     void ShowTitle();
 
 private:
-    // The title menu's actions for the windows that exist; the others stay empty and the title
-    // window tells the user they are not ready.
     TitleActions MakeTitleActions();
+    // The battle screen, opened once the title has closed; the title returns when it closes.
+    void OpenBattle();
 
     SettingsStore& store_;
     AppState& state_;
+    ExtraGame extraGame_;
 };
 
 }  // namespace morvane

@@ -4,6 +4,7 @@
 
 #include "shell/app.h"
 #include "tests/shell/pointer.h"
+#include "tests/support/modal.h"
 #include "tests/support/temp_settings.h"
 
 using namespace morvane;
@@ -19,6 +20,22 @@ QList<QWidget*> VisibleTitleWindows() {
     }
     return found;
 }
+
+QWidget* VisibleTopLevel(const QString& name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible()) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+void ClickMenuItem(QWidget* title, int item) {
+    QTest::mouseClick(title->findChild<QWidget*>(QStringLiteral("Menu_%1").arg(item)),
+                      Qt::LeftButton);
+}
+
+void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 bool ShowsNothingHovered(QWidget* title) {
     return !title->findChild<QWidget*>(QStringLiteral("Cur"))->isVisible() &&
@@ -57,6 +74,88 @@ private slots:
         QVERIFY(ShowsNothingHovered(second));
         second->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // The modal menu items open their subsystem's window over the title, which stays.
+    void optionsAndAreaEditorOpenOverTheTitle_data() {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("Option.") << 1 << "Form4";
+        QTest::newRow("Original Area Edit.") << 2 << "Form7";
+    }
+    void optionsAndAreaEditorOpenOverTheTitle() {
+        QFETCH(int, item);
+        QFETCH(QString, window);
+        testing::TempSettings settings;
+        AppState state;
+        App app(settings.store(), state);
+        app.ShowTitle();
+        QWidget* title = VisibleTitleWindows().front();
+
+        bool opened = false;
+        testing::WhenModalOpens(window, [&](QWidget* modal) {
+            opened = modal->parentWidget() == title;
+            testing::ClickChild(modal, QStringLiteral("Command2"));
+        });
+        ClickMenuItem(title, item);
+        QVERIFY(opened);
+        QCOMPARE(VisibleTitleWindows().size(), 1);
+        title->close();
+        DeleteClosedWindows();
+    }
+
+    // "Game Start." closes the title and opens the battle screen, which asks for the players
+    // first; closing the battle screen brings a title window back.
+    void gameStartRunsTheBattleScreenAndComesBack() {
+        testing::TempSettings settings;
+        AppState state;
+        App app(settings.store(), state);
+        app.ShowTitle();
+
+        bool entryShown = false;
+        testing::WhenModalOpens(QStringLiteral("Form2"), [&](QWidget* entry) {
+            entryShown = true;
+            testing::ClickChild(entry, QStringLiteral("Command2"));
+        });
+        ClickMenuItem(VisibleTitleWindows().front(), 0);
+        DeleteClosedWindows();
+        QVERIFY(VisibleTitleWindows().isEmpty());
+        QWidget* battle = VisibleTopLevel(QStringLiteral("Form3"));
+        QVERIFY(battle != nullptr);
+        QTRY_VERIFY(entryShown);
+
+        battle->close();
+        DeleteClosedWindows();
+        QCOMPARE(VisibleTitleWindows().size(), 1);
+        QVERIFY(VisibleTopLevel(QStringLiteral("Form3")) == nullptr);
+        VisibleTitleWindows().front()->close();
+        DeleteClosedWindows();
+    }
+
+    // "Extra Game" closes the title and opens the notes window; closing it opens the game
+    // window, and closing that brings a title window back.
+    void extraGameRunsItsWindowsAndComesBack() {
+        testing::TempSettings settings;
+        AppState state;
+        App app(settings.store(), state);
+        app.ShowTitle();
+
+        ClickMenuItem(VisibleTitleWindows().front(), 5);
+        DeleteClosedWindows();
+        QVERIFY(VisibleTitleWindows().isEmpty());
+        QWidget* notes = VisibleTopLevel(QStringLiteral("Formz10"));
+        QVERIFY(notes != nullptr);
+
+        notes->close();
+        DeleteClosedWindows();
+        QWidget* game = VisibleTopLevel(QStringLiteral("Formz11"));
+        QVERIFY(game != nullptr);
+        QVERIFY(VisibleTitleWindows().isEmpty());
+
+        game->close();
+        DeleteClosedWindows();
+        QCOMPARE(VisibleTitleWindows().size(), 1);
+        VisibleTitleWindows().front()->close();
+        DeleteClosedWindows();
     }
 };
 
