@@ -11,6 +11,7 @@
 #include "extra/windows/ex_game_window.h"
 #include "rules/random.h"
 #include "tests/support/modal.h"
+#include "tests/support/screenshot.h"
 
 namespace morvane::testing {
 
@@ -57,6 +58,7 @@ public:
             auto* message = qobject_cast<QMessageBox*>(box);
             QVERIFY(message != nullptr);
             *draws << message->windowTitle() + QLatin1Char('|') + message->text();
+            SaveScreenshot(message, QStringLiteral("drow_box"));
             QCOMPARE(message->buttons().size(), 1);
             message->button(QMessageBox::Ok)->click();
         });
