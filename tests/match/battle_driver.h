@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+#include "match/windows/battle_window.h"
+#include "shell/settings/settings_store.h"
+#include "tests/support/modal.h"
+#include "tests/support/temp_settings.h"
+
+// Drives a battle screen as players would: through its cells, its keys and its timer.
+namespace morvane::testing {
+
+inline constexpr int kWait = 20000;  // generous: sanitizer builds are slow
+
+// A battle screen over its own settings, ticking as fast as the event loop allows.
+struct Screen {
+    TempSettings settings;
+    AppState state;
+    BattleSeams seams{std::chrono::milliseconds(0), ComputerMove};
+    BattleWindow::AreaSelectFunction areaSelect;
+    QPointer<BattleWindow> window;
+    int closedSignals = 0;
+
+    Screen(int circleKind, int crossKind) {
+        settings.store().Write(settings::PlayerKind(0), circleKind);
+        settings.store().Write(settings::PlayerKind(1), crossKind);
+        state.options = {1, 1, 1};
+    }
+
+    // Every game starts on the given board, as if the area select had made it.
+    void PlayOn(const Board& board) {
+        state.options.terrainSelect = 0;
+        areaSelect = [this, board](QWidget*) { state.board = board; };
+    }
+
+    // Opens the screen; the entry window that its first tick shows is confirmed as it stands.
+    void Open() {
+        WhenModalOpens(QStringLiteral("Form2"),
+                       [](QWidget* entry) { ClickChild(entry, QStringLiteral("Command2")); });
+        window = new BattleWindow(state, settings.store(), areaSelect, seams);
+        QObject::connect(window, &BattleWindow::closed, [this] { ++closedSignals; });
+        window->show();
+    }
+
+    const Battle& battle() const { return window->battle(); }
+
+    QLabel* Cell(int index) const {
+        return window->findChild<QLabel*>(QStringLiteral("Un_%1").arg(index));
+    }
+};
+
+inline bool WaitForState(const Screen& screen, BattleState state) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!screen.window.isNull() && screen.battle().State() != state && clock.elapsed() < kWait) {
+        QTest::qWait(1);
+    }
+    return !screen.window.isNull() && screen.battle().State() == state;
+}
+
+// The mouse player clicks a cell.
+inline void ClickCell(const Screen& screen, int index) {
+    QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+    QLabel* cell = screen.Cell(index);
+    QTest::mouseMove(cell);
+    QTRY_COMPARE(screen.battle().CursorCell(), index);
+    QTest::mouseClick(cell, Qt::LeftButton);
+}
+
+// The keyboard player steers the cursor to a cell with the arrow keys and presses Space.
+inline void SteerAndPlace(const Screen& screen, int index) {
+    QVERIFY(WaitForState(screen, BattleState::WaitKeyboard));
+    BattleWindow* window = screen.window;
+    while (CellX(screen.battle().CursorCell()) != CellX(index)) {
+        QTest::keyClick(window, CellX(screen.battle().CursorCell()) < CellX(index) ? Qt::Key_Right
+                                                                                   : Qt::Key_Left);
+    }
+    while (CellY(screen.battle().CursorCell()) != CellY(index)) {
+        QTest::keyClick(
+            window, CellY(screen.battle().CursorCell()) < CellY(index) ? Qt::Key_Down : Qt::Key_Up);
+    }
+    QTest::keyClick(window, Qt::Key_Space);
+}
+
+// Plays the cells in turn, ○ by mouse and × by keyboard.
+inline void PlayMouseAgainstKeyboard(const Screen& screen, const QList<int>& cells) {
+    for (qsizetype move = 0; move < cells.size(); ++move) {
+        if (move % 2 == 0) {
+            ClickCell(screen, cells[move]);
+        } else {
+            SteerAndPlace(screen, cells[move]);
+        }
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+    }
+}
+
+}  // namespace morvane::testing
