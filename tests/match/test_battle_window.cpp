@@ -233,6 +233,9 @@ private slots:
     // The strongest computer turns the background red.
     void strongestComputerPlaysOnRed() {
         Screen screen(ExpertComputer, EasyComputer);
+        // Slow enough that the game cannot end (and open its result dialog, which this test
+        // does not answer) between two looks at the board.
+        screen.seams.tickPeriod = std::chrono::milliseconds(2);
         screen.Open();
         QTRY_VERIFY_WITH_TIMEOUT(
             !screen.window.isNull() && CountFreeCells(screen.battle().ShownBoard()) <= 90, kWait);
