@@ -47,6 +47,9 @@ private slots:
     void wholeGameOnAUserLayout() {
         Screen screen(MousePlayer, KeyboardPlayer);
         screen.state.options.firstGameFirst = 1;  // ○ begins
+        // The refusal's page scrolls "Ｅｒｒ！" out of the pane after fifteen lines; ticking
+        // slowly keeps it there long enough to be seen.
+        screen.seams.tickPeriod = std::chrono::milliseconds(2);
         StoreUserLayout(screen.settings.store(), 0,
                         {"...d....", ".", ".", ".", ".", ".", ".", ".", ".", ".", ".", "#......."});
         screen.settings.store().Write(settings::AreaChoice(), OriginalArea);
