@@ -11,7 +11,7 @@ namespace morvane {
 // A list of up to 96 cell indices in the order they were added. Fixed size: the computer player
 // builds several per move and must not allocate while it thinks.
 class CellList {
-  public:
+public:
     CellList() = default;
     CellList(std::initializer_list<int> cells) {
         for (const int cell : cells) {
@@ -54,7 +54,7 @@ class CellList {
         return true;
     }
 
-  private:
+private:
     std::array<int, kCellCount> cells_{};
     int size_ = 0;
 };

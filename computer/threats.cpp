@@ -26,9 +26,7 @@ constexpr int kLastRowLookingDown = 2;
 
 using MarkMap = std::array<bool, kCellCount>;
 
-bool IsMarked(const MarkMap& marks, int cell) {
-    return marks[static_cast<std::size_t>(cell)];
-}
+bool IsMarked(const MarkMap& marks, int cell) { return marks[static_cast<std::size_t>(cell)]; }
 
 // Whether the window from the unit holds three of its units and one free cell.
 bool IsThreat(const Board& board, int unit, Step step) {

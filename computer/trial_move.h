@@ -10,7 +10,7 @@ namespace morvane {
 // back when it goes out of scope, so every return path (including an abandoned search) leaves
 // the board as it was. Trials nest and are undone in reverse order of their making.
 class TrialMove {
-  public:
+public:
     TrialMove(Board& board, int cell, std::int16_t code)
         : board_(board), cell_(cell), saved_(board[cell]) {
         board_[cell_] = code;
@@ -20,7 +20,7 @@ class TrialMove {
     TrialMove(const TrialMove&) = delete;
     TrialMove& operator=(const TrialMove&) = delete;
 
-  private:
+private:
     Board& board_;
     int cell_;
     std::int16_t saved_;

@@ -24,9 +24,9 @@ constexpr std::array<Direction, 8> kDirections{{
 }};
 
 constexpr int kAxes = 4;
-constexpr int kReach = 3;                  // cells looked at on each side
-constexpr int kAxisCells = 2 * kReach;     // at most this many neighbours per axis
-constexpr int kLineNeighbours = 3;         // neighbours that make four in a row
+constexpr int kReach = 3;               // cells looked at on each side
+constexpr int kAxisCells = 2 * kReach;  // at most this many neighbours per axis
+constexpr int kLineNeighbours = 3;      // neighbours that make four in a row
 
 bool OnBoard(int x, int y) { return x >= 1 && x <= kColumns && y >= 1 && y <= kRows; }
 

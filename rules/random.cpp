@@ -17,8 +17,7 @@ std::uint64_t Mix(std::uint64_t z) {
 }
 
 std::uint64_t ClockNow() {
-    return static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 struct Generator {

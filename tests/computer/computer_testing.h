@@ -10,9 +10,7 @@
 
 namespace morvane::testing {
 
-inline QList<int> ToList(const CellList& cells) {
-    return QList<int>(cells.begin(), cells.end());
-}
+inline QList<int> ToList(const CellList& cells) { return QList<int>(cells.begin(), cells.end()); }
 
 // Cells written as (column, row) pairs, for readable expectations.
 inline QList<int> Cells(std::initializer_list<std::pair<int, int>> columnRows) {
@@ -26,7 +24,7 @@ inline QList<int> Cells(std::initializer_list<std::pair<int, int>> columnRows) {
 // A yield hook that counts its calls and asks to abandon once it has been called `allowed`
 // times (never when allowed is negative).
 class YieldRecorder {
-  public:
+public:
     explicit YieldRecorder(int allowed = -1) : allowed_(allowed) {}
     YieldRecorder(const YieldRecorder&) = delete;
     YieldRecorder& operator=(const YieldRecorder&) = delete;
@@ -39,7 +37,7 @@ class YieldRecorder {
     }
     int Calls() const { return calls_; }
 
-  private:
+private:
     int allowed_;
     int calls_ = 0;
 };

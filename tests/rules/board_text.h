@@ -16,7 +16,8 @@ inline Board BoardFromRows(const QStringList& rows) {
     for (int r = 0; r < rows.size(); ++r) {
         const QString row = QString(rows[r]).remove(QLatin1Char(' '));
         for (int c = 0; c < row.size() && c < kColumns; ++c) {
-            board[CellIndex(c + 1, firstRow + r)] = static_cast<std::int16_t>(kCodes.indexOf(row[c]));
+            board[CellIndex(c + 1, firstRow + r)] =
+                static_cast<std::int16_t>(kCodes.indexOf(row[c]));
         }
     }
     return board;

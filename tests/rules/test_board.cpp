@@ -39,13 +39,13 @@ private slots:
         QTest::newRow("empty bottom row") << empty << 3 << 12 << true;
         QTest::newRow("empty above empty") << empty << 3 << 11 << false;
         QTest::newRow("hollow floating in the top row")
-            << QStringList{"d.......", ".", ".", ".", ".", ".", ".", ".", ".", ".", ".", "."}
-            << 1 << 1 << true;
+            << QStringList{"d.......", ".", ".", ".", ".", ".", ".", ".", ".", ".", ".", "."} << 1
+            << 1 << true;
         QTest::newRow("empty above a floating hollow")
             << QStringList{"........", "d.......", ".", ".", ".", ".", ".", ".", ".", ".", ".", "."}
             << 1 << 1 << true;
-        QTest::newRow("bottom row whatever is above") << QStringList{"x.......", "........"}
-                                                      << 1 << 12 << true;
+        QTest::newRow("bottom row whatever is above")
+            << QStringList{"x.......", "........"} << 1 << 12 << true;
         QTest::newRow("empty above empty above a full column")
             << QStringList{"........", "o.......", "x.......", "o......."} << 1 << 8 << false;
         QTest::newRow("on a block") << QStringList{"#......."} << 1 << 11 << true;

@@ -74,8 +74,8 @@ private slots:
         QTest::addColumn<bool>("line");
         QTest::newRow("line") << QStringList{"oooo...."} << 2 << 12 << true;
         QTest::newRow("no line") << QStringList{"ooo....."} << 2 << 12 << false;
-        QTest::newRow("cross") << QStringList{"...x....", "...x....", "...x....", "xxxxo..."}
-                               << 4 << 12 << true;
+        QTest::newRow("cross") << QStringList{"...x....", "...x....", "...x....", "xxxxo..."} << 4
+                               << 12 << true;
     }
     void checkLineWithoutMarkLeavesTheBoard() {
         QFETCH(QStringList, rows);

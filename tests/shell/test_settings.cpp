@@ -71,7 +71,8 @@ private slots:
         QSettings raw(temp.fileName(), QSettings::IniFormat);
         QCOMPARE(raw.value(QStringLiteral("Option/初戦先攻")).toString(), QStringLiteral("2"));
         QCOMPARE(raw.value(QStringLiteral("System/Option2-1")).toString(), QStringLiteral("42"));
-        QCOMPARE(raw.value(QStringLiteral("Area/オリジナル地形2")).toString(), QStringLiteral("0181"));
+        QCOMPARE(raw.value(QStringLiteral("Area/オリジナル地形2")).toString(),
+                 QStringLiteral("0181"));
         QCOMPARE(temp.store().Read(settings::RandomCount(1)), 42);
     }
 
