@@ -1,11 +1,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 #include "computer/line_potential.h"
 #include "tests/computer/computer_testing.h"
+#include "tests/support/analyze_process.h"
 
 using namespace morvane;
 using namespace morvane::testing;
@@ -23,29 +23,12 @@ QString AreaString(const QStringList& rows) {
 
 const QString kEmpty = AreaString({"........"});
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run Analyze(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(MORVANE_ANALYZE_PATH), args);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        qFatal("morvane-analyze did not finish normally");
-    }
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+testing::AnalyzeRun Analyze(const QStringList& args) {
+    return testing::RunAnalyze(QStringLiteral(MORVANE_ANALYZE_PATH), args);
 }
 
-// The one JSON object a good call prints, after checking the call succeeded quietly.
 QJsonObject AnalyzeJson(const QStringList& args) {
-    const Run run = Analyze(args);
-    if (run.exitCode != 0 || !run.err.isEmpty() || !run.out.endsWith('\n') ||
-        run.out.count('\n') != 1) {
-        qFatal("morvane-analyze failed: %s", run.err.constData());
-    }
-    return QJsonDocument::fromJson(run.out).object();
+    return testing::RunAnalyzeJson(QStringLiteral(MORVANE_ANALYZE_PATH), args);
 }
 
 QJsonArray JsonCells(const QList<int>& cells) {
@@ -198,7 +181,7 @@ private slots:
     }
     void badArgumentsAreRefused() {
         QFETCH(QStringList, args);
-        const Run run = Analyze(args);
+        const testing::AnalyzeRun run = Analyze(args);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY(run.err.startsWith("morvane-analyze: "));

@@ -1,12 +1,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 #include "extra/engine/ex_search.h"
 #include "tests/extra/ex_board_text.h"
 #include "tests/extra/ex_search_reference.h"
+#include "tests/support/analyze_process.h"
 
 using namespace morvane;
 using morvane::testing::ExBoardFromRows;
@@ -23,27 +23,12 @@ QString Digits(const ExBoard& board) {
 
 QString Digits(const QStringList& bottomRows) { return Digits(ExBoardFromRows(bottomRows)); }
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run Analyze(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(MORVANE_ANALYZE_PATH), args);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        qFatal("morvane-analyze did not finish normally");
-    }
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+testing::AnalyzeRun Analyze(const QStringList& args) {
+    return testing::RunAnalyze(QStringLiteral(MORVANE_ANALYZE_PATH), args);
 }
 
 QJsonObject AnalyzeJson(const QStringList& args) {
-    const Run run = Analyze(args);
-    if (run.exitCode != 0) {
-        qWarning("%s", run.err.constData());
-    }
-    return QJsonDocument::fromJson(run.out).object();
+    return testing::RunAnalyzeJson(QStringLiteral(MORVANE_ANALYZE_PATH), args);
 }
 
 }  // namespace
@@ -134,7 +119,7 @@ private slots:
     }
     void badArguments() {
         QFETCH(QStringList, args);
-        const Run run = Analyze(args);
+        const testing::AnalyzeRun run = Analyze(args);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err.count('\n'), 1);
