@@ -108,9 +108,16 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     notice->setObjectName(QStringLiteral("Text1"));
     notice->setReadOnly(true);
     notice->setFont(look::SizedFont(this, 15));
-    notice->setPlainText(kNoticeLines.join(QLatin1Char('\n')));
-    notice->setFixedHeight(
-        (static_cast<int>(kNoticeLines.size()) + 1) * notice->fontMetrics().lineSpacing() + 12);
+    // Every line of the notice, the last one included, ends with a line break.
+    QString noticeText;
+    for (const QString& line : kNoticeLines) {
+        noticeText += line + QLatin1Char('\n');
+    }
+    notice->setPlainText(noticeText);
+    // Room for every line and the empty one after the last line break, and one more for the
+    // box's own margins, so that the whole notice shows without scrolling.
+    const int roomLines = static_cast<int>(kNoticeLines.size()) + 2;
+    notice->setFixedHeight(roomLines * notice->fontMetrics().lineSpacing() + 12);
 
     auto* systemInfoButton = MakeButton(QStringLiteral("Command1_0"), kSystemInfo, this);
     auto* contactButton = MakeButton(QStringLiteral("Command1_1"), kContact, this);

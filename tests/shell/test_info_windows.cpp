@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -128,7 +129,9 @@ private slots:
             QStringLiteral("以上の点を御了承の上で当ソフトを"),
             QStringLiteral("お楽しみ下さい。"),
         };
-        QCOMPARE(notice->toPlainText(), lines.join(QLatin1Char('\n')));
+        // Each of the eleven lines, the last one included, ends with a line break.
+        QCOMPARE(notice->toPlainText(), lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        QCOMPARE(notice->verticalScrollBar()->maximum(), 0);  // all of it in view
 
         const QList<std::pair<QString, QString>> buttons{
             {QStringLiteral("Command1_0"), QStringLiteral("システム情報")},
