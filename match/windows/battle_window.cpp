@@ -81,7 +81,8 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
       store_(store),
       areaSelect_(std::move(areaSelect)),
       seams_(std::move(seams)),
-      battle_(state, *this) {
+      battle_(state, *this),
+      timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Morvaneⅲ－Battle"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,8 +100,9 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     BuildSides();
     BuildInfoPanel();
 
-    timer_.setInterval(seams_.tickPeriod);
-    connect(&timer_, &QTimer::timeout, this, &BattleWindow::OnTick);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(seams_.tickPeriod);
+    connect(timer_, &QTimer::timeout, this, &BattleWindow::OnTick);
     Render();
 }
 
@@ -199,8 +201,8 @@ void BattleWindow::BuildInfoPanel() {
 
 void BattleWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!timer_.isActive() && !closing_) {
-        timer_.start();
+    if (!timer_->isActive() && !closing_) {
+        timer_->start();
     }
 }
 
@@ -227,7 +229,7 @@ void BattleWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    timer_.stop();
+    timer_->stop();
     event->accept();
     if (!closing_) {
         closing_ = true;

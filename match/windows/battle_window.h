@@ -84,7 +84,7 @@ private:
     BattleSeams seams_;
     Battle battle_;
 
-    QTimer timer_;
+    QTimer* timer_;
     bool inTick_ = false;
     bool closeRequested_ = false;
     bool closing_ = false;

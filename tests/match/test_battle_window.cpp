@@ -32,6 +32,63 @@ class BattleWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every control of the screen is reachable by its name, with the grid lines in light grey.
+    void controlsCarryTheirNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("count");  // members of an indexed group, 0 for a single control
+        QTest::newRow("cells") << QStringLiteral("Un") << kCellCount;
+        QTest::newRow("grid lines") << QStringLiteral("Line1") << 22;
+        QTest::newRow("info rows") << QStringLiteral("InfLb") << 14;
+        QTest::newRow("names") << QStringLiteral("NameLb") << 2;
+        QTest::newRow("pictures") << QStringLiteral("Ig") << 2;
+        QTest::newRow("wins") << QStringLiteral("WinLb") << 2;
+        for (const char* single : {"Cur", "TurnCur", "Label1", "RoundLb", "AreaSpaceLb"}) {
+            QTest::newRow(single) << QString::fromLatin1(single) << 0;
+        }
+    }
+    void controlsCarryTheirNames() {
+        QFETCH(QString, name);
+        QFETCH(int, count);
+        TempSettings settings;
+        AppState state;
+        BattleWindow window(state, settings.store(), {});
+        QStringList names;
+        for (int index = 0; index < count; ++index) {
+            names << QStringLiteral("%1_%2").arg(name).arg(index);
+        }
+        if (count == 0) {
+            names << name;
+        }
+        for (const QString& wanted : names) {
+            auto* control = window.findChild<QWidget*>(wanted);
+            QVERIFY2(control != nullptr, qPrintable(wanted));
+            if (name == QStringLiteral("Line1")) {
+                QCOMPARE(control->palette().color(QPalette::Window), QColor(233, 233, 233));
+            }
+        }
+        QCOMPARE(window.findChild<QWidget*>(name + QStringLiteral("_%1").arg(count)), nullptr);
+        if (name == QStringLiteral("Label1")) {
+            QCOMPARE(window.findChild<QLabel*>(name)->text(), QStringLiteral("VS"));
+        }
+    }
+
+    // The tick timer "Timer1" runs at the screen's tick period, from the moment the window
+    // shows.
+    void tickTimerStartsWhenTheWindowShows() {
+        TempSettings settings;
+        AppState state;
+        BattleWindow window(state, settings.store(), {});
+        auto* timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer != nullptr);
+        QCOMPARE(timer->intervalAsDuration(), kBattleTickPeriod);
+        QVERIFY(!timer->isActive());
+        // No event runs here, so the first tick (which would open the entry) never comes.
+        window.show();
+        QVERIFY(timer->isActive());
+        window.close();
+        QVERIFY(!timer->isActive());
+    }
+
     // Mouse against keyboard through the real cells and keys: ○ completes a row and wins; the
     // board shows the winning units highlighted and the rest greyed; "Ｑｕｉｔ" closes the screen
     // and tells the program so.
