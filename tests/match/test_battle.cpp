@@ -335,6 +335,59 @@ private slots:
                      QStringLiteral("クリック・・・・・・配置"));
     }
 
+    // The turn's page after a placement tells the next player how to play, by kind: a keyboard
+    // player gets the keys and the note on kana input, a computer only "Ｗａｉｔ．．．". The
+    // mover's labels turn cyan, the other side's white, and the hand shows only for the mouse.
+    void turnPageFollowsTheMoversKind_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<BattleState>("waiting");
+        const QString placed =
+            QStringLiteral(
+                "配置ポイント：Ｘ・・・・・・・３．：Ｙ・・・・・・・１２．（Ｉｎｄｅｘ・・"
+                "・９０）") +
+            kSeparator + QStringLiteral("Ｔｕｒｎ：×") + kSeparator;
+        QTest::newRow("keyboard")
+            << int{KeyboardPlayer}
+            << placed + QStringLiteral("Ｏｐｅｒａｔｉｏｎ：Ｋｅｙｂｏｒｄ") + kSeparator +
+                   QStringLiteral("↑↓←→・・・・□の移動Ｓｐａｃｅ・・・配置") + kSeparator +
+                   QStringLiteral(
+                       "注意：かな入力モードＯｎ時はキー反応が起きません。かな入力モ"
+                       "ードはＯｆｆにしておいて下さい。")
+            << BattleState::WaitKeyboard;
+        QTest::newRow("EASY computer")
+            << int{EasyComputer} << QStringLiteral("Ｗａｉｔ．．．") << BattleState::ComputerWait;
+        QTest::newRow("ⅲ computer")
+            << int{ExpertComputer} << QStringLiteral("Ｗａｉｔ．．．") << BattleState::ComputerWait;
+    }
+    void turnPageFollowsTheMoversKind() {
+        QFETCH(int, kind);
+        QFETCH(QString, page);
+        QFETCH(BattleState, waiting);
+        Match match(MousePlayer, kind);
+        match.host.onComputer = [] { return std::optional<int>(); };
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntilState(BattleState::WaitMouse));
+        battle.HoverCell(CellIndex(3, 12));
+        battle.ClickCell(CellIndex(3, 12));
+        QVERIFY(match.TickUntil([&] { return match.state.turn == kCrossTurn; }));
+        match.Tick();
+        QCOMPARE(battle.State(), BattleState::TurnStart);
+        // A computer's "Ｗａｉｔ．．．" is set as it is, neither cut nor padded.
+        const QString pending = battle.Info().PendingText();
+        QCOMPARE(IsComputer(kind) ? pending : WithoutPadding(pending), page);
+        QCOMPARE(battle.SideColor(0), kWhite);
+        QCOMPARE(battle.SideColor(1), kCyan);
+        QCOMPARE(battle.MarkedSide(), 1);
+        QVERIFY(!battle.HandPointer());
+
+        match.Tick();
+        QCOMPARE(battle.State(), waiting);
+        // The keyboard cursor starts from the cell the mouse player's cursor was left on.
+        battle.PressKey(Qt::Key_Up);
+        QCOMPARE(battle.CursorCell(), kind == KeyboardPlayer ? CellIndex(3, 11) : CellIndex(3, 12));
+    }
+
     // A line wins, also on the last free cell; filling the board without a line is a draw;
     // a board with no free cell cannot be played at all.
     void gamesEndAsTheBoardSays_data() {
