@@ -189,6 +189,38 @@ private slots:
         QCOMPARE(ExRowsOf(board), Whole({"6000000000", "6520000000", "7777516500"}));
     }
 
+    // It should leave, once a finished game has been judged and marked, only the run found
+    // first bright and every other unit dimmed (all of them after a draw).
+    void finalPositionAfterJudging_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QStringList>("after");
+        QStringList full;
+        QStringList fullDimmed;
+        for (int row = 0; row < kExRows; ++row) {
+            full << (row % 4 < 2 ? "oxoxoxoxox" : "xoxoxoxoxo");
+            fullDimmed << (row % 4 < 2 ? "5656565656" : "6565656565");
+        }
+        QTest::newRow("five in a row: four bright, the fifth dimmed")
+            << QStringList{"x.........", ".ooooox..."} << static_cast<int>(ExOutcome::Win)
+            << QStringList{"6.........", ".777756..."};
+        QTest::newRow("a row and a column of four sharing a cell: only the row bright")
+            << QStringList{"...x......", "...x......", "...x......", "xxxx.o#+.."}
+            << static_cast<int>(ExOutcome::Win)
+            << QStringList{"...6......", "...6......", "...6......", "8888.512.."};
+        QTest::newRow("the last open cell filled without a run: all dimmed")
+            << full << static_cast<int>(ExOutcome::Draw) << fullDimmed;
+    }
+    void finalPositionAfterJudging() {
+        QFETCH(QStringList, before);
+        QFETCH(int, outcome);
+        QFETCH(QStringList, after);
+        ExBoard board = ExBoardFromRows(before);
+        QCOMPARE(static_cast<int>(ExJudgePlacement(board)), outcome);
+        FinishBoard(board);
+        QCOMPARE(ExRowsOf(board), Whole(after));
+    }
+
     // It should count empty cells and boxes as open, and every cell but stones as non-stone.
     void cellCounts() {
         const ExBoard board = ExBoardFromRows({"#+ox56#78+"});

@@ -87,6 +87,36 @@ QString DrawnRow(int row) {
     return row % 4 < 2 ? QStringLiteral("oxoxoxoxox") : QStringLiteral("xoxoxoxoxo");
 }
 
+// Plays the game in progress between two people to its end, each side putting its unit into
+// the lowest legal cell (the Mouse side by a click, the Keybord side with the arrows and Space),
+// and answers the message that ends it.
+void PlayToTheEnd(ExWindowDriver& driver) {
+    const ExMatch& match = driver.window().match();
+    for (int placements = 0; match.inProgress(); ++placements) {
+        QVERIFY(placements < kExCellCount);
+        const ExBoard board = match.board();
+        int cell = 0;
+        while (!ExCanPlace(board, cell)) {
+            ++cell;
+        }
+        const bool mouse = match.turn() == kExMouseTurn;
+        ExBoard after = board;
+        after[cell] = mouse ? ExMouseUnit : ExOtherUnit;
+        if (HasLine(after)) {
+            driver.AnswerNextMessage();
+        } else if (OpenCells(after) == 0) {
+            driver.AnswerDrawBox();
+        }
+        if (mouse) {
+            driver.ClickCell(cell);
+        } else {
+            driver.MoveCursorTo(cell);
+            driver.Key(Qt::Key_Space);
+        }
+        QCOMPARE(match.board()[cell] == ExEmpty, !match.inProgress());
+    }
+}
+
 }  // namespace
 
 class ExGameWindowTest : public QObject {
@@ -280,6 +310,191 @@ private slots:
             QStringLiteral("[残]：%1/%2").arg(OpenCells(turned)).arg(NonStoneCells(turned))));
         window.close();  // no computer thinks here: the window may close mid-game
         QVERIFY(!window.isVisible());
+    }
+
+    // It should play the game on the terrain made before it (a unit put into a box that floats
+    // shows the unit only), keep it in the final position, and start the next game without it.
+    void terrainLastsOneGame() {
+        ExGameWindow window{YieldHook()};
+        window.show();
+        ExWindowDriver driver(window);
+        driver.ChooseMode(ExMode::AgainstPerson, 0);
+        window.match().stoneDraws = 10;
+        window.match().boxDraws = 30;
+        SeedRandomForTesting(606);
+        driver.Click("Command4");
+        const ExBoard terrain = window.match().board();
+        int floatingBox = 0;
+        while (floatingBox < kExBottomRowStart &&
+               !(terrain[floatingBox] == ExBox && terrain[floatingBox + kExColumns] == ExEmpty)) {
+            ++floatingBox;
+        }
+        QVERIFY(floatingBox < kExBottomRowStart);
+
+        driver.Start(true);
+        driver.ClickCell(floatingBox);
+        QCOMPARE(window.match().board()[floatingBox], ExMouseUnit);
+        QCOMPARE(Shown(driver)[floatingBox], ExMouseUnit);
+        PlayToTheEnd(driver);
+        QVERIFY(!QTest::currentTestFailed());
+        QCOMPARE(window.match().board(), ExBoard{});
+        QCOMPARE(Count(Shown(driver), ExStone), Count(terrain, ExStone));
+
+        driver.Start(true);
+        QCOMPARE(window.match().board(), ExBoard{});
+        QCOMPARE(Shown(driver), ExBoard{});
+        QVERIFY(driver.Info().contains("[残]：100/100"));
+    }
+
+    // It should announce the end of a game over its final position: the winning run bright,
+    // the other units dimmed, the turn markers hidden and the buttons of the time between games
+    // already back, while the information still shows the game until the message is answered.
+    void announcesTheEndOverTheFinalPosition_data() {
+        QTest::addColumn<bool>("mouseWins");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("finalRows");
+        QTest::addColumn<QString>("counters");
+        QTest::newRow("the Mouse side wins up column 0")
+            << true << "・対人戦・\n勝利：Mouse！"
+            << QStringList{"7.........", "7........6", "7........6", "7........6"}
+            << "   Mouse:001勝\nKeybord:000勝\n";
+        QTest::newRow("the Keybord side wins up column 9")
+            << false << "・対人戦・\n勝利：Keybord！"
+            << QStringList{".........8", "5........8", "5........8", "5........8"}
+            << "   Mouse:000勝\nKeybord:001勝\n";
+    }
+    void announcesTheEndOverTheFinalPosition() {
+        QFETCH(bool, mouseWins);
+        QFETCH(QString, message);
+        QFETCH(QStringList, finalRows);
+        QFETCH(QString, counters);
+        ExGameWindow window{YieldHook()};
+        window.show();
+        ExWindowDriver driver(window);
+        driver.ChooseMode(ExMode::AgainstPerson, 0);
+        driver.Start(mouseWins);
+        // The side that moves first climbs its column, the other side the opposite one.
+        auto place = [&](bool mouse, int cell) {
+            if (mouse) {
+                driver.ClickCell(cell);
+            } else {
+                driver.MoveCursorTo(cell);
+                driver.Key(Qt::Key_Space);
+            }
+        };
+        const int winnerColumn = mouseWins ? 0 : 9;
+        const int loserColumn = 9 - winnerColumn;
+        for (const int row : {9, 8, 7}) {
+            place(mouseWins, row * kExColumns + winnerColumn);
+            place(!mouseWins, row * kExColumns + loserColumn);
+        }
+        bool announced = false;
+        testing::WhenModalOpens("FormMsg", [&](QWidget* dialog) {
+            announced = true;
+            QCOMPARE(dialog->findChild<QLabel*>("言葉")->text(), message);
+            QCOMPARE(Shown(driver), testing::ExBoardFromRows(finalRows));
+            QCOMPARE(window.match().board(), ExBoard{});
+            VerifyBetweenGames(driver);
+            QVERIFY(driver.Info().contains("現在ターン▼"));
+            testing::ClickChild(dialog, "選択_2");
+        });
+        place(mouseWins, 6 * kExColumns + winnerColumn);
+        QVERIFY(announced);
+        QVERIFY(driver.Info().startsWith(kPersonModeText + "[[[[ 第002戦 ]]]]\n\n" + counters));
+        QVERIFY(!driver.Info().contains("現在ターン▼"));
+        QCOMPARE(window.match().turn(), kExNoTurn);
+    }
+
+    // It should put the keyboard cursor back on cell 95 at every start, wherever the game
+    // before left it.
+    void keyboardCursorStartsAt95EveryGame_data() {
+        QTest::addColumn<bool>("finishGame");  // otherwise 【New Game!】 drops it
+        QTest::addColumn<bool>("mouseFirst");
+        QTest::newRow("after a finished game, Keybord first") << true << false;
+        QTest::newRow("after a finished game, Mouse first") << true << true;
+        QTest::newRow("after 【New Game!】, Keybord first") << false << false;
+    }
+    void keyboardCursorStartsAt95EveryGame() {
+        QFETCH(bool, finishGame);
+        QFETCH(bool, mouseFirst);
+        ExGameWindow window{YieldHook()};
+        window.show();
+        ExWindowDriver driver(window);
+        driver.ChooseMode(ExMode::AgainstPerson, 0);
+        driver.Start(false);
+        driver.Key(Qt::Key_Up);
+        driver.Key(Qt::Key_Left);
+        if (finishGame) {
+            PlayToTheEnd(driver);
+            QVERIFY(!QTest::currentTestFailed());
+        } else {
+            driver.AnswerNextMessage(0);
+            driver.Action("NewGame")->trigger();
+        }
+        QVERIFY(!window.match().inProgress());
+        QVERIFY(window.match().keyCursor() != 95);
+
+        driver.Start(mouseFirst);
+        QCOMPARE(window.match().keyCursor(), 95);
+        QCOMPARE(driver.Frame("c")->isVisible(), !mouseFirst);
+        if (mouseFirst) {
+            driver.ClickCell(90);
+            QVERIFY(driver.Frame("c")->isVisible());
+        }
+        QCOMPARE(driver.Frame("c")->geometry().center(), driver.Cell(95)->geometry().center());
+    }
+
+    // It should ask before every mode change, also when the item already marked is chosen:
+    // Ｙｅｓ starts the series again in the chosen mode (game number 001, board hidden, wins
+    // kept), Ｃａｎｃｅｌ leaves the mode, the number and the last game's picture as they were.
+    void modeItemAsksAndResets_data() {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("mode");
+        const int person = static_cast<int>(ExMode::AgainstPerson);
+        const int computer = static_cast<int>(ExMode::AgainstComputer);
+        QTest::newRow("the other item, Ｙｅｓ") << computer << 0 << computer;
+        QTest::newRow("the marked item, Ｙｅｓ") << person << 0 << person;
+        QTest::newRow("the other item, Ｃａｎｃｅｌ") << computer << 1 << person;
+        QTest::newRow("the marked item, Ｃａｎｃｅｌ") << person << 1 << person;
+    }
+    void modeItemAsksAndResets() {
+        QFETCH(int, item);
+        QFETCH(int, answer);
+        QFETCH(int, mode);
+        ExGameWindow window{YieldHook()};
+        window.show();
+        ExWindowDriver driver(window);
+        driver.ChooseMode(ExMode::AgainstPerson, 0);
+        driver.Start(true);
+        PlayToTheEnd(driver);
+        QVERIFY(!QTest::currentTestFailed());
+        const QString infoAfterGame = driver.Info();
+        const ExBoard finalPosition = Shown(driver);
+        QCOMPARE(window.match().gameCount(), 1);
+        QCOMPARE(window.match().mouseWins() + window.match().otherWins(), 1);
+
+        driver.ChooseMode(static_cast<ExMode>(item), answer);
+        QCOMPARE(driver.LastMessage(), kModeQuestion);
+        QCOMPARE(static_cast<int>(window.match().mode()), mode);
+        QCOMPARE(driver.Action("戦_0")->isChecked(),
+                 mode == static_cast<int>(ExMode::AgainstPerson));
+        QCOMPARE(driver.Action("戦_1")->isChecked(),
+                 mode != static_cast<int>(ExMode::AgainstPerson));
+        QCOMPARE(window.match().mouseWins() + window.match().otherWins(), 1);
+        VerifyBetweenGames(driver);
+        if (answer == 0) {
+            QCOMPARE(window.match().gameCount(), 0);
+            QCOMPARE(driver.Info(), mode == static_cast<int>(ExMode::AgainstPerson)
+                                        ? kPersonModeText
+                                        : kComputerModeText);
+            QVERIFY(AllCells(driver, &QWidget::isHidden, true));
+        } else {
+            QCOMPARE(window.match().gameCount(), 1);
+            QCOMPARE(driver.Info(), infoAfterGame);
+            QVERIFY(AllCells(driver, &QWidget::isVisible, true));
+            QCOMPARE(Shown(driver), finalPosition);
+        }
     }
 
     // It should refuse every command and the close box while the computer thinks, leave the
