@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "computer/decision.h"
 #include "rules/board.h"
 #include "rules/yield_hook.h"
@@ -25,5 +27,24 @@ enum class OpeningResult {
 // safe, any legal cell. Fills decision's candidates and safe list (and, when Decided, its kind
 // and cells). Yields once per candidate in each scan.
 OpeningResult RunOpeningSteps(Board& board, Turn turn, const YieldHook& yield, Decision& decision);
+
+// How every strength thinks: the opening steps, and only when they leave the choice open, the
+// strength's own choice among decision.safe. choose(decision) fills in the decision's kind and
+// cells and returns it, or nothing when abandoned. Nothing when the opening steps were
+// abandoned; their decision when they settled the move.
+template <typename Choose>
+std::optional<Decision> ThinkAfterOpeningSteps(Board& board, Turn turn, const YieldHook& yield,
+                                               const Choose& choose) {
+    Decision decision;
+    switch (RunOpeningSteps(board, turn, yield, decision)) {
+        case OpeningResult::Abandoned:
+            return std::nullopt;
+        case OpeningResult::Decided:
+            return decision;
+        case OpeningResult::Continue:
+            break;
+    }
+    return choose(decision);
+}
 
 }  // namespace morvane

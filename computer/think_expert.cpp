@@ -13,18 +13,9 @@ constexpr int kTerrainOn = 0;
 // Above this many free cells the last choice prefers low cells.
 constexpr int kLowRowFreeCells = 36;
 
-}  // namespace
-
-std::optional<Decision> ThinkExpert(Board& board, Turn turn, int terrainSelect,
-                                    const YieldHook& yield) {
-    Decision decision;
-    const OpeningResult opening = RunOpeningSteps(board, turn, yield, decision);
-    if (opening == OpeningResult::Abandoned) {
-        return std::nullopt;
-    }
-    if (opening == OpeningResult::Decided) {
-        return decision;
-    }
+// ⅲ's own choice among the safe cells, by both sides' winning cells.
+std::optional<Decision> ChooseByWinningCells(Board& board, Turn turn, int terrainSelect,
+                                             const YieldHook& yield, Decision& decision) {
     const std::int16_t own = UnitCode(turn);
     const std::int16_t opponent = UnitCode(-turn);
     // CountWinningCells(-turn) counts the computer's winning cells, (turn) the opponent's.
@@ -90,6 +81,15 @@ std::optional<Decision> ThinkExpert(Board& board, Turn turn, int terrainSelect,
     decision.kind = preferLowRows ? DecisionKind::LowRow : DecisionKind::Pick;
     decision.cells = *growth;
     return decision;
+}
+
+}  // namespace
+
+std::optional<Decision> ThinkExpert(Board& board, Turn turn, int terrainSelect,
+                                    const YieldHook& yield) {
+    return ThinkAfterOpeningSteps(board, turn, yield, [&](Decision& decision) {
+        return ChooseByWinningCells(board, turn, terrainSelect, yield, decision);
+    });
 }
 
 }  // namespace morvane

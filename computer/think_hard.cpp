@@ -6,16 +6,11 @@
 #include "computer/threats.h"
 
 namespace morvane {
+namespace {
 
-std::optional<Decision> ThinkHard(Board& board, Turn turn, const YieldHook& yield) {
-    Decision decision;
-    const OpeningResult opening = RunOpeningSteps(board, turn, yield, decision);
-    if (opening == OpeningResult::Abandoned) {
-        return std::nullopt;
-    }
-    if (opening == OpeningResult::Decided) {
-        return decision;
-    }
+// HARD's own choice among the safe cells, by both sides' threats.
+std::optional<Decision> ChooseByThreats(Board& board, Turn turn, const YieldHook& yield,
+                                        Decision& decision) {
     // CountThreats(turn) counts the opponent's threats, (-turn) the computer's own.
     const auto opponentThreats = [&] { return CountThreats(board, turn, yield); };
     const auto ownThreats = [&] { return CountThreats(board, -turn, yield); };
@@ -37,6 +32,14 @@ std::optional<Decision> ThinkHard(Board& board, Turn turn, const YieldHook& yiel
     decision.kind = DecisionKind::Pick;
     decision.cells = *ownBest;
     return decision;
+}
+
+}  // namespace
+
+std::optional<Decision> ThinkHard(Board& board, Turn turn, const YieldHook& yield) {
+    return ThinkAfterOpeningSteps(board, turn, yield, [&](Decision& decision) {
+        return ChooseByThreats(board, turn, yield, decision);
+    });
 }
 
 }  // namespace morvane

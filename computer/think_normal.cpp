@@ -6,16 +6,11 @@
 #include "computer/strengths.h"
 
 namespace morvane {
+namespace {
 
-std::optional<Decision> ThinkNormal(Board& board, Turn turn, const YieldHook& yield) {
-    Decision decision;
-    const OpeningResult opening = RunOpeningSteps(board, turn, yield, decision);
-    if (opening == OpeningResult::Abandoned) {
-        return std::nullopt;
-    }
-    if (opening == OpeningResult::Decided) {
-        return decision;
-    }
+// NORMAL's own choice among the safe cells, by the opponent's line potential.
+std::optional<Decision> ChooseByLinePotential(Board& board, Turn turn, const YieldHook& yield,
+                                              Decision& decision) {
     // Always the opponent's potential: LinePotential(turn) scores the units of -turn.
     const auto opponentPotential = [&] { return LinePotential(board, turn, yield); };
 
@@ -46,6 +41,14 @@ std::optional<Decision> ThinkNormal(Board& board, Turn turn, const YieldHook& yi
     decision.kind = DecisionKind::Pick;
     decision.cells = *replies;
     return decision;
+}
+
+}  // namespace
+
+std::optional<Decision> ThinkNormal(Board& board, Turn turn, const YieldHook& yield) {
+    return ThinkAfterOpeningSteps(board, turn, yield, [&](Decision& decision) {
+        return ChooseByLinePotential(board, turn, yield, decision);
+    });
 }
 
 }  // namespace morvane

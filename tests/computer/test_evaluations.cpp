@@ -191,6 +191,41 @@ private slots:
         QCOMPARE(board, before);
     }
 
+    // It should let window events run as often as the window needs while the computer
+    // thinks: the line potential once per scored unit (first pass only), the threat count
+    // twice per unit and once per step of its table, tried or not, and every evaluation
+    // should stop at once when asked to.
+    void evaluationsYieldOncePerItemTheyScan_data() {
+        QTest::addColumn<QString>("evaluation");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("yields");
+        const QStringList threeUnits{"o.......", "xo.....o"};
+        QTest::newRow("potential, three units") << "potential" << threeUnits << 3;
+        QTest::newRow("potential, none") << "potential" << QStringList{"xx......"} << 0;
+        QTest::newRow("threats, three units, steps off the board included")
+            << "threats" << threeUnits << 3 * (2 + 8);
+        QTest::newRow("threats, none") << "threats" << QStringList{"xx......"} << 0;
+    }
+    void evaluationsYieldOncePerItemTheyScan() {
+        QFETCH(QString, evaluation);
+        QFETCH(QStringList, rows);
+        QFETCH(int, yields);
+        const Board board = BoardFromRows(rows);
+        const auto run = [&](const YieldHook& hook) {
+            return evaluation == QLatin1String("potential")
+                       ? LinePotential(board, kScoresCircle, hook).has_value()
+                       : CountThreats(board, kScoresCircle, hook).has_value();
+        };
+        YieldRecorder recorder;
+        QVERIFY(run(recorder.Hook()));
+        QCOMPARE(recorder.Calls(), yields);
+        for (int allowed = 0; allowed < yields; ++allowed) {
+            YieldRecorder abandoning(allowed);
+            QVERIFY(!run(abandoning.Hook()));
+            QCOMPARE(abandoning.Calls(), allowed + 1);
+        }
+    }
+
     // It should yield once per free cell, and on abandon return nothing with the board
     // restored.
     void countWinningCellsYieldsPerFreeCell() {

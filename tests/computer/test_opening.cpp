@@ -112,6 +112,27 @@ private slots:
         QCOMPARE(board, before);
     }
 
+    // It should let window events run once per candidate in each scan it makes, and stop at
+    // the candidate that settles the move.
+    void openingStepsYieldOncePerCandidateScanned_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("yields");
+        QTest::newRow("empty board: win, block and safe scans of 8")
+            << QStringList{"........"} << 3 * 8;
+        // Candidates: the three cells on the units, then columns 4 to 8 of the bottom row.
+        QTest::newRow("a win at the fourth candidate") << QStringList{"ooo....."} << 4;
+        QTest::newRow("a block at the fourth candidate, after a whole win scan")
+            << QStringList{"xxx....."} << 8 + 4;
+    }
+    void openingStepsYieldOncePerCandidateScanned() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, yields);
+        Board board = BoardFromRows(rows);
+        YieldRecorder recorder;
+        QVERIFY(ThinkEasy(board, kCircleTurn, recorder.Hook()));
+        QCOMPARE(recorder.Calls(), yields);
+    }
+
     // It should keep, in candidate order, exactly the cells that give the opponent no line
     // directly above, and EASY should draw only among those.
     void easyDrawsOnlySafeCells() {
