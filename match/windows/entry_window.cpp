@@ -64,11 +64,7 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
     SetTextColor(versus, QColor(255, 210, 80));
     sides->addWidget(versus, 1, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("Ｏ．Ｋ．"), this);
-    ok->setObjectName(QStringLiteral("Command2"));
-    ok->setDefault(true);
-    ok->setMinimumWidth(110);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* ok = MakeOkButton(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,7 +1,9 @@
 #include "match/windows/match_look.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 #include "assets/pictures.h"
@@ -69,6 +71,15 @@ QPixmap CellPixmap(int code) {
 QPixmap PlayerPixmap(int number, int size) {
     return RenderPicture(QStringLiteral(":/players/player_%1.svg").arg(number), QSize(size, size),
                          ScreenRatio());
+}
+
+QPushButton* MakeOkButton(QDialog* dialog) {
+    auto* ok = new QPushButton(QStringLiteral("Ｏ．Ｋ．"), dialog);
+    ok->setObjectName(QStringLiteral("Command2"));
+    ok->setDefault(true);
+    ok->setMinimumWidth(110);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    return ok;
 }
 
 }  // namespace morvane

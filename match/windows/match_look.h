@@ -6,6 +6,8 @@
 
 #include "match/model/rgb.h"
 
+class QDialog;
+class QPushButton;
 class QWidget;
 
 namespace morvane {
@@ -23,6 +25,9 @@ void SetTextColor(QWidget* widget, const QColor& color);
 // The game's dark dialog look, extended to the option buttons and lists the match dialogs use.
 // Labels keep their own colours: give each one with SetTextColor.
 void StyleMatchDialog(QWidget* dialog);
+
+// The "Ｏ．Ｋ．" button that closes a match dialog: the default button, named "Command2".
+QPushButton* MakeOkButton(QDialog* dialog);
 
 // Cell picture 1..8 (a CellState code) at the cells' size.
 QPixmap CellPixmap(int code);

@@ -88,11 +88,7 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     firstMoveRow->addWidget(boxes[0]);
     firstMoveRow->addWidget(boxes[1]);
 
-    auto* ok = new QPushButton(QStringLiteral("Ｏ．Ｋ．"), this);
-    ok->setObjectName(QStringLiteral("Command2"));
-    ok->setDefault(true);
-    ok->setMinimumWidth(110);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* ok = MakeOkButton(this);
 
     auto* lower = new QHBoxLayout;
     lower->addWidget(boxes[2]);

@@ -85,11 +85,7 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
     }
     connect(choices, &QButtonGroup::idClicked, this, [this](int id) { choice_ = id; });
 
-    auto* ok = new QPushButton(QStringLiteral("Ｏ．Ｋ．"), this);
-    ok->setObjectName(QStringLiteral("Command2"));
-    ok->setDefault(true);
-    ok->setMinimumWidth(110);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* ok = MakeOkButton(this);
 
     auto* lower = new QHBoxLayout;
     lower->addLayout(options);
