@@ -26,4 +26,8 @@ QCursor MakePointer(const QString& resource, QSize size, QPointF hotSpotInViewBo
     return QCursor(RenderPicture(resource, size), hotSpot.x(), hotSpot.y());
 }
 
+QPixmap TitlePicture(QSize size, qreal devicePixelRatio) {
+    return RenderPicture(QStringLiteral(":/title/title.svg"), size, devicePixelRatio);
+}
+
 }  // namespace morvane

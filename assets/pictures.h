@@ -12,6 +12,9 @@ namespace morvane {
 // device-independent pixels, sharp on high-density screens.
 QPixmap RenderPicture(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
 
+// The title picture, shown by the title and the information window.
+QPixmap TitlePicture(QSize size, qreal devicePixelRatio = 1.0);
+
 // A pointer made from an SVG picture; the hot spot is given in the picture's own units
 // (its viewBox) and scaled with it.
 QCursor MakePointer(const QString& resource, QSize size, QPointF hotSpotInViewBox);

@@ -7,9 +7,9 @@
 
 #include "match/model/game_result.h"
 #include "match/model/info_panel.h"
+#include "match/model/match_state.h"
 #include "match/model/rgb.h"
 #include "rules/board.h"
-#include "shell/app_state.h"
 
 namespace morvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "match/model/match_state.h"
 #include "rules/board.h"
-#include "shell/app_state.h"
 
 namespace morvane {
 

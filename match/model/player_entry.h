@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "shell/app_state.h"
+#include "match/model/match_state.h"
 
 namespace morvane {
 

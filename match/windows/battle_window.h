@@ -11,8 +11,8 @@
 
 #include "computer/computer_move.h"
 #include "match/model/battle.h"
+#include "match/model/match_state.h"
 #include "rules/yield_hook.h"
-#include "shell/app_state.h"
 
 class QLabel;
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "shell/app_state.h"
+#include "match/model/match_state.h"
 
 class QComboBox;
 class QLabel;

@@ -50,12 +50,4 @@ void SettingsStore::Write(const TextSetting& setting, const QString& value) {
 
 QString SettingsStore::FileName() const { return settings_->fileName(); }
 
-MatchOptions LoadMatchOptions(const SettingsStore& store) {
-    MatchOptions options;
-    options.firstGameFirst = store.Read(settings::FirstGameFirst());
-    options.laterGamesFirst = store.Read(settings::LaterGamesFirst());
-    options.terrainSelect = store.Read(settings::TerrainSelect());
-    return options;
-}
-
 }  // namespace morvane

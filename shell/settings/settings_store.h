@@ -3,7 +3,6 @@
 #include <QString>
 #include <memory>
 
-#include "shell/app_state.h"
 #include "shell/settings/settings_keys.h"
 
 class QSettings;
@@ -37,8 +36,5 @@ public:
 private:
     std::unique_ptr<QSettings> settings_;
 };
-
-// The three match options as stored (start-up reads them once).
-MatchOptions LoadMatchOptions(const SettingsStore& store);
 
 }  // namespace morvane

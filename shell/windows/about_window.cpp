@@ -11,7 +11,6 @@
 #include "shell/windows/contact_window.h"
 #include "shell/windows/shell_look.h"
 #include "shell/windows/system_info.h"
-#include "shell/windows/title_window.h"
 #include "shell/windows/version_text.h"
 
 namespace morvane {

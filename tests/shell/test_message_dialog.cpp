@@ -5,8 +5,8 @@
 
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/message_dialog_window.h"
-#include "tests/shell/pointer.h"
 #include "tests/support/modal.h"
+#include "tests/support/pointer.h"
 #include "tests/support/screenshot.h"
 
 using namespace morvane;

@@ -1,6 +1,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include "match/model/stored_options.h"
 #include "shell/settings/settings_store.h"
 #include "tests/support/temp_settings.h"
 

@@ -2,9 +2,9 @@
 #include <QLabel>
 #include <QTest>
 
-#include "shell/app.h"
-#include "tests/shell/pointer.h"
+#include "app/app.h"
 #include "tests/support/modal.h"
+#include "tests/support/pointer.h"
 #include "tests/support/temp_settings.h"
 
 using namespace morvane;

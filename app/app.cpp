@@ -1,4 +1,4 @@
-#include "shell/app.h"
+#include "app/app.h"
 
 #include "match/windows/battle_window.h"
 #include "match/windows/options_window.h"

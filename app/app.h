@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/title_window.h"
 #include "extra/windows/extra_game.h"
-#include "shell/app_state.h"
+#include "match/model/match_state.h"
 #include "shell/settings/settings_store.h"
-#include "shell/windows/title_window.h"
 
 namespace morvane {
 

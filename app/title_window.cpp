@@ -1,4 +1,4 @@
-#include "shell/windows/title_window.h"
+#include "app/title_window.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -42,8 +42,6 @@ const QColor kIdleColour(255, 255, 255);
 const QColor kHoveredColour(0, 0, 0);
 const QColor kOtherColour(128, 128, 128);
 
-const QString kPictureResource = QStringLiteral(":/title/title.svg");
-
 // Geometry in pixels.
 constexpr QSize kPictureSize(340, 300);
 constexpr int kMargin = 20;
@@ -63,10 +61,6 @@ constexpr int kWindowHeight = kFooterTop + kFooterHeight + 14;
 void MakeDecoration(QWidget* widget) { widget->setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 }  // namespace
-
-QPixmap TitlePicture(QSize size, qreal devicePixelRatio) {
-    return RenderPicture(kPictureResource, size, devicePixelRatio);
-}
 
 TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     : QWidget(parent, Qt::Window),

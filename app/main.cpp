@@ -2,7 +2,8 @@
 #include <QFont>
 #include <QIcon>
 
-#include "shell/app.h"
+#include "app/app.h"
+#include "match/model/stored_options.h"
 
 // Start-up: the match options are read from the settings store once, then the title window
 // opens; the program runs while any of its windows is open.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCursor>
-#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -26,9 +25,6 @@ struct TitleActions {
     // "Extra Game": runs after the title window has closed (it is deleted).
     std::function<void()> startExtraGame;
 };
-
-// The title picture, also shown by the information window.
-QPixmap TitlePicture(QSize size, qreal devicePixelRatio = 1.0);
 
 // `Form1`: the title picture, the six menu items with a marker bar and a help line that follow
 // the pointer, and the version. Deletes itself when closed.

@@ -4,9 +4,9 @@
 #include <QPointer>
 #include <QTest>
 
-#include "shell/windows/title_window.h"
-#include "tests/shell/pointer.h"
+#include "app/title_window.h"
 #include "tests/support/modal.h"
+#include "tests/support/pointer.h"
 #include "tests/support/screenshot.h"
 
 using namespace morvane;
