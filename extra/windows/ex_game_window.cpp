@@ -321,7 +321,7 @@ void ExGameWindow::keyPressEvent(QKeyEvent* event) {
 void ExGameWindow::ModeChosen(ExMode mode) {
     // Triggering a checkable item toggles its mark at once; the mark follows the mode instead.
     ShowModeMarks();
-    if (ShowMessage(this, kModeChangeQuestion, kYes, kCancel, {}) != 0) {
+    if (ShowMessage(this, kModeChangeQuestion, kYes, kCancel, {}) != MessageAnswer::First) {
         return;
     }
     ResetSeries(mode);
@@ -331,7 +331,7 @@ void ExGameWindow::NewGameChosen() {
     if (RefusedWhileThinking()) {
         return;
     }
-    if (ShowMessage(this, kNewGameQuestion, kYes, kCancel, {}) != 0) {
+    if (ShowMessage(this, kNewGameQuestion, kYes, kCancel, {}) != MessageAnswer::First) {
         return;
     }
     ResetSeries(match_.mode());

@@ -169,14 +169,14 @@ void MessageDialog::paintEvent(QPaintEvent* /*event*/) {
     painter.drawLine(rule, kMargin, rule, height() - kMargin);
 }
 
-int ShowMessage(QWidget* parent, const QString& text, const QString& caption0,
-                const QString& caption1, const QString& caption2) {
+MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& caption0,
+                          const QString& caption1, const QString& caption2) {
     MessageDialog dialog(parent, text, {caption0, caption1, caption2});
     if (!dialog.HasButtons()) {
-        return MessageChoice::kNone;
+        return MessageAnswer::None;
     }
     dialog.exec();
-    return dialog.answer();
+    return static_cast<MessageAnswer>(dialog.answer());
 }
 
 }  // namespace morvane

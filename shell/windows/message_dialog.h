@@ -6,11 +6,14 @@ class QWidget;
 
 namespace morvane {
 
+// The answer of the message dialog: the slot of the chosen button, or None.
+enum class MessageAnswer { First = 0, Second = 1, Third = 2, None = -1 };
+
 // The program's own modal message dialog: a text (line breaks as "\n", up to three lines) and
 // up to three buttons in slots 0, 1, 2 (an empty caption means no button). Returns the
 // answer: the chosen slot; the highest captioned slot when the dialog is closed by its frame;
-// -1 at once, without showing anything, when no caption is given.
-int ShowMessage(QWidget* parent, const QString& text, const QString& caption0,
-                const QString& caption1, const QString& caption2);
+// None at once, without showing anything, when no caption is given.
+MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& caption0,
+                          const QString& caption1, const QString& caption2);
 
 }  // namespace morvane

@@ -257,9 +257,8 @@ void AreaEditorWindow::ChooseTool(std::int16_t code) {
 }
 
 void AreaEditorWindow::ClearCurrentFile() {
-    const int answer =
-        ShowMessage(this, kClearQuestion.arg(currentFile_ + 1), kYes, kNo, QString());
-    if (answer != 0) {
+    if (ShowMessage(this, kClearQuestion.arg(currentFile_ + 1), kYes, kNo, QString()) !=
+        MessageAnswer::First) {
         return;
     }
     board_.Clear();

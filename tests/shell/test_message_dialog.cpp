@@ -244,10 +244,10 @@ private slots:
         QCOMPARE(dialog.answer(), answer);
     }
 
-    // Without any caption there is nothing to answer: -1 at once, no window shown.
+    // Without any caption there is nothing to answer: None at once, no window shown.
     void noCaptionReturnsAtOnce() {
         QCOMPARE(ShowMessage(nullptr, QStringLiteral("何も無い"), QString(), QString(), QString()),
-                 -1);
+                 MessageAnswer::None);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
@@ -261,7 +261,8 @@ private slots:
             QTest::keyClick(dialog, Qt::Key_Left);
             QTest::keyClick(dialog, Qt::Key_Return);
         });
-        QCOMPARE(ShowMessage(nullptr, QStringLiteral("上書きしますか？"), kYes, kNo, QString()), 0);
+        QCOMPARE(ShowMessage(nullptr, QStringLiteral("上書きしますか？"), kYes, kNo, QString()),
+                 MessageAnswer::First);
         QVERIFY(seen);
     }
 
