@@ -200,10 +200,10 @@ void Battle::StartTurn() {
         ShowPlacePoint();
     }
     ShowTurnInfo();
-    const int kind = state_.players.kind[static_cast<std::size_t>(MoverSide())];
-    if (kind == MousePlayer) {
+    const PlayerKind kind = state_.players.kind[static_cast<std::size_t>(MoverSide())];
+    if (kind == PlayerKind::Mouse) {
         nextState_ = BattleState::WaitMouse;
-    } else if (kind == KeyboardPlayer) {
+    } else if (kind == PlayerKind::Keyboard) {
         nextState_ = BattleState::WaitKeyboard;
     } else {
         nextState_ = BattleState::ComputerWait;
@@ -226,7 +226,7 @@ void Battle::ShowPlacePoint() {
 void Battle::ShowTurnInfo() {
     const int side = MoverSide();
     const auto s = static_cast<std::size_t>(side);
-    const int kind = state_.players.kind[s];
+    const PlayerKind kind = state_.players.kind[s];
     info_.AddInfo(Text(side == 0 ? text::kTurnCircle : text::kTurnCross));
     sideColor_[1 - s] = kWhite;
     info_.AddInfo(InfoSeparator());
@@ -239,18 +239,18 @@ void Battle::ShowTurnInfo() {
     sideColor_[s] = kCyan;
     markersShown_ = true;
 
-    handPointer_ = kind == MousePlayer;
-    if (kind != MousePlayer) {
+    handPointer_ = kind == PlayerKind::Mouse;
+    if (kind != PlayerKind::Mouse) {
         cursorX_ = CellX(cursorIndex_);
         cursorY_ = CellY(cursorIndex_);
     }
 }
 
-void Battle::ShowOperationHelp(int kind) {
+void Battle::ShowOperationHelp(PlayerKind kind) {
     info_.AddInfo(Text(text::kOperation));
     info_.AddInfo(PlayerKindLabel(kind, true));
     info_.AddInfo(InfoSeparator());
-    if (kind == MousePlayer) {
+    if (kind == PlayerKind::Mouse) {
         info_.AddInfo(Text(text::kMouseHelp));
     } else {
         info_.AddInfo(Text(text::kArrowHelp));
@@ -341,17 +341,15 @@ void Battle::EndGame(GameResult result) {
 
 void Battle::FinishGame() {
     switch (host_.ShowResult(result_)) {
-        case NextBattle:
+        case ResultChoice::NextBattle:
             nextState_ = BattleState::SetUpGame;
             break;
-        case ReEntry:
+        case ResultChoice::ReEntry:
             nextState_ = BattleState::EnterPlayers;
             break;
-        case Quit:
+        case ResultChoice::Quit:
             quitChosen_ = true;
             break;
-        default:
-            break;  // no choice: the dialog is shown again
     }
 }
 

@@ -36,8 +36,8 @@ public:
     virtual void EnterPlayers() = 0;
     // The area select: leaves the chosen terrain on the board.
     virtual void SelectArea() = 0;
-    // The result dialog: the user's choice, a ResultChoice.
-    virtual int ShowResult(const GameResult& result) = 0;
+    // The result dialog: the user's choice.
+    virtual ResultChoice ShowResult(const GameResult& result) = 0;
     // The computer's cell for the side to move, or nothing when its thinking was abandoned.
     virtual std::optional<int> ComputerMove() = 0;
 
@@ -104,7 +104,7 @@ private:
     void ShowCounters();
     void ShowPlacePoint();
     void ShowTurnInfo();
-    void ShowOperationHelp(int kind);
+    void ShowOperationHelp(PlayerKind kind);
     void MoveCursorFrame();
     void StepComputerCursor();
     void DrawBoard();

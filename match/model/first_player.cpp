@@ -9,37 +9,32 @@
 namespace morvane {
 namespace {
 
-// Option values shared by both first-player options.
-constexpr int kRandomFirst = 0;
-constexpr int kCircleFirst = 1;  // first game: ○ begins
-constexpr int kAlternate = 1;    // later games: last game's second side begins
-constexpr int kCrossFirst = 2;   // first game: × begins
-constexpr int kKeepFirst = 2;    // later games: the first game's first side begins
-
 bool IsFirstGame(const AppState& state) { return state.roundCount == 1; }
 
 Turn RandomSide() { return RandomUpTo(1) == 1 ? kCircleTurn : kCrossTurn; }
 
-Turn FirstGameSide(int option) {
+Turn FirstGameSide(FirstGameFirst option) {
     switch (option) {
-        case kCircleFirst:
+        case FirstGameFirst::Circle:
             return kCircleTurn;
-        case kCrossFirst:
+        case FirstGameFirst::Cross:
             return kCrossTurn;
-        default:
-            return RandomSide();
+        case FirstGameFirst::Random:
+            break;
     }
+    return RandomSide();
 }
 
-Turn LaterGameSide(int option, Turn lastFirst) {
+Turn LaterGameSide(LaterGamesFirst option, Turn lastFirst) {
     switch (option) {
-        case kAlternate:
+        case LaterGamesFirst::Alternate:
             return -lastFirst;
-        case kKeepFirst:
+        case LaterGamesFirst::KeepFirst:
             return lastFirst;
-        default:
-            return RandomSide();
+        case LaterGamesFirst::Random:
+            break;
     }
+    return RandomSide();
 }
 
 QString RuleText(const AppState& state) {
@@ -53,12 +48,9 @@ QString RuleText(const AppState& state) {
         QStringLiteral("二戦目以降は前回の後攻側が先攻になる交代制が設定されています・・・"),
         QStringLiteral("初戦先攻側が常に先攻に固定設定されています・・・"),
     };
-    const int option =
-        IsFirstGame(state) ? state.options.firstGameFirst : state.options.laterGamesFirst;
-    const auto& rules = IsFirstGame(state) ? kFirstGameRules : kLaterGameRules;
-    return option >= kRandomFirst && option < static_cast<int>(rules.size())
-               ? rules[static_cast<std::size_t>(option)]
-               : QString();
+    return IsFirstGame(state)
+               ? kFirstGameRules[static_cast<std::size_t>(state.options.firstGameFirst)]
+               : kLaterGameRules[static_cast<std::size_t>(state.options.laterGamesFirst)];
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ struct GameResult {
 };
 
 // The result dialog's choice of how the match goes on.
-enum ResultChoice : int {
+enum class ResultChoice {
     NextBattle = 1,
     ReEntry = 2,
     Quit = 3,

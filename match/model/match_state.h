@@ -6,10 +6,11 @@
 
 namespace morvane {
 
-// Who plays a side: the position in the player entry list.
-enum PlayerKind : int {
-    MousePlayer = 0,
-    KeyboardPlayer = 1,
+// Who plays a side. The numbers are the positions in the player entry list, which are also
+// what the settings store keeps.
+enum class PlayerKind {
+    Mouse = 0,
+    Keyboard = 1,
     EasyComputer = 2,
     NormalComputer = 3,
     HardComputer = 4,
@@ -17,19 +18,30 @@ enum PlayerKind : int {
 };
 inline constexpr int kPlayerKindCount = 6;
 
-constexpr bool IsComputer(int kind) { return kind >= EasyComputer; }
+constexpr bool IsComputer(PlayerKind kind) { return kind >= PlayerKind::EasyComputer; }
 
 // The kinds and picture numbers (1..8) of side ○ (0) and side × (1).
 struct Players {
-    std::array<int, 2> kind{MousePlayer, NormalComputer};
+    std::array<PlayerKind, 2> kind{PlayerKind::Mouse, PlayerKind::NormalComputer};
     std::array<int, 2> picture{5, 3};
+};
+
+// Who moves first in the first game of a battle screen visit. The numbers are the option's
+// positions in the options window and its stored values.
+enum class FirstGameFirst { Random = 0, Circle = 1, Cross = 2 };
+
+// Who moves first in the later games.
+enum class LaterGamesFirst {
+    Random = 0,
+    Alternate = 1,  // the last game's second side
+    KeepFirst = 2,  // the first game's first side
 };
 
 // The three match options, loaded from the settings store at start-up.
 struct MatchOptions {
-    int firstGameFirst = 0;   // 0 random, 1 ○ first, 2 × first
-    int laterGamesFirst = 1;  // 0 random, 1 alternating, 2 the first game's first side
-    int terrainSelect = 1;    // 0 terrain on, 1 off
+    FirstGameFirst firstGameFirst = FirstGameFirst::Random;
+    LaterGamesFirst laterGamesFirst = LaterGamesFirst::Alternate;
+    int terrainSelect = 1;  // 0 terrain on, 1 off
 };
 
 // The program-wide state of the main game, made once in main and handed by reference to every

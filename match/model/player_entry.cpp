@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/settings/settings_store.h"
+#include "match/model/stored_options.h"
 
 namespace morvane {
 namespace {
@@ -30,13 +30,13 @@ constexpr int kEyePicture = 3;
 constexpr int kCrossPictureBase = 1;
 constexpr int kCirclePictureBase = 5;
 
-int PictureKind(int kind) {
+int PictureKind(PlayerKind kind) {
     switch (kind) {
-        case MousePlayer:
+        case PlayerKind::Mouse:
             return kMousePicture;
-        case KeyboardPlayer:
+        case PlayerKind::Keyboard:
             return kKeyboardPicture;
-        case ExpertComputer:
+        case PlayerKind::ExpertComputer:
             return kEyePicture;
         default:
             return kComputerPicture;
@@ -45,31 +45,28 @@ int PictureKind(int kind) {
 
 }  // namespace
 
-QString PlayerKindLabel(int kind, bool wide) {
-    if (kind < 0 || kind >= kPlayerKindCount) {
-        return QString();
-    }
-    const KindLabels& labels = kLabels[static_cast<std::size_t>(kind)];
+QString PlayerKindLabel(PlayerKind kind, bool wide) {
+    const KindLabels& labels = kLabels[static_cast<std::size_t>(ListPosition(kind))];
     return QString::fromUtf16(wide ? labels.wide : labels.narrow);
 }
 
-int PlayerPicture(int side, int kind) {
+int PlayerPicture(int side, PlayerKind kind) {
     return PictureKind(kind) + (side == 0 ? kCirclePictureBase : kCrossPictureBase);
 }
 
 bool ExpertPlays(const Players& players) {
-    return players.picture[0] == PlayerPicture(0, ExpertComputer) ||
-           players.picture[1] == PlayerPicture(1, ExpertComputer);
+    return players.picture[0] == PlayerPicture(0, PlayerKind::ExpertComputer) ||
+           players.picture[1] == PlayerPicture(1, PlayerKind::ExpertComputer);
 }
 
-void ChoosePlayer(AppState& state, SettingsStore& store, int side, int kind) {
+void ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind) {
     const auto s = static_cast<std::size_t>(side);
     state.players.kind[s] = kind;
     if (IsComputer(kind)) {
-        state.computerLevel = kind - EasyComputer;
+        state.computerLevel = ListPosition(kind) - ListPosition(PlayerKind::EasyComputer);
     }
     state.players.picture[s] = PlayerPicture(side, kind);
-    store.Write(settings::PlayerKind(side), kind);
+    StorePlayerKind(store, side, kind);
 }
 
 }  // namespace morvane

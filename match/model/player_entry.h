@@ -8,19 +8,19 @@ namespace morvane {
 
 class SettingsStore;
 
-// The text a player kind 0..5 is shown under: full-width (the battle screen's operation help)
-// or half-width (under the players' pictures). Any other kind gives an empty text.
-QString PlayerKindLabel(int kind, bool wide);
+// The text a player kind is shown under: full-width (the battle screen's operation help) or
+// half-width (under the players' pictures).
+QString PlayerKindLabel(PlayerKind kind, bool wide);
 
 // The player picture 1..8 of a side: 1 mouse, 2 keyboard, 3 computer, 4 eye for side × (1);
 // 5..8 the same subjects mirrored for side ○ (0).
-int PlayerPicture(int side, int kind);
+int PlayerPicture(int side, PlayerKind kind);
 
 // Whether the pictures say that a side is played by the strongest computer ("[ⅲ]").
 bool ExpertPlays(const Players& players);
 
 // Applies the entry list's choice of a side: its kind and picture in the state, the computer
 // strength when the kind is a computer (a person leaves it as it was), and the stored choice.
-void ChoosePlayer(AppState& state, SettingsStore& store, int side, int kind);
+void ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind);
 
 }  // namespace morvane

@@ -4,10 +4,38 @@ namespace morvane {
 
 MatchOptions LoadMatchOptions(const SettingsStore& store) {
     MatchOptions options;
-    options.firstGameFirst = store.Read(settings::FirstGameFirst());
-    options.laterGamesFirst = store.Read(settings::LaterGamesFirst());
+    options.firstGameFirst = static_cast<FirstGameFirst>(store.Read(settings::FirstGameFirst()));
+    options.laterGamesFirst = static_cast<LaterGamesFirst>(store.Read(settings::LaterGamesFirst()));
     options.terrainSelect = store.Read(settings::TerrainSelect());
     return options;
+}
+
+int ListPosition(FirstGameFirst option) { return static_cast<int>(option); }
+int ListPosition(LaterGamesFirst option) { return static_cast<int>(option); }
+int ListPosition(PlayerKind kind) { return static_cast<int>(kind); }
+PlayerKind PlayerKindAt(int position) { return static_cast<PlayerKind>(position); }
+
+void ChooseFirstGameFirst(AppState& state, SettingsStore& store, int position) {
+    store.Write(settings::FirstGameFirst(), position);
+    state.options.firstGameFirst = static_cast<FirstGameFirst>(position);
+}
+
+void ChooseLaterGamesFirst(AppState& state, SettingsStore& store, int position) {
+    store.Write(settings::LaterGamesFirst(), position);
+    state.options.laterGamesFirst = static_cast<LaterGamesFirst>(position);
+}
+
+void ChooseTerrainSelect(AppState& state, SettingsStore& store, int position) {
+    store.Write(settings::TerrainSelect(), position);
+    state.options.terrainSelect = position;
+}
+
+PlayerKind LoadPlayerKind(const SettingsStore& store, int side) {
+    return PlayerKindAt(store.Read(settings::PlayerKind(side)));
+}
+
+void StorePlayerKind(SettingsStore& store, int side, PlayerKind kind) {
+    store.Write(settings::PlayerKind(side), ListPosition(kind));
 }
 
 }  // namespace morvane

@@ -346,7 +346,7 @@ void BattleWindow::SelectArea() {
     }
 }
 
-int BattleWindow::ShowResult(const GameResult& result) {
+ResultChoice BattleWindow::ShowResult(const GameResult& result) {
     ResultDialog dialog(result, this);
     dialog.exec();
     return dialog.Choice();

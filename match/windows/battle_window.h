@@ -65,7 +65,7 @@ protected:
 private:
     void EnterPlayers() override;
     void SelectArea() override;
-    int ShowResult(const GameResult& result) override;
+    ResultChoice ShowResult(const GameResult& result) override;
     std::optional<int> ComputerMove() override;
 
     void BuildBoard();

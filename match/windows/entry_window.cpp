@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "match/model/player_entry.h"
+#include "match/model/stored_options.h"
 #include "match/windows/match_look.h"
 #include "rules/board.h"
-#include "shell/settings/settings_store.h"
 
 namespace morvane {
 namespace {
@@ -78,7 +78,7 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
 
     for (int side = 0; side < 2; ++side) {
         lists_[static_cast<std::size_t>(side)]->setCurrentIndex(
-            store_.Read(settings::PlayerKind(side)));
+            ListPosition(LoadPlayerKind(store_, side)));
         Choose(side);
         connect(lists_[static_cast<std::size_t>(side)], &QComboBox::activated, this,
                 [this, side] { Choose(side); });
@@ -87,7 +87,7 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
 
 void EntryWindow::Choose(int side) {
     const auto s = static_cast<std::size_t>(side);
-    ChoosePlayer(state_, store_, side, lists_[s]->currentIndex());
+    ChoosePlayer(state_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
     pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], kPictureSize));
 }
 

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "match/model/stored_options.h"
 #include "match/windows/match_look.h"
-#include "shell/settings/settings_store.h"
 
 namespace morvane {
 namespace {
@@ -20,8 +20,8 @@ struct OptionGroup {
     const char16_t* title;
     const char16_t* buttonName;
     QStringList captions;
-    IntSetting setting;
-    int MatchOptions::*option;
+    int current;
+    void (*choose)(AppState&, SettingsStore&, int position);
 };
 
 }  // namespace
@@ -37,19 +37,19 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
         {u"初戦",
          u"Option1",
          {QStringLiteral("ランダム"), QStringLiteral("○側が先攻"), QStringLiteral("Ｘ側が先攻")},
-         settings::FirstGameFirst(),
-         &MatchOptions::firstGameFirst},
+         ListPosition(state.options.firstGameFirst),
+         ChooseFirstGameFirst},
         {u"二戦目以降",
          u"Option2",
          {QStringLiteral("ランダム"), QStringLiteral("交代制"),
           QStringLiteral("常に初戦先攻側が先攻")},
-         settings::LaterGamesFirst(),
-         &MatchOptions::laterGamesFirst},
+         ListPosition(state.options.laterGamesFirst),
+         ChooseLaterGamesFirst},
         {u"地形選択",
          u"Option3",
          {QStringLiteral("ＯＮ"), QStringLiteral("ＯＦＦ")},
-         settings::TerrainSelect(),
-         &MatchOptions::terrainSelect},
+         state.options.terrainSelect,
+         ChooseTerrainSelect},
     }};
 
     std::array<QGroupBox*, 3> boxes{};
@@ -68,17 +68,13 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
         }
         column->addStretch();
 
-        const IntSetting setting = group.setting;
-        int MatchOptions::*option = group.option;
-        auto apply = [&state, &store, setting, option](int value) {
-            store.Write(setting, value);
-            state.options.*option = value;
+        auto apply = [&state, &store, choose = group.choose](int position) {
+            choose(state, store, position);
         };
         // Opening selects the current value as a click would, writing it back.
-        const int current = state.options.*option;
-        if (QAbstractButton* selected = buttons->button(current)) {
+        if (QAbstractButton* selected = buttons->button(group.current)) {
             selected->setChecked(true);
-            apply(current);
+            apply(group.current);
         }
         connect(buttons, &QButtonGroup::idClicked, this, apply);
     }

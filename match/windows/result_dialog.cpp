@@ -16,10 +16,10 @@
 namespace morvane {
 namespace {
 
-const std::array<std::pair<int, const char16_t*>, 3> kChoices = {{
-    {NextBattle, u"Ｎｅｘｔ　Ｂａｔｔｌｅ"},
-    {ReEntry, u"Ｒｅ　Ｅｎｔｒｙ"},
-    {Quit, u"Ｑｕｉｔ"},
+const std::array<std::pair<ResultChoice, const char16_t*>, 3> kChoices = {{
+    {ResultChoice::NextBattle, u"Ｎｅｘｔ　Ｂａｔｔｌｅ"},
+    {ResultChoice::ReEntry, u"Ｒｅ　Ｅｎｔｒｙ"},
+    {ResultChoice::Quit, u"Ｑｕｉｔ"},
 }};
 
 constexpr int kMessageWidth = 300;
@@ -78,12 +78,15 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
     options->setSpacing(6);
     for (const auto& [choice, text] : kChoices) {
         auto* option = new QRadioButton(QString::fromUtf16(text), this);
-        option->setObjectName(QStringLiteral("Option1_%1").arg(choice));
+        // The buttons are numbered as the choices' stored values, 1..3.
+        const int id = static_cast<int>(choice);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(id));
         option->setChecked(choice == choice_);
-        choices->addButton(option, choice);
+        choices->addButton(option, id);
         options->addWidget(option);
     }
-    connect(choices, &QButtonGroup::idClicked, this, [this](int id) { choice_ = id; });
+    connect(choices, &QButtonGroup::idClicked, this,
+            [this](int id) { choice_ = static_cast<ResultChoice>(id); });
 
     QPushButton* ok = MakeOkButton(this);
 

@@ -15,11 +15,10 @@ class ResultDialog : public QDialog {
 public:
     ResultDialog(const GameResult& result, QWidget* parent = nullptr);
 
-    // A ResultChoice.
-    int Choice() const { return choice_; }
+    ResultChoice Choice() const { return choice_; }
 
 private:
-    int choice_ = NextBattle;
+    ResultChoice choice_ = ResultChoice::NextBattle;
 };
 
 }  // namespace morvane

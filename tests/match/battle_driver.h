@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QTest>
 
+#include "match/model/stored_options.h"
 #include "match/windows/battle_window.h"
-#include "shell/settings/settings_store.h"
 #include "tests/support/modal.h"
 #include "tests/support/temp_settings.h"
 
@@ -24,10 +24,10 @@ struct Screen {
     QPointer<BattleWindow> window;
     int closedSignals = 0;
 
-    Screen(int circleKind, int crossKind) {
-        settings.store().Write(settings::PlayerKind(0), circleKind);
-        settings.store().Write(settings::PlayerKind(1), crossKind);
-        state.options = {1, 1, 1};
+    Screen(PlayerKind circleKind, PlayerKind crossKind) {
+        StorePlayerKind(settings.store(), 0, circleKind);
+        StorePlayerKind(settings.store(), 1, crossKind);
+        state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, 1};
     }
 
     // Every game starts on the given board, as if the area select had made it.

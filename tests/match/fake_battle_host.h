@@ -14,7 +14,7 @@ class FakeBattleHost : public BattleHost {
 public:
     std::function<void()> onEntry;
     std::function<void()> onArea;
-    std::function<int(const GameResult&)> onResult;
+    std::function<ResultChoice(const GameResult&)> onResult;
     std::function<std::optional<int>()> onComputer;
 
     int entries = 0;
@@ -34,9 +34,9 @@ public:
             onArea();
         }
     }
-    int ShowResult(const GameResult& result) override {
+    ResultChoice ShowResult(const GameResult& result) override {
         results << result;
-        return onResult ? onResult(result) : Quit;
+        return onResult ? onResult(result) : ResultChoice::Quit;
     }
     std::optional<int> ComputerMove() override {
         ++computerCalls;

@@ -40,13 +40,13 @@ struct Match {
     FakeBattleHost host;
     std::optional<Battle> battle;
 
-    Match(int circleKind, int crossKind) {
-        state.options = {1, 1, 1};
+    Match(PlayerKind circleKind, PlayerKind crossKind) {
+        state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, 1};
         host.onEntry = [this, circleKind, crossKind] {
             state.players.kind = {circleKind, crossKind};
         };
         host.onComputer = [this] { return FirstPlaceable(state.board); };
-        host.onResult = [](const GameResult&) { return Quit; };
+        host.onResult = [](const GameResult&) { return ResultChoice::Quit; };
     }
 
     // Terrain ON, every game starting on the given board.
@@ -87,7 +87,7 @@ class BattleTest : public QObject {
 private slots:
     // Opening asks who plays, then sets up round 1 on a cleared board and starts ○'s turn.
     void openingEntersPlayersAndSetsUpTheFirstGame() {
-        Match match(MousePlayer, KeyboardPlayer);
+        Match match(PlayerKind::Mouse, PlayerKind::Keyboard);
         match.state.board = BoardFromRows({"oxo#d..."});
         match.state.roundCount = 17;
         Battle& battle = match.Open();
@@ -126,7 +126,7 @@ private slots:
     // The computer thinks only once "Ｗａｉｔ．．．" has faded in completely, and the pane
     // shows nothing else.
     void computerWaitsForTheWaitPage() {
-        Match match(EasyComputer, EasyComputer);
+        Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
         std::optional<int> calledAtTick;
         int ticks = 0;
         match.host.onComputer = [&]() -> std::optional<int> {
@@ -161,7 +161,7 @@ private slots:
     // The computer's cursor walks one cell per tick, diagonally first: seven columns and eleven
     // rows take eleven ticks, and the unit goes in two ticks after that.
     void computerCursorWalksToItsCell() {
-        Match match(EasyComputer, EasyComputer);
+        Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
         Board column = BoardFromRows({"........"});
         for (int y = 2; y <= kRows; ++y) {
             column[CellIndex(1, y)] = Block;
@@ -190,19 +190,19 @@ private slots:
     // A refused cell changes nothing on the board, explains where units may go and gives the
     // same person another choice.
     void refusedPlacementLetsThePersonChooseAgain_data() {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<PlayerKind>("kind");
         QTest::addColumn<BattleState>("waiting");
-        QTest::newRow("mouse") << int{MousePlayer} << BattleState::WaitMouse;
-        QTest::newRow("keyboard") << int{KeyboardPlayer} << BattleState::WaitKeyboard;
+        QTest::newRow("mouse") << PlayerKind::Mouse << BattleState::WaitMouse;
+        QTest::newRow("keyboard") << PlayerKind::Keyboard << BattleState::WaitKeyboard;
     }
     void refusedPlacementLetsThePersonChooseAgain() {
-        QFETCH(int, kind);
+        QFETCH(PlayerKind, kind);
         QFETCH(BattleState, waiting);
         Match match(kind, kind);
         Battle& battle = match.Open();
         QVERIFY(match.TickUntilState(waiting));
         const int unplaceable = CellIndex(8, 11);  // nothing below it yet
-        if (kind == MousePlayer) {
+        if (kind == PlayerKind::Mouse) {
             battle.HoverCell(unplaceable);
             battle.ClickCell(unplaceable);
         } else {
@@ -225,7 +225,7 @@ private slots:
         match.Tick();
         QCOMPARE(battle.State(), waiting);
         QCOMPARE(match.state.turn, kCircleTurn);
-        if (kind == MousePlayer) {
+        if (kind == PlayerKind::Mouse) {
             battle.ClickCell(95);
         } else {
             battle.PressKey(Qt::Key_Down);
@@ -238,7 +238,7 @@ private slots:
     // A computer that offered a refused cell is not asked again: the screen keeps trying that
     // same cell, and the board stays as it was.
     void computerCellThatIsRefusedIsTriedAgain() {
-        Match match(EasyComputer, EasyComputer);
+        Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
         match.host.onComputer = [] { return std::optional<int>(0); };
         Battle& battle = match.Open();
         QVERIFY(match.TickUntil([&] { return match.host.computerCalls == 1; }));
@@ -275,7 +275,7 @@ private slots:
         QFETCH(QList<int>, keys);
         QFETCH(int, x);
         QFETCH(int, y);
-        Match match(KeyboardPlayer, KeyboardPlayer);
+        Match match(PlayerKind::Keyboard, PlayerKind::Keyboard);
         Battle& battle = match.Open();
         QVERIFY(match.TickUntilState(BattleState::WaitKeyboard));
         for (int key : keys) {
@@ -288,24 +288,24 @@ private slots:
 
     // Clicks, pointer moves and keys count only in their own player's turn.
     void inputOutsideItsTurnIsIgnored_data() {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<PlayerKind>("kind");
         QTest::addColumn<BattleState>("waiting");
-        QTest::newRow("keyboard turn") << int{KeyboardPlayer} << BattleState::WaitKeyboard;
-        QTest::newRow("mouse turn") << int{MousePlayer} << BattleState::WaitMouse;
-        QTest::newRow("computer turn") << int{EasyComputer} << BattleState::ComputerWait;
+        QTest::newRow("keyboard turn") << PlayerKind::Keyboard << BattleState::WaitKeyboard;
+        QTest::newRow("mouse turn") << PlayerKind::Mouse << BattleState::WaitMouse;
+        QTest::newRow("computer turn") << PlayerKind::EasyComputer << BattleState::ComputerWait;
     }
     void inputOutsideItsTurnIsIgnored() {
-        QFETCH(int, kind);
+        QFETCH(PlayerKind, kind);
         QFETCH(BattleState, waiting);
         Match match(kind, kind);
         match.host.onComputer = [] { return std::optional<int>(); };
         Battle& battle = match.Open();
         QVERIFY(match.TickUntilState(waiting));
-        if (kind != MousePlayer) {
+        if (kind != PlayerKind::Mouse) {
             battle.HoverCell(3);
             battle.ClickCell(92);
         }
-        if (kind != KeyboardPlayer) {
+        if (kind != PlayerKind::Keyboard) {
             battle.PressKey(Qt::Key_Left);
             battle.PressKey(Qt::Key_Space);
         }
@@ -317,7 +317,7 @@ private slots:
 
     // After a placement the next turn's page starts with where the unit went.
     void nextTurnReportsThePlacePoint() {
-        Match match(MousePlayer, MousePlayer);
+        Match match(PlayerKind::Mouse, PlayerKind::Mouse);
         Battle& battle = match.Open();
         QVERIFY(match.TickUntilState(BattleState::WaitMouse));
         battle.ClickCell(CellIndex(3, 12));
@@ -339,7 +339,7 @@ private slots:
     // player gets the keys and the note on kana input, a computer only "Ｗａｉｔ．．．". The
     // mover's labels turn cyan, the other side's white, and the hand shows only for the mouse.
     void turnPageFollowsTheMoversKind_data() {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<PlayerKind>("kind");
         QTest::addColumn<QString>("page");
         QTest::addColumn<BattleState>("waiting");
         const QString placed =
@@ -348,7 +348,7 @@ private slots:
                 "・９０）") +
             kSeparator + QStringLiteral("Ｔｕｒｎ：×") + kSeparator;
         QTest::newRow("keyboard")
-            << int{KeyboardPlayer}
+            << PlayerKind::Keyboard
             << placed + QStringLiteral("Ｏｐｅｒａｔｉｏｎ：Ｋｅｙｂｏｒｄ") + kSeparator +
                    QStringLiteral("↑↓←→・・・・□の移動Ｓｐａｃｅ・・・配置") + kSeparator +
                    QStringLiteral(
@@ -356,15 +356,17 @@ private slots:
                        "ードはＯｆｆにしておいて下さい。")
             << BattleState::WaitKeyboard;
         QTest::newRow("EASY computer")
-            << int{EasyComputer} << QStringLiteral("Ｗａｉｔ．．．") << BattleState::ComputerWait;
+            << PlayerKind::EasyComputer << QStringLiteral("Ｗａｉｔ．．．")
+            << BattleState::ComputerWait;
         QTest::newRow("ⅲ computer")
-            << int{ExpertComputer} << QStringLiteral("Ｗａｉｔ．．．") << BattleState::ComputerWait;
+            << PlayerKind::ExpertComputer << QStringLiteral("Ｗａｉｔ．．．")
+            << BattleState::ComputerWait;
     }
     void turnPageFollowsTheMoversKind() {
-        QFETCH(int, kind);
+        QFETCH(PlayerKind, kind);
         QFETCH(QString, page);
         QFETCH(BattleState, waiting);
-        Match match(MousePlayer, kind);
+        Match match(PlayerKind::Mouse, kind);
         match.host.onComputer = [] { return std::optional<int>(); };
         Battle& battle = match.Open();
         QVERIFY(match.TickUntilState(BattleState::WaitMouse));
@@ -385,7 +387,8 @@ private slots:
         QCOMPARE(battle.State(), waiting);
         // The keyboard cursor starts from the cell the mouse player's cursor was left on.
         battle.PressKey(Qt::Key_Up);
-        QCOMPARE(battle.CursorCell(), kind == KeyboardPlayer ? CellIndex(3, 11) : CellIndex(3, 12));
+        QCOMPARE(battle.CursorCell(),
+                 kind == PlayerKind::Keyboard ? CellIndex(3, 11) : CellIndex(3, 12));
     }
 
     // A line wins, also on the last free cell; filling the board without a line is a draw;
@@ -412,7 +415,7 @@ private slots:
         QFETCH(Rgb, color);
         QFETCH(int, circleWins);
         QFETCH(QStringList, shownBottom);
-        Match match(EasyComputer, EasyComputer);
+        Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
         match.PlayOn(BlocksAbove(bottom));
         Battle& battle = match.Open();
         QVERIFY(match.TickUntil([&] { return !match.host.results.isEmpty(); }));
@@ -427,8 +430,8 @@ private slots:
 
     // A × win is reported in yellow and counted for ×.
     void crossWinIsYellow() {
-        Match match(EasyComputer, EasyComputer);
-        match.state.options.firstGameFirst = 2;
+        Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
+        match.state.options.firstGameFirst = FirstGameFirst::Cross;
         match.PlayOn(BlocksAbove({"xxx.####"}));
         Battle& battle = match.Open();
         QVERIFY(match.TickUntil([&] { return !match.host.results.isEmpty(); }));
@@ -440,15 +443,15 @@ private slots:
     // After round 999 the next game is round 1 again, with both win counters cleared and the
     // first-game rule deciding who begins.
     void roundAfter999IsRoundOne() {
-        Match match(EasyComputer, EasyComputer);
-        match.state.options = {1, 2, 0};
+        Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
+        match.state.options = {FirstGameFirst::Circle, LaterGamesFirst::KeepFirst, 0};
         match.PlayOn(BoardFromRows({"ooo....."}));
         match.host.onComputer = [] { return std::optional<int>(CellIndex(4, 12)); };
         match.host.onResult = [&](const GameResult&) {
             if (match.host.results.size() == 2) {
                 match.state.roundCount = 999;
             }
-            return match.host.results.size() < 3 ? NextBattle : Quit;
+            return match.host.results.size() < 3 ? ResultChoice::NextBattle : ResultChoice::Quit;
         };
         Battle& battle = match.Open();
         QVERIFY(match.TickUntil([&] { return match.state.roundCount == 2; }));
@@ -470,12 +473,12 @@ private slots:
 
     // A win counter stops at 255 instead of wrapping to 0.
     void winsStopAt255() {
-        Match match(EasyComputer, EasyComputer);
-        match.state.options = {1, 2, 0};
+        Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
+        match.state.options = {FirstGameFirst::Circle, LaterGamesFirst::KeepFirst, 0};
         match.PlayOn(BoardFromRows({"ooo....."}));
         match.host.onComputer = [] { return std::optional<int>(CellIndex(4, 12)); };
         match.host.onResult = [&](const GameResult&) {
-            return match.host.results.size() < 258 ? NextBattle : Quit;
+            return match.host.results.size() < 258 ? ResultChoice::NextBattle : ResultChoice::Quit;
         };
         Battle& battle = match.Open();
         QVERIFY(match.TickUntil([&] { return battle.QuitChosen(); }, 200000));
@@ -489,11 +492,11 @@ private slots:
     // "Ｒｅ　Ｅｎｔｒｙ" asks who plays again and keeps the round and the win counters; the
     // later-games rule then decides who begins.
     void reEntryKeepsTheCounters() {
-        Match match(EasyComputer, EasyComputer);
+        Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
         match.PlayOn(BoardFromRows({"ooo....."}));
         match.host.onComputer = [] { return std::optional<int>(CellIndex(4, 12)); };
         match.host.onResult = [&](const GameResult&) {
-            return match.host.results.size() == 1 ? ReEntry : Quit;
+            return match.host.results.size() == 1 ? ResultChoice::ReEntry : ResultChoice::Quit;
         };
         Battle& battle = match.Open();
         QVERIFY(match.TickUntil([&] { return match.host.entries == 2; }));
@@ -509,7 +512,7 @@ private slots:
 
     // Quit stops the machine: later ticks do nothing.
     void quitStopsTheTicks() {
-        Match match(EasyComputer, EasyComputer);
+        Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
         match.PlayOn(BlocksAbove({"########"}));
         Battle& battle = match.Open();
         QVERIFY(match.TickUntil([&] { return battle.QuitChosen(); }));
@@ -520,27 +523,29 @@ private slots:
 
     // The background turns red when the strongest computer plays either side.
     void backgroundIsRedForTheStrongestComputer_data() {
-        QTest::addColumn<int>("circle");
-        QTest::addColumn<int>("cross");
+        QTest::addColumn<PlayerKind>("circle");
+        QTest::addColumn<PlayerKind>("cross");
         QTest::addColumn<bool>("red");
-        QTest::newRow("mouse against normal") << int{MousePlayer} << int{NormalComputer} << false;
-        QTest::newRow("ⅲ plays ○") << int{ExpertComputer} << int{KeyboardPlayer} << true;
-        QTest::newRow("ⅲ plays ×") << int{HardComputer} << int{ExpertComputer} << true;
+        QTest::newRow("mouse against normal")
+            << PlayerKind::Mouse << PlayerKind::NormalComputer << false;
+        QTest::newRow("ⅲ plays ○") << PlayerKind::ExpertComputer << PlayerKind::Keyboard << true;
+        QTest::newRow("ⅲ plays ×")
+            << PlayerKind::HardComputer << PlayerKind::ExpertComputer << true;
     }
     void backgroundIsRedForTheStrongestComputer() {
-        QFETCH(int, circle);
-        QFETCH(int, cross);
+        QFETCH(PlayerKind, circle);
+        QFETCH(PlayerKind, cross);
         QFETCH(bool, red);
         Match match(circle, cross);
         match.host.onEntry = [&] {
             match.state.players.kind = {circle, cross};
-            match.state.players.picture = {circle == ExpertComputer ? 8 : 5,
-                                           cross == ExpertComputer ? 4 : 3};
+            match.state.players.picture = {circle == PlayerKind::ExpertComputer ? 8 : 5,
+                                           cross == PlayerKind::ExpertComputer ? 4 : 3};
         };
         Battle& battle = match.Open();
         match.Tick();
         QCOMPARE(battle.Background(), red ? BattleBackground::Red : BattleBackground::Blue);
-        QCOMPARE(battle.Picture(0), circle == ExpertComputer ? 8 : 5);
+        QCOMPARE(battle.Picture(0), circle == PlayerKind::ExpertComputer ? 8 : 5);
     }
 };
 

@@ -45,8 +45,8 @@ private slots:
     // started by "Ｎｅｘｔ　Ｂａｔｔｌｅ"; the game is played on the layout it leaves: a unit
     // drops into a floating ◇, a placement onto a ■ is refused and the same player goes on.
     void wholeGameOnAUserLayout() {
-        Screen screen(MousePlayer, KeyboardPlayer);
-        screen.state.options.firstGameFirst = 1;  // ○ begins
+        Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
+        screen.state.options.firstGameFirst = FirstGameFirst::Circle;
         // The refusal's page scrolls "Ｅｒｒ！" out of the pane after fifteen lines; ticking
         // slowly keeps it there long enough to be seen.
         screen.seams.tickPeriod = std::chrono::milliseconds(2);
@@ -101,7 +101,7 @@ private slots:
 
     // A layout with no free cell ends the game at once: "戦闘不能" in cyan, nobody's win.
     void layoutWithoutFreeCellsCannotBePlayed() {
-        Screen screen(MousePlayer, KeyboardPlayer);
+        Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
         screen.settings.store().Write(settings::UserLayout(0), QString(kCellCount, '8'));
         screen.settings.store().Write(settings::AreaChoice(), OriginalArea);
         UseRealAreaSelect(screen);

@@ -93,7 +93,7 @@ private slots:
     // board shows the winning units highlighted and the rest greyed; "Ｑｕｉｔ" closes the screen
     // and tells the program so.
     void mouseBeatsKeyboard() {
-        Screen screen(MousePlayer, KeyboardPlayer);
+        Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
         screen.Open();
         QCOMPARE(screen.window->windowTitle(), QStringLiteral("Morvaneⅲ－Battle"));
         PlayMouseAgainstKeyboard(screen, {CellIndex(1, 12), CellIndex(1, 11), CellIndex(2, 12),
@@ -134,7 +134,7 @@ private slots:
     // On a prepared board whose only free cells are the top row, eight placements without a
     // line fill the board: a draw, every unit greyed, reported in white.
     void mouseAndKeyboardDraw() {
-        Screen screen(MousePlayer, KeyboardPlayer);
+        Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
         QStringList rows(kRows - 1, QStringLiteral("########"));
         screen.PlayOn(BoardFromRows(QStringList{"........"} + rows));
         screen.Open();
@@ -169,7 +169,7 @@ private slots:
     // In a keyboard turn the mouse neither moves the cursor nor places; in a mouse turn moving
     // over a cell moves the cursor frame there, and the cells show the pointing hand.
     void mouseCountsOnlyInAMouseTurn() {
-        Screen screen(KeyboardPlayer, MousePlayer);
+        Screen screen(PlayerKind::Keyboard, PlayerKind::Mouse);
         screen.Open();
         QVERIFY(WaitForState(screen, BattleState::WaitKeyboard));
         QWidget* cursor = screen.window->findChild<QWidget*>(QStringLiteral("Cur"));
@@ -197,8 +197,8 @@ private slots:
     // "Ｒｅ　Ｅｎｔｒｙ" keeping the round and win counters, then "Ｑｕｉｔ" bringing the title
     // back. Every computer move leaves the board as the screen drew it and offers a free cell.
     void easyAgainstEasyForSeveralGames() {
-        Screen screen(EasyComputer, EasyComputer);
-        screen.state.options = {0, 1, 1};
+        Screen screen(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
+        screen.state.options = {FirstGameFirst::Random, LaterGamesFirst::Alternate, 1};
         int moves = 0;
         int boardChanged = 0;
         int unplaceable = 0;
@@ -215,7 +215,8 @@ private slots:
             }
             return cell;
         };
-        const QList<int> choices = {NextBattle, NextBattle, ReEntry, Quit};
+        const QList<ResultChoice> choices = {ResultChoice::NextBattle, ResultChoice::NextBattle,
+                                             ResultChoice::ReEntry, ResultChoice::Quit};
         QList<int> rounds;
         QList<int> winsShown;
         int wins = 0;
@@ -225,16 +226,16 @@ private slots:
             wins += text.endsWith(QStringLiteral("Ｗｉｎ！！")) ? 1 : 0;
             rounds << screen.state.roundCount;
             winsShown << battle.Wins(0) + battle.Wins(1);
-            const int choice = choices[rounds.size() - 1];
-            if (choice == ReEntry) {
+            const ResultChoice choice = choices[rounds.size() - 1];
+            if (choice == ResultChoice::ReEntry) {
                 WhenModalOpens(QStringLiteral("Form2"), [](QWidget* entry) {
                     ClickChild(entry, QStringLiteral("Command2"));
                 });
             }
-            if (choice != Quit) {
+            if (choice != ResultChoice::Quit) {
                 WhenModalOpens(QStringLiteral("Form5"), answer, kWait);
             }
-            ClickChild(result, QStringLiteral("Option1_%1").arg(choice));
+            ClickChild(result, QStringLiteral("Option1_%1").arg(static_cast<int>(choice)));
             ClickChild(result, QStringLiteral("Command2"));
         };
         WhenModalOpens(QStringLiteral("Form5"), answer, kWait);
@@ -252,7 +253,7 @@ private slots:
     // given up through its yield hook, no tick runs meanwhile, the board keeps no trial unit,
     // and the program is told that the screen has closed.
     void closingWhileTheComputerThinks() {
-        Screen screen(EasyComputer, MousePlayer);
+        Screen screen(PlayerKind::EasyComputer, PlayerKind::Mouse);
         bool abandoned = false;
         bool stayedOpenWhileThinking = true;
         bool otherTickRan = false;
@@ -289,7 +290,7 @@ private slots:
 
     // The strongest computer turns the background red.
     void strongestComputerPlaysOnRed() {
-        Screen screen(ExpertComputer, EasyComputer);
+        Screen screen(PlayerKind::ExpertComputer, PlayerKind::EasyComputer);
         // Slow enough that the game cannot end (and open its result dialog, which this test
         // does not answer) between two looks at the board.
         screen.seams.tickPeriod = std::chrono::milliseconds(2);

@@ -8,6 +8,11 @@ using namespace morvane;
 
 namespace {
 
+// The two first-player options as the settings store keeps them, terrain off.
+MatchOptions OptionsFromStored(int firstGame, int laterGames) {
+    return {static_cast<FirstGameFirst>(firstGame), static_cast<LaterGamesFirst>(laterGames), 1};
+}
+
 constexpr Turn kRandom = 0;  // in the tables: the side comes from the random draw
 
 // The side a random rule gives after seeding: ○ when the draw is 1, × when it is 0.
@@ -76,7 +81,7 @@ private slots:
         SeedRandomForTesting(kSeed);
 
         AppState state;
-        state.options = {firstGame, laterGames, 1};
+        state.options = OptionsFromStored(firstGame, laterGames);
         state.roundCount = round;
         state.lastFirst = lastFirst;
         state.turn = 0;
@@ -93,7 +98,7 @@ private slots:
     // A random rule must be able to give either side.
     void randomRuleGivesBothSides() {
         AppState state;
-        state.options.firstGameFirst = 0;
+        state.options.firstGameFirst = FirstGameFirst::Random;
         state.roundCount = 1;
         QSet<Turn> seen;
         for (std::uint64_t seed = 1; seed <= 64 && seen.size() < 2; ++seed) {
@@ -118,7 +123,7 @@ private slots:
         QFETCH(int, laterGames);
         QFETCH(QList<int>, sides);
         AppState state;
-        state.options = {firstGame, laterGames, 1};
+        state.options = OptionsFromStored(firstGame, laterGames);
         QList<int> chosen;
         for (int round = 1; round <= sides.size(); ++round) {
             state.roundCount = round;
@@ -130,7 +135,7 @@ private slots:
     // A random first game followed by "always the first game's side" repeats the drawn side.
     void randomFirstGameSideIsKept() {
         AppState state;
-        state.options = {0, 2, 1};
+        state.options = OptionsFromStored(0, 2);
         for (std::uint64_t seed : {3u, 4u, 5u}) {
             SeedRandomForTesting(seed);
             state.roundCount = 1;

@@ -21,20 +21,21 @@ using morvane::testing::WhenModalOpens;
 
 namespace {
 
-using Pick = QPair<int, int>;  // side, player kind
+using Pick = QPair<int, PlayerKind>;  // side, player kind
 using Pictures = std::array<int, 2>;
 
 // Chooses an entry in a side's list the way a user does: opens the list and clicks the entry.
-void PickEntry(QWidget* window, int side, int kind) {
+void PickEntry(QWidget* window, int side, PlayerKind kind) {
+    const int position = static_cast<int>(kind);
     auto* list = window->findChild<QComboBox*>(QStringLiteral("Cb_%1").arg(side));
     QVERIFY(list != nullptr);
     list->showPopup();
     QAbstractItemView* view = list->view();
     QTRY_VERIFY(view->isVisible());
-    const QRect item = view->visualRect(view->model()->index(kind, 0));
+    const QRect item = view->visualRect(view->model()->index(position, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
     QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(list->currentIndex(), kind);
+    QCOMPARE(list->currentIndex(), position);
 }
 
 QColor TextColor(QWidget* window, const QString& name) {
@@ -53,7 +54,7 @@ private slots:
     void entryStartsWithMouseAgainstNormal() {
         TempSettings settings;
         AppState state;
-        state.players = {{KeyboardPlayer, KeyboardPlayer}, {6, 2}};
+        state.players = {{PlayerKind::Keyboard, PlayerKind::Keyboard}, {6, 2}};
         EntryWindow entry(state, settings.store());
         entry.show();
         QCOMPARE(entry.windowTitle(), QStringLiteral("Morvaneⅲ－Entry"));
@@ -61,7 +62,8 @@ private slots:
                  QStringLiteral("Ｍｏｕｓｅ"));
         QCOMPARE(entry.findChild<QComboBox*>(QStringLiteral("Cb_1"))->currentText(),
                  QStringLiteral("[ＮＯＲＭＡＬ]"));
-        QCOMPARE(state.players.kind, (std::array<int, 2>{MousePlayer, NormalComputer}));
+        QCOMPARE(state.players.kind,
+                 (std::array<PlayerKind, 2>{PlayerKind::Mouse, PlayerKind::NormalComputer}));
         QCOMPARE(state.players.picture, (std::array<int, 2>{5, 3}));
         QCOMPARE(state.computerLevel, 1);
         QSettings stored(settings.fileName(), QSettings::IniFormat);
@@ -78,18 +80,22 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<Pictures>("pictures");
         QTest::newRow("HARD, then EASY for the other side")
-            << QList<Pick>{{0, HardComputer}, {1, EasyComputer}} << 0 << Pictures{7, 3};
-        QTest::newRow("a person after a computer keeps the level")
-            << QList<Pick>{{1, HardComputer}, {0, KeyboardPlayer}} << 2 << Pictures{6, 3};
-        QTest::newRow("Mouse keeps the stored NORMAL")
-            << QList<Pick>{{1, MousePlayer}} << 1 << Pictures{5, 1};
-        QTest::newRow("ⅲ on side ○: the eye")
-            << QList<Pick>{{0, ExpertComputer}} << 3 << Pictures{8, 3};
-        QTest::newRow("ⅲ on side ×: the eye")
-            << QList<Pick>{{1, ExpertComputer}} << 3 << Pictures{5, 4};
-        QTest::newRow("choosing the same entry again applies it again")
-            << QList<Pick>{{0, HardComputer}, {1, EasyComputer}, {0, HardComputer}} << 2
+            << QList<Pick>{{0, PlayerKind::HardComputer}, {1, PlayerKind::EasyComputer}} << 0
             << Pictures{7, 3};
+        QTest::newRow("a person after a computer keeps the level")
+            << QList<Pick>{{1, PlayerKind::HardComputer}, {0, PlayerKind::Keyboard}} << 2
+            << Pictures{6, 3};
+        QTest::newRow("Mouse keeps the stored NORMAL")
+            << QList<Pick>{{1, PlayerKind::Mouse}} << 1 << Pictures{5, 1};
+        QTest::newRow("ⅲ on side ○: the eye")
+            << QList<Pick>{{0, PlayerKind::ExpertComputer}} << 3 << Pictures{8, 3};
+        QTest::newRow("ⅲ on side ×: the eye")
+            << QList<Pick>{{1, PlayerKind::ExpertComputer}} << 3 << Pictures{5, 4};
+        QTest::newRow("choosing the same entry again applies it again")
+            << QList<Pick>{{0, PlayerKind::HardComputer},
+                           {1, PlayerKind::EasyComputer},
+                           {0, PlayerKind::HardComputer}}
+            << 2 << Pictures{7, 3};
     }
     void computerLevelFollowsTheLastComputerChoice() {
         QFETCH(QList<Pick>, picks);
@@ -102,7 +108,7 @@ private slots:
         for (const auto& [side, kind] : picks) {
             PickEntry(&entry, side, kind);
             QCOMPARE(state.players.kind[static_cast<std::size_t>(side)], kind);
-            QCOMPARE(settings.store().Read(settings::PlayerKind(side)), kind);
+            QCOMPARE(settings.store().Read(settings::PlayerKind(side)), static_cast<int>(kind));
         }
         QCOMPARE(state.computerLevel, level);
         QCOMPARE(state.players.picture, pictures);
@@ -111,11 +117,12 @@ private slots:
     // Opening applies the stored choices, side ○ before side ×, so × decides the strength.
     void storedChoicesAreAppliedCircleFirst() {
         TempSettings settings;
-        settings.store().Write(settings::PlayerKind(0), HardComputer);
-        settings.store().Write(settings::PlayerKind(1), EasyComputer);
+        settings.store().Write(settings::PlayerKind(0), static_cast<int>(PlayerKind::HardComputer));
+        settings.store().Write(settings::PlayerKind(1), static_cast<int>(PlayerKind::EasyComputer));
         AppState state;
         EntryWindow entry(state, settings.store());
-        QCOMPARE(state.players.kind, (std::array<int, 2>{HardComputer, EasyComputer}));
+        QCOMPARE(state.players.kind,
+                 (std::array<PlayerKind, 2>{PlayerKind::HardComputer, PlayerKind::EasyComputer}));
         QCOMPARE(state.computerLevel, 0);
         QCOMPARE(entry.findChild<QComboBox*>(QStringLiteral("Cb_0"))->currentIndex(), 4);
     }
@@ -124,7 +131,7 @@ private slots:
     void optionsWindowWritesTheShownOptionsBack() {
         TempSettings settings;
         AppState state;
-        state.options = {2, 0, 0};
+        state.options = {FirstGameFirst::Cross, LaterGamesFirst::Random, 0};
         OptionsWindow options(state, settings.store());
         options.show();
         QCOMPARE(options.windowTitle(), QStringLiteral("Morvaneⅲ－Option"));
@@ -158,7 +165,9 @@ private slots:
         TempSettings settings;
         AppState state;
         // Start every group away from the value clicked.
-        state.options = {value == 1 ? 2 : 1, value == 1 ? 2 : 1, value == 1 ? 0 : 1};
+        const int away = value == 1 ? 2 : 1;
+        state.options = {static_cast<FirstGameFirst>(away), static_cast<LaterGamesFirst>(away),
+                         value == 1 ? 0 : 1};
         OptionsWindow options(state, settings.store());
         WhenModalOpens(QStringLiteral("Form4"), [button](QWidget* window) {
             ClickChild(window, button);
@@ -168,8 +177,8 @@ private slots:
         const IntSetting setting = group == 1   ? settings::FirstGameFirst()
                                    : group == 2 ? settings::LaterGamesFirst()
                                                 : settings::TerrainSelect();
-        const int option = group == 1   ? state.options.firstGameFirst
-                           : group == 2 ? state.options.laterGamesFirst
+        const int option = group == 1   ? static_cast<int>(state.options.firstGameFirst)
+                           : group == 2 ? static_cast<int>(state.options.laterGamesFirst)
                                         : state.options.terrainSelect;
         QCOMPARE(settings.store().Read(setting), value);
         QCOMPARE(option, value);
@@ -180,19 +189,22 @@ private slots:
     void resultChoiceSurvivesEveryClosePath_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("close");
-        QTest::addColumn<int>("choice");
-        QTest::newRow("O.K. at once") << QStringList{} << "ok" << int{NextBattle};
-        QTest::newRow("re-entry, O.K.") << QStringList{"Option1_2"} << "ok" << int{ReEntry};
-        QTest::newRow("quit, close box") << QStringList{"Option1_3"} << "frame" << int{Quit};
-        QTest::newRow("close box at once") << QStringList{} << "frame" << int{NextBattle};
+        QTest::addColumn<ResultChoice>("choice");
+        QTest::newRow("O.K. at once") << QStringList{} << "ok" << ResultChoice::NextBattle;
+        QTest::newRow("re-entry, O.K.")
+            << QStringList{"Option1_2"} << "ok" << ResultChoice::ReEntry;
+        QTest::newRow("quit, close box")
+            << QStringList{"Option1_3"} << "frame" << ResultChoice::Quit;
+        QTest::newRow("close box at once") << QStringList{} << "frame" << ResultChoice::NextBattle;
         QTest::newRow("quit, then next battle, O.K.")
-            << QStringList{"Option1_3", "Option1_1"} << "ok" << int{NextBattle};
-        QTest::newRow("re-entry, Escape") << QStringList{"Option1_2"} << "escape" << int{ReEntry};
+            << QStringList{"Option1_3", "Option1_1"} << "ok" << ResultChoice::NextBattle;
+        QTest::newRow("re-entry, Escape")
+            << QStringList{"Option1_2"} << "escape" << ResultChoice::ReEntry;
     }
     void resultChoiceSurvivesEveryClosePath() {
         QFETCH(QStringList, clicks);
         QFETCH(QString, close);
-        QFETCH(int, choice);
+        QFETCH(ResultChoice, choice);
         ResultDialog dialog({QStringLiteral("○ Ｗｉｎ！！"), kGreen});
         WhenModalOpens(QStringLiteral("Form5"), [clicks, close](QWidget* window) {
             for (const QString& option : clicks) {

@@ -9,24 +9,26 @@ class PlayerEntryTest : public QObject {
 
 private slots:
     // Every player kind has its half-width label (under the pictures) and its full-width label
-    // (in the operation help); a kind outside the list has none.
+    // (in the operation help).
     void kindLabels_data() {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<PlayerKind>("kind");
         QTest::addColumn<QString>("narrow");
         QTest::addColumn<QString>("wide");
-        QTest::newRow("mouse") << 0 << QStringLiteral("Mouse") << QStringLiteral("Ｍｏｕｓｅ");
-        QTest::newRow("keyboard") << 1 << QStringLiteral("Keybord")
+        QTest::newRow("mouse") << PlayerKind::Mouse << QStringLiteral("Mouse")
+                               << QStringLiteral("Ｍｏｕｓｅ");
+        QTest::newRow("keyboard") << PlayerKind::Keyboard << QStringLiteral("Keybord")
                                   << QStringLiteral("Ｋｅｙｂｏｒｄ");
-        QTest::newRow("EASY") << 2 << QStringLiteral("[Easy]") << QStringLiteral("［Ｅａｓｙ］");
-        QTest::newRow("NORMAL") << 3 << QStringLiteral("[Normal]")
+        QTest::newRow("EASY") << PlayerKind::EasyComputer << QStringLiteral("[Easy]")
+                              << QStringLiteral("［Ｅａｓｙ］");
+        QTest::newRow("NORMAL") << PlayerKind::NormalComputer << QStringLiteral("[Normal]")
                                 << QStringLiteral("［Ｎｏｒｍａｌ］");
-        QTest::newRow("HARD") << 4 << QStringLiteral("[Hard]") << QStringLiteral("［Ｈａｒｄ］");
-        QTest::newRow("ⅲ") << 5 << QStringLiteral("ⅲ") << QStringLiteral("ⅲ");
-        QTest::newRow("below the list") << -1 << QString() << QString();
-        QTest::newRow("past the list") << 6 << QString() << QString();
+        QTest::newRow("HARD") << PlayerKind::HardComputer << QStringLiteral("[Hard]")
+                              << QStringLiteral("［Ｈａｒｄ］");
+        QTest::newRow("ⅲ") << PlayerKind::ExpertComputer << QStringLiteral("ⅲ")
+                           << QStringLiteral("ⅲ");
     }
     void kindLabels() {
-        QFETCH(int, kind);
+        QFETCH(PlayerKind, kind);
         QFETCH(QString, narrow);
         QFETCH(QString, wide);
         QCOMPARE(PlayerKindLabel(kind, false), narrow);
@@ -37,26 +39,26 @@ private slots:
     // 5..8; the three lesser computers share the computer, "[ⅲ]" alone has the eye and turns
     // the battle screen red.
     void picturesByKindAndSide_data() {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<PlayerKind>("kind");
         QTest::addColumn<int>("circlePicture");
         QTest::addColumn<int>("crossPicture");
-        QTest::newRow("mouse") << 0 << 5 << 1;
-        QTest::newRow("keyboard") << 1 << 6 << 2;
-        QTest::newRow("EASY") << 2 << 7 << 3;
-        QTest::newRow("NORMAL") << 3 << 7 << 3;
-        QTest::newRow("HARD") << 4 << 7 << 3;
-        QTest::newRow("ⅲ") << 5 << 8 << 4;
+        QTest::newRow("mouse") << PlayerKind::Mouse << 5 << 1;
+        QTest::newRow("keyboard") << PlayerKind::Keyboard << 6 << 2;
+        QTest::newRow("EASY") << PlayerKind::EasyComputer << 7 << 3;
+        QTest::newRow("NORMAL") << PlayerKind::NormalComputer << 7 << 3;
+        QTest::newRow("HARD") << PlayerKind::HardComputer << 7 << 3;
+        QTest::newRow("ⅲ") << PlayerKind::ExpertComputer << 8 << 4;
     }
     void picturesByKindAndSide() {
-        QFETCH(int, kind);
+        QFETCH(PlayerKind, kind);
         QFETCH(int, circlePicture);
         QFETCH(int, crossPicture);
         QCOMPARE(PlayerPicture(0, kind), circlePicture);
         QCOMPARE(PlayerPicture(1, kind), crossPicture);
 
-        const bool expert = kind == ExpertComputer;
-        QCOMPARE(ExpertPlays(Players{{kind, MousePlayer}, {circlePicture, 1}}), expert);
-        QCOMPARE(ExpertPlays(Players{{MousePlayer, kind}, {5, crossPicture}}), expert);
+        const bool expert = kind == PlayerKind::ExpertComputer;
+        QCOMPARE(ExpertPlays(Players{{kind, PlayerKind::Mouse}, {circlePicture, 1}}), expert);
+        QCOMPARE(ExpertPlays(Players{{PlayerKind::Mouse, kind}, {5, crossPicture}}), expert);
     }
 };
 

@@ -107,8 +107,8 @@ private slots:
         temp.store().Write(settings::LaterGamesFirst(), 0);
         temp.store().Write(settings::TerrainSelect(), 0);
         const MatchOptions options = LoadMatchOptions(temp.store());
-        QCOMPARE(options.firstGameFirst, 2);
-        QCOMPARE(options.laterGamesFirst, 0);
+        QCOMPARE(options.firstGameFirst, FirstGameFirst::Cross);
+        QCOMPARE(options.laterGamesFirst, LaterGamesFirst::Random);
         QCOMPARE(options.terrainSelect, 0);
     }
 };
