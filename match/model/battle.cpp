@@ -100,6 +100,13 @@ void Battle::Tick() {
     Act();
 }
 
+bool Battle::WaitsForInput() const {
+    const bool personWaits =
+        curState_ == BattleState::WaitMouse || curState_ == BattleState::WaitKeyboard;
+    return personWaits && nextState_ == curState_ && prevState_ == curState_ &&
+           drawnCursor_ == cursorIndex_ && info_.IsSettled();
+}
+
 void Battle::Act() {
     switch (curState_) {
         case BattleState::EnterPlayers:

@@ -65,6 +65,9 @@ public:
     void PressKey(int key);
 
     BattleState State() const { return curState_; }
+    // A person's turn is waiting and the info panel has nothing left to show: ticks change
+    // nothing until input arrives, so the window may stop ticking.
+    bool WaitsForInput() const;
     // Quit was chosen: the screen is to close; ticks do nothing more.
     bool QuitChosen() const { return quitChosen_; }
 

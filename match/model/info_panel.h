@@ -29,6 +29,8 @@ public:
     void InfoTick();
     // Every line of the page has faded in (or the page was cut).
     bool IsIdle() const { return shownText_ == pageText_; }
+    // Idle with nothing queued: further steps would change nothing.
+    bool IsSettled() const { return IsIdle() && pendingText_.isEmpty(); }
 
     const QString& RowText(int row) const { return rowText_.at(static_cast<std::size_t>(row)); }
     Rgb RowColor(int row) const { return rowColor_.at(static_cast<std::size_t>(row)); }

@@ -131,10 +131,12 @@ void BattleWindow::BuildBoard() {
         connect(cell, &CellLabel::clicked, this, [this](int i) {
             battle_.ClickCell(i);
             Render();
+            Wake();
         });
         connect(cell, &CellLabel::hovered, this, [this](int i) {
             battle_.HoverCell(i);
             Render();
+            Wake();
         });
         cells_[static_cast<std::size_t>(index)] = cell;
     }
@@ -201,6 +203,10 @@ void BattleWindow::BuildInfoPanel() {
 
 void BattleWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    Wake();
+}
+
+void BattleWindow::Wake() {
     if (!timer_->isActive() && !closing_) {
         timer_->start();
     }
@@ -218,6 +224,9 @@ void BattleWindow::OnTick() {
     Render();
     if (battle_.QuitChosen() || closeRequested_) {
         close();
+    } else if (battle_.WaitsForInput()) {
+        // Nothing moves while a person thinks: no wakeups until their input restarts the tick.
+        timer_->stop();
     }
 }
 
@@ -240,6 +249,7 @@ void BattleWindow::closeEvent(QCloseEvent* event) {
 void BattleWindow::keyPressEvent(QKeyEvent* event) {
     battle_.PressKey(event->key());
     Render();
+    Wake();
 }
 
 void BattleWindow::paintEvent(QPaintEvent*) {

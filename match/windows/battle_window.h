@@ -72,6 +72,8 @@ private:
     void BuildSides();
     void BuildInfoPanel();
     void OnTick();
+    // Starts the tick again after it stopped for a person's input.
+    void Wake();
     void Render();
     void RenderBoard();
     void RenderSides();

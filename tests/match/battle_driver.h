@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -53,12 +52,9 @@ struct Screen {
 };
 
 inline bool WaitForState(const Screen& screen, BattleState state) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!screen.window.isNull() && screen.battle().State() != state && clock.elapsed() < kWait) {
-        QTest::qWait(1);
-    }
-    return !screen.window.isNull() && screen.battle().State() == state;
+    return QTest::qWaitFor(
+               [&] { return screen.window.isNull() || screen.battle().State() == state; }, kWait) &&
+           !screen.window.isNull();
 }
 
 // The mouse player clicks a cell.
@@ -71,18 +67,28 @@ inline void ClickCell(const Screen& screen, int index) {
 }
 
 // The keyboard player steers the cursor to a cell with the arrow keys and presses Space.
+// Each axis is reached within its length in steps, so a cursor that wraps wrongly fails here.
 inline void SteerAndPlace(const Screen& screen, int index) {
     QVERIFY(WaitForState(screen, BattleState::WaitKeyboard));
     BattleWindow* window = screen.window;
-    while (CellX(screen.battle().CursorCell()) != CellX(index)) {
+    for (int step = 0; step < kColumns && CellX(screen.battle().CursorCell()) != CellX(index);
+         ++step) {
         QTest::keyClick(window, CellX(screen.battle().CursorCell()) < CellX(index) ? Qt::Key_Right
                                                                                    : Qt::Key_Left);
     }
-    while (CellY(screen.battle().CursorCell()) != CellY(index)) {
+    for (int step = 0; step < kRows && CellY(screen.battle().CursorCell()) != CellY(index);
+         ++step) {
         QTest::keyClick(
             window, CellY(screen.battle().CursorCell()) < CellY(index) ? Qt::Key_Down : Qt::Key_Up);
     }
+    QCOMPARE(screen.battle().CursorCell(), index);
     QTest::keyClick(window, Qt::Key_Space);
+}
+
+// Waits until a person's turn has settled: the pane has shown its page and the tick rests.
+inline bool WaitUntilSettled(const Screen& screen) {
+    return QTest::qWaitFor(
+        [&] { return screen.window.isNull() || screen.battle().WaitsForInput(); }, kWait);
 }
 
 // Plays the cells in turn, ○ by mouse and × by keyboard.

@@ -72,15 +72,15 @@ private slots:
         }
     }
 
-    // The tick timer "Timer1" runs at the screen's tick period, from the moment the window
-    // shows.
+    // The tick timer "Timer1" runs every 16 ms (the old program's shortest timer), from the
+    // moment the window shows.
     void tickTimerStartsWhenTheWindowShows() {
         TempSettings settings;
         AppState state;
         BattleWindow window(state, settings.store(), {});
         auto* timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
         QVERIFY(timer != nullptr);
-        QCOMPARE(timer->intervalAsDuration(), kBattleTickPeriod);
+        QCOMPARE(timer->intervalAsDuration(), std::chrono::milliseconds(16));
         QVERIFY(!timer->isActive());
         // No event runs here, so the first tick (which would open the entry) never comes.
         window.show();
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(screen.window->findChild<QWidget*>(QStringLiteral("TurnCur"))->isVisible());
         QCOMPARE(TextColor(screen.window, QStringLiteral("NameLb_1")), QColor(0, 255, 255));
         QCOMPARE(TextColor(screen.window, QStringLiteral("WinLb_0")), QColor(Qt::white));
-        QTest::qWait(300);  // let the info panel show its page
+        QVERIFY(WaitUntilSettled(screen));
         testing::SaveScreenshot(screen.window, QStringLiteral("battle_blue_midgame"));
 
         bool resultChecked = false;
@@ -124,7 +124,7 @@ private slots:
         });
         SteerAndPlace(screen, CellIndex(3, 11));
         QVERIFY(WaitForState(screen, BattleState::WaitMouse));
-        QTest::qWait(400);  // as a player would take, so that the pane shows the last move
+        QVERIFY(WaitUntilSettled(screen));  // as a player would take: the pane shows the move
         ClickCell(screen, CellIndex(4, 12));
         QTRY_VERIFY_WITH_TIMEOUT(resultChecked, kWait);
         QTRY_COMPARE_WITH_TIMEOUT(screen.closedSignals, 1, kWait);
@@ -166,6 +166,31 @@ private slots:
         QCOMPARE(screen.closedSignals, 1);
     }
 
+    // While a person thinks and the pane has shown everything, the tick rests; the pointer over
+    // a cell, a click or a key wakes it, and play goes on as before.
+    void tickRestsWhileAPersonThinks() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
+        screen.Open();
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+        auto* timer = screen.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), kWait);
+        QTest::mouseMove(screen.Cell(CellIndex(2, 12)));
+        QVERIFY(timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), kWait);
+        ClickCell(screen, CellIndex(2, 12));
+        QVERIFY(WaitForState(screen, BattleState::WaitKeyboard));
+        QVERIFY(WaitUntilSettled(screen));
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), kWait);
+        QTest::keyClick(screen.window, Qt::Key_Left);
+        QVERIFY(timer->isActive());
+        SteerAndPlace(screen, CellIndex(2, 11));
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+        QCOMPARE(testing::RowsOf(screen.battle().ShownBoard()).mid(10),
+                 (QStringList{".x......", ".o......"}));
+        screen.window->close();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+    }
+
     // In a keyboard turn the mouse neither moves the cursor nor places; in a mouse turn moving
     // over a cell moves the cursor frame there, and the cells show the pointing hand.
     void mouseCountsOnlyInAMouseTurn() {
@@ -178,7 +203,9 @@ private slots:
         QVERIFY(!screen.Cell(90)->testAttribute(Qt::WA_SetCursor));
         QTest::mouseMove(screen.Cell(90));
         QTest::mouseClick(screen.Cell(90), Qt::LeftButton);
-        QTest::qWait(50);
+        // The click woke the tick; once it rests again the click has had every chance to act.
+        auto* timer = screen.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), kWait);
         QCOMPARE(screen.battle().State(), BattleState::WaitKeyboard);
         QCOMPARE(cursor->geometry(), home);
         QCOMPARE(screen.state.board, Board{});
