@@ -77,7 +77,7 @@ void InfoPanel::ShowNextLine() {
         std::copy(rowText_.begin() + 1, rowText_.end(), rowText_.begin());
     }
     const auto row = static_cast<std::size_t>(lineNo_);
-    rowText_[row] = pageText_.mid(pageLine_ * kLineLength, kLineLength);
+    rowText_[row] = pageText_.mid(static_cast<qsizetype>(pageLine_) * kLineLength, kLineLength);
     ++pageLine_;
     fadeLevel_ = kFadeStart;
     rowColor_[row] = FadeColor(fadeLevel_);
