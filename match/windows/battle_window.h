@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -76,7 +75,6 @@ private:
     void RenderBoard();
     void RenderSides();
     void RenderInfoPanel();
-    bool LetEventsRun();
 
     AppState& state_;
     SettingsStore& store_;
@@ -88,7 +86,6 @@ private:
     bool inTick_ = false;
     bool closeRequested_ = false;
     bool closing_ = false;
-    QElapsedTimer sinceEvents_;
 
     std::array<CellLabel*, kCellCount> cells_{};
     std::array<int, kCellCount> drawnCodes_{};
