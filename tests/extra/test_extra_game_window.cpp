@@ -243,6 +243,10 @@ private slots:
         driver.Start(false);
         QCOMPARE(driver.LastMessage(), QStringLiteral("・対人戦・\n先攻：Keybord"));
         VerifyKeyCursorOn(driver, 95);
+        for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_A}) {
+            driver.Key(key);
+        }
+        VerifyKeyCursorOn(driver, 84);
         QVERIFY(!MouseFrameShown(driver));
         QVERIFY(driver.Info().endsWith("現在ターン▼\n＞＞＞Keybord."));
         for (const int cell : {99, 90, 89, 80, 79, 70}) {
@@ -260,6 +264,7 @@ private slots:
         // A mode change starts the numbering again and keeps the counts.
         driver.ChooseMode(ExMode::AgainstComputer, 0);
         driver.Start(true);
+        QCOMPARE(driver.LastMessage(), QStringLiteral("・対電脳戦・\n先攻：Mouse"));
         QVERIFY(driver.Info().startsWith(kComputerModeText + "[[[[ 第001戦 ]]]]\n\n   Mouse:001勝\n"
                                                              "Keybord:001勝\n  (DROW):001回\n"));
 
