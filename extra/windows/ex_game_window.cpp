@@ -15,7 +15,6 @@
 #include "extra/windows/ex_help_window.h"
 #include "extra/windows/ex_look.h"
 #include "extra/windows/ex_terrain_settings_window.h"
-#include "rules/random.h"
 #include "shell/windows/message_dialog.h"
 
 namespace morvane {

@@ -1,4 +1,5 @@
 #include <QTest>
+#include <array>
 #include <functional>
 #include <utility>
 
