@@ -1,50 +1,188 @@
 #include "extra/engine/ex_match.h"
 
 #include <cassert>
+#include <utility>
+
+#include "extra/engine/ex_search.h"
+#include "rules/random.h"
 
 namespace morvane {
 
-void ExMatch::NewSeries(ExMode mode) {
-    mode_ = mode;
-    gameCount_ = 0;
-    board_.Clear();
-    turn_ = kExNoTurn;
-    inProgress_ = false;
-}
+ExMatch::ExMatch(ExMatchHost& host, YieldHook thinkingYield)
+    : host_(host), thinkingYield_(std::move(thinkingYield)) {}
 
-void ExMatch::Start(bool mouseFirst) {
+void ExMatch::Start() {
+    assert(!inProgress());
+    const bool mouseFirst = RandomUpTo(1) == 0;
+    const ExPlayer first = mouseFirst ? ExPlayer::Mouse : OtherPlayer();
+    host_.Tell(first == ExPlayer::Mouse     ? ExMessage::MouseFirst
+               : first == ExPlayer::Keybord ? ExMessage::KeybordFirst
+                                            : ExMessage::ProgramFirst);
     keyCursor_ = kExCursorStart;
     turn_ = mouseFirst ? kExMouseTurn : kExOtherTurn;
-    inProgress_ = true;
+    mouseFrameShown_ = mouseFirst;
+    keyCursorShown_ = first == ExPlayer::Keybord;
+    cellsShown_ = true;
+    cellsEnabled_ = true;
+    rotationEnabled_ = false;
+    Refresh();
 }
 
 void ExMatch::MakeTerrain() {
-    assert(!inProgress_);
+    assert(!inProgress() && mode_ == ExMode::AgainstPerson);
     MakeRandomTerrain(board_, stoneDraws, boxDraws);
+    cellsShown_ = true;
+    cellsEnabled_ = false;
+    Refresh();
+    rotationEnabled_ = true;
 }
 
 void ExMatch::Rotate(RotateDirection direction) {
-    assert(!inProgress_);
+    assert(rotationEnabled_ && !inProgress());
     RotateBoard(board_, direction);
+    Refresh();
 }
 
-bool ExMatch::PlaceMouseUnit(int cell) {
+void ExMatch::ClickCell(int cell) {
     if (turn_ != kExMouseTurn || !ExCanPlace(board_, cell)) {
-        return false;
+        return;
     }
     board_[cell] = ExMouseUnit;
     turn_ = kExOtherTurn;
+    mouseFrameShown_ = false;
+    if (mode_ == ExMode::AgainstPerson) {
+        keyCursorShown_ = true;
+    } else {
+        cellsEnabled_ = false;
+    }
+    Refresh();
+    // A game that has just ended leaves its final position without clicks.
+    cellsEnabled_ = inProgress();
+}
+
+bool ExMatch::PressKey(ExKey key) {
+    if (turn_ != kExOtherTurn || mode_ != ExMode::AgainstPerson) {
+        return false;
+    }
+    keyCursorShown_ = true;
+    switch (key) {
+        case ExKey::Space:
+            PlaceKeybordUnit();
+            break;
+        case ExKey::Up:
+            MoveCursor(-kExColumns);
+            break;
+        case ExKey::Down:
+            MoveCursor(kExColumns);
+            break;
+        case ExKey::Left:
+            MoveCursor(-1);
+            break;
+        case ExKey::Right:
+            MoveCursor(1);
+            break;
+        case ExKey::Other:
+            break;
+    }
     return true;
 }
 
-bool ExMatch::PlaceKeybordUnit() {
-    if (turn_ != kExOtherTurn || mode_ != ExMode::AgainstPerson ||
-        !ExCanPlace(board_, keyCursor_)) {
-        return false;
+void ExMatch::ChooseMode(ExMode mode) {
+    assert(!inProgress());
+    if (host_.Ask(ExMessage::ModeChangeQuestion)) {
+        StartSeries(mode);
+    }
+}
+
+void ExMatch::ChooseNewGame() {
+    if (const auto refusal = Refusal(ExCommand::NewGame)) {
+        host_.Tell(*refusal);
+        return;
+    }
+    if (host_.Ask(ExMessage::NewGameQuestion)) {
+        StartSeries(mode_);
+    }
+}
+
+std::optional<ExMessage> ExMatch::Refusal(ExCommand command) const {
+    if (!thinking_) {
+        return std::nullopt;
+    }
+    return command == ExCommand::Close ? ExMessage::CloseRefusedWhileThinking
+                                       : ExMessage::RefusedWhileThinking;
+}
+
+void ExMatch::Refresh() {
+    do {
+        shown_ = board_;
+        EndGameIfOver();
+        RebuildInfo();
+    } while (ComputerToMove() && PlayComputerTurn());
+}
+
+void ExMatch::EndGameIfOver() {
+    const ExOutcome outcome = ExJudgePlacement(board_);
+    if (!inProgress() || outcome == ExOutcome::GoesOn) {
+        return;
+    }
+    FinishBoard(board_);
+    shown_ = board_;
+    board_.Clear();
+    cellsEnabled_ = false;
+    mouseFrameShown_ = false;
+    keyCursorShown_ = false;
+    ++gameCount_;
+    ExMessage announcement = ExMessage::Drawn;
+    if (outcome == ExOutcome::Draw) {
+        ++drawCount_;
+    } else if (turn_ == kExOtherTurn) {
+        // The turn has already passed on: the Mouse side placed last.
+        announcement = ExMessage::MouseWon;
+        ++mouseWins_;
+    } else {
+        announcement =
+            OtherPlayer() == ExPlayer::Keybord ? ExMessage::KeybordWon : ExMessage::ProgramWon;
+        ++otherWins_;
+    }
+    turn_ = kExNoTurn;
+    host_.Tell(announcement);
+}
+
+void ExMatch::RebuildInfo() {
+    info_ = ExInfo{false, gameCount_ + 1, mouseWins_, otherWins_, drawCount_, std::nullopt};
+    if (inProgress()) {
+        info_.game = ExInfo::Game{OpenCells(board_), NonStoneCells(board_),
+                                  turn_ == kExMouseTurn ? ExPlayer::Mouse : OtherPlayer()};
+    }
+}
+
+bool ExMatch::ComputerToMove() const {
+    return turn_ == kExOtherTurn && mode_ == ExMode::AgainstComputer;
+}
+
+bool ExMatch::PlayComputerTurn() {
+    thinking_ = true;
+    const bool moved = ExComputerMove(board_, thinkingYield_, [this](int percentLeft) {
+                           percentLeft_ = percentLeft;
+                           host_.ShowThinking();
+                       }).has_value();
+    thinking_ = false;
+    if (moved) {
+        turn_ = kExMouseTurn;
+        mouseFrameShown_ = true;
+    }
+    return moved;
+}
+
+void ExMatch::PlaceKeybordUnit() {
+    if (!ExCanPlace(board_, keyCursor_)) {
+        return;
     }
     board_[keyCursor_] = ExOtherUnit;
     turn_ = kExMouseTurn;
-    return true;
+    mouseFrameShown_ = true;
+    keyCursorShown_ = false;
+    Refresh();
 }
 
 void ExMatch::MoveCursor(int delta) {
@@ -56,41 +194,22 @@ void ExMatch::MoveCursor(int delta) {
     }
 }
 
-bool ExMatch::ComputerToMove() const {
-    return inProgress_ && turn_ == kExOtherTurn && mode_ == ExMode::AgainstComputer;
-}
-
-bool ExMatch::PlayComputerMove(const YieldHook& yield, const ExProgress& progress) {
-    assert(ComputerToMove());
-    if (!ExComputerMove(board_, yield, progress)) {
-        return false;
-    }
-    turn_ = kExMouseTurn;
-    return true;
-}
-
-std::optional<ExGameEnd> ExMatch::Judge() {
-    const ExOutcome outcome = ExJudgePlacement(board_);
-    if (!inProgress_ || outcome == ExOutcome::GoesOn) {
-        return std::nullopt;
-    }
-    FinishBoard(board_);
-    ExGameEnd end{ExWinner::Nobody, board_};
+void ExMatch::StartSeries(ExMode mode) {
+    mode_ = mode;
+    gameCount_ = 0;
     board_.Clear();
-    ++gameCount_;
-    if (outcome == ExOutcome::Draw) {
-        ++drawCount_;
-    } else if (turn_ == kExOtherTurn) {
-        // The turn has already passed on: the Mouse side placed last.
-        end.winner = ExWinner::Mouse;
-        ++mouseWins_;
-    } else {
-        end.winner = ExWinner::Other;
-        ++otherWins_;
-    }
+    shown_ = board_;
     turn_ = kExNoTurn;
-    inProgress_ = false;
-    return end;
+    cellsShown_ = false;
+    cellsEnabled_ = false;
+    mouseFrameShown_ = false;
+    keyCursorShown_ = false;
+    rotationEnabled_ = false;
+    info_ = ExInfo{};
+}
+
+ExPlayer ExMatch::OtherPlayer() const {
+    return mode_ == ExMode::AgainstPerson ? ExPlayer::Keybord : ExPlayer::Program;
 }
 
 }  // namespace morvane

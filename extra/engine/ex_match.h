@@ -3,12 +3,10 @@
 #include <optional>
 
 #include "extra/engine/ex_board.h"
-#include "extra/engine/ex_search.h"
+#include "extra/engine/ex_flow.h"
+#include "rules/yield_hook.h"
 
 namespace morvane {
-
-// Who plays the side with code 4: a person at the keyboard, or the computer ("Program").
-enum class ExMode { AgainstPerson = 0, AgainstComputer = 1 };
 
 // The side to move (ExTurn): the Mouse side, the other side, or no game in progress.
 inline constexpr int kExMouseTurn = 1;
@@ -19,72 +17,104 @@ inline constexpr int kExCursorStart = 95;        // the keyboard cursor's cell a
 inline constexpr int kExTerrainDrawsAtLoad = 8;  // RndI and RndB when the window opens
 inline constexpr int kExMostTerrainDraws = 50;
 
-enum class ExWinner { Mouse, Other, Nobody };
-
-// How a game ended: who won, and the final position with the winning run and dimmed units.
-struct ExGameEnd {
-    ExWinner winner;
-    ExBoard finalBoard;
-};
-
-// The state of the extra game's window: the board, the turn, the keyboard cursor and the
-// counters, from one opening of the window to its closing. The window draws it and asks it.
+// The extra game's flow from one opening of its window to its closing: the board, the turn,
+// the keyboard cursor, the counters, what the window shows of them, and the messages on the
+// way. Between games the window offers Start!!, and against a person random terrain and its
+// turns; during a game the side to move acts, and against the computer the computer moves
+// inside the call that handed it the turn. The window forwards its input here, shows the
+// messages asked of its host and draws the state.
 class ExMatch {
 public:
+    // thinkingYield is what the computer calls at every node of its search.
+    ExMatch(ExMatchHost& host, YieldHook thinkingYield);
+
     ExMode mode() const { return mode_; }
+    // The board of play; emptied as soon as a game ends.
     const ExBoard& board() const { return board_; }
     int turn() const { return turn_; }
-    bool inProgress() const { return inProgress_; }
+    bool inProgress() const { return turn_ != kExNoTurn; }
+    // Whether the computer is thinking, and the share of cells it has still to rate ("残").
+    bool thinking() const { return thinking_; }
+    int percentLeft() const { return percentLeft_; }
     int keyCursor() const { return keyCursor_; }
     int mouseWins() const { return mouseWins_; }
     int otherWins() const { return otherWins_; }
     int drawCount() const { return drawCount_; }
     int gameCount() const { return gameCount_; }
 
+    // What the cells show: the board, or after a game its final position (the winning run
+    // bright, the other units dimmed) until the next change.
+    const ExBoard& shownBoard() const { return shown_; }
+    bool cellsShown() const { return cellsShown_; }
+    // Whether the cells take clicks.
+    bool cellsEnabled() const { return cellsEnabled_; }
+    // The frame around the board (Mc) and the keyboard cursor's frame (c).
+    bool mouseFrameShown() const { return mouseFrameShown_; }
+    bool keyCursorShown() const { return keyCursorShown_; }
+    // The quarter turns are offered between a random terrain and the next start.
+    bool rotationEnabled() const { return rotationEnabled_; }
+    const ExInfo& info() const { return info_; }
+
     // RndI and RndB: the random terrain's stone and box draws, 0..50.
     int stoneDraws = kExTerrainDrawsAtLoad;
     int boxDraws = kExTerrainDrawsAtLoad;
 
-    // A new series in the given mode (after a mode change or 【New Game!】): the game number
-    // starts again, the board is emptied and a game in progress is dropped without counting.
-    // Wins and draws are kept.
-    void NewSeries(ExMode mode);
-
-    // Starts a game on the board as it is (empty, or with the terrain made since the last game).
-    void Start(bool mouseFirst);
-
-    // Random terrain and its turns, between games only.
+    // Start!!, between games: announces who moves first (drawn at random) and starts a game on
+    // the board as it is (empty, or with the terrain made since the last game).
+    void Start();
+    // Random terrain and its quarter turns, between games against a person.
     void MakeTerrain();
     void Rotate(RotateDirection direction);
-
-    // The Mouse side puts its unit into cell: only on its turn and where the rule allows.
-    bool PlaceMouseUnit(int cell);
-    // The Keybord side puts its unit at the cursor: only on its turn against a person and where
-    // the rule allows.
-    bool PlaceKeybordUnit();
-    // Moves the keyboard cursor by delta cells; leaving one end of the board enters the other.
-    void MoveCursor(int delta);
-
-    // Whether the computer is to move now.
-    bool ComputerToMove() const;
-    // The computer's move (ExComputerMove), after which the Mouse side is to move. False when
-    // the search was abandoned: then nothing has changed.
-    bool PlayComputerMove(const YieldHook& yield, const ExProgress& progress);
-
-    // Judges the board after a change: marks any run, and when a game in progress is won or
-    // drawn ends it, counts it and empties the board. Returns how it ended, if it did.
-    std::optional<ExGameEnd> Judge();
+    // A click on a cell: the Mouse side's unit, on its turn where the rule allows.
+    void ClickCell(int cell);
+    // A key: acts on the Keybord side's turn against a person (Space puts its unit at the
+    // cursor where the rule allows, the arrows move the cursor, leaving one end of the board
+    // for the other). False when the key is not the game's.
+    bool PressKey(ExKey key);
+    // A mode item, between games: asks, and Ｙｅｓ starts a new series in that mode.
+    void ChooseMode(ExMode mode);
+    // 【New Game!】: refused while the computer thinks; asks, and Ｙｅｓ starts a new series in
+    // the same mode, dropping a game in progress uncounted.
+    void ChooseNewGame();
+    // While the computer thinks, the refusal a command meets; nothing when it may run.
+    std::optional<ExMessage> Refusal(ExCommand command) const;
 
 private:
+    // After every change of the board: shows it, ends a game that is won or drawn, rebuilds the
+    // information, and lets the computer move while it is its turn.
+    void Refresh();
+    void EndGameIfOver();
+    void RebuildInfo();
+    bool ComputerToMove() const;
+    // False when the search was abandoned: then nothing has changed.
+    bool PlayComputerTurn();
+    void PlaceKeybordUnit();
+    void MoveCursor(int delta);
+    // The game number starts again, the board is emptied and hidden; wins and draws are kept.
+    void StartSeries(ExMode mode);
+    ExPlayer OtherPlayer() const;
+
+    ExMatchHost& host_;
+    YieldHook thinkingYield_;
+
     ExMode mode_ = ExMode::AgainstComputer;
     ExBoard board_;
     int turn_ = kExNoTurn;
-    bool inProgress_ = false;
+    bool thinking_ = false;
+    int percentLeft_ = 0;
     int keyCursor_ = kExCursorStart;
     int mouseWins_ = 0;
     int otherWins_ = 0;
     int drawCount_ = 0;
     int gameCount_ = 0;
+
+    ExBoard shown_;
+    bool cellsShown_ = false;
+    bool cellsEnabled_ = false;
+    bool mouseFrameShown_ = false;
+    bool keyCursorShown_ = false;
+    bool rotationEnabled_ = false;
+    ExInfo info_;
 };
 
 }  // namespace morvane

@@ -15,7 +15,6 @@
 #include "extra/windows/ex_help_window.h"
 #include "extra/windows/ex_look.h"
 #include "extra/windows/ex_terrain_settings_window.h"
-#include "rules/random.h"
 #include "shell/windows/message_dialog.h"
 
 namespace morvane {
@@ -75,17 +74,38 @@ const QString& ModeText(ExMode mode) {
     return mode == ExMode::AgainstPerson ? kPersonModeText : kComputerModeText;
 }
 
+const QString& ModeWord(ExMode mode) {
+    return mode == ExMode::AgainstPerson ? kPersonModeWord : kComputerModeWord;
+}
+
 QString Counted(int count) {
     constexpr int kCountDigits = 3;
     return QStringLiteral("%1").arg(count, kCountDigits, 10, QChar('0'));
+}
+
+ExKey KeyOf(int key) {
+    switch (key) {
+        case Qt::Key_Space:
+            return ExKey::Space;
+        case Qt::Key_Up:
+            return ExKey::Up;
+        case Qt::Key_Down:
+            return ExKey::Down;
+        case Qt::Key_Left:
+            return ExKey::Left;
+        case Qt::Key_Right:
+            return ExKey::Right;
+        default:
+            return ExKey::Other;
+    }
 }
 
 }  // namespace
 
 ExGameWindow::ExGameWindow(YieldHook thinkingYield, QWidget* parent)
     : QMainWindow(parent),
-      thinkingYield_(std::move(thinkingYield)),
-      pictures_(LoadExCellPictures(devicePixelRatioF())) {
+      pictures_(LoadExCellPictures(devicePixelRatioF())),
+      match_(*this, std::move(thinkingYield)) {
     setObjectName(QStringLiteral("Formz11"));
     setWindowTitle(kCaption);
     exlook::StyleWindow(this);
@@ -97,17 +117,13 @@ ExGameWindow::ExGameWindow(YieldHook thinkingYield, QWidget* parent)
     BuildPanel(surface);
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Render();
+}
 
-    // What the window shows when it opens: against the computer, no game, cells hidden.
-    ShowModeMarks();
-    ShowModeTextOnly();
-    DrawCells(match_.board());
-    SetCellsVisible(false);
-    SetCellsEnabled(false);
-    SetMouseFrameVisible(false);
-    keyCursor_->hide();
-    thinkingLabel_->hide();
-    ShowBetweenGamesControls();
+template <typename Command>
+void ExGameWindow::Forward(Command command) {
+    command();
+    Render();
 }
 
 void ExGameWindow::BuildBoard(QWidget* surface) {
@@ -115,7 +131,8 @@ void ExGameWindow::BuildBoard(QWidget* surface) {
         auto* widget = new ExCellWidget(pictures_, surface);
         widget->setObjectName(QStringLiteral("Un_%1").arg(cell));
         widget->move(CellRect(cell).topLeft());
-        connect(widget, &ExCellWidget::clicked, this, [this, cell] { CellClicked(cell); });
+        connect(widget, &ExCellWidget::clicked, this,
+                [this, cell] { Forward([this, cell] { match_.ClickCell(cell); }); });
         cells_[cell] = widget;
     }
     const QRect board(kBoardLeft, kBoardTop, kBoardSize, kBoardSize);
@@ -184,11 +201,13 @@ void ExGameWindow::BuildPanel(QWidget* surface) {
     startButton_->setFont(exlook::Font(18, true));
 
     connect(rotateButtons_[0], &QPushButton::clicked, this,
-            [this] { Rotate(RotateDirection::CounterClockwise); });
+            [this] { Forward([this] { match_.Rotate(RotateDirection::CounterClockwise); }); });
     connect(rotateButtons_[1], &QPushButton::clicked, this,
-            [this] { Rotate(RotateDirection::Clockwise); });
-    connect(terrainButton_, &QPushButton::clicked, this, &ExGameWindow::MakeTerrain);
-    connect(startButton_, &QPushButton::clicked, this, &ExGameWindow::Start);
+            [this] { Forward([this] { match_.Rotate(RotateDirection::Clockwise); }); });
+    connect(terrainButton_, &QPushButton::clicked, this,
+            [this] { Forward([this] { match_.MakeTerrain(); }); });
+    connect(startButton_, &QPushButton::clicked, this,
+            [this] { Forward([this] { match_.Start(); }); });
 }
 
 void ExGameWindow::BuildMenus() {
@@ -200,7 +219,8 @@ void ExGameWindow::BuildMenus() {
     connect(systemMenu_, &QMenu::aboutToShow, this, &ExGameWindow::SystemMenuOpening);
     QAction* newGame = systemMenu_->addAction(kNewGameItem);
     newGame->setObjectName(QStringLiteral("NewGame"));
-    connect(newGame, &QAction::triggered, this, &ExGameWindow::NewGameChosen);
+    connect(newGame, &QAction::triggered, this,
+            [this] { Forward([this] { match_.ChooseNewGame(); }); });
 
     modeMenu_ = bar->addMenu(kModeMenu);
     modeMenu_->setObjectName(QStringLiteral("モード"));
@@ -215,7 +235,8 @@ void ExGameWindow::BuildMenus() {
         item->setCheckable(true);
         modeActions_->addAction(item);
         const auto mode = static_cast<ExMode>(k);
-        connect(item, &QAction::triggered, this, [this, mode] { ModeChosen(mode); });
+        connect(item, &QAction::triggered, this,
+                [this, mode] { Forward([this, mode] { match_.ChooseMode(mode); }); });
         modeItems_[k] = item;
     }
 
@@ -227,132 +248,40 @@ void ExGameWindow::BuildMenus() {
     connect(help, &QAction::triggered, this, &ExGameWindow::HelpChosen);
 }
 
-bool ExGameWindow::thinking() const { return !thinkingLabel_->isHidden(); }
-
-void ExGameWindow::Start() {
-    SetMouseFrameVisible(false);
-    keyCursor_->hide();
-    const bool mouseFirst = 1 + RandomUpTo(1) == 1;
-    const bool againstPerson = match_.mode() == ExMode::AgainstPerson;
-    const QString& first =
-        mouseFirst ? kMouseFirst : (againstPerson ? kKeybordFirst : kProgramFirst);
-    ShowMessage(this, ModeWord() + QLatin1Char('\n') + first, {}, {}, kConfirm);
-    match_.Start(mouseFirst);
-    if (mouseFirst) {
-        SetMouseFrameVisible(true);
-    } else if (againstPerson) {
-        PlaceKeyCursor();
-        keyCursor_->show();
-    }
-    SetCellsVisible(true);
-    SetCellsEnabled(true);
-    for (QPushButton* button :
-         {rotateButtons_[0], rotateButtons_[1], terrainButton_, startButton_}) {
-        button->setEnabled(false);
-        button->hide();
-    }
-    modeMenu_->menuAction()->setEnabled(false);
-    modeActions_->setEnabled(false);
-    RefreshGame();
-}
-
-void ExGameWindow::MakeTerrain() {
-    match_.MakeTerrain();
-    SetCellsVisible(true);
-    SetCellsEnabled(false);
-    RefreshGame();
-    rotateButtons_[0]->setEnabled(true);
-    rotateButtons_[1]->setEnabled(true);
-}
-
-void ExGameWindow::Rotate(RotateDirection direction) {
-    match_.Rotate(direction);
-    RefreshGame();
-}
-
-void ExGameWindow::CellClicked(int cell) {
-    if (!match_.PlaceMouseUnit(cell)) {
-        return;
-    }
-    SetMouseFrameVisible(false);
-    if (match_.mode() == ExMode::AgainstPerson) {
-        PlaceKeyCursor();
-        keyCursor_->show();
-    } else {
-        SetCellsEnabled(false);
-    }
-    RefreshGame();
-    // A game that has just ended leaves its final position disabled.
-    SetCellsEnabled(match_.inProgress());
-}
-
 void ExGameWindow::keyPressEvent(QKeyEvent* event) {
-    if (match_.turn() != kExOtherTurn || match_.mode() != ExMode::AgainstPerson) {
+    if (!match_.PressKey(KeyOf(event->key()))) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    keyCursor_->show();
-    switch (event->key()) {
-        case Qt::Key_Space:
-            if (match_.PlaceKeybordUnit()) {
-                SetMouseFrameVisible(true);
-                keyCursor_->hide();
-                RefreshGame();
-            }
-            break;
-        case Qt::Key_Up:
-            match_.MoveCursor(-kExColumns);
-            break;
-        case Qt::Key_Down:
-            match_.MoveCursor(kExColumns);
-            break;
-        case Qt::Key_Left:
-            match_.MoveCursor(-1);
-            break;
-        case Qt::Key_Right:
-            match_.MoveCursor(1);
-            break;
-        default:
-            break;
-    }
-    PlaceKeyCursor();
+    Render();
 }
 
-void ExGameWindow::ModeChosen(ExMode mode) {
-    // Triggering a checkable item toggles its mark at once; the mark follows the mode instead.
-    ShowModeMarks();
-    if (ShowMessage(this, kModeChangeQuestion, kYes, kCancel, {}) != MessageAnswer::First) {
+void ExGameWindow::closeEvent(QCloseEvent* event) {
+    if (Refused(ExCommand::Close)) {
+        event->ignore();
         return;
     }
-    ResetSeries(mode);
-}
-
-void ExGameWindow::NewGameChosen() {
-    if (RefusedWhileThinking()) {
-        return;
-    }
-    if (ShowMessage(this, kNewGameQuestion, kYes, kCancel, {}) != MessageAnswer::First) {
-        return;
-    }
-    ResetSeries(match_.mode());
+    event->accept();
+    emit closed();
 }
 
 void ExGameWindow::SystemMenuOpening() {
-    if (!thinking()) {
+    const auto refusal = match_.Refusal(ExCommand::SystemMenu);
+    if (!refusal) {
         return;
     }
     // The menu is about to open; it is closed again and the refusal shown once it has.
     QMetaObject::invokeMethod(
         this,
-        [this] {
+        [this, notice = *refusal] {
             systemMenu_->hide();
-            ShowMessage(this, kRefusedWhileThinking, {}, {}, kConfirm);
+            Tell(notice);
         },
         Qt::QueuedConnection);
 }
 
 void ExGameWindow::OptionsChosen() {
-    if (RefusedWhileThinking()) {
+    if (Refused(ExCommand::Options)) {
         return;
     }
     ExTerrainSettingsWindow settings(match_.stoneDraws, match_.boxDraws, this);
@@ -360,163 +289,139 @@ void ExGameWindow::OptionsChosen() {
 }
 
 void ExGameWindow::HelpChosen() {
-    if (RefusedWhileThinking()) {
+    if (Refused(ExCommand::Help)) {
         return;
     }
-    ShowMessage(this, kHelpNotice, {}, {}, kConfirm);
+    Tell(ExMessage::HelpNotice);
     RunExHelpWindow(this);
 }
 
-void ExGameWindow::closeEvent(QCloseEvent* event) {
-    if (thinking()) {
-        event->ignore();
-        ShowMessage(this, kCloseRefusedWhileThinking, {}, {}, kConfirm);
-        return;
+bool ExGameWindow::Refused(ExCommand command) {
+    const auto refusal = match_.Refusal(command);
+    if (refusal) {
+        Tell(*refusal);
     }
-    event->accept();
-    emit closed();
+    return refusal.has_value();
 }
 
-void ExGameWindow::RefreshGame() {
-    for (;;) {
-        DrawCells(match_.board());
-        if (const auto end = match_.Judge()) {
-            EndGame(*end);
-        }
-        UpdateInfo();
-        if (!match_.ComputerToMove()) {
-            return;
-        }
-        const bool moved =
-            match_.PlayComputerMove(thinkingYield_, [this](int left) { ShowProgress(left); });
-        thinkingLabel_->hide();
-        if (!moved) {
-            return;
-        }
-        SetMouseFrameVisible(true);
-    }
-}
-
-void ExGameWindow::EndGame(const ExGameEnd& end) {
-    DrawCells(end.finalBoard);
-    SetCellsEnabled(false);
-    SetMouseFrameVisible(false);
-    keyCursor_->hide();
-    ShowBetweenGamesControls();
-    AnnounceEnd(end.winner);
-}
-
-void ExGameWindow::AnnounceEnd(ExWinner winner) {
-    if (winner == ExWinner::Nobody) {
+void ExGameWindow::Tell(ExMessage notice) {
+    Render();
+    if (notice == ExMessage::Drawn) {
         // The one notice of this window that is the system's own message box.
-        QMessageBox box(QMessageBox::NoIcon, kDrawTitle, kDrawText, QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, kDrawTitle, MessageText(notice), QMessageBox::Ok,
+                        this);
         box.setObjectName(QStringLiteral("DrowBox"));
         box.exec();
         return;
     }
-    const QString& won = winner == ExWinner::Mouse                ? kMouseWon
-                         : match_.mode() == ExMode::AgainstPerson ? kKeybordWon
-                                                                  : kProgramWon;
-    ShowMessage(this, ModeWord() + QLatin1Char('\n') + won, {}, {}, kConfirm);
+    ShowMessage(this, MessageText(notice), {}, {}, kConfirm);
 }
 
-void ExGameWindow::ShowProgress(int percentLeft) {
-    thinkingLabel_->setText(kThinkingText.arg(percentLeft));
-    thinkingLabel_->show();
+bool ExGameWindow::Ask(ExMessage question) {
+    Render();
+    return ShowMessage(this, MessageText(question), kYes, kCancel, {}) == MessageAnswer::First;
+}
+
+void ExGameWindow::ShowThinking() {
+    Render();
     repaint();
 }
 
-void ExGameWindow::ResetSeries(ExMode mode) {
-    match_.NewSeries(mode);
-    ShowModeMarks();
-    ShowModeTextOnly();
-    ShowBetweenGamesControls();
-    DrawCells(match_.board());
-    SetCellsVisible(false);
-    SetCellsEnabled(false);
-    SetMouseFrameVisible(false);
-    keyCursor_->hide();
-}
-
-void ExGameWindow::ShowBetweenGamesControls() {
-    for (QPushButton* button : rotateButtons_) {
-        button->setEnabled(false);
-        button->show();
-    }
-    startButton_->setEnabled(true);
-    startButton_->show();
-    terrainButton_->setEnabled(match_.mode() == ExMode::AgainstPerson);
-    terrainButton_->show();
-    modeMenu_->menuAction()->setEnabled(true);
-    modeActions_->setEnabled(true);
-}
-
-bool ExGameWindow::RefusedWhileThinking() {
-    if (!thinking()) {
-        return false;
-    }
-    ShowMessage(this, kRefusedWhileThinking, {}, {}, kConfirm);
-    return true;
-}
-
-void ExGameWindow::DrawCells(const ExBoard& board) {
+void ExGameWindow::Render() {
+    const ExBoard& shown = match_.shownBoard();
     for (int cell = 0; cell < kExCellCount; ++cell) {
-        cells_[cell]->SetCode(board[cell]);
+        cells_[cell]->SetCode(shown[cell]);
+        cells_[cell]->setVisible(match_.cellsShown());
+        cells_[cell]->setEnabled(match_.cellsEnabled());
     }
-}
-
-void ExGameWindow::SetCellsEnabled(bool enabled) {
-    for (ExCellWidget* cell : cells_) {
-        cell->setEnabled(enabled);
-    }
-}
-
-void ExGameWindow::SetCellsVisible(bool visible) {
-    for (ExCellWidget* cell : cells_) {
-        cell->setVisible(visible);
-    }
-    keyCursor_->raise();
-}
-
-void ExGameWindow::SetMouseFrameVisible(bool visible) {
     for (QFrame* line : mouseFrame_) {
-        line->setVisible(visible);
+        line->setVisible(match_.mouseFrameShown());
     }
-}
-
-void ExGameWindow::PlaceKeyCursor() {
     keyCursor_->setGeometry(
         CellRect(match_.keyCursor())
             .adjusted(-kCursorMargin, -kCursorMargin, kCursorMargin, kCursorMargin));
+    keyCursor_->setVisible(match_.keyCursorShown());
     keyCursor_->raise();
+    info_->setText(InfoText());
+    thinkingLabel_->setText(kThinkingText.arg(match_.percentLeft()));
+    thinkingLabel_->setVisible(match_.thinking());
+    RenderControls();
 }
 
-void ExGameWindow::ShowModeMarks() {
+void ExGameWindow::RenderControls() {
+    // Between games the buttons and the mode menu; during a game none of them.
+    const bool betweenGames = !match_.inProgress();
+    for (QPushButton* button : rotateButtons_) {
+        button->setVisible(betweenGames);
+        button->setEnabled(betweenGames && match_.rotationEnabled());
+    }
+    startButton_->setVisible(betweenGames);
+    startButton_->setEnabled(betweenGames);
+    terrainButton_->setVisible(betweenGames);
+    terrainButton_->setEnabled(betweenGames && match_.mode() == ExMode::AgainstPerson);
+    modeMenu_->menuAction()->setEnabled(betweenGames);
+    modeActions_->setEnabled(betweenGames);
+    // A triggered item toggles its own mark; the marks follow the mode instead.
     for (std::size_t k = 0; k < modeItems_.size(); ++k) {
         modeItems_[k]->setChecked(static_cast<ExMode>(k) == match_.mode());
     }
 }
 
-void ExGameWindow::ShowModeTextOnly() { info_->setText(ModeText(match_.mode())); }
-
-void ExGameWindow::UpdateInfo() {
+QString ExGameWindow::InfoText() const {
+    const ExInfo& info = match_.info();
     QString text = ModeText(match_.mode());
-    text += kGameNumberText.arg(Counted(match_.gameCount() + 1));
-    text += kCountersText.arg(Counted(match_.mouseWins()), Counted(match_.otherWins()),
-                              Counted(match_.drawCount()));
-    if (match_.inProgress()) {
-        text += kStateText.arg(OpenCells(match_.board())).arg(NonStoneCells(match_.board()));
-        if (match_.turn() == kExMouseTurn) {
-            text += kMouseToMove;
-        } else {
-            text += match_.mode() == ExMode::AgainstComputer ? kProgramToMove : kKeybordToMove;
+    if (info.modeOnly) {
+        return text;
+    }
+    text += kGameNumberText.arg(Counted(info.gameNumber));
+    text +=
+        kCountersText.arg(Counted(info.mouseWins), Counted(info.otherWins), Counted(info.draws));
+    if (info.game) {
+        text += kStateText.arg(info.game->openCells).arg(info.game->nonStoneCells);
+        switch (info.game->toMove) {
+            case ExPlayer::Mouse:
+                text += kMouseToMove;
+                break;
+            case ExPlayer::Keybord:
+                text += kKeybordToMove;
+                break;
+            case ExPlayer::Program:
+                text += kProgramToMove;
+                break;
         }
     }
-    info_->setText(text);
+    return text;
 }
 
-QString ExGameWindow::ModeWord() const {
-    return match_.mode() == ExMode::AgainstPerson ? kPersonModeWord : kComputerModeWord;
+QString ExGameWindow::MessageText(ExMessage message) const {
+    const QString announced = ModeWord(match_.mode()) + QLatin1Char('\n');
+    switch (message) {
+        case ExMessage::MouseFirst:
+            return announced + kMouseFirst;
+        case ExMessage::KeybordFirst:
+            return announced + kKeybordFirst;
+        case ExMessage::ProgramFirst:
+            return announced + kProgramFirst;
+        case ExMessage::MouseWon:
+            return announced + kMouseWon;
+        case ExMessage::KeybordWon:
+            return announced + kKeybordWon;
+        case ExMessage::ProgramWon:
+            return announced + kProgramWon;
+        case ExMessage::Drawn:
+            return kDrawText;
+        case ExMessage::ModeChangeQuestion:
+            return kModeChangeQuestion;
+        case ExMessage::NewGameQuestion:
+            return kNewGameQuestion;
+        case ExMessage::HelpNotice:
+            return kHelpNotice;
+        case ExMessage::RefusedWhileThinking:
+            return kRefusedWhileThinking;
+        case ExMessage::CloseRefusedWhileThinking:
+            return kCloseRefusedWhileThinking;
+    }
+    return {};
 }
 
 }  // namespace morvane

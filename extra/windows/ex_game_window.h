@@ -5,8 +5,8 @@
 
 #include "extra/engine/ex_match.h"
 #include "extra/windows/ex_cell_widget.h"
-#include "extra/windows/ex_event_pump.h"
 #include "rules/yield_hook.h"
+#include "shell/windows/event_pump.h"
 
 class QAction;
 class QActionGroup;
@@ -17,11 +17,10 @@ class QPushButton;
 
 namespace morvane {
 
-// `Formz11`: the extra game's window. Two people (one at the mouse, one at the keyboard) or one
-// person against the computer play game after game on the 10 x 10 board, with random terrain
-// and its quarter turns before a game against a person. The counters live as long as the
-// window; closing it (refused while the computer thinks) reports closed().
-class ExGameWindow : public QMainWindow {
+// `Formz11`: the extra game's window. It draws its ExMatch, forwards the clicks, keys, buttons
+// and menu items to it, and words and shows the messages the match asks for. The counters live
+// as long as the window; closing it (refused while the computer thinks) reports closed().
+class ExGameWindow : public QMainWindow, private ExMatchHost {
     Q_OBJECT
 
 public:
@@ -29,12 +28,9 @@ public:
     // event pump, or a test's own hook.
     explicit ExGameWindow(YieldHook thinkingYield = MakeEventPump(), QWidget* parent = nullptr);
 
-    // The match state, with the random terrain's draws (RndI, RndB) that Formz12 sets.
+    // The match, with the random terrain's draws (RndI, RndB) that Formz12 sets.
     ExMatch& match() { return match_; }
     const ExMatch& match() const { return match_; }
-
-    // Whether the computer is thinking: the "thinking" label is shown exactly then.
-    bool thinking() const;
 
 signals:
     void closed();
@@ -44,48 +40,31 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void Tell(ExMessage notice) override;
+    bool Ask(ExMessage question) override;
+    void ShowThinking() override;
+
     void BuildBoard(QWidget* surface);
     void BuildPanel(QWidget* surface);
     void BuildMenus();
 
-    // The handlers of the window's controls.
-    void Start();
-    void MakeTerrain();
-    void Rotate(RotateDirection direction);
-    void CellClicked(int cell);
-    void ModeChosen(ExMode mode);
-    void NewGameChosen();
+    // Hands a command to the match and draws what it left.
+    template <typename Command>
+    void Forward(Command command);
     void SystemMenuOpening();
     void OptionsChosen();
     void HelpChosen();
+    // Tells the refusal the command meets while the computer thinks; true then.
+    bool Refused(ExCommand command);
 
-    // The update cycle after every change of the board: draws it, ends a finished game, rebuilds
-    // the information, and lets the computer move while it is its turn.
-    void RefreshGame();
-    void EndGame(const ExGameEnd& end);
-    void AnnounceEnd(ExWinner winner);
-    void ShowProgress(int percentLeft);
+    // Draws the match as it is now.
+    void Render();
+    void RenderControls();
+    QString InfoText() const;
+    QString MessageText(ExMessage message) const;
 
-    // Back to the start of a series in the given mode (mode change, 【New Game!】).
-    void ResetSeries(ExMode mode);
-    // The buttons and the mode menu as they are between games.
-    void ShowBetweenGamesControls();
-    // Shows the refusal when the computer thinks; true then.
-    bool RefusedWhileThinking();
-
-    void DrawCells(const ExBoard& board);
-    void SetCellsEnabled(bool enabled);
-    void SetCellsVisible(bool visible);
-    void SetMouseFrameVisible(bool visible);
-    void PlaceKeyCursor();
-    void ShowModeMarks();
-    void ShowModeTextOnly();
-    void UpdateInfo();
-    QString ModeWord() const;
-
-    ExMatch match_;
-    YieldHook thinkingYield_;
     ExCellPictures pictures_;
+    ExMatch match_;
 
     std::array<ExCellWidget*, kExCellCount> cells_{};
     std::array<QFrame*, 4> mouseFrame_{};          // Mc_0..Mc_3

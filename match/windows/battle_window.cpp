@@ -1,7 +1,6 @@
 #include "match/windows/battle_window.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -11,6 +10,7 @@
 #include "match/windows/entry_window.h"
 #include "match/windows/match_look.h"
 #include "match/windows/result_dialog.h"
+#include "shell/windows/event_pump.h"
 
 namespace morvane {
 namespace {
@@ -47,9 +47,6 @@ const QColor kCursorColor(255, 96, 48);
 const QColor kBackdrop(0, 0, 0, 120);
 const QColor kBoardBackdrop(0, 0, 0, 165);
 const QColor kBackdropEdge(255, 255, 255, 60);
-
-// The computer lets window events run at most this often while it thinks.
-constexpr qint64 kYieldBudgetMs = 5;
 
 QRect CellRect(int index) {
     return QRect(kMargin + 1 + (CellX(index) - 1) * kCellPitch,
@@ -363,18 +360,9 @@ ResultChoice BattleWindow::ShowResult(const GameResult& result) {
 }
 
 std::optional<int> BattleWindow::ComputerMove() {
-    sinceEvents_.start();
     return seams_.computerMove(state_.board, state_.turn, state_.computerLevel,
                                state_.options.terrainSelect,
-                               YieldHook([this] { return LetEventsRun(); }));
-}
-
-bool BattleWindow::LetEventsRun() {
-    if (sinceEvents_.elapsed() >= kYieldBudgetMs) {
-        QCoreApplication::processEvents();
-        sinceEvents_.restart();
-    }
-    return !closeRequested_;
+                               MakeEventPump([this] { return !closeRequested_; }));
 }
 
 }  // namespace morvane

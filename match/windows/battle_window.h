@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -78,7 +77,6 @@ private:
     void RenderBoard();
     void RenderSides();
     void RenderInfoPanel();
-    bool LetEventsRun();
 
     AppState& state_;
     SettingsStore& store_;
@@ -90,7 +88,6 @@ private:
     bool inTick_ = false;
     bool closeRequested_ = false;
     bool closing_ = false;
-    QElapsedTimer sinceEvents_;
 
     std::array<CellLabel*, kCellCount> cells_{};
     std::array<int, kCellCount> drawnCodes_{};

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "extra/windows/ex_game_window.h"
-#include "rules/random.h"
+#include "tests/extra/ex_play.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 
@@ -72,11 +72,23 @@ public:
 
     // Walks the keyboard cursor to the cell with the arrow keys, without wrapping.
     void MoveCursorTo(int cell) {
-        while (window_.match().keyCursor() / 10 != cell / 10) {
-            Key(window_.match().keyCursor() / 10 < cell / 10 ? Qt::Key_Down : Qt::Key_Up);
+        const ExMatch& match = window_.match();
+        for (int step = 0; step < kExRows && match.keyCursor() / kExColumns != cell / kExColumns;
+             ++step) {
+            Key(match.keyCursor() < cell ? Qt::Key_Down : Qt::Key_Up);
         }
-        while (window_.match().keyCursor() != cell) {
-            Key(window_.match().keyCursor() < cell ? Qt::Key_Right : Qt::Key_Left);
+        for (int step = 0; step < kExColumns && match.keyCursor() != cell; ++step) {
+            Key(match.keyCursor() < cell ? Qt::Key_Right : Qt::Key_Left);
+        }
+    }
+
+    // Puts the unit of the side to move into the cell: a click, or the cursor and Space.
+    void Place(int cell) {
+        if (window_.match().turn() == kExMouseTurn) {
+            ClickCell(cell);
+        } else {
+            MoveCursorTo(cell);
+            Key(Qt::Key_Space);
         }
     }
 
@@ -91,17 +103,6 @@ public:
         SeedFirstPlayer(mouseFirst);
         AnswerNextMessage();
         Click(QStringLiteral("Command3"));
-    }
-
-    // Seeds the random routine so that its next draw of 1 + RandomUpTo(1) picks the side.
-    static void SeedFirstPlayer(bool mouseFirst) {
-        for (std::uint64_t seed = 1;; ++seed) {
-            SeedRandomForTesting(seed);
-            if ((RandomUpTo(1) == 0) == mouseFirst) {
-                SeedRandomForTesting(seed);
-                return;
-            }
-        }
     }
 
 private:

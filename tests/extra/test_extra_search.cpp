@@ -1,5 +1,6 @@
 #include <QTest>
 #include <map>
+#include <optional>
 #include <random>
 
 #include "extra/engine/ex_search.h"
@@ -58,8 +59,9 @@ class PositionMaker {
 public:
     explicit PositionMaker(unsigned seed) : engine_(seed) {}
 
-    ExBoard Next() {
-        for (;;) {
+    // Nothing when every one of many tries had too many legal cells.
+    std::optional<ExBoard> Next() {
+        for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
             const ExBoard board = Make();
             int legal = 0;
             for (int cell = 0; cell < kExCellCount; ++cell) {
@@ -69,10 +71,12 @@ public:
                 return board;
             }
         }
+        return std::nullopt;
     }
 
 private:
     static constexpr int kMostLegalCells = 12;
+    static constexpr int kMostAttempts = 1000;
 
     ExBoard Make() { return Draw(0, 4) == 0 ? NearlyFull() : GameLike(); }
 
@@ -224,7 +228,9 @@ private slots:
         PositionMaker maker(7);
         long totalNodes = 0;
         for (int round = 0; round < kEquivalencePositions; ++round) {
-            const ExBoard board = maker.Next();
+            const std::optional<ExBoard> made = maker.Next();
+            QVERIFY(made.has_value());
+            const ExBoard& board = *made;
             long nodes = 0;
             const ExScores expected = ReferenceRateCells(board, &nodes);
             CountingYield counter;
