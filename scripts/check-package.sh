@@ -27,7 +27,7 @@ echo "== checking $(basename "$deb") =="
 failures=()
 
 echo "-- lintian"
-lintian=(lintian -EvIL +pedantic --fail-on error,warning "$deb")
+lintian=(lintian -EvIL +pedantic --fail-on "error,warning" "$deb")
 if [ "$(id -u)" -eq 0 ]; then
     # lintian refuses to be trusted with root privileges; it runs as nobody instead.
     lintian=(runuser -u nobody -- env HOME="$work" "${lintian[@]}")
@@ -88,20 +88,22 @@ for page in "$root"/usr/share/man/man*/*; do
 done
 
 echo "-- release version and date"
+# The changelog's newest entry gives the release date; its version, the metainfo's newest
+# release and the manual pages' title lines must name the package's version and that date.
 version=$(dpkg-deb -f "$deb" Version)
-changelog_version=$(dpkg-parsechangelog -l packaging/changelog -S Version)
-changelog_date=$(date -u -d "$(dpkg-parsechangelog -l packaging/changelog -S Date)" +%F)
-newest_release=$(grep -o -m1 '<release version="[^"]*" date="[^"]*"' "${metainfo_files[0]}")
-for named in \
-    "changelog:$changelog_version $changelog_date" \
-    "metainfo:$(sed 's/.*version="\([^"]*\)" date="\([^"]*\)"/\1 \2/' <<<"$newest_release")" \
-    "morvane.6:$(sed -n 's/^\.TH [^ ]* 6 \([^ ]*\) "Morvane \([^"]*\)".*/\2 \1/p' packaging/morvane.6)" \
-    "morvane-analyze.6:$(sed -n 's/^\.TH [^ ]* 6 \([^ ]*\) "Morvane \([^"]*\)".*/\2 \1/p' \
-        packaging/morvane-analyze.6)"; do
-    if [ "${named#*:}" != "$version $changelog_date" ]; then
-        echo "${named%%:*} names release \"${named#*:}\", the package \"$version $changelog_date\""
-        failures+=("${named%%:*}")
+release_date=$(date -u -d "$(dpkg-parsechangelog -l packaging/changelog -S Date)" +%F)
+check_release() {
+    if [ "$2" != "$version $release_date" ]; then
+        echo "$1 names release \"$2\", the package is \"$version $release_date\""
+        failures+=("$1")
     fi
+}
+check_release changelog "$(dpkg-parsechangelog -l packaging/changelog -S Version) $release_date"
+check_release metainfo "$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)".*/\1 \2/p' \
+    "${metainfo_files[0]}" | head -n 1)"
+for page in packaging/*.6; do
+    check_release "$page" \
+        "$(sed -n 's/^\.TH [^ ]* 6 \([^ ]*\) "Morvane \([^"]*\)".*/\2 \1/p' "$page")"
 done
 
 if [ ${#failures[@]} -ne 0 ]; then
