@@ -2,7 +2,8 @@
 # <prefix>/games, their manual pages in section 6), and the Debian package made from them.
 
 # The application id: the name of the desktop entry, of the icon and of the AppStream component.
-# The same id is given to Qt in shell/main.cpp, so that desktops match the windows to the entry.
+# The program gives the same id to Qt at start-up (QApplication::setDesktopFileName), so that
+# desktops match its windows to the entry.
 set(MORVANE_APP_ID "example.c_seed_c9953457.morvane")
 set(MORVANE_INSTALL_GAMESDIR games)
 # Named after the package, as Debian wants, rather than after the project.
