@@ -10,7 +10,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvaneⅲ"));
-    QApplication::setDesktopFileName(QStringLiteral("morvane"));
+    QApplication::setDesktopFileName(QStringLiteral("example.c_seed_c9953457.morvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP")));
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game, its tests and benchmarks need, when any is missing.
+# Installs the Debian packages the game, its tests, benchmarks and package checks need, when any
+# is missing.
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     fonts-noto-cjk
     libbenchmark-dev
+    dpkg-dev lintian appstream desktop-file-utils man-db
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the ordinary build, then the build with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then builds the Debian package and checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +13,6 @@ for preset in default asan; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
 done
+
+echo "== package =="
+scripts/check-package.sh
