@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     fonts-noto-cjk
-    libbenchmark-dev
+    libbenchmark-dev clang-format clang-tidy
     dpkg-dev lintian appstream desktop-file-utils man-db
 )
 

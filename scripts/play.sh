@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default --target morvane
+cmake --preset optimized >/dev/null
+cmake --build --preset optimized --target morvane
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     port=${MORVANE_VNC_PORT:-5900}
@@ -13,4 +13,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     echo "Connect a VNC viewer to localhost:${port} (for example: vncviewer localhost:${port})."
     export QT_QPA_PLATFORM="vnc:size=1280x900:port=${port}"
 fi
-exec build/default/shell/morvane
+exec build/optimized/shell/morvane
