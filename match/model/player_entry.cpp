@@ -62,14 +62,14 @@ bool ExpertPlays(const Players& players) {
            players.picture[1] == PlayerPicture(1, ExpertComputer);
 }
 
-void ChoosePlayer(AppState& state, SettingsStore& store, int side, int kind) {
+bool ChoosePlayer(AppState& state, SettingsStore& store, int side, int kind) {
     const auto s = static_cast<std::size_t>(side);
     state.players.kind[s] = kind;
     if (IsComputer(kind)) {
         state.computerLevel = kind - EasyComputer;
     }
     state.players.picture[s] = PlayerPicture(side, kind);
-    store.Write(settings::PlayerKind(side), kind);
+    return store.Write(settings::PlayerKind(side), kind);
 }
 
 }  // namespace morvane

@@ -11,6 +11,7 @@
 
 #include "match/windows/match_look.h"
 #include "shell/settings/settings_store.h"
+#include "shell/windows/store_failure.h"
 
 namespace morvane {
 namespace {
@@ -53,6 +54,7 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     }};
 
     std::array<QGroupBox*, 3> boxes{};
+    bool storedAtOpening = true;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const OptionGroup& group = groups[g];
         boxes[g] = new QGroupBox(QString::fromUtf16(group.title), this);
@@ -70,17 +72,19 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
 
         const IntSetting setting = group.setting;
         int MatchOptions::*option = group.option;
+        // Returns whether the value was stored.
         auto apply = [&state, &store, setting, option](int value) {
-            store.Write(setting, value);
             state.options.*option = value;
+            return store.Write(setting, value);
         };
         // Opening selects the current value as a click would, writing it back.
         const int current = state.options.*option;
         if (QAbstractButton* selected = buttons->button(current)) {
             selected->setChecked(true);
-            apply(current);
+            storedAtOpening = apply(current) && storedAtOpening;
         }
-        connect(buttons, &QButtonGroup::idClicked, this, apply);
+        connect(buttons, &QButtonGroup::idClicked, this,
+                [this, &store, apply](int value) { TellIfNotStored(this, store, apply(value)); });
     }
 
     auto* firstMove = new QGroupBox(QStringLiteral("先攻後攻"), this);
@@ -101,6 +105,7 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     layout->addWidget(firstMove);
     layout->addLayout(lower);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    TellIfNotStored(this, store, storedAtOpening);
 }
 
 }  // namespace morvane
