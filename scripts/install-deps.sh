@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game, its tests and benchmarks need, when any is missing.
+# Installs the Debian packages the game, its tests and benchmarks need, when any is missing; the
+# packages named as arguments (those only some ways of running need) are installed only then.
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     fonts-noto-cjk
     libbenchmark-dev
+    "$@"
 )
 
 missing=()
