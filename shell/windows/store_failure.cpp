@@ -9,7 +9,7 @@ namespace morvane {
 namespace {
 
 const QString kNotStored =
-    QStringLiteral("設定を保存できませんでした。\n%1\nこのファイルに書き込めるか確かめて下さい。");
+    QStringLiteral("設定を保存できませんでした。\n%1\n書き込めるか確かめて下さい。");
 const QString kConfirm = QStringLiteral("確認");
 
 }  // namespace
