@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include <QCoreApplication>
+
 #include "match/windows/battle_window.h"
 #include "match/windows/options_window.h"
 #include "terrain/windows/area_editor_window.h"
@@ -8,6 +10,7 @@
 namespace morvane {
 
 App::App(SettingsStore& store, AppState& state) : store_(store), state_(state) {
+    QCoreApplication::instance()->installEventFilter(&closeWindowKey_);
     QObject::connect(&extraGame_, &ExtraGame::closed, &extraGame_, [this] { ShowTitle(); });
 }
 

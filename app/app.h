@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/close_window_key.h"
 #include "app/title_window.h"
 #include "extra/windows/extra_game.h"
 #include "match/model/match_state.h"
@@ -7,8 +8,9 @@
 
 namespace morvane {
 
-// Wires the program's windows together: what each title menu item opens, and which window
-// comes back when another closes. Made once in main; it outlives every window.
+// Wires the program's windows together: what each title menu item opens, which window comes
+// back when another closes, and Ctrl+W for every window. Made once in main; it outlives every
+// window.
 class App {
 public:
     // The store and the state are the program's one settings store and main-game state, handed
@@ -28,6 +30,7 @@ private:
     SettingsStore& store_;
     AppState& state_;
     ExtraGame extraGame_;
+    CloseWindowKey closeWindowKey_;
 };
 
 }  // namespace morvane

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tests, benchmarks and package checks need, when any
-# is missing.
+# is missing; the packages named as arguments (those only some ways of running need) are
+# installed only then.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     fonts-noto-cjk
     libbenchmark-dev clang-format clang-tidy
     dpkg-dev lintian appstream desktop-file-utils man-db
+    "$@"
 )
 
 missing=()

@@ -59,14 +59,14 @@ bool ExpertPlays(const Players& players) {
            players.picture[1] == PlayerPicture(1, PlayerKind::ExpertComputer);
 }
 
-void ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind) {
+bool ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind) {
     const auto s = static_cast<std::size_t>(side);
     state.players.kind[s] = kind;
     if (IsComputer(kind)) {
         state.computerLevel = ListPosition(kind) - ListPosition(PlayerKind::EasyComputer);
     }
     state.players.picture[s] = PlayerPicture(side, kind);
-    StorePlayerKind(store, side, kind);
+    return StorePlayerKind(store, side, kind);
 }
 
 }  // namespace morvane

@@ -21,6 +21,7 @@ bool ExpertPlays(const Players& players);
 
 // Applies the entry list's choice of a side: its kind and picture in the state, the computer
 // strength when the kind is a computer (a person leaves it as it was), and the stored choice.
-void ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind);
+// Returns whether the choice reached the store.
+bool ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind);
 
 }  // namespace morvane

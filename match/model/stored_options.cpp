@@ -15,27 +15,27 @@ int ListPosition(LaterGamesFirst option) { return static_cast<int>(option); }
 int ListPosition(PlayerKind kind) { return static_cast<int>(kind); }
 PlayerKind PlayerKindAt(int position) { return static_cast<PlayerKind>(position); }
 
-void ChooseFirstGameFirst(AppState& state, SettingsStore& store, int position) {
-    store.Write(settings::FirstGameFirst(), position);
+bool ChooseFirstGameFirst(AppState& state, SettingsStore& store, int position) {
     state.options.firstGameFirst = static_cast<FirstGameFirst>(position);
+    return store.Write(settings::FirstGameFirst(), position);
 }
 
-void ChooseLaterGamesFirst(AppState& state, SettingsStore& store, int position) {
-    store.Write(settings::LaterGamesFirst(), position);
+bool ChooseLaterGamesFirst(AppState& state, SettingsStore& store, int position) {
     state.options.laterGamesFirst = static_cast<LaterGamesFirst>(position);
+    return store.Write(settings::LaterGamesFirst(), position);
 }
 
-void ChooseTerrainSelect(AppState& state, SettingsStore& store, int position) {
-    store.Write(settings::TerrainSelect(), position);
+bool ChooseTerrainSelect(AppState& state, SettingsStore& store, int position) {
     state.options.terrainSelect = position;
+    return store.Write(settings::TerrainSelect(), position);
 }
 
 PlayerKind LoadPlayerKind(const SettingsStore& store, int side) {
     return PlayerKindAt(store.Read(settings::PlayerKind(side)));
 }
 
-void StorePlayerKind(SettingsStore& store, int side, PlayerKind kind) {
-    store.Write(settings::PlayerKind(side), ListPosition(kind));
+bool StorePlayerKind(SettingsStore& store, int side, PlayerKind kind) {
+    return store.Write(settings::PlayerKind(side), ListPosition(kind));
 }
 
 }  // namespace morvane

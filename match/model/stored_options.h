@@ -18,13 +18,14 @@ int ListPosition(PlayerKind kind);
 PlayerKind PlayerKindAt(int position);
 
 // Applies one option as the options window lists it (its position in the list) to the state
-// and the store.
-void ChooseFirstGameFirst(AppState& state, SettingsStore& store, int position);
-void ChooseLaterGamesFirst(AppState& state, SettingsStore& store, int position);
-void ChooseTerrainSelect(AppState& state, SettingsStore& store, int position);
+// and the store. Each returns whether the value reached the store.
+bool ChooseFirstGameFirst(AppState& state, SettingsStore& store, int position);
+bool ChooseLaterGamesFirst(AppState& state, SettingsStore& store, int position);
+bool ChooseTerrainSelect(AppState& state, SettingsStore& store, int position);
 
 // A side's player kind as the entry list last left it, and storing a new one.
 PlayerKind LoadPlayerKind(const SettingsStore& store, int side);
-void StorePlayerKind(SettingsStore& store, int side, PlayerKind kind);
+// Returns whether the kind reached the store.
+bool StorePlayerKind(SettingsStore& store, int side, PlayerKind kind);
 
 }  // namespace morvane

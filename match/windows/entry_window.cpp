@@ -11,6 +11,7 @@
 #include "match/model/stored_options.h"
 #include "match/windows/match_look.h"
 #include "rules/board.h"
+#include "shell/windows/store_failure.h"
 
 namespace morvane {
 namespace {
@@ -76,19 +77,22 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    bool storedAtOpening = true;
     for (int side = 0; side < 2; ++side) {
         lists_[static_cast<std::size_t>(side)]->setCurrentIndex(
             ListPosition(LoadPlayerKind(store_, side)));
-        Choose(side);
+        storedAtOpening = Choose(side) && storedAtOpening;
         connect(lists_[static_cast<std::size_t>(side)], &QComboBox::activated, this,
-                [this, side] { Choose(side); });
+                [this, side] { TellIfNotStored(this, store_, Choose(side)); });
     }
+    TellIfNotStored(this, store_, storedAtOpening);
 }
 
-void EntryWindow::Choose(int side) {
+bool EntryWindow::Choose(int side) {
     const auto s = static_cast<std::size_t>(side);
-    ChoosePlayer(state_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
+    const bool stored = ChoosePlayer(state_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
     pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], kPictureSize));
+    return stored;
 }
 
 }  // namespace morvane

@@ -22,7 +22,8 @@ public:
     EntryWindow(AppState& state, SettingsStore& store, QWidget* parent = nullptr);
 
 private:
-    void Choose(int side);
+    // Applies the list's choice of a side; returns whether it was stored.
+    bool Choose(int side);
 
     AppState& state_;
     SettingsStore& store_;

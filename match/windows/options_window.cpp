@@ -11,6 +11,7 @@
 
 #include "match/model/stored_options.h"
 #include "match/windows/match_look.h"
+#include "shell/windows/store_failure.h"
 
 namespace morvane {
 namespace {
@@ -21,7 +22,7 @@ struct OptionGroup {
     const char16_t* buttonName;
     QStringList captions;
     int current;
-    void (*choose)(AppState&, SettingsStore&, int position);
+    bool (*choose)(AppState&, SettingsStore&, int position);
 };
 
 }  // namespace
@@ -53,6 +54,7 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     }};
 
     std::array<QGroupBox*, 3> boxes{};
+    bool storedAtOpening = true;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const OptionGroup& group = groups[g];
         boxes[g] = new QGroupBox(QString::fromUtf16(group.title), this);
@@ -68,15 +70,17 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
         }
         column->addStretch();
 
+        // Returns whether the value was stored.
         auto apply = [&state, &store, choose = group.choose](int position) {
-            choose(state, store, position);
+            return choose(state, store, position);
         };
         // Opening selects the current value as a click would, writing it back.
         if (QAbstractButton* selected = buttons->button(group.current)) {
             selected->setChecked(true);
-            apply(group.current);
+            storedAtOpening = apply(group.current) && storedAtOpening;
         }
-        connect(buttons, &QButtonGroup::idClicked, this, apply);
+        connect(buttons, &QButtonGroup::idClicked, this,
+                [this, &store, apply](int value) { TellIfNotStored(this, store, apply(value)); });
     }
 
     auto* firstMove = new QGroupBox(QStringLiteral("先攻後攻"), this);
@@ -97,6 +101,7 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     layout->addWidget(firstMove);
     layout->addLayout(lower);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    TellIfNotStored(this, store, storedAtOpening);
 }
 
 }  // namespace morvane

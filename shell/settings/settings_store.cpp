@@ -9,19 +9,24 @@ const QString kApplicationName = QStringLiteral("Morvaneⅲ");
 
 QString PathOf(const QString& section, const QString& key) { return section + '/' + key; }
 
+// A QSettings object reads the file when it is made, and keeps the first error of its life in
+// its status; one made for each access therefore sees the file as it is now, and a write can
+// tell its own outcome.
+QVariant ReadValue(const QString& fileName, const QString& section, const QString& key) {
+    const QSettings settings(fileName, QSettings::IniFormat);
+    return settings.value(PathOf(section, key));
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            kApplicationName)) {}
+    : fileName_(
+          QSettings(QSettings::IniFormat, QSettings::UserScope, kApplicationName).fileName()) {}
 
-SettingsStore::SettingsStore(const QString& iniFilePath)
-    : settings_(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat)) {}
-
-SettingsStore::~SettingsStore() = default;
+SettingsStore::SettingsStore(const QString& iniFilePath) : fileName_(iniFilePath) {}
 
 int SettingsStore::Read(const IntSetting& setting) const {
-    const QVariant stored = settings_->value(PathOf(setting.section, setting.key));
+    const QVariant stored = ReadValue(fileName_, setting.section, setting.key);
     if (!stored.isValid()) {
         return setting.defaultValue;
     }
@@ -34,20 +39,23 @@ int SettingsStore::Read(const IntSetting& setting) const {
 }
 
 QString SettingsStore::Read(const TextSetting& setting) const {
-    const QVariant stored = settings_->value(PathOf(setting.section, setting.key));
+    const QVariant stored = ReadValue(fileName_, setting.section, setting.key);
     return stored.isValid() ? stored.toString() : setting.defaultValue;
 }
 
-void SettingsStore::Write(const IntSetting& setting, int value) {
-    settings_->setValue(PathOf(setting.section, setting.key), QString::number(value));
-    settings_->sync();
+bool SettingsStore::Write(const IntSetting& setting, int value) {
+    return WriteText(setting.section, setting.key, QString::number(value));
 }
 
-void SettingsStore::Write(const TextSetting& setting, const QString& value) {
-    settings_->setValue(PathOf(setting.section, setting.key), value);
-    settings_->sync();
+bool SettingsStore::Write(const TextSetting& setting, const QString& value) {
+    return WriteText(setting.section, setting.key, value);
 }
 
-QString SettingsStore::FileName() const { return settings_->fileName(); }
+bool SettingsStore::WriteText(const QString& section, const QString& key, const QString& text) {
+    QSettings settings(fileName_, QSettings::IniFormat);
+    settings.setValue(PathOf(section, key), text);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
 
 }  // namespace morvane

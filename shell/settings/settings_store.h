@@ -1,25 +1,21 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 
 #include "shell/settings/settings_keys.h"
-
-class QSettings;
 
 namespace morvane {
 
 // The per-user settings store under the application name "Morvaneⅲ": text values addressed by
 // section and key, read with a default (a read never creates an entry), written at once.
+// Every read and write looks at the file afresh, so that a value another copy of the game has
+// stored meanwhile is seen and kept.
 class SettingsStore {
 public:
     // The user's own store.
     SettingsStore();
     // A store kept in the given INI file; tests use one in a temporary folder.
     explicit SettingsStore(const QString& iniFilePath);
-    ~SettingsStore();
-    SettingsStore(const SettingsStore&) = delete;
-    SettingsStore& operator=(const SettingsStore&) = delete;
 
     // The stored number, or the default when the entry is missing, is not a whole number, or
     // lies outside the values the program writes.
@@ -27,14 +23,19 @@ public:
     // The stored text, or the default when the entry is missing.
     QString Read(const TextSetting& setting) const;
 
-    void Write(const IntSetting& setting, int value);
-    void Write(const TextSetting& setting, const QString& value);
+    // Stores the value under its key, leaving the file's other entries as they are now. True
+    // when it reached the file; false when the file could not be written (a read-only file or
+    // folder, a directory or a file in the way).
+    bool Write(const IntSetting& setting, int value);
+    bool Write(const TextSetting& setting, const QString& value);
 
     // The file that backs the store.
-    QString FileName() const;
+    QString FileName() const { return fileName_; }
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    bool WriteText(const QString& section, const QString& key, const QString& text);
+
+    QString fileName_;
 };
 
 }  // namespace morvane

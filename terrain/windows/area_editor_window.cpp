@@ -14,6 +14,7 @@
 #include "assets/pictures.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/shell_look.h"
+#include "shell/windows/store_failure.h"
 #include "terrain/windows/area_text.h"
 #include "terrain/windows/terrain_look.h"
 
@@ -100,6 +101,7 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     for (int file = 0; file < kUserFileCount; ++file) {
         areaFiles_[static_cast<std::size_t>(file)] = store_.Read(settings::UserLayout(file));
     }
+    storedFiles_ = areaFiles_;
     currentFile_ = 0;
     ChooseTool(Empty);
     board_ = ReadAreaText(areaFiles_[0]);
@@ -280,10 +282,25 @@ void AreaEditorWindow::DrawCells() {
 }
 
 void AreaEditorWindow::done(int result) {
-    for (int file = 0; file < kUserFileCount; ++file) {
-        store_.Write(settings::UserLayout(file), areaFiles_[static_cast<std::size_t>(file)]);
+    if (TellIfNotStored(this, store_, StoreChangedFiles())) {
+        QDialog::done(result);
     }
-    QDialog::done(result);
+}
+
+bool AreaEditorWindow::StoreChangedFiles() {
+    bool stored = true;
+    for (int file = 0; file < kUserFileCount; ++file) {
+        const auto f = static_cast<std::size_t>(file);
+        if (areaFiles_[f] == storedFiles_[f]) {
+            continue;
+        }
+        if (store_.Write(settings::UserLayout(file), areaFiles_[f])) {
+            storedFiles_[f] = areaFiles_[f];
+        } else {
+            stored = false;
+        }
+    }
+    return stored;
 }
 
 void ShowAreaEditor(QWidget* parent, Board& board, SettingsStore& store) {

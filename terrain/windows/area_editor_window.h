@@ -18,14 +18,17 @@ class QToolBar;
 namespace morvane {
 
 // The area editor "Form7": the user draws the three layouts File 1 to File 3 cell by cell. The
-// layout on screen is always the board's content; every way of closing stores all three files.
+// layout on screen is always the board's content; every way of closing stores the files edited
+// here.
 class AreaEditorWindow : public QDialog {
     Q_OBJECT
 
 public:
     AreaEditorWindow(Board& board, SettingsStore& store, QWidget* parent = nullptr);
 
-    // Closing by any path (the O.K. button, the window frame, Escape) stores the three files.
+    // Closing by any path (the O.K. button, the window frame, Escape) stores the files edited
+    // here. When one cannot be stored the user is told and the editor stays open with every
+    // edit, so that closing again tries again.
     void done(int result) override;
 
 protected:
@@ -44,11 +47,17 @@ private:
     void ChooseTool(std::int16_t code);
     void ClearCurrentFile();
     void DrawCells();
+    // Stores each file whose text differs from what the store holds as far as this window
+    // knows; true when nothing is left unstored.
+    bool StoreChangedFiles();
 
     Board& board_;
     SettingsStore& store_;
     // `AreaFiles`: the three layouts as edited so far, stored only when the window closes.
     std::array<QString, kUserFileCount> areaFiles_;
+    // The three texts as read at opening or last stored from here. A file whose text still
+    // matches is not written, so it keeps whatever another copy of the game stores meanwhile.
+    std::array<QString, kUserFileCount> storedFiles_;
     int currentFile_ = 0;
     std::int16_t paintCode_ = Empty;
     int hoveredCell_ = 0;
@@ -59,7 +68,7 @@ private:
     std::array<QPixmap, Block + 1> cellPictures_;
 };
 
-// Shows the area editor modal over parent; the three files are stored when it closes.
+// Shows the area editor modal over parent; the edited files are stored when it closes.
 void ShowAreaEditor(QWidget* parent, Board& board, SettingsStore& store);
 
 }  // namespace morvane

@@ -13,6 +13,7 @@
 #include "assets/pictures.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/shell_look.h"
+#include "shell/windows/store_failure.h"
 #include "terrain/layouts/area_preview.h"
 #include "terrain/layouts/count_text.h"
 #include "terrain/windows/area_text.h"
@@ -105,6 +106,8 @@ AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* 
         fileOptions_[static_cast<std::size_t>(store_.Read(settings::UserFileChoice()))];
     const QSignalBlocker quiet(storedFile);
     storedFile->setChecked(true);
+    opening_ = false;
+    Stored(storedAtOpening_);
 }
 
 QWidget* AreaSelectWindow::BuildAreaFrame() {
@@ -117,7 +120,7 @@ QWidget* AreaSelectWindow::BuildAreaFrame() {
         button->setObjectName(Indexed(QStringLiteral("Option1"), option));
         connect(button, &QRadioButton::toggled, this, [this, option](bool on) {
             if (on) {
-                ApplyAreaChoice(option);
+                Stored(ApplyAreaChoice(option));
             }
         });
         areaOptions_[static_cast<std::size_t>(option)] = button;
@@ -143,11 +146,11 @@ QWidget* AreaSelectWindow::BuildRandomFrame() {
         count->setFixedHeight(text->sizeHint().height());
         countTexts_[slot] = text;
         counts_[slot] = count;
-        connect(text, &QLineEdit::textEdited, this, [this, index] { CountTyped(index); });
+        connect(text, &QLineEdit::textEdited, this, [this, index] { Stored(CountTyped(index)); });
         // Once typing is over the box shows the count it stands for.
         connect(text, &QLineEdit::editingFinished, this,
                 [text, count] { text->setText(QString::number(count->value())); });
-        connect(count, &UpDown::valueChanged, this, [this, index] { CountStepped(index); });
+        connect(count, &UpDown::valueChanged, this, [this, index] { Stored(CountStepped(index)); });
         layout->addWidget(symbol, index, 0);
         layout->addWidget(text, index, 1);
         layout->addWidget(count, index, 2);
@@ -170,7 +173,7 @@ QWidget* AreaSelectWindow::BuildOriginalFrame() {
         button->setObjectName(Indexed(QStringLiteral("Option2"), file));
         connect(button, &QRadioButton::toggled, this, [this, file](bool on) {
             if (on) {
-                ApplyUserFile(file);
+                Stored(ApplyUserFile(file));
             }
         });
         fileOptions_[static_cast<std::size_t>(file)] = button;
@@ -215,8 +218,8 @@ QWidget* AreaSelectWindow::BuildButtons() {
     return box;
 }
 
-void AreaSelectWindow::ApplyAreaChoice(int option) {
-    store_.Write(settings::AreaChoice(), option);
+bool AreaSelectWindow::ApplyAreaChoice(int option) {
+    bool stored = store_.Write(settings::AreaChoice(), option);
     randomFrame_->setEnabled(false);
     originalFrame_->setEnabled(false);
     board_.Clear();
@@ -231,14 +234,15 @@ void AreaSelectWindow::ApplyAreaChoice(int option) {
         // Always File 1, whichever file was shown selected.
         const QSignalBlocker quiet(fileOptions_[0]);
         fileOptions_[0]->setChecked(true);
-        ApplyUserFile(0);
+        stored = ApplyUserFile(0) && stored;
     }
+    return stored;
 }
 
-void AreaSelectWindow::ApplyUserFile(int file) {
+bool AreaSelectWindow::ApplyUserFile(int file) {
     board_ = ReadAreaText(store_.Read(settings::UserLayout(file)));
     DrawPreview();
-    store_.Write(settings::UserFileChoice(), file);
+    return store_.Write(settings::UserFileChoice(), file);
 }
 
 void AreaSelectWindow::MakeRandomArea() {
@@ -246,7 +250,7 @@ void AreaSelectWindow::MakeRandomArea() {
     DrawPreview();
 }
 
-void AreaSelectWindow::CountTyped(int index) {
+bool AreaSelectWindow::CountTyped(int index) {
     const auto slot = static_cast<std::size_t>(index);
     const int count = ReadCountText(Utf16Of(countTexts_[slot]->text()));
     {
@@ -254,13 +258,21 @@ void AreaSelectWindow::CountTyped(int index) {
         const QSignalBlocker quiet(counts_[slot]);
         counts_[slot]->setValue(count);
     }
-    store_.Write(settings::RandomCount(index), count);
+    return store_.Write(settings::RandomCount(index), count);
 }
 
-void AreaSelectWindow::CountStepped(int index) {
+bool AreaSelectWindow::CountStepped(int index) {
     const auto slot = static_cast<std::size_t>(index);
     countTexts_[slot]->setText(QString::number(counts_[slot]->value()));
-    store_.Write(settings::RandomCount(index), counts_[slot]->value());
+    return store_.Write(settings::RandomCount(index), counts_[slot]->value());
+}
+
+void AreaSelectWindow::Stored(bool stored) {
+    if (opening_) {
+        storedAtOpening_ = storedAtOpening_ && stored;
+        return;
+    }
+    TellIfNotStored(this, store_, stored);
 }
 
 void AreaSelectWindow::ShowTerrainNotice() {

@@ -31,14 +31,17 @@ private:
     QWidget* BuildPreview();
     QWidget* BuildButtons();
 
-    // The events of the window.
-    void ApplyAreaChoice(int option);  // Option1_Click
-    void ApplyUserFile(int file);      // Option2_Click
+    // The events of the window. Those that store a choice return whether it was stored.
+    bool ApplyAreaChoice(int option);  // Option1_Click
+    bool ApplyUserFile(int file);      // Option2_Click
     void MakeRandomArea();             // Command1_Click
-    void CountTyped(int index);        // Tt_Change
-    void CountStepped(int index);      // Ud_Change
+    bool CountTyped(int index);        // Tt_Change
+    bool CountStepped(int index);      // Ud_Change
     void ShowTerrainNotice();          // Command3_Click
     void DrawPreview();
+    // Tells the user when a choice was not stored: at once, or for the writes of the opening
+    // once it is over.
+    void Stored(bool stored);
 
     Board& board_;
     SettingsStore& store_;
@@ -50,6 +53,8 @@ private:
     std::array<UpDown*, 2> counts_{};
     std::array<QRadioButton*, kUserFileCount> fileOptions_{};
     QLabel* preview_ = nullptr;
+    bool opening_ = true;
+    bool storedAtOpening_ = true;
 };
 
 // Shows the area select window modal over parent; the chosen terrain is left in board.

@@ -178,6 +178,8 @@ private slots:
         QTest::newRow("games too many for a number")
             << QStringList{"ladder", "0", "1", "99999999999999999999"};
         QTest::newRow("ladder level out of range") << QStringList{"ladder", "0", "7", "5"};
+        QTest::newRow("more than a million games") << QStringList{"ladder", "0", "1", "1000001"};
+        QTest::newRow("a line break in an argument") << QStringList{"eval", kEmpty, "o\nx"};
     }
     void badArgumentsAreRefused() {
         QFETCH(QStringList, args);
@@ -187,6 +189,25 @@ private slots:
         QVERIFY(run.err.startsWith("morvane-analyze: "));
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(run.err.endsWith('\n'));
+    }
+
+    // It should echo a refused argument with its control characters escaped, so that the error
+    // stays one line and sends no codes to the terminal.
+    void refusedArgumentIsEchoedEscaped_data() {
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<QByteArray>("echo");
+        QTest::newRow("line feed") << "o\nx" << QByteArray("\"o\\nx\"");
+        QTest::newRow("carriage return and tab") << "\r\t" << QByteArray("\"\\r\\t\"");
+        QTest::newRow("escape and DEL") << "\x1b[2J\x7f" << QByteArray("\"\\x1b[2J\\x7f\"");
+        QTest::newRow("line separator") << "o\u2028" << QByteArray("\"o\\u{2028}\"");
+        QTest::newRow("backslash") << "o\\n" << QByteArray("\"o\\\\n\"");
+    }
+    void refusedArgumentIsEchoedEscaped() {
+        QFETCH(QString, side);
+        QFETCH(QByteArray, echo);
+        const testing::AnalyzeRun run = Analyze({"eval", kEmpty, side});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, "morvane-analyze: SIDE must be o or x, not " + echo + "\n");
     }
 };
 

@@ -249,6 +249,36 @@ private slots:
         QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("Option1_1"))->isChecked());
         testing::SaveScreenshot(&dialog, QStringLiteral("result_") + QTest::currentDataTag());
     }
+
+    // Choices that cannot be stored are told: once for the writes of the opening, once for a
+    // choice after it; the choice still applies to the program.
+    void unstorableChoicesAreToldOncePerAction_data() {
+        QTest::addColumn<bool>("entry");
+        QTest::newRow("entry") << true;
+        QTest::newRow("options") << false;
+    }
+    void unstorableChoicesAreToldOncePerAction() {
+        QFETCH(bool, entry);
+        testing::BlockedSettings blocked;
+        AppState state;
+        const testing::MessageLog messages;
+        std::unique_ptr<QDialog> window;
+        if (entry) {
+            window = std::make_unique<EntryWindow>(state, blocked.store());
+        } else {
+            window = std::make_unique<OptionsWindow>(state, blocked.store());
+        }
+        QCOMPARE(messages.texts().size(), 1);
+        window->show();
+        if (entry) {
+            PickEntry(window.get(), 1, PlayerKind::HardComputer);
+            QCOMPARE(state.computerLevel, 2);
+        } else {
+            ClickChild(window.get(), QStringLiteral("Option1_2"));
+            QCOMPARE(state.options.firstGameFirst, FirstGameFirst::Cross);
+        }
+        QCOMPARE(messages.texts().size(), 2);
+    }
 };
 
 QTEST_MAIN(MatchWindowsTest)

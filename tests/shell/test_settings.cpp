@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTest>
 
@@ -6,6 +8,7 @@
 #include "tests/support/temp_settings.h"
 
 using namespace morvane;
+using morvane::testing::BlockedSettings;
 using morvane::testing::TempSettings;
 
 Q_DECLARE_METATYPE(morvane::IntSetting)
@@ -68,7 +71,7 @@ private slots:
         TempSettings temp;
         temp.store().Write(settings::FirstGameFirst(), 2);
         temp.store().Write(settings::RandomCount(1), 42);
-        temp.store().Write(settings::UserLayout(2), QStringLiteral("0181"));
+        QVERIFY(temp.store().Write(settings::UserLayout(2), QStringLiteral("0181")));
         QSettings raw(temp.fileName(), QSettings::IniFormat);
         QCOMPARE(raw.value(QStringLiteral("Option/初戦先攻")).toString(), QStringLiteral("2"));
         QCOMPARE(raw.value(QStringLiteral("System/Option2-1")).toString(), QStringLiteral("42"));
@@ -98,6 +101,55 @@ private slots:
         TempSettings temp;
         WriteRaw(temp.fileName(), setting.section, setting.key, raw);
         QCOMPARE(temp.store().Read(setting), expected);
+    }
+
+    // A write says whether it reached the file; one that cannot does not spoil the next.
+    void writeReportsWhetherItReachedTheFile_data() {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("nothing in the way") << "" << true;
+        QTest::newRow("a file where the folder should be") << "file for folder" << false;
+        QTest::newRow("a folder where the file should be") << "folder for file" << false;
+    }
+    void writeReportsWhetherItReachedTheFile() {
+        QFETCH(QString, obstacle);
+        QFETCH(bool, stored);
+        BlockedSettings blocked;
+        if (obstacle != QStringLiteral("file for folder")) {
+            blocked.Unblock();
+        }
+        if (obstacle == QStringLiteral("folder for file")) {
+            QVERIFY(QDir().mkdir(blocked.fileName()));
+        }
+        QCOMPARE(blocked.store().Write(settings::TerrainSelect(), 0), stored);
+        QCOMPARE(blocked.store().Write(settings::UserLayout(0), QStringLiteral("18")), stored);
+    }
+
+    // Once the obstacle is gone the next write succeeds, though the earlier one failed.
+    void writeSucceedsOnceTheFolderCanBeMade() {
+        BlockedSettings blocked;
+        QVERIFY(!blocked.store().Write(settings::AreaChoice(), 3));
+        blocked.Unblock();
+        QVERIFY(blocked.store().Write(settings::AreaChoice(), 4));
+        QCOMPARE(SettingsStore(blocked.fileName()).Read(settings::AreaChoice()), 4);
+    }
+
+    // Another copy of the game may write the file at any time: a store reads what it wrote,
+    // and its own write keeps that copy's entries.
+    void anotherCopysWritesAreSeenAndKept() {
+        TempSettings temp;
+        QVERIFY(temp.store().Write(settings::AreaChoice(), 3));
+        QCOMPARE(temp.store().Read(settings::AreaChoice()), 3);
+        {
+            QFile other(temp.fileName());
+            QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            other.write("[System]\nOption1=5\nOption3=2\n");
+        }
+        QCOMPARE(temp.store().Read(settings::AreaChoice()), 5);
+        QVERIFY(temp.store().Write(settings::RandomCount(0), 7));
+        QCOMPARE(temp.store().Read(settings::AreaChoice()), 5);
+        QCOMPARE(temp.store().Read(settings::UserFileChoice()), 2);
+        QCOMPARE(temp.store().Read(settings::RandomCount(0)), 7);
     }
 
     void matchOptionsLoadFromTheStore() {

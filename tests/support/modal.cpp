@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -30,6 +31,21 @@ void WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> act
         }
     });
     timer->start();
+}
+
+MessageLog::MessageLog() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal->objectName() != QStringLiteral("FormMsg") ||
+            !modal->isVisible()) {
+            return;
+        }
+        const auto* text = modal->findChild<QLabel*>(QStringLiteral("言葉"));
+        texts_ << (text != nullptr ? text->text() : QString());
+        modal->close();
+    });
+    timer_.start();
 }
 
 void ClickChild(QWidget* window, const QString& childName) {

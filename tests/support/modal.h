@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <functional>
 
 class QWidget;
@@ -13,6 +15,18 @@ namespace morvane::testing {
 // running test if the window does not appear within the timeout.
 void WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> act,
                     int timeoutMs = 5000);
+
+// While it lives, closes every message dialog ("FormMsg") that opens, as its frame's close box
+// does, and keeps the texts of those dialogs in the order they opened.
+class MessageLog {
+public:
+    MessageLog();
+    const QStringList& texts() const { return texts_; }
+
+private:
+    QTimer timer_;
+    QStringList texts_;
+};
 
 // Clicks the child of the modal window with the given objectName (a button or a label that
 // acts as one).

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -65,8 +66,8 @@ class AreaEditorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A first run shows three empty files; closing at once stores three texts of 96 "0".
-    void firstRunShowsEmptyFilesAndClosingStoresThem() {
+    // A first run shows three empty files; closing at once leaves the store as it was.
+    void firstRunShowsEmptyFilesAndClosingAtOnceStoresNothing() {
         TempSettings temp;
         Board board;
         board[5] = Block;
@@ -82,9 +83,82 @@ private slots:
                           Qt::LeftButton);
         QVERIFY(!window.isVisible());
         for (int file = 0; file < 3; ++file) {
-            QCOMPARE(RawEntry(temp.fileName(), QStringLiteral("オリジナル地形%1").arg(file)),
-                     kEmptyFile);
+            QVERIFY(
+                RawEntry(temp.fileName(), QStringLiteral("オリジナル地形%1").arg(file)).isNull());
+            QCOMPARE(StoredFile(temp, file), kEmptyFile);
         }
+    }
+
+    // Two copies of the game: a file that one editor left alone keeps the layout the other
+    // copy stored while that editor was open; the file it did edit is stored.
+    void untouchedFilesKeepAnotherCopysLayouts() {
+        TempSettings temp;
+        SettingsStore otherCopy(temp.fileName());
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        ChooseTab(&window, 2);
+        ClickToolbar(&window, 7);
+        PaintCell(&window, 95);
+        {
+            Board otherBoard;
+            AreaEditorWindow other(otherBoard, otherCopy);
+            other.show();
+            ClickToolbar(&other, 8);
+            PaintCell(&other, 0);
+            other.close();
+        }
+        window.close();
+        QCOMPARE(StoredFile(temp, 0), QLatin1Char('8') + kEmptyFile.mid(1));
+        QCOMPARE(StoredFile(temp, 2), kEmptyFile.left(95) + QLatin1Char('1'));
+    }
+
+    // When the layouts cannot be stored, every way of closing tells the user once, naming the
+    // file, and the editor stays open with its edits; closing again once the file can be
+    // written stores them.
+    void unstorableLayoutsKeepTheEditorOpen_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Ｏ．Ｋ．") << 0;
+        QTest::newRow("frame") << 1;
+        QTest::newRow("escape") << 2;
+    }
+    void unstorableLayoutsKeepTheEditorOpen() {
+        QFETCH(int, way);
+        const auto close = [way](QWidget* window) {
+            if (way == 0) {
+                testing::ClickChild(window, QStringLiteral("Command2"));
+            } else if (way == 1) {
+                window->close();
+            } else {
+                QTest::keyClick(window, Qt::Key_Escape);
+            }
+        };
+        testing::BlockedSettings blocked;
+        Board board;
+        AreaEditorWindow window(board, blocked.store());
+        window.show();
+        ClickToolbar(&window, 8);
+        PaintCell(&window, 3);
+        ChooseTab(&window, 1);
+        PaintCell(&window, 4);
+        const testing::MessageLog messages;
+        close(&window);
+        QVERIFY(window.isVisible());
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY2(messages.texts()[0].contains(QDir::toNativeSeparators(blocked.fileName())),
+                 qPrintable(messages.texts()[0]));
+        QCOMPARE(board[4], std::int16_t{Block});
+        ChooseTab(&window, 0);
+        QCOMPARE(board[3], std::int16_t{Block});
+
+        blocked.Unblock();
+        close(&window);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(messages.texts().size(), 1);
+        QCOMPARE(blocked.store().Read(settings::UserLayout(0)),
+                 kEmptyFile.left(3) + QLatin1Char('8') + kEmptyFile.mid(4));
+        QCOMPARE(blocked.store().Read(settings::UserLayout(1)),
+                 kEmptyFile.left(4) + QLatin1Char('8') + kEmptyFile.mid(5));
     }
 
     // The tab captions name the three files.

@@ -378,6 +378,20 @@ private slots:
         QVERIFY(window.isVisible());
     }
 
+    // Choices that cannot be stored are told: once for all the writes of the opening, once
+    // for each choice after it; the window goes on with them.
+    void unstorableChoicesAreToldOncePerAction() {
+        testing::BlockedSettings blocked;
+        Board board;
+        const testing::MessageLog messages;
+        AreaSelectWindow window(board, blocked.store());
+        QCOMPARE(messages.texts().size(), 1);
+        window.show();
+        Click(&window, QStringLiteral("Option1_5"));
+        QCOMPARE(messages.texts().size(), 2);
+        QCOMPARE(board, FixedBoard(WhirlpoolArea));
+    }
+
     // Closing by the frame is no cancel: the last layout stays on the board.
     void closingByTheFrameKeepsTheLastLayout() {
         TempSettings temp;

@@ -7,6 +7,8 @@ namespace morvane::analyze {
 namespace {
 
 constexpr int kMaxCountDigits = 9;  // keeps every accepted count within int
+// The most games a ladder plays, so that a mistyped count cannot keep it busy for days.
+constexpr int kMaxGames = 1'000'000;
 
 bool AllDigits(const QString& text) {
     for (const QChar c : text) {
@@ -30,6 +32,34 @@ std::optional<int> ParseNumber(const QString& text, int low, int high, const cha
         return std::nullopt;
     }
     return text.toInt();
+}
+
+// The text with every control character and line or paragraph separator written as an escape
+// (\n, \r, \t, \xHH or \u{HHHH}, and a backslash as \\), so that an echoed argument cannot
+// break the one-line error or send codes to a terminal.
+QString EscapeControls(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code == u'\\') {
+            escaped += QStringLiteral("\\\\");
+        } else if (code == u'\n') {
+            escaped += QStringLiteral("\\n");
+        } else if (code == u'\r') {
+            escaped += QStringLiteral("\\r");
+        } else if (code == u'\t') {
+            escaped += QStringLiteral("\\t");
+        } else if (c.category() == QChar::Other_Control) {  // C0, DEL and C1: all below 0x100
+            escaped += QStringLiteral("\\x%1").arg(uint{code}, 2, 16, QLatin1Char('0'));
+        } else if (c.category() == QChar::Separator_Line ||
+                   c.category() == QChar::Separator_Paragraph) {
+            escaped += QStringLiteral("\\u{%1}").arg(uint{code}, 4, 16, QLatin1Char('0'));
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
 }
 
 }  // namespace
@@ -86,8 +116,7 @@ std::optional<int> ParseTerrain(const QString& text, QString& error) {
 }
 
 std::optional<int> ParsePositiveCount(const QString& text, const char* name, QString& error) {
-    constexpr int kMaxCount = 999999999;
-    return ParseNumber(text, 1, kMaxCount, name, error);
+    return ParseNumber(text, 1, kMaxGames, name, error);
 }
 
 QString AreaStringOf(const Board& board) {
@@ -115,7 +144,7 @@ int PrintJson(const QJsonObject& object) {
 }
 
 int ReportError(const QString& message) {
-    std::fprintf(stderr, "morvane-analyze: %s\n", qPrintable(message));
+    std::fprintf(stderr, "morvane-analyze: %s\n", qPrintable(EscapeControls(message)));
     return kBadArguments;
 }
 

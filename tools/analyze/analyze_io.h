@@ -26,7 +26,7 @@ std::optional<Turn> ParseSide(const QString& text, QString& error);
 std::optional<int> ParseLevel(const QString& text, QString& error);
 // The terrain option: "on" (terrainSelect 0) or "off" (1).
 std::optional<int> ParseTerrain(const QString& text, QString& error);
-// A whole number of at least 1; name says which argument it is in the error.
+// A number of games, 1 to 1,000,000; name says which argument it is in the error.
 std::optional<int> ParsePositiveCount(const QString& text, const char* name, QString& error);
 
 // A board as its AreaString.
@@ -35,7 +35,8 @@ QJsonArray ToJson(const CellList& cells);
 
 // Prints the object as one line of compact JSON on stdout; returns the success status.
 int PrintJson(const QJsonObject& object);
-// Prints a one-line error on stderr; returns kBadArguments.
+// Prints a one-line error on stderr, control characters and line breaks escaped, so an echoed
+// argument stays on the line; returns kBadArguments.
 int ReportError(const QString& message);
 
 }  // namespace morvane::analyze

@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+
+namespace morvane {
+
+class SettingsStore;
+
+// Tells the user, with the message dialog over parent, that what they just changed could not be
+// stored in the store's file, which the message names. Does nothing when stored is true. A
+// caller passes the outcome of all the writes one action made, so that the user hears once per
+// failed action. Returns stored.
+bool TellIfNotStored(QWidget* parent, const SettingsStore& store, bool stored);
+
+}  // namespace morvane
