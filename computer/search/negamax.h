@@ -169,7 +169,15 @@ private:
         int bestScore = -kInfinity;
         int bestBit = kNoMove;
         for (int i = 0; i < count; ++i) {
-            const int bit = TakeBest(candidates, i, count);
+            const int bit = NextCandidate(candidates, i, count, depth);
+            if (depth > 1) {
+                // The children will look themselves up: their entries are loaded a few
+                // children ahead.
+                for (int ahead = i == 0 ? 0 : i + kPrefetchAhead - 1;
+                     ahead < std::min(count, i + kPrefetchAhead); ++ahead) {
+                    table_.Prefetch(p.ChildKey(candidates[static_cast<std::size_t>(ahead)].bit));
+                }
+            }
             const Position child = p.Play(bit);
             int score;
             if (i == 0) {
@@ -202,17 +210,23 @@ private:
         return bestScore;
     }
 
-    // Moves the best-ordered remaining candidate to position i and returns its bit.
-    static int TakeBest(std::array<Candidate, kCellCount>& candidates, int i, int count) {
-        int best = i;
-        for (int j = i + 1; j < count; ++j) {
-            if (candidates[static_cast<std::size_t>(j)].order >
-                candidates[static_cast<std::size_t>(best)].order) {
-                best = j;
+    // The candidate to search in position i, best ordered first. Above the horizon's parents
+    // all are sorted at once. Just above the horizon a node is mostly decided by its first two
+    // candidates, and one that they do not decide is usually one where every move fails, so
+    // those two are picked one by one and the rest taken as they come.
+    static int NextCandidate(std::array<Candidate, kCellCount>& candidates, int i, int count,
+                             int depth) {
+        const auto byOrder = [](const Candidate& a, const Candidate& b) {
+            return a.order > b.order;
+        };
+        const auto begin = candidates.begin();
+        if (depth > 1) {
+            if (i == 0) {
+                std::sort(begin, begin + count, byOrder);
             }
+        } else if (i < 2) {
+            std::swap(begin[i], *std::min_element(begin + i, begin + count, byOrder));
         }
-        std::swap(candidates[static_cast<std::size_t>(i)],
-                  candidates[static_cast<std::size_t>(best)]);
         return candidates[static_cast<std::size_t>(i)].bit;
     }
 
@@ -262,6 +276,7 @@ private:
     }
 
     static constexpr int kHistoryLimit = 1 << 24;
+    static constexpr int kPrefetchAhead = 6;
     static constexpr int kTableMoveOrder = 1 << 30;
 
     TranspositionTable& table_;

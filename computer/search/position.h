@@ -95,6 +95,17 @@ struct Position {
     Bits FreeCells() const { return (kBoardMask & ~filled) | hollow; }
     Bits EmptyCells() const { return kBoardMask & ~filled; }
 
+    // The key of the position after the mover puts a unit on bit.
+    std::uint64_t ChildKey(int bit) const {
+        const auto index = static_cast<std::size_t>(bit);
+        std::uint64_t child =
+            key ^ kCellKeys[static_cast<std::size_t>(moverCode)][index] ^ kCrossToMoveKey;
+        if (Has(hollow, bit)) {
+            child ^= kCellKeys[Hollow][index];
+        }
+        return child;
+    }
+
     // The position after the mover puts a unit on bit (a legal cell); the opponent moves next.
     Position Play(int bit) const {
         const Bits one = One(bit);
@@ -109,10 +120,7 @@ struct Position {
         next.free = free - 1;
         next.centre = -(centre + kCentreWeight[index]);
         next.moverCode = static_cast<std::int16_t>(CircleUnit + CrossUnit - moverCode);
-        next.key = key ^ kCellKeys[static_cast<std::size_t>(moverCode)][index] ^ kCrossToMoveKey;
-        if (Has(hollow, bit)) {
-            next.key ^= kCellKeys[Hollow][index];
-        }
+        next.key = ChildKey(bit);
         return next;
     }
 };

@@ -37,6 +37,9 @@ public:
         return entry.key == key && entry.search == search_ ? &entry : nullptr;
     }
 
+    // Starts loading the key's slot into the cache, to be read a little later.
+    void Prefetch(std::uint64_t key) const { __builtin_prefetch(&slots_[Slot(key)]); }
+
     void Store(std::uint64_t key, int score, int depth, Bound bound, int move) {
         slots_[Slot(key)] =
             TableEntry{key,   static_cast<std::int16_t>(score), static_cast<std::uint8_t>(depth),
