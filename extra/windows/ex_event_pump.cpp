@@ -14,7 +14,7 @@ constexpr unsigned kNodesPerClockRead = 64;
 
 struct PumpState {
     QElapsedTimer sinceEvents;
-    unsigned nodes = 0;
+    unsigned nodesToClockRead = kNodesPerClockRead;
 };
 
 }  // namespace
@@ -22,9 +22,13 @@ struct PumpState {
 YieldHook MakeEventPump() {
     auto state = std::make_shared<PumpState>();
     state->sinceEvents.start();
-    return YieldHook([state] {
-        if (++state->nodes % kNodesPerClockRead == 0 &&
-            state->sinceEvents.hasExpired(kPumpIntervalMs)) {
+    return YieldHook::Counting([state](int nodes) {
+        if (static_cast<unsigned>(nodes) < state->nodesToClockRead) {
+            state->nodesToClockRead -= static_cast<unsigned>(nodes);
+            return true;
+        }
+        state->nodesToClockRead = kNodesPerClockRead;
+        if (state->sinceEvents.hasExpired(kPumpIntervalMs)) {
             QCoreApplication::processEvents();
             state->sinceEvents.restart();
         }
