@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 
 #include "computer/search/bitboard.h"
@@ -62,6 +63,7 @@ struct Position {
         for (int cell = 0; cell < kCellCount; ++cell) {
             const int bit = BitOfCell(cell);
             const std::int16_t code = board[cell];
+            assert(code >= Empty && code < kCodeCount);
             position.key ^=
                 kCellKeys[static_cast<std::size_t>(code)][static_cast<std::size_t>(bit)];
             if (code == Empty || code == Hollow) {
