@@ -47,17 +47,6 @@ inline constexpr Bits kBottomRow = [] {
     return mask;
 }();
 
-// Cells on rows 12, 10, 8, ...: the odd rows counted from the bottom.
-inline constexpr Bits kOddRowsFromBottom = [] {
-    Bits mask = 0;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if ((kRows - CellY(cell)) % 2 == 0) {
-            mask |= One(BitOfCell(cell));
-        }
-    }
-    return mask;
-}();
-
 // The lowest set bit; bits must not be 0.
 inline int LowestBit(Bits bits) {
     const auto low = static_cast<std::uint64_t>(bits);
