@@ -7,8 +7,11 @@ namespace morvane {
 YieldThrottle::YieldThrottle(std::function<void()> letEventsRun, Clock clock)
     : letEventsRun_(std::move(letEventsRun)), clock_(std::move(clock)), eventsRan_(clock_()) {}
 
-void YieldThrottle::Yield() {
-    if (++yields_ % kYieldsPerClockRead != 0 || clock_() - eventsRan_ < kEventInterval) {
+void YieldThrottle::Yield(unsigned yields) {
+    const unsigned before = yields_;
+    yields_ += yields;
+    const bool clockReadDue = yields_ / kYieldsPerClockRead != before / kYieldsPerClockRead;
+    if (!clockReadDue || clock_() - eventsRan_ < kEventInterval) {
         return;
     }
     letEventsRun_();

@@ -21,8 +21,9 @@ public:
     explicit YieldThrottle(std::function<void()> letEventsRun,
                            Clock clock = std::chrono::steady_clock::now);
 
-    // Counts one yield, and lets events run when they are due.
-    void Yield();
+    // Counts yields (a batch of tiny steps counts as that many), and lets events run when
+    // they are due.
+    void Yield(unsigned yields = 1);
 
 private:
     std::function<void()> letEventsRun_;

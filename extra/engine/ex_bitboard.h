@@ -51,9 +51,11 @@ inline int LowestBit(Bits bits) {
                     : 64 + std::countr_zero(static_cast<std::uint64_t>(bits >> 64));
 }
 
-inline int CountBits(Bits bits) {
-    return std::popcount(static_cast<std::uint64_t>(bits)) +
-           std::popcount(static_cast<std::uint64_t>(bits >> 64));
+// BitCount is a policy of rules/bit_count.h.
+template <typename BitCount>
+int CountBits(Bits bits) {
+    return BitCount::Count(static_cast<std::uint64_t>(bits)) +
+           BitCount::Count(static_cast<std::uint64_t>(bits >> 64));
 }
 
 // The cells that would complete a run of four for a side holding units: for every direction,

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "extra/engine/ex_bitboard.h"
+#include "rules/bit_count.h"
 #include "rules/random.h"
 
 namespace morvane {
 namespace {
 
 using exbits::Bits;
-using exbits::CountBits;
 using exbits::LowestBit;
 using exbits::Position;
 using exbits::WinningCells;
@@ -38,6 +38,8 @@ struct CandidateRating {
 // the cells that complete a run for the side that played it. Those sets depend only on that
 // side's units, so they are computed once per ply above, not per node. A board that already
 // holds a run when the search starts keeps it at every node: the first candidate then "wins".
+// BitCount is the population count policy (rules/bit_count.h).
+template <typename BitCount>
 class ExSearch {
 public:
     ExSearch(const ExBoard& board, const YieldHook& yield)
@@ -87,27 +89,26 @@ private:
         std::int32_t score = 0;
         for (Bits moves = position.Legal(); moves != 0; moves &= moves - 1) {
             const int move = LowestBit(moves);
-            if (!yield_()) {
-                return std::nullopt;
-            }
             if (Has(otherWinning, move)) {
                 score += LineWeight(2);
+                if (!yield_()) {
+                    return std::nullopt;
+                }
                 continue;
             }
             const Position afterMove = position.WithOther(move);
             score += NoLineWeight(afterMove);
             // The last replies have no children, so their weights are counted together; each
-            // of them is still a visited node with its own yield.
+            // of them is still a visited node, reported to the yield hook in one batch with
+            // the node above them.
             const Bits replies = afterMove.Legal();
-            const int replyCount = CountBits(replies);
-            const int winningReplies = CountBits(replies & mouseWinning);
+            const int replyCount = exbits::CountBits<BitCount>(replies);
+            const int winningReplies = exbits::CountBits<BitCount>(replies & mouseWinning);
             const std::int32_t fillWeight =
                 afterMove.open == 1 ? kExFullBoardWeight : kExOpenBoardWeight;
             score += winningReplies * LineWeight(3) + (replyCount - winningReplies) * fillWeight;
-            for (int node = 0; node < replyCount; ++node) {
-                if (!yield_()) {
-                    return std::nullopt;
-                }
+            if (!yield_.Steps(1 + replyCount)) {
+                return std::nullopt;
             }
         }
         return score;
@@ -126,12 +127,11 @@ void Report(const ExProgress& progress, int percentLeft) {
     }
 }
 
-}  // namespace
-
-std::optional<ExScores> ExRateCells(const ExBoard& board, const YieldHook& yield,
-                                    const ExProgress& progress) {
+template <typename BitCount>
+std::optional<ExScores> RateCells(const ExBoard& board, const YieldHook& yield,
+                                  const ExProgress& progress) {
     ExScores result;
-    ExSearch search(board, yield);
+    ExSearch<BitCount> search(board, yield);
     Report(progress, kExProgressStart);
     for (int cell = 0; cell < kExCellCount && !result.winCell; ++cell) {
         if (!ExCanPlace(board, cell)) {
@@ -149,6 +149,14 @@ std::optional<ExScores> ExRateCells(const ExBoard& board, const YieldHook& yield
         Report(progress, kExProgressStart - cell);
     }
     return result;
+}
+
+}  // namespace
+
+std::optional<ExScores> ExRateCells(const ExBoard& board, const YieldHook& yield,
+                                    const ExProgress& progress) {
+    return HasHardwareBitCount() ? RateCells<HardwareBitCount>(board, yield, progress)
+                                 : RateCells<PortableBitCount>(board, yield, progress);
 }
 
 std::vector<int> ExBestCells(const ExBoard& board, const ExScores& scores) {

@@ -11,8 +11,8 @@ namespace morvane {
 YieldHook MakeEventPump(std::function<bool()> stillWanted) {
     // Shared, so that copies of the hook count their yields together.
     auto throttle = std::make_shared<YieldThrottle>([] { QCoreApplication::processEvents(); });
-    return YieldHook([throttle, stillWanted = std::move(stillWanted)] {
-        throttle->Yield();
+    return YieldHook::Counting([throttle, stillWanted = std::move(stillWanted)](int steps) {
+        throttle->Yield(static_cast<unsigned>(steps));
         return !stillWanted || stillWanted();
     });
 }

@@ -265,12 +265,23 @@ private slots:
         QCOMPARE(board, ExBoard{});
     }
 
-    // It should visit 11,110 nodes on the empty board and then place one unit.
+    // It should visit 11,110 nodes on the empty board and then place one unit; a hook that
+    // counts steps is told of every node too, the last ply's in batches.
     void fullSearchOfTheEmptyBoardPlacesOneUnit() {
         ExBoard board;
         CountingYield counter;
         const auto cell = ExComputerMove(board, counter.Hook());
         QCOMPARE(counter.calls, 11110L);
+        long stepsTold = 0;
+        long calls = 0;
+        const YieldHook counting = YieldHook::Counting([&](int steps) {
+            stepsTold += steps;
+            ++calls;
+            return true;
+        });
+        QVERIFY(ExRateCells(ExBoard{}, counting).has_value());
+        QCOMPARE(stepsTold, 11110L);
+        QVERIFY(calls < 1200);
         QVERIFY(cell.has_value() && *cell >= kExBottomRowStart);
         ExBoard expected;
         expected[*cell] = ExOtherUnit;

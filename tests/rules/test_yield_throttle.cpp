@@ -55,6 +55,30 @@ private slots:
         QCOMPARE(ran, runsAt);
         QCOMPARE(reads, clockReads);
     }
+
+    // A batch of yields counts as that many: the clock is read whenever a batch crosses a
+    // multiple of 32, however many it crosses at once.
+    void batchesCountAsTheirYields() {
+        std::chrono::steady_clock::time_point now{1h};
+        int reads = 0;
+        int runs = 0;
+        YieldThrottle throttle([&] { ++runs; },
+                               [&] {
+                                   ++reads;
+                                   return now;
+                               });
+        const int readsAtStart = reads;
+        throttle.Yield(31);
+        QCOMPARE(reads, readsAtStart);
+        now += 6ms;
+        throttle.Yield(2);  // crosses 32
+        QCOMPARE(runs, 1);
+        now += 6ms;
+        throttle.Yield(100);  // crosses 64, 96 and 128 in one batch
+        QCOMPARE(runs, 2);
+        throttle.Yield(1);
+        QCOMPARE(runs, 2);
+    }
 };
 
 QTEST_MAIN(YieldThrottleTest)

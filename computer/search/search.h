@@ -1,0 +1,91 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "computer/cell_list.h"
+#include "computer/search/score.h"
+#include "rules/board.h"
+#include "rules/yield_hook.h"
+
+namespace morvane {
+
+namespace search {
+class TranspositionTable;
+}
+
+// The thinking time of the strongest computer in play.
+inline constexpr std::chrono::milliseconds kMasterThinkBudget{250};
+
+// How long a search may run: a time on the clock, or, when nodes is above 0, a number of
+// positions visited instead (the clock is then not read, so the result is reproducible).
+struct SearchBudget {
+    std::chrono::milliseconds time = kMasterThinkBudget;
+    std::int64_t nodes = 0;
+
+    static SearchBudget Time(std::chrono::milliseconds time) { return SearchBudget{time, 0}; }
+    static SearchBudget Nodes(std::int64_t nodes) { return SearchBudget{{}, nodes}; }
+};
+
+// No cell: the game is already over (a line on the board, or no free cell).
+inline constexpr int kNoCell = -1;
+
+struct SearchResult {
+    int cell = kNoCell;      // the chosen cell, placeable
+    int score = 0;           // for the side to move, as in score.h
+    int depth = 0;           // plies of the last finished iteration
+    std::int64_t nodes = 0;  // positions visited
+    bool completed = false;  // the score is proven: a forced result, or every line searched to
+                             // the end of the game
+};
+
+enum class GameValue { Win, Loss, Draw, Unknown };
+
+struct SolveResult {
+    GameValue value = GameValue::Unknown;  // for the side to move
+    int plies = 0;  // to the end of the game, the winner hurrying and the loser delaying
+    CellList best;  // every placeable cell that keeps the value, ascending; when Unknown,
+                    // the cell the search prefers
+    int depth = 0;  // plies of the last finished iteration
+    std::int64_t nodes = 0;
+};
+
+// The strong computer's search, with its transposition table (16 MiB), which a caller that
+// searches many positions keeps instead of building it anew each time. Every search starts
+// afresh: what one search stored is never seen by the next, so a search with a node budget
+// gives the same result however many came before it. Both searches read the board and never
+// change it, and call yield every few thousand positions; when yield answers false they stop
+// and return nothing.
+class SearchEngine {
+public:
+    SearchEngine();
+    ~SearchEngine();
+    SearchEngine(const SearchEngine&) = delete;
+    SearchEngine& operator=(const SearchEngine&) = delete;
+
+    // The best cell for turn found within the budget: deeper and deeper full-width searches
+    // until the budget is spent or the result is proven; the last finished one decides.
+    std::optional<SearchResult> Search(const Board& board, Turn turn, SearchBudget budget,
+                                       const YieldHook& yield);
+
+    // The game's value for turn with best play on both sides, searched to its end within the
+    // time. A board that already holds a line has the value it shows (a loss when the
+    // opponent's line is on it); one with no placeable cell is a draw; both take 0 plies.
+    std::optional<SolveResult> Solve(const Board& board, Turn turn, std::chrono::milliseconds time,
+                                     const YieldHook& yield);
+
+private:
+    std::unique_ptr<search::TranspositionTable> table_;
+};
+
+// One search with an engine of its own.
+std::optional<SearchResult> SearchBestMove(const Board& board, Turn turn, SearchBudget budget,
+                                           const YieldHook& yield);
+
+// One solve with an engine of its own.
+std::optional<SolveResult> SolvePosition(const Board& board, Turn turn,
+                                         std::chrono::milliseconds time, const YieldHook& yield);
+
+}  // namespace morvane

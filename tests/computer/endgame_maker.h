@@ -1,0 +1,97 @@
+#pragma once
+
+#include <random>
+#include <vector>
+
+#include "rules/board.h"
+#include "rules/line.h"
+
+namespace morvane::testing {
+
+struct Endgame {
+    Board board;
+    Turn turn = kCircleTurn;
+};
+
+// Line-free boards with only a few free cells, made the same way on every run from a seed. The
+// free cells are mostly the tops of columns, as in a game near its end; with terrain, some
+// filled cells are ■ and some free cells are ◇, anywhere on the board.
+class EndgameMaker {
+public:
+    explicit EndgameMaker(unsigned seed) : engine_(seed) {}
+
+    Endgame Next(int freeCells, bool terrain) {
+        for (;;) {
+            Board board;
+            board.cells.fill(Block);
+            std::vector<int> freeList = PickFreeCells(board, freeCells, terrain);
+            if (!FillWithoutLines(board, terrain)) {
+                continue;
+            }
+            for (const int cell : freeList) {
+                board[cell] = terrain && Draw(0, 2) == 0 ? Hollow : Empty;
+            }
+            return Endgame{board, Draw(0, 1) == 0 ? kCircleTurn : kCrossTurn};
+        }
+    }
+
+private:
+    // Marks the free cells Empty on a board of ■ (which stand for "to be filled").
+    std::vector<int> PickFreeCells(Board& board, int freeCells, bool terrain) {
+        std::vector<int> cells;
+        while (static_cast<int>(cells.size()) < freeCells) {
+            int cell = 0;
+            if (terrain && Draw(0, 3) == 0) {
+                cell = Draw(0, kCellCount - 1);
+            } else {
+                // The highest filled cell of a random column.
+                const int x = Draw(1, kColumns);
+                int y = 1;
+                while (y <= kRows && board[CellIndex(x, y)] == Empty) {
+                    ++y;
+                }
+                if (y > kRows) {
+                    continue;
+                }
+                cell = CellIndex(x, y);
+            }
+            if (board[cell] != Empty) {
+                board[cell] = Empty;
+                cells.push_back(cell);
+            }
+        }
+        return cells;
+    }
+
+    // Gives every cell still holding ■ a unit of either side, bottom row first, so that no line
+    // forms; with terrain a cell where both units would make a line stays ■ (and some stay ■
+    // anyway). False when a cell can take neither unit and must not be ■.
+    bool FillWithoutLines(Board& board, bool terrain) {
+        for (int cell = kCellCount - 1; cell >= 0; --cell) {
+            if (board[cell] != Block || (terrain && Draw(0, 9) == 0)) {
+                continue;
+            }
+            const std::int16_t first = Draw(0, 1) == 0 ? CircleUnit : CrossUnit;
+            const std::int16_t second = static_cast<std::int16_t>(CircleUnit + CrossUnit - first);
+            board[cell] = first;
+            if (!CheckLine(board, cell, false)) {
+                continue;
+            }
+            board[cell] = second;
+            if (!CheckLine(board, cell, false)) {
+                continue;
+            }
+            if (!terrain) {
+                return false;
+            }
+            board[cell] = Block;
+        }
+        return true;
+    }
+
+    int Draw(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+
+    std::mt19937 engine_;
+};
+
+}  // namespace morvane::testing
