@@ -22,11 +22,11 @@ constexpr int BitOfCell(int cell) { return cell / kColumns * kRowStride + cell %
 constexpr Bits One(int bit) { return static_cast<Bits>(1) << bit; }
 constexpr bool Has(Bits bits, int bit) { return ((bits >> bit) & 1) != 0; }
 
-inline constexpr std::array<std::int8_t, kBitCount> kCellOfBit = [] {
-    std::array<std::int8_t, kBitCount> table{};
+inline constexpr std::array<std::int16_t, kBitCount> kCellOfBit = [] {
+    std::array<std::int16_t, kBitCount> table{};
     table.fill(-1);
     for (int cell = 0; cell < kCellCount; ++cell) {
-        table[static_cast<std::size_t>(BitOfCell(cell))] = static_cast<std::int8_t>(cell);
+        table[static_cast<std::size_t>(BitOfCell(cell))] = static_cast<std::int16_t>(cell);
     }
     return table;
 }();
