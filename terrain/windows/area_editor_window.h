@@ -35,9 +35,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* BuildBoard();
-    QToolBar* BuildToolbar();
-    QTabBar* BuildTabs();
+    // The parts of the window's page.
+    QWidget* BuildBoard(QWidget* page);
+    QToolBar* BuildToolbar(QWidget* page);
+    QTabBar* BuildTabs(QWidget* page);
 
     // The events of the window.
     void PaintCell(int index);              // Un_Click
