@@ -104,6 +104,7 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
     layout->addLayout(lower);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     look::StyleWindow(this);
+    PlaceOnShow(this);
 }
 
 }  // namespace morvane

@@ -1,8 +1,8 @@
 #include "shell/windows/window_place.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -16,6 +16,7 @@ namespace morvane {
 namespace {
 
 const QString kPageName = QStringLiteral("Page");
+const QString kPlacerName = QStringLiteral("Placer");
 // The gap between a window placed beside an area and that area.
 constexpr int kBesideGap = 8;
 
@@ -27,24 +28,32 @@ QScreen* ScreenFor(const QWidget* owner) {
     if (owner != nullptr) {
         return owner->screen();
     }
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+    QScreen* screen = QApplication::screenAt(QCursor::pos());
+    return screen != nullptr ? screen : QApplication::primaryScreen();
 }
 
-// The window frame's margins: the window's own once it has been shown, else its owner's, the
-// best guess before the window system has framed it.
+QMargins MarginsOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                    frame.right() - inner.right(), frame.bottom() - inner.bottom());
+}
+
+// The window frame's margins: the window's own once it has been shown; before the window system
+// has framed it, the best guess is its owner's, or another shown window's.
 QMargins FrameMargins(const QWidget* window, const QWidget* owner) {
-    const auto margins = [](const QWidget* w) {
-        const QRect frame = w->frameGeometry();
-        const QRect inner = w->geometry();
-        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
-                        frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    };
-    const QMargins own = margins(window);
-    if (!own.isNull() || owner == nullptr) {
+    if (const QMargins own = MarginsOf(window); !own.isNull()) {
         return own;
     }
-    return margins(owner);
+    if (owner != nullptr) {
+        return MarginsOf(owner);
+    }
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && other->windowType() != Qt::Popup) {
+            return MarginsOf(other);
+        }
+    }
+    return {};
 }
 
 // A window whose page scrolls becomes small enough for the room, with room for the scroll bar
@@ -112,8 +121,11 @@ void Place(QWidget* window, const std::function<QRect()>& keepInView) {
 
 class Placer : public QObject {
 public:
+    // Takes the place of the placer the window had.
     Placer(QWidget* window, std::function<QRect()> keepInView)
         : QObject(window), keepInView_(std::move(keepInView)) {
+        delete window->findChild<QObject*>(kPlacerName, Qt::FindDirectChildrenOnly);
+        setObjectName(kPlacerName);
         window->installEventFilter(this);
     }
 

@@ -16,7 +16,8 @@ void PlaceOnShow(QWidget* window);
 
 // Like PlaceOnShow, but the window opens beside the area that keepInView gives (in screen
 // coordinates, asked each time the window is shown): to its right, else to its left, else below
-// or above it, wherever it fits on the screen without covering that area.
+// or above it, wherever it fits on the screen without covering that area. A window has one
+// place: this replaces the one it had.
 void PlaceBesideOnShow(QWidget* window, std::function<QRect()> keepInView);
 
 // Makes content (built with its own layout, at its full size) the whole of the window, in a
