@@ -32,6 +32,26 @@ constexpr QPalette::ResolveMask kEveryColour = std::numeric_limits<QPalette::Res
 const QString kRockPicture = QStringLiteral(":/extra/rock.svg");
 constexpr int kRockTileSize = 240;
 
+// The shades of the controls' faces and edges.
+const QColor kButtonTop(40, 64, 110);
+const QColor kButtonBottom(16, 28, 56);
+const QColor kButtonHoverTop(60, 96, 160);
+const QColor kButtonHoverBottom(24, 42, 84);
+const QColor kButtonPressed(14, 24, 48);
+const QColor kRockButtonText(255, 240, 210);
+const QColor kRockDarkEdge(30, 18, 10);
+const QColor kRockButtonTop(128, 90, 56);
+const QColor kRockButtonBottom(82, 54, 32);
+const QColor kRockButtonHoverTop(156, 112, 70);
+const QColor kRockButtonHoverBottom(100, 66, 38);
+const QColor kRockButtonPressed(70, 46, 26);
+const QColor kRockDimText(130, 112, 92);
+const QColor kRockDimEdge(44, 32, 22);
+const QColor kRockDimButton(62, 46, 34);
+const QColor kRockScrollGroove(36, 24, 14);
+const QColor kRockMenu(58, 38, 22);
+const QColor kRockMenuChosen(110, 76, 46);
+
 QFont MakeFont(const QString& family, QFont::StyleHint hint, int pixelSize, bool bold) {
     QFont font(family);
     font.setStyleHint(hint);
@@ -69,9 +89,9 @@ QString NightButtonSheet() {
                "QPushButton:pressed { background: %6; }"
                "QPushButton:focus { border-color: %7; }"
                "QPushButton:disabled { color: %8; border-color: %9; }")
-        .arg(Css(kPaleText), Css(kSky), Gradient(QColor(40, 64, 110), QColor(16, 28, 56)),
-             Css(kWhite), Gradient(QColor(60, 96, 160), QColor(24, 42, 84)),
-             Css(QColor(14, 24, 48)), Css(kGold), Css(kDimText), Css(kSteel));
+        .arg(Css(kPaleText), Css(kSky), Gradient(kButtonTop, kButtonBottom), Css(kWhite),
+             Gradient(kButtonHoverTop, kButtonHoverBottom), Css(kButtonPressed), Css(kGold),
+             Css(kDimText), Css(kSteel));
 }
 
 QString RockButtonSheet() {
@@ -81,10 +101,9 @@ QString RockButtonSheet() {
                "QPushButton:hover { background: %4; }"
                "QPushButton:pressed { background: %5; }"
                "QPushButton:disabled { color: %6; border-color: %7; background: %8; }")
-        .arg(Css(QColor(255, 240, 210)), Css(QColor(30, 18, 10)),
-             Gradient(QColor(128, 90, 56), QColor(82, 54, 32)),
-             Gradient(QColor(156, 112, 70), QColor(100, 66, 38)), Css(QColor(70, 46, 26)),
-             Css(QColor(130, 112, 92)), Css(QColor(44, 32, 22)), Css(QColor(62, 46, 34)));
+        .arg(Css(kRockButtonText), Css(kRockDarkEdge), Gradient(kRockButtonTop, kRockButtonBottom),
+             Gradient(kRockButtonHoverTop, kRockButtonHoverBottom), Css(kRockButtonPressed),
+             Css(kRockDimText), Css(kRockDimEdge), Css(kRockDimButton));
 }
 
 // One option button for the whole game: a hollow ring when not chosen; when chosen, a bright
@@ -117,7 +136,7 @@ QString ComboSheet() {
                " width: 10px; height: 10px; }"
                "QComboBox QAbstractItemView { color: %1; background: %6; border: 1px solid %3;"
                " selection-background-color: %5; }")
-        .arg(Css(kPaleText), Css(QColor(16, 28, 56)), Css(kSky), Css(kGold), Css(kSteel),
+        .arg(Css(kPaleText), Css(kButtonBottom), Css(kSky), Css(kGold), Css(kSteel),
              Css(kNightDeep));
 }
 
@@ -159,8 +178,8 @@ QString RockTextBoxSheet() {
                "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
                "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; "
                "}")
-        .arg(Css(kRockText), Css(kRockDeep), Css(kRockEdge), Css(QColor(128, 90, 56)),
-             Css(QColor(36, 24, 14)));
+        .arg(Css(kRockText), Css(kRockDeep), Css(kRockEdge), Css(kRockButtonTop),
+             Css(kRockScrollGroove));
 }
 
 QString TabSheet() {
@@ -170,7 +189,7 @@ QString TabSheet() {
                " padding: 3px 8px; margin-right: 1px; }"
                "QTabBar::tab:selected { color: %4; background: %5; }"
                "QTabBar::tab:hover { color: %6; }")
-        .arg(Css(kPaleText), Css(kNightButton), Css(kSteel), Css(kGold), Css(QColor(40, 64, 110)),
+        .arg(Css(kPaleText), Css(kNightButton), Css(kSteel), Css(kGold), Css(kButtonTop),
              Css(kWhite));
 }
 
@@ -184,8 +203,8 @@ QString RockMenuSheet() {
                "QMenu::item { padding: 5px 24px 5px 28px; }"
                "QMenu::item:selected { background: %4; }"
                "QMenu::item:disabled { color: %5; }")
-        .arg(Css(kRockText), Css(QColor(58, 38, 22)), Css(QColor(30, 18, 10)),
-             Css(QColor(110, 76, 46)), Css(QColor(130, 112, 92)), Css(kRockEdge));
+        .arg(Css(kRockText), Css(kRockMenu), Css(kRockDarkEdge), Css(kRockMenuChosen),
+             Css(kRockDimText), Css(kRockEdge));
 }
 
 QString ControlSheet(const QWidget* control, Theme theme) {
@@ -240,9 +259,9 @@ QPalette ThemePalette(Theme theme) {
     const QColor window = night ? kNight : kRock;
     const QColor text = night ? kPaleText : kRockText;
     const QColor deep = night ? kNightDeep : kRockDeep;
-    const QColor button = night ? kNightButton : QColor(82, 54, 32);
+    const QColor button = night ? kNightButton : kRockButtonBottom;
     const QColor edge = night ? kSteel : kRockEdge;
-    const QColor dim = night ? kDimText : QColor(130, 112, 92);
+    const QColor dim = night ? kDimText : kRockDimText;
 
     QPalette palette;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -263,7 +282,7 @@ QPalette ThemePalette(Theme theme) {
     palette.setColor(QPalette::Dark, deep);
     palette.setColor(QPalette::Shadow, kBlack);
     palette.setColor(QPalette::BrightText, kWhite);
-    palette.setColor(QPalette::Highlight, night ? kSteel : QColor(128, 90, 56));
+    palette.setColor(QPalette::Highlight, night ? kSteel : kRockButtonTop);
     palette.setColor(QPalette::HighlightedText, kWhite);
     palette.setColor(QPalette::Link, night ? kSky : kRockGold);
     palette.setColor(QPalette::LinkVisited, night ? kSky : kRockGold);
@@ -362,7 +381,7 @@ void DrawOutline(QWidget* widget, const Outline& outline) {
 }
 
 void FramePanel(QWidget* panel, const QColor& border) {
-    DrawOutline(panel, Outline{border, 2, 0, kNightDeep, QColor(), false, 6});
+    DrawOutline(panel, Outline{border, 2, 0, kNightDeep, {}, false, 6});
 }
 
 void PaintRock(QPainter& painter, const QWidget* widget, const QRect& area) {

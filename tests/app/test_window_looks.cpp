@@ -6,6 +6,10 @@
 #include <memory>
 
 #include "app/title_window.h"
+#include "extra/windows/ex_game_window.h"
+#include "extra/windows/ex_help_window.h"
+#include "extra/windows/ex_notes_window.h"
+#include "extra/windows/ex_terrain_settings_window.h"
 #include "match/windows/entry_window.h"
 #include "match/windows/options_window.h"
 #include "match/windows/result_dialog.h"
@@ -16,6 +20,7 @@
 #include "shell/windows/system_info.h"
 #include "terrain/windows/area_editor_window.h"
 #include "terrain/windows/area_select_window.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
 
 using namespace morvane;
@@ -28,10 +33,12 @@ const QColor kCaptionYellow(255, 255, 0);
 const QColor kCaptionGreen(0, 255, 0);
 
 // Every window of the program, made over an owner standing in for the window that opens it (the
-// title window, a main window, has none).
+// main windows, the title and the extra game's, have none).
 struct Windows {
     testing::TempSettings settings;
     AppState state;
+    int stoneDraws = 8;
+    int boxDraws = 8;
     QWidget owner;
 
     using Maker = std::function<std::unique_ptr<QWidget>(Windows&)>;
@@ -47,7 +54,9 @@ struct Windows {
                      std::array<QString, 3>{kYes, kNo, QString()});
              }},
             {QStringLiteral("frmAbout"),
-             [](Windows& w) { return std::make_unique<AboutWindow>(&w.owner, NativeSystemInfo()); }},
+             [](Windows& w) {
+                 return std::make_unique<AboutWindow>(&w.owner, NativeSystemInfo());
+             }},
             {QStringLiteral("Form8"),
              [](Windows& w) { return std::make_unique<ContactWindow>(&w.owner); }},
             {QStringLiteral("Form9"),
@@ -75,6 +84,15 @@ struct Windows {
                  return std::make_unique<AreaEditorWindow>(w.state.board, w.settings.store(),
                                                            &w.owner);
              }},
+            {QStringLiteral("Formz10"), [](Windows&) { return std::make_unique<ExNotesWindow>(); }},
+            {QStringLiteral("Formz11"), [](Windows&) { return std::make_unique<ExGameWindow>(); }},
+            {QStringLiteral("Formz12"),
+             [](Windows& w) {
+                 return std::make_unique<ExTerrainSettingsWindow>(w.stoneDraws, w.boxDraws,
+                                                                  &w.owner);
+             }},
+            {QStringLiteral("Formz13"),
+             [](Windows& w) { return std::make_unique<ExHelpWindow>(&w.owner); }},
         };
         return all;
     }
@@ -179,13 +197,15 @@ private slots:
         QTest::addColumn<QString>("owner");
         QTest::newRow("title") << QStringLiteral("Form1");
         QTest::newRow("area select") << QStringLiteral("Form6");
+        QTest::newRow("the extra game's notes") << QStringLiteral("Formz10");
+        QTest::newRow("the extra game") << QStringLiteral("Formz11");
         QTest::newRow("a window that colours all its text") << QString();
     }
     void messageCaptionsKeepTheirColours() {
         QFETCH(QString, owner);
         Windows windows;
-        std::unique_ptr<QWidget> opener = owner.isEmpty() ? std::make_unique<QWidget>()
-                                                           : windows.Make(owner);
+        std::unique_ptr<QWidget> opener =
+            owner.isEmpty() ? std::make_unique<QWidget>() : windows.Make(owner);
         if (owner.isEmpty()) {
             opener->setStyleSheet(QStringLiteral("* { color: rgb(240, 226, 196); }"));
         }
@@ -193,6 +213,7 @@ private slots:
         MessageDialog dialog(opener.get(), QStringLiteral("よろしいですか？"),
                              {kYes, kNo, QString()});
         dialog.show();
+        testing::SaveScreenshot(&dialog, QStringLiteral("message_over_") + QTest::currentDataTag());
         const QImage image = dialog.grab().toImage();
         // Inside the captions' left and right edges, where the highlight frame's lines run.
         const QMargins frameLines(3, 0, 3, 0);

@@ -202,6 +202,7 @@ private slots:
         const QSize picture = preview->fontMetrics().size(0, preview->text().chopped(1));
         QVERIFY(preview->contentsRect().width() >= picture.width());
         QVERIFY(preview->contentsRect().height() >= picture.height());
+        testing::SaveScreenshot(&window, QStringLiteral("form6_") + QTest::currentDataTag());
     }
 
     // "［Ｏｒｉｇｉｎａｌ］" loads File 1 and stores file 0, even with File 3 shown selected;
