@@ -221,12 +221,11 @@ bool AreaEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     const int index = static_cast<int>(found - cells_.begin());
     if (event->type() == QEvent::MouseMove) {
         HoverCell(index);
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        // A click is a press and a release on the same cell.
-        if (mouse->button() == Qt::LeftButton && (*found)->rect().contains(mouse->pos())) {
-            PaintCell(index);
-        }
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        click_.Press(*static_cast<QMouseEvent*>(event), *found);
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               click_.Release(*static_cast<QMouseEvent*>(event), *found)) {
+        PaintCell(index);
     }
     return QDialog::eventFilter(watched, event);
 }

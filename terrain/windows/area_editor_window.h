@@ -8,6 +8,7 @@
 
 #include "rules/board.h"
 #include "shell/settings/settings_store.h"
+#include "shell/windows/click_detector.h"
 #include "terrain/layouts/area_layouts.h"
 
 class QFrame;
@@ -63,6 +64,7 @@ private:
     std::int16_t paintCode_ = Empty;
     int hoveredCell_ = 0;
     std::array<QLabel*, kCellCount> cells_{};
+    ClickDetector click_;
     QFrame* marker_ = nullptr;
     QLabel* toolSwatch_ = nullptr;
     // The cell pictures by code; a null picture for the codes that show none.
