@@ -1,6 +1,5 @@
 #include "shell/windows/look.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -308,10 +307,10 @@ void StyleWindow(QWidget* window, Theme theme) {
     for (QComboBox* list : window->findChildren<QComboBox*>()) {
         list->view();
     }
-    // A control under a style sheet no longer takes its font and colours from its parent but
-    // from the application, so first every control makes what it has from the window its own:
-    // what it set itself, and its parent's for the rest. Parents come before their children in
-    // the list.
+    // A control under a style sheet takes its colours from the application (which a desktop
+    // theme sets) rather than from its parent, so first every control makes what it has from
+    // the window its own: what it set itself, and its parent's for the rest. Its font likewise.
+    // Parents come before their children in the list.
     const QList<QWidget*> controls = window->findChildren<QWidget*>();
     for (QWidget* control : controls) {
         if (!BelongsTo(control, window)) {
