@@ -6,12 +6,13 @@
 #include "assets/pictures.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/hover_label.h"
+#include "shell/windows/look.h"
 #include "shell/windows/menu_pointer.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/rules_window.h"
-#include "shell/windows/shell_look.h"
 #include "shell/windows/system_info.h"
 #include "shell/windows/version_text.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
@@ -38,9 +39,12 @@ const QString kNoticeLine = QStringLiteral("メニューから項目を選んで
 const QString kNotReady = QStringLiteral("この機能は準備中です。");
 const QString kConfirm = QStringLiteral("確認");
 
-const QColor kIdleColour(255, 255, 255);
-const QColor kHoveredColour(0, 0, 0);
-const QColor kOtherColour(128, 128, 128);
+const QColor& kIdleColour = look::kWhite;
+const QColor& kHoveredColour = look::kBlack;
+const QColor& kOtherColour = look::kGrey;
+constexpr int kItemTextSize = 21;
+constexpr int kHelpTextSize = 16;
+constexpr int kVersionTextSize = 15;
 
 // Geometry in pixels.
 constexpr QSize kPictureSize(340, 300);
@@ -72,7 +76,6 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
-    look::StyleWindow(this);
     setFixedSize(kWindowWidth, kWindowHeight);
 
     auto* picture = new QLabel(this);
@@ -84,26 +87,20 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Shape2"));
     frame->setGeometry(kMenuLeft, kMargin, kMenuWidth, kPictureSize.height());
-    frame->setStyleSheet(
-        QStringLiteral("QFrame { border: 2px solid rgb(79, 179, 255); border-radius: 6px;"
-                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                       " stop:0 rgb(16, 30, 62), stop:1 rgb(4, 8, 20)); }"));
+    look::DrawOutline(frame, look::kTitleMenuFrame);
     MakeDecoration(frame);
     // The marker lies over the frame and under the items, which are made after it.
     marker_->raise();
 
     marker_->setObjectName(QStringLiteral("Cur"));
-    marker_->setStyleSheet(
-        QStringLiteral("QFrame { border: 1px solid rgb(255, 246, 192); border-radius: 4px;"
-                       " background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
-                       " stop:0 rgb(255, 226, 122), stop:1 rgb(255, 179, 0)); }"));
+    look::DrawOutline(marker_, look::kTitleMarker);
     MakeDecoration(marker_);
 
     for (int item = 0; item < kItemCount; ++item) {
         auto* label = new HoverLabel(this);
         label->setObjectName(QStringLiteral("Menu_%1").arg(item));
         label->setText(kItems[item].caption);
-        label->setFont(look::SizedFont(this, 21, true));
+        label->setFont(look::Font(kItemTextSize, true));
         label->setIndent(14);
         label->setGeometry(kMenuLeft + kItemInset, kItemTop + item * kItemPitch,
                            kMenuWidth - 2 * kItemInset, kItemHeight);
@@ -114,7 +111,7 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
 
     help_->setObjectName(QStringLiteral("Label"));
     help_->setGeometry(kMargin, kFooterTop, kMenuLeft - kMargin, kFooterHeight);
-    help_->setFont(look::SizedFont(this, 16));
+    help_->setFont(look::Font(kHelpTextSize));
     look::SetTextColour(help_, look::kGold);
     MakeDecoration(help_);
 
@@ -122,9 +119,11 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     version->setObjectName(QStringLiteral("Label1"));
     version->setGeometry(kMenuLeft, kFooterTop, kMenuWidth, kFooterHeight);
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    version->setFont(look::SizedFont(this, 15));
-    look::SetTextColour(version, QColor(150, 180, 220));
+    version->setFont(look::Font(kVersionTextSize));
+    look::SetTextColour(version, look::kVersionText);
     MakeDecoration(version);
+    look::StyleWindow(this);
+    PlaceOnShow(this);
 
     // Opens as if an item had been hovered and the pointer had then left it.
     hoveredItem_ = Option;

@@ -38,15 +38,10 @@ void ExCellWidget::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-void ExCellWidget::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-}
+void ExCellWidget::mousePressEvent(QMouseEvent* event) { click_.Press(*event, this); }
 
 void ExCellWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click) {
+    if (click_.Release(*event, this)) {
         emit clicked();
     }
 }

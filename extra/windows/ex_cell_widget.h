@@ -5,6 +5,7 @@
 #include <array>
 
 #include "extra/engine/ex_board.h"
+#include "shell/windows/click_detector.h"
 
 namespace morvane {
 
@@ -38,7 +39,7 @@ protected:
 private:
     const ExCellPictures& pictures_;
     std::int16_t code_ = ExEmpty;
-    bool pressed_ = false;
+    ClickDetector click_;
 };
 
 }  // namespace morvane

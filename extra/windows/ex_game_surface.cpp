@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "extra/windows/ex_look.h"
+#include "shell/windows/look.h"
 
 namespace morvane {
 
@@ -14,19 +14,19 @@ ExGameSurface::ExGameSurface(QWidget* parent) : QWidget(parent) {
 
 void ExGameSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    exlook::PaintRock(painter, this, rect());
+    look::PaintRock(painter, this, rect());
     const QRect board(kBoardLeft, kBoardTop, kBoardSize, kBoardSize);
-    painter.fillRect(board, QColor(0, 0, 0, 70));
-    painter.setPen(QPen(QColor(0, 0, 0, 60), 1));
+    painter.fillRect(board, look::kRockWell);
+    painter.setPen(QPen(look::kRockCellLine, 1));
     for (int k = 1; k < kExColumns; ++k) {
         const int offset = k * ExCellWidget::kSize;
         painter.drawLine(board.left() + offset, board.top(), board.left() + offset, board.bottom());
         painter.drawLine(board.left(), board.top() + offset, board.right(), board.top() + offset);
     }
-    painter.setPen(QPen(exlook::kPanelEdge, 1));
+    painter.setPen(QPen(look::kRockEdge, 1));
     painter.drawRect(board.adjusted(-1, -1, 0, 0));
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(exlook::kPanel);
+    painter.setBrush(look::kRockPanel);
     painter.drawRoundedRect(
         QRectF(kPanelLeft + 0.5, kPanelTop + 0.5, kPanelWidth, kPanelBottom - kPanelTop), 6, 6);
 }

@@ -31,6 +31,8 @@ inline constexpr int kInnerWidth = kPanelWidth - 2 * kPanelPadding;
 // text's leading spaces expect), wide enough for "[[[[ 第001戦 ]]]]" on its own line.
 inline constexpr int kInfoWidth = 122;
 inline constexpr int kInfoFontSize = 14;
+inline constexpr int kThinkingFontSize = 14;
+inline constexpr int kStartFontSize = 18;
 inline constexpr int kThinkingHeight = 42;
 inline constexpr int kButtonHeight = 30;
 inline constexpr int kStartHeight = 40;

@@ -13,9 +13,10 @@
 
 #include "extra/windows/ex_game_surface.h"
 #include "extra/windows/ex_help_window.h"
-#include "extra/windows/ex_look.h"
 #include "extra/windows/ex_terrain_settings_window.h"
+#include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
@@ -108,7 +109,6 @@ ExGameWindow::ExGameWindow(YieldHook thinkingYield, QWidget* parent)
       match_(*this, std::move(thinkingYield)) {
     setObjectName(QStringLiteral("Formz11"));
     setWindowTitle(kCaption);
-    exlook::StyleWindow(this);
     setFocusPolicy(Qt::StrongFocus);
 
     auto* surface = new ExGameSurface(this);
@@ -117,6 +117,8 @@ ExGameWindow::ExGameWindow(YieldHook thinkingYield, QWidget* parent)
     BuildPanel(surface);
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    look::StyleWindow(this, look::Theme::Rock);
+    PlaceOnShow(this);
     Render();
 }
 
@@ -148,21 +150,20 @@ void ExGameWindow::BuildBoard(QWidget* surface) {
         auto* line = new QFrame(surface);
         line->setObjectName(QStringLiteral("Mc_%1").arg(k));
         line->setGeometry(lines[k]);
-        line->setStyleSheet(QStringLiteral("background: rgb(70, 140, 255);"));
+        look::SetBackground(line, look::kMouseFrame);
         mouseFrame_[k] = line;
     }
     keyCursor_ = new QFrame(surface);
     keyCursor_->setObjectName(QStringLiteral("c"));
     keyCursor_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    keyCursor_->setStyleSheet(QStringLiteral(
-        "QFrame { border: 3px solid rgb(255, 70, 50); border-radius: 3px; background: none; }"));
+    look::DrawOutline(keyCursor_, look::kKeyCursorFrame);
 }
 
 void ExGameWindow::BuildPanel(QWidget* surface) {
     const int inner = kPanelLeft + kPanelPadding;
     info_ = new QLabel(surface);
     info_->setObjectName(QStringLiteral("INf"));
-    info_->setFont(exlook::FixedFont(kInfoFontSize));
+    info_->setFont(look::FixedFont(kInfoFontSize));
     info_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     info_->setWordWrap(true);
     info_->setGeometry(inner, kPanelTop + kPanelPadding, kInfoWidth,
@@ -170,11 +171,10 @@ void ExGameWindow::BuildPanel(QWidget* surface) {
 
     thinkingLabel_ = new QLabel(surface);
     thinkingLabel_->setObjectName(QStringLiteral("L2"));
-    thinkingLabel_->setFont(exlook::Font(14, true));
+    thinkingLabel_->setFont(look::Font(kThinkingFontSize, true));
     thinkingLabel_->setAlignment(Qt::AlignCenter);
-    thinkingLabel_->setStyleSheet(
-        QStringLiteral("QLabel { color: rgb(255, 236, 60); background: rgba(0, 0, 0, 170);"
-                       " border: 1px solid rgb(255, 236, 60); border-radius: 5px; }"));
+    look::SetTextColour(thinkingLabel_, look::kThinking);
+    look::DrawOutline(thinkingLabel_, look::kThinkingPanel);
     thinkingLabel_->setGeometry(inner, kPanelBottom - kPanelPadding - kThinkingHeight, kInnerWidth,
                                 kThinkingHeight);
 
@@ -198,7 +198,7 @@ void ExGameWindow::BuildPanel(QWidget* surface) {
     rotateButtons_[1] = makeButton(
         QStringLiteral("Command2_1"), kRotateRight,
         QRect(inner + half + kButtonGap, y, kInnerWidth - half - kButtonGap, kButtonHeight));
-    startButton_->setFont(exlook::Font(18, true));
+    startButton_->setFont(look::Font(kStartFontSize, true));
 
     connect(rotateButtons_[0], &QPushButton::clicked, this,
             [this] { Forward([this] { match_.Rotate(RotateDirection::CounterClockwise); }); });
@@ -212,7 +212,7 @@ void ExGameWindow::BuildPanel(QWidget* surface) {
 
 void ExGameWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
-    bar->setFont(exlook::Font(14));
+    bar->setFont(look::Font(look::kTextSize));
 
     systemMenu_ = bar->addMenu(kSystemMenu);
     systemMenu_->setObjectName(QStringLiteral("システム"));

@@ -3,8 +3,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "extra/windows/ex_look.h"
+#include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
@@ -63,6 +64,7 @@ const QString kHelpText = QStringLiteral(
     "　仕様という事で勘弁してください。\n"
     "　　　　　　　　　　　　　　　　　　　以上。\n");
 
+constexpr int kTextSize = 14;
 constexpr int kTextWidth = 470;
 constexpr int kTextHeight = 400;
 
@@ -71,12 +73,11 @@ constexpr int kTextHeight = 400;
 ExHelpWindow::ExHelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Formz13"));
     setWindowTitle(kCaption);
-    exlook::StyleWindow(this);
 
     auto* text = new QPlainTextEdit(kHelpText, this);
     text->setObjectName(QStringLiteral("Text1"));
     text->setReadOnly(true);
-    text->setFont(exlook::Font(14));
+    text->setFont(look::Font(kTextSize));
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setFixedSize(kTextWidth, kTextHeight);
@@ -85,6 +86,8 @@ ExHelpWindow::ExHelpWindow(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(text);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    look::StyleWindow(this, look::Theme::Rock);
+    PlaceOnShow(this);
 }
 
 void RunExHelpWindow(QWidget* parent) {

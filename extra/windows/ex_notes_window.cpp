@@ -8,8 +8,9 @@
 #include <QVBoxLayout>
 
 #include "assets/pictures.h"
-#include "extra/windows/ex_look.h"
+#include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
@@ -30,13 +31,11 @@ constexpr QSize kPictureSize(254, 206);
 ExNotesWindow::ExNotesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Formz10"));
     setWindowTitle(kCaption);
-    exlook::StyleWindow(this);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setPixmap(RenderPicture(kOldVersionPicture, kPictureSize, devicePixelRatioF()));
     picture->setFixedSize(kPictureSize);
-    picture->setStyleSheet(QStringLiteral("border: none;"));
 
     auto* notes = new QPushButton(kNotesButton, this);
     notes->setObjectName(QStringLiteral("Command1"));
@@ -57,6 +56,8 @@ ExNotesWindow::ExNotesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    look::StyleWindow(this, look::Theme::Rock);
+    PlaceOnShow(this);
 }
 
 void ExNotesWindow::closeEvent(QCloseEvent* event) {
@@ -66,7 +67,7 @@ void ExNotesWindow::closeEvent(QCloseEvent* event) {
 
 void ExNotesWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    exlook::PaintRock(painter, this, rect());
+    look::PaintRock(painter, this, rect());
 }
 
 }  // namespace morvane

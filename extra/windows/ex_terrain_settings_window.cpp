@@ -9,7 +9,8 @@
 #include <array>
 
 #include "extra/engine/ex_match.h"
-#include "extra/windows/ex_look.h"
+#include "shell/windows/look.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
@@ -23,6 +24,7 @@ const QString kDone = QStringLiteral("設定完了");
 constexpr int kSmallStep = 1;
 constexpr int kLargeStep = 5;
 constexpr int kSliderWidth = 220;
+constexpr int kCaptionSize = 16;
 
 }  // namespace
 
@@ -30,7 +32,6 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
     : QDialog(parent) {
     setObjectName(QStringLiteral("Formz12"));
     setWindowTitle(kCaption);
-    exlook::StyleWindow(this);
 
     auto* frame = new QGroupBox(kFrameTitle, this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -41,7 +42,7 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
     for (std::size_t k = 0; k < targets.size(); ++k) {
         auto* caption = new QLabel(kSliderCaptions[k], frame);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(k));
-        caption->setFont(exlook::Font(16, true));
+        caption->setFont(look::Font(kCaptionSize, true));
         auto* slider = new QSlider(Qt::Horizontal, frame);
         slider->setObjectName(QStringLiteral("Slider1_%1").arg(k));
         slider->setRange(0, kExMostTerrainDraws);
@@ -54,7 +55,7 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
         // The number the slider stands at, which the old slider showed only by its position.
         auto* value = new QLabel(QString::number(*targets[k]), frame);
         value->setObjectName(QStringLiteral("SliderValue_%1").arg(k));
-        value->setFont(exlook::FixedFont(16, true));
+        value->setFont(look::FixedFont(kCaptionSize, true));
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00")));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         int* target = targets[k];
@@ -69,7 +70,7 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
 
     auto* note = new QLabel(kNote, this);
     note->setObjectName(QStringLiteral("Label2"));
-    note->setStyleSheet(QStringLiteral("color: rgb(255, 214, 110);"));
+    look::SetTextColour(note, look::kRockGold);
     auto* done = new QPushButton(kDone, this);
     done->setObjectName(QStringLiteral("Command1"));
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
@@ -81,6 +82,8 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
     layout->addWidget(note);
     layout->addWidget(done, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    look::StyleWindow(this, look::Theme::Rock);
+    PlaceOnShow(this);
 }
 
 }  // namespace morvane

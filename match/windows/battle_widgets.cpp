@@ -13,11 +13,14 @@ CellLabel::CellLabel(int index, QWidget* parent) : QLabel(parent), index_(index)
     setMouseTracking(true);
 }
 
-void CellLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void CellLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    click_.Press(*event, this);
+}
 
 void CellLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (click_.Release(*event, this)) {
         emit clicked(index_);
     }
 }

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "shell/windows/click_detector.h"
+
 namespace morvane {
 
 // One cell picture of the board. Reports clicks and pointer moves with its cell index.
@@ -24,6 +26,7 @@ protected:
 
 private:
     int index_;
+    ClickDetector click_;
 };
 
 // A rounded outline drawn over other widgets (the cursor frame, the turn marker); clicks and

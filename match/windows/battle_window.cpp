@@ -8,9 +8,11 @@
 #include "assets/pictures.h"
 #include "match/windows/battle_widgets.h"
 #include "match/windows/entry_window.h"
-#include "match/windows/match_look.h"
+#include "match/windows/match_pictures.h"
 #include "match/windows/result_dialog.h"
 #include "shell/windows/event_pump.h"
+#include "shell/windows/look.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
@@ -39,14 +41,10 @@ constexpr int kWindowHeight = kMargin + kBoardHeight + kMargin;
 constexpr int kCountersLeft = kSidesLeft + kInfoWidth + 12;
 constexpr int kCountersWidth = kWindowWidth - kMargin - 4 - kCountersLeft;
 
-// The old program's colours: grid lines light grey, the turn marker (and the mover's labels)
-// cyan.
-const QColor kGridColor(233, 233, 233);
-const QColor kCursorColor(255, 96, 48);
-// Panels behind the labels keep them readable on the textured background.
-const QColor kBackdrop(0, 0, 0, 120);
-const QColor kBoardBackdrop(0, 0, 0, 165);
-const QColor kBackdropEdge(255, 255, 255, 60);
+// Text sizes in pixels.
+constexpr int kTextSize = 13;
+constexpr int kSideTextSize = 15;
+constexpr int kLargeTextSize = 22;
 
 QRect CellRect(int index) {
     return QRect(kMargin + 1 + (CellX(index) - 1) * kCellPitch,
@@ -66,7 +64,7 @@ QLabel* MakeLabel(const QString& objectName, const QFont& font, QWidget* parent)
     label->setObjectName(objectName);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
-    SetTextColor(label, Qt::white);
+    look::SetTextColour(label, look::kWhite);
     return label;
 }
 
@@ -85,7 +83,7 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWindowWidth, kWindowHeight);
     setFocusPolicy(Qt::StrongFocus);
-    setFont(MatchFont(13));
+    setFont(look::Font(kTextSize));
 
     for (int code = 1; code < static_cast<int>(cellPixmaps_.size()); ++code) {
         cellPixmaps_[static_cast<std::size_t>(code)] = CellPixmap(code);
@@ -96,6 +94,8 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     BuildBoard();
     BuildSides();
     BuildInfoPanel();
+    look::StyleWindow(this);
+    PlaceOnShow(this);
 
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(seams_.tickPeriod);
@@ -112,7 +112,7 @@ void BattleWindow::BuildBoard() {
         frame->setGeometry(rect);
         frame->setAutoFillBackground(true);
         QPalette palette = frame->palette();
-        palette.setColor(QPalette::Window, kGridColor);
+        palette.setColor(QPalette::Window, look::kBattleGrid);
         frame->setPalette(palette);
     };
     for (int x = 0; x <= kColumns; ++x) {
@@ -138,7 +138,7 @@ void BattleWindow::BuildBoard() {
         cells_[static_cast<std::size_t>(index)] = cell;
     }
 
-    cursor_ = new MarkerFrame(kCursorColor, 3, this);
+    cursor_ = new MarkerFrame(look::kBattleCursor, 3, this);
     cursor_->setObjectName(QStringLiteral("Cur"));
     cursor_->hide();
 }
@@ -160,16 +160,17 @@ void BattleWindow::BuildSides() {
         mark->setGeometry(panel.left() + 8, panel.top() + 8, kCellSize, kCellSize);
 
         auto* name =
-            MakeLabel(QStringLiteral("NameLb_%1").arg(side), MatchFont(15, false, true), this);
+            MakeLabel(QStringLiteral("NameLb_%1").arg(side), look::Font(kSideTextSize, true), this);
         name->setGeometry(panel.left(), panel.top() + 76, panel.width(), 20);
         names_[static_cast<std::size_t>(side)] = name;
 
-        auto* wins = MakeLabel(QStringLiteral("WinLb_%1").arg(side), MatchFont(15), this);
+        auto* wins =
+            MakeLabel(QStringLiteral("WinLb_%1").arg(side), look::Font(kSideTextSize), this);
         wins->setGeometry(panel.left(), panel.top() + 98, panel.width(), 20);
         winLabels_[static_cast<std::size_t>(side)] = wins;
     }
 
-    auto* versus = MakeLabel(QStringLiteral("Label1"), MatchFont(22, false, true), this);
+    auto* versus = MakeLabel(QStringLiteral("Label1"), look::Font(kLargeTextSize, true), this);
     versus->setText(QStringLiteral("VS"));
     versus->setGeometry(kSidesLeft + kSideWidth, kSideTop, kVsWidth, kSideHeight);
 
@@ -178,9 +179,9 @@ void BattleWindow::BuildSides() {
     turnMarker_->hide();
 
     const QRect counters = CountersRect();
-    roundLabel_ = MakeLabel(QStringLiteral("RoundLb"), MatchFont(22, false, true), this);
+    roundLabel_ = MakeLabel(QStringLiteral("RoundLb"), look::Font(kLargeTextSize, true), this);
     roundLabel_->setGeometry(counters.left(), counters.top() + 12, counters.width(), 72);
-    areaSpaceLabel_ = MakeLabel(QStringLiteral("AreaSpaceLb"), MatchFont(13), this);
+    areaSpaceLabel_ = MakeLabel(QStringLiteral("AreaSpaceLb"), look::Font(kTextSize), this);
     areaSpaceLabel_->setGeometry(counters.left(), counters.top() + 96, counters.width(), 24);
 }
 
@@ -189,7 +190,7 @@ void BattleWindow::BuildInfoPanel() {
     for (int row = 0; row < InfoPanel::kRowCount; ++row) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("InfLb_%1").arg(row));
-        label->setFont(MatchFont(13, true));
+        label->setFont(look::FixedFont(kTextSize));
         label->setGeometry(panel.left() + kInfoPadding,
                            panel.top() + kInfoPadding + row * kInfoRowHeight,
                            panel.width() - 2 * kInfoPadding, kInfoRowHeight);
@@ -253,14 +254,14 @@ void BattleWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), backgroundBrush_);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kBackdropEdge, 1));
-    painter.setBrush(kBoardBackdrop);
+    painter.setPen(QPen(look::kBackdropEdge, 1));
+    painter.setBrush(look::kBoardBackdrop);
     painter.drawRect(QRect(kMargin, kMargin, kBoardWidth, kBoardHeight).adjusted(-3, -3, 2, 2));
-    painter.setBrush(kBackdrop);
+    painter.setBrush(look::kBackdrop);
     painter.drawRoundedRect(SideRect(0).adjusted(-2, -2, 2, 2), 8, 8);
     painter.drawRoundedRect(SideRect(1).adjusted(-2, -2, 2, 2), 8, 8);
     painter.drawRoundedRect(CountersRect(), 8, 8);
-    painter.setBrush(Qt::black);
+    painter.setBrush(look::kBlack);
     painter.drawRoundedRect(InfoRect(), 6, 6);
 }
 
@@ -312,9 +313,9 @@ void BattleWindow::RenderSides() {
         const auto s = static_cast<std::size_t>(side);
         const QColor color = ToQColor(battle_.SideColor(side));
         names_[s]->setText(battle_.NameText(side));
-        SetTextColor(names_[s], color);
+        look::SetTextColour(names_[s], color);
         winLabels_[s]->setText(battle_.WinText(side));
-        SetTextColor(winLabels_[s], color);
+        look::SetTextColour(winLabels_[s], color);
         if (drawnPictures_[s] != battle_.Picture(side)) {
             drawnPictures_[s] = battle_.Picture(side);
             pictures_[s]->setPixmap(PlayerPixmap(drawnPictures_[s], kPictureSize));
@@ -338,7 +339,7 @@ void BattleWindow::RenderInfoPanel() {
     for (int row = 0; row < InfoPanel::kRowCount; ++row) {
         QLabel* label = infoRows_[static_cast<std::size_t>(row)];
         label->setText(info.RowText(row));
-        SetTextColor(label, ToQColor(info.RowColor(row)));
+        look::SetTextColour(label, ToQColor(info.RowColor(row)));
     }
 }
 
@@ -355,6 +356,10 @@ void BattleWindow::SelectArea() {
 
 ResultChoice BattleWindow::ShowResult(const GameResult& result) {
     ResultDialog dialog(result, this);
+    // Beside the board, so that the final position (the winning line) stays in view.
+    PlaceBesideOnShow(&dialog, [this] {
+        return QRect(mapToGlobal(QPoint(kMargin, kMargin)), QSize(kBoardWidth, kBoardHeight));
+    });
     dialog.exec();
     return dialog.Choice();
 }

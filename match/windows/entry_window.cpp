@@ -9,28 +9,35 @@
 
 #include "match/model/player_entry.h"
 #include "match/model/stored_options.h"
-#include "match/windows/match_look.h"
+#include "match/windows/match_pictures.h"
 #include "rules/board.h"
+#include "shell/windows/look.h"
+#include "shell/windows/ok_button.h"
 #include "shell/windows/store_failure.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
 
+const QString kCaption = QStringLiteral("Morvaneⅲ－Entry");
+const QString kVersus = QStringLiteral("VS");
 // The entry lists' texts, by player kind.
-const std::array<const char16_t*, kPlayerKindCount> kKindTexts = {
-    u"Ｍｏｕｓｅ", u"Ｋｅｙｂｏｒｄ", u"[ＥＡＳＹ]", u"[ＮＯＲＭＡＬ]", u"[ＨＡＲＤ]", u"[ⅲ]",
+const std::array<QString, kPlayerKindCount> kKindTexts = {
+    QStringLiteral("Ｍｏｕｓｅ"), QStringLiteral("Ｋｅｙｂｏｒｄ"),
+    QStringLiteral("[ＥＡＳＹ]"), QStringLiteral("[ＮＯＲＭＡＬ]"),
+    QStringLiteral("[ＨＡＲＤ]"), QStringLiteral("[ⅲ]"),
 };
 
 constexpr int kPictureSize = 96;
+constexpr int kVersusTextSize = 26;
+constexpr int kListWidth = 170;
 
 }  // namespace
 
 EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
     : QDialog(parent), state_(state), store_(store) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Morvaneⅲ－Entry"));
-    setFont(MatchFont(14));
-    StyleMatchDialog(this);
+    setWindowTitle(kCaption);
 
     auto* sides = new QGridLayout;
     sides->setHorizontalSpacing(18);
@@ -52,17 +59,17 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
 
         lists_[s] = new QComboBox(this);
         lists_[s]->setObjectName(QStringLiteral("Cb_%1").arg(side));
-        for (const char16_t* text : kKindTexts) {
-            lists_[s]->addItem(QString::fromUtf16(text));
+        for (const QString& text : kKindTexts) {
+            lists_[s]->addItem(text);
         }
-        lists_[s]->setMinimumWidth(170);
+        lists_[s]->setMinimumWidth(kListWidth);
         sides->addWidget(lists_[s], 2, column);
     }
-    auto* versus = new QLabel(QStringLiteral("VS"), this);
+    auto* versus = new QLabel(kVersus, this);
     versus->setObjectName(QStringLiteral("Label2"));
-    versus->setFont(MatchFont(26, false, true));
+    versus->setFont(look::Font(kVersusTextSize, true));
     versus->setAlignment(Qt::AlignCenter);
-    SetTextColor(versus, QColor(255, 210, 80));
+    look::SetTextColour(versus, look::kGold);
     sides->addWidget(versus, 1, 1);
 
     QPushButton* ok = MakeOkButton(this);
@@ -76,6 +83,8 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
     layout->addLayout(sides);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    look::StyleWindow(this);
+    PlaceOnShow(this);
 
     bool storedAtOpening = true;
     for (int side = 0; side < 2; ++side) {

@@ -10,16 +10,21 @@
 #include <array>
 
 #include "match/model/stored_options.h"
-#include "match/windows/match_look.h"
+#include "shell/windows/look.h"
+#include "shell/windows/ok_button.h"
 #include "shell/windows/store_failure.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
 
+const QString kCaption = QStringLiteral("Morvaneⅲ－Option");
+const QString kFirstMoveFrame = QStringLiteral("先攻後攻");
+
 // One group of exclusive option buttons that sets one match option.
 struct OptionGroup {
-    const char16_t* title;
-    const char16_t* buttonName;
+    QString title;
+    QString buttonName;
     QStringList captions;
     int current;
     bool (*choose)(AppState&, SettingsStore&, int position);
@@ -30,24 +35,22 @@ struct OptionGroup {
 OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Morvaneⅲ－Option"));
-    setFont(MatchFont(14));
-    StyleMatchDialog(this);
+    setWindowTitle(kCaption);
 
     const std::array<OptionGroup, 3> groups = {{
-        {u"初戦",
-         u"Option1",
+        {QStringLiteral("初戦"),
+         QStringLiteral("Option1"),
          {QStringLiteral("ランダム"), QStringLiteral("○側が先攻"), QStringLiteral("Ｘ側が先攻")},
          ListPosition(state.options.firstGameFirst),
          ChooseFirstGameFirst},
-        {u"二戦目以降",
-         u"Option2",
+        {QStringLiteral("二戦目以降"),
+         QStringLiteral("Option2"),
          {QStringLiteral("ランダム"), QStringLiteral("交代制"),
           QStringLiteral("常に初戦先攻側が先攻")},
          ListPosition(state.options.laterGamesFirst),
          ChooseLaterGamesFirst},
-        {u"地形選択",
-         u"Option3",
+        {QStringLiteral("地形選択"),
+         QStringLiteral("Option3"),
          {QStringLiteral("ＯＮ"), QStringLiteral("ＯＦＦ")},
          state.options.terrainSelect,
          ChooseTerrainSelect},
@@ -57,14 +60,13 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     bool storedAtOpening = true;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const OptionGroup& group = groups[g];
-        boxes[g] = new QGroupBox(QString::fromUtf16(group.title), this);
+        boxes[g] = new QGroupBox(group.title, this);
         auto* column = new QVBoxLayout(boxes[g]);
         auto* buttons = new QButtonGroup(boxes[g]);
         int index = 0;
         for (const QString& caption : group.captions) {
             auto* button = new QRadioButton(caption, boxes[g]);
-            button->setObjectName(QString::fromUtf16(group.buttonName) +
-                                  QStringLiteral("_%1").arg(index));
+            button->setObjectName(group.buttonName + QStringLiteral("_%1").arg(index));
             buttons->addButton(button, index++);
             column->addWidget(button);
         }
@@ -83,7 +85,7 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
                 [this, &store, apply](int value) { TellIfNotStored(this, store, apply(value)); });
     }
 
-    auto* firstMove = new QGroupBox(QStringLiteral("先攻後攻"), this);
+    auto* firstMove = new QGroupBox(kFirstMoveFrame, this);
     auto* firstMoveRow = new QHBoxLayout(firstMove);
     firstMoveRow->addWidget(boxes[0]);
     firstMoveRow->addWidget(boxes[1]);
@@ -101,6 +103,8 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     layout->addWidget(firstMove);
     layout->addLayout(lower);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    look::StyleWindow(this);
+    PlaceOnShow(this);
     TellIfNotStored(this, store, storedAtOpening);
 }
 

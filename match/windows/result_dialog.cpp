@@ -11,21 +11,26 @@
 #include <utility>
 
 #include "assets/pictures.h"
-#include "match/windows/match_look.h"
+#include "match/windows/match_pictures.h"
+#include "shell/windows/look.h"
+#include "shell/windows/ok_button.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
 
-const std::array<std::pair<ResultChoice, const char16_t*>, 3> kChoices = {{
-    {ResultChoice::NextBattle, u"Ｎｅｘｔ　Ｂａｔｔｌｅ"},
-    {ResultChoice::ReEntry, u"Ｒｅ　Ｅｎｔｒｙ"},
-    {ResultChoice::Quit, u"Ｑｕｉｔ"},
+const QString kCaption = QStringLiteral("Morvaneⅲ－Result");
+const std::array<std::pair<ResultChoice, QString>, 3> kChoices = {{
+    {ResultChoice::NextBattle, QStringLiteral("Ｎｅｘｔ　Ｂａｔｔｌｅ")},
+    {ResultChoice::ReEntry, QStringLiteral("Ｒｅ　Ｅｎｔｒｙ")},
+    {ResultChoice::Quit, QStringLiteral("Ｑｕｉｔ")},
 }};
 
 constexpr int kMessageWidth = 300;
 constexpr int kMessageHeight = 76;
 // The shadow sits slightly lower and to the left of the message.
 constexpr int kShadowOffset = 3;
+constexpr int kMessageTextSize = 30;
 
 // The dark stage the message is shown on, so that every result colour stands out.
 class MessageStage : public QWidget {
@@ -52,9 +57,9 @@ QLabel* MakeMessage(const QString& objectName, const QString& text, const QColor
                     QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(objectName);
-    label->setFont(MatchFont(30, false, true));
+    label->setFont(look::Font(kMessageTextSize, true));
     label->setAlignment(Qt::AlignCenter);
-    SetTextColor(label, color);
+    look::SetTextColour(label, color);
     return label;
 }
 
@@ -62,12 +67,10 @@ QLabel* MakeMessage(const QString& objectName, const QString& text, const QColor
 
 ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Morvaneⅲ－Result"));
-    setFont(MatchFont(14));
-    StyleMatchDialog(this);
+    setWindowTitle(kCaption);
 
     auto* stage = new MessageStage(this);
-    auto* shadow = MakeMessage(QStringLiteral("Label1_0"), result.text, Qt::black, stage);
+    auto* shadow = MakeMessage(QStringLiteral("Label1_0"), result.text, look::kBlack, stage);
     shadow->setGeometry(-kShadowOffset, kShadowOffset, kMessageWidth, kMessageHeight);
     auto* message =
         MakeMessage(QStringLiteral("Label1_1"), result.text, ToQColor(result.color), stage);
@@ -77,7 +80,7 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
     auto* options = new QVBoxLayout;
     options->setSpacing(6);
     for (const auto& [choice, text] : kChoices) {
-        auto* option = new QRadioButton(QString::fromUtf16(text), this);
+        auto* option = new QRadioButton(text, this);
         // The buttons are numbered as the choices' stored values, 1..3.
         const int id = static_cast<int>(choice);
         option->setObjectName(QStringLiteral("Option1_%1").arg(id));
@@ -100,6 +103,8 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
     layout->addWidget(stage);
     layout->addLayout(lower);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    look::StyleWindow(this);
+    PlaceOnShow(this);
 }
 
 }  // namespace morvane

@@ -9,9 +9,11 @@
 
 #include "assets/pictures.h"
 #include "shell/windows/contact_window.h"
-#include "shell/windows/shell_look.h"
+#include "shell/windows/look.h"
+#include "shell/windows/ok_button.h"
 #include "shell/windows/system_info.h"
 #include "shell/windows/version_text.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
@@ -21,7 +23,6 @@ const QString kAuthor = QStringLiteral("作者・著作権者：Ｍｏｒｖａ�
 const QString kPeriod = QStringLiteral("開発期間：2000.1/18～2001.1/18");
 const QString kSystemInfo = QStringLiteral("システム情報");
 const QString kContact = QStringLiteral("連絡先（アドレス）");
-const QString kClose = QStringLiteral("Ｏ．Ｋ．");
 
 const QStringList kNoticeLines{
     QString(),
@@ -39,11 +40,13 @@ const QStringList kNoticeLines{
 
 constexpr QSize kPictureSize(204, 180);
 constexpr QSize kEmblemSize(44, 44);
+constexpr int kPageWidth = 600;
+constexpr int kTextSize = 15;
 
 QPushButton* MakeButton(const QString& objectName, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(objectName);
-    button->setFont(look::SizedFont(parent, 15, true));
+    button->setFont(look::Font(kTextSize, true));
     return button;
 }
 
@@ -53,18 +56,16 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     : QDialog(parent), systemInfo_(systemInfo) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kCaption);
-    look::StyleDialog(this);
+    // The whole window is one page, which scrolls on a screen too small for it.
+    auto* page = new QWidget(this);
 
-    auto* picture = new QLabel(this);
+    auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Ig"));
     picture->setFixedSize(kPictureSize);
     picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF()));
 
-    auto* card = new QFrame(this);
+    auto* card = new QFrame(page);
     card->setObjectName(QStringLiteral("Shape1"));
-    card->setStyleSheet(
-        QStringLiteral("QFrame#Shape1 { border: 1px solid rgb(79, 179, 255); border-radius: 6px;"
-                       " background: rgb(4, 8, 20); }"));
 
     auto* emblem = new QLabel(card);
     emblem->setObjectName(QStringLiteral("Image1"));
@@ -74,17 +75,17 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
 
     auto* version = new QLabel(ProgramVersionText(), card);
     version->setObjectName(QStringLiteral("lb"));
-    version->setFont(look::SizedFont(this, 22, true));
+    version->setFont(look::Font(22, true));
     look::SetTextColour(version, look::kGold);
 
     auto* author = new QLabel(kAuthor, card);
     author->setObjectName(QStringLiteral("Label1_0"));
-    author->setFont(look::SizedFont(this, 15));
+    author->setFont(look::Font(kTextSize));
     look::SetTextColour(author, look::kPaleText);
 
     auto* period = new QLabel(kPeriod, card);
     period->setObjectName(QStringLiteral("Label1_1"));
-    period->setFont(look::SizedFont(this, 15));
+    period->setFont(look::Font(kTextSize));
     look::SetTextColour(period, look::kPaleText);
 
     auto* versionRow = new QHBoxLayout;
@@ -103,10 +104,10 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     top->addWidget(picture);
     top->addWidget(card, 1);
 
-    auto* notice = new QPlainTextEdit(this);
+    auto* notice = new QPlainTextEdit(page);
     notice->setObjectName(QStringLiteral("Text1"));
     notice->setReadOnly(true);
-    notice->setFont(look::SizedFont(this, 15));
+    notice->setFont(look::Font(kTextSize));
     // Every line of the notice, the last one included, ends with a line break.
     QString noticeText;
     for (const QString& line : kNoticeLines) {
@@ -118,17 +119,15 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     const int roomLines = static_cast<int>(kNoticeLines.size()) + 2;
     notice->setFixedHeight(roomLines * notice->fontMetrics().lineSpacing() + 12);
 
-    auto* systemInfoButton = MakeButton(QStringLiteral("Command1_0"), kSystemInfo, this);
-    auto* contactButton = MakeButton(QStringLiteral("Command1_1"), kContact, this);
-    auto* closeButton = MakeButton(QStringLiteral("Command2"), kClose, this);
-    closeButton->setDefault(true);
+    auto* systemInfoButton = MakeButton(QStringLiteral("Command1_0"), kSystemInfo, page);
+    auto* contactButton = MakeButton(QStringLiteral("Command1_1"), kContact, page);
+    QPushButton* closeButton = MakeOkButton(this, page);
     connect(systemInfoButton, &QPushButton::clicked, this,
             [this] { StartSysInfo(this, systemInfo_); });
     connect(contactButton, &QPushButton::clicked, this, [this] {
         ContactWindow contact(this);
         contact.exec();
     });
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(systemInfoButton);
@@ -136,13 +135,18 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     buttons->addStretch(1);
     buttons->addWidget(closeButton);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(20, 20, 20, 18);
     layout->setSpacing(14);
     layout->addLayout(top);
     layout->addWidget(notice);
     layout->addLayout(buttons);
-    setFixedSize(600, sizeHint().height());
+    look::StyleWindow(this);
+    // The card's outline is its own, drawn over the frame's style.
+    look::DrawOutline(card, look::kInfoCard);
+    page->setFixedSize(kPageWidth, page->sizeHint().height());
+    SetScrollingPage(this, page);
+    PlaceOnShow(this);
 }
 
 }  // namespace morvane

@@ -13,15 +13,12 @@ void HoverLabel::mouseMoveEvent(QMouseEvent* event) {
 
 void HoverLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.Press(*event, this);
 }
 
 void HoverLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click) {
+    if (click_.Release(*event, this)) {
         emit clicked();
     }
 }

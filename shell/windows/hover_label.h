@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "shell/windows/click_detector.h"
+
 namespace morvane {
 
 // A text label that acts as a button: it reports the pointer moving over it and clicks on it.
@@ -24,7 +26,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool pressed_ = false;
+    ClickDetector click_;
 };
 
 }  // namespace morvane

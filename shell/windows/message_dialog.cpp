@@ -8,18 +8,21 @@
 #include <algorithm>
 
 #include "shell/windows/hover_label.h"
+#include "shell/windows/look.h"
 #include "shell/windows/menu_pointer.h"
 #include "shell/windows/message_dialog_window.h"
-#include "shell/windows/shell_look.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
 
 const QString kCaption = QStringLiteral("！－Ｍｅｓｓａｇｅ－！");
 
-const QColor kButtonColour(255, 255, 0);   // yellow: a button not highlighted
-const QColor kHighlightColour(0, 255, 0);  // green: the highlighted button
-const QColor kMessageColour(235, 240, 250);
+const QColor& kButtonColour = look::kYellow;    // a button not highlighted
+const QColor& kHighlightColour = look::kGreen;  // the highlighted button
+const QColor& kMessageColour = look::kBrightText;
+constexpr int kTextSize = 17;
+constexpr int kButtonTextSize = 18;
 
 // Geometry in pixels.
 constexpr int kMargin = 20;
@@ -60,15 +63,12 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
     setObjectName(QStringLiteral("FormMsg"));
     setWindowTitle(kCaption);
     setMouseTracking(true);
-    look::StyleWindow(this);
 
     // The frame sits behind the buttons and lets the pointer through to the window, like the
     // rest of the background.
     frame_->setObjectName(QStringLiteral("Shape1"));
     frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    frame_->setStyleSheet(
-        QStringLiteral("QFrame { border: 2px solid rgb(0, 255, 0); border-radius: 5px;"
-                       " background: rgba(0, 255, 0, 28); }"));
+    look::DrawOutline(frame_, look::kMessageHighlight);
     frame_->hide();
 
     // Over the text the pointer counts as over the background.
@@ -76,8 +76,8 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
     text_->setAttribute(Qt::WA_TransparentForMouseEvents);
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    text_->setFont(look::SizedFont(this, 17));
-    look::SetTextColour(text_, kMessageColour);
+    text_->setFont(look::Font(kTextSize));
+    look::HoldTextColour(text_, kMessageColour);
     text_->setText(text);
     const int lineHeight = text_->fontMetrics().lineSpacing();
     const int textHeight =
@@ -94,13 +94,12 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
         auto* button = new HoverLabel(this);
         button->setObjectName(QStringLiteral("選択_%1").arg(slot));
         button->setAlignment(Qt::AlignCenter);
-        button->setFont(look::SizedFont(this, 18, true));
+        button->setFont(look::Font(kButtonTextSize, true));
         button->setText(captions[slot]);
         // An empty slot shows nothing and takes neither clicks nor pointer movement.
         button->setEnabled(choice_.captioned(slot));
         button->setGeometry(buttonsLeft, buttonsTop + slot * (kButtonHeight + kButtonSpacing),
                             kButtonWidth, kButtonHeight);
-        look::SetTextColour(button, kButtonColour);
         connect(button, &HoverLabel::hovered, this, [this, slot] {
             if (choice_.Highlight(slot)) {
                 DrawChoice();
@@ -110,11 +109,13 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
         buttons_[slot] = button;
     }
     setFixedSize(buttonsLeft + kButtonWidth + kMargin, contentHeight + 2 * kMargin);
+    look::StyleWindow(this);
+    PlaceOnShow(this);
 
     if (choice_.HasAnyCaption()) {
         choice_.Open();
-        DrawChoice();
     }
+    DrawChoice();
 }
 
 void MessageDialog::Choose(int slot) {
@@ -131,7 +132,9 @@ void MessageDialog::DrawChoice() {
     }
     const int highlighted = choice_.highlighted();
     for (int slot = 0; slot < MessageChoice::kSlotCount; ++slot) {
-        look::SetTextColour(buttons_[slot], slot == highlighted ? kHighlightColour : kButtonColour);
+        // The captions keep their colours whatever the window that opens the dialog styles.
+        look::HoldTextColour(buttons_[slot],
+                             slot == highlighted ? kHighlightColour : kButtonColour);
     }
     if (highlighted >= 0 && highlighted < MessageChoice::kSlotCount) {
         const QRect button = buttons_[highlighted]->geometry();
@@ -159,7 +162,7 @@ void MessageDialog::mouseMoveEvent(QMouseEvent* /*event*/) {
 void MessageDialog::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     QLinearGradient sky(0, 0, 0, height());
-    sky.setColorAt(0, QColor(18, 32, 68));
+    sky.setColorAt(0, look::kNightSky);
     sky.setColorAt(1, look::kNightDeep);
     painter.fillRect(rect(), sky);
     painter.setPen(QPen(look::kSteel, 2));

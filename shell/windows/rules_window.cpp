@@ -5,13 +5,14 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "shell/windows/shell_look.h"
+#include "shell/windows/look.h"
+#include "shell/windows/ok_button.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 namespace {
 
 const QString kCaption = QStringLiteral("Morvaneⅲ－Ｒｕｌｕ Check");
-const QString kClose = QStringLiteral("Ｏ．Ｋ．");
 
 struct Rule {
     QString heading;
@@ -33,7 +34,6 @@ const std::array<Rule, 3> kRules{{
 RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(kCaption);
-    look::StyleDialog(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 24, 28, 20);
@@ -41,12 +41,12 @@ RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
     for (int index = 0; index < static_cast<int>(kRules.size()); ++index) {
         auto* heading = new QLabel(kRules[index].heading, this);
         heading->setObjectName(QStringLiteral("Label1_%1").arg(index));
-        heading->setFont(look::SizedFont(this, 18, true));
+        heading->setFont(look::Font(18, true));
         look::SetTextColour(heading, look::kGold);
 
         auto* text = new QLabel(kRules[index].text, this);
         text->setObjectName(QStringLiteral("Label2_%1").arg(index));
-        text->setFont(look::SizedFont(this, 16));
+        text->setFont(look::Font(16));
         text->setWordWrap(true);
         look::SetTextColour(text, look::kPaleText);
         text->setContentsMargins(16, 0, 0, 0);
@@ -59,15 +59,12 @@ RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
     }
     layout->addSpacing(18);
 
-    auto* close = new QPushButton(kClose, this);
-    close->setObjectName(QStringLiteral("Command2"));
-    close->setFont(look::SizedFont(this, 16, true));
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(close, 0, Qt::AlignHCenter);
+    layout->addWidget(MakeOkButton(this), 0, Qt::AlignHCenter);
 
+    look::StyleWindow(this);
     setFixedWidth(560);
     setFixedHeight(sizeHint().height());
+    PlaceOnShow(this);
 }
 
 }  // namespace morvane

@@ -12,11 +12,12 @@
 #include <algorithm>
 
 #include "assets/pictures.h"
+#include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
-#include "shell/windows/shell_look.h"
+#include "shell/windows/ok_button.h"
 #include "shell/windows/store_failure.h"
+#include "shell/windows/window_place.h"
 #include "terrain/windows/area_text.h"
-#include "terrain/windows/terrain_look.h"
 
 namespace morvane {
 namespace {
@@ -28,7 +29,6 @@ const std::array<QString, kUserFileCount> kTabCaptions = {
 const QString kClearQuestion = QStringLiteral("File-%1の地形をクリアします。\nよろしいですか？");
 const QString kYes = QStringLiteral("Ｙｅｓ");
 const QString kNo = QStringLiteral("Ｎｏ");
-const QString kOk = QStringLiteral("Ｏ．Ｋ．");
 const QString kClearTip = QStringLiteral("クリア");
 
 // The toolbar buttons, numbered from 1, that choose what a click paints.
@@ -48,6 +48,7 @@ const std::array<Tool, 5> kTools = {{
 // The button that clears the current file; the buttons not listed here do nothing.
 constexpr int kClearButton = 13;
 
+constexpr int kTextSize = 16;
 constexpr int kCellSize = 36;
 constexpr int kGridLine = 1;
 constexpr int kToolIconSize = 28;
@@ -69,30 +70,38 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(kCaption);
     setModal(true);
+    setFont(look::Font(kTextSize));
     for (const std::int16_t code : {Hollow, CircleUnit, CrossUnit, Block}) {
         cellPictures_[static_cast<std::size_t>(code)] =
             RenderPicture(QStringLiteral(":/cells/cell_%1.svg").arg(code),
                           QSize(kCellSize, kCellSize), devicePixelRatioF());
     }
 
-    auto* ok = new QPushButton(kOk, this);
-    ok->setObjectName(QStringLiteral("Command2"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // The whole window is one page, which scrolls on a screen too small for it.
+    auto* page = new QWidget(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
+    buttons->addWidget(MakeOkButton(this, page));
 
-    auto* layout = new QVBoxLayout(this);
+    // The tabs stand on the board's left edge, and the two are centred under the toolbar.
+    auto* sheet = new QVBoxLayout;
+    sheet->setSpacing(0);
+    sheet->addWidget(BuildTabs(page), 0, Qt::AlignLeft);
+    sheet->addWidget(BuildBoard(page));
+
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(14, 10, 14, 14);
     layout->setSpacing(0);
-    layout->addWidget(BuildToolbar());
+    layout->addWidget(BuildToolbar(page));
     layout->addSpacing(8);
-    layout->addWidget(BuildTabs(), 0, Qt::AlignLeft);
-    layout->addWidget(BuildBoard(), 0, Qt::AlignLeft);
+    layout->addLayout(sheet);
+    layout->setAlignment(sheet, Qt::AlignHCenter);
     layout->addSpacing(12);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    terrain_look::StyleWindow(this);
+    look::StyleWindow(this);
+    SetScrollingPage(this, page);
+    PlaceOnShow(this);
 
     // Opening: the marker on the first cell, the three stored files, File 1 on screen and the
     // eraser as the tool.
@@ -108,9 +117,9 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     DrawCells();
 }
 
-QWidget* AreaEditorWindow::BuildBoard() {
-    auto* panel = new QWidget(this);
-    look::SetBackground(panel, terrain_look::kGridLine);
+QWidget* AreaEditorWindow::BuildBoard(QWidget* page) {
+    auto* panel = new QWidget(page);
+    look::SetBackground(panel, look::kBoardGrid);
     const QCursor pen = MakePointer(QStringLiteral(":/editor/pointer.svg"),
                                     QSize(kPointerSize, kPointerSize), kPointerTip);
     for (int index = 0; index < kCellCount; ++index) {
@@ -129,16 +138,15 @@ QWidget* AreaEditorWindow::BuildBoard() {
     marker_ = new QFrame(panel);
     marker_->setObjectName(QStringLiteral("Cur"));
     marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    marker_->setStyleSheet(
-        QStringLiteral("#Cur { border: 2px solid %1; }").arg(look::kGold.name()));
+    look::DrawOutline(marker_, look::kCellMarker);
     marker_->raise();
     panel->setFixedSize(kGridLine + kColumns * (kCellSize + kGridLine),
                         kGridLine + kRows * (kCellSize + kGridLine));
     return panel;
 }
 
-QToolBar* AreaEditorWindow::BuildToolbar() {
-    auto* toolbar = new QToolBar(this);
+QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
+    auto* toolbar = new QToolBar(page);
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->setIconSize(QSize(kToolIconSize, kToolIconSize));
     toolbar->setMovable(false);
@@ -156,8 +164,8 @@ QToolBar* AreaEditorWindow::BuildToolbar() {
     toolSwatch_ = new QLabel(toolbar);
     toolSwatch_->setFixedSize(kSwatchSize + 6, kSwatchSize + 6);
     toolSwatch_->setAlignment(Qt::AlignCenter);
-    terrain_look::FramePanel(toolSwatch_, look::kGold);
     name(toolSwatch_, 3);
+    look::FramePanel(toolSwatch_, look::kGold);
     toolbar->addWidget(toolSwatch_);
     auto* gap = new QWidget(toolbar);
     gap->setFixedWidth(6);
@@ -193,10 +201,11 @@ QToolBar* AreaEditorWindow::BuildToolbar() {
     return toolbar;
 }
 
-QTabBar* AreaEditorWindow::BuildTabs() {
-    auto* tabs = new QTabBar(this);
+QTabBar* AreaEditorWindow::BuildTabs(QWidget* page) {
+    auto* tabs = new QTabBar(page);
     tabs->setObjectName(QStringLiteral("TabStrip1"));
     tabs->setDrawBase(false);
+    tabs->setUsesScrollButtons(false);
     for (const QString& caption : kTabCaptions) {
         tabs->addTab(caption);
     }
@@ -212,12 +221,11 @@ bool AreaEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     const int index = static_cast<int>(found - cells_.begin());
     if (event->type() == QEvent::MouseMove) {
         HoverCell(index);
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        // A click is a press and a release on the same cell.
-        if (mouse->button() == Qt::LeftButton && (*found)->rect().contains(mouse->pos())) {
-            PaintCell(index);
-        }
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        click_.Press(*static_cast<QMouseEvent*>(event), *found);
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               click_.Release(*static_cast<QMouseEvent*>(event), *found)) {
+        PaintCell(index);
     }
     return QDialog::eventFilter(watched, event);
 }

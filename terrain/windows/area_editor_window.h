@@ -8,6 +8,7 @@
 
 #include "rules/board.h"
 #include "shell/settings/settings_store.h"
+#include "shell/windows/click_detector.h"
 #include "terrain/layouts/area_layouts.h"
 
 class QFrame;
@@ -35,9 +36,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* BuildBoard();
-    QToolBar* BuildToolbar();
-    QTabBar* BuildTabs();
+    // The parts of the window's page.
+    QWidget* BuildBoard(QWidget* page);
+    QToolBar* BuildToolbar(QWidget* page);
+    QTabBar* BuildTabs(QWidget* page);
 
     // The events of the window.
     void PaintCell(int index);              // Un_Click
@@ -62,6 +64,7 @@ private:
     std::int16_t paintCode_ = Empty;
     int hoveredCell_ = 0;
     std::array<QLabel*, kCellCount> cells_{};
+    ClickDetector click_;
     QFrame* marker_ = nullptr;
     QLabel* toolSwatch_ = nullptr;
     // The cell pictures by code; a null picture for the codes that show none.

@@ -1,5 +1,6 @@
 #include "terrain/windows/area_select_window.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,13 +12,14 @@
 #include <QVBoxLayout>
 
 #include "assets/pictures.h"
+#include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
-#include "shell/windows/shell_look.h"
+#include "shell/windows/ok_button.h"
 #include "shell/windows/store_failure.h"
+#include "shell/windows/window_place.h"
 #include "terrain/layouts/area_preview.h"
 #include "terrain/layouts/count_text.h"
 #include "terrain/windows/area_text.h"
-#include "terrain/windows/terrain_look.h"
 #include "terrain/windows/up_down.h"
 
 namespace morvane {
@@ -45,7 +47,6 @@ const QString kNotice = QStringLiteral(
     "そのため、地形ありの場合は極端に電脳は弱くなります。\n"
     "御了承下さい。");
 const QString kNoticeAnswer = QStringLiteral("確認");
-const QString kOk = QStringLiteral("Ｏ．Ｋ．");
 
 // The area options from the top of the frame down: none first, then the stored order.
 constexpr std::array<int, kAreaOptionCount> kAreaOrder = {
@@ -54,8 +55,10 @@ constexpr std::array<int, kAreaOptionCount> kAreaOrder = {
 
 // The spin controls' count before the stored counts are applied.
 constexpr int kCountWhenCreated = 8;
+constexpr int kTextSize = 16;
 constexpr int kCountBoxWidth = 56;
 constexpr int kPreviewPixelSize = 20;
+constexpr int kPreviewFrame = 8;  // the preview's border and padding
 constexpr int kPictureSize = 72;
 
 QString Indexed(const QString& name, int index) {
@@ -70,6 +73,19 @@ QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* pa
     return button;
 }
 
+// Room for the fullest preview: twelve lines of eight of the widest character it can show.
+QSize PreviewRoom(const QFontMetrics& metrics) {
+    QSize room;
+    for (const std::int16_t code : {Empty, Hollow, CircleUnit, CrossUnit, Block}) {
+        Board full;
+        full.cells.fill(code);
+        // The text ends with a line break, which opens no thirteenth line.
+        const QString text = QString::fromStdU16String(PreviewText(full)).chopped(1);
+        room = room.expandedTo(metrics.size(0, text));
+    }
+    return room;
+}
+
 }  // namespace
 
 AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* parent)
@@ -77,21 +93,32 @@ AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* 
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(kCaption);
     setModal(true);
+    setFont(look::Font(kTextSize));
 
     auto* controls = new QVBoxLayout;
     controls->addWidget(BuildRandomFrame());
     controls->addWidget(BuildOriginalFrame());
     controls->addStretch();
-    controls->addWidget(BuildButtons());
+    controls->addWidget(BuildNotice());
+
+    QPushButton* ok = MakeOkButton(this);
+    // Enter in a count box finishes the typing; it must not close the window.
+    ok->setDefault(false);
+    ok->setAutoDefault(false);
+    auto* preview = new QVBoxLayout;
+    preview->addWidget(BuildPreview());
+    preview->addStretch();
+    preview->addWidget(ok);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->setSpacing(14);
     layout->addWidget(BuildAreaFrame());
     layout->addLayout(controls);
-    layout->addWidget(BuildPreview());
+    layout->addLayout(preview);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    terrain_look::StyleWindow(this);
+    look::StyleWindow(this);
+    PlaceOnShow(this);
 
     // Opening: the stored area choice acts as a click, made with the counts the spin controls
     // have at creation; then the stored counts, which make no new layout; then the stored file
@@ -166,7 +193,7 @@ QWidget* AreaSelectWindow::BuildRandomFrame() {
 QWidget* AreaSelectWindow::BuildOriginalFrame() {
     originalFrame_ = new QGroupBox(kOriginalFrame, this);
     originalFrame_->setObjectName(QStringLiteral("Frame3"));
-    auto* layout = new QHBoxLayout(originalFrame_);
+    auto* layout = new QVBoxLayout(originalFrame_);
     for (int file = 0; file < kUserFileCount; ++file) {
         auto* button =
             new QRadioButton(kFileCaptions[static_cast<std::size_t>(file)], originalFrame_);
@@ -186,16 +213,17 @@ QWidget* AreaSelectWindow::BuildOriginalFrame() {
 QWidget* AreaSelectWindow::BuildPreview() {
     preview_ = new QLabel(this);
     preview_->setObjectName(QStringLiteral("lb"));
-    QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(kPreviewPixelSize);
-    preview_->setFont(font);
+    preview_->setFont(look::FixedFont(kPreviewPixelSize));
     preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    terrain_look::FramePanel(preview_, look::kSteel);
+    preview_->setIndent(0);
+    look::FramePanel(preview_, look::kSteel);
+    // A fixed box, so that the window keeps one size whatever the layout shows.
+    preview_->setFixedSize(PreviewRoom(preview_->fontMetrics()) +
+                           QSize(2 * kPreviewFrame, 2 * kPreviewFrame));
     return preview_;
 }
 
-QWidget* AreaSelectWindow::BuildButtons() {
+QWidget* AreaSelectWindow::BuildNotice() {
     auto* box = new QWidget(this);
     auto* layout = new QGridLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -211,10 +239,7 @@ QWidget* AreaSelectWindow::BuildButtons() {
     }
     QPushButton* notice = MakeButton(QStringLiteral("Command3"), kNoticeButton, box);
     connect(notice, &QPushButton::clicked, this, &AreaSelectWindow::ShowTerrainNotice);
-    QPushButton* ok = MakeButton(QStringLiteral("Command2"), kOk, box);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(notice, 1, 0);
-    layout->addWidget(ok, 1, 1);
+    layout->addWidget(notice, 1, 0, 1, 2);
     return box;
 }
 

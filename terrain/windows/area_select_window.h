@@ -29,7 +29,8 @@ private:
     QWidget* BuildRandomFrame();
     QWidget* BuildOriginalFrame();
     QWidget* BuildPreview();
-    QWidget* BuildButtons();
+    // The two pictures and the button of the notice on terrain.
+    QWidget* BuildNotice();
 
     // The events of the window. Those that store a choice return whether it was stored.
     bool ApplyAreaChoice(int option);  // Option1_Click

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "app/title_window.h"
+#include "shell/windows/look.h"
 #include "tests/support/modal.h"
 #include "tests/support/pointer.h"
 #include "tests/support/screenshot.h"
@@ -99,7 +100,7 @@ class TitleWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"))); }
+    void initTestCase() { look::PinApplicationLook(); }
     void init() { testing::ParkPointer(); }
 
     // The window opens with its caption, the six items in order at equal spacing, nothing

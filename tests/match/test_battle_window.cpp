@@ -118,6 +118,7 @@ private slots:
             QVERIFY(screen.Cell(CellIndex(5, 12))->pixmap().isNull());
             testing::SaveScreenshot(window, QStringLiteral("battle_after_win"));
             testing::SaveScreenshot(result, QStringLiteral("result_dialog"));
+            testing::SaveScreen(QStringLiteral("result_beside_board"));
             ClickChild(result, QStringLiteral("Option1_3"));
             ClickChild(result, QStringLiteral("Command2"));
             resultChecked = true;

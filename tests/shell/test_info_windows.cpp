@@ -12,6 +12,7 @@
 
 #include "shell/windows/about_window.h"
 #include "shell/windows/contact_window.h"
+#include "shell/windows/look.h"
 #include "shell/windows/rules_window.h"
 #include "shell/windows/system_info.h"
 #include "shell/windows/version_text.h"
@@ -80,7 +81,7 @@ class InfoWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"))); }
+    void initTestCase() { look::PinApplicationLook(); }
 
     // The version reads "Ｖｅｒｓｉｏｎ ", full-width major, ASCII point, full-width minor.
     void versionTextUsesFullWidthDigits_data() {

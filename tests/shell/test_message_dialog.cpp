@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/message_dialog_window.h"
 #include "tests/support/modal.h"
@@ -73,7 +74,7 @@ class MessageDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"))); }
+    void initTestCase() { look::PinApplicationLook(); }
     void init() { testing::ParkPointer(); }
 
     // Keys move over captioned slots only, with wrap-around; Space or Enter choose the selected

@@ -11,4 +11,7 @@ namespace morvane::testing {
 // Does nothing otherwise.
 void SaveScreenshot(QWidget* window, const QString& name);
 
+// The same for the whole screen, to see where windows stand on it.
+void SaveScreen(const QString& name);
+
 }  // namespace morvane::testing

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -169,6 +170,39 @@ private slots:
             Control<QLabel>(&window, QStringLiteral("lb"))->text().split(QLatin1Char('\n'));
         QCOMPARE(lines.first(), QStringLiteral("◇　　◇　◇　◇"));
         QCOMPARE(lines.at(11), QStringLiteral("　　　　　　　　"));
+    }
+
+    // The window keeps the size it opens with (on "(Ｎｏｎｅ)") whatever the area, and the preview
+    // box holds the whole picture, the fullest (a file of blocks) included.
+    void windowKeepsOneSizeForEveryArea_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("None") << int(NoArea) << QString();
+        QTest::newRow("Whirlpool") << int(WhirlpoolArea) << QString();
+        QTest::newRow("Random") << int(RandomArea) << QString();
+        QTest::newRow("Original, an empty file") << int(OriginalArea) << QString();
+        QTest::newRow("Original, a file of blocks")
+            << int(OriginalArea) << QString(kCellCount, QLatin1Char('8'));
+    }
+    void windowKeepsOneSizeForEveryArea() {
+        QFETCH(int, option);
+        QFETCH(QString, file);
+        TempSettings temp;
+        if (!file.isEmpty()) {
+            temp.store().Write(settings::UserLayout(0), file);
+        }
+        Board board;
+        AreaSelectWindow window(board, temp.store());
+        window.show();
+        const QSize opened = window.size();
+        Click(&window, QStringLiteral("Option1_%1").arg(option));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(window.size(), opened);
+        auto* preview = Control<QLabel>(&window, QStringLiteral("lb"));
+        const QSize picture = preview->fontMetrics().size(0, preview->text().chopped(1));
+        QVERIFY(preview->contentsRect().width() >= picture.width());
+        QVERIFY(preview->contentsRect().height() >= picture.height());
+        testing::SaveScreenshot(&window, QStringLiteral("form6_") + QTest::currentDataTag());
     }
 
     // "［Ｏｒｉｇｉｎａｌ］" loads File 1 and stores file 0, even with File 3 shown selected;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+
+#include "match/model/rgb.h"
+
+namespace morvane {
+
+// The match windows' pictures, and the models' colours as Qt colours.
+
+QColor ToQColor(Rgb rgb);
+
+// Cell picture 1..8 (a CellState code) at the cells' size.
+QPixmap CellPixmap(int code);
+
+// Player picture 1..8 at the given edge length.
+QPixmap PlayerPixmap(int number, int size);
+
+}  // namespace morvane

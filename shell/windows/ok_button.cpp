@@ -1,0 +1,27 @@
+#include "shell/windows/ok_button.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+#include "shell/windows/look.h"
+
+namespace morvane {
+namespace {
+
+const QString kOk = QStringLiteral("Ｏ．Ｋ．");
+constexpr int kOkTextSize = 15;
+constexpr int kOkWidth = 110;
+
+}  // namespace
+
+QPushButton* MakeOkButton(QDialog* dialog, QWidget* place) {
+    auto* ok = new QPushButton(kOk, place != nullptr ? place : dialog);
+    ok->setObjectName(QStringLiteral("Command2"));
+    ok->setFont(look::Font(kOkTextSize, true));
+    ok->setDefault(true);
+    ok->setMinimumWidth(kOkWidth);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    return ok;
+}
+
+}  // namespace morvane

@@ -1,0 +1,167 @@
+#include "shell/windows/window_place.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+
+namespace morvane {
+namespace {
+
+const QString kPageName = QStringLiteral("Page");
+const QString kPlacerName = QStringLiteral("Placer");
+// The gap between a window placed beside an area and that area.
+constexpr int kBesideGap = 8;
+
+QWidget* OwnerOf(const QWidget* window) {
+    return window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr;
+}
+
+QScreen* ScreenFor(const QWidget* owner) {
+    if (owner != nullptr) {
+        return owner->screen();
+    }
+    QScreen* screen = QApplication::screenAt(QCursor::pos());
+    return screen != nullptr ? screen : QApplication::primaryScreen();
+}
+
+QMargins MarginsOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                    frame.right() - inner.right(), frame.bottom() - inner.bottom());
+}
+
+// The window frame's margins: the window's own once it has been shown; before the window system
+// has framed it, the best guess is its owner's, or another shown window's.
+QMargins FrameMargins(const QWidget* window, const QWidget* owner) {
+    if (const QMargins own = MarginsOf(window); !own.isNull()) {
+        return own;
+    }
+    if (owner != nullptr) {
+        return MarginsOf(owner);
+    }
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && other->windowType() != Qt::Popup) {
+            return MarginsOf(other);
+        }
+    }
+    return {};
+}
+
+// A window whose page scrolls becomes small enough for the room, with room for the scroll bar
+// that then shows beside the page.
+void FitScrollingPage(QWidget* window, QSize room) {
+    auto* page = window->findChild<QScrollArea*>(kPageName, Qt::FindDirectChildrenOnly);
+    if (page == nullptr || page->widget() == nullptr) {
+        return;
+    }
+    const QSize full = page->widget()->size();
+    const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, page);
+    QSize size = full.boundedTo(room);
+    if (size.height() < full.height()) {
+        size.setWidth(std::min(full.width() + bar, room.width()));
+    }
+    if (size.width() < full.width()) {
+        size.setHeight(std::min(size.height() + bar, room.height()));
+    }
+    window->setMaximumSize(size.expandedTo(full));
+    window->resize(size);
+}
+
+// The rectangle moved as little as it takes to lie within the area; one larger than the area
+// keeps its top left corner (and so its title bar) on it.
+QRect MovedInto(QRect rect, const QRect& area) {
+    rect.moveLeft(std::max(area.left(), std::min(rect.left(), area.right() - rect.width() + 1)));
+    rect.moveTop(std::max(area.top(), std::min(rect.top(), area.bottom() - rect.height() + 1)));
+    return rect;
+}
+
+// Beside the area: right, left, below, above, the first that fits; else the right one, moved
+// onto the screen.
+QRect BesideArea(QSize size, const QRect& area, const QRect& available) {
+    const int middleY = area.center().y() - size.height() / 2;
+    const int middleX = area.center().x() - size.width() / 2;
+    const std::array<QRect, 4> places = {
+        QRect(QPoint(area.right() + 1 + kBesideGap, middleY), size),
+        QRect(QPoint(area.left() - kBesideGap - size.width(), middleY), size),
+        QRect(QPoint(middleX, area.bottom() + 1 + kBesideGap), size),
+        QRect(QPoint(middleX, area.top() - kBesideGap - size.height()), size),
+    };
+    for (const QRect& place : places) {
+        if (available.contains(place)) {
+            return place;
+        }
+    }
+    return MovedInto(places[0], available);
+}
+
+void Place(QWidget* window, const std::function<QRect()>& keepInView) {
+    const QWidget* owner = OwnerOf(window);
+    const QRect available = ScreenFor(owner)->availableGeometry();
+    const QMargins frame = FrameMargins(window, owner);
+    FitScrollingPage(window, available.marginsRemoved(frame).size());
+
+    const QSize frameSize = window->size().grownBy(frame);
+    QRect place(QPoint(), frameSize);
+    if (keepInView) {
+        place = BesideArea(frameSize, keepInView(), available);
+    } else {
+        place.moveCenter(owner != nullptr ? owner->frameGeometry().center() : available.center());
+    }
+    window->move(MovedInto(place, available).topLeft());
+}
+
+class Placer : public QObject {
+public:
+    // Takes the place of the placer the window had.
+    Placer(QWidget* window, std::function<QRect()> keepInView)
+        : QObject(window), keepInView_(std::move(keepInView)) {
+        delete window->findChild<QObject*>(kPlacerName, Qt::FindDirectChildrenOnly);
+        setObjectName(kPlacerName);
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A window the user brings back (from an icon) stays where it was.
+        if (watched == parent() && event->type() == QEvent::Show && !event->spontaneous()) {
+            Place(static_cast<QWidget*>(watched), keepInView_);
+        }
+        return false;
+    }
+
+private:
+    std::function<QRect()> keepInView_;
+};
+
+}  // namespace
+
+void PlaceOnShow(QWidget* window) { new Placer(window, {}); }
+
+void PlaceBesideOnShow(QWidget* window, std::function<QRect()> keepInView) {
+    new Placer(window, std::move(keepInView));
+}
+
+void SetScrollingPage(QWidget* window, QWidget* content) {
+    auto* page = new QScrollArea(window);
+    page->setObjectName(kPageName);
+    page->setFrameShape(QFrame::NoFrame);
+    page->setAlignment(Qt::AlignCenter);
+    content->adjustSize();
+    page->setWidget(content);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+    window->setMaximumSize(content->size());
+    window->resize(content->size());
+}
+
+}  // namespace morvane

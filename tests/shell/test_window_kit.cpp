@@ -1,0 +1,235 @@
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+#include "shell/windows/click_detector.h"
+#include "shell/windows/window_place.h"
+
+using namespace morvane;
+
+namespace {
+
+enum Control { First, Second };
+
+// Where a window is expected to open.
+enum Place {
+    OverOwner,
+    OverScreen,
+    AtRightEdge,
+    AtBottomEdge,
+    AtCorner,
+    RightOfArea,
+    LeftOfArea,
+    BelowArea
+};
+
+// The gap the placement leaves between a window and the area it keeps in view.
+constexpr int kBesideGap = 8;
+
+struct MouseStep {
+    QEvent::Type type;
+    Qt::MouseButton button;
+    Control control;
+    bool inside;
+};
+
+QRect Available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+// A window of a fixed size, shown over the owner (none: a main window) at its place.
+std::unique_ptr<QWidget> ShowWindow(QWidget* owner, QSize size,
+                                    std::function<QRect()> keepInView = {}) {
+    auto window = std::make_unique<QWidget>(owner, Qt::Dialog);
+    window->setFixedSize(size);
+    if (keepInView) {
+        PlaceBesideOnShow(window.get(), std::move(keepInView));
+    } else {
+        PlaceOnShow(window.get());
+    }
+    window->show();
+    return window;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(QList<MouseStep>)
+
+class WindowKitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A click is the left button pressed and released on the same control, inside it.
+    void clicksArePressAndReleaseOnOneControl_data() {
+        QTest::addColumn<QList<MouseStep>>("steps");
+        QTest::addColumn<QList<bool>>("clicks");
+        const MouseStep press{QEvent::MouseButtonPress, Qt::LeftButton, First, true};
+        const MouseStep release{QEvent::MouseButtonRelease, Qt::LeftButton, First, true};
+        QTest::newRow("press and release inside")
+            << QList<MouseStep>{press, release} << QList<bool>{false, true};
+        QTest::newRow("released outside the control")
+            << QList<MouseStep>{press, {QEvent::MouseButtonRelease, Qt::LeftButton, First, false}}
+            << QList<bool>{false, false};
+        QTest::newRow("the right button")
+            << QList<MouseStep>{{QEvent::MouseButtonPress, Qt::RightButton, First, true},
+                                {QEvent::MouseButtonRelease, Qt::RightButton, First, true}}
+            << QList<bool>{false, false};
+        QTest::newRow("a release without a press")
+            << QList<MouseStep>{release} << QList<bool>{false};
+        QTest::newRow("pressed on another control")
+            << QList<MouseStep>{{QEvent::MouseButtonPress, Qt::LeftButton, Second, true}, release}
+            << QList<bool>{false, false};
+        QTest::newRow("one press makes one click")
+            << QList<MouseStep>{press, release, release} << QList<bool>{false, true, false};
+        QTest::newRow("the right button between press and release")
+            << QList<MouseStep>{press,
+                                {QEvent::MouseButtonRelease, Qt::RightButton, First, true},
+                                release}
+            << QList<bool>{false, false, true};
+    }
+    void clicksArePressAndReleaseOnOneControl() {
+        QFETCH(QList<MouseStep>, steps);
+        QFETCH(QList<bool>, clicks);
+        QLabel first;
+        QLabel second;
+        first.resize(40, 20);
+        second.resize(40, 20);
+        ClickDetector detector;
+        for (int k = 0; k < steps.size(); ++k) {
+            const MouseStep& step = steps[k];
+            const QWidget* control = step.control == First ? &first : &second;
+            const QPointF point = step.inside ? QPointF(10, 10) : QPointF(60, 10);
+            const QMouseEvent event(
+                step.type, point, point, step.button,
+                step.type == QEvent::MouseButtonPress ? step.button : Qt::NoButton, Qt::NoModifier);
+            bool click = false;
+            if (step.type == QEvent::MouseButtonPress) {
+                detector.Press(event, control);
+            } else {
+                click = detector.Release(event, control);
+            }
+            QCOMPARE(click, clicks[k]);
+        }
+    }
+
+    // A window opens centred over its owner (a main window on the screen), beside an area it
+    // must leave in view, and always wholly on the screen: moved as little as it takes, or with
+    // its top left corner on the screen when it is larger than the screen.
+    void windowsOpenWhereTheyShould_data() {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("keepInView");
+        QTest::addColumn<int>("place");
+        const QRect screen = Available();
+        const QRect none;
+        const QSize small(200, 100);
+        QTest::newRow("centred over the owner")
+            << QRect(100, 100, 400, 300) << small << none << int(OverOwner);
+        QTest::newRow("owner at the right edge: moved onto the screen")
+            << QRect(screen.right() - 200, 100, 400, 300) << small << none << int(AtRightEdge);
+        QTest::newRow("owner at the bottom edge: moved onto the screen")
+            << QRect(100, screen.bottom() - 150, 400, 300) << small << none << int(AtBottomEdge);
+        QTest::newRow("larger than the screen: its corner on the screen")
+            << QRect(100, 100, 400, 300) << screen.size() + QSize(50, 50) << none << int(AtCorner);
+        QTest::newRow("a main window: centred on the screen")
+            << QRect() << small << none << int(OverScreen);
+        QTest::newRow("beside an area: to its right")
+            << QRect(50, 50, 600, 400) << small << QRect(60, 60, 250, 380) << int(RightOfArea);
+        QTest::newRow("no room on the right: to its left")
+            << QRect(50, 50, 600, 400) << small << QRect(screen.right() - 300, 60, 250, 380)
+            << int(LeftOfArea);
+        QTest::newRow("no room on either side: below it")
+            << QRect(0, 0, 400, 300) << small << QRect(100, 0, screen.width() - 200, 300)
+            << int(BelowArea);
+    }
+    void windowsOpenWhereTheyShould() {
+        QFETCH(QRect, owner);
+        QFETCH(QSize, size);
+        QFETCH(QRect, keepInView);
+        QFETCH(int, place);
+        QWidget ownerWindow;
+        if (owner.isValid()) {
+            ownerWindow.setGeometry(owner);
+            ownerWindow.show();
+        }
+        std::function<QRect()> keep;
+        if (keepInView.isValid()) {
+            keep = [keepInView] { return keepInView; };
+        }
+        const auto window = ShowWindow(owner.isValid() ? &ownerWindow : nullptr, size, keep);
+        const QRect frame = window->frameGeometry();
+        const QRect screen = Available();
+        QVERIFY(place == AtCorner || screen.contains(frame));
+        // Centred within a pixel: odd sizes round.
+        const auto centredOn = [&frame](QPoint centre) {
+            return (frame.center() - centre).manhattanLength() <= 2;
+        };
+        switch (place) {
+            case OverOwner:
+                QVERIFY(centredOn(ownerWindow.frameGeometry().center()));
+                break;
+            case OverScreen:
+                QVERIFY(centredOn(screen.center()));
+                break;
+            case AtRightEdge:
+                QCOMPARE(frame.right(), screen.right());
+                QVERIFY(centredOn(
+                    QPoint(frame.center().x(), ownerWindow.frameGeometry().center().y())));
+                break;
+            case AtBottomEdge:
+                QCOMPARE(frame.bottom(), screen.bottom());
+                QVERIFY(centredOn(
+                    QPoint(ownerWindow.frameGeometry().center().x(), frame.center().y())));
+                break;
+            case AtCorner:
+                QCOMPARE(frame.topLeft(), screen.topLeft());
+                break;
+            case RightOfArea:
+                QCOMPARE(frame.left(), keepInView.right() + 1 + kBesideGap);
+                QVERIFY(centredOn(QPoint(frame.center().x(), keepInView.center().y())));
+                break;
+            case LeftOfArea:
+                QCOMPARE(frame.right(), keepInView.left() - 1 - kBesideGap);
+                QVERIFY(centredOn(QPoint(frame.center().x(), keepInView.center().y())));
+                break;
+            case BelowArea:
+                QCOMPARE(frame.top(), keepInView.bottom() + 1 + kBesideGap);
+                QVERIFY(centredOn(QPoint(keepInView.center().x(), frame.center().y())));
+                break;
+        }
+    }
+
+    // A page that the screen can hold makes the window exactly its size, without scroll bars; a
+    // taller one makes the window as tall as the screen, with a scroll bar.
+    void aPageScrollsOnlyWhenTheScreenIsTooSmall_data() {
+        QTest::addColumn<int>("pageHeight");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("a page the screen holds") << Available().height() - 40 << false;
+        QTest::newRow("a page taller than the screen") << Available().height() + 200 << true;
+    }
+    void aPageScrollsOnlyWhenTheScreenIsTooSmall() {
+        QFETCH(int, pageHeight);
+        QFETCH(bool, scrolls);
+        QWidget owner;
+        owner.setGeometry(100, 100, 400, 300);
+        owner.show();
+        QWidget window(&owner, Qt::Dialog);
+        auto* page = new QWidget;
+        page->setFixedSize(300, pageHeight);
+        SetScrollingPage(&window, page);
+        PlaceOnShow(&window);
+        window.show();
+        QVERIFY(Available().contains(window.frameGeometry()));
+        auto* area = window.findChild<QScrollArea*>();
+        QTRY_COMPARE(area->verticalScrollBar()->isVisible(), scrolls);
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QCOMPARE(scrolls ? window.frameGeometry().height() : window.height(),
+                 scrolls ? Available().height() : pageHeight);
+    }
+};
+
+QTEST_MAIN(WindowKitTest)
+#include "test_window_kit.moc"
