@@ -1,7 +1,6 @@
 #include "tools/analyze/analyze_io.h"
 
 #include <QJsonDocument>
-#include <cstdio>
 
 namespace morvane::analyze {
 namespace {
@@ -107,16 +106,12 @@ QJsonArray ToJson(const CellList& cells) {
     return array;
 }
 
-int PrintJson(const QJsonObject& object) {
-    const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
-    std::fputc('\n', stdout);
-    return 0;
+Answer JsonAnswer(const QJsonObject& object) {
+    return {0, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n', {}};
 }
 
-int ReportError(const QString& message) {
-    std::fprintf(stderr, "morvane-analyze: %s\n", qPrintable(message));
-    return kBadArguments;
+Answer ErrorAnswer(const QString& message) {
+    return {kBadArguments, {}, "morvane-analyze: " + message.toLocal8Bit() + '\n'};
 }
 
 }  // namespace morvane::analyze

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
@@ -12,6 +13,14 @@ namespace morvane::analyze {
 
 // Exit status of a call with bad arguments (a good call exits 0).
 inline constexpr int kBadArguments = 2;
+
+// What one call of the tool answers: its exit status and the bytes it prints on stdout and on
+// stderr. The program prints them; tests compare them without starting a process.
+struct Answer {
+    int status = 0;
+    QByteArray out;
+    QByteArray err;
+};
 
 // Parsers for the tool's arguments. Each returns nothing and sets `error` to a one-line
 // explanation when the text is not acceptable.
@@ -33,9 +42,9 @@ std::optional<int> ParsePositiveCount(const QString& text, const char* name, QSt
 QString AreaStringOf(const Board& board);
 QJsonArray ToJson(const CellList& cells);
 
-// Prints the object as one line of compact JSON on stdout; returns the success status.
-int PrintJson(const QJsonObject& object);
-// Prints a one-line error on stderr; returns kBadArguments.
-int ReportError(const QString& message);
+// A good call: the object as one line of compact JSON on stdout, status 0.
+Answer JsonAnswer(const QJsonObject& object);
+// A call with bad arguments: a one-line error on stderr, status kBadArguments.
+Answer ErrorAnswer(const QString& message);
 
 }  // namespace morvane::analyze
