@@ -354,8 +354,9 @@ int BattleWindow::ShowResult(const GameResult& result) {
 
 std::optional<int> BattleWindow::ComputerMove() {
     sinceEvents_.start();
-    return seams_.computerMove(state_.board, state_.turn, state_.computerLevel,
-                               state_.options.terrainSelect,
+    return seams_.computerMove(state_.board, state_.turn,
+                               ComputerLevelFromIndex(state_.computerLevel),
+                               TerrainOptionFromIndex(state_.options.terrainSelect),
                                YieldHook([this] { return LetEventsRun(); }));
 }
 

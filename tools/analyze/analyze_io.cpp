@@ -69,16 +69,21 @@ std::optional<Turn> ParseSide(const QString& text, QString& error) {
     return std::nullopt;
 }
 
-std::optional<int> ParseLevel(const QString& text, QString& error) {
-    return ParseNumber(text, 0, 3, "LEVEL", error);
+std::optional<ComputerLevel> ParseLevel(const QString& text, QString& error) {
+    const std::optional<int> index =
+        ParseNumber(text, 0, static_cast<int>(kHighestComputerLevel), "LEVEL", error);
+    if (!index) {
+        return std::nullopt;
+    }
+    return ComputerLevelFromIndex(*index);
 }
 
-std::optional<int> ParseTerrain(const QString& text, QString& error) {
+std::optional<TerrainOption> ParseTerrain(const QString& text, QString& error) {
     if (text == QLatin1String("on")) {
-        return 0;
+        return TerrainOption::On;
     }
     if (text == QLatin1String("off")) {
-        return 1;
+        return TerrainOption::Off;
     }
     error = QStringLiteral("TERRAIN must be on or off, not \"%1\"").arg(text);
     return std::nullopt;

@@ -7,7 +7,9 @@
 #include <optional>
 
 #include "computer/cell_list.h"
+#include "computer/computer_level.h"
 #include "rules/board.h"
+#include "rules/terrain_option.h"
 
 namespace morvane::analyze {
 
@@ -31,10 +33,10 @@ std::optional<Board> ParseBoard(const QString& text, QString& error);
 std::optional<int> ParseCell(const QString& text, QString& error);
 // A side: "o" (○, Turn -1) or "x" (×, Turn +1).
 std::optional<Turn> ParseSide(const QString& text, QString& error);
-// A computer strength 0..3.
-std::optional<int> ParseLevel(const QString& text, QString& error);
-// The terrain option: "on" (terrainSelect 0) or "off" (1).
-std::optional<int> ParseTerrain(const QString& text, QString& error);
+// A computer strength by its index, 0 (EASY) to 3 (ⅲ).
+std::optional<ComputerLevel> ParseLevel(const QString& text, QString& error);
+// The terrain option: "on" or "off".
+std::optional<TerrainOption> ParseTerrain(const QString& text, QString& error);
 // A whole number of at least 1; name says which argument it is in the error.
 std::optional<int> ParsePositiveCount(const QString& text, const char* name, QString& error);
 

@@ -13,8 +13,8 @@
 namespace morvane::analyze {
 namespace {
 
-// The terrain option when the move command is given none: off.
-constexpr int kTerrainOff = 1;
+// The terrain option when the move command is given none.
+constexpr TerrainOption kDefaultTerrain = TerrainOption::Off;
 
 QString KindName(DecisionKind kind) {
     switch (kind) {
@@ -48,7 +48,7 @@ Answer RunLineCommand(const QStringList& args) {
 
 Answer RunEvalCommand(const QStringList& args) {
     QString error;
-    std::optional<Board> board = ParseBoard(args[0], error);
+    const std::optional<Board> board = ParseBoard(args[0], error);
     const std::optional<Turn> side = board ? ParseSide(args[1], error) : std::nullopt;
     if (!side) {
         return ErrorAnswer(error);
@@ -70,18 +70,18 @@ Answer RunEvalCommand(const QStringList& args) {
 
 Answer RunMoveCommand(const QStringList& args) {
     QString error;
-    std::optional<Board> board = ParseBoard(args[0], error);
+    const std::optional<Board> board = ParseBoard(args[0], error);
     const std::optional<Turn> side = board ? ParseSide(args[1], error) : std::nullopt;
-    const std::optional<int> level = side ? ParseLevel(args[2], error) : std::nullopt;
-    std::optional<int> terrainSelect = kTerrainOff;
+    const std::optional<ComputerLevel> level = side ? ParseLevel(args[2], error) : std::nullopt;
+    std::optional<TerrainOption> terrain = kDefaultTerrain;
     if (level && args.size() > 3) {
-        terrainSelect = ParseTerrain(args[3], error);
+        terrain = ParseTerrain(args[3], error);
     }
-    if (!level || !terrainSelect) {
+    if (!level || !terrain) {
         return ErrorAnswer(error);
     }
     const std::optional<Decision> decision =
-        DecideComputerMove(*board, *side, *level, *terrainSelect, YieldHook());
+        DecideComputerMove(*board, *side, *level, *terrain, YieldHook());
     return JsonAnswer({{QStringLiteral("candidates"), ToJson(decision->candidates)},
                        {QStringLiteral("safe"), ToJson(decision->safe)},
                        {QStringLiteral("kind"), KindName(decision->kind)},
@@ -90,8 +90,8 @@ Answer RunMoveCommand(const QStringList& args) {
 
 Answer RunLadderCommand(const QStringList& args) {
     QString error;
-    const std::optional<int> levelA = ParseLevel(args[0], error);
-    const std::optional<int> levelB = levelA ? ParseLevel(args[1], error) : std::nullopt;
+    const std::optional<ComputerLevel> levelA = ParseLevel(args[0], error);
+    const std::optional<ComputerLevel> levelB = levelA ? ParseLevel(args[1], error) : std::nullopt;
     const std::optional<int> games =
         levelB ? ParsePositiveCount(args[2], "GAMES", error) : std::nullopt;
     if (!games) {
