@@ -9,21 +9,19 @@ namespace {
 
 constexpr int kMidGameSet = 0;
 constexpr int kHollowSet = 1;
-constexpr int kTerrainOn = 0;
-constexpr int kTerrainOff = 1;
 
 // One ComputerMove of strength range(0) on position range(2) of set range(1) (mid-game
 // without terrain, or 40 ◇ with the terrain option on), yielding to a no-op hook.
 void BM_ComputerMove(benchmark::State& state) {
-    const int level = static_cast<int>(state.range(0));
+    const ComputerLevel level = ComputerLevelFromIndex(static_cast<int>(state.range(0)));
     const bool hollows = state.range(1) == kHollowSet;
     const auto index = static_cast<std::size_t>(state.range(2));
     const Position& position = hollows ? kHollows[index] : kMidGame[index];
-    Board board = BoardOf(position);
+    const Board board = BoardOf(position);
+    const TerrainOption terrain = hollows ? TerrainOption::On : TerrainOption::Off;
     const YieldHook noOp([] { return true; });
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            ComputerMove(board, position.turn, level, hollows ? kTerrainOn : kTerrainOff, noOp));
+        benchmark::DoNotOptimize(ComputerMove(board, position.turn, level, terrain, noOp));
     }
 }
 BENCHMARK(BM_ComputerMove)
@@ -37,7 +35,8 @@ BENCHMARK(BM_ComputerMove)
 void BM_LadderEasyAgainstEasy(benchmark::State& state) {
     Turn first = kCircleTurn;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PlayHeadlessGame({0, 0}, first));
+        benchmark::DoNotOptimize(
+            PlayHeadlessGame({ComputerLevel::Easy, ComputerLevel::Easy}, first));
         first = -first;
     }
     state.counters["games_per_second"] =

@@ -8,9 +8,9 @@
 namespace morvane::bench {
 namespace {
 
-// One line test (no marking) per call, over every unit of the recorded mid-game positions:
-// the call the computer makes most often.
-void BM_CheckLine(benchmark::State& state) {
+// One line test per call, over every unit of the recorded mid-game positions: the call the
+// computer makes most often.
+void BM_CompletesLine(benchmark::State& state) {
     struct Probe {
         Board board;
         int cell;
@@ -26,12 +26,12 @@ void BM_CheckLine(benchmark::State& state) {
     }
     std::size_t next = 0;
     for (auto _ : state) {
-        Probe& probe = probes[next];
-        benchmark::DoNotOptimize(CheckLine(probe.board, probe.cell, false));
+        const Probe& probe = probes[next];
+        benchmark::DoNotOptimize(CompletesLine(probe.board, probe.cell));
         next = next + 1 == probes.size() ? 0 : next + 1;
     }
 }
-BENCHMARK(BM_CheckLine);
+BENCHMARK(BM_CompletesLine);
 
 }  // namespace
 }  // namespace morvane::bench

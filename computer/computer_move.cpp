@@ -1,32 +1,28 @@
 #include "computer/computer_move.h"
 
-#include <cassert>
-
 #include "computer/strengths.h"
 
 namespace morvane {
 
-std::optional<Decision> DecideComputerMove(Board& board, Turn turn, int computerLevel,
-                                           int terrainSelect, const YieldHook& yield) {
-    assert(computerLevel >= 0 && computerLevel <= 3);
-    switch (computerLevel) {
-        case 0:
+std::optional<Decision> DecideComputerMove(const Board& board, Turn turn, ComputerLevel level,
+                                           TerrainOption terrain, const YieldHook& yield) {
+    switch (level) {
+        case ComputerLevel::Easy:
             return ThinkEasy(board, turn, yield);
-        case 1:
+        case ComputerLevel::Normal:
             return ThinkNormal(board, turn, yield);
-        case 2:
+        case ComputerLevel::Hard:
             return ThinkHard(board, turn, yield);
-        case 3:
-            return ThinkExpert(board, turn, terrainSelect, yield);
+        case ComputerLevel::Expert:
+            return ThinkExpert(board, turn, terrain, yield);
     }
     // Not a strength: an empty decision, which draws cell 0 as the old program answered.
     return Decision{};
 }
 
-std::optional<int> ComputerMove(Board& board, Turn turn, int computerLevel, int terrainSelect,
-                                const YieldHook& yield) {
-    const std::optional<Decision> decision =
-        DecideComputerMove(board, turn, computerLevel, terrainSelect, yield);
+std::optional<int> ComputerMove(const Board& board, Turn turn, ComputerLevel level,
+                                TerrainOption terrain, const YieldHook& yield) {
+    const std::optional<Decision> decision = DecideComputerMove(board, turn, level, terrain, yield);
     if (!decision) {
         return std::nullopt;
     }

@@ -2,23 +2,23 @@
 
 #include <optional>
 
+#include "computer/computer_level.h"
 #include "computer/decision.h"
 #include "rules/board.h"
+#include "rules/terrain_option.h"
 #include "rules/yield_hook.h"
 
 namespace morvane {
 
-// The computer's cell for the side to move (turn), at strength computerLevel 0..3 (EASY,
-// NORMAL, HARD, ⅲ); terrainSelect is the match option (0 terrain on, 1 off) that the strongest
-// level reads. Works in place on the board with trial units that are always undone, and calls
-// yield between trials. Returns a placeable cell, or nothing when yield asked to abandon; in
-// both cases the board is exactly as it was.
-std::optional<int> ComputerMove(Board& board, Turn turn, int computerLevel, int terrainSelect,
-                                const YieldHook& yield);
+// The computer's cell for the side to move (turn) on the position, at the given strength; only
+// ⅲ reads the terrain option. Trial units go only into the computer's own copies, and yield is
+// called between trials. Returns a placeable cell, or nothing when yield asked to abandon.
+std::optional<int> ComputerMove(const Board& board, Turn turn, ComputerLevel level,
+                                TerrainOption terrain, const YieldHook& yield);
 
 // The same strength's decision before its final draw (what the analysis tool reports);
 // ComputerMove is DrawCell of it. Nothing when yield asked to abandon.
-std::optional<Decision> DecideComputerMove(Board& board, Turn turn, int computerLevel,
-                                           int terrainSelect, const YieldHook& yield);
+std::optional<Decision> DecideComputerMove(const Board& board, Turn turn, ComputerLevel level,
+                                           TerrainOption terrain, const YieldHook& yield);
 
 }  // namespace morvane

@@ -9,8 +9,6 @@ namespace morvane {
 namespace {
 
 constexpr Turn kDraw = 0;
-// Games between computers are played without terrain.
-constexpr int kTerrainOff = 1;
 
 }  // namespace
 
@@ -18,8 +16,9 @@ Turn PlayHeadlessGame(GameLevels levels, Turn firstTurn) {
     Board board;
     const YieldHook noYield;
     for (Turn turn = firstTurn;; turn = -turn) {
-        const int level = SideNumber(turn) == 0 ? levels.circle : levels.cross;
-        const int cell = *ComputerMove(board, turn, level, kTerrainOff, noYield);
+        const ComputerLevel level = SideNumber(turn) == 0 ? levels.circle : levels.cross;
+        // Games between computers are played without terrain.
+        const int cell = *ComputerMove(board, turn, level, TerrainOption::Off, noYield);
         assert(CanPlace(board, cell));
         board[cell] = UnitCode(turn);
         switch (JudgePlacement(board, cell)) {
@@ -33,7 +32,7 @@ Turn PlayHeadlessGame(GameLevels levels, Turn firstTurn) {
     }
 }
 
-LadderResult RunLadder(int levelA, int levelB, int games) {
+LadderResult RunLadder(ComputerLevel levelA, ComputerLevel levelB, int games) {
     LadderResult result;
     for (int game = 0; game < games; ++game) {
         const Turn first = game % 2 == 0 ? kCircleTurn : kCrossTurn;

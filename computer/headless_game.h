@@ -1,5 +1,6 @@
 #pragma once
 
+#include "computer/computer_level.h"
 #include "rules/board.h"
 
 namespace morvane {
@@ -7,8 +8,8 @@ namespace morvane {
 // The strengths of the two sides of a game between computers, indexed by side number
 // (○ is side 0, × side 1).
 struct GameLevels {
-    int circle = 0;
-    int cross = 0;
+    ComputerLevel circle = ComputerLevel::Easy;
+    ComputerLevel cross = ComputerLevel::Easy;
 };
 
 // Plays one whole game without windows between two computer strengths on an empty board
@@ -24,6 +25,6 @@ struct LadderResult {
 
 // Plays games between strength a (always ○) and strength b (always ×); a moves first in the
 // even-numbered games and b in the odd ones.
-LadderResult RunLadder(int levelA, int levelB, int games);
+LadderResult RunLadder(ComputerLevel levelA, ComputerLevel levelB, int games);
 
 }  // namespace morvane

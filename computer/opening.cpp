@@ -1,27 +1,20 @@
 #include "computer/opening.h"
 
-#include "computer/trial_move.h"
 #include "rules/line.h"
 
 namespace morvane {
 namespace {
 
-// Whether a unit of side in the cell would complete a line.
-bool CompletesLine(Board& board, int cell, Turn side) {
-    const TrialMove trial(board, cell, UnitCode(side));
-    return CheckLine(board, cell, false);
-}
-
 enum class ScanResult { Abandoned, Found, NotFound };
 
 // The first candidate, in list order, where a unit of side completes a line.
-ScanResult FindFirstLine(Board& board, const CellList& candidates, Turn side,
+ScanResult FindFirstLine(const Board& board, const CellList& candidates, Turn side,
                          const YieldHook& yield, int& found) {
     for (const int cell : candidates) {
         if (!yield()) {
             return ScanResult::Abandoned;
         }
-        if (CompletesLine(board, cell, side)) {
+        if (CompletesLine(board, cell, UnitCode(side))) {
             found = cell;
             return ScanResult::Found;
         }
@@ -41,16 +34,15 @@ CellList BuildCandidates(const Board& board) {
     return candidates;
 }
 
-bool OpponentWinsAbove(Board& board, int cell, Turn turn) {
+bool OpponentWinsAbove(const Board& board, int cell, Turn turn) {
     if (CellY(cell) == 1) {
         return false;
     }
-    const int above = cell - kColumns;
-    const TrialMove trial(board, above, UnitCode(-turn));
-    return CheckLine(board, above, false);
+    return CompletesLine(board, cell - kColumns, UnitCode(-turn));
 }
 
-OpeningResult RunOpeningSteps(Board& board, Turn turn, const YieldHook& yield, Decision& decision) {
+OpeningResult RunOpeningSteps(const Board& board, Turn turn, const YieldHook& yield,
+                              Decision& decision) {
     decision.candidates = BuildCandidates(board);
     decision.safe.Clear();
     decision.cells.Clear();

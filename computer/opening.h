@@ -12,12 +12,12 @@ namespace morvane {
 CellList BuildCandidates(const Board& board);
 
 // Whether taking the cell would give the opponent of turn a line in the cell directly above.
-// The opponent's unit is written over whatever that cell holds (empty, ◇ or terrain) for the
-// test; whether it could really be placed there is not asked. False on the top row.
-bool OpponentWinsAbove(Board& board, int cell, Turn turn);
+// The opponent's unit is taken to be in that cell whatever it holds (empty, ◇ or terrain);
+// whether it could really be placed there is not asked. False on the top row.
+bool OpponentWinsAbove(const Board& board, int cell, Turn turn);
 
 enum class OpeningResult {
-    Abandoned,  // yield asked to stop; the board is as it was
+    Abandoned,  // yield asked to stop
     Decided,    // a win, a block or (no safe cell) any legal cell: the decision is complete
     Continue,   // the strength chooses among decision.safe, which is not empty
 };
@@ -26,15 +26,16 @@ enum class OpeningResult {
 // else the first that completes the opponent's line; else the safe list, and when no cell is
 // safe, any legal cell. Fills decision's candidates and safe list (and, when Decided, its kind
 // and cells). Yields once per candidate in each scan.
-OpeningResult RunOpeningSteps(Board& board, Turn turn, const YieldHook& yield, Decision& decision);
+OpeningResult RunOpeningSteps(const Board& board, Turn turn, const YieldHook& yield,
+                              Decision& decision);
 
 // How every strength thinks: the opening steps, and only when they leave the choice open, the
 // strength's own choice among decision.safe. choose(decision) fills in the decision's kind and
 // cells and returns it, or nothing when abandoned. Nothing when the opening steps were
 // abandoned; their decision when they settled the move.
 template <typename Choose>
-std::optional<Decision> ThinkAfterOpeningSteps(Board& board, Turn turn, const YieldHook& yield,
-                                               const Choose& choose) {
+std::optional<Decision> ThinkAfterOpeningSteps(const Board& board, Turn turn,
+                                               const YieldHook& yield, const Choose& choose) {
     Decision decision;
     switch (RunOpeningSteps(board, turn, yield, decision)) {
         case OpeningResult::Abandoned:

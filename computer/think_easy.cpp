@@ -3,7 +3,7 @@
 
 namespace morvane {
 
-std::optional<Decision> ThinkEasy(Board& board, Turn turn, const YieldHook& yield) {
+std::optional<Decision> ThinkEasy(const Board& board, Turn turn, const YieldHook& yield) {
     return ThinkAfterOpeningSteps(board, turn, yield, [](Decision& decision) {
         decision.kind = DecisionKind::Pick;
         decision.cells = decision.safe;

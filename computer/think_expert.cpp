@@ -8,22 +8,24 @@
 namespace morvane {
 namespace {
 
-// The terrain option value that means terrain is on.
-constexpr int kTerrainOn = 0;
 // Above this many free cells the last choice prefers low cells.
 constexpr int kLowRowFreeCells = 36;
 
 // ⅲ's own choice among the safe cells, by both sides' winning cells.
-std::optional<Decision> ChooseByWinningCells(Board& board, Turn turn, int terrainSelect,
+std::optional<Decision> ChooseByWinningCells(const Board& board, Turn turn, TerrainOption terrain,
                                              const YieldHook& yield, Decision& decision) {
     const std::int16_t own = UnitCode(turn);
     const std::int16_t opponent = UnitCode(-turn);
     // CountWinningCells(-turn) counts the computer's winning cells, (turn) the opponent's.
-    const auto ownCells = [&] { return CountWinningCells(board, -turn, yield); };
-    const auto opponentCells = [&] { return CountWinningCells(board, turn, yield); };
+    const auto ownCells = [&](const Board& position) {
+        return CountWinningCells(position, -turn, yield);
+    };
+    const auto opponentCells = [&](const Board& position) {
+        return CountWinningCells(position, turn, yield);
+    };
 
     // A move that raises the computer's own score by at least 2: new winning cells.
-    const std::optional<WinningCells> ownNow = ownCells();
+    const std::optional<WinningCells> ownNow = ownCells(board);
     if (!ownNow) {
         return std::nullopt;
     }
@@ -40,7 +42,7 @@ std::optional<Decision> ChooseByWinningCells(Board& board, Turn turn, int terrai
     }
 
     // The cells where the opponent would gain the most winning cells.
-    const std::optional<WinningCells> opponentNow = opponentCells();
+    const std::optional<WinningCells> opponentNow = opponentCells(board);
     if (!opponentNow) {
         return std::nullopt;
     }
@@ -63,8 +65,7 @@ std::optional<Decision> ChooseByWinningCells(Board& board, Turn turn, int terrai
         *denying = *wished;
     }
 
-    // Of those, where the computer's own winning cells grow (the board is as it was when
-    // ownNow was counted).
+    // Of those, where the computer's own winning cells grow beyond ownNow.
     std::optional<CellList> growth =
         KeepBestCells(board, *denying, own, WinningCells{ownNow->score + 1, ownNow->pending + 2},
                       ownCells, std::greater<>(), yield);
@@ -76,7 +77,7 @@ std::optional<Decision> ChooseByWinningCells(Board& board, Turn turn, int terrai
     }
 
     // Early in the game (or always on terrain) the last choice prefers low cells.
-    const int freeCells = terrainSelect == kTerrainOn ? kCellCount : CountFreeCells(board);
+    const int freeCells = terrain == TerrainOption::On ? kCellCount : CountFreeCells(board);
     const bool preferLowRows = growth->Size() > 1 && freeCells > kLowRowFreeCells;
     decision.kind = preferLowRows ? DecisionKind::LowRow : DecisionKind::Pick;
     decision.cells = *growth;
@@ -85,10 +86,10 @@ std::optional<Decision> ChooseByWinningCells(Board& board, Turn turn, int terrai
 
 }  // namespace
 
-std::optional<Decision> ThinkExpert(Board& board, Turn turn, int terrainSelect,
+std::optional<Decision> ThinkExpert(const Board& board, Turn turn, TerrainOption terrain,
                                     const YieldHook& yield) {
     return ThinkAfterOpeningSteps(board, turn, yield, [&](Decision& decision) {
-        return ChooseByWinningCells(board, turn, terrainSelect, yield, decision);
+        return ChooseByWinningCells(board, turn, terrain, yield, decision);
     });
 }
 

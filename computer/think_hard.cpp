@@ -9,11 +9,15 @@ namespace morvane {
 namespace {
 
 // HARD's own choice among the safe cells, by both sides' threats.
-std::optional<Decision> ChooseByThreats(Board& board, Turn turn, const YieldHook& yield,
+std::optional<Decision> ChooseByThreats(const Board& board, Turn turn, const YieldHook& yield,
                                         Decision& decision) {
     // CountThreats(turn) counts the opponent's threats, (-turn) the computer's own.
-    const auto opponentThreats = [&] { return CountThreats(board, turn, yield); };
-    const auto ownThreats = [&] { return CountThreats(board, -turn, yield); };
+    const auto opponentThreats = [&](const Board& position) {
+        return CountThreats(position, turn, yield);
+    };
+    const auto ownThreats = [&](const Board& position) {
+        return CountThreats(position, -turn, yield);
+    };
 
     // The cells where the opponent would make the most threats. Every count is at least
     // (0, 0), so every safe cell is a candidate and the list is never empty.
@@ -36,7 +40,7 @@ std::optional<Decision> ChooseByThreats(Board& board, Turn turn, const YieldHook
 
 }  // namespace
 
-std::optional<Decision> ThinkHard(Board& board, Turn turn, const YieldHook& yield) {
+std::optional<Decision> ThinkHard(const Board& board, Turn turn, const YieldHook& yield) {
     return ThinkAfterOpeningSteps(board, turn, yield, [&](Decision& decision) {
         return ChooseByThreats(board, turn, yield, decision);
     });

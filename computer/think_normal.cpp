@@ -9,10 +9,12 @@ namespace morvane {
 namespace {
 
 // NORMAL's own choice among the safe cells, by the opponent's line potential.
-std::optional<Decision> ChooseByLinePotential(Board& board, Turn turn, const YieldHook& yield,
+std::optional<Decision> ChooseByLinePotential(const Board& board, Turn turn, const YieldHook& yield,
                                               Decision& decision) {
     // Always the opponent's potential: LinePotential(turn) scores the units of -turn.
-    const auto opponentPotential = [&] { return LinePotential(board, turn, yield); };
+    const auto opponentPotential = [&](const Board& position) {
+        return LinePotential(position, turn, yield);
+    };
 
     // The cells the opponent would most like to take; a negative score never enters.
     std::optional<CellList> favourites = KeepBestCells(board, decision.safe, UnitCode(-turn), 0,
@@ -26,7 +28,7 @@ std::optional<Decision> ChooseByLinePotential(Board& board, Turn turn, const Yie
 
     // Among them, where the computer's own unit keeps that potential lowest, never above its
     // present value.
-    const std::optional<int> present = opponentPotential();
+    const std::optional<int> present = opponentPotential(board);
     if (!present) {
         return std::nullopt;
     }
@@ -45,7 +47,7 @@ std::optional<Decision> ChooseByLinePotential(Board& board, Turn turn, const Yie
 
 }  // namespace
 
-std::optional<Decision> ThinkNormal(Board& board, Turn turn, const YieldHook& yield) {
+std::optional<Decision> ThinkNormal(const Board& board, Turn turn, const YieldHook& yield) {
     return ThinkAfterOpeningSteps(board, turn, yield, [&](Decision& decision) {
         return ChooseByLinePotential(board, turn, yield, decision);
     });

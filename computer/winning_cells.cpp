@@ -1,6 +1,5 @@
 #include "computer/winning_cells.h"
 
-#include "computer/trial_move.h"
 #include "rules/line.h"
 
 namespace morvane {
@@ -10,7 +9,8 @@ constexpr int kPlaceableScore = 2;
 constexpr int kPendingScore = 1;
 }  // namespace
 
-std::optional<WinningCells> CountWinningCells(Board& board, Turn side, const YieldHook& yield) {
+std::optional<WinningCells> CountWinningCells(const Board& board, Turn side,
+                                              const YieldHook& yield) {
     const std::int16_t code = UnitCode(-side);
     WinningCells count;
     for (int cell = 0; cell < kCellCount; ++cell) {
@@ -20,12 +20,10 @@ std::optional<WinningCells> CountWinningCells(Board& board, Turn side, const Yie
         if (!yield()) {
             return std::nullopt;
         }
-        const bool placeable = CanPlace(board, cell);
-        const TrialMove trial(board, cell, code);
-        if (!CheckLine(board, cell, false)) {
+        if (!CompletesLine(board, cell, code)) {
             continue;
         }
-        if (placeable) {
+        if (CanPlace(board, cell)) {
             count.score += kPlaceableScore;
         } else {
             count.score += kPendingScore;

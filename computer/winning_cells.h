@@ -17,9 +17,9 @@ struct WinningCells {
     auto operator<=>(const WinningCells&) const = default;
 };
 
-// The winning cells of side -side on the board: every empty or ◇ cell is tried with a unit of
-// that side and undone. Yields once per free cell; nothing when yield asked to abandon (the
-// board is restored either way).
-std::optional<WinningCells> CountWinningCells(Board& board, Turn side, const YieldHook& yield);
+// The winning cells of side -side on the board: every empty or ◇ cell where a unit of that
+// side would complete a line. Yields once per free cell; nothing when yield asked to abandon.
+std::optional<WinningCells> CountWinningCells(const Board& board, Turn side,
+                                              const YieldHook& yield);
 
 }  // namespace morvane

@@ -8,27 +8,71 @@ namespace {
 struct Direction {
     int dx;
     int dy;
-    int axis;  // 0 vertical, 1 horizontal, 2 rising diagonal, 3 falling diagonal
 };
 
-// The fixed visiting order of the eight directions.
-constexpr std::array<Direction, 8> kDirections{{
-    {0, -1, 0},   // up
-    {0, 1, 0},    // down
-    {-1, 0, 1},   // left
-    {1, 0, 1},    // right
-    {1, -1, 2},   // up-right
-    {-1, 1, 2},   // down-left
-    {-1, -1, 3},  // up-left
-    {1, 1, 3},    // down-right
+// The four axes, each as its two opposite directions: vertical, horizontal, rising diagonal,
+// falling diagonal.
+constexpr std::size_t kAxes = 4;
+constexpr std::array<std::array<Direction, 2>, kAxes> kAxisDirections{{
+    {{{0, -1}, {0, 1}}},   // up, down
+    {{{-1, 0}, {1, 0}}},   // left, right
+    {{{1, -1}, {-1, 1}}},  // up-right, down-left
+    {{{-1, -1}, {1, 1}}},  // up-left, down-right
 }};
 
-constexpr int kAxes = 4;
 constexpr int kReach = 3;               // cells looked at on each side
 constexpr int kAxisCells = 2 * kReach;  // at most this many neighbours per axis
 constexpr int kLineNeighbours = 3;      // neighbours that make four in a row
 
-bool OnBoard(int x, int y) { return x >= 1 && x <= kColumns && y >= 1 && y <= kRows; }
+// For every cell, axis and direction, how many of the kReach cells along it lie on the board,
+// so that the scan never steps off the board and needs no coordinates.
+using StepsOnBoard = std::array<std::array<std::array<std::int8_t, 2>, kAxes>, kCellCount>;
+
+constexpr bool OnBoard(int x, int y) { return x >= 1 && x <= kColumns && y >= 1 && y <= kRows; }
+
+constexpr StepsOnBoard MakeStepsOnBoard() {
+    StepsOnBoard table{};
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        for (std::size_t axis = 0; axis < kAxes; ++axis) {
+            for (std::size_t side = 0; side < 2; ++side) {
+                const Direction dir = kAxisDirections[axis][side];
+                std::int8_t steps = 0;
+                for (int d = 1;
+                     d <= kReach && OnBoard(CellX(cell) + dir.dx * d, CellY(cell) + dir.dy * d);
+                     ++d) {
+                    steps = static_cast<std::int8_t>(d);
+                }
+                table[static_cast<std::size_t>(cell)][axis][side] = steps;
+            }
+        }
+    }
+    return table;
+}
+
+constexpr StepsOnBoard kStepsOnBoard = MakeStepsOnBoard();
+
+// The neighbours of the cell along one axis that hold `code`, walking each direction from the
+// cell up to the first cell that does not (at most kReach each way); onMatch sees each of them.
+// Returns how many there are.
+template <typename OnMatch>
+int CountAxisRun(const Board& board, int index, std::size_t axis, std::int16_t code,
+                 const OnMatch& onMatch) {
+    const auto& steps = kStepsOnBoard[static_cast<std::size_t>(index)][axis];
+    int count = 0;
+    for (std::size_t side = 0; side < 2; ++side) {
+        const Direction dir = kAxisDirections[axis][side];
+        const int stride = dir.dy * kColumns + dir.dx;
+        for (int d = 1; d <= steps[side]; ++d) {
+            const int neighbour = index + d * stride;
+            if (board[neighbour] != code) {
+                break;
+            }
+            onMatch(neighbour);
+            ++count;
+        }
+    }
+    return count;
+}
 
 }  // namespace
 
@@ -40,61 +84,45 @@ void DimAllUnits(Board& board) {
     }
 }
 
-bool CheckLine(Board& board, int index, bool mark) {
-    const int x = CellX(index);
-    const int y = CellY(index);
-    const std::int16_t code = board[index];
-
-    std::array<bool, kDirections.size()> open{};
-    open.fill(true);
-    std::array<int, kAxes> counts{};
-    std::array<std::array<int, kAxisCells>, kAxes> lineCells{};
-
-    for (int d = 1; d <= kReach; ++d) {
-        for (std::size_t k = 0; k < kDirections.size(); ++k) {
-            if (!open[k]) {
-                continue;
-            }
-            const Direction& dir = kDirections[k];
-            const int nx = x + dir.dx * d;
-            const int ny = y + dir.dy * d;
-            if (!OnBoard(nx, ny)) {
-                continue;  // a direction that leaves the board simply stops counting
-            }
-            const int neighbour = CellIndex(nx, ny);
-            if (board[neighbour] == code) {
-                const auto axis = static_cast<std::size_t>(dir.axis);
-                lineCells[axis][static_cast<std::size_t>(counts[axis])] = neighbour;
-                ++counts[axis];
-            } else {
-                open[k] = false;
-            }
-        }
-    }
-
-    bool found = false;
+bool CompletesLine(const Board& board, int index, std::int16_t code) {
     for (std::size_t axis = 0; axis < kAxes; ++axis) {
-        if (counts[axis] < kLineNeighbours) {
-            continue;
-        }
-        found = true;
-        if (mark) {
-            for (int n = 0; n < counts[axis]; ++n) {
-                std::int16_t& cell = board[lineCells[axis][static_cast<std::size_t>(n)]];
-                cell = static_cast<std::int16_t>(cell + kWinMarkOffset);
-            }
+        if (CountAxisRun(board, index, axis, code, [](int) {}) >= kLineNeighbours) {
+            return true;
         }
     }
+    return false;
+}
 
-    if (mark && found) {
-        board[index] = static_cast<std::int16_t>(board[index] + kWinMarkOffset);
-        DimAllUnits(board);
+bool CompletesLine(const Board& board, int index) {
+    return CompletesLine(board, index, board[index]);
+}
+
+void MarkLine(Board& board, int index) {
+    // Every axis is scanned before any cell is marked: marks change the codes compared.
+    const std::int16_t code = board[index];
+    std::array<int, kAxes * kAxisCells> lineCells{};
+    std::size_t lineCount = 0;
+    for (std::size_t axis = 0; axis < kAxes; ++axis) {
+        const std::size_t axisStart = lineCount;
+        const int run = CountAxisRun(board, index, axis, code,
+                                     [&](int cell) { lineCells[lineCount++] = cell; });
+        if (run < kLineNeighbours) {
+            lineCount = axisStart;  // not a line: its cells stay as they are
+        }
     }
-    return found;
+    if (lineCount == 0) {
+        return;
+    }
+    for (std::size_t n = 0; n < lineCount; ++n) {
+        board[lineCells[n]] = static_cast<std::int16_t>(board[lineCells[n]] + kWinMarkOffset);
+    }
+    board[index] = static_cast<std::int16_t>(code + kWinMarkOffset);
+    DimAllUnits(board);
 }
 
 Outcome JudgePlacement(Board& board, int index) {
-    if (CheckLine(board, index, true)) {
+    if (CompletesLine(board, index)) {
+        MarkLine(board, index);
         return Outcome::Win;
     }
     if (CountFreeCells(board) < 1) {

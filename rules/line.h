@@ -1,15 +1,26 @@
 #pragma once
 
+#include <cstdint>
+
 #include "rules/board.h"
 
 namespace morvane {
 
-// Whether the cell completes a run of four or more equal codes through it on some axis
-// (vertical, horizontal, rising or falling diagonal), counting up to three cells on each side.
-// With mark true and a line found, the board is marked: the counted cells of every qualifying
-// axis and the tested cell are highlighted, and every other unit is greyed. With mark false the
-// board is never changed. A fixed-size scan with no allocation: the computer calls it often.
-bool CheckLine(Board& board, int index, bool mark);
+// Whether the code in the cell completes a run of four or more equal codes through it on some
+// axis (vertical, horizontal, rising or falling diagonal), counting up to three cells on each
+// side. Exact codes are compared, whatever the cell holds: an empty cell among empty cells
+// completes a "line" of empty cells. A fixed-size scan with no allocation: the computer asks
+// it very often.
+bool CompletesLine(const Board& board, int index);
+
+// The same question for a unit with the given code in the cell, whatever the cell holds now:
+// the answer CompletesLine would give once the code is written there.
+bool CompletesLine(const Board& board, int index, std::int16_t code);
+
+// Marks a won board: the cells counted on every axis where the cell completes a line, and the
+// cell itself, are highlighted, then every other unit is greyed. A cell that completes no line
+// leaves the board as it is.
+void MarkLine(Board& board, int index);
 
 // The result of judging a placement.
 enum class Outcome { Continue, Win, Draw };

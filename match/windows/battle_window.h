@@ -25,8 +25,8 @@ class SettingsStore;
 // second; everything counted in ticks (the cursor walk, the info panel's fade) is paced for that.
 inline constexpr std::chrono::milliseconds kBattleTickPeriod{16};
 
-using ComputerMoveFunction =
-    std::function<std::optional<int>(Board&, Turn, int, int, const YieldHook&)>;
+using ComputerMoveFunction = std::function<std::optional<int>(const Board&, Turn, ComputerLevel,
+                                                              TerrainOption, const YieldHook&)>;
 
 // What tests may replace: the tick period and the computer player.
 struct BattleSeams {

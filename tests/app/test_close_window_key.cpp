@@ -57,7 +57,7 @@ private slots:
         App app(screen.settings.store(), screen.state);
         bool abandoned = false;
         bool openWhileThinking = false;
-        screen.seams.computerMove = [&](Board&, Turn, int, int,
+        screen.seams.computerMove = [&](const Board&, Turn, ComputerLevel, TerrainOption,
                                         const YieldHook& yield) -> std::optional<int> {
             QTimer::singleShot(30, screen.window, [&] { AskToClose(screen.window, way); });
             QElapsedTimer clock;

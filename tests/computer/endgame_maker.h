@@ -74,11 +74,11 @@ private:
             const std::int16_t first = Draw(0, 1) == 0 ? CircleUnit : CrossUnit;
             const std::int16_t second = static_cast<std::int16_t>(CircleUnit + CrossUnit - first);
             board[cell] = first;
-            if (!CheckLine(board, cell, false)) {
+            if (!CompletesLine(board, cell)) {
                 continue;
             }
             board[cell] = second;
-            if (!CheckLine(board, cell, false)) {
+            if (!CompletesLine(board, cell)) {
                 continue;
             }
             if (!terrain) {

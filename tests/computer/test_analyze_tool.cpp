@@ -31,52 +31,12 @@ QJsonObject AnalyzeJson(const QStringList& args) {
     return testing::RunAnalyzeJson(QStringLiteral(MORVANE_ANALYZE_PATH), args);
 }
 
-QJsonArray JsonCells(const QList<int>& cells) {
-    QJsonArray array;
-    for (const int cell : cells) {
-        array.append(cell);
-    }
-    return array;
-}
-
 }  // namespace
 
 class AnalyzeToolTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // It should judge the placed cell as the game does: a line marks the board, a last free
-    // cell without a line greys every unit, anything else leaves the board.
-    void lineJudgesThePlacement_data() {
-        QTest::addColumn<QString>("board");
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<bool>("line");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("a line") << AreaString({"xxxxo..."}) << CellIndex(2, 12) << true
-                                << AreaString({"XXXXp..."});
-        QTest::newRow("no line") << AreaString({"xxx.o..."}) << CellIndex(2, 12) << false
-                                 << AreaString({"xxx.o..."});
-        // Column 8 holds pairs of ○ and × (no four alike); everything else is block.
-        QStringList full;
-        QStringList dimmed;
-        for (int row = 0; row < kRows; ++row) {
-            const bool circles = row / 2 % 2 == 0;
-            full << (circles ? "#######o" : "#######x");
-            dimmed << (circles ? "#######p" : "#######q");
-        }
-        QTest::newRow("last free cell without a line is a draw")
-            << AreaString(full) << CellIndex(8, 1) << false << AreaString(dimmed);
-    }
-    void lineJudgesThePlacement() {
-        QFETCH(QString, board);
-        QFETCH(int, cell);
-        QFETCH(bool, line);
-        QFETCH(QString, after);
-        const QJsonObject result = AnalyzeJson({"line", board, QString::number(cell)});
-        QCOMPARE(result.value("line").toBool(), line);
-        QCOMPARE(result.value("board").toString(), after);
-    }
-
     // It should report what the evaluations compute with SIDE as their side argument: for
     // side x they score the ○ units, for o the × units.
     void evalReportsEveryEvaluation_data() {
@@ -103,46 +63,27 @@ private slots:
         for (int cell = 0; cell < kCellCount; ++cell) {
             QCOMPARE(reach[cell].toInt(), ReachWeight(board, cell));
         }
-        QCOMPARE(reach[CellIndex(4, 12)].toInt(), 36);
-        QCOMPARE(reach[CellIndex(4, 9)].toInt(), 24);
     }
 
-    // It should report the strength's decision before its final draw.
-    void moveReportsTheDecision_data() {
-        QTest::addColumn<QStringList>("args");
+    // It should read the terrain option as off when it is not given: with 32 free cells ⅲ
+    // prefers low rows only with terrain on.
+    void moveTakesTerrainOffByDefault_data() {
+        QTest::addColumn<QStringList>("terrain");
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QList<int>>("cells");
-        QTest::addColumn<int>("safeCount");
-        QTest::newRow("win") << QStringList{AreaString({"x..ooo.."}), "o", "2"} << "win"
-                             << QList<int>{CellIndex(3, 12)} << 0;
-        QTest::newRow("block") << QStringList{AreaString({"...xxx.."}), "o", "0"} << "block"
-                               << QList<int>{CellIndex(3, 12)} << 0;
-        QTest::newRow("any legal cell when none is safe")
-            << QStringList{AreaString({"########", "########", "########", "########", "########",
-                                       "########", "########", "########", "########", "xxx..xxx",
-                                       "###..###", "########"}),
-                           "o", "1"}
-            << "any" << Cells({{4, 11}, {5, 11}}) << 0;
-        QTest::newRow("ⅲ's two new winning cells")
-            << QStringList{AreaString({"..oo...."}), "o", "3"} << "pick"
-            << Cells({{2, 12}, {5, 12}}) << 8;
-        QTest::newRow("ⅲ on the empty board prefers low rows")
-            << QStringList{kEmpty, "x", "3", "off"} << "lowrow"
-            << Cells({{1, 12}, {2, 12}, {3, 12}, {4, 12}, {5, 12}, {6, 12}, {7, 12}, {8, 12}}) << 8;
-        QTest::newRow("HARD's threat cells")
-            << QStringList{AreaString({"..xx...."}), "o", "2", "on"} << "pick"
-            << Cells({{1, 12}, {2, 12}, {5, 12}, {6, 12}}) << 8;
+        QTest::newRow("not given") << QStringList{} << "pick";
+        QTest::newRow("off") << QStringList{"off"} << "pick";
+        QTest::newRow("on") << QStringList{"on"} << "lowrow";
     }
-    void moveReportsTheDecision() {
-        QFETCH(QStringList, args);
+    void moveTakesTerrainOffByDefault() {
+        QFETCH(QStringList, terrain);
         QFETCH(QString, kind);
-        QFETCH(QList<int>, cells);
-        QFETCH(int, safeCount);
-        const QJsonObject result = AnalyzeJson(QStringList{"move"} + args);
+        QStringList rows(kRows, QStringLiteral("########"));
+        for (int row = 0; row < 4; ++row) {
+            rows[row] = QStringLiteral("........");
+        }
+        const QJsonObject result =
+            AnalyzeJson(QStringList{"move", AreaString(rows), "o", "3"} + terrain);
         QCOMPARE(result.value("kind").toString(), kind);
-        QCOMPARE(result.value("cells").toArray(), JsonCells(cells));
-        QCOMPARE(result.value("safe").toArray().size(), safeCount);
-        QVERIFY(!result.value("candidates").toArray().isEmpty());
     }
 
     // It should play the asked number of games and account for every one of them.

@@ -30,7 +30,7 @@ constexpr std::chrono::milliseconds kAmpleTime{60000};
 int Reference(int value, int plies) { return value == 0 ? 0 : value * (100 - plies); }
 
 // The plain exhaustive minimax over the rules engine itself: every placeable cell, judged with
-// CheckLine and CountFreeCells as in play (a line wins before a full board draws). Positions
+// CompletesLine and CountFreeCells as in play (a line wins before a full board draws). Positions
 // already met are remembered by their board.
 class Minimax {
 public:
@@ -39,7 +39,7 @@ public:
         const std::int16_t saved = board[cell];
         board[cell] = UnitCode(turn);
         int score = 0;
-        if (CheckLine(board, cell, false)) {
+        if (CompletesLine(board, cell)) {
             score = Reference(1, 1);
         } else if (CountFreeCells(board) > 0) {
             const int reply = Best(board, -turn);
@@ -91,7 +91,7 @@ class SearchTest : public QObject {
 
 private slots:
     // It should see the placeable cells and the cells that complete a line exactly as CanPlace
-    // and CheckLine do, on random boards of every density, with ◇, ■ and marked units.
+    // and CompletesLine do, on random boards of every density, with ◇, ■ and marked units.
     void bitBoardsFollowThePlacementAndLineRules_data() {
         QTest::addColumn<int>("emptyShare");
         QTest::addColumn<int>("highestCode");
@@ -125,7 +125,7 @@ private slots:
                     Board trial = board;
                     trial[cell] = UnitCode(turn);
                     if (search::Has(search::WinningCells(units), bit) !=
-                        CheckLine(trial, cell, false)) {
+                        CompletesLine(trial, cell)) {
                         QFAIL(qPrintable(RowsOf(trial).join(QLatin1Char('/'))));
                     }
                 }

@@ -16,26 +16,23 @@ using namespace morvane;
 using namespace morvane::testing;
 
 Q_DECLARE_METATYPE(morvane::DecisionKind)
+Q_DECLARE_METATYPE(morvane::TerrainOption)
 
 namespace {
 
-constexpr int kTerrainOn = 0;
-constexpr int kTerrainOff = 1;
-
-// The decision of a strength on the board, checking that the board comes back unchanged.
-Decision DecideOn(const QStringList& rows, Turn turn, int level, int terrainSelect = kTerrainOff) {
-    Board board = BoardFromRows(rows);
-    const Board before = board;
+// The decision of a strength on the board.
+Decision DecideOn(const QStringList& rows, Turn turn, ComputerLevel level,
+                  TerrainOption terrain = TerrainOption::Off) {
     const std::optional<Decision> decision =
-        DecideComputerMove(board, turn, level, terrainSelect, YieldHook());
-    if (!decision || !(board == before)) {
-        qFatal("the decision was abandoned or the board changed");
+        DecideComputerMove(BoardFromRows(rows), turn, level, terrain, YieldHook());
+    if (!decision) {
+        qFatal("the decision was abandoned");
     }
     return *decision;
 }
 
 int ScoreAfterTrial(const QStringList& rows, int cell, Turn trialSide,
-                    const std::function<int(Board&)>& evaluate) {
+                    const std::function<int(const Board&)>& evaluate) {
     Board board = BoardFromRows(rows);
     board[cell] = UnitCode(trialSide);
     return evaluate(board);
@@ -50,21 +47,23 @@ private slots:
     // It should return the only safe cell at every strength, whatever its scores.
     void theOnlySafeCellIsChosenAtEveryStrength_data() {
         QTest::addColumn<int>("level");
-        QTest::addColumn<int>("terrainSelect");
-        for (int level = 0; level <= 3; ++level) {
-            for (const int terrainSelect : {kTerrainOn, kTerrainOff}) {
-                QTest::addRow("level %d, terrain option %d", level, terrainSelect)
-                    << level << terrainSelect;
+        QTest::addColumn<TerrainOption>("terrain");
+        for (int level = 0; level <= static_cast<int>(kHighestComputerLevel); ++level) {
+            for (const TerrainOption terrain : {TerrainOption::On, TerrainOption::Off}) {
+                QTest::addRow("level %d, terrain %s", level,
+                              terrain == TerrainOption::On ? "on" : "off")
+                    << level << terrain;
             }
         }
     }
     void theOnlySafeCellIsChosenAtEveryStrength() {
         QFETCH(int, level);
-        QFETCH(int, terrainSelect);
+        QFETCH(TerrainOption, terrain);
         const QStringList rows{"########", "########", "########", "########",
                                "########", "########", "########", "########",
                                "########", "xxx.####", "###..###", "########"};
-        const Decision decision = DecideOn(rows, kCircleTurn, level, terrainSelect);
+        const Decision decision =
+            DecideOn(rows, kCircleTurn, ComputerLevelFromIndex(level), terrain);
         QCOMPARE(ToList(decision.candidates), Cells({{4, 11}, {5, 11}}));
         QCOMPARE(ToList(decision.safe), Cells({{5, 11}}));
         QCOMPARE(decision.kind, DecisionKind::Pick);
@@ -76,15 +75,14 @@ private slots:
     void normalFallsBackToTheFavouritesWhenEveryReplyHurts() {
         const QStringList rows{".xo....."};
         const QList<int> favourites = Cells({{4, 12}, {5, 12}});
-        const auto potential = [](Board& board) {
+        const auto potential = [](const Board& board) {
             return *LinePotential(board, kCircleTurn, YieldHook());
         };
-        Board board = BoardFromRows(rows);
-        const int present = potential(board);
+        const int present = potential(BoardFromRows(rows));
         for (const int cell : favourites) {
             QVERIFY(ScoreAfterTrial(rows, cell, kCircleTurn, potential) > present);
         }
-        const Decision decision = DecideOn(rows, kCircleTurn, 1);
+        const Decision decision = DecideOn(rows, kCircleTurn, ComputerLevel::Normal);
         QCOMPARE(decision.kind, DecisionKind::Pick);
         QCOMPARE(ToList(decision.cells), favourites);
     }
@@ -94,7 +92,7 @@ private slots:
     void hardFindsTheCellsThatGiveTheOpponentThreats() {
         const QStringList rows{"..xx...."};
         const QList<int> best = Cells({{1, 12}, {2, 12}, {5, 12}, {6, 12}});
-        const Decision decision = DecideOn(rows, kCircleTurn, 2);
+        const Decision decision = DecideOn(rows, kCircleTurn, ComputerLevel::Hard);
         for (const int cell : decision.safe) {
             Board board = BoardFromRows(rows);
             board[cell] = CrossUnit;
@@ -107,7 +105,7 @@ private slots:
 
     // It should leave every safe cell in the list when no cell changes any threat count.
     void hardIsUniformWhenNothingChangesTheCounts() {
-        const Decision decision = DecideOn({"........"}, kCrossTurn, 2);
+        const Decision decision = DecideOn({"........"}, kCrossTurn, ComputerLevel::Hard);
         QCOMPARE(decision.kind, DecisionKind::Pick);
         QCOMPARE(ToList(decision.cells), ToList(decision.safe));
         QCOMPARE(decision.cells.Size(), 8);
@@ -117,14 +115,13 @@ private slots:
     // winning cells) in its first own stage.
     void expertTakesAMoveThatMakesTwoWinningCells() {
         const QStringList rows{"..oo...."};
-        const auto ownCells = [](Board& board) {
+        const auto ownCells = [](const Board& board) {
             return CountWinningCells(board, kCrossTurn, YieldHook())->score;
         };
-        Board board = BoardFromRows(rows);
-        QCOMPARE(ownCells(board), 0);
+        QCOMPARE(ownCells(BoardFromRows(rows)), 0);
         QCOMPARE(ScoreAfterTrial(rows, CellIndex(2, 12), kCircleTurn, ownCells), 4);
         QCOMPARE(ScoreAfterTrial(rows, CellIndex(1, 12), kCircleTurn, ownCells), 2);
-        const Decision decision = DecideOn(rows, kCircleTurn, 3);
+        const Decision decision = DecideOn(rows, kCircleTurn, ComputerLevel::Expert);
         QCOMPARE(decision.kind, DecisionKind::Pick);
         QCOMPARE(ToList(decision.cells), Cells({{2, 12}, {5, 12}}));
     }
@@ -133,7 +130,7 @@ private slots:
     // only while more than 36 cells are free.
     void expertPrefersLowRowsOnTerrainOrEarlyInTheGame_data() {
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("terrainSelect");
+        QTest::addColumn<TerrainOption>("terrain");
         QTest::addColumn<DecisionKind>("kind");
         QStringList fourFreeRows(kRows, QStringLiteral("########"));
         for (int row = 0; row < 4; ++row) {
@@ -144,21 +141,21 @@ private slots:
         QStringList thirtySevenFree = fourFreeRows;
         thirtySevenFree[4] = QStringLiteral(".....###");
         QTest::newRow("32 free cells, terrain on")
-            << fourFreeRows << kTerrainOn << DecisionKind::LowRow;
+            << fourFreeRows << TerrainOption::On << DecisionKind::LowRow;
         QTest::newRow("32 free cells, terrain off")
-            << fourFreeRows << kTerrainOff << DecisionKind::Pick;
+            << fourFreeRows << TerrainOption::Off << DecisionKind::Pick;
         QTest::newRow("36 free cells, terrain off")
-            << thirtySixFree << kTerrainOff << DecisionKind::Pick;
+            << thirtySixFree << TerrainOption::Off << DecisionKind::Pick;
         QTest::newRow("37 free cells, terrain off")
-            << thirtySevenFree << kTerrainOff << DecisionKind::LowRow;
+            << thirtySevenFree << TerrainOption::Off << DecisionKind::LowRow;
         QTest::newRow("empty board, terrain off")
-            << QStringList{"........"} << kTerrainOff << DecisionKind::LowRow;
+            << QStringList{"........"} << TerrainOption::Off << DecisionKind::LowRow;
     }
     void expertPrefersLowRowsOnTerrainOrEarlyInTheGame() {
         QFETCH(QStringList, rows);
-        QFETCH(int, terrainSelect);
+        QFETCH(TerrainOption, terrain);
         QFETCH(DecisionKind, kind);
-        const Decision decision = DecideOn(rows, kCircleTurn, 3, terrainSelect);
+        const Decision decision = DecideOn(rows, kCircleTurn, ComputerLevel::Expert, terrain);
         QCOMPARE(decision.kind, kind);
         QCOMPARE(ToList(decision.cells), ToList(decision.candidates));
     }
@@ -167,7 +164,8 @@ private slots:
     // number, even when terrain is on.
     void expertReturnsASingleLastCellWithoutADraw() {
         const QStringList rows{".xx....."};
-        const Decision decision = DecideOn(rows, kCircleTurn, 3, kTerrainOn);
+        const Decision decision =
+            DecideOn(rows, kCircleTurn, ComputerLevel::Expert, TerrainOption::On);
         QCOMPARE(decision.kind, DecisionKind::Pick);
         QCOMPARE(ToList(decision.cells), Cells({{4, 12}}));
 
@@ -176,8 +174,9 @@ private slots:
         SeedRandomForTesting(kSeed);
         const int untouched = RandomUpTo(kWide);
         SeedRandomForTesting(kSeed);
-        Board board = BoardFromRows(rows);
-        QCOMPARE(ComputerMove(board, kCircleTurn, 3, kTerrainOn, YieldHook()), CellIndex(4, 12));
+        QCOMPARE(ComputerMove(BoardFromRows(rows), kCircleTurn, ComputerLevel::Expert,
+                              TerrainOption::On, YieldHook()),
+                 CellIndex(4, 12));
         QCOMPARE(RandomUpTo(kWide), untouched);
     }
 

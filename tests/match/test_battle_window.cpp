@@ -223,22 +223,22 @@ private slots:
 
     // EASY against EASY over several games: "Ｎｅｘｔ　Ｂａｔｔｌｅ" twice, then
     // "Ｒｅ　Ｅｎｔｒｙ" keeping the round and win counters, then "Ｑｕｉｔ" bringing the title
-    // back. Every computer move leaves the board as the screen drew it and offers a free cell.
+    // back. Every computer move is asked on the board as the screen drew it and offers a free
+    // cell.
     void easyAgainstEasyForSeveralGames() {
         Screen screen(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
         screen.state.options = {FirstGameFirst::Random, LaterGamesFirst::Alternate, 1};
         int moves = 0;
         int boardChanged = 0;
         int unplaceable = 0;
-        screen.seams.computerMove = [&](Board& board, Turn turn, int level, int terrain,
-                                        const YieldHook& yield) {
-            const Board before = board;
+        screen.seams.computerMove = [&](const Board& board, Turn turn, ComputerLevel level,
+                                        TerrainOption terrain, const YieldHook& yield) {
             const std::optional<int> cell = ComputerMove(board, turn, level, terrain, yield);
             ++moves;
-            if (board != before || board != screen.battle().ShownBoard()) {
+            if (board != screen.battle().ShownBoard()) {
                 ++boardChanged;
             }
-            if (!cell || !CanPlace(board, *cell) || level != 0) {
+            if (!cell || !CanPlace(board, *cell) || level != ComputerLevel::Easy) {
                 ++unplaceable;
             }
             return cell;
@@ -278,19 +278,17 @@ private slots:
     }
 
     // Closing the screen while the computer thinks: the close waits until the computer has
-    // given up through its yield hook, no tick runs meanwhile, the board keeps no trial unit,
-    // and the program is told that the screen has closed.
+    // given up through its yield hook, no tick runs meanwhile, and the program is told that the
+    // screen has closed.
     void closingWhileTheComputerThinks() {
         Screen screen(PlayerKind::EasyComputer, PlayerKind::Mouse);
         bool abandoned = false;
         bool stayedOpenWhileThinking = true;
         bool otherTickRan = false;
         int calls = 0;
-        screen.seams.computerMove = [&](Board& board, Turn turn, int, int,
+        screen.seams.computerMove = [&](const Board&, Turn, ComputerLevel, TerrainOption,
                                         const YieldHook& yield) -> std::optional<int> {
             ++calls;
-            const Board before = board;
-            board[88] = UnitCode(turn);  // a trial unit in place while thinking
             QTimer::singleShot(30, screen.window, &QWidget::close);
             QElapsedTimer clock;
             clock.start();
@@ -303,7 +301,6 @@ private slots:
             }
             stayedOpenWhileThinking =
                 !screen.window.isNull() && screen.window->isVisible() && screen.closedSignals == 0;
-            board = before;
             return abandoned ? std::nullopt : std::optional<int>(88);
         };
         screen.Open();

@@ -18,9 +18,10 @@ class LineTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // It should find a line of four or more through the tested cell and mark exactly the
-    // counted cells, the tested cell once, and grey every other unit.
-    void checkLineFindsAndMarks_data() {
+    // It should find a line of four or more through the tested cell, and marking should
+    // highlight exactly the counted cells and the tested cell once and grey every other unit;
+    // without a line marking leaves the board.
+    void completesLineAndMarkLine_data() {
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
@@ -55,49 +56,53 @@ private slots:
             << QStringList{"...x....", "...x....", "...x....", "xxxxo..."} << 4 << 12 << true
             << QStringList{"...X....", "...X....", "...X....", "XXXXp..."};
     }
-    void checkLineFindsAndMarks() {
+    void completesLineAndMarkLine() {
         QFETCH(QStringList, before);
         QFETCH(int, x);
         QFETCH(int, y);
         QFETCH(bool, line);
         QFETCH(QStringList, after);
         Board board = BoardFromRows(before);
-        QCOMPARE(CheckLine(board, CellIndex(x, y), true), line);
+        QCOMPARE(CompletesLine(board, CellIndex(x, y)), line);
+        MarkLine(board, CellIndex(x, y));
         QCOMPARE(RowsOf(board), Whole(after));
     }
 
-    // It should never change the board when asked not to mark.
-    void checkLineWithoutMarkLeavesTheBoard_data() {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<bool>("line");
-        QTest::newRow("line") << QStringList{"oooo...."} << 2 << 12 << true;
-        QTest::newRow("no line") << QStringList{"ooo....."} << 2 << 12 << false;
-        QTest::newRow("cross") << QStringList{"...x....", "...x....", "...x....", "xxxxo..."} << 4
-                               << 12 << true;
+    // It should compare exact codes, whatever the cell holds, and look only at cells on the
+    // board from every edge and corner: on a board of one code every cell completes a line,
+    // empty cells included.
+    void completesLineAtEveryCellOfAUniformBoard_data() {
+        QTest::addColumn<int>("code");
+        QTest::newRow("full of ○") << static_cast<int>(CircleUnit);
+        QTest::newRow("empty: a line of empty cells") << static_cast<int>(Empty);
     }
-    void checkLineWithoutMarkLeavesTheBoard() {
-        QFETCH(QStringList, rows);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QFETCH(bool, line);
-        Board board = BoardFromRows(rows);
-        const Board before = board;
-        QCOMPARE(CheckLine(board, CellIndex(x, y), false), line);
-        QVERIFY(board == before);
+    void completesLineAtEveryCellOfAUniformBoard() {
+        QFETCH(int, code);
+        Board board;
+        board.cells.fill(static_cast<std::int16_t>(code));
+        for (int index = 0; index < kCellCount; ++index) {
+            QVERIFY2(CompletesLine(board, index), qPrintable(QString::number(index)));
+        }
     }
 
-    // It should look only at cells on the board, from every edge and corner.
-    void checkLineStaysOnTheBoardAtEveryCell() {
-        Board board;
-        for (int index = 0; index < kCellCount; ++index) {
-            board[index] = CircleUnit;
-        }
-        for (int index = 0; index < kCellCount; ++index) {
-            Board copy = board;
-            QVERIFY(CheckLine(copy, index, false));
-            QVERIFY(copy == board);
+    // It should answer for a code in a cell exactly what it answers once that code is written
+    // there, whatever the cell held.
+    void completesLineForACodeAsIfItWereWritten_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("mid-game") << QStringList{"...x....", "..oo.x..", "..xo.o..", ".xoxxo..",
+                                                 "ooxoxxo."};
+        QTest::newRow("hollows, blocks and marked units")
+            << QStringList{"d..d..d.", "..#.....", "..oo#x..", ".dxo.od.", "dxoxxo.#", "OXpqoxd."};
+    }
+    void completesLineForACodeAsIfItWereWritten() {
+        QFETCH(QStringList, rows);
+        const Board board = BoardFromRows(rows);
+        for (const std::int16_t code : {Empty, Hollow, CircleUnit, CrossUnit}) {
+            for (int index = 0; index < kCellCount; ++index) {
+                Board written = board;
+                written[index] = code;
+                QCOMPARE(CompletesLine(board, index, code), CompletesLine(written, index));
+            }
         }
     }
 

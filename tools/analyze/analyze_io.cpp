@@ -1,7 +1,6 @@
 #include "tools/analyze/analyze_io.h"
 
 #include <QJsonDocument>
-#include <cstdio>
 
 namespace morvane::analyze {
 namespace {
@@ -100,16 +99,21 @@ std::optional<Turn> ParseSide(const QString& text, QString& error) {
     return std::nullopt;
 }
 
-std::optional<int> ParseLevel(const QString& text, QString& error) {
-    return ParseNumber(text, 0, 3, "LEVEL", error);
+std::optional<ComputerLevel> ParseLevel(const QString& text, QString& error) {
+    const std::optional<int> index =
+        ParseNumber(text, 0, static_cast<int>(kHighestComputerLevel), "LEVEL", error);
+    if (!index) {
+        return std::nullopt;
+    }
+    return ComputerLevelFromIndex(*index);
 }
 
-std::optional<int> ParseTerrain(const QString& text, QString& error) {
+std::optional<TerrainOption> ParseTerrain(const QString& text, QString& error) {
     if (text == QLatin1String("on")) {
-        return 0;
+        return TerrainOption::On;
     }
     if (text == QLatin1String("off")) {
-        return 1;
+        return TerrainOption::Off;
     }
     error = QStringLiteral("TERRAIN must be on or off, not \"%1\"").arg(text);
     return std::nullopt;
@@ -136,16 +140,12 @@ QJsonArray ToJson(const CellList& cells) {
     return array;
 }
 
-int PrintJson(const QJsonObject& object) {
-    const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
-    std::fputc('\n', stdout);
-    return 0;
+Answer JsonAnswer(const QJsonObject& object) {
+    return {0, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n', {}};
 }
 
-int ReportError(const QString& message) {
-    std::fprintf(stderr, "morvane-analyze: %s\n", qPrintable(EscapeControls(message)));
-    return kBadArguments;
+Answer ErrorAnswer(const QString& message) {
+    return {kBadArguments, {}, "morvane-analyze: " + EscapeControls(message).toLocal8Bit() + '\n'};
 }
 
 }  // namespace morvane::analyze

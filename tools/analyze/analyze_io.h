@@ -1,17 +1,28 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <optional>
 
 #include "computer/cell_list.h"
+#include "computer/computer_level.h"
 #include "rules/board.h"
+#include "rules/terrain_option.h"
 
 namespace morvane::analyze {
 
 // Exit status of a call with bad arguments (a good call exits 0).
 inline constexpr int kBadArguments = 2;
+
+// What one call of the tool answers: its exit status and the bytes it prints on stdout and on
+// stderr. The program prints them; tests compare them without starting a process.
+struct Answer {
+    int status = 0;
+    QByteArray out;
+    QByteArray err;
+};
 
 // Parsers for the tool's arguments. Each returns nothing and sets `error` to a one-line
 // explanation when the text is not acceptable.
@@ -22,10 +33,10 @@ std::optional<Board> ParseBoard(const QString& text, QString& error);
 std::optional<int> ParseCell(const QString& text, QString& error);
 // A side: "o" (○, Turn -1) or "x" (×, Turn +1).
 std::optional<Turn> ParseSide(const QString& text, QString& error);
-// A computer strength 0..3.
-std::optional<int> ParseLevel(const QString& text, QString& error);
-// The terrain option: "on" (terrainSelect 0) or "off" (1).
-std::optional<int> ParseTerrain(const QString& text, QString& error);
+// A computer strength by its index, 0 (EASY) to 3 (ⅲ).
+std::optional<ComputerLevel> ParseLevel(const QString& text, QString& error);
+// The terrain option: "on" or "off".
+std::optional<TerrainOption> ParseTerrain(const QString& text, QString& error);
 // A number of games, 1 to 1,000,000; name says which argument it is in the error.
 std::optional<int> ParsePositiveCount(const QString& text, const char* name, QString& error);
 
@@ -33,10 +44,10 @@ std::optional<int> ParsePositiveCount(const QString& text, const char* name, QSt
 QString AreaStringOf(const Board& board);
 QJsonArray ToJson(const CellList& cells);
 
-// Prints the object as one line of compact JSON on stdout; returns the success status.
-int PrintJson(const QJsonObject& object);
-// Prints a one-line error on stderr, control characters and line breaks escaped, so an echoed
-// argument stays on the line; returns kBadArguments.
-int ReportError(const QString& message);
+// A good call: the object as one line of compact JSON on stdout, status 0.
+Answer JsonAnswer(const QJsonObject& object);
+// A call with bad arguments: a one-line error on stderr, control characters and line breaks
+// escaped so that an echoed argument stays on the line; status kBadArguments.
+Answer ErrorAnswer(const QString& message);
 
 }  // namespace morvane::analyze

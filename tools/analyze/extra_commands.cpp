@@ -46,22 +46,22 @@ QString DigitsOf(const ExBoard& board) {
 
 }  // namespace
 
-int RunExLinesCommand(const QStringList& args) {
+Answer RunExLinesCommand(const QStringList& args) {
     QString error;
     std::optional<ExBoard> board = ParseExBoard(args[0], error);
     if (!board) {
-        return ReportError(error);
+        return ErrorAnswer(error);
     }
     const bool found = FindLines(*board);
-    return PrintJson(
+    return JsonAnswer(
         {{QStringLiteral("found"), found}, {QStringLiteral("board"), DigitsOf(*board)}});
 }
 
-int RunExMoveCommand(const QStringList& args) {
+Answer RunExMoveCommand(const QStringList& args) {
     QString error;
     const std::optional<ExBoard> board = ParseExBoard(args[0], error);
     if (!board) {
-        return ReportError(error);
+        return ErrorAnswer(error);
     }
     const ExScores rated = *ExRateCells(*board, YieldHook());
     QJsonObject scores;
@@ -74,10 +74,10 @@ int RunExMoveCommand(const QStringList& args) {
     for (const int cell : ExBestCells(*board, rated)) {
         best.append(cell);
     }
-    return PrintJson({{QStringLiteral("scores"), scores},
-                      {QStringLiteral("win"),
-                       rated.winCell ? QJsonValue(*rated.winCell) : QJsonValue(QJsonValue::Null)},
-                      {QStringLiteral("best"), best}});
+    return JsonAnswer({{QStringLiteral("scores"), scores},
+                       {QStringLiteral("win"),
+                        rated.winCell ? QJsonValue(*rated.winCell) : QJsonValue(QJsonValue::Null)},
+                       {QStringLiteral("best"), best}});
 }
 
 }  // namespace morvane::analyze

@@ -13,8 +13,8 @@
 namespace morvane::analyze {
 namespace {
 
-// The terrain option when the move command is given none: off.
-constexpr int kTerrainOff = 1;
+// The terrain option when the move command is given none.
+constexpr TerrainOption kDefaultTerrain = TerrainOption::Off;
 
 QString KindName(DecisionKind kind) {
     switch (kind) {
@@ -34,24 +34,24 @@ QString KindName(DecisionKind kind) {
 
 }  // namespace
 
-int RunLineCommand(const QStringList& args) {
+Answer RunLineCommand(const QStringList& args) {
     QString error;
     std::optional<Board> board = ParseBoard(args[0], error);
     const std::optional<int> cell = board ? ParseCell(args[1], error) : std::nullopt;
     if (!cell) {
-        return ReportError(error);
+        return ErrorAnswer(error);
     }
     const bool line = JudgePlacement(*board, *cell) == Outcome::Win;
-    return PrintJson(
+    return JsonAnswer(
         {{QStringLiteral("line"), line}, {QStringLiteral("board"), AreaStringOf(*board)}});
 }
 
-int RunEvalCommand(const QStringList& args) {
+Answer RunEvalCommand(const QStringList& args) {
     QString error;
-    std::optional<Board> board = ParseBoard(args[0], error);
+    const std::optional<Board> board = ParseBoard(args[0], error);
     const std::optional<Turn> side = board ? ParseSide(args[1], error) : std::nullopt;
     if (!side) {
-        return ReportError(error);
+        return ErrorAnswer(error);
     }
     const YieldHook noYield;
     const int potential = *LinePotential(*board, *side, noYield);
@@ -61,49 +61,50 @@ int RunEvalCommand(const QStringList& args) {
     for (int cell = 0; cell < kCellCount; ++cell) {
         reach.append(ReachWeight(*board, cell));
     }
-    return PrintJson({{QStringLiteral("line_potential"), potential},
-                      {QStringLiteral("threats"), QJsonArray{threats.stacked, threats.single}},
-                      {QStringLiteral("winning_cells"), QJsonArray{winning.score, winning.pending}},
-                      {QStringLiteral("reach"), reach}});
+    return JsonAnswer(
+        {{QStringLiteral("line_potential"), potential},
+         {QStringLiteral("threats"), QJsonArray{threats.stacked, threats.single}},
+         {QStringLiteral("winning_cells"), QJsonArray{winning.score, winning.pending}},
+         {QStringLiteral("reach"), reach}});
 }
 
-int RunMoveCommand(const QStringList& args) {
+Answer RunMoveCommand(const QStringList& args) {
     QString error;
-    std::optional<Board> board = ParseBoard(args[0], error);
+    const std::optional<Board> board = ParseBoard(args[0], error);
     const std::optional<Turn> side = board ? ParseSide(args[1], error) : std::nullopt;
-    const std::optional<int> level = side ? ParseLevel(args[2], error) : std::nullopt;
-    std::optional<int> terrainSelect = kTerrainOff;
+    const std::optional<ComputerLevel> level = side ? ParseLevel(args[2], error) : std::nullopt;
+    std::optional<TerrainOption> terrain = kDefaultTerrain;
     if (level && args.size() > 3) {
-        terrainSelect = ParseTerrain(args[3], error);
+        terrain = ParseTerrain(args[3], error);
     }
-    if (!level || !terrainSelect) {
-        return ReportError(error);
+    if (!level || !terrain) {
+        return ErrorAnswer(error);
     }
     const std::optional<Decision> decision =
-        DecideComputerMove(*board, *side, *level, *terrainSelect, YieldHook());
-    return PrintJson({{QStringLiteral("candidates"), ToJson(decision->candidates)},
-                      {QStringLiteral("safe"), ToJson(decision->safe)},
-                      {QStringLiteral("kind"), KindName(decision->kind)},
-                      {QStringLiteral("cells"), ToJson(decision->cells)}});
+        DecideComputerMove(*board, *side, *level, *terrain, YieldHook());
+    return JsonAnswer({{QStringLiteral("candidates"), ToJson(decision->candidates)},
+                       {QStringLiteral("safe"), ToJson(decision->safe)},
+                       {QStringLiteral("kind"), KindName(decision->kind)},
+                       {QStringLiteral("cells"), ToJson(decision->cells)}});
 }
 
-int RunLadderCommand(const QStringList& args) {
+Answer RunLadderCommand(const QStringList& args) {
     QString error;
-    const std::optional<int> levelA = ParseLevel(args[0], error);
-    const std::optional<int> levelB = levelA ? ParseLevel(args[1], error) : std::nullopt;
+    const std::optional<ComputerLevel> levelA = ParseLevel(args[0], error);
+    const std::optional<ComputerLevel> levelB = levelA ? ParseLevel(args[1], error) : std::nullopt;
     const std::optional<int> games =
         levelB ? ParsePositiveCount(args[2], "GAMES", error) : std::nullopt;
     if (!games) {
-        return ReportError(error);
+        return ErrorAnswer(error);
     }
     QElapsedTimer timer;
     timer.start();
     const LadderResult result = RunLadder(*levelA, *levelB, *games);
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    return PrintJson({{QStringLiteral("a_wins"), result.aWins},
-                      {QStringLiteral("b_wins"), result.bWins},
-                      {QStringLiteral("draws"), result.draws},
-                      {QStringLiteral("games_per_second"), *games / seconds}});
+    return JsonAnswer({{QStringLiteral("a_wins"), result.aWins},
+                       {QStringLiteral("b_wins"), result.bWins},
+                       {QStringLiteral("draws"), result.draws},
+                       {QStringLiteral("games_per_second"), *games / seconds}});
 }
 
 }  // namespace morvane::analyze

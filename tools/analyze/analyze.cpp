@@ -1,0 +1,63 @@
+#include "tools/analyze/analyze.h"
+
+#include <array>
+
+#include "tools/analyze/extra_commands.h"
+#include "tools/analyze/main_commands.h"
+
+namespace morvane::analyze {
+namespace {
+
+// The subcommands. A row names the subcommand, spells its arguments for the usage text, gives
+// how many arguments it takes (fewest, most) and the handler that runs it. A handler gets the
+// arguments after the name, their count already checked, and returns its answer; it parses
+// them with the helpers of analyze_io.h, which also make its JSON or its error. A new
+// subcommand is one row here plus its handler in its own file (added to CMakeLists.txt).
+struct Subcommand {
+    const char* name;
+    const char* arguments;
+    int fewest;
+    int most;
+    Answer (*run)(const QStringList& args);
+};
+
+constexpr std::array kSubcommands{
+    Subcommand{"line", "BOARD CELL", 2, 2, RunLineCommand},
+    Subcommand{"eval", "BOARD SIDE", 2, 2, RunEvalCommand},
+    Subcommand{"move", "BOARD SIDE LEVEL [TERRAIN]", 3, 4, RunMoveCommand},
+    Subcommand{"ladder", "A B GAMES", 3, 3, RunLadderCommand},
+    Subcommand{"exlines", "BOARD", 1, 1, RunExLinesCommand},
+    Subcommand{"exmove", "BOARD", 1, 1, RunExMoveCommand},
+};
+
+QString Usage() {
+    QStringList forms;
+    for (const Subcommand& command : kSubcommands) {
+        forms << QStringLiteral("%1 %2").arg(QLatin1String(command.name),
+                                             QLatin1String(command.arguments));
+    }
+    return QStringLiteral("usage: morvane-analyze ") + forms.join(QStringLiteral(" | "));
+}
+
+}  // namespace
+
+Answer Analyze(const QStringList& args) {
+    if (args.isEmpty()) {
+        return ErrorAnswer(Usage());
+    }
+    for (const Subcommand& command : kSubcommands) {
+        if (args[0] != QLatin1String(command.name)) {
+            continue;
+        }
+        const QStringList rest = args.mid(1);
+        if (rest.size() < command.fewest || rest.size() > command.most) {
+            return ErrorAnswer(
+                QStringLiteral("usage: morvane-analyze %1 %2")
+                    .arg(QLatin1String(command.name), QLatin1String(command.arguments)));
+        }
+        return command.run(rest);
+    }
+    return ErrorAnswer(QStringLiteral("unknown subcommand \"%1\"; %2").arg(args[0], Usage()));
+}
+
+}  // namespace morvane::analyze
