@@ -165,7 +165,7 @@ void Battle::SetUpGame() {
     DrawBoard();
     info_.AddInfo(Text(text::kAreaFormatted));
     info_.AddInfo(InfoSeparator());
-    if (state_.options.terrainSelect == 0) {
+    if (state_.options.terrainSelect == TerrainOption::On) {
         host_.SelectArea();
         DrawBoard();
     }

@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "computer/computer_level.h"
 #include "rules/board.h"
+#include "rules/terrain_option.h"
 
 namespace morvane {
 
@@ -41,7 +43,7 @@ enum class LaterGamesFirst {
 struct MatchOptions {
     FirstGameFirst firstGameFirst = FirstGameFirst::Random;
     LaterGamesFirst laterGamesFirst = LaterGamesFirst::Alternate;
-    int terrainSelect = 1;  // 0 terrain on, 1 off
+    TerrainOption terrainSelect = TerrainOption::Off;
 };
 
 // The program-wide state of the main game, made once in main and handed by reference to every
@@ -50,7 +52,7 @@ struct AppState {
     Board board;
     Turn turn = kCircleTurn;
     Players players;
-    int computerLevel = 0;  // 0..3, the strength of every computer side
+    ComputerLevel computerLevel = ComputerLevel::Easy;  // the strength of every computer side
     MatchOptions options;
     int roundCount = 0;  // 0 until the first game of a battle screen visit, then 1..999
     Turn lastFirst = 0;  // the side that moved first in the most recent game

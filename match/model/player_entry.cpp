@@ -63,7 +63,8 @@ bool ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind ki
     const auto s = static_cast<std::size_t>(side);
     state.players.kind[s] = kind;
     if (IsComputer(kind)) {
-        state.computerLevel = ListPosition(kind) - ListPosition(PlayerKind::EasyComputer);
+        state.computerLevel =
+            ComputerLevelFromIndex(ListPosition(kind) - ListPosition(PlayerKind::EasyComputer));
     }
     state.players.picture[s] = PlayerPicture(side, kind);
     return StorePlayerKind(store, side, kind);

@@ -6,13 +6,14 @@ MatchOptions LoadMatchOptions(const SettingsStore& store) {
     MatchOptions options;
     options.firstGameFirst = static_cast<FirstGameFirst>(store.Read(settings::FirstGameFirst()));
     options.laterGamesFirst = static_cast<LaterGamesFirst>(store.Read(settings::LaterGamesFirst()));
-    options.terrainSelect = store.Read(settings::TerrainSelect());
+    options.terrainSelect = TerrainOptionFromIndex(store.Read(settings::TerrainSelect()));
     return options;
 }
 
 int ListPosition(FirstGameFirst option) { return static_cast<int>(option); }
 int ListPosition(LaterGamesFirst option) { return static_cast<int>(option); }
 int ListPosition(PlayerKind kind) { return static_cast<int>(kind); }
+int ListPosition(TerrainOption option) { return static_cast<int>(option); }
 PlayerKind PlayerKindAt(int position) { return static_cast<PlayerKind>(position); }
 
 bool ChooseFirstGameFirst(AppState& state, SettingsStore& store, int position) {
@@ -26,7 +27,7 @@ bool ChooseLaterGamesFirst(AppState& state, SettingsStore& store, int position) 
 }
 
 bool ChooseTerrainSelect(AppState& state, SettingsStore& store, int position) {
-    state.options.terrainSelect = position;
+    state.options.terrainSelect = TerrainOptionFromIndex(position);
     return store.Write(settings::TerrainSelect(), position);
 }
 

@@ -15,6 +15,7 @@ MatchOptions LoadMatchOptions(const SettingsStore& store);
 int ListPosition(FirstGameFirst option);
 int ListPosition(LaterGamesFirst option);
 int ListPosition(PlayerKind kind);
+int ListPosition(TerrainOption option);
 PlayerKind PlayerKindAt(int position);
 
 // Applies one option as the options window lists it (its position in the list) to the state

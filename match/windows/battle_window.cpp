@@ -365,9 +365,8 @@ ResultChoice BattleWindow::ShowResult(const GameResult& result) {
 }
 
 std::optional<int> BattleWindow::ComputerMove() {
-    return seams_.computerMove(state_.board, state_.turn,
-                               ComputerLevelFromIndex(state_.computerLevel),
-                               TerrainOptionFromIndex(state_.options.terrainSelect),
+    return seams_.computerMove(state_.board, state_.turn, state_.computerLevel,
+                               state_.options.terrainSelect,
                                MakeEventPump([this] { return !closeRequested_; }));
 }
 

@@ -52,7 +52,7 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
         {QStringLiteral("地形選択"),
          QStringLiteral("Option3"),
          {QStringLiteral("ＯＮ"), QStringLiteral("ＯＦＦ")},
-         state.options.terrainSelect,
+         ListPosition(state.options.terrainSelect),
          ChooseTerrainSelect},
     }};
 

@@ -26,12 +26,12 @@ struct Screen {
     Screen(PlayerKind circleKind, PlayerKind crossKind) {
         StorePlayerKind(settings.store(), 0, circleKind);
         StorePlayerKind(settings.store(), 1, crossKind);
-        state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, 1};
+        state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, TerrainOption::Off};
     }
 
     // Every game starts on the given board, as if the area select had made it.
     void PlayOn(const Board& board) {
-        state.options.terrainSelect = 0;
+        state.options.terrainSelect = TerrainOption::On;
         areaSelect = [this, board](QWidget*) { state.board = board; };
     }
 

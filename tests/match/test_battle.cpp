@@ -41,7 +41,7 @@ struct Match {
     std::optional<Battle> battle;
 
     Match(PlayerKind circleKind, PlayerKind crossKind) {
-        state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, 1};
+        state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, TerrainOption::Off};
         host.onEntry = [this, circleKind, crossKind] {
             state.players.kind = {circleKind, crossKind};
         };
@@ -51,7 +51,7 @@ struct Match {
 
     // Terrain ON, every game starting on the given board.
     void PlayOn(const Board& board) {
-        state.options.terrainSelect = 0;
+        state.options.terrainSelect = TerrainOption::On;
         host.onArea = [this, board] { state.board = board; };
     }
 
@@ -444,7 +444,8 @@ private slots:
     // first-game rule deciding who begins.
     void roundAfter999IsRoundOne() {
         Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
-        match.state.options = {FirstGameFirst::Circle, LaterGamesFirst::KeepFirst, 0};
+        match.state.options = {FirstGameFirst::Circle, LaterGamesFirst::KeepFirst,
+                               TerrainOption::On};
         match.PlayOn(BoardFromRows({"ooo....."}));
         match.host.onComputer = [] { return std::optional<int>(CellIndex(4, 12)); };
         match.host.onResult = [&](const GameResult&) {
@@ -474,7 +475,8 @@ private slots:
     // A win counter stops at 255 instead of wrapping to 0.
     void winsStopAt255() {
         Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
-        match.state.options = {FirstGameFirst::Circle, LaterGamesFirst::KeepFirst, 0};
+        match.state.options = {FirstGameFirst::Circle, LaterGamesFirst::KeepFirst,
+                               TerrainOption::On};
         match.PlayOn(BoardFromRows({"ooo....."}));
         match.host.onComputer = [] { return std::optional<int>(CellIndex(4, 12)); };
         match.host.onResult = [&](const GameResult&) {

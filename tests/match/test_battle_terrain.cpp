@@ -25,7 +25,7 @@ void StoreUserLayout(SettingsStore& store, int file, const QStringList& rows) {
 
 // A battle screen whose area select is the real area select window.
 void UseRealAreaSelect(Screen& screen) {
-    screen.state.options.terrainSelect = 0;
+    screen.state.options.terrainSelect = TerrainOption::On;
     screen.areaSelect = [&screen](QWidget* parent) {
         ShowAreaSelect(parent, screen.state.board, screen.settings.store());
     };

@@ -227,7 +227,8 @@ private slots:
     // cell.
     void easyAgainstEasyForSeveralGames() {
         Screen screen(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
-        screen.state.options = {FirstGameFirst::Random, LaterGamesFirst::Alternate, 1};
+        screen.state.options = {FirstGameFirst::Random, LaterGamesFirst::Alternate,
+                                TerrainOption::Off};
         int moves = 0;
         int boardChanged = 0;
         int unplaceable = 0;

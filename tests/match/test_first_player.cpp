@@ -10,7 +10,8 @@ namespace {
 
 // The two first-player options as the settings store keeps them, terrain off.
 MatchOptions OptionsFromStored(int firstGame, int laterGames) {
-    return {static_cast<FirstGameFirst>(firstGame), static_cast<LaterGamesFirst>(laterGames), 1};
+    return {static_cast<FirstGameFirst>(firstGame), static_cast<LaterGamesFirst>(laterGames),
+            TerrainOption::Off};
 }
 
 constexpr Turn kRandom = 0;  // in the tables: the side comes from the random draw

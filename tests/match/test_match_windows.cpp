@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(state.players.kind,
                  (std::array<PlayerKind, 2>{PlayerKind::Mouse, PlayerKind::NormalComputer}));
         QCOMPARE(state.players.picture, (std::array<int, 2>{5, 3}));
-        QCOMPARE(state.computerLevel, 1);
+        QCOMPARE(state.computerLevel, ComputerLevel::Normal);
         QSettings stored(settings.fileName(), QSettings::IniFormat);
         QCOMPARE(stored.value(QStringLiteral("System/0")).toString(), QStringLiteral("0"));
         QCOMPARE(stored.value(QStringLiteral("System/1")).toString(), QStringLiteral("3"));
@@ -110,7 +110,7 @@ private slots:
             QCOMPARE(state.players.kind[static_cast<std::size_t>(side)], kind);
             QCOMPARE(settings.store().Read(settings::PlayerKind(side)), static_cast<int>(kind));
         }
-        QCOMPARE(state.computerLevel, level);
+        QCOMPARE(state.computerLevel, ComputerLevelFromIndex(level));
         QCOMPARE(state.players.picture, pictures);
     }
 
@@ -123,7 +123,7 @@ private slots:
         EntryWindow entry(state, settings.store());
         QCOMPARE(state.players.kind,
                  (std::array<PlayerKind, 2>{PlayerKind::HardComputer, PlayerKind::EasyComputer}));
-        QCOMPARE(state.computerLevel, 0);
+        QCOMPARE(state.computerLevel, ComputerLevel::Easy);
         QCOMPARE(entry.findChild<QComboBox*>(QStringLiteral("Cb_0"))->currentIndex(), 4);
     }
 
@@ -131,7 +131,7 @@ private slots:
     void optionsWindowWritesTheShownOptionsBack() {
         TempSettings settings;
         AppState state;
-        state.options = {FirstGameFirst::Cross, LaterGamesFirst::Random, 0};
+        state.options = {FirstGameFirst::Cross, LaterGamesFirst::Random, TerrainOption::On};
         OptionsWindow options(state, settings.store());
         options.show();
         QCOMPARE(options.windowTitle(), QStringLiteral("Morvaneⅲ－Option"));
@@ -167,7 +167,7 @@ private slots:
         // Start every group away from the value clicked.
         const int away = value == 1 ? 2 : 1;
         state.options = {static_cast<FirstGameFirst>(away), static_cast<LaterGamesFirst>(away),
-                         value == 1 ? 0 : 1};
+                         value == 1 ? TerrainOption::On : TerrainOption::Off};
         OptionsWindow options(state, settings.store());
         WhenModalOpens(QStringLiteral("Form4"), [button](QWidget* window) {
             ClickChild(window, button);
@@ -179,7 +179,7 @@ private slots:
                                                 : settings::TerrainSelect();
         const int option = group == 1   ? static_cast<int>(state.options.firstGameFirst)
                            : group == 2 ? static_cast<int>(state.options.laterGamesFirst)
-                                        : state.options.terrainSelect;
+                                        : static_cast<int>(state.options.terrainSelect);
         QCOMPARE(settings.store().Read(setting), value);
         QCOMPARE(option, value);
     }
@@ -272,7 +272,7 @@ private slots:
         window->show();
         if (entry) {
             PickEntry(window.get(), 1, PlayerKind::HardComputer);
-            QCOMPARE(state.computerLevel, 2);
+            QCOMPARE(state.computerLevel, ComputerLevel::Hard);
         } else {
             ClickChild(window.get(), QStringLiteral("Option1_2"));
             QCOMPARE(state.options.firstGameFirst, FirstGameFirst::Cross);

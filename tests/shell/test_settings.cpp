@@ -154,14 +154,14 @@ private slots:
 
     void matchOptionsLoadFromTheStore() {
         TempSettings temp;
-        QCOMPARE(LoadMatchOptions(temp.store()).terrainSelect, 1);
+        QCOMPARE(LoadMatchOptions(temp.store()).terrainSelect, TerrainOption::Off);
         temp.store().Write(settings::FirstGameFirst(), 2);
         temp.store().Write(settings::LaterGamesFirst(), 0);
         temp.store().Write(settings::TerrainSelect(), 0);
         const MatchOptions options = LoadMatchOptions(temp.store());
         QCOMPARE(options.firstGameFirst, FirstGameFirst::Cross);
         QCOMPARE(options.laterGamesFirst, LaterGamesFirst::Random);
-        QCOMPARE(options.terrainSelect, 0);
+        QCOMPARE(options.terrainSelect, TerrainOption::On);
     }
 };
 
