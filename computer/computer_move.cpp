@@ -15,13 +15,24 @@ std::optional<Decision> DecideComputerMove(const Board& board, Turn turn, Comput
             return ThinkHard(board, turn, yield);
         case ComputerLevel::Expert:
             return ThinkExpert(board, turn, terrain, yield);
+        case ComputerLevel::Master:
+            break;
     }
-    // Not a strength: an empty decision, which draws cell 0 as the old program answered.
+    // Not a rule-based strength: an empty decision, which draws cell 0 as the old program
+    // answered.
     return Decision{};
 }
 
 std::optional<int> ComputerMove(const Board& board, Turn turn, ComputerLevel level,
-                                TerrainOption terrain, const YieldHook& yield) {
+                                TerrainOption terrain, const YieldHook& yield,
+                                SearchBudget budget) {
+    if (level == ComputerLevel::Master) {
+        const std::optional<SearchResult> result = SearchBestMove(board, turn, budget, yield);
+        if (!result) {
+            return std::nullopt;
+        }
+        return result->cell == kNoCell ? 0 : result->cell;
+    }
     const std::optional<Decision> decision = DecideComputerMove(board, turn, level, terrain, yield);
     if (!decision) {
         return std::nullopt;

@@ -151,7 +151,7 @@ void Battle::EnterPlayers() {
         name_[s] = PlayerKindLabel(state_.players.kind[s], false);
         picture_[s] = state_.players.picture[s];
     }
-    background_ = ExpertPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
+    background_ = StrongestPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
     nextState_ = BattleState::SetUpGame;
 }
 

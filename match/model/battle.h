@@ -90,7 +90,7 @@ public:
     const QString& RoundText() const { return roundText_; }
     const QString& AreaSpaceText() const { return areaSpaceText_; }
     BattleBackground Background() const { return background_; }
-    // Player pictures 1..8 of side ○ and side × (0 before the entry).
+    // Player pictures 1..10 of side ○ and side × (0 before the entry).
     int Picture(int side) const { return picture_.at(static_cast<std::size_t>(side)); }
 
 private:

@@ -17,12 +17,13 @@ enum class PlayerKind {
     NormalComputer = 3,
     HardComputer = 4,
     ExpertComputer = 5,
+    MasterComputer = 6,
 };
-inline constexpr int kPlayerKindCount = 6;
+inline constexpr int kPlayerKindCount = 7;
 
 constexpr bool IsComputer(PlayerKind kind) { return kind >= PlayerKind::EasyComputer; }
 
-// The kinds and picture numbers (1..8) of side ○ (0) and side × (1).
+// The kinds and picture numbers (1..10) of side ○ (0) and side × (1).
 struct Players {
     std::array<PlayerKind, 2> kind{PlayerKind::Mouse, PlayerKind::NormalComputer};
     std::array<int, 2> picture{5, 3};

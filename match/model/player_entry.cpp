@@ -8,27 +8,31 @@ namespace morvane {
 namespace {
 
 struct KindLabels {
-    const char16_t* wide;
-    const char16_t* narrow;
+    QString wide;
+    QString narrow;
 };
 
-constexpr std::array<KindLabels, kPlayerKindCount> kLabels = {{
-    {u"Ｍｏｕｓｅ", u"Mouse"},
-    {u"Ｋｅｙｂｏｒｄ", u"Keybord"},
-    {u"［Ｅａｓｙ］", u"[Easy]"},
-    {u"［Ｎｏｒｍａｌ］", u"[Normal]"},
-    {u"［Ｈａｒｄ］", u"[Hard]"},
-    {u"ⅲ", u"ⅲ"},
+const std::array<KindLabels, kPlayerKindCount> kLabels = {{
+    {QStringLiteral("Ｍｏｕｓｅ"), QStringLiteral("Mouse")},
+    {QStringLiteral("Ｋｅｙｂｏｒｄ"), QStringLiteral("Keybord")},
+    {QStringLiteral("［Ｅａｓｙ］"), QStringLiteral("[Easy]")},
+    {QStringLiteral("［Ｎｏｒｍａｌ］"), QStringLiteral("[Normal]")},
+    {QStringLiteral("［Ｈａｒｄ］"), QStringLiteral("[Hard]")},
+    {QStringLiteral("ⅲ"), QStringLiteral("ⅲ")},
+    {QStringLiteral("［Ｍａｓｔｅｒ］"), QStringLiteral("[Master]")},
 }};
 
-// Picture subjects: a mouse, a keyboard, a computer, an eye.
+// Picture subjects: a mouse, a keyboard, a computer, an eye, a crowned eye.
 constexpr int kMousePicture = 0;
 constexpr int kKeyboardPicture = 1;
 constexpr int kComputerPicture = 2;
 constexpr int kEyePicture = 3;
-// Side × uses pictures 1..4, side ○ their mirror images 5..8.
+// Side × uses pictures 1..4, side ○ their mirror images 5..8; the crowned eye came later and
+// takes the next two numbers, so that the first eight keep theirs.
 constexpr int kCrossPictureBase = 1;
 constexpr int kCirclePictureBase = 5;
+constexpr int kCrossCrownedEye = 9;
+constexpr int kCircleCrownedEye = 10;
 
 int PictureKind(PlayerKind kind) {
     switch (kind) {
@@ -47,16 +51,24 @@ int PictureKind(PlayerKind kind) {
 
 QString PlayerKindLabel(PlayerKind kind, bool wide) {
     const KindLabels& labels = kLabels[static_cast<std::size_t>(ListPosition(kind))];
-    return QString::fromUtf16(wide ? labels.wide : labels.narrow);
+    return wide ? labels.wide : labels.narrow;
 }
 
 int PlayerPicture(int side, PlayerKind kind) {
+    if (kind == PlayerKind::MasterComputer) {
+        return side == 0 ? kCircleCrownedEye : kCrossCrownedEye;
+    }
     return PictureKind(kind) + (side == 0 ? kCirclePictureBase : kCrossPictureBase);
 }
 
-bool ExpertPlays(const Players& players) {
-    return players.picture[0] == PlayerPicture(0, PlayerKind::ExpertComputer) ||
-           players.picture[1] == PlayerPicture(1, PlayerKind::ExpertComputer);
+bool StrongestPlays(const Players& players) {
+    for (const PlayerKind strong : {PlayerKind::ExpertComputer, PlayerKind::MasterComputer}) {
+        if (players.picture[0] == PlayerPicture(0, strong) ||
+            players.picture[1] == PlayerPicture(1, strong)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind) {

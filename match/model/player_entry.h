@@ -12,12 +12,13 @@ class SettingsStore;
 // half-width (under the players' pictures).
 QString PlayerKindLabel(PlayerKind kind, bool wide);
 
-// The player picture 1..8 of a side: 1 mouse, 2 keyboard, 3 computer, 4 eye for side × (1);
-// 5..8 the same subjects mirrored for side ○ (0).
+// The player picture 1..10 of a side: 1 mouse, 2 keyboard, 3 computer, 4 eye, 9 crowned eye
+// (Master) for side × (1); 5..8 and 10 the same subjects mirrored for side ○ (0).
 int PlayerPicture(int side, PlayerKind kind);
 
-// Whether the pictures say that a side is played by the strongest computer ("[ⅲ]").
-bool ExpertPlays(const Players& players);
+// Whether the pictures say that a side is played by one of the strongest computers ("[ⅲ]" or
+// the searching Master), which the battle screen marks with its red background.
+bool StrongestPlays(const Players& players);
 
 // Applies the entry list's choice of a side: its kind and picture in the state, the computer
 // strength when the kind is a computer (a person leaves it as it was), and the stored choice.

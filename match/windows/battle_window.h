@@ -31,7 +31,10 @@ using ComputerMoveFunction = std::function<std::optional<int>(const Board&, Turn
 // What tests may replace: the tick period and the computer player.
 struct BattleSeams {
     std::chrono::milliseconds tickPeriod = kBattleTickPeriod;
-    ComputerMoveFunction computerMove = ComputerMove;
+    ComputerMoveFunction computerMove = [](const Board& board, Turn turn, ComputerLevel level,
+                                           TerrainOption terrain, const YieldHook& yield) {
+        return ComputerMove(board, turn, level, terrain, yield);  // Master on its play budget
+    };
 };
 
 // The battle screen "Form3": plays a whole match. Its timer ticks the Battle state machine and

@@ -26,6 +26,7 @@ const std::array<QString, kPlayerKindCount> kKindTexts = {
     QStringLiteral("Ｍｏｕｓｅ"), QStringLiteral("Ｋｅｙｂｏｒｄ"),
     QStringLiteral("[ＥＡＳＹ]"), QStringLiteral("[ＮＯＲＭＡＬ]"),
     QStringLiteral("[ＨＡＲＤ]"), QStringLiteral("[ⅲ]"),
+    QStringLiteral("[ＭＡＳＴＥＲ]"),
 };
 
 constexpr int kPictureSize = 96;

@@ -14,7 +14,7 @@ QColor ToQColor(Rgb rgb);
 // Cell picture 1..8 (a CellState code) at the cells' size.
 QPixmap CellPixmap(int code);
 
-// Player picture 1..8 at the given edge length.
+// Player picture 1..10 at the given edge length.
 QPixmap PlayerPixmap(int number, int size);
 
 }  // namespace morvane

@@ -10,7 +10,7 @@ const QString kArea = QStringLiteral("Area");
 constexpr int kAreaChoiceNone = 8;
 constexpr int kMaxRandomCount = 96;
 constexpr int kDefaultRandomCount = 6;
-constexpr int kLastPlayerKind = 5;
+constexpr int kLastPlayerKind = 6;
 constexpr int kEmptyLayoutLength = 96;
 
 }  // namespace

@@ -108,7 +108,7 @@ private slots:
         QTest::newRow("unknown side") << QStringList{"eval", kEmpty, "O"};
         QTest::newRow("cell out of range") << QStringList{"line", kEmpty, "96"};
         QTest::newRow("negative cell") << QStringList{"line", kEmpty, "-1"};
-        QTest::newRow("level 4") << QStringList{"move", kEmpty, "o", "4"};
+        QTest::newRow("level 5") << QStringList{"move", kEmpty, "o", "5"};
         QTest::newRow("level not a number") << QStringList{"move", kEmpty, "o", "hard"};
         QTest::newRow("terrain neither on nor off") << QStringList{"move", kEmpty, "o", "1", "yes"};
         QTest::newRow("missing argument") << QStringList{"move", kEmpty, "o"};

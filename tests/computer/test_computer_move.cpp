@@ -22,13 +22,13 @@ const QList<QPair<const char*, QStringList>>& Positions() {
     return positions;
 }
 
-// One row per position, strength (its index) and side.
-void AddEveryLevelAndPosition() {
+// One row per position, strength (its index, up to highest) and side.
+void AddEveryLevelAndPosition(ComputerLevel highest) {
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("turn");
     for (const auto& [name, rows] : Positions()) {
-        for (int level = 0; level <= static_cast<int>(kHighestComputerLevel); ++level) {
+        for (int level = 0; level <= static_cast<int>(highest); ++level) {
             for (const int turn : {kCircleTurn, kCrossTurn}) {
                 QTest::addRow("%s, level %d, turn %d", name, level, turn) << rows << level << turn;
             }
@@ -43,7 +43,7 @@ class ComputerMoveTest : public QObject {
 
 private slots:
     // It should return a placeable cell and call yield while it thinks.
-    void returnsACandidate_data() { AddEveryLevelAndPosition(); }
+    void returnsACandidate_data() { AddEveryLevelAndPosition(kHighestComputerLevel); }
     void returnsACandidate() {
         QFETCH(QStringList, rows);
         QFETCH(int, level);
@@ -55,13 +55,15 @@ private slots:
                 ComputerMove(board, turn, ComputerLevelFromIndex(level), terrain, recorder.Hook());
             QVERIFY(cell);
             QVERIFY(CanPlace(board, *cell));
-            QVERIFY(recorder.Calls() > 0);
+            // The search yields every few thousand positions and may prove a move before.
+            QVERIFY(recorder.Calls() > 0 || level > static_cast<int>(kHighestRuleLevel));
         }
     }
 
     // It should, whenever yield asks to abandon, return nothing at once, and go through when
-    // yield never asks.
-    void abandonsAtEveryYield_data() { AddEveryLevelAndPosition(); }
+    // yield never asks. The searching level's yields follow the clock; its search has its own
+    // abandoning table.
+    void abandonsAtEveryYield_data() { AddEveryLevelAndPosition(kHighestRuleLevel); }
     void abandonsAtEveryYield() {
         QFETCH(QStringList, rows);
         QFETCH(int, level);

@@ -48,7 +48,7 @@ private slots:
     void theOnlySafeCellIsChosenAtEveryStrength_data() {
         QTest::addColumn<int>("level");
         QTest::addColumn<TerrainOption>("terrain");
-        for (int level = 0; level <= static_cast<int>(kHighestComputerLevel); ++level) {
+        for (int level = 0; level <= static_cast<int>(kHighestRuleLevel); ++level) {
             for (const TerrainOption terrain : {TerrainOption::On, TerrainOption::Off}) {
                 QTest::addRow("level %d, terrain %s", level,
                               terrain == TerrainOption::On ? "on" : "off")

@@ -18,7 +18,7 @@ inline constexpr int kWait = 20000;  // generous: sanitizer builds are slow
 struct Screen {
     TempSettings settings;
     AppState state;
-    BattleSeams seams{std::chrono::milliseconds(0), ComputerMove};
+    BattleSeams seams{std::chrono::milliseconds(0)};
     BattleWindow::AreaSelectFunction areaSelect;
     QPointer<BattleWindow> window;
     int closedSignals = 0;

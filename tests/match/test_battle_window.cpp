@@ -314,9 +314,64 @@ private slots:
         QCOMPARE(screen.state.board, Board{});
     }
 
-    // The strongest computer turns the background red.
+    // A whole game against the searching Master through the real screen and its own budget:
+    // every reply adds exactly one unit on a free cell (no trial unit stays behind), and it
+    // beats a player who always takes the first placeable cell.
+    void wholeGameAgainstMaster() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::MasterComputer);
+        bool quit = false;
+        int masterWins = 0;
+        WhenModalOpens(
+            QStringLiteral("Form5"),
+            [&](QWidget* result) {
+                masterWins = screen.battle().Wins(1);
+                ClickChild(result,
+                           QStringLiteral("Option1_%1").arg(static_cast<int>(ResultChoice::Quit)));
+                ClickChild(result, QStringLiteral("Command2"));
+                quit = true;
+            },
+            10 * kWait);
+        screen.Open();
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+        QCOMPARE(screen.window->findChild<QLabel*>(QStringLiteral("NameLb_1"))->text(),
+                 QStringLiteral("[Master]"));
+        QCOMPARE(screen.battle().Background(), BattleBackground::Red);
+        int mouseMoves = 0;
+        for (; mouseMoves < kCellCount / 2; ++mouseMoves) {
+            // Both units of the last round, and not one more, before the mouse's turn.
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    return quit || (screen.battle().State() == BattleState::WaitMouse &&
+                                    kCellCount - CountFreeCells(screen.battle().ShownBoard()) ==
+                                        2 * mouseMoves);
+                },
+                kWait));
+            if (quit) {
+                break;
+            }
+            const Board& shown = screen.battle().ShownBoard();
+            int first = 0;
+            while (!CanPlace(shown, first)) {
+                ++first;
+            }
+            ClickCell(screen, first);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QVERIFY(quit);
+        QCOMPARE(masterWins, 1);
+        QVERIFY(mouseMoves >= 3);
+        QCOMPARE(screen.closedSignals, 1);
+    }
+
+    // The strongest computers turn the background red.
+    void strongestComputerPlaysOnRed_data() {
+        QTest::addColumn<PlayerKind>("strongest");
+        QTest::newRow("ⅲ") << PlayerKind::ExpertComputer;
+        QTest::newRow("Master") << PlayerKind::MasterComputer;
+    }
     void strongestComputerPlaysOnRed() {
-        Screen screen(PlayerKind::ExpertComputer, PlayerKind::EasyComputer);
+        QFETCH(PlayerKind, strongest);
+        Screen screen(strongest, PlayerKind::EasyComputer);
         // Slow enough that the game cannot end (and open its result dialog, which this test
         // does not answer) between two looks at the board.
         screen.seams.tickPeriod = std::chrono::milliseconds(2);
@@ -326,7 +381,9 @@ private slots:
         QCOMPARE(screen.battle().Background(), BattleBackground::Red);
         const QColor corner = screen.window->grab().toImage().pixelColor(4, 4);
         QVERIFY2(corner.red() > 2 * corner.blue(), qPrintable(corner.name()));
-        testing::SaveScreenshot(screen.window, QStringLiteral("battle_red_midgame"));
+        testing::SaveScreenshot(
+            screen.window,
+            QStringLiteral("battle_red_midgame_%1").arg(static_cast<int>(strongest)));
         screen.window->close();
         QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
         QCOMPARE(screen.closedSignals, 1);

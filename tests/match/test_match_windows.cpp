@@ -62,6 +62,9 @@ private slots:
                  QStringLiteral("Ｍｏｕｓｅ"));
         QCOMPARE(entry.findChild<QComboBox*>(QStringLiteral("Cb_1"))->currentText(),
                  QStringLiteral("[ＮＯＲＭＡＬ]"));
+        const auto* list = entry.findChild<QComboBox*>(QStringLiteral("Cb_0"));
+        QCOMPARE(list->count(), kPlayerKindCount);
+        QCOMPARE(list->itemText(list->count() - 1), QStringLiteral("[ＭＡＳＴＥＲ]"));
         QCOMPARE(state.players.kind,
                  (std::array<PlayerKind, 2>{PlayerKind::Mouse, PlayerKind::NormalComputer}));
         QCOMPARE(state.players.picture, (std::array<int, 2>{5, 3}));
@@ -91,6 +94,8 @@ private slots:
             << QList<Pick>{{0, PlayerKind::ExpertComputer}} << 3 << Pictures{8, 3};
         QTest::newRow("ⅲ on side ×: the eye")
             << QList<Pick>{{1, PlayerKind::ExpertComputer}} << 3 << Pictures{5, 4};
+        QTest::newRow("MASTER, the last entry: the crowned eye")
+            << QList<Pick>{{0, PlayerKind::MasterComputer}} << 4 << Pictures{10, 3};
         QTest::newRow("choosing the same entry again applies it again")
             << QList<Pick>{{0, PlayerKind::HardComputer},
                            {1, PlayerKind::EasyComputer},
@@ -112,6 +117,7 @@ private slots:
         }
         QCOMPARE(state.computerLevel, ComputerLevelFromIndex(level));
         QCOMPARE(state.players.picture, pictures);
+        testing::SaveScreenshot(&entry, QStringLiteral("entry_") + QTest::currentDataTag());
     }
 
     // Opening applies the stored choices, side ○ before side ×, so × decides the strength.

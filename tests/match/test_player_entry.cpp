@@ -26,6 +26,8 @@ private slots:
                               << QStringLiteral("［Ｈａｒｄ］");
         QTest::newRow("ⅲ") << PlayerKind::ExpertComputer << QStringLiteral("ⅲ")
                            << QStringLiteral("ⅲ");
+        QTest::newRow("MASTER") << PlayerKind::MasterComputer << QStringLiteral("[Master]")
+                                << QStringLiteral("［Ｍａｓｔｅｒ］");
     }
     void kindLabels() {
         QFETCH(PlayerKind, kind);
@@ -36,8 +38,8 @@ private slots:
     }
 
     // Side × shows pictures 1..4 (mouse, keyboard, computer, eye), side ○ their mirror images
-    // 5..8; the three lesser computers share the computer, "[ⅲ]" alone has the eye and turns
-    // the battle screen red.
+    // 5..8; the three lesser computers share the computer, "[ⅲ]" alone has the eye, the
+    // searching Master a crowned eye (9 and 10), and those two turn the battle screen red.
     void picturesByKindAndSide_data() {
         QTest::addColumn<PlayerKind>("kind");
         QTest::addColumn<int>("circlePicture");
@@ -48,6 +50,7 @@ private slots:
         QTest::newRow("NORMAL") << PlayerKind::NormalComputer << 7 << 3;
         QTest::newRow("HARD") << PlayerKind::HardComputer << 7 << 3;
         QTest::newRow("ⅲ") << PlayerKind::ExpertComputer << 8 << 4;
+        QTest::newRow("MASTER") << PlayerKind::MasterComputer << 10 << 9;
     }
     void picturesByKindAndSide() {
         QFETCH(PlayerKind, kind);
@@ -56,9 +59,9 @@ private slots:
         QCOMPARE(PlayerPicture(0, kind), circlePicture);
         QCOMPARE(PlayerPicture(1, kind), crossPicture);
 
-        const bool expert = kind == PlayerKind::ExpertComputer;
-        QCOMPARE(ExpertPlays(Players{{kind, PlayerKind::Mouse}, {circlePicture, 1}}), expert);
-        QCOMPARE(ExpertPlays(Players{{PlayerKind::Mouse, kind}, {5, crossPicture}}), expert);
+        const bool red = kind == PlayerKind::ExpertComputer || kind == PlayerKind::MasterComputer;
+        QCOMPARE(StrongestPlays(Players{{kind, PlayerKind::Mouse}, {circlePicture, 1}}), red);
+        QCOMPARE(StrongestPlays(Players{{PlayerKind::Mouse, kind}, {5, crossPicture}}), red);
     }
 };
 

@@ -87,7 +87,7 @@ private slots:
         QTest::addColumn<int>("expected");
         QTest::newRow("letters") << settings::FirstGameFirst() << "abc" << 0;
         QTest::newRow("empty text") << settings::LaterGamesFirst() << "" << 1;
-        QTest::newRow("index past the list") << settings::PlayerKind(1) << "6" << 3;
+        QTest::newRow("index past the list") << settings::PlayerKind(1) << "7" << 3;
         QTest::newRow("negative index") << settings::AreaChoice() << "-1" << 8;
         QTest::newRow("count too large") << settings::RandomCount(0) << "97" << 6;
         QTest::newRow("fraction") << settings::TerrainSelect() << "0.5" << 1;
