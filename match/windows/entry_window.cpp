@@ -23,9 +23,9 @@ const QString kCaption = QStringLiteral("Morvaneⅲ－Entry");
 const QString kVersus = QStringLiteral("VS");
 // The entry lists' texts, by player kind.
 const std::array<QString, kPlayerKindCount> kKindTexts = {
-    QStringLiteral("Ｍｏｕｓｅ"), QStringLiteral("Ｋｅｙｂｏｒｄ"),
-    QStringLiteral("[ＥＡＳＹ]"), QStringLiteral("[ＮＯＲＭＡＬ]"),
-    QStringLiteral("[ＨＡＲＤ]"), QStringLiteral("[ⅲ]"),
+    QStringLiteral("Ｍｏｕｓｅ"),     QStringLiteral("Ｋｅｙｂｏｒｄ"),
+    QStringLiteral("[ＥＡＳＹ]"),     QStringLiteral("[ＮＯＲＭＡＬ]"),
+    QStringLiteral("[ＨＡＲＤ]"),     QStringLiteral("[ⅲ]"),
     QStringLiteral("[ＭＡＳＴＥＲ]"),
 };
 
