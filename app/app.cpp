@@ -9,7 +9,8 @@
 
 namespace morvane {
 
-App::App(SettingsStore& store, AppState& state) : store_(store), state_(state) {
+App::App(SettingsStore& store, AppState& state)
+    : store_(store), state_(state), placeMemory_(store) {
     QCoreApplication::instance()->installEventFilter(&closeWindowKey_);
     QObject::connect(&extraGame_, &ExtraGame::closed, &extraGame_, [this] { ShowTitle(); });
 }

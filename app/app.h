@@ -5,12 +5,13 @@
 #include "extra/windows/extra_game.h"
 #include "match/model/match_state.h"
 #include "shell/settings/settings_store.h"
+#include "shell/windows/window_place.h"
 
 namespace morvane {
 
 // Wires the program's windows together: what each title menu item opens, which window comes
-// back when another closes, and Ctrl+W for every window. Made once in main; it outlives every
-// window.
+// back when another closes, Ctrl+W for every window, and the places the main windows reopen at.
+// Made once in main; it outlives every window.
 class App {
 public:
     // The store and the state are the program's one settings store and main-game state, handed
@@ -31,6 +32,7 @@ private:
     AppState& state_;
     ExtraGame extraGame_;
     CloseWindowKey closeWindowKey_;
+    PlaceMemory placeMemory_;
 };
 
 }  // namespace morvane

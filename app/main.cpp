@@ -1,22 +1,60 @@
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
 #include "app/app.h"
+#include "app/command_line.h"
+#include "app/start_scale.h"
 #include "match/model/stored_options.h"
+#include "shell/settings/display_scale.h"
 #include "shell/windows/look.h"
+#include "shell/windows/store_failure.h"
 
-// Start-up: the match options are read from the settings store once, then the title window
-// opens; the program runs while any of its windows is open.
+namespace {
+
+QStringList ArgumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+void Write(const QByteArray& bytes, std::FILE* stream) {
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+}  // namespace
+
+// Start-up: the command line and the display scale come first, since the scale must be set
+// before the application object is made; then the match options are read from the settings store
+// once and the title window opens. The program runs while any of its windows is open.
 int main(int argc, char* argv[]) {
+    const morvane::CommandLine command = morvane::ParseCommandLine(ArgumentsOf(argc, argv));
+    if (command.ending) {
+        Write(command.ending->out, stdout);
+        Write(command.ending->err, stderr);
+        return command.ending->status;
+    }
+    morvane::SettingsStore store;
+    const bool scaled =
+        morvane::SetStartScale(command.scale.value_or(morvane::ReadDisplayScale(store)));
+
     // The game keeps its own fonts and colours whatever the desktop sets.
     QApplication::setDesktopSettingsAware(false);
     QApplication application(argc, argv);
+    if (scaled) {
+        morvane::ForgetStartScale();
+    }
     QApplication::setApplicationName(QStringLiteral("Morvaneⅲ"));
     QApplication::setDesktopFileName(QStringLiteral("example.c_seed_c9953457.morvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     morvane::look::PinApplicationLook();
 
-    morvane::SettingsStore store;
+    if (command.scale) {
+        morvane::TellIfNotStored(nullptr, store,
+                                 store.Write(morvane::settings::DisplayScale(), *command.scale));
+    }
     morvane::AppState state;
     state.options = morvane::LoadMatchOptions(store);
 

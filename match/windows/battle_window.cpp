@@ -88,7 +88,8 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     for (int code = 1; code < static_cast<int>(cellPixmaps_.size()); ++code) {
         cellPixmaps_[static_cast<std::size_t>(code)] = CellPixmap(code);
     }
-    backgroundBrush_ = QBrush(RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}));
+    backgroundBrush_ = QBrush(
+        RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}, devicePixelRatioF()));
     // The pointing hand's hot spot is its fingertip.
     hand_ = MakePointer(QStringLiteral(":/pointers/hand.svg"), {32, 32}, {10, 3});
     BuildBoard();
@@ -329,7 +330,7 @@ void BattleWindow::RenderSides() {
         const QString resource = drawnBackground_ == BattleBackground::Red
                                      ? QStringLiteral(":/backgrounds/red.svg")
                                      : QStringLiteral(":/backgrounds/blue.svg");
-        backgroundBrush_ = QBrush(RenderPicture(resource, {48, 48}));
+        backgroundBrush_ = QBrush(RenderPicture(resource, {48, 48}, devicePixelRatioF()));
         update();
     }
 }

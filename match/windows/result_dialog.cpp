@@ -37,7 +37,8 @@ class MessageStage : public QWidget {
 public:
     explicit MessageStage(QWidget* parent) : QWidget(parent) {
         setFixedSize(kMessageWidth, kMessageHeight);
-        texture_ = QBrush(RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}));
+        texture_ = QBrush(
+            RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}, devicePixelRatioF()));
     }
 
 protected:

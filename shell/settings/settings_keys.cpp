@@ -1,11 +1,15 @@
 #include "shell/settings/settings_keys.h"
 
+#include "shell/settings/display_scale.h"
+
 namespace morvane::settings {
 namespace {
 
 const QString kOption = QStringLiteral("Option");
 const QString kSystem = QStringLiteral("System");
 const QString kArea = QStringLiteral("Area");
+const QString kDisplay = QStringLiteral("Display");
+const QString kPlace = QStringLiteral("Place");
 
 constexpr int kAreaChoiceNone = 8;
 constexpr int kMaxRandomCount = 96;
@@ -41,5 +45,12 @@ TextSetting UserLayout(int file) {
     return {kArea, QStringLiteral("オリジナル地形") + QString::number(file),
             QString(kEmptyLayoutLength, QLatin1Char('0'))};
 }
+
+IntSetting DisplayScale() {
+    return {kDisplay, QStringLiteral("Scale"), kDisplayScales.front(), kDisplayScales.front(),
+            kDisplayScales.back()};
+}
+
+TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName, QString()}; }
 
 }  // namespace morvane::settings

@@ -36,6 +36,11 @@ IntSetting RandomCount(int index);
 IntSetting UserFileChoice();
 // The user's layout file 0..2 as an AreaString.
 TextSetting UserLayout(int file);
+// The display scale in percent; only the values of kDisplayScales count (display_scale.h).
+IntSetting DisplayScale();
+// Where the window with the given objectName was last closed: the top left corner of its frame
+// as "x,y"; empty when it has not been stored.
+TextSetting WindowPlace(const QString& windowName);
 
 }  // namespace settings
 }  // namespace morvane

@@ -11,6 +11,10 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <utility>
+
+#include "shell/settings/settings_store.h"
 
 namespace morvane {
 namespace {
@@ -103,15 +107,39 @@ QRect BesideArea(QSize size, const QRect& area, const QRect& available) {
     return MovedInto(places[0], available);
 }
 
-void Place(QWidget* window, const std::function<QRect()>& keepInView) {
+// The screen that holds at least half of the rectangle, the one with the most of it; none when
+// no screen does.
+QScreen* ScreenHolding(const QRect& rect) {
+    const auto areaOf = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    QScreen* holder = nullptr;
+    qint64 most = 0;
+    for (QScreen* screen : QApplication::screens()) {
+        const qint64 held = areaOf(rect.intersected(screen->availableGeometry()));
+        if (2 * held >= areaOf(rect) && held > most) {
+            holder = screen;
+            most = held;
+        }
+    }
+    return holder;
+}
+
+// Places the window: at the recalled top left corner of its frame when a screen still holds the
+// window there, else beside the area keepInView gives, else centred over its owner or the screen.
+void Place(QWidget* window, const std::function<QRect()>& keepInView,
+           std::optional<QPoint> recalled) {
     const QWidget* owner = OwnerOf(window);
-    const QRect available = ScreenFor(owner)->availableGeometry();
     const QMargins frame = FrameMargins(window, owner);
+    QScreen* recalledScreen =
+        recalled ? ScreenHolding(QRect(*recalled, window->size().grownBy(frame))) : nullptr;
+    const QRect available =
+        (recalledScreen != nullptr ? recalledScreen : ScreenFor(owner))->availableGeometry();
     FitScrollingPage(window, available.marginsRemoved(frame).size());
 
     const QSize frameSize = window->size().grownBy(frame);
     QRect place(QPoint(), frameSize);
-    if (keepInView) {
+    if (recalledScreen != nullptr) {
+        place.moveTopLeft(*recalled);
+    } else if (keepInView) {
         place = BesideArea(frameSize, keepInView(), available);
     } else {
         place.moveCenter(owner != nullptr ? owner->frameGeometry().center() : available.center());
@@ -129,20 +157,82 @@ public:
         window->installEventFilter(this);
     }
 
+    // The placer of a main window, the only kind that a place memory keeps; null for any other
+    // window.
+    static Placer* OfMainWindow(QWidget* window) {
+        if (!window->isWindow()) {
+            return nullptr;
+        }
+        auto* placer = dynamic_cast<Placer*>(
+            window->findChild<QObject*>(kPlacerName, Qt::FindDirectChildrenOnly));
+        const bool main = placer != nullptr && !placer->keepInView_ && !window->isModal() &&
+                          OwnerOf(window) == nullptr && !window->objectName().isEmpty();
+        return main ? placer : nullptr;
+    }
+
+    // Where the window was last closed, for the showing that comes next.
+    void Recall(std::optional<QPoint> topLeft) { recalled_ = topLeft; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // A window the user brings back (from an icon) stays where it was.
         if (watched == parent() && event->type() == QEvent::Show && !event->spontaneous()) {
-            Place(static_cast<QWidget*>(watched), keepInView_);
+            Place(static_cast<QWidget*>(watched), keepInView_, std::exchange(recalled_, {}));
         }
         return false;
     }
 
 private:
     std::function<QRect()> keepInView_;
+    std::optional<QPoint> recalled_;
 };
 
+// A place as the store keeps it, "x,y", and back; a text that is not one reads as nothing.
+QString PlaceText(QPoint topLeft) {
+    return QStringLiteral("%1,%2").arg(topLeft.x()).arg(topLeft.y());
+}
+
+std::optional<QPoint> PlaceOf(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    bool xOk = false;
+    bool yOk = false;
+    const int x = parts.size() == 2 ? parts[0].toInt(&xOk) : 0;
+    const int y = parts.size() == 2 ? parts[1].toInt(&yOk) : 0;
+    if (!xOk || !yOk) {
+        return std::nullopt;
+    }
+    return QPoint(x, y);
+}
+
 }  // namespace
+
+PlaceMemory::PlaceMemory(SettingsStore& store) : store_(store) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool PlaceMemory::eventFilter(QObject* watched, QEvent* event) {
+    const bool showing = event->type() == QEvent::Show;
+    if ((!showing && event->type() != QEvent::Hide) || event->spontaneous() ||
+        !watched->isWidgetType()) {
+        return false;
+    }
+    auto* window = static_cast<QWidget*>(watched);
+    Placer* placer = Placer::OfMainWindow(window);
+    if (placer == nullptr) {
+        return false;
+    }
+    // The application's filters see an event before the window's own, so the place is handed
+    // to the placer before it places the window.
+    const TextSetting setting = settings::WindowPlace(window->objectName());
+    if (showing) {
+        placer->Recall(PlaceOf(store_.Read(setting)));
+    } else if (const QString place = PlaceText(window->pos()); store_.Read(setting) != place) {
+        // A place is no choice of the player's: one that cannot be stored is not worth a
+        // message, and the window simply opens where it would have.
+        store_.Write(setting, place);
+    }
+    return false;
+}
 
 void PlaceOnShow(QWidget* window) { new Placer(window, {}); }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QObject>
 #include <QRect>
 #include <functional>
 
 class QWidget;
 
 namespace morvane {
+
+class SettingsStore;
 
 // Where windows open. Every window calls one of these once it is built; the place is taken each
 // time the window is shown, when its size is known. A secondary window (one with a parent) opens
@@ -19,6 +22,27 @@ void PlaceOnShow(QWidget* window);
 // or above it, wherever it fits on the screen without covering that area. A window has one
 // place: this replaces the one it had.
 void PlaceBesideOnShow(QWidget* window, std::function<QRect()> keepInView);
+
+// Remembers where the main windows were last closed. While it exists, a main window (one that
+// PlaceOnShow places, with no owner and not modal: the title, the battle screen, the extra game's
+// windows) reopens where it was last hidden, when most of it is still on a screen; it is kept
+// wholly on that screen, and from anywhere else it opens as PlaceOnShow places it. The places
+// are kept in the store under the windows' objectNames. A window that belongs to another one
+// (the dialogs over their owner, the result dialog beside the board) and a modal window (the
+// message dialog, even with no owner) open where they belong each time, and are not kept. Made
+// once for the program; it watches the whole application.
+class PlaceMemory : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PlaceMemory(SettingsStore& store);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    SettingsStore& store_;
+};
 
 // Makes content (built with its own layout, at its full size) the whole of the window, in a
 // scroll area that shows scroll bars only when the screen is too small for the window: on a

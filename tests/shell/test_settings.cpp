@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "match/model/stored_options.h"
+#include "shell/settings/display_scale.h"
 #include "shell/settings/settings_store.h"
 #include "tests/support/temp_settings.h"
 
@@ -150,6 +151,34 @@ private slots:
         QCOMPARE(temp.store().Read(settings::AreaChoice()), 5);
         QCOMPARE(temp.store().Read(settings::UserFileChoice()), 2);
         QCOMPARE(temp.store().Read(settings::RandomCount(0)), 7);
+    }
+
+    // The display scale reads as one of its four choices, anything else as 100, and gives Qt's
+    // scale factor.
+    void storedDisplayScaleGivesTheFactor_data() {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QByteArray>("factor");
+        QTest::newRow("nothing stored") << QString() << 100 << QByteArray("1");
+        QTest::newRow("125") << "125" << 125 << QByteArray("1.25");
+        QTest::newRow("150") << "150" << 150 << QByteArray("1.5");
+        QTest::newRow("200") << "200" << 200 << QByteArray("2");
+        QTest::newRow("between the choices") << "130" << 100 << QByteArray("1");
+        QTest::newRow("below them") << "50" << 100 << QByteArray("1");
+        QTest::newRow("above them") << "300" << 100 << QByteArray("1");
+        QTest::newRow("a factor, not a percent") << "1.5" << 100 << QByteArray("1");
+        QTest::newRow("letters") << "big" << 100 << QByteArray("1");
+    }
+    void storedDisplayScaleGivesTheFactor() {
+        QFETCH(QString, raw);
+        QFETCH(int, scale);
+        QFETCH(QByteArray, factor);
+        TempSettings temp;
+        if (!raw.isNull()) {
+            WriteRaw(temp.fileName(), QStringLiteral("Display"), QStringLiteral("Scale"), raw);
+        }
+        QCOMPARE(ReadDisplayScale(temp.store()), scale);
+        QCOMPARE(ScaleFactorText(ReadDisplayScale(temp.store())), factor);
     }
 
     void matchOptionsLoadFromTheStore() {

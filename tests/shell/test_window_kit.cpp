@@ -7,8 +7,14 @@
 #include <QTest>
 #include <memory>
 
+#include "shell/settings/display_scale.h"
+#include "shell/settings/settings_store.h"
 #include "shell/windows/click_detector.h"
+#include "shell/windows/display_scale_choice.h"
+#include "shell/windows/message_dialog.h"
 #include "shell/windows/window_place.h"
+#include "tests/support/modal.h"
+#include "tests/support/temp_settings.h"
 
 using namespace morvane;
 
@@ -30,6 +36,9 @@ enum Place {
 
 // The gap the placement leaves between a window and the area it keeps in view.
 constexpr int kBesideGap = 8;
+
+// The kinds of window a place memory tells apart.
+enum Kind { MainWindow, OverItsOwner, ModalAlone };
 
 struct MouseStep {
     QEvent::Type type;
@@ -200,6 +209,113 @@ private slots:
                 QVERIFY(centredOn(QPoint(keepInView.center().x(), frame.center().y())));
                 break;
         }
+    }
+
+    // A main window reopens where it was closed while a screen holds at least half of it (kept
+    // wholly on that screen), else where it opens anyway; a window over an owner and a modal one
+    // open over what they belong to wherever they were closed, and their places are not kept.
+    void placesOfMainWindowsAreRemembered_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QPoint>("closedAt");
+        QTest::addColumn<int>("place");
+        const QRect screen = Available();
+        const QPoint shown(screen.left() + 60, screen.top() + 40);
+        // The windows are 200 pixels wide.
+        QTest::newRow("a main window reopens where it was closed")
+            << int(MainWindow) << shown << -1;
+        QTest::newRow("a quarter over the edge: moved onto the screen")
+            << int(MainWindow) << QPoint(screen.right() - 149, shown.y()) << int(AtRightEdge);
+        QTest::newRow("mostly over the edge: centred on the screen")
+            << int(MainWindow) << QPoint(screen.right() - 39, shown.y()) << int(OverScreen);
+        QTest::newRow("off every screen: centred on the screen")
+            << int(MainWindow) << QPoint(5000, 5000) << int(OverScreen);
+        QTest::newRow("a window over its owner: over it again")
+            << int(OverItsOwner) << shown << int(OverOwner);
+        QTest::newRow("a modal window with no owner: centred on the screen")
+            << int(ModalAlone) << shown << int(OverScreen);
+    }
+    void placesOfMainWindowsAreRemembered() {
+        QFETCH(int, kind);
+        QFETCH(QPoint, closedAt);
+        QFETCH(int, place);
+        testing::TempSettings settings;
+        const PlaceMemory memory(settings.store());
+        QWidget owner;
+        owner.setGeometry(QRect(Available().center(), QSize(400, 300)));
+        owner.show();
+        const QString name = QStringLiteral("Formz99");
+        QRect reopened;
+        for (int showing = 0; showing < 2; ++showing) {
+            QWidget window(kind == OverItsOwner ? &owner : nullptr, Qt::Dialog);
+            window.setObjectName(name);
+            window.setFixedSize(200, 100);
+            window.setWindowModality(kind == ModalAlone ? Qt::ApplicationModal : Qt::NonModal);
+            PlaceOnShow(&window);
+            window.show();
+            if (showing == 0) {
+                window.move(closedAt);
+                window.close();
+            }
+            reopened = window.frameGeometry();
+        }
+        QCOMPARE(settings.store().Read(settings::WindowPlace(name)).isEmpty(), kind != MainWindow);
+        const QRect screen = Available();
+        QVERIFY(screen.contains(reopened));
+        switch (place) {
+            case OverOwner:
+                QVERIFY((reopened.center() - owner.frameGeometry().center()).manhattanLength() <=
+                        2);
+                break;
+            case OverScreen:
+                QVERIFY((reopened.center() - screen.center()).manhattanLength() <= 2);
+                break;
+            case AtRightEdge:
+                QCOMPARE(reopened.topRight(), QPoint(screen.right(), closedAt.y()));
+                break;
+            default:
+                QCOMPARE(reopened.topLeft(), closedAt);
+        }
+    }
+
+    // The message dialog opens centred over its owner, even with a place of its own stored.
+    void theMessageDialogStaysCentredOverItsOwner() {
+        testing::TempSettings settings;
+        const PlaceMemory memory(settings.store());
+        settings.store().Write(settings::WindowPlace(QStringLiteral("FormMsg")),
+                               QStringLiteral("10,10"));
+        QWidget owner;
+        owner.setGeometry(QRect(Available().topLeft() + QPoint(150, 120), QSize(500, 400)));
+        owner.show();
+        QPoint centre;
+        testing::WhenModalOpens(QStringLiteral("FormMsg"), [&centre](QWidget* dialog) {
+            centre = dialog->frameGeometry().center();
+            dialog->close();
+        });
+        ShowMessage(&owner, QStringLiteral("text"), QString(), QString(), QStringLiteral("確認"));
+        QVERIFY((centre - owner.frameGeometry().center()).manhattanLength() <= 2);
+    }
+
+    // A display scale chosen while the game runs is stored, and the player is told that it takes
+    // effect from the next start, or that it could not be stored.
+    void aChosenDisplayScaleIsStoredForTheNextStart_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("stored") << true
+                                << QStringLiteral("表示倍率は次回の起動から有効になります。");
+        QTest::newRow("the store cannot be written")
+            << false << QStringLiteral("設定を保存できませんでした。");
+    }
+    void aChosenDisplayScaleIsStoredForTheNextStart() {
+        QFETCH(bool, writable);
+        QFETCH(QString, message);
+        testing::TempSettings temp;
+        testing::BlockedSettings blocked;
+        SettingsStore& store = writable ? temp.store() : blocked.store();
+        const testing::MessageLog log;
+        ChooseDisplayScale(nullptr, store, 150);
+        QCOMPARE(log.texts().size(), 1);
+        QVERIFY2(log.texts().front().startsWith(message), qPrintable(log.texts().front()));
+        QCOMPARE(ReadDisplayScale(store), writable ? 150 : 100);
     }
 
     // A page that the screen can hold makes the window exactly its size, without scroll bars; a

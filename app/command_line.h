@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <optional>
+
+namespace morvane {
+
+// What the program is asked for on its command line. Only the game's own options are read:
+// Qt's (-platform, -display, -style, ...) are left for the application object, which takes them
+// out itself, and any other argument is ignored.
+struct CommandLine {
+    // --scale N: the display scale to store and to start with, one of kDisplayScales.
+    std::optional<int> scale;
+
+    // The program ends at once, instead of playing, after printing out (on standard output) and
+    // err (on standard error): status 0 after --help or --version, 2 after a bad option value.
+    struct Ending {
+        QByteArray out;
+        QByteArray err;
+        int status = 0;
+    };
+    std::optional<Ending> ending;
+};
+
+// Reads the arguments, the program's path first. Needs no application object, so that the
+// options can decide how the application is made.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+}  // namespace morvane

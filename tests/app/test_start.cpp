@@ -1,0 +1,116 @@
+#include <QTest>
+
+#include "app/command_line.h"
+#include "app/start_scale.h"
+
+using namespace morvane;
+
+namespace {
+
+constexpr char kFactor[] = "QT_SCALE_FACTOR";
+constexpr int kPlays = -1;
+
+}  // namespace
+
+class StartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The game's own options are read, whatever stands around them; Qt's options (single-dash
+    // words, some with the letters of -h and -v) and other arguments do not disturb them. A bad
+    // scale, --help and --version end the program with what they print.
+    void commandLineIsRead_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString bad = QStringLiteral("morvane: --scale takes 100, 125, 150, 200");
+        QTest::newRow("nothing: plays") << QStringList{"morvane"} << 0 << kPlays << ""
+                                        << "";
+        QTest::newRow("--scale 150")
+            << QStringList{"morvane", "--scale", "150"} << 150 << kPlays << ""
+            << "";
+        QTest::newRow("--scale=125") << QStringList{"morvane", "--scale=125"} << 125 << kPlays << ""
+                                     << "";
+        QTest::newRow("-scale 200")
+            << QStringList{"morvane", "-scale", "200"} << 200 << kPlays << ""
+            << "";
+        QTest::newRow("among Qt's options")
+            << QStringList{"morvane", "-platform", "xcb", "-reverse", "-stylesheet",
+                           "a.qss",   "--scale",   "100", "-display", ":1"}
+            << 100 << kPlays << ""
+            << "";
+        QTest::newRow("other arguments ignored")
+            << QStringList{"morvane", "file", "--unknown"} << 0 << kPlays << ""
+            << "";
+        QTest::newRow("a percent not offered")
+            << QStringList{"morvane", "--scale", "130"} << 0 << 2 << "" << bad;
+        QTest::newRow("a factor") << QStringList{"morvane", "--scale", "1.5"} << 0 << 2 << ""
+                                  << bad;
+        QTest::newRow("no value") << QStringList{"morvane", "--scale"} << 0 << 2 << "" << bad;
+        QTest::newRow("--help") << QStringList{"/usr/games/morvane", "--help"} << 0 << 0
+                                << "Usage: morvane [options]"
+                                << "";
+        QTest::newRow("-h lists --scale")
+            << QStringList{"morvane", "-h"} << 0 << 0 << "--scale <percent>"
+            << "";
+        QTest::newRow("--version")
+            << QStringList{"morvane", "--version", "--scale", "150"} << 0 << 0 << "morvane 4."
+            << "";
+    }
+    void commandLineIsRead() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, scale);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const CommandLine command = ParseCommandLine(arguments);
+        QCOMPARE(command.ending.has_value(), status != kPlays);
+        if (!command.ending) {
+            QCOMPARE(command.scale.value_or(0), scale);
+            return;
+        }
+        QCOMPARE(command.ending->status, status);
+        QVERIFY2(command.ending->out.contains(out.toUtf8()), command.ending->out.constData());
+        QCOMPARE(command.ending->out.isEmpty(), out.isEmpty());
+        QVERIFY2(command.ending->err.contains(err.toUtf8()), command.ending->err.constData());
+        QCOMPARE(command.ending->err.isEmpty(), err.isEmpty());
+    }
+
+    // The factor is set for the display scale unless the user's environment names one, and is
+    // taken out again afterwards.
+    void startScaleRespectsTheUsersFactor_data() {
+        QTest::addColumn<QByteArray>("users");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<QByteArray>("applied");
+        QTest::newRow("100: nothing set") << QByteArray() << 100 << QByteArray();
+        QTest::newRow("125") << QByteArray() << 125 << QByteArray("1.25");
+        QTest::newRow("150") << QByteArray() << 150 << QByteArray("1.5");
+        QTest::newRow("200") << QByteArray() << 200 << QByteArray("2");
+        QTest::newRow("the user's factor wins") << QByteArray("3") << 150 << QByteArray("3");
+        QTest::newRow("the user's 1 wins") << QByteArray("1") << 200 << QByteArray("1");
+        QTest::newRow("an empty variable names none") << QByteArray("") << 150 << QByteArray("1.5");
+    }
+    void startScaleRespectsTheUsersFactor() {
+        QFETCH(QByteArray, users);
+        QFETCH(int, percent);
+        QFETCH(QByteArray, applied);
+        if (users.isNull()) {
+            qunsetenv(kFactor);
+        } else {
+            qputenv(kFactor, users);
+        }
+        const bool set = SetStartScale(percent);
+        QCOMPARE(qgetenv(kFactor), applied);
+        QCOMPARE(qEnvironmentVariableIsSet(kFactor), !applied.isNull());
+        if (set) {
+            ForgetStartScale();
+        }
+        QCOMPARE(qgetenv(kFactor), set ? QByteArray() : users);
+        qunsetenv(kFactor);
+    }
+};
+
+QTEST_GUILESS_MAIN(StartTest)
+#include "test_start.moc"
