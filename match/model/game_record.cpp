@@ -89,6 +89,7 @@ std::optional<GameEnd> EndOf(Outcome outcome, Turn mover) {
 
 std::vector<Pairing> RecordPairings() {
     std::vector<Pairing> pairings;
+    pairings.reserve(kStrengths.size() + 2);  // and the two pairings of like players
     for (const Strength& strength : kStrengths) {
         pairings.push_back({Pairing::Sides::PersonAgainstComputer, strength.level});
     }

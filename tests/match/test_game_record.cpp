@@ -78,9 +78,6 @@ private slots:
         QTest::newRow("people: × wins")
             << Mouse << Mouse << ComputerLevel::Easy << GameEnd::CrossWins << Pairing{Sides::People}
             << RecordCounts{0, 1, 0} << QStringLiteral("Record/People-Losses");
-        QTest::newRow("people: draw")
-            << Mouse << Keyboard << ComputerLevel::Easy << GameEnd::Draw << Pairing{Sides::People}
-            << RecordCounts{0, 0, 1} << QStringLiteral("Record/People-Draws");
         QTest::newRow("computers: ○ wins")
             << EasyComputer << HardComputer << ComputerLevel::Hard << GameEnd::CircleWins
             << Pairing{Sides::Computers} << RecordCounts{1, 0, 0}
@@ -89,10 +86,6 @@ private slots:
             << ExpertComputer << ExpertComputer << ComputerLevel::Expert << GameEnd::CrossWins
             << Pairing{Sides::Computers} << RecordCounts{0, 1, 0}
             << QStringLiteral("Record/Computers-Losses");
-        QTest::newRow("computers: draw")
-            << NormalComputer << EasyComputer << ComputerLevel::Easy << GameEnd::Draw
-            << Pairing{Sides::Computers} << RecordCounts{0, 0, 1}
-            << QStringLiteral("Record/Computers-Draws");
     }
     void aGameMovesOneCountOfItsPairing() {
         QFETCH(PlayerKind, circle);
