@@ -6,12 +6,15 @@ namespace {
 const QString kOption = QStringLiteral("Option");
 const QString kSystem = QStringLiteral("System");
 const QString kArea = QStringLiteral("Area");
+const QString kRecord = QStringLiteral("Record");
 
 constexpr int kAreaChoiceNone = 8;
 constexpr int kMaxRandomCount = 96;
 constexpr int kDefaultRandomCount = 6;
 constexpr int kLastPlayerKind = 6;
 constexpr int kEmptyLayoutLength = 96;
+// A record count stops here: the record window shows six digits.
+constexpr int kMostRecordCount = 999999;
 
 }  // namespace
 
@@ -40,6 +43,10 @@ IntSetting UserFileChoice() { return {kSystem, QStringLiteral("Option3"), 0, 0, 
 TextSetting UserLayout(int file) {
     return {kArea, QStringLiteral("オリジナル地形") + QString::number(file),
             QString(kEmptyLayoutLength, QLatin1Char('0'))};
+}
+
+IntSetting RecordCount(const QString& pairing, const QString& column) {
+    return {kRecord, pairing + QLatin1Char('-') + column, 0, 0, kMostRecordCount};
 }
 
 }  // namespace morvane::settings

@@ -36,6 +36,9 @@ IntSetting RandomCount(int index);
 IntSetting UserFileChoice();
 // The user's layout file 0..2 as an AreaString.
 TextSetting UserLayout(int file);
+// The record of finished games: how many games of a pairing (its stored name) ended as one of
+// the record's columns ("Wins", "Losses", "Draws"); 0 when missing.
+IntSetting RecordCount(const QString& pairing, const QString& column);
 
 }  // namespace settings
 }  // namespace morvane
