@@ -22,6 +22,7 @@ constexpr std::array kStrengths{
     Strength{ComputerLevel::Normal, PlayerKind::NormalComputer, "Normal"},
     Strength{ComputerLevel::Hard, PlayerKind::HardComputer, "Hard"},
     Strength{ComputerLevel::Expert, PlayerKind::ExpertComputer, "Expert"},
+    Strength{ComputerLevel::Master, PlayerKind::MasterComputer, "Master"},
 };
 static_assert(kStrengths.size() == static_cast<std::size_t>(kHighestComputerLevel) + 1,
               "every computer strength needs its line in the record");

@@ -71,6 +71,10 @@ private slots:
             << ExpertComputer << Mouse << ComputerLevel::Expert << GameEnd::Draw
             << AgainstComputer(ComputerLevel::Expert) << RecordCounts{0, 0, 1}
             << QStringLiteral("Record/Expert-Draws");
+        QTest::newRow("the keyboard beats MASTER")
+            << Keyboard << MasterComputer << ComputerLevel::Master << GameEnd::CircleWins
+            << AgainstComputer(ComputerLevel::Master) << RecordCounts{1, 0, 0}
+            << QStringLiteral("Record/Master-Wins");
         QTest::newRow("people: ○ wins")
             << Keyboard << Mouse << ComputerLevel::Hard << GameEnd::CircleWins
             << Pairing{Sides::People} << RecordCounts{1, 0, 0}
