@@ -4,6 +4,7 @@
 
 #include "match/windows/battle_window.h"
 #include "match/windows/options_window.h"
+#include "match/windows/record_window.h"
 #include "terrain/windows/area_editor_window.h"
 #include "terrain/windows/area_select_window.h"
 
@@ -31,6 +32,10 @@ TitleActions App::MakeTitleActions() {
         ShowAreaEditor(title, state_.board, store_);
     };
     actions.startExtraGame = [this] { extraGame_.Open(); };
+    actions.openRecord = [this](QWidget* title) {
+        RecordWindow record(store_, title);
+        record.exec();
+    };
     return actions;
 }
 

@@ -1,11 +1,15 @@
 #include "app/title_window.h"
 
+#include <QContextMenuEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 
+#include "app/extras_menu.h"
 #include "assets/pictures.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/hover_label.h"
+#include "shell/windows/keys_window.h"
 #include "shell/windows/look.h"
 #include "shell/windows/menu_pointer.h"
 #include "shell/windows/message_dialog.h"
@@ -71,7 +75,9 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
       actions_(std::move(actions)),
       pointer_(MenuPointer()),
       marker_(new QFrame(this)),
-      help_(new QLabel(this)) {
+      help_(new QLabel(this)),
+      extras_(new ExtrasMenu({[this] { OpenModal(actions_.openRecord); }, [this] { OpenKeys(); }},
+                             this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -161,6 +167,66 @@ void TitleWindow::Reset() {
 
 void TitleWindow::mouseMoveEvent(QMouseEvent* /*event*/) { Reset(); }
 
+void TitleWindow::StepHover(int step) {
+    const int from = hoveredItem_ != kNoItem ? hoveredItem_ : (step > 0 ? -1 : kItemCount);
+    HoverOn((from + step + kItemCount) % kItemCount);
+}
+
+void TitleWindow::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ShiftModifier && event->key() == Qt::Key_F10) {
+        ShowExtrasMenuByKey();
+        return;
+    }
+    if (modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Up:
+            StepHover(-1);
+            break;
+        case Qt::Key_Down:
+            StepHover(1);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (hoveredItem_ != kNoItem) {
+                Click(hoveredItem_);
+            }
+            break;
+        case Qt::Key_F1:
+            OpenRules();
+            break;
+        case Qt::Key_F3:
+            OpenModal(actions_.openRecord);
+            break;
+        case Qt::Key_Menu:
+            ShowExtrasMenuByKey();
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            break;
+    }
+}
+
+void TitleWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        extras_->popup(event->globalPos());
+    } else {
+        ShowExtrasMenuByKey();
+    }
+}
+
+void TitleWindow::ShowExtrasMenuByKey() {
+    // Under the hovered item, else under the first.
+    const QWidget* above = items_[hoveredItem_ != kNoItem ? hoveredItem_ : 0];
+    // With its first entry chosen, so that Enter takes it at once.
+    extras_->popup(above->mapToGlobal(QPoint(kItemInset, above->height())));
+    extras_->setActiveAction(extras_->actions().constFirst());
+}
+
 void TitleWindow::Click(int item) {
     switch (item) {
         case GameStart:
@@ -172,11 +238,9 @@ void TitleWindow::Click(int item) {
         case AreaEdit:
             OpenModal(actions_.openAreaEditor);
             break;
-        case RuluCheck: {
-            RulesWindow rules(this);
-            rules.exec();
+        case RuluCheck:
+            OpenRules();
             break;
-        }
         case Infomation: {
             AboutWindow about(this, NativeSystemInfo());
             about.exec();
@@ -205,6 +269,16 @@ void TitleWindow::OpenModal(const std::function<void(QWidget*)>& action) {
         return;
     }
     action(this);
+}
+
+void TitleWindow::OpenRules() {
+    RulesWindow rules(this);
+    rules.exec();
+}
+
+void TitleWindow::OpenKeys() {
+    KeysWindow keys(this);
+    keys.exec();
 }
 
 void TitleWindow::ShowNotReady() { ShowMessage(this, kNotReady, QString(), QString(), kConfirm); }

@@ -10,6 +10,7 @@ class QLabel;
 
 namespace morvane {
 
+class ExtrasMenu;
 class HoverLabel;
 
 // What the title menu's items "Game Start.", "Option.", "Original Area Edit." and "Extra Game"
@@ -24,10 +25,14 @@ struct TitleActions {
     std::function<void(QWidget* title)> openAreaEditor;
     // "Extra Game": runs after the title window has closed (it is deleted).
     std::function<void()> startExtraGame;
+    // F3 and the extras menu: opens the record of games modal over the title window.
+    std::function<void(QWidget* title)> openRecord;
 };
 
 // `Form1`: the title picture, the six menu items with a marker bar and a help line that follow
-// the pointer, and the version. Deletes itself when closed.
+// the pointer, and the version. Deletes itself when closed. Besides, the keyboard works it: Up
+// and Down hover the items as the pointer does, Enter or Space opens the hovered one, F1 the
+// rules, F3 the record; a right click, the Menu key or Shift+F10 opens the extras menu.
 class TitleWindow : public QWidget {
     Q_OBJECT
 
@@ -38,6 +43,8 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     static constexpr int kNoItem = -1;
@@ -47,11 +54,18 @@ private:
     void HoverOn(int item);
     // The pointer over the background: back to the state the window opens in.
     void Reset();
+    // Up (-1) or Down (+1): hovers the next item round the six; from nothing hovered, Down
+    // starts at the first and Up at the last.
+    void StepHover(int step);
     void Click(int item);
     // Closes (and so deletes) the title window, then runs the action.
     void LeaveFor(const std::function<void()>& action);
     void OpenModal(const std::function<void(QWidget*)>& action);
     void ShowNotReady();
+    void OpenRules();
+    void OpenKeys();
+    // The extras menu opened from the keyboard, which gives no pointer position to open at.
+    void ShowExtrasMenuByKey();
 
     TitleActions actions_;
     int hoveredItem_ = kNoItem;
@@ -59,6 +73,7 @@ private:
     std::array<HoverLabel*, kItemCount> items_{};
     QFrame* marker_;
     QLabel* help_;
+    ExtrasMenu* extras_;
 };
 
 }  // namespace morvane

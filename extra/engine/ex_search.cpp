@@ -10,11 +10,10 @@ namespace morvane {
 namespace {
 
 using exbits::Bits;
+using exbits::Has;
 using exbits::LowestBit;
 using exbits::Position;
 using exbits::WinningCells;
-
-bool Has(Bits cells, int bit) { return ((cells >> bit) & 1) != 0; }
 
 // The weight of a node whose board holds a run: the computer's own runs count for it, the
 // Mouse side's against it, the nearer the more.

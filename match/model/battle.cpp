@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "match/model/first_player.h"
+#include "match/model/game_record.h"
 #include "match/model/player_entry.h"
 #include "rules/line.h"
 
@@ -320,7 +321,11 @@ void Battle::PlaceUnit() {
 }
 
 void Battle::Judge() {
-    switch (JudgePlacement(state_.board, placePoint_)) {
+    const Outcome outcome = JudgePlacement(state_.board, placePoint_);
+    if (const std::optional<GameEnd> end = EndOf(outcome, state_.turn)) {
+        host_.RecordGame(*end);
+    }
+    switch (outcome) {
         case Outcome::Win: {
             DrawBoard();
             const int side = MoverSide();

@@ -38,6 +38,8 @@ public:
     virtual void SelectArea() = 0;
     // The result dialog: the user's choice.
     virtual ResultChoice ShowResult(const GameResult& result) = 0;
+    // A game has been won or drawn: the record of games counts it.
+    virtual void RecordGame(GameEnd end) = 0;
     // The computer's cell for the side to move, or nothing when its thinking was abandoned.
     virtual std::optional<int> ComputerMove() = 0;
 

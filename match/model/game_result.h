@@ -12,6 +12,9 @@ struct GameResult {
     Rgb color;
 };
 
+// How a decided game ended.
+enum class GameEnd { CircleWins, CrossWins, Draw };
+
 // The result dialog's choice of how the match goes on.
 enum class ResultChoice {
     NextBattle = 1,

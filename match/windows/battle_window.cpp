@@ -6,12 +6,14 @@
 #include <QPainter>
 
 #include "assets/pictures.h"
+#include "match/model/game_record.h"
 #include "match/windows/battle_widgets.h"
 #include "match/windows/entry_window.h"
 #include "match/windows/match_pictures.h"
 #include "match/windows/result_dialog.h"
 #include "shell/windows/event_pump.h"
 #include "shell/windows/look.h"
+#include "shell/windows/store_failure.h"
 #include "shell/windows/window_place.h"
 
 namespace morvane {
@@ -363,6 +365,11 @@ ResultChoice BattleWindow::ShowResult(const GameResult& result) {
     });
     dialog.exec();
     return dialog.Choice();
+}
+
+void BattleWindow::RecordGame(GameEnd end) {
+    TellIfNotStored(this, store_,
+                    GameRecord(store_).Count(state_.players, state_.computerLevel, end));
 }
 
 std::optional<int> BattleWindow::ComputerMove() {

@@ -68,6 +68,7 @@ private:
     void EnterPlayers() override;
     void SelectArea() override;
     ResultChoice ShowResult(const GameResult& result) override;
+    void RecordGame(GameEnd end) override;
     std::optional<int> ComputerMove() override;
 
     void BuildBoard();

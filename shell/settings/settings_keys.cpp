@@ -10,12 +10,15 @@ const QString kSystem = QStringLiteral("System");
 const QString kArea = QStringLiteral("Area");
 const QString kDisplay = QStringLiteral("Display");
 const QString kPlace = QStringLiteral("Place");
+const QString kRecord = QStringLiteral("Record");
 
 constexpr int kAreaChoiceNone = 8;
 constexpr int kMaxRandomCount = 96;
 constexpr int kDefaultRandomCount = 6;
 constexpr int kLastPlayerKind = 6;
 constexpr int kEmptyLayoutLength = 96;
+// A record count stops here: the record window shows six digits.
+constexpr int kMostRecordCount = 999999;
 
 }  // namespace
 
@@ -52,5 +55,9 @@ IntSetting DisplayScale() {
 }
 
 TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName, QString()}; }
+
+IntSetting RecordCount(const QString& pairing, const QString& column) {
+    return {kRecord, pairing + QLatin1Char('-') + column, 0, 0, kMostRecordCount};
+}
 
 }  // namespace morvane::settings

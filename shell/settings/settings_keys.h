@@ -41,6 +41,9 @@ IntSetting DisplayScale();
 // Where the window with the given objectName was last closed: the top left corner of its frame
 // as "x,y"; empty when it has not been stored.
 TextSetting WindowPlace(const QString& windowName);
+// The record of finished games: how many games of a pairing (its stored name) ended as one of
+// the record's columns ("Wins", "Losses", "Draws"); 0 when missing.
+IntSetting RecordCount(const QString& pairing, const QString& column);
 
 }  // namespace settings
 }  // namespace morvane

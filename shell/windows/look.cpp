@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmapCache>
@@ -206,6 +207,19 @@ QString RockMenuSheet() {
              Css(kRockDimText), Css(kRockEdge));
 }
 
+// A menu that pops up over a night window: a deep panel edged like the controls, its chosen
+// entry lit as a button under the pointer is.
+QString NightMenuSheet() {
+    return QStringLiteral(
+               "QMenu { color: %1; background: %2; border: 1px solid %3; padding: 4px 0; }"
+               "QMenu::item { padding: 6px 28px 6px 22px; }"
+               "QMenu::item:selected { color: %4; background: %5; }"
+               "QMenu::item:disabled { color: %6; }"
+               "QMenu::separator { height: 1px; background: %7; margin: 4px 10px; }")
+        .arg(Css(kPaleText), Css(kNightDeep), Css(kSky), Css(kWhite),
+             Gradient(kButtonHoverTop, kButtonHoverBottom), Css(kDimText), Css(kSteel));
+}
+
 QString ControlSheet(const QWidget* control, Theme theme) {
     const bool night = theme == Theme::Night;
     if (qobject_cast<const QPushButton*>(control)) {
@@ -228,6 +242,10 @@ QString ControlSheet(const QWidget* control, Theme theme) {
     }
     if (qobject_cast<const QMenuBar*>(control)) {
         return RockMenuSheet();
+    }
+    // The rock look's menus hang from its menu bar, whose sheet covers them.
+    if (night && qobject_cast<const QMenu*>(control)) {
+        return NightMenuSheet();
     }
     return {};
 }

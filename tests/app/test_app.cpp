@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 
 #include "app/app.h"
 #include "tests/support/modal.h"
 #include "tests/support/pointer.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
 
 using namespace morvane;
@@ -98,6 +100,66 @@ private slots:
         });
         ClickMenuItem(title, item);
         QVERIFY(opened);
+        QCOMPARE(VisibleTitleWindows().size(), 1);
+        title->close();
+        DeleteClosedWindows();
+    }
+
+    // F1 opens the rules and F3 the record over the title. A right click, the Menu key or
+    // Shift+F10 opens the extras menu, whose entries open the record and the keys over it.
+    void aidsOpenOverTheTitle_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("F1") << "F1" << QString() << "Form9";
+        QTest::newRow("F3") << "F3" << QString() << "FormRecord";
+        QTest::newRow("right click, record") << "right click"
+                                             << "Record"
+                                             << "FormRecord";
+        QTest::newRow("Menu key, keys") << "Menu"
+                                        << "Keys"
+                                        << "FormKeys";
+        QTest::newRow("Shift+F10, record") << "Shift+F10"
+                                           << "Record"
+                                           << "FormRecord";
+    }
+    void aidsOpenOverTheTitle() {
+        QFETCH(QString, way);
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        testing::TempSettings settings;
+        AppState state;
+        App app(settings.store(), state);
+        app.ShowTitle();
+        QWidget* title = VisibleTitleWindows().front();
+        QVERIFY(QTest::qWaitForWindowExposed(title));
+
+        QWidget* parentSeen = nullptr;
+        testing::WhenModalOpens(window, [&](QWidget* modal) {
+            parentSeen = modal->parentWidget();
+            testing::ClickChild(modal, QStringLiteral("Command2"));
+        });
+        if (way == QStringLiteral("right click")) {
+            // Through the window system, which turns a right click into a context menu event.
+            const auto* picture = title->findChild<QWidget*>(QStringLiteral("Image1"));
+            QTest::mouseClick(title->windowHandle(), Qt::RightButton, {},
+                              picture->geometry().center());
+        } else if (way == QStringLiteral("Shift+F10")) {
+            QTest::keyClick(title, Qt::Key_F10, Qt::ShiftModifier);
+        } else {
+            const QMap<QString, Qt::Key> keys{
+                {"F1", Qt::Key_F1}, {"F3", Qt::Key_F3}, {"Menu", Qt::Key_Menu}};
+            QTest::keyClick(title, keys.value(way));
+        }
+        if (!entry.isEmpty()) {
+            auto* menu = title->findChild<QMenu*>(QStringLiteral("ExtrasMenu"));
+            QTRY_VERIFY(menu->isVisible());
+            testing::SaveScreen(QStringLiteral("extras_menu_") + QTest::currentDataTag());
+            auto* action = menu->findChild<QAction*>(entry);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            QVERIFY(!menu->isVisible());
+        }
+        QCOMPARE(parentSeen, title);
         QCOMPARE(VisibleTitleWindows().size(), 1);
         title->close();
         DeleteClosedWindows();

@@ -296,6 +296,63 @@ private slots:
         QVERIFY(title == nullptr);
     }
 
+    // Up and Down hover the items exactly as the pointer does, round the six; Enter or Space
+    // then opens the hovered item as a click does.
+    void keysHoverAndOpenEveryItem_data() {
+        QTest::addColumn<QList<int>>("moves");
+        QTest::addColumn<int>("openKey");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("opened");
+        const QList<int> down{Qt::Key_Down};
+        const QList<int> up{Qt::Key_Up};
+        QTest::newRow("Down round the bottom to Game Start., Enter")
+            << down + down + down + down + down + down + down << int(Qt::Key_Return) << 0
+            << QStringLiteral("game");
+        QTest::newRow("Down twice to Option., Space")
+            << down + down << int(Qt::Key_Space) << 1 << QStringLiteral("options");
+        QTest::newRow("Up four times to Original Area Edit., keypad Enter")
+            << up + up + up + up << int(Qt::Key_Enter) << 2 << QStringLiteral("area editor");
+        QTest::newRow("Up three times to Rulu Check., Enter")
+            << up + up + up << int(Qt::Key_Return) << 3 << QStringLiteral("Form9");
+        QTest::newRow("Down five times to Infomation, Space")
+            << down + down + down + down + down << int(Qt::Key_Space) << 4
+            << QStringLiteral("frmAbout");
+        QTest::newRow("Up round the top to Extra Game, Enter")
+            << up + up + up + up + up + up + up << int(Qt::Key_Return) << 5
+            << QStringLiteral("extra game");
+    }
+    void keysHoverAndOpenEveryItem() {
+        QFETCH(QList<int>, moves);
+        QFETCH(int, openKey);
+        QFETCH(int, item);
+        QFETCH(QString, opened);
+        QStringList log;
+        TitleActions actions;
+        actions.startGame = [&] { log << QStringLiteral("game"); };
+        actions.openOptions = [&](QWidget*) { log << QStringLiteral("options"); };
+        actions.openAreaEditor = [&](QWidget*) { log << QStringLiteral("area editor"); };
+        actions.startExtraGame = [&] { log << QStringLiteral("extra game"); };
+        QPointer<TitleWindow> title = new TitleWindow(actions);
+        title->show();
+        QVERIFY(QTest::qWaitForWindowExposed(title));
+        for (const int key : moves) {
+            QTest::keyClick(title, Qt::Key(key));
+        }
+        VerifyHovered(title, item);
+
+        if (opened.startsWith(QStringLiteral("Form")) || opened.startsWith(QStringLiteral("frm"))) {
+            testing::WhenModalOpens(opened, [&](QWidget* window) {
+                log << window->objectName();
+                testing::ClickChild(window, QStringLiteral("Command2"));
+            });
+        }
+        QTest::keyClick(title, Qt::Key(openKey),
+                        openKey == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(log, QStringList{opened});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete title;
+    }
+
     // "Option." and "Original Area Edit." run over the title, which keeps its hover state.
     void modalItemsRunOverTheTitle_data() {
         QTest::addColumn<int>("item");

@@ -12,9 +12,11 @@
 #include "extra/windows/ex_terrain_settings_window.h"
 #include "match/windows/entry_window.h"
 #include "match/windows/options_window.h"
+#include "match/windows/record_window.h"
 #include "match/windows/result_dialog.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/contact_window.h"
+#include "shell/windows/keys_window.h"
 #include "shell/windows/message_dialog_window.h"
 #include "shell/windows/rules_window.h"
 #include "shell/windows/system_info.h"
@@ -61,6 +63,12 @@ struct Windows {
              [](Windows& w) { return std::make_unique<ContactWindow>(&w.owner); }},
             {QStringLiteral("Form9"),
              [](Windows& w) { return std::make_unique<RulesWindow>(&w.owner); }},
+            {QStringLiteral("FormKeys"),
+             [](Windows& w) { return std::make_unique<KeysWindow>(&w.owner); }},
+            {QStringLiteral("FormRecord"),
+             [](Windows& w) {
+                 return std::make_unique<RecordWindow>(w.settings.store(), &w.owner);
+             }},
             {QStringLiteral("Form2"),
              [](Windows& w) {
                  return std::make_unique<EntryWindow>(w.state, w.settings.store(), &w.owner);
@@ -182,6 +190,7 @@ private slots:
         windows.owner.show();
         const std::unique_ptr<QWidget> window = windows.Make(name);
         window->show();
+        testing::SaveScreenshot(window.get(), QStringLiteral("window_") + name);
         QVERIFY2(screen.contains(window->frameGeometry()),
                  qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
                                 .arg(name)

@@ -21,6 +21,7 @@ public:
     int areas = 0;
     int computerCalls = 0;
     QList<GameResult> results;
+    QList<GameEnd> recorded;
 
     void EnterPlayers() override {
         ++entries;
@@ -38,6 +39,7 @@ public:
         results << result;
         return onResult ? onResult(result) : ResultChoice::Quit;
     }
+    void RecordGame(GameEnd end) override { recorded << end; }
     std::optional<int> ComputerMove() override {
         ++computerCalls;
         return onComputer ? onComputer() : std::nullopt;

@@ -392,22 +392,24 @@ private slots:
     }
 
     // A line wins, also on the last free cell; filling the board without a line is a draw;
-    // a board with no free cell cannot be played at all.
+    // a board with no free cell cannot be played at all. The record hears of each decided game
+    // once, and of a game that could not be played not at all.
     void gamesEndAsTheBoardSays_data() {
         QTest::addColumn<QStringList>("bottom");
         QTest::addColumn<QString>("text");
         QTest::addColumn<Rgb>("color");
         QTest::addColumn<int>("circleWins");
         QTest::addColumn<QStringList>("shownBottom");
+        QTest::addColumn<QList<GameEnd>>("recorded");
         QTest::newRow("a line on the last free cell")
             << QStringList{"ooo.####"} << QStringLiteral("○ Ｗｉｎ！！") << kGreen << 1
-            << QStringList{"OOOO####"};
+            << QStringList{"OOOO####"} << QList<GameEnd>{GameEnd::CircleWins};
         QTest::newRow("the board fills without a line")
             << QStringList{".x#o###."} << QStringLiteral("Ｄｒｏｗ．．．") << kWhite << 0
-            << QStringList{"pq#p###q"};
+            << QStringList{"pq#p###q"} << QList<GameEnd>{GameEnd::Draw};
         QTest::newRow("no free cell at the start")
             << QStringList{"########"} << QStringLiteral("戦闘不能") << kCyan << 0
-            << QStringList{"########"};
+            << QStringList{"########"} << QList<GameEnd>{};
     }
     void gamesEndAsTheBoardSays() {
         QFETCH(QStringList, bottom);
@@ -415,6 +417,7 @@ private slots:
         QFETCH(Rgb, color);
         QFETCH(int, circleWins);
         QFETCH(QStringList, shownBottom);
+        QFETCH(QList<GameEnd>, recorded);
         Match match(PlayerKind::EasyComputer, PlayerKind::EasyComputer);
         match.PlayOn(BlocksAbove(bottom));
         Battle& battle = match.Open();
@@ -426,6 +429,7 @@ private slots:
         QCOMPARE(battle.Wins(1), 0);
         QCOMPARE(battle.ShownBoard(), BlocksAbove(shownBottom));
         QVERIFY(battle.QuitChosen());
+        QCOMPARE(match.host.recorded, recorded);
     }
 
     // A × win is reported in yellow and counted for ×.
@@ -438,6 +442,7 @@ private slots:
         QCOMPARE(match.host.results[0].text, QStringLiteral("× Ｗｉｎ！！"));
         QCOMPARE(match.host.results[0].color, kYellow);
         QCOMPARE(battle.Wins(1), 1);
+        QCOMPARE(match.host.recorded, QList<GameEnd>{GameEnd::CrossWins});
     }
 
     // After round 999 the next game is round 1 again, with both win counters cleared and the

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMenu>
+#include <functional>
+
+namespace morvane {
+
+// What the extras menu's entries do; each opens its window over the title window.
+struct ExtrasActions {
+    std::function<void()> openRecord;
+    std::function<void()> openKeys;
+};
+
+// `ExtrasMenu`: the title window's menu of player aids beside the six items, in the game's
+// look. Its entries are listed in one place, the constructor.
+class ExtrasMenu : public QMenu {
+    Q_OBJECT
+
+public:
+    ExtrasMenu(const ExtrasActions& actions, QWidget* title);
+
+private:
+    // Adds an entry at the end: its objectName, its text and what choosing it does (once the
+    // menu has closed).
+    void AddEntry(const QString& name, const QString& text, std::function<void()> choose);
+};
+
+}  // namespace morvane

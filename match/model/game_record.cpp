@@ -1,0 +1,139 @@
+#include "match/model/game_record.h"
+
+#include <algorithm>
+#include <array>
+
+#include "shell/settings/settings_store.h"
+
+namespace morvane {
+namespace {
+
+// A strength a person can meet: its entry in the player list and the name its counts are
+// stored under.
+struct Strength {
+    ComputerLevel level;
+    PlayerKind kind;
+    const char* name;
+};
+
+// Weakest first. A new strength is one more line.
+constexpr std::array kStrengths{
+    Strength{ComputerLevel::Easy, PlayerKind::EasyComputer, "Easy"},
+    Strength{ComputerLevel::Normal, PlayerKind::NormalComputer, "Normal"},
+    Strength{ComputerLevel::Hard, PlayerKind::HardComputer, "Hard"},
+    Strength{ComputerLevel::Expert, PlayerKind::ExpertComputer, "Expert"},
+    Strength{ComputerLevel::Master, PlayerKind::MasterComputer, "Master"},
+};
+static_assert(kStrengths.size() == static_cast<std::size_t>(kHighestComputerLevel) + 1,
+              "every computer strength needs its line in the record");
+
+const Strength& StrengthAt(ComputerLevel level) {
+    return *std::ranges::find(kStrengths, level, &Strength::level);
+}
+
+enum class Column { Wins, Losses, Draws };
+constexpr std::array kEveryColumn{Column::Wins, Column::Losses, Column::Draws};
+
+QString ColumnName(Column column) {
+    switch (column) {
+        case Column::Wins:
+            return QStringLiteral("Wins");
+        case Column::Losses:
+            return QStringLiteral("Losses");
+        case Column::Draws:
+            return QStringLiteral("Draws");
+    }
+    return {};
+}
+
+QString PairingName(const Pairing& pairing) {
+    switch (pairing.sides) {
+        case Pairing::Sides::PersonAgainstComputer:
+            return QString::fromLatin1(StrengthAt(pairing.level).name);
+        case Pairing::Sides::People:
+            return QStringLiteral("People");
+        case Pairing::Sides::Computers:
+            return QStringLiteral("Computers");
+    }
+    return {};
+}
+
+IntSetting CountSetting(const Pairing& pairing, Column column) {
+    return settings::RecordCount(PairingName(pairing), ColumnName(column));
+}
+
+// The column a game's end moves: from the person's side when one person plays, else from ○'s.
+Column ColumnOf(const Players& players, const Pairing& pairing, GameEnd end) {
+    if (end == GameEnd::Draw) {
+        return Column::Draws;
+    }
+    const int winner = end == GameEnd::CircleWins ? 0 : 1;
+    const int countedSide =
+        pairing.sides == Pairing::Sides::PersonAgainstComputer && IsComputer(players.kind[0]) ? 1
+                                                                                              : 0;
+    return winner == countedSide ? Column::Wins : Column::Losses;
+}
+
+}  // namespace
+
+std::optional<GameEnd> EndOf(Outcome outcome, Turn mover) {
+    switch (outcome) {
+        case Outcome::Win:
+            return mover == kCircleTurn ? GameEnd::CircleWins : GameEnd::CrossWins;
+        case Outcome::Draw:
+            return GameEnd::Draw;
+        case Outcome::Continue:
+            break;
+    }
+    return std::nullopt;
+}
+
+std::vector<Pairing> RecordPairings() {
+    std::vector<Pairing> pairings;
+    pairings.reserve(kStrengths.size() + 2);  // and the two pairings of like players
+    for (const Strength& strength : kStrengths) {
+        pairings.push_back({Pairing::Sides::PersonAgainstComputer, strength.level});
+    }
+    pairings.push_back({Pairing::Sides::People});
+    pairings.push_back({Pairing::Sides::Computers});
+    return pairings;
+}
+
+Pairing PairingOf(const Players& players, ComputerLevel level) {
+    const int computers = static_cast<int>(std::ranges::count_if(players.kind, IsComputer));
+    switch (computers) {
+        case 0:
+            return {Pairing::Sides::People};
+        case 1:
+            return {Pairing::Sides::PersonAgainstComputer, level};
+        default:
+            return {Pairing::Sides::Computers};
+    }
+}
+
+PlayerKind ComputerKind(ComputerLevel level) { return StrengthAt(level).kind; }
+
+RecordCounts GameRecord::Counts(const Pairing& pairing) const {
+    return {store_.Read(CountSetting(pairing, Column::Wins)),
+            store_.Read(CountSetting(pairing, Column::Losses)),
+            store_.Read(CountSetting(pairing, Column::Draws))};
+}
+
+bool GameRecord::Count(const Players& players, ComputerLevel level, GameEnd end) {
+    const Pairing pairing = PairingOf(players, level);
+    const IntSetting setting = CountSetting(pairing, ColumnOf(players, pairing, end));
+    // A count at its highest stays there, rather than being stored as one the record never reads.
+    return store_.Write(setting, std::min(store_.Read(setting) + 1, setting.maximum));
+}
+
+bool GameRecord::Reset() {
+    bool stored = true;
+    for (const Pairing& pairing : RecordPairings()) {
+        for (const Column column : kEveryColumn) {
+            stored = store_.Write(CountSetting(pairing, column), 0) && stored;
+        }
+    }
+    return stored;
+}
+
+}  // namespace morvane
