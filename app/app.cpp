@@ -2,9 +2,13 @@
 
 #include <QCoreApplication>
 
+#include "app/extras_menu.h"
+
 #include "match/windows/battle_window.h"
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
+#include "shell/settings/display_scale.h"
+#include "shell/windows/display_scale_choice.h"
 #include "terrain/windows/area_editor_window.h"
 #include "terrain/windows/area_select_window.h"
 
@@ -18,6 +22,10 @@ App::App(SettingsStore& store, AppState& state)
 
 void App::ShowTitle() {
     auto* title = new TitleWindow(MakeTitleActions());
+    // The title makes its extras menu; the display scale, the program's own, is added here.
+    title->findChild<ExtrasMenu*>()->AddDisplayScales(
+        [this] { return ReadDisplayScale(store_); },
+        [this, title](int percent) { ChooseDisplayScale(title, store_, percent); });
     title->show();
 }
 

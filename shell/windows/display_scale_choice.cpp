@@ -7,7 +7,7 @@
 namespace morvane {
 namespace {
 
-const QString kNextStart = QStringLiteral("表示倍率は次回の起動から有効になります。");
+const QString kNextStart = QStringLiteral("表示倍率は次回の起動から\n有効になります。");
 const QString kConfirm = QStringLiteral("確認");
 
 }  // namespace

@@ -106,22 +106,29 @@ QString RockButtonSheet() {
              Css(kRockDimText), Css(kRockDimEdge), Css(kRockDimButton));
 }
 
-// One option button for the whole game: a hollow ring when not chosen; when chosen, a bright
-// disc in a bright ring and a bright caption, so that the choice reads at a glance.
+// The mark of a choice, for the indicators the selector names: a hollow ring when not chosen,
+// a bright disc in a bright ring when chosen.
+QString ChoiceMarkSheet(const QString& indicator) {
+    return QStringLiteral(
+               "%1 { width: 14px; height: 14px; border-radius: 8px; border: 1px solid %2;"
+               " background: %3; }"
+               "%1:checked { border-color: %4; background:"
+               " qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
+               " stop:0 %4, stop:0.55 %4, stop:0.7 %3); }"
+               "%1:disabled { border-color: %5; }")
+        .arg(indicator, Css(kSky), Css(kNightDeep), Css(kGold), Css(kSteel));
+}
+
+// One option button for the whole game: the choice's mark and, when chosen, a bright caption,
+// so that the choice reads at a glance.
 QString RadioSheet() {
     return QStringLiteral(
                "QRadioButton { color: %1; spacing: 8px; padding: 2px 0; }"
                "QRadioButton:hover { color: %2; }"
                "QRadioButton:checked { color: %3; }"
-               "QRadioButton:disabled { color: %4; }"
-               "QRadioButton::indicator { width: 14px; height: 14px; border-radius: 8px;"
-               " border: 1px solid %5; background: %6; }"
-               "QRadioButton::indicator:checked { border-color: %3; background:"
-               " qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
-               " stop:0 %3, stop:0.55 %3, stop:0.7 %6); }"
-               "QRadioButton::indicator:disabled { border-color: %7; }")
-        .arg(Css(kPaleText), Css(kWhite), Css(kGold), Css(kDimText), Css(kSky), Css(kNightDeep),
-             Css(kSteel));
+               "QRadioButton:disabled { color: %4; }")
+               .arg(Css(kPaleText), Css(kWhite), Css(kGold), Css(kDimText)) +
+           ChoiceMarkSheet(QStringLiteral("QRadioButton::indicator"));
 }
 
 QString ComboSheet() {
@@ -208,7 +215,8 @@ QString RockMenuSheet() {
 }
 
 // A menu that pops up over a night window: a deep panel edged like the controls, its chosen
-// entry lit as a button under the pointer is.
+// entry lit as a button under the pointer is, and the entries that are choices marked as the
+// option buttons are.
 QString NightMenuSheet() {
     return QStringLiteral(
                "QMenu { color: %1; background: %2; border: 1px solid %3; padding: 4px 0; }"
@@ -216,8 +224,10 @@ QString NightMenuSheet() {
                "QMenu::item:selected { color: %4; background: %5; }"
                "QMenu::item:disabled { color: %6; }"
                "QMenu::separator { height: 1px; background: %7; margin: 4px 10px; }")
-        .arg(Css(kPaleText), Css(kNightDeep), Css(kSky), Css(kWhite),
-             Gradient(kButtonHoverTop, kButtonHoverBottom), Css(kDimText), Css(kSteel));
+               .arg(Css(kPaleText), Css(kNightDeep), Css(kSky), Css(kWhite),
+                    Gradient(kButtonHoverTop, kButtonHoverBottom), Css(kDimText), Css(kSteel)) +
+           ChoiceMarkSheet(QStringLiteral("QMenu::indicator")) +
+           QStringLiteral("QMenu::indicator { margin-left: 8px; }");
 }
 
 QString ControlSheet(const QWidget* control, Theme theme) {
@@ -259,6 +269,18 @@ bool BelongsTo(const QWidget* widget, const QWidget* window) {
         }
     }
     return true;
+}
+
+// The control makes its font and colours its own: what it set itself, and its parent's for the
+// rest.
+void TakeParentLook(QWidget* control) {
+    const QWidget* parent = control->parentWidget();
+    QFont font = control->font().resolve(parent->font());
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    control->setFont(font);
+    QPalette palette = control->palette().resolve(parent->palette());
+    palette.setResolveMask(kEveryColour);
+    control->setPalette(palette);
 }
 
 }  // namespace
@@ -331,16 +353,9 @@ void StyleWindow(QWidget* window, Theme theme) {
     // Parents come before their children in the list.
     const QList<QWidget*> controls = window->findChildren<QWidget*>();
     for (QWidget* control : controls) {
-        if (!BelongsTo(control, window)) {
-            continue;
+        if (BelongsTo(control, window)) {
+            TakeParentLook(control);
         }
-        const QWidget* parent = control->parentWidget();
-        QFont font = control->font().resolve(parent->font());
-        font.setResolveMask(QFont::AllPropertiesResolved);
-        control->setFont(font);
-        QPalette palette = control->palette().resolve(parent->palette());
-        palette.setResolveMask(kEveryColour);
-        control->setPalette(palette);
     }
     for (QWidget* control : controls) {
         if (BelongsTo(control, window)) {
@@ -349,6 +364,11 @@ void StyleWindow(QWidget* window, Theme theme) {
             }
         }
     }
+}
+
+void StyleAddedMenu(QMenu* menu) {
+    TakeParentLook(menu);
+    menu->setStyleSheet(NightMenuSheet());
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour) {

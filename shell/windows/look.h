@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPalette>
 
+class QMenu;
 class QPainter;
 class QRect;
 class QWidget;
@@ -120,6 +121,10 @@ void PinApplicationLook();
 // frames, text boxes, tabs, sliders and menus. Each control carries its own style sheet, so no
 // style reaches into another window opened over this one.
 void StyleWindow(QWidget* window, Theme theme = Theme::Night);
+
+// Styles a menu added to a night window after the window was styled (a submenu made later) as
+// StyleWindow styles the window's own menus: its parent's font and colours, the menus' sheet.
+void StyleAddedMenu(QMenu* menu);
 
 // Sets the colour a label or a button draws its text in.
 void SetTextColour(QWidget* widget, const QColor& colour);

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/app.h"
+#include "shell/settings/display_scale.h"
 #include "tests/support/modal.h"
 #include "tests/support/pointer.h"
 #include "tests/support/screenshot.h"
@@ -161,6 +162,49 @@ private slots:
         }
         QCOMPARE(parentSeen, title);
         QCOMPARE(VisibleTitleWindows().size(), 1);
+        title->close();
+        DeleteClosedWindows();
+    }
+
+    // The extras menu's "表示倍率" lists the four scales with the stored one checked; choosing
+    // one stores it, tells the player it takes effect from the next start, and checks it.
+    void extrasMenuChoosesTheDisplayScale_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("100 to 150") << 100 << 150;
+        QTest::newRow("200 to 125") << 200 << 125;
+    }
+    void extrasMenuChoosesTheDisplayScale() {
+        QFETCH(int, stored);
+        QFETCH(int, chosen);
+        testing::TempSettings settings;
+        settings.store().Write(settings::DisplayScale(), stored);
+        AppState state;
+        App app(settings.store(), state);
+        app.ShowTitle();
+        QWidget* title = VisibleTitleWindows().front();
+        auto* scales = title->findChild<QMenu*>(QStringLiteral("DisplayScale"));
+        const auto checkedEntries = [scales] {
+            QStringList checked;
+            for (const QAction* entry : scales->actions()) {
+                if (entry->isChecked()) {
+                    checked << entry->objectName();
+                }
+            }
+            return checked;
+        };
+        QCOMPARE(scales->title(), QStringLiteral("表示倍率"));
+        QCOMPARE(scales->actions().size(), 4);
+        emit scales->aboutToShow();
+        QCOMPARE(checkedEntries(), QStringList{QStringLiteral("Scale_%1").arg(stored)});
+
+        const testing::MessageLog log;
+        scales->findChild<QAction*>(QStringLiteral("Scale_%1").arg(chosen))->trigger();
+        QCOMPARE(log.texts(),
+                 QStringList{QStringLiteral("表示倍率は次回の起動から\n有効になります。")});
+        QCOMPARE(ReadDisplayScale(settings.store()), chosen);
+        emit scales->aboutToShow();
+        QCOMPARE(checkedEntries(), QStringList{QStringLiteral("Scale_%1").arg(chosen)});
         title->close();
         DeleteClosedWindows();
     }

@@ -301,7 +301,7 @@ private slots:
         QTest::addColumn<bool>("writable");
         QTest::addColumn<QString>("message");
         QTest::newRow("stored") << true
-                                << QStringLiteral("表示倍率は次回の起動から有効になります。");
+                                << QStringLiteral("表示倍率は次回の起動から\n有効になります。");
         QTest::newRow("the store cannot be written")
             << false << QStringLiteral("設定を保存できませんでした。");
     }
