@@ -21,7 +21,7 @@ ExtrasMenu::ExtrasMenu(const ExtrasActions& actions, QWidget* title) : QMenu(tit
 }
 
 void ExtrasMenu::AddDisplayScales(std::function<int()> current,
-                                  std::function<void(int percent)> choose) {
+                                  const std::function<void(int percent)>& choose) {
     QMenu* scales = addMenu(QStringLiteral("表示倍率"));
     scales->setObjectName(QStringLiteral("DisplayScale"));
     // A submenu is a window of its own, which takes nothing from the menu that opens it.

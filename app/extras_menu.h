@@ -21,7 +21,8 @@ public:
 
     // Adds the "表示倍率" submenu: the display scales, the one current() gives checked each time
     // the submenu opens; choosing one calls choose with its percent.
-    void AddDisplayScales(std::function<int()> current, std::function<void(int percent)> choose);
+    void AddDisplayScales(std::function<int()> current,
+                          const std::function<void(int percent)>& choose);
 
 private:
     // Adds an entry at the end: its objectName, its text and what choosing it does (once the
