@@ -2,8 +2,6 @@
 
 #include <cassert>
 
-#include "computer/search/score.h"
-
 namespace morvane {
 
 std::optional<Hint> FindHint(const Board& board, Turn turn, const YieldHook& yield) {
