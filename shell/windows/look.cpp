@@ -55,8 +55,8 @@ const QColor kRockMenuChosen(110, 76, 46);
 // Fusion with a focus frame that shows on the game's dark backgrounds, where Fusion's own, a
 // faint tint of the highlight colour, is lost. Like Fusion's it is drawn only once the keyboard
 // has moved the focus in the window, so that a window used with the mouse looks as before. It
-// marks the controls whose style leaves the focus to the widget style: option buttons, tabs and
-// toolbar buttons.
+// marks the controls whose own style leaves the focus to the widget style: option buttons, tabs,
+// toolbar buttons (and push buttons, inside their own focus edge).
 class GameStyle : public QProxyStyle {
 public:
     GameStyle() : QProxyStyle(QStyleFactory::create(kStyle)) {}
