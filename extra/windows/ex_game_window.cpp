@@ -249,6 +249,11 @@ void ExGameWindow::BuildMenus() {
 }
 
 void ExGameWindow::keyPressEvent(QKeyEvent* event) {
+    // F10 opens the first menu, as in desktop programs; the arrows and Enter work on from there.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        menuBar()->setActiveAction(systemMenu_->menuAction());
+        return;
+    }
     if (!match_.PressKey(KeyOf(event->key()))) {
         QMainWindow::keyPressEvent(event);
         return;
