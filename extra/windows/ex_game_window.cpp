@@ -96,6 +96,9 @@ ExKey KeyOf(int key) {
             return ExKey::Left;
         case Qt::Key_Right:
             return ExKey::Right;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return ExKey::Enter;
         default:
             return ExKey::Other;
     }
@@ -254,7 +257,14 @@ void ExGameWindow::keyPressEvent(QKeyEvent* event) {
         menuBar()->setActiveAction(systemMenu_->menuAction());
         return;
     }
-    if (!match_.PressKey(KeyOf(event->key()))) {
+    const ExKey key = KeyOf(event->key());
+    // Between games Enter presses Start!!, so that a game against the computer can be played
+    // with the keys alone.
+    if (key == ExKey::Enter && !match_.inProgress()) {
+        startButton_->click();
+        return;
+    }
+    if (!match_.PressKey(key)) {
         QMainWindow::keyPressEvent(event);
         return;
     }

@@ -386,6 +386,28 @@ private slots:
         QCOMPARE(progress.last(), QStringLiteral("現在思考中・・・\n残：2%"));  // after cell 98
     }
 
+    // Against the computer a game can be played with the keys alone: Enter presses Start!!,
+    // the arrows show and move the cursor, Enter (or Space) puts the unit under it.
+    void gameAgainstTheComputerWithTheKeysAlone() {
+        ExGameWindow window;
+        window.show();
+        ExWindowDriver driver(window);
+        SeedFirstPlayer(true);
+        driver.AnswerNextMessage();
+        driver.Key(Qt::Key_Return);
+        QCOMPARE(driver.messages(), QStringList{"・対電脳戦・\n先攻：Mouse"});
+        VerifyInGame(driver);
+        QVERIFY(driver.Frame("c")->isHidden());
+        driver.Key(Qt::Key_Left);
+        VerifyKeyCursorOn(driver, 94);
+        SaveScreenshot(&window, "formz11_mouse_side_keys");
+        driver.Key(Qt::Key_Enter);
+        QCOMPARE(Shown(driver)[94], ExMouseUnit);
+        QCOMPARE(Count(window.match().board(), ExOtherUnit), 1);
+        QCOMPARE(window.match().turn(), kExMouseTurn);
+        QVERIFY(driver.Frame("c")->isHidden());
+    }
+
     // The menu bar opens to the keys as in desktop programs: F10 opens the first menu, Alt alone
     // (pressed and released) opens the bar; the arrows then go along the bar and down a menu,
     // and Enter chooses the item, as a click on it does.
