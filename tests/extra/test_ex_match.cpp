@@ -265,8 +265,6 @@ private slots:
         QTest::newRow("Space") << QList<int>{space} << 95 << 95 << false;
         QTest::newRow("an arrow, Enter") << QList<int>{left, enter} << 94 << 94 << false;
         QTest::newRow("Space where nothing goes") << QList<int>{up, space} << -1 << 85 << true;
-        QTest::newRow("down off the bottom row")
-            << QList<int>{static_cast<int>(ExKey::Down)} << -1 << 5 << true;
     }
     void mouseSideKeysAgainstTheComputer() {
         QFETCH(QList<int>, keys);

@@ -171,9 +171,6 @@ private slots:
         QTest::newRow("Shift+Tab goes round by O.K. to side ×'s list")
             << Keys{kShiftTab, kShiftTab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}
             << Kinds{PlayerKind::Mouse, PlayerKind::ExpertComputer};
-        QTest::newRow("Up on the first entry stays")
-            << Keys{Qt::Key_Up, Qt::Key_Return}
-            << Kinds{PlayerKind::Mouse, PlayerKind::NormalComputer};
         QTest::newRow("Space on O.K.")
             << Keys{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}
             << Kinds{PlayerKind::Keyboard, PlayerKind::NormalComputer};
@@ -205,9 +202,6 @@ private slots:
             << Keys{Qt::Key_Return} << MatchOptions{F::Random, L::Alternate, T::Off};
         QTest::newRow("Down in 初戦")
             << Keys{Qt::Key_Down, Qt::Key_Return} << MatchOptions{F::Circle, L::Alternate, T::Off};
-        QTest::newRow("Down stops at the last option")
-            << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}
-            << MatchOptions{F::Cross, L::Alternate, T::Off};
         QTest::newRow("Right stays in the group")
             << Keys{Qt::Key_Right, Qt::Key_Return} << MatchOptions{F::Random, L::Alternate, T::Off};
         QTest::newRow("Tab to the choice of 二戦目以降, Up")
@@ -344,8 +338,6 @@ private slots:
         QTest::newRow("Down") << Keys{Qt::Key_Down, Qt::Key_Return} << ResultChoice::ReEntry;
         QTest::newRow("Down, Down")
             << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter} << ResultChoice::Quit;
-        QTest::newRow("Down stops at Quit")
-            << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << ResultChoice::Quit;
         QTest::newRow("Down, Up") << Keys{Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}
                                   << ResultChoice::NextBattle;
         QTest::newRow("Down, Tab to O.K., Space")
