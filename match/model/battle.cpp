@@ -1,11 +1,13 @@
 #include "match/model/battle.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "match/model/first_player.h"
 #include "match/model/game_record.h"
 #include "match/model/player_entry.h"
+#include "rules/cell_cursor.h"
 #include "rules/line.h"
 
 namespace morvane {
@@ -424,18 +426,19 @@ void Battle::PressKey(int key) {
     if (!AcceptsInput(BattleState::WaitKeyboard)) {
         return;
     }
+    std::optional<CursorStep> step;
     switch (key) {
         case Qt::Key_Up:
-            --cursorY_;
+            step = CursorStep::Up;
             break;
         case Qt::Key_Down:
-            ++cursorY_;
+            step = CursorStep::Down;
             break;
         case Qt::Key_Left:
-            --cursorX_;
+            step = CursorStep::Left;
             break;
         case Qt::Key_Right:
-            ++cursorX_;
+            step = CursorStep::Right;
             break;
         case Qt::Key_Space:
             placePoint_ = cursorIndex_;
@@ -444,17 +447,10 @@ void Battle::PressKey(int key) {
         default:
             break;
     }
-    if (cursorY_ > kRows) {
-        cursorY_ = 1;
-    } else if (cursorY_ < 1) {
-        cursorY_ = kRows;
-    } else {
-        if (cursorX_ > kColumns) {
-            cursorX_ = 1;
-        }
-        if (cursorX_ < 1) {
-            cursorX_ = kColumns;
-        }
+    if (step) {
+        const int cell = StepCursor(CellIndex(cursorX_, cursorY_), *step);
+        cursorX_ = CellX(cell);
+        cursorY_ = CellY(cell);
     }
     cursorIndex_ = CellIndex(cursorX_, cursorY_);
     MoveCursorFrame();
