@@ -1,8 +1,13 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
 #include "bench/positions.h"
 #include "computer/computer_move.h"
 #include "computer/headless_game.h"
+#include "rules/yield_throttle.h"
 
 namespace morvane::bench {
 namespace {
@@ -30,6 +35,51 @@ BENCHMARK(BM_ComputerMove)
                    {kMidGameSet, kHollowSet},
                    benchmark::CreateDenseRange(0, static_cast<int>(kMidGame.size()) - 1, 1)})
     ->Unit(benchmark::kMicrosecond);
+
+// One [ＭＡＳＴＥＲ] move on mid-game position range(0) as the battle screen makes it: on the
+// play budget, yielding to a throttle made as the event pump makes it, whose events are only
+// noted. longest_wait_us is the longest time the event loop would have waited (wall time): from
+// the call to the first events, between two runs of events, and from the last to the answer;
+// longest_wait_cpu_us is the processor time the search spent in that longest wait, which is all
+// of it on an idle machine and less when other programs took the processor meanwhile.
+void BM_MasterEventGap(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    using Microseconds = std::chrono::duration<double, std::micro>;
+    const Position& position = kMidGame[static_cast<std::size_t>(state.range(0))];
+    const Board board = BoardOf(position);
+    Microseconds longest{0};
+    Microseconds longestCpu{0};
+    for (auto _ : state) {
+        Clock::time_point eventsRan = Clock::now();
+        std::clock_t eventsRanCpu = std::clock();
+        const auto runEvents = [&] {
+            const Clock::time_point now = Clock::now();
+            const std::clock_t nowCpu = std::clock();
+            if (now - eventsRan > longest) {
+                longest = now - eventsRan;
+                longestCpu =
+                    Microseconds(1e6 * static_cast<double>(nowCpu - eventsRanCpu) / CLOCKS_PER_SEC);
+            }
+            eventsRan = now;
+            eventsRanCpu = nowCpu;
+        };
+        YieldThrottle throttle(runEvents);
+        const YieldHook pump = YieldHook::Counting([&throttle](int steps) {
+            throttle.Yield(static_cast<unsigned>(steps));
+            return true;
+        });
+        benchmark::DoNotOptimize(
+            ComputerMove(board, position.turn, ComputerLevel::Master, TerrainOption::Off, pump));
+        runEvents();
+    }
+    state.counters["longest_wait_us"] = longest.count();
+    state.counters["longest_wait_cpu_us"] = longestCpu.count();
+}
+BENCHMARK(BM_MasterEventGap)
+    ->ArgName("position")
+    ->DenseRange(0, static_cast<int>(kMidGame.size()) - 1)
+    ->Iterations(4)
+    ->Unit(benchmark::kMillisecond);
 
 // Whole EASY against EASY games without windows, alternating who starts; reports games/s.
 void BM_LadderEasyAgainstEasy(benchmark::State& state) {

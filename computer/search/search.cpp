@@ -92,7 +92,11 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
     if (const std::optional<int> finished = FinishedScore(root)) {
         return SearchResult{kNoCell, *finished, 0, 0, true};
     }
-    Negamax<BitCount> negamax(table, LimitsOf(budget), yield);
+    const Limits limits = LimitsOf(budget);
+    if (!table.NewSearch(yield)) {
+        return std::nullopt;
+    }
+    Negamax<BitCount> negamax(table, limits, yield);
     const Deepening deepening = Deepen(negamax, root);
     if (negamax.stopped() == Stop::Abandon) {
         return std::nullopt;
@@ -109,7 +113,11 @@ std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& boar
     if (const std::optional<int> finished = FinishedScore(root)) {
         return SolveResult{ValueOf(*finished), 0, {}, 0, 0};
     }
-    Negamax<BitCount> negamax(table, LimitsOf(SearchBudget::Time(time)), yield);
+    const Limits limits = LimitsOf(SearchBudget::Time(time));
+    if (!table.NewSearch(yield)) {
+        return std::nullopt;
+    }
+    Negamax<BitCount> negamax(table, limits, yield);
     const Deepening deepening = Deepen(negamax, root);
     const int preferred = search::kCellOfBit[static_cast<std::size_t>(deepening.best.bit)];
     SolveResult unknown{GameValue::Unknown, 0, {preferred}, deepening.depth, negamax.nodes()};
