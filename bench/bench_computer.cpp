@@ -83,10 +83,10 @@ BENCHMARK(BM_MasterEventGap)
 
 // Whole EASY against EASY games without windows, alternating who starts; reports games/s.
 void BM_LadderEasyAgainstEasy(benchmark::State& state) {
+    HeadlessGames games;
     Turn first = kCircleTurn;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            PlayHeadlessGame({ComputerLevel::Easy, ComputerLevel::Easy}, first));
+        benchmark::DoNotOptimize(games.Play({ComputerLevel::Easy, ComputerLevel::Easy}, first));
         first = -first;
     }
     state.counters["games_per_second"] =

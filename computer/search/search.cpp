@@ -92,11 +92,10 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
     if (const std::optional<int> finished = FinishedScore(root)) {
         return SearchResult{kNoCell, *finished, 0, 0, true};
     }
-    const Limits limits = LimitsOf(budget);
     if (!table.NewSearch(yield)) {
         return std::nullopt;
     }
-    Negamax<BitCount> negamax(table, limits, yield);
+    Negamax<BitCount> negamax(table, LimitsOf(budget), yield);
     const Deepening deepening = Deepen(negamax, root);
     if (negamax.stopped() == Stop::Abandon) {
         return std::nullopt;
@@ -113,11 +112,10 @@ std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& boar
     if (const std::optional<int> finished = FinishedScore(root)) {
         return SolveResult{ValueOf(*finished), 0, {}, 0, 0};
     }
-    const Limits limits = LimitsOf(SearchBudget::Time(time));
     if (!table.NewSearch(yield)) {
         return std::nullopt;
     }
-    Negamax<BitCount> negamax(table, limits, yield);
+    Negamax<BitCount> negamax(table, LimitsOf(SearchBudget::Time(time)), yield);
     const Deepening deepening = Deepen(negamax, root);
     const int preferred = search::kCellOfBit[static_cast<std::size_t>(deepening.best.bit)];
     SolveResult unknown{GameValue::Unknown, 0, {preferred}, deepening.depth, negamax.nodes()};

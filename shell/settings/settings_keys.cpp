@@ -1,5 +1,7 @@
 #include "shell/settings/settings_keys.h"
 
+#include "terrain/layouts/area_layouts.h"
+
 namespace morvane::settings {
 namespace {
 
@@ -8,8 +10,6 @@ const QString kSystem = QStringLiteral("System");
 const QString kArea = QStringLiteral("Area");
 
 constexpr int kAreaChoiceNone = 8;
-constexpr int kMaxRandomCount = 96;
-constexpr int kDefaultRandomCount = 6;
 constexpr int kLastPlayerKind = 6;
 constexpr int kEmptyLayoutLength = 96;
 
