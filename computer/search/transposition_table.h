@@ -60,7 +60,7 @@ private:
     static std::size_t Slot(std::uint64_t key) { return static_cast<std::size_t>(key & kSlotMask); }
 
     struct FreeSlots {
-        void operator()(TableEntry* slots) const { std::free(slots); }
+        void operator()(TableEntry* entries) const { std::free(entries); }
     };
 
     std::unique_ptr<TableEntry[], FreeSlots> slots_;
