@@ -1,5 +1,7 @@
 #include "shell/settings/settings_keys.h"
 
+#include "terrain/layouts/area_layouts.h"
+
 namespace morvane::settings {
 namespace {
 
@@ -9,8 +11,6 @@ const QString kArea = QStringLiteral("Area");
 const QString kRecord = QStringLiteral("Record");
 
 constexpr int kAreaChoiceNone = 8;
-constexpr int kMaxRandomCount = 96;
-constexpr int kDefaultRandomCount = 6;
 constexpr int kLastPlayerKind = 6;
 constexpr int kEmptyLayoutLength = 96;
 // A record count stops here: the record window shows six digits.
