@@ -24,10 +24,12 @@ std::optional<Decision> DecideComputerMove(const Board& board, Turn turn, Comput
 }
 
 std::optional<int> ComputerMove(const Board& board, Turn turn, ComputerLevel level,
-                                TerrainOption terrain, const YieldHook& yield,
-                                SearchBudget budget) {
+                                TerrainOption terrain, const YieldHook& yield, SearchBudget budget,
+                                SearchEngine* engine) {
     if (level == ComputerLevel::Master) {
-        const std::optional<SearchResult> result = SearchBestMove(board, turn, budget, yield);
+        const std::optional<SearchResult> result = engine
+                                                       ? engine->Search(board, turn, budget, yield)
+                                                       : SearchBestMove(board, turn, budget, yield);
         if (!result) {
             return std::nullopt;
         }

@@ -1,6 +1,7 @@
 #include "computer/headless_game.h"
 
 #include <cassert>
+#include <utility>
 
 #include "computer/computer_move.h"
 #include "rules/line.h"
@@ -12,13 +13,18 @@ constexpr Turn kDraw = 0;
 
 }  // namespace
 
-Turn PlayHeadlessGame(GameLevels levels, Turn firstTurn) {
-    Board board;
+HeadlessGames::HeadlessGames(HeadlessSetting setting) : setting_(std::move(setting)) {}
+
+Turn HeadlessGames::Play(GameLevels levels, Turn firstTurn) {
+    Board board = setting_.layout ? setting_.layout() : Board{};
+    if (CountFreeCells(board) == 0) {
+        return kDraw;
+    }
     const YieldHook noYield;
     for (Turn turn = firstTurn;; turn = -turn) {
         const ComputerLevel level = SideNumber(turn) == 0 ? levels.circle : levels.cross;
-        // Games between computers are played without terrain.
-        const int cell = *ComputerMove(board, turn, level, TerrainOption::Off, noYield);
+        const int cell = *ComputerMove(board, turn, level, setting_.terrain, noYield,
+                                       setting_.masterBudget, &engine_);
         assert(CanPlace(board, cell));
         board[cell] = UnitCode(turn);
         switch (JudgePlacement(board, cell)) {
@@ -32,11 +38,11 @@ Turn PlayHeadlessGame(GameLevels levels, Turn firstTurn) {
     }
 }
 
-LadderResult RunLadder(ComputerLevel levelA, ComputerLevel levelB, int games) {
+LadderResult HeadlessGames::Ladder(ComputerLevel levelA, ComputerLevel levelB, int games) {
     LadderResult result;
     for (int game = 0; game < games; ++game) {
         const Turn first = game % 2 == 0 ? kCircleTurn : kCrossTurn;
-        const Turn winner = PlayHeadlessGame({levelA, levelB}, first);
+        const Turn winner = Play({levelA, levelB}, first);
         if (winner == kCircleTurn) {
             ++result.aWins;
         } else if (winner == kCrossTurn) {

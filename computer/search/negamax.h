@@ -26,7 +26,9 @@ struct Limits {
 enum class Stop { None, Budget, Abandon };
 
 // The yield hook and the clock are consulted once per so many nodes (a fraction of a
-// millisecond at full speed).
+// millisecond at full speed). The hook is told of them as that many steps, since each node is
+// one: the event pump, which reads its clock once per few dozen steps, then reads it at every
+// check and lets events run within a millisecond of their being due.
 inline constexpr std::int64_t kNodesPerCheck = 4096;
 
 inline constexpr int kInfinity = kWinScore * 2;
@@ -45,9 +47,9 @@ struct RootMove {
 template <typename BitCount>
 class Negamax {
 public:
+    // The table must be ready for a new search (its NewSearch answered true).
     Negamax(TranspositionTable& table, Limits limits, const YieldHook& yield)
         : table_(table), limits_(limits), yield_(yield) {
-        table_.NewSearch();
         nextCheck_ = NextCheck();
     }
 
@@ -257,7 +259,7 @@ private:
             return false;
         }
         if (nodes_ % kNodesPerCheck == 0) {
-            if (!yield_()) {
+            if (!yield_.Steps(static_cast<int>(kNodesPerCheck))) {
                 stop_ = Stop::Abandon;
                 return false;
             }

@@ -92,6 +92,9 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
     if (const std::optional<int> finished = FinishedScore(root)) {
         return SearchResult{kNoCell, *finished, 0, 0, true};
     }
+    if (!table.NewSearch(yield)) {
+        return std::nullopt;
+    }
     Negamax<BitCount> negamax(table, LimitsOf(budget), yield);
     const Deepening deepening = Deepen(negamax, root);
     if (negamax.stopped() == Stop::Abandon) {
@@ -108,6 +111,9 @@ std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& boar
     const Position root = Position::Of(board, turn);
     if (const std::optional<int> finished = FinishedScore(root)) {
         return SolveResult{ValueOf(*finished), 0, {}, 0, 0};
+    }
+    if (!table.NewSearch(yield)) {
+        return std::nullopt;
     }
     Negamax<BitCount> negamax(table, LimitsOf(SearchBudget::Time(time)), yield);
     const Deepening deepening = Deepen(negamax, root);

@@ -55,9 +55,10 @@ struct SolveResult {
 // The strong computer's search, with its transposition table (16 MiB), which a caller that
 // searches many positions keeps instead of building it anew each time. Every search starts
 // afresh: what one search stored is never seen by the next, so a search with a node budget
-// gives the same result however many came before it. Both searches read the board and never
-// change it, and call yield every few thousand positions; when yield answers false they stop
-// and return nothing.
+// gives the same result however many came before it. The table is cleared before the engine's
+// first search, a few thousand entries between yields; a time budget counts from then. Both
+// searches read the board and never change it, and call yield every few thousand positions
+// (telling it of each as a step); when yield answers false they stop and return nothing.
 class SearchEngine {
 public:
     SearchEngine();

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+
+#include "rules/yield_hook.h"
 
 namespace morvane::search {
 
@@ -28,8 +32,11 @@ public:
 
     TranspositionTable();
 
-    // Forgets every entry (cheaply: entries of earlier searches are ignored).
-    void NewSearch();
+    // Forgets every entry, cheaply: entries of earlier searches are ignored. The slots are
+    // cleared only before the first search and when the search number wraps round, a few
+    // thousand at a time (each a step for yield). False when yield asked to abandon; the next
+    // call goes on with the clearing. The table may be read only after a call answered true.
+    bool NewSearch(const YieldHook& yield);
 
     // The entry of the position with this key stored by the current search, or nullptr.
     const TableEntry* Find(std::uint64_t key) const {
@@ -47,10 +54,17 @@ public:
     }
 
 private:
-    static constexpr std::uint64_t kSlotMask = (std::uint64_t{1} << kSlotBits) - 1;
+    static constexpr std::size_t kSlotCount = std::size_t{1} << kSlotBits;
+    static constexpr std::size_t kSlotsPerYield = 4096;
+    static constexpr std::uint64_t kSlotMask = kSlotCount - 1;
     static std::size_t Slot(std::uint64_t key) { return static_cast<std::size_t>(key & kSlotMask); }
 
-    std::unique_ptr<TableEntry[]> slots_;
+    struct FreeSlots {
+        void operator()(TableEntry* entries) const { std::free(entries); }
+    };
+
+    std::unique_ptr<TableEntry[], FreeSlots> slots_;
+    std::size_t clearedSlots_ = 0;  // slots from the first that hold an entry or are empty
     std::uint8_t search_ = 0;
 };
 

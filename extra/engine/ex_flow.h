@@ -30,8 +30,9 @@ enum class ExMessage {
 // The commands that are refused while the computer thinks.
 enum class ExCommand { SystemMenu, NewGame, Options, Help, Close };
 
-// The keys of the Keybord side; any other key is Other.
-enum class ExKey { Space, Up, Down, Left, Right, Other };
+// The keys of the game: the Keybord side's, and Enter, which places for the Mouse side; any
+// other key is Other.
+enum class ExKey { Space, Up, Down, Left, Right, Enter, Other };
 
 // What the information label shows, as it was last rebuilt: after every change of the board.
 // At load and after a new series it shows the mode alone.

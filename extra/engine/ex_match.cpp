@@ -61,28 +61,32 @@ void ExMatch::ClickCell(int cell) {
 }
 
 bool ExMatch::PressKey(ExKey key) {
+    if (turn_ == kExMouseTurn && mode_ == ExMode::AgainstComputer) {
+        return PressMouseSideKey(key);
+    }
     if (turn_ != kExOtherTurn || mode_ != ExMode::AgainstPerson) {
         return false;
     }
     keyCursorShown_ = true;
-    switch (key) {
-        case ExKey::Space:
-            PlaceKeybordUnit();
-            break;
-        case ExKey::Up:
-            MoveCursor(-kExColumns);
-            break;
-        case ExKey::Down:
-            MoveCursor(kExColumns);
-            break;
-        case ExKey::Left:
-            MoveCursor(-1);
-            break;
-        case ExKey::Right:
-            MoveCursor(1);
-            break;
-        case ExKey::Other:
-            break;
+    if (key == ExKey::Space) {
+        PlaceKeybordUnit();
+    } else {
+        MoveCursor(key);
+    }
+    return true;
+}
+
+bool ExMatch::PressMouseSideKey(ExKey key) {
+    if (key == ExKey::Other) {
+        return false;
+    }
+    keyCursorShown_ = true;
+    if (key != ExKey::Space && key != ExKey::Enter) {
+        MoveCursor(key);
+    } else if (ExCanPlace(board_, keyCursor_)) {
+        // Hidden while the computer answers, and shown again by the next key.
+        keyCursorShown_ = false;
+        ClickCell(keyCursor_);
     }
     return true;
 }
@@ -185,8 +189,23 @@ void ExMatch::PlaceKeybordUnit() {
     Refresh();
 }
 
-void ExMatch::MoveCursor(int delta) {
-    keyCursor_ += delta;
+void ExMatch::MoveCursor(ExKey arrow) {
+    switch (arrow) {
+        case ExKey::Up:
+            keyCursor_ -= kExColumns;
+            break;
+        case ExKey::Down:
+            keyCursor_ += kExColumns;
+            break;
+        case ExKey::Left:
+            --keyCursor_;
+            break;
+        case ExKey::Right:
+            ++keyCursor_;
+            break;
+        default:
+            return;
+    }
     if (keyCursor_ < 0) {
         keyCursor_ += kExCellCount;
     } else if (keyCursor_ >= kExCellCount) {

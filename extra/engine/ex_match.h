@@ -69,7 +69,9 @@ public:
     void ClickCell(int cell);
     // A key: acts on the Keybord side's turn against a person (Space puts its unit at the
     // cursor where the rule allows, the arrows move the cursor, leaving one end of the board
-    // for the other). False when the key is not the game's.
+    // for the other). Against the computer the Mouse side may play with the keys as well: on
+    // its turn the arrows show and move the same cursor, and Space or Enter clicks the cell
+    // under it. False when the key is not the game's.
     bool PressKey(ExKey key);
     // A mode item, between games: asks, and Ｙｅｓ starts a new series in that mode.
     void ChooseMode(ExMode mode);
@@ -89,7 +91,10 @@ private:
     // False when the search was abandoned: then nothing has changed.
     bool PlayComputerTurn();
     void PlaceKeybordUnit();
-    void MoveCursor(int delta);
+    // The Mouse side's keys against the computer.
+    bool PressMouseSideKey(ExKey key);
+    // Moves the cursor by an arrow key.
+    void MoveCursor(ExKey arrow);
     // The game number starts again, the board is emptied and hidden; wins and draws are kept.
     void StartSeries(ExMode mode);
     ExPlayer OtherPlayer() const;

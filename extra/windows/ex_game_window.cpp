@@ -96,6 +96,9 @@ ExKey KeyOf(int key) {
             return ExKey::Left;
         case Qt::Key_Right:
             return ExKey::Right;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return ExKey::Enter;
         default:
             return ExKey::Other;
     }
@@ -249,7 +252,19 @@ void ExGameWindow::BuildMenus() {
 }
 
 void ExGameWindow::keyPressEvent(QKeyEvent* event) {
-    if (!match_.PressKey(KeyOf(event->key()))) {
+    // F10 opens the first menu, as in desktop programs; the arrows and Enter work on from there.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        menuBar()->setActiveAction(systemMenu_->menuAction());
+        return;
+    }
+    const ExKey key = KeyOf(event->key());
+    // Between games Enter presses Start!!, so that a game against the computer can be played
+    // with the keys alone.
+    if (key == ExKey::Enter && !match_.inProgress()) {
+        startButton_->click();
+        return;
+    }
+    if (!match_.PressKey(key)) {
         QMainWindow::keyPressEvent(event);
         return;
     }

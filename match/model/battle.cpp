@@ -1,11 +1,13 @@
 #include "match/model/battle.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "match/model/first_player.h"
 #include "match/model/game_record.h"
 #include "match/model/player_entry.h"
+#include "rules/cell_cursor.h"
 #include "rules/line.h"
 
 namespace morvane {
@@ -48,6 +50,12 @@ const char16_t kCircle[] = u"○";
 const char16_t kCross[] = u"×";
 const char16_t kWins[] = u" Ｗｉｎ！！";
 const char16_t kDraw[] = u"Ｄｒｏｗ．．．";
+const char16_t kHint[] = u"ヒント：";
+const char16_t kHintColumn[] = u"列目";
+const char16_t kProvenWin[] = u"（勝ち確定）";
+const char16_t kProvenLoss[] = u"（負け確定）";
+const char16_t kProvenDraw[] = u"（引き分け）";
+const char16_t kTakenBack[] = u"手戻しました";
 }  // namespace text
 
 QString Text(const char16_t* utf16) { return QString::fromUtf16(utf16); }
@@ -79,6 +87,26 @@ QString FormatAreaSpace(int free, int startFree) {
            ZeroPadded(startFree, 2);
 }
 
+// The hint's lines: the advised column, and the game's value when it is proven.
+QStringList HintNote(const Hint& hint) {
+    QStringList note{Text(text::kHint) + FullWidthNumber(CellX(hint.cell)) +
+                     Text(text::kHintColumn)};
+    switch (hint.value) {
+        case GameValue::Win:
+            note << Text(text::kProvenWin);
+            break;
+        case GameValue::Loss:
+            note << Text(text::kProvenLoss);
+            break;
+        case GameValue::Draw:
+            note << Text(text::kProvenDraw);
+            break;
+        case GameValue::Unknown:
+            break;
+    }
+    return note;
+}
+
 }  // namespace
 
 Battle::Battle(AppState& state, BattleHost& host) : state_(state), host_(host) {
@@ -104,7 +132,7 @@ void Battle::Tick() {
 bool Battle::WaitsForInput() const {
     const bool personWaits =
         curState_ == BattleState::WaitMouse || curState_ == BattleState::WaitKeyboard;
-    return personWaits && nextState_ == curState_ && prevState_ == curState_ &&
+    return personWaits && nextState_ == curState_ && prevState_ == curState_ && aid_ == Aid::None &&
            drawnCursor_ == cursorIndex_ && info_.IsSettled();
 }
 
@@ -117,10 +145,15 @@ void Battle::Act() {
             SetUpGame();
             break;
         case BattleState::TurnStart:
+            turnStartCursor_ = cursorIndex_;
             StartTurn();
+            break;
+        case BattleState::WaitMouse:
+            ServeAid();
             break;
         case BattleState::WaitKeyboard:
             MoveCursorFrame();
+            ServeAid();
             break;
         case BattleState::MoveCursor:
             StepComputerCursor();
@@ -139,7 +172,6 @@ void Battle::Act() {
         case BattleState::ComputerWait:
             WaitForComputer();
             break;
-        case BattleState::WaitMouse:
         case BattleState::Boot:
             break;
     }
@@ -163,6 +195,7 @@ void Battle::SetUpGame() {
     ShowCounters();
 
     state_.board.Clear();
+    history_.Clear();
     DrawBoard();
     info_.AddInfo(Text(text::kAreaFormatted));
     info_.AddInfo(InfoSeparator());
@@ -304,6 +337,10 @@ void Battle::StepComputerCursor() {
 
 void Battle::PlaceUnit() {
     if (CanPlace(state_.board, placePoint_)) {
+        const bool byPerson =
+            !IsComputer(state_.players.kind[static_cast<std::size_t>(MoverSide())]);
+        history_.Record(
+            {placePoint_, state_.board[placePoint_], state_.turn, byPerson, turnStartCursor_});
         state_.board[placePoint_] = UnitCode(state_.turn);
         nextState_ = BattleState::Judge;
         return;
@@ -365,8 +402,12 @@ void Battle::FinishGame() {
     }
 }
 
+bool Battle::AcceptsInput(BattleState waiting) const {
+    return curState_ == waiting && aid_ == Aid::None;
+}
+
 void Battle::ClickCell(int index) {
-    if (curState_ != BattleState::WaitMouse) {
+    if (!AcceptsInput(BattleState::WaitMouse)) {
         return;
     }
     placePoint_ = index;
@@ -374,7 +415,7 @@ void Battle::ClickCell(int index) {
 }
 
 void Battle::HoverCell(int index) {
-    if (curState_ != BattleState::WaitMouse) {
+    if (!AcceptsInput(BattleState::WaitMouse)) {
         return;
     }
     cursorIndex_ = index;
@@ -382,21 +423,22 @@ void Battle::HoverCell(int index) {
 }
 
 void Battle::PressKey(int key) {
-    if (curState_ != BattleState::WaitKeyboard) {
+    if (!AcceptsInput(BattleState::WaitKeyboard)) {
         return;
     }
+    std::optional<CursorStep> step;
     switch (key) {
         case Qt::Key_Up:
-            --cursorY_;
+            step = CursorStep::Up;
             break;
         case Qt::Key_Down:
-            ++cursorY_;
+            step = CursorStep::Down;
             break;
         case Qt::Key_Left:
-            --cursorX_;
+            step = CursorStep::Left;
             break;
         case Qt::Key_Right:
-            ++cursorX_;
+            step = CursorStep::Right;
             break;
         case Qt::Key_Space:
             placePoint_ = cursorIndex_;
@@ -405,20 +447,81 @@ void Battle::PressKey(int key) {
         default:
             break;
     }
-    if (cursorY_ > kRows) {
-        cursorY_ = 1;
-    } else if (cursorY_ < 1) {
-        cursorY_ = kRows;
-    } else {
-        if (cursorX_ > kColumns) {
-            cursorX_ = 1;
-        }
-        if (cursorX_ < 1) {
-            cursorX_ = kColumns;
-        }
+    if (step) {
+        const int cell = StepCursor(CellIndex(cursorX_, cursorY_), *step);
+        cursorX_ = CellX(cell);
+        cursorY_ = CellY(cell);
     }
     cursorIndex_ = CellIndex(cursorX_, cursorY_);
     MoveCursorFrame();
+}
+
+void Battle::AskHint() { AskFor(Aid::Hint); }
+
+void Battle::RightClickCell() {
+    if (curState_ == BattleState::WaitMouse) {
+        AskHint();
+    }
+}
+
+void Battle::TakeBack() { AskFor(Aid::TakeBack); }
+
+void Battle::AskFor(Aid aid) {
+    // Not over a placement already asked for: the turn must still be waiting.
+    if ((AcceptsInput(BattleState::WaitMouse) || AcceptsInput(BattleState::WaitKeyboard)) &&
+        nextState_ == curState_) {
+        aid_ = aid;
+    }
+}
+
+void Battle::ServeAid() {
+    // The aid stays pending while it is served, so that input let through meanwhile (while the
+    // hint is searched) is ignored.
+    switch (aid_) {
+        case Aid::Hint:
+            ShowHint();
+            break;
+        case Aid::TakeBack:
+            TakeBackUnits();
+            break;
+        case Aid::None:
+            break;
+    }
+    aid_ = Aid::None;
+}
+
+void Battle::ShowHint() {
+    const std::optional<Hint> hint = host_.FindHint();
+    if (!hint) {
+        return;  // abandoned: the screen is closing
+    }
+    cursorIndex_ = hint->cell;
+    RestartTurnWith(HintNote(*hint));
+}
+
+void Battle::TakeBackUnits() {
+    const std::vector<PlacedUnit> taken = history_.TakeBackToPerson(state_.board);
+    if (taken.empty()) {
+        return;  // no person has placed a unit in this game yet
+    }
+    // The turn, the board and the cursor go back to when that person's turn began.
+    state_.turn = taken.back().turn;
+    cursorIndex_ = turnStartCursor_ = taken.back().turnStartCursor;
+    DrawBoard();
+    ShowAreaSpace();
+    RestartTurnWith({FullWidthNumber(static_cast<int>(taken.size())) + Text(text::kTakenBack)});
+}
+
+// The page starts again with the turn's own help (which also moves the cursor frame), the aid's
+// note below it, so that the note stays in view after the pane has scrolled.
+void Battle::RestartTurnWith(const QStringList& note) {
+    info_.CutPage();
+    info_.ClearPending();
+    StartTurn();
+    info_.AddInfo(InfoSeparator());
+    for (const QString& line : note) {
+        info_.AddInfo(line);
+    }
 }
 
 void Battle::MoveCursorFrame() { drawnCursor_ = cursorIndex_; }

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <optional>
 
 #include "match/model/game_result.h"
+#include "match/model/hint.h"
 #include "match/model/info_panel.h"
 #include "match/model/match_state.h"
+#include "match/model/move_history.h"
 #include "match/model/rgb.h"
 #include "rules/board.h"
 
@@ -42,6 +45,8 @@ public:
     virtual void RecordGame(GameEnd end) = 0;
     // The computer's cell for the side to move, or nothing when its thinking was abandoned.
     virtual std::optional<int> ComputerMove() = 0;
+    // A hint for the side to move, or nothing when its search was abandoned.
+    virtual std::optional<Hint> FindHint() = 0;
 
 protected:
     ~BattleHost() = default;
@@ -65,6 +70,17 @@ public:
     void HoverCell(int index);
     // A key was pressed (a Qt::Key; acted on only in a keyboard turn).
     void PressKey(int key);
+
+    // Player aids, asked for in a person's turn and served by the next tick; ignored in any
+    // other state and while an aid is still waiting to be served. Input for the turn is ignored
+    // meanwhile. A hint moves the cursor frame onto the cell the computer advises and says so in
+    // the pane; nothing else changes.
+    void AskHint();
+    // A right click on the board: a hint, in a mouse player's turn only.
+    void RightClickCell();
+    // Takes back the units placed since the person to move last had a turn: their own unit and
+    // the computer's reply, or one unit when people play both sides.
+    void TakeBack();
 
     BattleState State() const { return curState_; }
     // A person's turn is waiting and the info panel has nothing left to show: ticks change
@@ -96,7 +112,17 @@ public:
     int Picture(int side) const { return picture_.at(static_cast<std::size_t>(side)); }
 
 private:
+    // A player aid asked for and not yet served.
+    enum class Aid { None, Hint, TakeBack };
+
     void Act();
+    void AskFor(Aid aid);
+    void ServeAid();
+    void ShowHint();
+    void TakeBackUnits();
+    void RestartTurnWith(const QStringList& note);
+    // Input for a person's turn counts: that turn waits, with no aid being served.
+    bool AcceptsInput(BattleState waiting) const;
     void EnterPlayers();
     void SetUpGame();
     void StartTurn();
@@ -125,6 +151,10 @@ private:
     BattleState nextState_ = BattleState::EnterPlayers;
     BattleState prevState_ = BattleState::Boot;
     bool quitChosen_ = false;
+
+    Aid aid_ = Aid::None;
+    MoveHistory history_;                   // the game's placements, for taking them back
+    int turnStartCursor_ = kCellCount - 1;  // the cursor cell when the turn began
 
     int placePoint_ = 0;
     int cursorIndex_ = kCellCount - 1;

@@ -16,6 +16,9 @@ CellLabel::CellLabel(int index, QWidget* parent) : QLabel(parent), index_(index)
 void CellLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
     click_.Press(*event, this);
+    if (event->button() == Qt::RightButton) {
+        emit rightClicked();
+    }
 }
 
 void CellLabel::mouseReleaseEvent(QMouseEvent* event) {

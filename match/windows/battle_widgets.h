@@ -8,7 +8,8 @@
 
 namespace morvane {
 
-// One cell picture of the board. Reports clicks and pointer moves with its cell index.
+// One cell picture of the board. Reports clicks and pointer moves with its cell index, and a
+// press of the right button.
 class CellLabel : public QLabel {
     Q_OBJECT
 
@@ -18,6 +19,7 @@ public:
 signals:
     void clicked(int index);
     void hovered(int index);
+    void rightClicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

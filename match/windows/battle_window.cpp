@@ -13,6 +13,7 @@
 #include "match/windows/result_dialog.h"
 #include "shell/windows/event_pump.h"
 #include "shell/windows/look.h"
+#include "shell/windows/rules_window.h"
 #include "shell/windows/store_failure.h"
 #include "shell/windows/window_place.h"
 
@@ -138,6 +139,10 @@ void BattleWindow::BuildBoard() {
             Render();
             Wake();
         });
+        connect(cell, &CellLabel::rightClicked, this, [this] {
+            battle_.RightClickCell();
+            Wake();
+        });
         cells_[static_cast<std::size_t>(index)] = cell;
     }
 
@@ -248,8 +253,27 @@ void BattleWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BattleWindow::keyPressEvent(QKeyEvent* event) {
-    battle_.PressKey(event->key());
+    const QKeyCombination keys = event->keyCombination();
+    if (keys == QKeyCombination(Qt::Key_F1)) {
+        ShowRules();
+        return;
+    }
+    if (keys == QKeyCombination(Qt::Key_H)) {
+        battle_.AskHint();
+    } else if (keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Z)) {
+        battle_.TakeBack();
+    } else {
+        battle_.PressKey(event->key());
+    }
     Render();
+    Wake();
+}
+
+void BattleWindow::ShowRules() {
+    // No tick runs while the rules are read, as for the screen's other modal windows.
+    timer_->stop();
+    RulesWindow rules(this);
+    rules.exec();
     Wake();
 }
 
@@ -374,8 +398,15 @@ void BattleWindow::RecordGame(GameEnd end) {
 
 std::optional<int> BattleWindow::ComputerMove() {
     return seams_.computerMove(state_.board, state_.turn, state_.computerLevel,
-                               state_.options.terrainSelect,
-                               MakeEventPump([this] { return !closeRequested_; }));
+                               state_.options.terrainSelect, EventPump());
+}
+
+std::optional<Hint> BattleWindow::FindHint() {
+    return seams_.hint(state_.board, state_.turn, EventPump());
+}
+
+YieldHook BattleWindow::EventPump() {
+    return MakeEventPump([this] { return !closeRequested_; });
 }
 
 }  // namespace morvane

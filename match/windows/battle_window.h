@@ -27,20 +27,24 @@ inline constexpr std::chrono::milliseconds kBattleTickPeriod{16};
 
 using ComputerMoveFunction = std::function<std::optional<int>(const Board&, Turn, ComputerLevel,
                                                               TerrainOption, const YieldHook&)>;
+using HintFunction = std::function<std::optional<Hint>(const Board&, Turn, const YieldHook&)>;
 
-// What tests may replace: the tick period and the computer player.
+// What tests may replace: the tick period, the computer player and the hint's search.
 struct BattleSeams {
     std::chrono::milliseconds tickPeriod = kBattleTickPeriod;
     ComputerMoveFunction computerMove = [](const Board& board, Turn turn, ComputerLevel level,
                                            TerrainOption terrain, const YieldHook& yield) {
         return ComputerMove(board, turn, level, terrain, yield);  // Master on its play budget
     };
+    HintFunction hint = FindHint;
 };
 
 // The battle screen "Form3": plays a whole match. Its timer ticks the Battle state machine and
 // the window draws what the machine reports. It opens the player entry, the area select and the
-// result dialog modally from inside a tick, and runs the computer inside a tick while letting
-// window events through. It deletes itself when closed and then emits closed().
+// result dialog modally from inside a tick, and runs the computer (and a hint's search) inside a
+// tick while letting window events through. In a person's turn H (or a right click on the board
+// in a mouse turn) asks for a hint and Ctrl+Z takes moves back; F1 shows the rules at any time.
+// It deletes itself when closed and then emits closed().
 class BattleWindow : public QWidget, private BattleHost {
     Q_OBJECT
 
@@ -70,6 +74,11 @@ private:
     ResultChoice ShowResult(const GameResult& result) override;
     void RecordGame(GameEnd end) override;
     std::optional<int> ComputerMove() override;
+    std::optional<Hint> FindHint() override;
+    // Lets window events run while the computer searches; abandons once a close is asked for.
+    YieldHook EventPump();
+    // The rules window, modal; the match waits meanwhile.
+    void ShowRules();
 
     void BuildBoard();
     void BuildSides();

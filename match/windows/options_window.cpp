@@ -57,12 +57,14 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     }};
 
     std::array<QGroupBox*, 3> boxes{};
+    std::array<QButtonGroup*, 3> buttonGroups{};
     bool storedAtOpening = true;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const OptionGroup& group = groups[g];
         boxes[g] = new QGroupBox(group.title, this);
         auto* column = new QVBoxLayout(boxes[g]);
         auto* buttons = new QButtonGroup(boxes[g]);
+        buttonGroups[g] = buttons;
         int index = 0;
         for (const QString& caption : group.captions) {
             auto* button = new QRadioButton(caption, boxes[g]);
@@ -80,6 +82,12 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
         if (QAbstractButton* selected = buttons->button(group.current)) {
             selected->setChecked(true);
             storedAtOpening = apply(group.current) && storedAtOpening;
+        }
+        // Tab stops at the group's chosen button, and the arrows move the choice from there.
+        for (QAbstractButton* button : buttons->buttons()) {
+            if (!button->isChecked()) {
+                button->setFocusPolicy(Qt::ClickFocus);
+            }
         }
         connect(buttons, &QButtonGroup::idClicked, this,
                 [this, &store, apply](int value) { TellIfNotStored(this, store, apply(value)); });
@@ -105,6 +113,10 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     layout->setSizeConstraint(QLayout::SetFixedSize);
     look::StyleWindow(this);
     PlaceOnShow(this);
+    // The keys start on the choice of the first group.
+    if (QAbstractButton* first = buttonGroups[0]->checkedButton()) {
+        first->setFocus();
+    }
     TellIfNotStored(this, store, storedAtOpening);
 }
 

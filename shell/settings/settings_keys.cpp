@@ -1,6 +1,7 @@
 #include "shell/settings/settings_keys.h"
 
 #include "shell/settings/display_scale.h"
+#include "terrain/layouts/area_layouts.h"
 
 namespace morvane::settings {
 namespace {
@@ -13,8 +14,6 @@ const QString kPlace = QStringLiteral("Place");
 const QString kRecord = QStringLiteral("Record");
 
 constexpr int kAreaChoiceNone = 8;
-constexpr int kMaxRandomCount = 96;
-constexpr int kDefaultRandomCount = 6;
 constexpr int kLastPlayerKind = 6;
 constexpr int kEmptyLayoutLength = 96;
 // A record count stops here: the record window shows six digits.

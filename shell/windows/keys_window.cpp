@@ -57,7 +57,8 @@ const std::vector<KeyScreen> kKeyScreens{
      {
          {QStringLiteral("← → ↑ ↓"), QStringLiteral("カーソルを動かす")},
          {QStringLiteral("Space"), QStringLiteral("カーソルのマスを塗る")},
-         {QStringLiteral("1 ～ 6"), QStringLiteral("道具を選ぶ")},
+         {QStringLiteral("1 ～ 5"), QStringLiteral("道具を選ぶ（消しゴム・◇・■・○・×）")},
+         {QStringLiteral("6"), QStringLiteral("ファイルを消す（確認あり）")},
      }},
     {QStringLiteral("おまけゲーム"),
      {

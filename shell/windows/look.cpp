@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
@@ -51,6 +52,39 @@ const QColor kRockDimButton(62, 46, 34);
 const QColor kRockScrollGroove(36, 24, 14);
 const QColor kRockMenu(58, 38, 22);
 const QColor kRockMenuChosen(110, 76, 46);
+
+// Fusion with a focus frame that shows on the game's dark backgrounds, where Fusion's own, a
+// faint tint of the highlight colour, is lost. Like Fusion's it is drawn only once the keyboard
+// has moved the focus in the window, so that a window used with the mouse looks as before. It
+// marks the controls whose own style leaves the focus to the widget style: option buttons, tabs,
+// toolbar buttons (and push buttons, inside their own focus edge).
+class GameStyle : public QProxyStyle {
+public:
+    GameStyle() : QProxyStyle(QStyleFactory::create(kStyle)) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameFocusRect) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        if (!option->state.testFlag(State_KeyboardFocusChange)) {
+            return;
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(kGold, kFocusFrameWidth));
+        painter->setBrush(Qt::NoBrush);
+        const qreal inset = kFocusFrameWidth / 2.0;
+        painter->drawRoundedRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset),
+                                 kFocusFrameRadius, kFocusFrameRadius);
+        painter->restore();
+    }
+
+private:
+    static constexpr int kFocusFrameWidth = 1;
+    static constexpr qreal kFocusFrameRadius = 3;
+};
 
 QFont MakeFont(const QString& family, QFont::StyleHint hint, int pixelSize, bool bold) {
     QFont font(family);
@@ -332,7 +366,7 @@ QPalette ThemePalette(Theme theme) {
 }
 
 void PinApplicationLook() {
-    QApplication::setStyle(QStyleFactory::create(kStyle));
+    QApplication::setStyle(new GameStyle);
     QApplication::setPalette(ThemePalette(Theme::Night));
     QApplication::setFont(Font(kTextSize));
 }

@@ -95,6 +95,8 @@ inline const Outline kTitleMarker{QColor(255, 246, 192), 1,   4, QColor(255, 226
 inline const Outline kMessageHighlight{kGreen, 2, 5, QColor(0, 255, 0, 28)};
 inline const Outline kInfoCard{kSky, 1, 6, kNightDeep};
 inline const Outline kCellMarker{kGold, 2};
+// The same marker while the arrow keys move it: bolder and rounded.
+inline const Outline kCellKeyMarker{kGold, 3, 4};
 inline const Outline kKeyCursorFrame{kKeyCursor, 3, 3};
 inline const Outline kThinkingPanel{kThinking, 1, 5, kThinkingBack};
 

@@ -26,6 +26,8 @@ inline constexpr int kUserFileCount = 3;
 
 // The most ◇ or ■ draws of a random layout.
 inline constexpr int kMaxRandomCount = 96;
+// The ◇ and the ■ draws of a random layout until the user sets other counts.
+inline constexpr int kDefaultRandomCount = 6;
 
 // The `AreaString` of a built-in layout (Hell to Whirlpool, and the empty NoArea); nothing for
 // RandomArea and OriginalArea, which have no fixed layout.

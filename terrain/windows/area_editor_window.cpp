@@ -3,15 +3,19 @@
 #include <QActionGroup>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "assets/pictures.h"
+#include "rules/cell_cursor.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/ok_button.h"
@@ -57,6 +61,22 @@ constexpr int kPointerSize = 32;
 // The pen's tip in the pointer picture's own units.
 constexpr QPointF kPointerTip(3, 29);
 
+// The steps of the marker by arrow key.
+std::optional<CursorStep> StepOfKey(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return CursorStep::Up;
+        case Qt::Key_Down:
+            return CursorStep::Down;
+        case Qt::Key_Left:
+            return CursorStep::Left;
+        case Qt::Key_Right:
+            return CursorStep::Right;
+        default:
+            return std::nullopt;
+    }
+}
+
 QString Indexed(const QString& name, int index) {
     return name + QLatin1Char('_') + QString::number(index);
 }
@@ -79,20 +99,25 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
 
     // The whole window is one page, which scrolls on a screen too small for it.
     auto* page = new QWidget(this);
+    QPushButton* ok = MakeOkButton(this, page);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(MakeOkButton(this, page));
+    buttons->addWidget(ok);
 
     // The tabs stand on the board's left edge, and the two are centred under the toolbar.
+    QTabBar* tabs = BuildTabs(page);
     auto* sheet = new QVBoxLayout;
     sheet->setSpacing(0);
-    sheet->addWidget(BuildTabs(page), 0, Qt::AlignLeft);
+    sheet->addWidget(tabs, 0, Qt::AlignLeft);
     sheet->addWidget(BuildBoard(page));
+
+    QToolBar* toolbar = BuildToolbar(page);
+    OrderTabStops(*toolbar, tabs, ok);
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(14, 10, 14, 14);
     layout->setSpacing(0);
-    layout->addWidget(BuildToolbar(page));
+    layout->addWidget(toolbar);
     layout->addSpacing(8);
     layout->addLayout(sheet);
     layout->setAlignment(sheet, Qt::AlignHCenter);
@@ -101,6 +126,11 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     layout->setSizeConstraint(QLayout::SetFixedSize);
     look::StyleWindow(this);
     SetScrollingPage(this, page);
+    // The page itself is no stop for Tab nor a place for a click to leave the focus; it still
+    // scrolls to show the control that Tab reaches.
+    if (auto* scroller = findChild<QScrollArea*>()) {
+        scroller->setFocusPolicy(Qt::NoFocus);
+    }
     PlaceOnShow(this);
 
     // Opening: the marker on the first cell, the three stored files, File 1 on screen and the
@@ -115,11 +145,18 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     ChooseTool(Empty);
     board_ = ReadAreaText(areaFiles_[0]);
     DrawCells();
+    // The keys start on the board; the marker keeps its own look until one is pressed.
+    boardPanel_->setFocus();
 }
 
 QWidget* AreaEditorWindow::BuildBoard(QWidget* page) {
     auto* panel = new QWidget(page);
+    panel->setObjectName(QStringLiteral("Cells"));
     look::SetBackground(panel, look::kBoardGrid);
+    // Only the keys bring the focus here: a click on a cell leaves it where it was.
+    panel->setFocusPolicy(Qt::TabFocus);
+    panel->installEventFilter(this);
+    boardPanel_ = panel;
     const QCursor pen = MakePointer(QStringLiteral(":/editor/pointer.svg"),
                                     QSize(kPointerSize, kPointerSize), kPointerTip);
     for (int index = 0; index < kCellCount; ++index) {
@@ -182,6 +219,7 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
         action->setCheckable(true);
         action->setChecked(tool.code == Empty);
         tools->addAction(action);
+        actingButtons_.append(action);
         name(toolbar->widgetForAction(action), tool.button);
         connect(action, &QAction::triggered, this,
                 [this, button = tool.button] { ToolbarButtonClicked(button); });
@@ -197,8 +235,26 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
                             QSize(kToolIconSize, kToolIconSize), devicePixelRatioF())),
         kClearTip);
     name(toolbar->widgetForAction(clear), kClearButton);
+    actingButtons_.append(clear);
     connect(clear, &QAction::triggered, this, [this] { ToolbarButtonClicked(kClearButton); });
     return toolbar;
+}
+
+void AreaEditorWindow::OrderTabStops(const QToolBar& toolbar, QWidget* tabs, QWidget* ok) {
+    // Tab goes round the window from top to bottom; a click on a toolbar button leaves the
+    // focus where it was, as before.
+    QWidget* previous = nullptr;
+    for (QAction* button : actingButtons_) {
+        QWidget* next = toolbar.widgetForAction(button);
+        next->setFocusPolicy(Qt::TabFocus);
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+    setTabOrder(previous, tabs);
+    setTabOrder(tabs, boardPanel_);
+    setTabOrder(boardPanel_, ok);
 }
 
 QTabBar* AreaEditorWindow::BuildTabs(QWidget* page) {
@@ -214,13 +270,32 @@ QTabBar* AreaEditorWindow::BuildTabs(QWidget* page) {
 }
 
 bool AreaEditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == boardPanel_) {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                if (BoardKeyPressed(*static_cast<QKeyEvent*>(event))) {
+                    return true;
+                }
+                break;
+            case QEvent::FocusIn:
+                // Shown when Tab has brought the focus, as the focus frames of the controls are.
+                ShowKeyMarker(testAttribute(Qt::WA_KeyboardFocusChange));
+                break;
+            case QEvent::FocusOut:
+                ShowKeyMarker(false);
+                break;
+            default:
+                break;
+        }
+        return QDialog::eventFilter(watched, event);
+    }
     const auto found = std::ranges::find(cells_, watched);
     if (found == cells_.end()) {
         return QDialog::eventFilter(watched, event);
     }
     const int index = static_cast<int>(found - cells_.begin());
     if (event->type() == QEvent::MouseMove) {
-        HoverCell(index);
+        MoveMarker(index);
     } else if (event->type() == QEvent::MouseButtonPress) {
         click_.Press(*static_cast<QMouseEvent*>(event), *found);
     } else if (event->type() == QEvent::MouseButtonRelease &&
@@ -236,7 +311,36 @@ void AreaEditorWindow::PaintCell(int index) {
     DrawCells();
 }
 
-void AreaEditorWindow::HoverCell(int index) {
+bool AreaEditorWindow::BoardKeyPressed(const QKeyEvent& event) {
+    if (const auto step = StepOfKey(event.key())) {
+        MoveMarker(StepCursor(hoveredCell_, *step));
+    } else if (event.key() == Qt::Key_Space) {
+        PaintCell(hoveredCell_);
+    } else {
+        return false;
+    }
+    ShowKeyMarker(true);
+    return true;
+}
+
+void AreaEditorWindow::ShowKeyMarker(bool shown) {
+    if (keyMarkerShown_ != shown) {
+        keyMarkerShown_ = shown;
+        look::DrawOutline(marker_, shown ? look::kCellKeyMarker : look::kCellMarker);
+    }
+}
+
+void AreaEditorWindow::keyPressEvent(QKeyEvent* event) {
+    const int digit = event->key() - Qt::Key_1;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && digit >= 0 && digit < actingButtons_.size()) {
+        actingButtons_[digit]->trigger();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void AreaEditorWindow::MoveMarker(int index) {
     if (hoveredCell_ != index) {
         marker_->setGeometry(cells_[static_cast<std::size_t>(index)]->geometry());
         hoveredCell_ = index;

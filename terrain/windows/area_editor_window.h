@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <array>
@@ -11,7 +12,9 @@
 #include "shell/windows/click_detector.h"
 #include "terrain/layouts/area_layouts.h"
 
+class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QTabBar;
 class QToolBar;
@@ -20,7 +23,9 @@ namespace morvane {
 
 // The area editor "Form7": the user draws the three layouts File 1 to File 3 cell by cell. The
 // layout on screen is always the board's content; every way of closing stores the files edited
-// here.
+// here. Everything can be done with the keys as well: Tab goes round the toolbar's buttons, the
+// file tabs, the board and O.K.; on the board the arrows move the marker and Space paints the
+// cell under it as a click does; the digits 1 to 6 press the toolbar's buttons in their order.
 class AreaEditorWindow : public QDialog {
     Q_OBJECT
 
@@ -34,19 +39,26 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The parts of the window's page.
     QWidget* BuildBoard(QWidget* page);
     QToolBar* BuildToolbar(QWidget* page);
     QTabBar* BuildTabs(QWidget* page);
+    // The toolbar's acting buttons, the file tabs, the board and O.K., in that order.
+    void OrderTabStops(const QToolBar& toolbar, QWidget* tabs, QWidget* ok);
 
     // The events of the window.
     void PaintCell(int index);              // Un_Click
-    void HoverCell(int index);              // Un_MouseMove
+    void MoveMarker(int index);             // Un_MouseMove, and the arrow keys
     void ChangeFile(int tab);               // TabStrip1_Click
     void ToolbarButtonClicked(int button);  // Toolbar1_ButtonClick
     void ChooseTool(std::int16_t code);
+    // The arrows and Space on the board; false for the keys the board leaves to the window.
+    bool BoardKeyPressed(const QKeyEvent& event);
+    // The marker takes its keyboard look while the keys work the board, and its own otherwise.
+    void ShowKeyMarker(bool shown);
     void ClearCurrentFile();
     void DrawCells();
     // Stores each file whose text differs from what the store holds as far as this window
@@ -65,7 +77,11 @@ private:
     int hoveredCell_ = 0;
     std::array<QLabel*, kCellCount> cells_{};
     ClickDetector click_;
+    QWidget* boardPanel_ = nullptr;
     QFrame* marker_ = nullptr;
+    bool keyMarkerShown_ = false;
+    // The toolbar's buttons that act, in their order on the toolbar.
+    QList<QAction*> actingButtons_;
     QLabel* toolSwatch_ = nullptr;
     // The cell pictures by code; a null picture for the codes that show none.
     std::array<QPixmap, Block + 1> cellPictures_;

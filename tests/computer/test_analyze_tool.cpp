@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "computer/line_potential.h"
+#include "rules/board.h"
 #include "tests/computer/computer_testing.h"
 #include "tests/support/analyze_process.h"
 
@@ -22,6 +23,11 @@ QString AreaString(const QStringList& rows) {
 }
 
 const QString kEmpty = AreaString({"........"});
+
+// The rows of a board whose bottom rows are given and whose other rows are all ■.
+QStringList Walled(const QStringList& bottom) {
+    return QStringList(kRows - bottom.size(), QStringLiteral("########")) + bottom;
+}
 
 testing::AnalyzeRun Analyze(const QStringList& args) {
     return testing::RunAnalyze(QStringLiteral(MORVANE_ANALYZE_PATH), args);
@@ -86,12 +92,106 @@ private slots:
         QCOMPARE(result.value("kind").toString(), kind);
     }
 
-    // It should play the asked number of games and account for every one of them.
+    // It should let [ＭＡＳＴＥＲ] search for its cell and report the search: a cell that wins
+    // at once is proven at the first ply, scored as a win with 93 free cells. A finished game
+    // has no cell.
+    void masterMoveReportsItsSearch_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QJsonArray>("cells");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("depth");
+        QTest::newRow("an immediate win")
+            << QStringList{"ooo....."} << QJsonArray{CellIndex(4, kRows)} << 10092 << 1;
+        QTest::newRow("a full board") << Walled({}) << QJsonArray{} << 0 << 0;
+    }
+    void masterMoveReportsItsSearch() {
+        QFETCH(QStringList, rows);
+        QFETCH(QJsonArray, cells);
+        QFETCH(int, score);
+        QFETCH(int, depth);
+        const QJsonObject result = AnalyzeJson({"move", AreaString(rows), "o", "4", "on"});
+        QCOMPARE(result.value("kind").toString(), "search");
+        QCOMPARE(result.value("cells").toArray(), cells);
+        QCOMPARE(result.value("score").toInt(), score);
+        QCOMPARE(result.value("depth").toInt(), depth);
+        QCOMPARE(result.value("nodes").toInteger() > 0, depth > 0);
+    }
+
+    // It should give the value of the game for the side to move with the plies to its end and
+    // every cell that keeps that value; a finished board the value it shows, found without a
+    // search.
+    void solveGivesTheValueAndEveryBestCell_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("plies");
+        QTest::addColumn<QJsonArray>("best");
+        QTest::newRow("a win at once")
+            << Walled({"#######.", "ooo.####"}) << "win" << 1 << QJsonArray{CellIndex(4, kRows)};
+        QTest::newRow("two threats of ×: every cell loses")
+            << Walled({"xxxd####", "xxx.###."}) << "loss" << 2
+            << QJsonArray{CellIndex(4, kRows - 1), CellIndex(4, kRows), CellIndex(8, kRows)};
+        QTest::newRow("no line can be made")
+            << Walled({".######."}) << "draw" << 2
+            << QJsonArray{CellIndex(1, kRows), CellIndex(8, kRows)};
+        QTest::newRow("finished: × has a line")
+            << QStringList{"xxxx.o.o"} << "loss" << 0 << QJsonArray{};
+        QTest::newRow("finished: ○ has a line")
+            << QStringList{"oooo.x.x"} << "win" << 0 << QJsonArray{};
+        QTest::newRow("finished: the board is full") << Walled({}) << "draw" << 0 << QJsonArray{};
+    }
+    void solveGivesTheValueAndEveryBestCell() {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, value);
+        QFETCH(int, plies);
+        QFETCH(QJsonArray, best);
+        const QJsonObject result = AnalyzeJson({"solve", AreaString(rows), "o"});
+        QCOMPARE(result.value("value").toString(), value);
+        QCOMPARE(result.value("plies").toInt(-1), plies);
+        QCOMPARE(result.value("best").toArray(), best);
+        QCOMPARE(result.value("depth").toInt() > 0, plies > 0);
+        QCOMPARE(result.value("nodes").toInteger() > 0, plies > 0);
+        QVERIFY(result.value("ms").toDouble(-1) >= 0);
+    }
+
+    // It should answer unknown, with no plies and the search's preferred cell, when the time
+    // runs out before the value is proven.
+    void solveOutOfTimeIsUnknown() {
+        const QJsonObject result = AnalyzeJson({"solve", kEmpty, "x", "1"});
+        QCOMPARE(result.value("value").toString(), "unknown");
+        QVERIFY(result.value("plies").isNull());
+        const QJsonArray best = result.value("best").toArray();
+        QCOMPARE(best.size(), 1);
+        QVERIFY(CanPlace(Board{}, best[0].toInt()));
+    }
+
+    // It should play the asked number of games on the asked layouts and account for every one
+    // of them. A layout that leaves no free cell, or only four cells in the bottom row, lets
+    // nobody win.
+    void ladderAccountsForEveryGame_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("games");
+        QTest::addColumn<bool>("allDrawn");
+        QTest::newRow("no layout") << QStringList{"0", "1", "6"} << 6 << false;
+        QTest::newRow("random layouts") << QStringList{"3", "2", "6", "random"} << 6 << false;
+        QTest::newRow("MASTER on 2,000 positions a move")
+            << QStringList{"4", "3", "4", "none", "2000"} << 4 << false;
+        QTest::newRow("MASTER on random layouts")
+            << QStringList{"1", "4", "3", "random", "2000"} << 3 << false;
+        QTest::newRow("a layout of ■ alone")
+            << QStringList{"0", "4", "3", AreaString(Walled({}))} << 3 << true;
+        QTest::newRow("a layout of four free cells")
+            << QStringList{"4", "2", "4", AreaString(Walled({"....####"})), "2000"} << 4 << true;
+    }
     void ladderAccountsForEveryGame() {
-        const QJsonObject result = AnalyzeJson({"ladder", "0", "1", "6"});
-        QCOMPARE(result.value("a_wins").toInt() + result.value("b_wins").toInt() +
-                     result.value("draws").toInt(),
-                 6);
+        QFETCH(QStringList, args);
+        QFETCH(int, games);
+        QFETCH(bool, allDrawn);
+        const QJsonObject result = AnalyzeJson(QStringList{"ladder"} + args);
+        const int draws = result.value("draws").toInt();
+        QCOMPARE(result.value("a_wins").toInt() + result.value("b_wins").toInt() + draws, games);
+        if (allDrawn) {
+            QCOMPARE(draws, games);
+        }
         QVERIFY(result.value("games_per_second").toDouble() > 0);
     }
 
@@ -100,7 +200,7 @@ private slots:
     void badArgumentsAreRefused_data() {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("nothing") << QStringList{};
-        QTest::newRow("unknown subcommand") << QStringList{"solve", kEmpty};
+        QTest::newRow("unknown subcommand") << QStringList{"search", kEmpty};
         QTest::newRow("board too short") << QStringList{"eval", kEmpty.left(95), "o"};
         QTest::newRow("board too long") << QStringList{"eval", kEmpty + "0", "o"};
         QTest::newRow("non-digit in the board") << QStringList{"eval", "a" + kEmpty.mid(1), "o"};
@@ -120,6 +220,19 @@ private slots:
             << QStringList{"ladder", "0", "1", "99999999999999999999"};
         QTest::newRow("ladder level out of range") << QStringList{"ladder", "0", "7", "5"};
         QTest::newRow("more than a million games") << QStringList{"ladder", "0", "1", "1000001"};
+        QTest::newRow("ladder level 5") << QStringList{"ladder", "5", "4", "2"};
+        QTest::newRow("MS zero") << QStringList{"solve", kEmpty, "o", "0"};
+        QTest::newRow("MS not a number") << QStringList{"solve", kEmpty, "o", "1s"};
+        QTest::newRow("MS over ten minutes") << QStringList{"solve", kEmpty, "o", "600001"};
+        QTest::newRow("solve without a side") << QStringList{"solve", kEmpty};
+        QTest::newRow("layout too short") << QStringList{"ladder", "0", "1", "2", kEmpty.left(95)};
+        QTest::newRow("layout too long") << QStringList{"ladder", "0", "1", "2", kEmpty + "0"};
+        QTest::newRow("a unit in the layout")
+            << QStringList{"ladder", "0", "1", "2", kEmpty.left(95) + "2"};
+        QTest::newRow("a win mark in the layout")
+            << QStringList{"ladder", "0", "1", "2", "4" + kEmpty.mid(1)};
+        QTest::newRow("unknown layout word") << QStringList{"ladder", "0", "1", "2", "hell"};
+        QTest::newRow("zero nodes") << QStringList{"ladder", "4", "1", "2", "none", "0"};
         QTest::newRow("a line break in an argument") << QStringList{"eval", kEmpty, "o\nx"};
     }
     void badArgumentsAreRefused() {

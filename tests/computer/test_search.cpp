@@ -3,6 +3,7 @@
 #include <random>
 
 #include "computer/search/bitboard.h"
+#include "computer/search/negamax.h"
 #include "computer/search/position.h"
 #include "computer/search/search.h"
 #include "tests/computer/computer_testing.h"
@@ -247,15 +248,18 @@ private slots:
         QCOMPARE(result->completed, proven);
     }
 
-    // It should ask the yield hook every few thousand positions and, when the hook answers
-    // false, stop at once and return nothing.
+    // It should tell the yield hook of every table entry it clears and of every position it
+    // visits, a few thousand at a time, and, when the hook answers false, stop at once and
+    // return nothing: while a new engine clears its table, or in the search.
     void yieldHookCanAbandonTheSearch_data() {
         QTest::addColumn<bool>("solve");
         QTest::addColumn<int>("allowed");
-        QTest::newRow("search, at the first call") << false << 0;
-        QTest::newRow("search, at the third call") << false << 2;
-        QTest::newRow("solve, at the first call") << true << 0;
-        QTest::newRow("solve, at the fifth call") << true << 4;
+        constexpr int kClearing = 1 << search::TranspositionTable::kSlotBits;
+        constexpr int kCheck = static_cast<int>(search::kNodesPerCheck);
+        QTest::newRow("search, at the first step") << false << 0;
+        QTest::newRow("search, at the third check") << false << kClearing + 2 * kCheck;
+        QTest::newRow("solve, at the first step") << true << 0;
+        QTest::newRow("solve, at the fifth check") << true << kClearing + 4 * kCheck;
     }
     void yieldHookCanAbandonTheSearch() {
         QFETCH(bool, solve);

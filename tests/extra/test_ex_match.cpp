@@ -233,6 +233,8 @@ private slots:
             << QList<int>{left, left, left, left, left, left} << 89;
         QTest::newRow("other keys change nothing")
             << QList<int>{static_cast<int>(ExKey::Other)} << 95;
+        QTest::newRow("Enter places nothing for the Keybord side")
+            << QList<int>{static_cast<int>(ExKey::Enter)} << 95;
     }
     void keyboardCursorWraps() {
         QFETCH(QList<int>, keys);
@@ -245,6 +247,45 @@ private slots:
         }
         QCOMPARE(f.match.keyCursor(), cell);
         QVERIFY(f.match.keyCursorShown());
+    }
+
+    // Against the computer the Mouse side may use the keys on its turn: an arrow shows the
+    // cursor and moves it as the Keybord side's moves, Space or Enter clicks the cell under it
+    // (nothing on a cell that takes no unit) and hides the cursor while the computer answers.
+    void mouseSideKeysAgainstTheComputer_data() {
+        QTest::addColumn<QList<int>>("keys");  // ExKey values
+        QTest::addColumn<int>("placed");       // the Mouse side's cell, -1 for none
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<bool>("shown");
+        const int space = static_cast<int>(ExKey::Space);
+        const int enter = static_cast<int>(ExKey::Enter);
+        const int left = static_cast<int>(ExKey::Left);
+        const int up = static_cast<int>(ExKey::Up);
+        QTest::newRow("an arrow") << QList<int>{left} << -1 << 94 << true;
+        QTest::newRow("Space") << QList<int>{space} << 95 << 95 << false;
+        QTest::newRow("an arrow, Enter") << QList<int>{left, enter} << 94 << 94 << false;
+        QTest::newRow("Space where nothing goes") << QList<int>{up, space} << -1 << 85 << true;
+    }
+    void mouseSideKeysAgainstTheComputer() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, placed);
+        QFETCH(int, cursor);
+        QFETCH(bool, shown);
+        Fixture f;
+        f.Start(true);
+        QVERIFY(!f.match.keyCursorShown());
+        QVERIFY(!f.match.PressKey(ExKey::Other));
+        for (const int key : keys) {
+            QVERIFY(f.match.PressKey(static_cast<ExKey>(key)));
+        }
+        QCOMPARE(Count(f.match.board(), ExMouseUnit), placed < 0 ? 0 : 1);
+        QCOMPARE(Count(f.match.board(), ExOtherUnit), placed < 0 ? 0 : 1);
+        if (placed >= 0) {
+            QCOMPARE(f.match.board()[placed], ExMouseUnit);
+        }
+        QCOMPARE(f.match.turn(), kExMouseTurn);
+        QCOMPARE(f.match.keyCursor(), cursor);
+        QCOMPARE(f.match.keyCursorShown(), shown);
     }
 
     // It should put the keyboard cursor back on cell 95 at every start, wherever the game

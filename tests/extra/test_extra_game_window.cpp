@@ -4,14 +4,19 @@
 
 #include "extra/engine/ex_search.h"
 #include "extra/windows/ex_game_window.h"
+#include "shell/windows/look.h"
 #include "tests/extra/ex_board_text.h"
 #include "tests/extra/ex_play.h"
 #include "tests/extra/ex_window_driver.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 
+Q_DECLARE_METATYPE(morvane::ExMode)
+
 using namespace morvane;
 using namespace morvane::testing;
+
+using Keys = QList<QKeyCombination>;
 
 namespace {
 
@@ -115,6 +120,8 @@ class ExGameWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { look::PinApplicationLook(); }
+
     // It should open against the computer with no game, then play a whole game against the
     // computer through the window: the computer moves first at once after its message, and
     // answers every click on a legal cell until one side wins or the board is full.
@@ -377,6 +384,71 @@ private slots:
         QCOMPARE(real.match().turn(), kExMouseTurn);
         QCOMPARE(progress.first(), QStringLiteral("現在思考中・・・\n残：100%"));
         QCOMPARE(progress.last(), QStringLiteral("現在思考中・・・\n残：2%"));  // after cell 98
+    }
+
+    // Against the computer a game can be played with the keys alone: Enter presses Start!!,
+    // the arrows show and move the cursor, Enter (or Space) puts the unit under it.
+    void gameAgainstTheComputerWithTheKeysAlone() {
+        ExGameWindow window;
+        window.show();
+        ExWindowDriver driver(window);
+        SeedFirstPlayer(true);
+        driver.AnswerNextMessage();
+        driver.Key(Qt::Key_Return);
+        QCOMPARE(driver.messages(), QStringList{"・対電脳戦・\n先攻：Mouse"});
+        VerifyInGame(driver);
+        QVERIFY(driver.Frame("c")->isHidden());
+        driver.Key(Qt::Key_Left);
+        VerifyKeyCursorOn(driver, 94);
+        SaveScreenshot(&window, "formz11_mouse_side_keys");
+        driver.Key(Qt::Key_Enter);
+        QCOMPARE(Shown(driver)[94], ExMouseUnit);
+        QCOMPARE(Count(window.match().board(), ExOtherUnit), 1);
+        QCOMPARE(window.match().turn(), kExMouseTurn);
+        QVERIFY(driver.Frame("c")->isHidden());
+    }
+
+    // The menu bar opens to the keys as in desktop programs: F10 opens the first menu, Alt alone
+    // (pressed and released) opens the bar; the arrows then go along the bar and down a menu,
+    // and Enter chooses the item, as a click on it does.
+    void menuBarOpensWithF10OrAlt_data() {
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<QString>("openMenu");
+        QTest::addColumn<ExMode>("mode");
+        const auto computer = ExMode::AgainstComputer;
+        QTest::newRow("F10") << Keys{Qt::Key_F10} << "システム" << computer;
+        QTest::newRow("F10, Right") << Keys{Qt::Key_F10, Qt::Key_Right} << "モード" << computer;
+        QTest::newRow("Alt, Down") << Keys{Qt::Key_Alt, Qt::Key_Down} << "システム" << computer;
+        QTest::newRow("Alt, Right, Down")
+            << Keys{Qt::Key_Alt, Qt::Key_Right, Qt::Key_Down} << "モード" << computer;
+        QTest::newRow("Alt, Right, Down, Enter: 対人戦")
+            << Keys{Qt::Key_Alt, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return} << QString()
+            << ExMode::AgainstPerson;
+        QTest::newRow("F10, Right, Down, Enter: 対電脳戦")
+            << Keys{Qt::Key_F10, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return} << QString()
+            << computer;
+    }
+    void menuBarOpensWithF10OrAlt() {
+        QFETCH(Keys, keys);
+        QFETCH(QString, openMenu);
+        QFETCH(ExMode, mode);
+        ExGameWindow window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ExWindowDriver driver(window);
+        if (openMenu.isEmpty()) {
+            driver.AnswerNextMessage(0);
+        }
+        PressKeys(keys);
+        QWidget* popup = QApplication::activePopupWidget();
+        QCOMPARE(popup != nullptr ? popup->objectName() : QString(), openMenu);
+        if (openMenu.isEmpty()) {
+            QTRY_COMPARE(driver.messages().size(), 1);
+            QCOMPARE(driver.LastMessage(), kModeQuestion);
+        }
+        QCOMPARE(window.match().mode(), mode);
+        SaveScreen(QStringLiteral("formz11_keys_") + QTest::currentDataTag());
     }
 };
 

@@ -16,10 +16,12 @@ public:
     std::function<void()> onArea;
     std::function<ResultChoice(const GameResult&)> onResult;
     std::function<std::optional<int>()> onComputer;
+    std::function<std::optional<Hint>()> onHint;
 
     int entries = 0;
     int areas = 0;
     int computerCalls = 0;
+    int hintCalls = 0;
     QList<GameResult> results;
     QList<GameEnd> recorded;
 
@@ -43,6 +45,10 @@ public:
     std::optional<int> ComputerMove() override {
         ++computerCalls;
         return onComputer ? onComputer() : std::nullopt;
+    }
+    std::optional<Hint> FindHint() override {
+        ++hintCalls;
+        return onHint ? onHint() : std::nullopt;
     }
 };
 

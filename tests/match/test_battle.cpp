@@ -79,6 +79,15 @@ struct Match {
     }
 };
 
+// Every line the pane shows, padding dropped.
+QString PaneText(const InfoPanel& info) {
+    QString text;
+    for (int row = 0; row < InfoPanel::kRowCount; ++row) {
+        text += info.RowText(row);
+    }
+    return WithoutPadding(text);
+}
+
 }  // namespace
 
 class BattleTest : public QObject {
@@ -553,6 +562,150 @@ private slots:
         match.Tick();
         QCOMPARE(battle.Background(), red ? BattleBackground::Red : BattleBackground::Blue);
         QCOMPARE(battle.Picture(0), circle == PlayerKind::ExpertComputer ? 8 : 5);
+    }
+
+    // Taking back returns to the person's turn as it began: the units placed since (the own one
+    // and the computer's reply, one unit when people play both sides) leave the board, ◇ cells
+    // come back, the free space, the turn and the cursor follow, and the pane says how many went.
+    // Nothing is taken back before a person has placed a unit in the game.
+    void takingBackReturnsToThePersonsTurn_data() {
+        QTest::addColumn<PlayerKind>("circle");
+        QTest::addColumn<PlayerKind>("cross");
+        QTest::addColumn<QStringList>("start");
+        QTest::addColumn<QList<int>>("clicks");  // the mouse player's cells, in order
+        QTest::addColumn<int>("takeBacks");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<Turn>("turn");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("note");  // empty: nothing taken back
+        const QList<int> one = {CellIndex(4, 12)};
+        QTest::newRow("against the computer")
+            << PlayerKind::Mouse << PlayerKind::EasyComputer << QStringList() << one << 1
+            << QStringList() << kCircleTurn << 95 << QStringLiteral("２手戻しました");
+        QTest::newRow("two people")
+            << PlayerKind::Mouse << PlayerKind::Keyboard << QStringList() << one << 1
+            << QStringList() << kCircleTurn << 95 << QStringLiteral("１手戻しました");
+        QTest::newRow("again and again, back to the start")
+            << PlayerKind::Mouse << PlayerKind::EasyComputer << QStringList()
+            << QList<int>{CellIndex(4, 12), CellIndex(5, 12)} << 3 << QStringList() << kCircleTurn
+            << 95 << QStringLiteral("２手戻しました");
+        // The computer takes the ◇ in the top-left corner, the first placeable cell.
+        QStringList hollows(kRows, QStringLiteral("........"));
+        hollows[0] = QStringLiteral("d.......");
+        hollows[5] = QStringLiteral("...d....");
+        QTest::newRow("units in ◇ cells") << PlayerKind::Mouse << PlayerKind::EasyComputer
+                                          << hollows << QList<int>{CellIndex(4, 6)} << 1 << hollows
+                                          << kCircleTurn << 95 << QStringLiteral("２手戻しました");
+        QTest::newRow("the computer began")
+            << PlayerKind::EasyComputer << PlayerKind::Mouse << QStringList() << QList<int>() << 1
+            << QStringList{"o......."} << kCrossTurn << 88 << QString();
+        // ○ wins game 1 at once; game 2, × beginning, has nothing of the person's yet.
+        QTest::newRow("the next game")
+            << PlayerKind::Mouse << PlayerKind::Mouse << QStringList{"ooo.xxx."} << one << 1
+            << QStringList{"ooo.xxx."} << kCrossTurn << 95 << QString();
+    }
+    void takingBackReturnsToThePersonsTurn() {
+        QFETCH(PlayerKind, circle);
+        QFETCH(PlayerKind, cross);
+        QFETCH(QStringList, start);
+        QFETCH(QList<int>, clicks);
+        QFETCH(int, takeBacks);
+        QFETCH(QStringList, after);
+        QFETCH(Turn, turn);
+        QFETCH(int, cursor);
+        QFETCH(QString, note);
+        Match match(circle, cross);
+        match.PlayOn(BoardFromRows(start));
+        match.host.onResult = [&](const GameResult&) {
+            return match.host.results.size() == 1 ? ResultChoice::NextBattle : ResultChoice::Quit;
+        };
+        Battle& battle = match.Open();
+        const auto personWaits = [&] {
+            return battle.State() == BattleState::WaitMouse ||
+                   battle.State() == BattleState::WaitKeyboard;
+        };
+        for (int cell : clicks) {
+            QVERIFY(match.TickUntil(personWaits));
+            battle.HoverCell(cell);
+            battle.ClickCell(cell);
+            match.Tick();
+        }
+        QVERIFY(match.TickUntil(personWaits));
+        for (int i = 0; i < takeBacks; ++i) {
+            battle.TakeBack();
+            match.Tick();
+        }
+        QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
+        const Board expected = BoardFromRows(after);
+        QCOMPARE(match.state.board, expected);
+        QCOMPARE(battle.ShownBoard(), expected);
+        QCOMPARE(battle.AreaSpaceText(), QStringLiteral("Area Space：%1/%2")
+                                             .arg(CountFreeCells(expected))
+                                             .arg(CountFreeCells(BoardFromRows(start))));
+        QCOMPARE(match.state.turn, turn);
+        QCOMPARE(battle.MarkedSide(), SideNumber(turn));
+        QCOMPARE(battle.CursorCell(), cursor);
+        const QString pane = PaneText(battle.Info());
+        if (note.isEmpty()) {
+            QVERIFY2(!pane.contains(QStringLiteral("戻しました")), qPrintable(pane));
+        } else {
+            QVERIFY2(pane.endsWith(kSeparator + note + QStringLiteral("＿")), qPrintable(pane));
+        }
+    }
+
+    // A hint moves the cursor frame onto the advised cell, where Space then places for the
+    // keyboard player, and adds the column and any proven result below the turn's help. Input
+    // that arrives before the hint is shown is ignored, and nothing else changes.
+    void hintMovesTheCursorAndSaysWhatIsProven_data() {
+        QTest::addColumn<PlayerKind>("kind");
+        QTest::addColumn<GameValue>("value");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("mouse, a proven win")
+            << PlayerKind::Mouse << GameValue::Win << QStringLiteral("ヒント：３列目（勝ち確定）");
+        QTest::newRow("keyboard, a proven loss") << PlayerKind::Keyboard << GameValue::Loss
+                                                 << QStringLiteral("ヒント：３列目（負け確定）");
+        QTest::newRow("mouse, a proven draw")
+            << PlayerKind::Mouse << GameValue::Draw << QStringLiteral("ヒント：３列目（引き分け）");
+        QTest::newRow("keyboard, nothing proven")
+            << PlayerKind::Keyboard << GameValue::Unknown << QStringLiteral("ヒント：３列目");
+    }
+    void hintMovesTheCursorAndSaysWhatIsProven() {
+        QFETCH(PlayerKind, kind);
+        QFETCH(GameValue, value);
+        QFETCH(QString, note);
+        Match match(kind, PlayerKind::EasyComputer);
+        Battle& battle = match.Open();
+        const BattleState waiting =
+            kind == PlayerKind::Mouse ? BattleState::WaitMouse : BattleState::WaitKeyboard;
+        QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
+        const int advised = CellIndex(3, 12);
+        match.host.onHint = [&]() -> std::optional<Hint> {
+            battle.AskHint();
+            return Hint{advised, value};
+        };
+        if (kind == PlayerKind::Mouse) {
+            battle.RightClickCell();
+        } else {
+            battle.AskHint();
+        }
+        battle.HoverCell(CellIndex(7, 12));
+        battle.ClickCell(CellIndex(7, 12));
+        battle.PressKey(Qt::Key_Space);
+        battle.TakeBack();
+        QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
+        QCOMPARE(match.host.hintCalls, 1);
+        QCOMPARE(battle.State(), waiting);
+        QCOMPARE(battle.CursorCell(), advised);
+        QCOMPARE(match.state.board, Board{});
+        QCOMPARE(match.state.turn, kCircleTurn);
+        const QString pane = PaneText(battle.Info());
+        QVERIFY2(pane.endsWith(kSeparator + note + QStringLiteral("＿")), qPrintable(pane));
+
+        if (kind == PlayerKind::Keyboard) {
+            battle.PressKey(Qt::Key_Space);
+            match.Tick(2);
+            QCOMPARE(match.state.board[advised], CircleUnit);
+        }
     }
 };
 

@@ -26,6 +26,21 @@ QColor TextColor(QWidget* window, const QString& name) {
     return window->findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
 }
 
+// The info panel's lines as the window shows them.
+QString PaneText(QWidget* window) {
+    QString text;
+    for (int row = 0; row < InfoPanel::kRowCount; ++row) {
+        text += window->findChild<QLabel*>(QStringLiteral("InfLb_%1").arg(row))->text();
+    }
+    return text;
+}
+
+bool FrameIsOn(const Screen& screen, int cell) {
+    return screen.window->findChild<QWidget*>(QStringLiteral("Cur"))
+        ->geometry()
+        .contains(screen.Cell(cell)->geometry().center());
+}
+
 }  // namespace
 
 class BattleWindowTest : public QObject {
@@ -278,17 +293,23 @@ private slots:
         QCOMPARE(unplaceable, 0);
     }
 
-    // Closing the screen while the computer thinks: the close waits until the computer has
-    // given up through its yield hook, no tick runs meanwhile, and the program is told that the
-    // screen has closed.
-    void closingWhileTheComputerThinks() {
-        Screen screen(PlayerKind::EasyComputer, PlayerKind::Mouse);
+    // Closing the screen while the computer searches (for its move, or for a person's hint):
+    // the close waits until the search has given up through its yield hook, no tick runs
+    // meanwhile, and the program is told that the screen has closed.
+    void closingWhileTheComputerSearches_data() {
+        QTest::addColumn<bool>("hint");
+        QTest::newRow("the computer's move") << false;
+        QTest::newRow("a hint") << true;
+    }
+    void closingWhileTheComputerSearches() {
+        QFETCH(bool, hint);
+        Screen screen(hint ? PlayerKind::Mouse : PlayerKind::EasyComputer, PlayerKind::Mouse);
+        const BattleState searching = hint ? BattleState::WaitMouse : BattleState::ComputerWait;
         bool abandoned = false;
-        bool stayedOpenWhileThinking = true;
+        bool stayedOpenWhileSearching = true;
         bool otherTickRan = false;
         int calls = 0;
-        screen.seams.computerMove = [&](const Board&, Turn, ComputerLevel, TerrainOption,
-                                        const YieldHook& yield) -> std::optional<int> {
+        const auto search = [&](const YieldHook& yield) {
             ++calls;
             QTimer::singleShot(30, screen.window, &QWidget::close);
             QElapsedTimer clock;
@@ -298,20 +319,160 @@ private slots:
                     abandoned = true;
                     break;
                 }
-                otherTickRan = otherTickRan || screen.battle().State() != BattleState::ComputerWait;
+                otherTickRan = otherTickRan || screen.battle().State() != searching;
             }
-            stayedOpenWhileThinking =
+            stayedOpenWhileSearching =
                 !screen.window.isNull() && screen.window->isVisible() && screen.closedSignals == 0;
+        };
+        screen.seams.computerMove = [&](const Board&, Turn, ComputerLevel, TerrainOption,
+                                        const YieldHook& yield) -> std::optional<int> {
+            search(yield);
             return abandoned ? std::nullopt : std::optional<int>(88);
         };
+        screen.seams.hint = [&](const Board&, Turn, const YieldHook& yield) -> std::optional<Hint> {
+            search(yield);
+            return abandoned ? std::nullopt : std::optional<Hint>(Hint{88, GameValue::Unknown});
+        };
         screen.Open();
+        if (hint) {
+            QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+            QTest::keyClick(screen.window, Qt::Key_H);
+        }
         QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
         QCOMPARE(calls, 1);
         QVERIFY(abandoned);
-        QVERIFY(stayedOpenWhileThinking);
+        QVERIFY(stayedOpenWhileSearching);
         QVERIFY(!otherTickRan);
         QCOMPARE(screen.closedSignals, 1);
         QCOMPARE(screen.state.board, Board{});
+    }
+
+    // A hint (H, or a right click on the board in a mouse turn) moves the cursor frame onto a
+    // placeable cell, the winning one when there is an immediate win, and says so in the pane;
+    // for the keyboard player Space then places there.
+    void hintMovesTheCursorFrame_data() {
+        QTest::addColumn<PlayerKind>("kind");
+        QTest::addColumn<bool>("rightClick");
+        QTest::addColumn<QStringList>("start");
+        QTest::addColumn<int>("win");  // the winning cell, or -1
+        const QStringList win = {"ooo....."};
+        QTest::newRow("mouse, H") << PlayerKind::Mouse << false << QStringList() << -1;
+        QTest::newRow("mouse, right click, a win")
+            << PlayerKind::Mouse << true << win << CellIndex(4, 12);
+        QTest::newRow("keyboard, H") << PlayerKind::Keyboard << false << QStringList() << -1;
+        QTest::newRow("keyboard, H, a win")
+            << PlayerKind::Keyboard << false << win << CellIndex(4, 12);
+    }
+    void hintMovesTheCursorFrame() {
+        QFETCH(PlayerKind, kind);
+        QFETCH(bool, rightClick);
+        QFETCH(QStringList, start);
+        QFETCH(int, win);
+        const bool mouse = kind == PlayerKind::Mouse;
+        Screen screen(kind, mouse ? PlayerKind::Keyboard : PlayerKind::Mouse);
+        screen.PlayOn(BoardFromRows(start));
+        screen.Open();
+        const BattleState waiting = mouse ? BattleState::WaitMouse : BattleState::WaitKeyboard;
+        QVERIFY(WaitForState(screen, waiting));
+        QVERIFY(WaitUntilSettled(screen));
+        if (rightClick) {
+            QTest::mouseClick(screen.Cell(0), Qt::RightButton);
+        } else {
+            QTest::keyClick(screen.window, Qt::Key_H);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(PaneText(screen.window).contains(QStringLiteral("ヒント：")),
+                                 kWait);
+        QVERIFY(WaitUntilSettled(screen));
+        const int cell = screen.battle().CursorCell();
+        QVERIFY2(CanPlace(screen.state.board, cell), qPrintable(QString::number(cell)));
+        QVERIFY(FrameIsOn(screen, cell));
+        if (win >= 0) {
+            QCOMPARE(cell, win);
+            QVERIFY(PaneText(screen.window).contains(QStringLiteral("（勝ち確定）")));
+        }
+        QCOMPARE(screen.battle().State(), waiting);
+        QCOMPARE(screen.state.board, BoardFromRows(start));
+        testing::SaveScreenshot(screen.window, QStringLiteral("battle_hint_%1_%2")
+                                                   .arg(mouse ? "mouse" : "keyboard")
+                                                   .arg(win >= 0 ? "win" : "open"));
+        const bool wins = !mouse && win >= 0;
+        if (wins) {
+            // The winning unit ends the game: "Ｑｕｉｔ" closes the screen.
+            WhenModalOpens(QStringLiteral("Form5"), [](QWidget* result) {
+                ClickChild(result, QStringLiteral("Option1_3"));
+                ClickChild(result, QStringLiteral("Command2"));
+            });
+        }
+        if (!mouse) {
+            QTest::keyClick(screen.window, Qt::Key_Space);
+            QTRY_COMPARE_WITH_TIMEOUT(screen.state.board[cell], wins ? CircleWin : CircleUnit,
+                                      kWait);
+        }
+        if (!wins) {
+            screen.window->close();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+    }
+
+    // Against the computer: H, a right click and Ctrl+Z do nothing in the computer's turn;
+    // Ctrl+Z in the person's turn takes back their unit and the computer's reply; once the game
+    // has ended they do nothing either. F1 shows the rules, with the match waiting meanwhile.
+    void aidsAgainstTheComputer() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        const Board start = BoardFromRows({"ooo....."});
+        screen.PlayOn(start);
+        int hints = 0;
+        screen.seams.hint = [&](const Board& board, Turn turn, const YieldHook& yield) {
+            ++hints;
+            return FindHint(board, turn, yield);
+        };
+        const auto pressAids = [&] {
+            QTest::keyClick(screen.window, Qt::Key_H);
+            QTest::mouseClick(screen.Cell(0), Qt::RightButton);
+            QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
+        };
+        screen.seams.computerMove = [&](const Board& board, Turn turn, ComputerLevel level,
+                                        TerrainOption terrain, const YieldHook& yield) {
+            pressAids();
+            return ComputerMove(board, turn, level, terrain, yield);
+        };
+        screen.Open();
+        auto* rules = screen.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        bool rulesShown = false;
+        WhenModalOpens(QStringLiteral("Form9"), [&](QWidget* window) {
+            rulesShown = !rules->isActive();
+            window->close();
+        });
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+        QTest::keyClick(screen.window, Qt::Key_F1);
+        QVERIFY(rulesShown);
+
+        // ○ plays elsewhere; the computer blocks the row.
+        ClickCell(screen, CellIndex(8, 12));
+        QTRY_COMPARE_WITH_TIMEOUT(screen.state.board[CellIndex(4, 12)], CrossUnit, kWait);
+        QVERIFY(WaitUntilSettled(screen));
+        QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(screen.state.board, start, kWait);
+        QCOMPARE(screen.battle().ShownBoard(), start);
+        QCOMPARE(screen.state.turn, kCircleTurn);
+        QCOMPARE(screen.window->findChild<QLabel*>(QStringLiteral("AreaSpaceLb"))->text(),
+                 QStringLiteral("Area Space：93/93"));
+
+        bool ended = false;
+        WhenModalOpens(QStringLiteral("Form5"), [&](QWidget* result) {
+            const Board won = screen.battle().ShownBoard();
+            pressAids();
+            QCOMPARE(screen.battle().State(), BattleState::GameOver);
+            QCOMPARE(screen.battle().ShownBoard(), won);
+            ClickChild(result, QStringLiteral("Option1_3"));
+            ClickChild(result, QStringLiteral("Command2"));
+            ended = true;
+        });
+        ClickCell(screen, CellIndex(4, 12));
+        QTRY_VERIFY_WITH_TIMEOUT(ended, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QCOMPARE(testing::RowsOf(screen.state.board).last(), QStringLiteral("OOOO...."));
+        QCOMPARE(hints, 0);
     }
 
     // A whole game against the searching Master through the real screen and its own budget:

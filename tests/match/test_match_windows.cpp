@@ -10,12 +10,14 @@
 #include "match/windows/options_window.h"
 #include "match/windows/result_dialog.h"
 #include "shell/settings/settings_store.h"
+#include "shell/windows/look.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
 
 using namespace morvane;
 using morvane::testing::ClickChild;
+using morvane::testing::PressKeys;
 using morvane::testing::TempSettings;
 using morvane::testing::WhenModalOpens;
 
@@ -23,6 +25,24 @@ namespace {
 
 using Pick = QPair<int, PlayerKind>;  // side, player kind
 using Pictures = std::array<int, 2>;
+using Keys = QList<QKeyCombination>;
+using Kinds = std::array<PlayerKind, 2>;
+
+constexpr QKeyCombination kShiftTab = Qt::ShiftModifier | Qt::Key_Tab;
+
+// Runs the dialog and types the keys into it once it is open; a dialog the keys leave open is
+// cancelled, so that the test goes on to fail.
+int ExecWithKeys(QDialog& dialog, const Keys& keys, const QString& screenshot) {
+    WhenModalOpens(dialog.objectName(), [keys, screenshot](QWidget* window) {
+        PressKeys(keys.first(keys.size() - 1));
+        testing::SaveScreenshot(window, screenshot);
+        PressKeys({keys.last()});
+        if (window->isVisible()) {
+            static_cast<QDialog*>(window)->reject();
+        }
+    });
+    return dialog.exec();
+}
 
 // Chooses an entry in a side's list the way a user does: opens the list and clicks the entry.
 void PickEntry(QWidget* window, int side, PlayerKind kind) {
@@ -49,6 +69,8 @@ class MatchWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { look::PinApplicationLook(); }
+
     // On a first run the entry offers Mouse against [ＮＯＲＭＡＬ], which sets strength 1 and
     // the pictures, and stores both choices, before the user has done anything.
     void entryStartsWithMouseAgainstNormal() {
@@ -131,6 +153,85 @@ private slots:
                  (std::array<PlayerKind, 2>{PlayerKind::HardComputer, PlayerKind::EasyComputer}));
         QCOMPARE(state.computerLevel, ComputerLevel::Easy);
         QCOMPARE(entry.findChild<QComboBox*>(QStringLiteral("Cb_0"))->currentIndex(), 4);
+    }
+
+    // The entry works with the keys alone: it opens on side ○'s list, Tab and Shift+Tab go round
+    // the two lists and O.K., Up and Down change a list's choice at once, Enter confirms.
+    void entryIsUsedWithTheKeys_data() {
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<Kinds>("kinds");
+        QTest::newRow("Enter at once")
+            << Keys{Qt::Key_Return} << Kinds{PlayerKind::Mouse, PlayerKind::NormalComputer};
+        QTest::newRow("Down on side ○'s list")
+            << Keys{Qt::Key_Down, Qt::Key_Return}
+            << Kinds{PlayerKind::Keyboard, PlayerKind::NormalComputer};
+        QTest::newRow("Tab, then Up on side ×'s list")
+            << Keys{Qt::Key_Tab, Qt::Key_Up, Qt::Key_Enter}
+            << Kinds{PlayerKind::Mouse, PlayerKind::EasyComputer};
+        QTest::newRow("Shift+Tab goes round by O.K. to side ×'s list")
+            << Keys{kShiftTab, kShiftTab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}
+            << Kinds{PlayerKind::Mouse, PlayerKind::ExpertComputer};
+        QTest::newRow("Space on O.K.")
+            << Keys{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}
+            << Kinds{PlayerKind::Keyboard, PlayerKind::NormalComputer};
+    }
+    void entryIsUsedWithTheKeys() {
+        QFETCH(Keys, keys);
+        QFETCH(Kinds, kinds);
+        TempSettings settings;
+        AppState state;
+        EntryWindow entry(state, settings.store());
+        QCOMPARE(ExecWithKeys(entry, keys, QStringLiteral("entry_keys_") + QTest::currentDataTag()),
+                 int(QDialog::Accepted));
+        QCOMPARE(state.players.kind, kinds);
+        for (int side = 0; side < 2; ++side) {
+            QCOMPARE(settings.store().Read(settings::PlayerKind(side)),
+                     static_cast<int>(kinds[static_cast<std::size_t>(side)]));
+        }
+    }
+
+    // The options work with the keys alone: Tab stops at each group's chosen button, the arrows
+    // move the choice within the group as in any group of option buttons, Enter confirms.
+    void optionsAreChosenWithTheKeys_data() {
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<MatchOptions>("options");
+        using F = FirstGameFirst;
+        using L = LaterGamesFirst;
+        using T = TerrainOption;
+        QTest::newRow("Enter at once")
+            << Keys{Qt::Key_Return} << MatchOptions{F::Random, L::Alternate, T::Off};
+        QTest::newRow("Down in 初戦")
+            << Keys{Qt::Key_Down, Qt::Key_Return} << MatchOptions{F::Circle, L::Alternate, T::Off};
+        QTest::newRow("Right stays in the group")
+            << Keys{Qt::Key_Right, Qt::Key_Return} << MatchOptions{F::Random, L::Alternate, T::Off};
+        QTest::newRow("Tab to the choice of 二戦目以降, Up")
+            << Keys{Qt::Key_Tab, Qt::Key_Up, Qt::Key_Return}
+            << MatchOptions{F::Random, L::Random, T::Off};
+        QTest::newRow("Tab, Tab to the choice of 地形選択, Up")
+            << Keys{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Enter}
+            << MatchOptions{F::Random, L::Alternate, T::On};
+        QTest::newRow("Shift+Tab goes round by O.K. to 地形選択")
+            << Keys{kShiftTab, kShiftTab, Qt::Key_Up, Qt::Key_Return}
+            << MatchOptions{F::Random, L::Alternate, T::On};
+        QTest::newRow("Space on O.K.")
+            << Keys{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}
+            << MatchOptions{F::Circle, L::Alternate, T::Off};
+    }
+    void optionsAreChosenWithTheKeys() {
+        QFETCH(Keys, keys);
+        QFETCH(MatchOptions, options);
+        TempSettings settings;
+        AppState state;
+        state.options = {FirstGameFirst::Random, LaterGamesFirst::Alternate, TerrainOption::Off};
+        OptionsWindow window(state, settings.store());
+        QCOMPARE(
+            ExecWithKeys(window, keys, QStringLiteral("options_keys_") + QTest::currentDataTag()),
+            int(QDialog::Accepted));
+        QCOMPARE(state.options.firstGameFirst, options.firstGameFirst);
+        QCOMPARE(state.options.laterGamesFirst, options.laterGamesFirst);
+        QCOMPARE(state.options.terrainSelect, options.terrainSelect);
+        QCOMPARE(settings.store().Read(settings::TerrainSelect()),
+                 static_cast<int>(options.terrainSelect));
     }
 
     // The options window shows the current options and writes them back when it opens.
@@ -225,6 +326,30 @@ private slots:
             }
         });
         dialog.exec();
+        QCOMPARE(dialog.Choice(), choice);
+    }
+
+    // The result dialog works with the keys alone: it opens on the chosen option, the arrows
+    // move the choice, Enter (or Space on O.K.) confirms it.
+    void resultIsChosenWithTheKeys_data() {
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<ResultChoice>("choice");
+        QTest::newRow("Enter at once") << Keys{Qt::Key_Return} << ResultChoice::NextBattle;
+        QTest::newRow("Down") << Keys{Qt::Key_Down, Qt::Key_Return} << ResultChoice::ReEntry;
+        QTest::newRow("Down, Down")
+            << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter} << ResultChoice::Quit;
+        QTest::newRow("Down, Up") << Keys{Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}
+                                  << ResultChoice::NextBattle;
+        QTest::newRow("Down, Tab to O.K., Space")
+            << Keys{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Space} << ResultChoice::ReEntry;
+    }
+    void resultIsChosenWithTheKeys() {
+        QFETCH(Keys, keys);
+        QFETCH(ResultChoice, choice);
+        ResultDialog dialog({QStringLiteral("× Ｗｉｎ！！"), kYellow});
+        QCOMPARE(
+            ExecWithKeys(dialog, keys, QStringLiteral("result_keys_") + QTest::currentDataTag()),
+            int(QDialog::Accepted));
         QCOMPARE(dialog.Choice(), choice);
     }
 

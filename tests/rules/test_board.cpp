@@ -1,7 +1,10 @@
 #include <QTest>
 
 #include "rules/board.h"
+#include "rules/cell_cursor.h"
 #include "tests/rules/board_text.h"
+
+Q_DECLARE_METATYPE(morvane::CursorStep)
 
 using namespace morvane;
 using morvane::testing::BoardFromRows;
@@ -89,6 +92,34 @@ private slots:
         QCOMPARE(UnitCode(kCrossTurn), CrossUnit);
         QCOMPARE(SideNumber(kCircleTurn), 0);
         QCOMPARE(SideNumber(kCrossTurn), 1);
+    }
+
+    // A cell cursor steps to the neighbouring cell; off an edge it comes back in at the other
+    // end of the same row or column, never on the next row.
+    void cursorStepsWrapWithinTheRowOrColumn_data() {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<CursorStep>("step");
+        QTest::addColumn<int>("toX");
+        QTest::addColumn<int>("toY");
+        QTest::newRow("up inside") << 4 << 6 << CursorStep::Up << 4 << 5;
+        QTest::newRow("down inside") << 4 << 6 << CursorStep::Down << 4 << 7;
+        QTest::newRow("left inside") << 4 << 6 << CursorStep::Left << 3 << 6;
+        QTest::newRow("right inside") << 4 << 6 << CursorStep::Right << 5 << 6;
+        QTest::newRow("up from row 1") << 3 << 1 << CursorStep::Up << 3 << 12;
+        QTest::newRow("down from row 12") << 3 << 12 << CursorStep::Down << 3 << 1;
+        QTest::newRow("left from column 1") << 1 << 5 << CursorStep::Left << 8 << 5;
+        QTest::newRow("right from column 8") << 8 << 5 << CursorStep::Right << 1 << 5;
+        QTest::newRow("right from the last cell") << 8 << 12 << CursorStep::Right << 1 << 12;
+        QTest::newRow("left from the first cell") << 1 << 1 << CursorStep::Left << 8 << 1;
+    }
+    void cursorStepsWrapWithinTheRowOrColumn() {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(CursorStep, step);
+        QFETCH(int, toX);
+        QFETCH(int, toY);
+        QCOMPARE(StepCursor(CellIndex(x, y), step), CellIndex(toX, toY));
     }
 };
 

@@ -58,4 +58,16 @@ void ClickChild(QWidget* window, const QString& childName) {
     QTest::mouseClick(child, Qt::LeftButton);
 }
 
+void PressKeys(const QList<QKeyCombination>& keys) {
+    // A window that has just opened takes the focus once the window system activates it.
+    const auto target = [] {
+        QWidget* popup = QApplication::activePopupWidget();
+        return popup != nullptr ? popup : QApplication::focusWidget();
+    };
+    for (const QKeyCombination key : keys) {
+        QTRY_VERIFY2(target() != nullptr, "no control has the keyboard focus");
+        QTest::keyClick(target(), key.key(), key.keyboardModifiers());
+    }
+}
+
 }  // namespace morvane::testing

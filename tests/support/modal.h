@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeyCombination>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -27,6 +29,10 @@ private:
     QTimer timer_;
     QStringList texts_;
 };
+
+// Types the keys as a user does: each goes to the open popup (a list's or a menu's), else to
+// the control that has the keyboard focus. Fails the running test when nothing has it.
+void PressKeys(const QList<QKeyCombination>& keys);
 
 // Clicks the child of the modal window with the given objectName (a button or a label that
 // acts as one).

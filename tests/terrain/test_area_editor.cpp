@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -6,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "shell/windows/look.h"
 #include "terrain/layouts/area_layouts.h"
 #include "terrain/windows/area_editor_window.h"
 #include "terrain/windows/area_text.h"
@@ -17,6 +19,7 @@
 using namespace morvane;
 using morvane::testing::Control;
 using morvane::testing::CountCode;
+using morvane::testing::PressKeys;
 using morvane::testing::Rows;
 using morvane::testing::TempSettings;
 
@@ -29,6 +32,11 @@ const QString kFile1 =
 const QString kFile3 =
     Rows({"00000000", "00000000", "00000000", "00000000", "00000000", "00000000", "00000000",
           "00000000", "00000000", "00011000", "00288300", "88888888"});
+
+using Keys = QList<QKeyCombination>;
+
+// The digit key that presses a toolbar button: 1 to 5 for the tools 6 to 10, 6 for clearing.
+QKeyCombination DigitOf(int button) { return Qt::Key(Qt::Key_1 + (button == 13 ? 5 : button - 6)); }
 
 QLabel* Cell(QWidget* window, int index) {
     return Control<QLabel>(window, QStringLiteral("Un_%1").arg(index));
@@ -66,6 +74,8 @@ class AreaEditorTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { look::PinApplicationLook(); }
+
     // A first run shows three empty files; closing at once leaves the store as it was.
     void firstRunShowsEmptyFilesAndClosingAtOnceStoresNothing() {
         TempSettings temp;
@@ -185,28 +195,47 @@ private slots:
         QVERIFY(Cell(&window, 0)->pixmap().isNull());
     }
 
-    // Each acting toolbar button makes a click paint its code, shown and stored on close.
+    // Each acting toolbar button makes a click paint its code, shown and stored on close. The
+    // keys do the same: a digit presses the button, the arrows move the marker (Up from the
+    // top row to the bottom row) and Space paints its cell.
     void toolPaintsItsCodeIntoTheClickedCell_data() {
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("code");
-        QTest::newRow("6 eraser") << 6 << int(Empty);
-        QTest::newRow("7 hollow") << 7 << int(Hollow);
-        QTest::newRow("8 block") << 8 << int(Block);
-        QTest::newRow("9 circle") << 9 << int(CircleUnit);
-        QTest::newRow("10 cross") << 10 << int(CrossUnit);
+        QTest::addColumn<bool>("keys");
+        for (const bool keys : {false, true}) {
+            const char* way = keys ? "keys" : "mouse";
+            QTest::addRow("6 eraser, %s", way) << 6 << int(Empty) << keys;
+            QTest::addRow("7 hollow, %s", way) << 7 << int(Hollow) << keys;
+            QTest::addRow("8 block, %s", way) << 8 << int(Block) << keys;
+            QTest::addRow("9 circle, %s", way) << 9 << int(CircleUnit) << keys;
+            QTest::addRow("10 cross, %s", way) << 10 << int(CrossUnit) << keys;
+        }
     }
     void toolPaintsItsCodeIntoTheClickedCell() {
         QFETCH(int, button);
         QFETCH(int, code);
+        QFETCH(bool, keys);
         TempSettings temp;
         temp.store().Write(settings::UserLayout(0), kFile1);
         Board board;
         AreaEditorWindow window(board, temp.store());
         window.show();
-        ClickToolbar(&window, 7);  // a tool other than the one under test first
-        ClickToolbar(&window, button);
-        PaintCell(&window, 93);  // a ■ of the bottom row
-        PaintCell(&window, 37);
+        // A tool other than the one under test first; then cell 93, a ■ of the bottom row, and
+        // cell 37 above it.
+        if (keys) {
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            const Keys up7(7, Qt::Key_Up);
+            PressKeys({DigitOf(7), DigitOf(button), Qt::Key_Up, Qt::Key_Right, Qt::Key_Right,
+                       Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
+            PressKeys(up7 + Keys{Qt::Key_Space});
+        } else {
+            ClickToolbar(&window, 7);
+            ClickToolbar(&window, button);
+            PaintCell(&window, 93);
+            PaintCell(&window, 37);
+        }
+        QVERIFY(
+            Control<QToolButton>(&window, QStringLiteral("Toolbar1_%1").arg(button))->isChecked());
         QCOMPARE(int(board[93]), code);
         QCOMPARE(int(board[37]), code);
         QCOMPARE(Cell(&window, 37)->pixmap().isNull(), code == Empty);
@@ -259,16 +288,21 @@ private slots:
     }
 
     // Clearing File 3 asks first; only "Ｙｅｓ" empties it, "Ｎｏ" and the frame keep it.
+    // The key 6 presses the clear button as a click does.
     void clearingAsksAndOnlyYesClears_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("Yes") << QStringLiteral("選択_0") << true;
-        QTest::newRow("No") << QStringLiteral("選択_1") << false;
-        QTest::newRow("frame") << QString() << false;
+        QTest::addColumn<bool>("key");
+        QTest::newRow("Yes") << QStringLiteral("選択_0") << true << false;
+        QTest::newRow("No") << QStringLiteral("選択_1") << false << false;
+        QTest::newRow("frame") << QString() << false << false;
+        QTest::newRow("key 6, Yes") << QStringLiteral("選択_0") << true << true;
+        QTest::newRow("key 6, No") << QStringLiteral("選択_1") << false << true;
     }
     void clearingAsksAndOnlyYesClears() {
         QFETCH(QString, answer);
         QFETCH(bool, cleared);
+        QFETCH(bool, key);
         TempSettings temp;
         temp.store().Write(settings::UserLayout(2), kFile3);
         Board board;
@@ -288,7 +322,12 @@ private slots:
                 testing::ClickChild(message, answer);
             }
         });
-        ClickToolbar(&window, 13);
+        if (key) {
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            PressKeys({DigitOf(13)});
+        } else {
+            ClickToolbar(&window, 13);
+        }
         QCOMPARE(question, QStringLiteral("File-3の地形をクリアします。\nよろしいですか？"));
         QCOMPARE(yes, QStringLiteral("Ｙｅｓ"));
         QCOMPARE(no, QStringLiteral("Ｎｏ"));
@@ -385,6 +424,53 @@ private slots:
         QCOMPARE(marker->geometry(), Cell(&window, 94)->geometry());
         QCOMPARE(Cell(&window, 94)->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // Tab goes round every control of the editor from top to bottom, starting from the board,
+    // where the keys begin: O.K., the toolbar's acting buttons, the file tabs, the board.
+    void tabGoesRoundTheEditor() {
+        TempSettings temp;
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QStringList round = {
+            "Cells",      "Command2",    "Toolbar1_6",  "Toolbar1_7", "Toolbar1_8",
+            "Toolbar1_9", "Toolbar1_10", "Toolbar1_13", "TabStrip1",  "Cells",
+        };
+        QStringList visited = {QApplication::focusWidget()->objectName()};
+        while (visited.size() < round.size()) {
+            PressKeys({Qt::Key_Tab});
+            visited << QApplication::focusWidget()->objectName();
+            testing::SaveScreenshot(&window, QStringLiteral("form7_tab_") + visited.last());
+        }
+        QCOMPARE(visited, round);
+        PressKeys({Qt::ShiftModifier | Qt::Key_Tab, Qt::Key_Right});
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("TabStrip1"));
+        QCOMPARE(Control<QTabBar>(&window, QStringLiteral("TabStrip1"))->currentIndex(), 1);
+    }
+
+    // The marker takes its keyboard look from the keys alone: a click on a cell leaves the
+    // focus and the marker as they were; an arrow on the board changes the look, and Tab away
+    // from the board gives the marker its own look back.
+    void markerTakesItsKeyboardLookFromTheKeysAlone() {
+        TempSettings temp;
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* marker = Control<QWidget>(&window, QStringLiteral("Cur"));
+        const QString ownLook = marker->styleSheet();
+        ClickToolbar(&window, 8);
+        PaintCell(&window, 95);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Cells"));
+        QCOMPARE(marker->styleSheet(), ownLook);
+        PressKeys({Qt::Key_Left});
+        QCOMPARE(marker->geometry(), Cell(&window, 7)->geometry());
+        QVERIFY(marker->styleSheet() != ownLook);
+        testing::SaveScreenshot(&window, QStringLiteral("form7_key_marker"));
+        PressKeys({Qt::Key_Tab});
+        QCOMPARE(marker->styleSheet(), ownLook);
     }
 
     // The title menu's entry shows the editor modal and returns once it is closed.

@@ -4,6 +4,7 @@
 
 #include "tools/analyze/extra_commands.h"
 #include "tools/analyze/main_commands.h"
+#include "tools/analyze/search_commands.h"
 
 namespace morvane::analyze {
 namespace {
@@ -25,7 +26,8 @@ constexpr std::array kSubcommands{
     Subcommand{"line", "BOARD CELL", 2, 2, RunLineCommand},
     Subcommand{"eval", "BOARD SIDE", 2, 2, RunEvalCommand},
     Subcommand{"move", "BOARD SIDE LEVEL [TERRAIN]", 3, 4, RunMoveCommand},
-    Subcommand{"ladder", "A B GAMES", 3, 3, RunLadderCommand},
+    Subcommand{"solve", "BOARD SIDE [MS]", 2, 3, RunSolveCommand},
+    Subcommand{"ladder", "A B GAMES [LAYOUT [NODES]]", 3, 5, RunLadderCommand},
     Subcommand{"exlines", "BOARD", 1, 1, RunExLinesCommand},
     Subcommand{"exmove", "BOARD", 1, 1, RunExMoveCommand},
 };

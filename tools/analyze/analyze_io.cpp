@@ -18,21 +18,6 @@ bool AllDigits(const QString& text) {
     return !text.isEmpty();
 }
 
-// A plain decimal number (no sign, no spaces) in [low, high].
-std::optional<int> ParseNumber(const QString& text, int low, int high, const char* what,
-                               QString& error) {
-    if (!AllDigits(text) || text.size() > kMaxCountDigits || text.toInt() < low ||
-        text.toInt() > high) {
-        error = QStringLiteral("%1 must be a number from %2 to %3, not \"%4\"")
-                    .arg(QLatin1String(what))
-                    .arg(low)
-                    .arg(high)
-                    .arg(text);
-        return std::nullopt;
-    }
-    return text.toInt();
-}
-
 // The text with every control character and line or paragraph separator written as an escape
 // (\n, \r, \t, \xHH or \u{HHHH}, and a backslash as \\), so that an echoed argument cannot
 // break the one-line error or send codes to a terminal.
@@ -62,6 +47,20 @@ QString EscapeControls(const QString& text) {
 }
 
 }  // namespace
+
+std::optional<int> ParseNumber(const QString& text, int low, int high, const char* name,
+                               QString& error) {
+    if (!AllDigits(text) || text.size() > kMaxCountDigits || text.toInt() < low ||
+        text.toInt() > high) {
+        error = QStringLiteral("%1 must be a number from %2 to %3, not \"%4\"")
+                    .arg(QLatin1String(name))
+                    .arg(low)
+                    .arg(high)
+                    .arg(text);
+        return std::nullopt;
+    }
+    return text.toInt();
+}
 
 std::optional<Board> ParseBoard(const QString& text, QString& error) {
     if (text.size() != kCellCount) {

@@ -33,12 +33,16 @@ std::optional<Board> ParseBoard(const QString& text, QString& error);
 std::optional<int> ParseCell(const QString& text, QString& error);
 // A side: "o" (○, Turn -1) or "x" (×, Turn +1).
 std::optional<Turn> ParseSide(const QString& text, QString& error);
-// A computer strength by its index, 0 (EASY) to 3 (ⅲ).
+// A computer strength by its index, 0 (EASY) to 4 (MASTER).
 std::optional<ComputerLevel> ParseLevel(const QString& text, QString& error);
 // The terrain option: "on" or "off".
 std::optional<TerrainOption> ParseTerrain(const QString& text, QString& error);
 // A number of games, 1 to 1,000,000; name says which argument it is in the error.
 std::optional<int> ParsePositiveCount(const QString& text, const char* name, QString& error);
+// A plain decimal number (no sign, no spaces) from low to high; name says which argument it is
+// in the error.
+std::optional<int> ParseNumber(const QString& text, int low, int high, const char* name,
+                               QString& error);
 
 // A board as its AreaString.
 QString AreaStringOf(const Board& board);

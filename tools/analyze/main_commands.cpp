@@ -1,6 +1,7 @@
 #include "tools/analyze/main_commands.h"
 
 #include <QElapsedTimer>
+#include <utility>
 
 #include "computer/computer_move.h"
 #include "computer/headless_game.h"
@@ -8,13 +9,56 @@
 #include "computer/threats.h"
 #include "computer/winning_cells.h"
 #include "rules/line.h"
+#include "terrain/layouts/area_layouts.h"
 #include "tools/analyze/analyze_io.h"
+#include "tools/analyze/search_commands.h"
 
 namespace morvane::analyze {
 namespace {
 
 // The terrain option when the move command is given none.
 constexpr TerrainOption kDefaultTerrain = TerrainOption::Off;
+
+// [ＭＡＳＴＥＲ]'s positions per move in a ladder when NODES is not given: about a tenth of
+// what it searches in its 250 ms in play, so that hundreds of games take minutes, not hours.
+constexpr int kDefaultLadderNodes = 250'000;
+constexpr int kMostLadderNodes = 100'000'000;
+
+// The games of a ladder by its LAYOUT: "none" (the empty board, terrain off), "random" (a new
+// random layout for every game, drawn as the area select draws one with its default counts) or
+// a fixed layout of 96 digits, each 0 (empty), 1 (◇) or 8 (■); with a layout the strengths
+// play with the terrain option on, as in the battle screen when terrain is chosen.
+std::optional<HeadlessSetting> ParseLadderLayout(const QString& text, QString& error) {
+    if (text == QLatin1String("none")) {
+        return HeadlessSetting{};
+    }
+    if (text == QLatin1String("random")) {
+        return HeadlessSetting{
+            [] { return MakeRandomLayout(kDefaultRandomCount, kDefaultRandomCount); },
+            TerrainOption::On,
+            {}};
+    }
+    if (text.size() != kCellCount) {
+        error = QStringLiteral("LAYOUT must be none, random or %1 digits 0, 1 and 8, not \"%2\"")
+                    .arg(kCellCount)
+                    .arg(text);
+        return std::nullopt;
+    }
+    Board layout;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const int code = text[cell].unicode() - '0';
+        if (code != Empty && code != Hollow && code != Block) {
+            error = QStringLiteral(
+                        "LAYOUT character %1 is \"%2\", not 0 (empty), 1 (hollow) or "
+                        "8 (block)")
+                        .arg(cell + 1)
+                        .arg(text[cell]);
+            return std::nullopt;
+        }
+        layout[cell] = static_cast<std::int16_t>(code);
+    }
+    return HeadlessSetting{[layout] { return layout; }, TerrainOption::On, {}};
+}
 
 QString KindName(DecisionKind kind) {
     switch (kind) {
@@ -80,6 +124,9 @@ Answer RunMoveCommand(const QStringList& args) {
     if (!level || !terrain) {
         return ErrorAnswer(error);
     }
+    if (*level == ComputerLevel::Master) {
+        return SearchMoveAnswer(*board, *side);
+    }
     const std::optional<Decision> decision =
         DecideComputerMove(*board, *side, *level, *terrain, YieldHook());
     return JsonAnswer({{QStringLiteral("candidates"), ToJson(decision->candidates)},
@@ -94,12 +141,21 @@ Answer RunLadderCommand(const QStringList& args) {
     const std::optional<ComputerLevel> levelB = levelA ? ParseLevel(args[1], error) : std::nullopt;
     const std::optional<int> games =
         levelB ? ParsePositiveCount(args[2], "GAMES", error) : std::nullopt;
-    if (!games) {
+    std::optional<HeadlessSetting> setting = HeadlessSetting{};
+    if (games && args.size() > 3) {
+        setting = ParseLadderLayout(args[3], error);
+    }
+    std::optional<int> nodes = kDefaultLadderNodes;
+    if (setting && args.size() > 4) {
+        nodes = ParseNumber(args[4], 1, kMostLadderNodes, "NODES", error);
+    }
+    if (!games || !setting || !nodes) {
         return ErrorAnswer(error);
     }
+    setting->masterBudget = SearchBudget::Nodes(*nodes);
     QElapsedTimer timer;
     timer.start();
-    const LadderResult result = RunLadder(*levelA, *levelB, *games);
+    const LadderResult result = HeadlessGames(std::move(*setting)).Ladder(*levelA, *levelB, *games);
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     return JsonAnswer({{QStringLiteral("a_wins"), result.aWins},
                        {QStringLiteral("b_wins"), result.bWins},

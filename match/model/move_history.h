@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "rules/board.h"
+
+namespace morvane {
+
+// A unit placed in the game under way, with what taking it back needs.
+struct PlacedUnit {
+    int cell = 0;
+    std::int16_t previousCode = Empty;  // Empty, or Hollow when the unit used up a ◇
+    Turn turn = kCircleTurn;            // the side that placed it
+    bool byPerson = false;
+    int turnStartCursor = 0;  // the cursor cell when that side's turn began
+};
+
+// The units placed in one game, oldest first, so that a person can take moves back.
+class MoveHistory {
+public:
+    void Clear() { units_.clear(); }
+    void Record(const PlacedUnit& unit) { units_.push_back(unit); }
+
+    // Takes back the latest units down to and including the latest one a person placed: the
+    // computer's replies and that person's own unit, or one unit when people play both sides.
+    // Each cell gets its code from before the placement back. Returns the units taken, latest
+    // first; none, and the board untouched, when no person has placed a unit.
+    std::vector<PlacedUnit> TakeBackToPerson(Board& board);
+
+private:
+    std::vector<PlacedUnit> units_;
+};
+
+}  // namespace morvane
