@@ -3,7 +3,6 @@
 #include "version.h"
 
 namespace morvane {
-namespace {
 
 QString FullWidthDigits(int number) {
     QString digits = QString::number(number);
@@ -14,8 +13,6 @@ QString FullWidthDigits(int number) {
     }
     return digits;
 }
-
-}  // namespace
 
 QString VersionText(int major, int minor) {
     return QStringLiteral("Ｖｅｒｓｉｏｎ ") + FullWidthDigits(major) + QLatin1Char('.') +

@@ -4,6 +4,9 @@
 
 namespace morvane {
 
+// The number with every digit in its full-width form: 12 reads "１２".
+QString FullWidthDigits(int number);
+
 // "Ｖｅｒｓｉｏｎ " with the major and minor numbers in full-width digits around an ASCII
 // point, no leading zeros: 4.92 reads "Ｖｅｒｓｉｏｎ ４.９２".
 QString VersionText(int major, int minor);

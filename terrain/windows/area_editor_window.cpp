@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "assets/pictures.h"
+#include "shell/windows/accessible_names.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/ok_button.h"
@@ -30,6 +31,8 @@ const QString kClearQuestion = QStringLiteral("File-%1の地形をクリアし�
 const QString kYes = QStringLiteral("Ｙｅｓ");
 const QString kNo = QStringLiteral("Ｎｏ");
 const QString kClearTip = QStringLiteral("クリア");
+// What a screen reader calls the file tabs.
+const QString kTabsName = QStringLiteral("地形ファイル");
 
 // The toolbar buttons, numbered from 1, that choose what a click paints.
 struct Tool {
@@ -204,6 +207,7 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
 QTabBar* AreaEditorWindow::BuildTabs(QWidget* page) {
     auto* tabs = new QTabBar(page);
     tabs->setObjectName(QStringLiteral("TabStrip1"));
+    tabs->setAccessibleName(kTabsName);
     tabs->setDrawBase(false);
     tabs->setUsesScrollButtons(false);
     for (const QString& caption : kTabCaptions) {
@@ -286,6 +290,7 @@ void AreaEditorWindow::DrawCells() {
         } else if (!cellPictures_[static_cast<std::size_t>(code)].isNull()) {
             cell->setPixmap(cellPictures_[static_cast<std::size_t>(code)]);
         }
+        SetAccessibleText(cell, BoardCellName(index, code));
     }
 }
 
