@@ -1,5 +1,6 @@
 #include "shell/windows/accessible_names.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <array>
 
@@ -15,6 +16,17 @@ const std::array<QString, Block + 1> kCellContents = {
     QStringLiteral("×"),    QStringLiteral("○（勝ち）"), QStringLiteral("×（勝ち）"),
     QStringLiteral("○"),    QStringLiteral("×"),         QStringLiteral("■"),
 };
+
+// A window's notice: what a screen reader is told to speak.
+const QString kNoticeName = QStringLiteral("ScreenReaderNotice");
+
+QAccessibleInterface* NoticeFactory(const QString& /*className*/, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr || widget->objectName() != kNoticeName) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(widget, QAccessible::Notification);
+}
 
 }  // namespace
 
@@ -49,16 +61,26 @@ void Announce(QWidget* window, const QString& text) {
     if (text.isEmpty()) {
         return;
     }
-    // Qt 6.4 has no announcement event (it came with 6.8), and Orca speaks neither a name nor a
-    // text that changes on a label without the focus. What Orca does speak is a new accessible
-    // description of the object that has the focus, or of an ancestor of it (its guide for
-    // application developers names this way): so the text becomes the description of the
-    // window, which holds the keyboard focus of its screen or is the ancestor of what does.
-    // Setting the description raises the DescriptionChanged event. Orca also drops a
-    // description too much like the one before it, as two turns' pages are; passing through the
-    // empty description, which Orca does not speak, makes every text new to it.
-    window->setAccessibleDescription(QString());
-    window->setAccessibleDescription(text);
+    // Qt 6.4 has no announcement event (it came with 6.8), and what Orca does speak without
+    // one, a new description of the focused object, reaches it from Qt 6.4 without its text
+    // (the event carries the object, and Orca speaks the event's text). Orca speaks a
+    // notification as soon as it shows, whatever has the focus, asking the object itself for its
+    // name: so the text is the name of an empty notice inside the window, hidden and shown again.
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&NoticeFactory);
+        return true;
+    }();
+    auto* notice = window->findChild<QWidget*>(kNoticeName, Qt::FindDirectChildrenOnly);
+    if (notice == nullptr) {
+        notice = new QWidget(window);
+        notice->setObjectName(kNoticeName);
+        // Nothing to see or to point at.
+        notice->setFixedSize(0, 0);
+        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    notice->hide();
+    notice->setAccessibleName(text);
+    notice->show();
 }
 
 }  // namespace morvane

@@ -30,8 +30,9 @@ void SetAccessibleText(QWidget* control, const QString& name, const QString& des
 // that tie.
 void NameAfterCaption(QWidget* control, const QString& name, QLabel* caption);
 
-// Has a screen reader speak the text now, through the window that holds the keyboard focus.
-// An empty text says nothing.
+// Has a screen reader speak the text now, whatever holds the focus, through a notice (an
+// object the screen reader takes for a notification) inside the window. An empty text says
+// nothing.
 void Announce(QWidget* window, const QString& text);
 
 }  // namespace morvane

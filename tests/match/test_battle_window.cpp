@@ -3,14 +3,13 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
 #include "match/windows/battle_window.h"
 #include "shell/settings/settings_store.h"
 #include "tests/match/battle_driver.h"
-#include "tests/match/description_listener.h"
+#include "tests/match/notice_listener.h"
 #include "tests/rules/board_text.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
@@ -215,22 +214,20 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
     }
 
-    // The info panel's pages are spoken: each page once, whole, as it starts, by a
-    // DescriptionChanged event of the screen, which holds the keyboard focus and carries the
-    // page as its description. Once the page is out, redrawing the screen says nothing more.
+    // The info panel's pages are spoken: each page once, whole, as it starts, by a notification
+    // that shows on the screen. Once the page is out, redrawing the screen says nothing more.
     void infoPagesAreAnnounced() {
         Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
-        const DescriptionListener listener(QStringLiteral("Form3"));
+        const NoticeListener listener;
         screen.Open();
         QVERIFY(WaitUntilSettled(screen));
         QTest::mouseMove(screen.Cell(CellIndex(2, 12)));
         QVERIFY(WaitUntilSettled(screen));
 
-        const QStringList pages = listener.heard().filter(QRegularExpression(QStringLiteral(".")));
+        const QStringList& pages = listener.heard();
         QCOMPARE(pages.size(), screen.battle().Info().PagesStarted());
         QCOMPARE(pages.first(), QStringLiteral("（ＮＯ－ＤＡＴＡ．）"));
         const QString& page = pages.last();
-        QCOMPARE(screen.window->accessibleDescription(), page);
         QVERIFY2(page.contains(QStringLiteral("Ｔｕｒｎ：○ Ｏｐｅｒａｔｉｏｎ： Ｍｏｕｓｅ")),
                  qPrintable(page));
         QVERIFY2(!page.contains(InfoSeparator()), qPrintable(page));
