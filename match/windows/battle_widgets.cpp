@@ -14,7 +14,7 @@ CellLabel::CellLabel(int index, QWidget* parent) : QLabel(parent), index_(index)
     // Moves without a pressed button must reach the cell, and stop here: the window would
     // otherwise take them as moves over its background.
     setMouseTracking(true);
-    SetAccessibleText(this, BoardCellName(index, Empty));
+    UpdateAccessibleName(this, BoardCellName(index, Empty));
 }
 
 void CellLabel::mousePressEvent(QMouseEvent* event) {

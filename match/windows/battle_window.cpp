@@ -312,7 +312,7 @@ void BattleWindow::RenderBoard() {
         } else {
             cells_[i]->clear();
         }
-        SetAccessibleText(cells_[i], BoardCellName(index, code));
+        UpdateAccessibleName(cells_[i], BoardCellName(index, code));
     }
 
     if (battle_.HandPointer() != handShown_) {
@@ -348,7 +348,7 @@ void BattleWindow::RenderSides() {
             drawnPictures_[s] = battle_.Picture(side);
             pictures_[s]->setPixmap(PlayerPixmap(drawnPictures_[s], kPictureSize));
         }
-        SetAccessibleText(pictures_[s], PlayerPictureName(side, battle_.NameText(side)));
+        UpdateAccessibleName(pictures_[s], PlayerPictureName(side, battle_.NameText(side)));
     }
     roundLabel_->setText(battle_.RoundText());
     areaSpaceLabel_->setText(battle_.AreaSpaceText());

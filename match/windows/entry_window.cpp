@@ -69,7 +69,7 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
             lists_[s]->addItem(text);
         }
         lists_[s]->setMinimumWidth(kListWidth);
-        SetAccessibleText(mark, kListNames[s]);
+        UpdateAccessibleName(mark, kListNames[s]);
         NameAfterCaption(lists_[s], kListNames[s], mark);
         sides->addWidget(lists_[s], 2, column);
     }
@@ -109,7 +109,7 @@ bool EntryWindow::Choose(int side) {
     const auto s = static_cast<std::size_t>(side);
     const bool stored = ChoosePlayer(state_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
     pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], kPictureSize));
-    SetAccessibleText(pictures_[s], PlayerPictureName(side, lists_[s]->currentText()));
+    UpdateAccessibleName(pictures_[s], PlayerPictureName(side, lists_[s]->currentText()));
     return stored;
 }
 

@@ -43,12 +43,9 @@ QString PlayerPictureName(int side, const QString& kind) {
     return (side == 0 ? QStringLiteral("○：") : QStringLiteral("×：")) + kind;
 }
 
-void SetAccessibleText(QWidget* control, const QString& name, const QString& description) {
+void UpdateAccessibleName(QWidget* control, const QString& name) {
     if (control->accessibleName() != name) {
         control->setAccessibleName(name);
-    }
-    if (!description.isEmpty() && control->accessibleDescription() != description) {
-        control->setAccessibleDescription(description);
     }
 }
 

@@ -21,9 +21,9 @@ QString BoardCellName(int index, int code);
 // A player's picture: the side's mark and the player's kind, "○：Ｍｏｕｓｅ". Side 0 is ○.
 QString PlayerPictureName(int side, const QString& kind);
 
-// Gives a control its accessible name and, when one is given, its description. Nothing happens
-// (no event either) when the control has them already, so redrawing may call it every time.
-void SetAccessibleText(QWidget* control, const QString& name, const QString& description = {});
+// Gives a control its accessible name. Nothing happens (no event either) when the control has
+// it already, so redrawing may call this every time.
+void UpdateAccessibleName(QWidget* control, const QString& name);
 
 // Names a control as the caption beside it says, and ties the caption to it as its label: Qt
 // on Linux names a list by its current entry, and screen readers there take the caption from

@@ -290,7 +290,7 @@ void AreaEditorWindow::DrawCells() {
         } else if (!cellPictures_[static_cast<std::size_t>(code)].isNull()) {
             cell->setPixmap(cellPictures_[static_cast<std::size_t>(code)]);
         }
-        SetAccessibleText(cell, BoardCellName(index, code));
+        UpdateAccessibleName(cell, BoardCellName(index, code));
     }
 }
 
