@@ -15,6 +15,8 @@ constexpr int kEntryTextSize = 16;
 
 ExtrasMenu::ExtrasMenu(const ExtrasActions& actions, QWidget* title) : QMenu(title) {
     setObjectName(QStringLiteral("ExtrasMenu"));
+    // A popup menu has no title to show; a screen reader says this when it opens.
+    setAccessibleName(QStringLiteral("成績とキー操作"));
     setFont(look::Font(kEntryTextSize));
     AddEntry(QStringLiteral("Record"), QStringLiteral("成績…"), actions.openRecord);
     AddEntry(QStringLiteral("Keys"), QStringLiteral("キー操作…"), actions.openKeys);

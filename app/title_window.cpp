@@ -106,6 +106,8 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
         auto* label = new HoverLabel(this);
         label->setObjectName(QStringLiteral("Menu_%1").arg(item));
         label->setText(kItems[item].caption);
+        // The help line without its brackets tells a screen reader what the item does.
+        label->setAccessibleDescription(kItems[item].help.mid(1).chopped(1));
         label->setFont(look::Font(kItemTextSize, true));
         label->setIndent(14);
         label->setGeometry(kMenuLeft + kItemInset, kItemTop + item * kItemPitch,

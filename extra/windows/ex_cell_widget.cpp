@@ -4,8 +4,25 @@
 #include <QPainter>
 
 #include "assets/pictures.h"
+#include "shell/windows/accessible_names.h"
 
 namespace morvane {
+namespace {
+
+// What a cell holds, by cell code: the Mouse side's units are blue, the other side's red.
+const std::array<QString, kExHighestCode + 1> kContents = {
+    QStringLiteral("空き"),
+    QStringLiteral("■"),
+    QStringLiteral("◇"),
+    QStringLiteral("青（Mouse）"),
+    QStringLiteral("赤（相手）"),
+    QStringLiteral("青（Mouse）"),
+    QStringLiteral("赤（相手）"),
+    QStringLiteral("青（Mouse・勝ち）"),
+    QStringLiteral("赤（相手・勝ち）"),
+};
+
+}  // namespace
 
 ExCellPictures LoadExCellPictures(qreal devicePixelRatio) {
     ExCellPictures pictures;
@@ -17,17 +34,24 @@ ExCellPictures LoadExCellPictures(qreal devicePixelRatio) {
     return pictures;
 }
 
-ExCellWidget::ExCellWidget(const ExCellPictures& pictures, QWidget* parent)
-    : QWidget(parent), pictures_(pictures) {
+ExCellWidget::ExCellWidget(const ExCellPictures& pictures, int index, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), index_(index) {
     setFixedSize(kSize, kSize);
     setFocusPolicy(Qt::NoFocus);
+    NameForScreenReader();
 }
 
 void ExCellWidget::SetCode(std::int16_t code) {
     if (code != code_) {
         code_ = code;
         update();
+        NameForScreenReader();
     }
+}
+
+void ExCellWidget::NameForScreenReader() {
+    setAccessibleName(CellName(index_ % kExColumns + 1, index_ / kExColumns + 1,
+                               kContents[static_cast<std::size_t>(code_)]));
 }
 
 void ExCellWidget::paintEvent(QPaintEvent* /*event*/) {

@@ -133,7 +133,7 @@ void ExGameWindow::Forward(Command command) {
 
 void ExGameWindow::BuildBoard(QWidget* surface) {
     for (int cell = 0; cell < kExCellCount; ++cell) {
-        auto* widget = new ExCellWidget(pictures_, surface);
+        auto* widget = new ExCellWidget(pictures_, cell, surface);
         widget->setObjectName(QStringLiteral("Un_%1").arg(cell));
         widget->move(CellRect(cell).topLeft());
         connect(widget, &ExCellWidget::clicked, this,

@@ -16,6 +16,8 @@ const QString kClosingRemark = QStringLiteral(
     "青かったゆえの「多くの」誤りがあります。\n"
     "間違っても「へぇ～」なんて納得しないで下さいね。");
 const QString kClosingButton = QStringLiteral("昔話終わり");
+// What a screen reader calls the help text.
+const QString kTextName = QStringLiteral("Ver 2.0のヘルプ");
 
 // The help of version 2.0 as it was written then, wrapped by hand.
 const QString kHelpText = QStringLiteral(
@@ -77,6 +79,7 @@ ExHelpWindow::ExHelpWindow(QWidget* parent) : QDialog(parent) {
     auto* text = new QPlainTextEdit(kHelpText, this);
     text->setObjectName(QStringLiteral("Text1"));
     text->setReadOnly(true);
+    text->setAccessibleName(kTextName);
     text->setFont(look::Font(kTextSize));
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

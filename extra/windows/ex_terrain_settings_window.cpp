@@ -9,6 +9,7 @@
 #include <array>
 
 #include "extra/engine/ex_match.h"
+#include "shell/windows/accessible_names.h"
 #include "shell/windows/look.h"
 #include "shell/windows/window_place.h"
 
@@ -18,6 +19,8 @@ namespace {
 const QString kCaption = QStringLiteral("Morvane-リメイク版");
 const QString kFrameTitle = QStringLiteral("ランダム地形");
 const std::array<QString, 2> kSliderCaptions = {QStringLiteral("石"), QStringLiteral("箱")};
+// What a screen reader calls the sliders.
+const std::array<QString, 2> kSliderNames = {QStringLiteral("石の数"), QStringLiteral("箱の数")};
 const QString kNote = QStringLiteral("※地形選択は対人戦のみ");
 const QString kDone = QStringLiteral("設定完了");
 
@@ -52,6 +55,7 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
         slider->setTickInterval(kLargeStep);
         slider->setMinimumWidth(kSliderWidth);
         slider->setValue(*targets[k]);
+        NameAfterCaption(slider, kSliderNames[k], caption);
         // The number the slider stands at, which the old slider showed only by its position.
         auto* value = new QLabel(QString::number(*targets[k]), frame);
         value->setObjectName(QStringLiteral("SliderValue_%1").arg(k));

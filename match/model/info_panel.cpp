@@ -31,13 +31,22 @@ void InfoPanel::AddInfo(const QString& text) {
         rest += QString(kLineLength - rest.size(), kFullWidthSpace);
     }
     pendingText_ += rest;
+    pendingSpeech_ << text;
 }
 
 void InfoPanel::CutPage() { pageText_ = shownText_; }
 
-void InfoPanel::ClearPending() { pendingText_.clear(); }
+void InfoPanel::ClearPending() {
+    pendingText_.clear();
+    pendingSpeech_.clear();
+}
 
-void InfoPanel::SetPending(const QString& text) { pendingText_ = text; }
+void InfoPanel::SetPending(const QString& text) {
+    pendingText_ = text;
+    pendingSpeech_ = {text};
+}
+
+QString InfoPanel::PageSpeech() const { return pageText_.isEmpty() ? QString() : pageSpeech_; }
 
 void InfoPanel::InfoTick() {
     if (IsIdle()) {
@@ -52,6 +61,10 @@ void InfoPanel::InfoTick() {
 }
 
 void InfoPanel::StartPage() {
+    ++pagesStarted_;
+    pendingSpeech_.removeAll(InfoSeparator());
+    pageSpeech_ = pendingSpeech_.join(QLatin1Char(' ')).simplified();
+    pendingSpeech_.clear();
     pageText_ = pendingText_ + kClosingLine;
     pendingText_.clear();
     shownText_.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "match/model/rgb.h"
@@ -35,6 +36,13 @@ public:
     const QString& RowText(int row) const { return rowText_.at(static_cast<std::size_t>(row)); }
     Rgb RowColor(int row) const { return rowColor_.at(static_cast<std::size_t>(row)); }
     const QString& PendingText() const { return pendingText_; }
+    // Pages started so far: a window that remembers the count learns of each new page.
+    int PagesStarted() const { return pagesStarted_; }
+    // The page on screen as one text to be spoken: its texts as they were queued, not cut into
+    // lines, without the separators, joined by spaces. Spoken at once, a page is heard whole
+    // rather than line by line, each line cutting off the one before. Empty when the page was
+    // cut before any of its lines showed.
+    QString PageSpeech() const;
 
 private:
     void StartPage();
@@ -42,11 +50,14 @@ private:
     void ShowNextLine();
 
     QString pendingText_;
+    QStringList pendingSpeech_;  // the texts queued, as they came
+    QString pageSpeech_;
     QString pageText_;   // the page being shown, closing line included
     QString shownText_;  // the lines of the page fully shown so far
     int fadeLevel_ = 0;  // brightness of the line fading in, 75..255
     int lineNo_ = 0;     // row receiving or having just received a line
     int pageLine_ = 0;   // lines of the page taken so far
+    int pagesStarted_ = 0;
     std::array<QString, kRowCount> rowText_{};
     std::array<Rgb, kRowCount> rowColor_{};
 };

@@ -3,6 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "rules/board.h"
+#include "shell/windows/accessible_names.h"
+
 namespace morvane {
 
 CellLabel::CellLabel(int index, QWidget* parent) : QLabel(parent), index_(index) {
@@ -11,6 +14,7 @@ CellLabel::CellLabel(int index, QWidget* parent) : QLabel(parent), index_(index)
     // Moves without a pressed button must reach the cell, and stop here: the window would
     // otherwise take them as moves over its background.
     setMouseTracking(true);
+    UpdateAccessibleName(this, BoardCellName(index, Empty));
 }
 
 void CellLabel::mousePressEvent(QMouseEvent* event) {

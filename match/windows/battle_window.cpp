@@ -11,6 +11,7 @@
 #include "match/windows/entry_window.h"
 #include "match/windows/match_pictures.h"
 #include "match/windows/result_dialog.h"
+#include "shell/windows/accessible_names.h"
 #include "shell/windows/event_pump.h"
 #include "shell/windows/look.h"
 #include "shell/windows/rules_window.h"
@@ -312,6 +313,7 @@ void BattleWindow::RenderBoard() {
         } else {
             cells_[i]->clear();
         }
+        UpdateAccessibleName(cells_[i], BoardCellName(index, code));
     }
 
     if (battle_.HandPointer() != handShown_) {
@@ -347,6 +349,7 @@ void BattleWindow::RenderSides() {
             drawnPictures_[s] = battle_.Picture(side);
             pictures_[s]->setPixmap(PlayerPixmap(drawnPictures_[s], kPictureSize));
         }
+        UpdateAccessibleName(pictures_[s], PlayerPictureName(side, battle_.NameText(side)));
     }
     roundLabel_->setText(battle_.RoundText());
     areaSpaceLabel_->setText(battle_.AreaSpaceText());
@@ -368,6 +371,7 @@ void BattleWindow::RenderInfoPanel() {
         label->setText(info.RowText(row));
         look::SetTextColour(label, ToQColor(info.RowColor(row)));
     }
+    announcer_.Follow(info);
 }
 
 void BattleWindow::EnterPlayers() {

@@ -11,6 +11,7 @@
 #include "computer/computer_move.h"
 #include "match/model/battle.h"
 #include "match/model/match_state.h"
+#include "match/windows/info_announcer.h"
 #include "rules/yield_hook.h"
 
 class QLabel;
@@ -116,6 +117,7 @@ private:
     QLabel* roundLabel_ = nullptr;
     QLabel* areaSpaceLabel_ = nullptr;
     std::array<QLabel*, InfoPanel::kRowCount> infoRows_{};
+    InfoAnnouncer announcer_{this};
     BattleBackground drawnBackground_ = BattleBackground::Blue;
     QBrush backgroundBrush_;
 };

@@ -11,6 +11,7 @@
 #include "match/model/stored_options.h"
 #include "match/windows/match_pictures.h"
 #include "rules/board.h"
+#include "shell/windows/accessible_names.h"
 #include "shell/windows/look.h"
 #include "shell/windows/ok_button.h"
 #include "shell/windows/store_failure.h"
@@ -28,6 +29,10 @@ const std::array<QString, kPlayerKindCount> kKindTexts = {
     QStringLiteral("[ＨＡＲＤ]"),     QStringLiteral("[ⅲ]"),
     QStringLiteral("[ＭＡＳＴＥＲ]"),
 };
+
+// What a screen reader calls each side's list.
+const std::array<QString, 2> kListNames = {QStringLiteral("○のプレイヤー"),
+                                           QStringLiteral("×のプレイヤー")};
 
 constexpr int kPictureSize = 96;
 constexpr int kVersusTextSize = 26;
@@ -64,6 +69,8 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
             lists_[s]->addItem(text);
         }
         lists_[s]->setMinimumWidth(kListWidth);
+        UpdateAccessibleName(mark, kListNames[s]);
+        NameAfterCaption(lists_[s], kListNames[s], mark);
         sides->addWidget(lists_[s], 2, column);
     }
     auto* versus = new QLabel(kVersus, this);
@@ -102,6 +109,7 @@ bool EntryWindow::Choose(int side) {
     const auto s = static_cast<std::size_t>(side);
     const bool stored = ChoosePlayer(state_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
     pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], kPictureSize));
+    UpdateAccessibleName(pictures_[s], PlayerPictureName(side, lists_[s]->currentText()));
     return stored;
 }
 

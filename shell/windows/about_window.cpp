@@ -24,6 +24,8 @@ const QString kPeriod = QStringLiteral("開発期間：2000.1/18～2001.1/18");
 const QString kSystemInfo = QStringLiteral("システム情報");
 const QString kContact = QStringLiteral("連絡先（アドレス）");
 
+// What a screen reader calls the notice.
+const QString kNoticeName = QStringLiteral("御了承事項");
 const QStringList kNoticeLines{
     QString(),
     QString(),
@@ -107,6 +109,7 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     auto* notice = new QPlainTextEdit(page);
     notice->setObjectName(QStringLiteral("Text1"));
     notice->setReadOnly(true);
+    notice->setAccessibleName(kNoticeName);
     notice->setFont(look::Font(kTextSize));
     // Every line of the notice, the last one included, ends with a line break.
     QString noticeText;

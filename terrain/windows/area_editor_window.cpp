@@ -16,6 +16,7 @@
 
 #include "assets/pictures.h"
 #include "rules/cell_cursor.h"
+#include "shell/windows/accessible_names.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/ok_button.h"
@@ -34,6 +35,8 @@ const QString kClearQuestion = QStringLiteral("File-%1の地形をクリアし�
 const QString kYes = QStringLiteral("Ｙｅｓ");
 const QString kNo = QStringLiteral("Ｎｏ");
 const QString kClearTip = QStringLiteral("クリア");
+// What a screen reader calls the file tabs.
+const QString kTabsName = QStringLiteral("地形ファイル");
 
 // The toolbar buttons, numbered from 1, that choose what a click paints.
 struct Tool {
@@ -155,6 +158,8 @@ QWidget* AreaEditorWindow::BuildBoard(QWidget* page) {
     look::SetBackground(panel, look::kBoardGrid);
     // Only the keys bring the focus here: a click on a cell leaves it where it was.
     panel->setFocusPolicy(Qt::TabFocus);
+    panel->setAccessibleName(QStringLiteral("地形のマス目"));
+    panel->setAccessibleDescription(QStringLiteral("矢印キーで動かし、Spaceで塗ります"));
     panel->installEventFilter(this);
     boardPanel_ = panel;
     const QCursor pen = MakePointer(QStringLiteral(":/editor/pointer.svg"),
@@ -260,6 +265,7 @@ void AreaEditorWindow::OrderTabStops(const QToolBar& toolbar, QWidget* tabs, QWi
 QTabBar* AreaEditorWindow::BuildTabs(QWidget* page) {
     auto* tabs = new QTabBar(page);
     tabs->setObjectName(QStringLiteral("TabStrip1"));
+    tabs->setAccessibleName(kTabsName);
     tabs->setDrawBase(false);
     tabs->setUsesScrollButtons(false);
     for (const QString& caption : kTabCaptions) {
@@ -390,6 +396,7 @@ void AreaEditorWindow::DrawCells() {
         } else if (!cellPictures_[static_cast<std::size_t>(code)].isNull()) {
             cell->setPixmap(cellPictures_[static_cast<std::size_t>(code)]);
         }
+        UpdateAccessibleName(cell, BoardCellName(index, code));
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "assets/pictures.h"
+#include "shell/windows/accessible_names.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/ok_button.h"
@@ -37,6 +38,8 @@ const std::array<QString, kAreaOptionCount> kAreaCaptions = {
 };
 const QString kRandomFrame = QStringLiteral("[Ｒａｎｄｏｍ]");
 const std::array<QString, 2> kCountSymbols = {QStringLiteral("◇"), QStringLiteral("■")};
+// What a screen reader calls the count boxes.
+const std::array<QString, 2> kCountNames = {QStringLiteral("◇の数"), QStringLiteral("■の数")};
 const QString kEdit = QStringLiteral("Ｅｄｉｔ！");
 const QString kOriginalFrame = QStringLiteral("[Ｏｒｉｇｉｎａｌ]");
 const std::array<QString, kUserFileCount> kFileCaptions = {
@@ -171,6 +174,8 @@ QWidget* AreaSelectWindow::BuildRandomFrame() {
         auto* count = new UpDown(0, kMaxRandomCount, kCountWhenCreated, randomFrame_);
         count->setObjectName(Indexed(QStringLiteral("Ud"), index));
         count->setFixedHeight(text->sizeHint().height());
+        NameAfterCaption(text, kCountNames[slot], symbol);
+        count->NameArrows(kCountNames[slot]);
         countTexts_[slot] = text;
         counts_[slot] = count;
         connect(text, &QLineEdit::textEdited, this, [this, index] { Stored(CountTyped(index)); });

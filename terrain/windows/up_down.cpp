@@ -25,16 +25,24 @@ QToolButton* MakeArrow(Qt::ArrowType arrow, const QString& name, QWidget* parent
 }  // namespace
 
 UpDown::UpDown(int minimum, int maximum, int value, QWidget* parent)
-    : QWidget(parent), minimum_(minimum), maximum_(maximum), value_(value) {
+    : QWidget(parent),
+      up_(MakeArrow(Qt::UpArrow, QStringLiteral("Up"), this)),
+      down_(MakeArrow(Qt::DownArrow, QStringLiteral("Down"), this)),
+      minimum_(minimum),
+      maximum_(maximum),
+      value_(value) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    QToolButton* up = MakeArrow(Qt::UpArrow, QStringLiteral("Up"), this);
-    QToolButton* down = MakeArrow(Qt::DownArrow, QStringLiteral("Down"), this);
-    layout->addWidget(up);
-    layout->addWidget(down);
-    connect(up, &QToolButton::clicked, this, [this] { setValue(value_ + 1); });
-    connect(down, &QToolButton::clicked, this, [this] { setValue(value_ - 1); });
+    layout->addWidget(up_);
+    layout->addWidget(down_);
+    connect(up_, &QToolButton::clicked, this, [this] { setValue(value_ + 1); });
+    connect(down_, &QToolButton::clicked, this, [this] { setValue(value_ - 1); });
+}
+
+void UpDown::NameArrows(const QString& counted) {
+    up_->setAccessibleName(counted + QStringLiteral("を増やす"));
+    down_->setAccessibleName(counted + QStringLiteral("を減らす"));
 }
 
 void UpDown::setValue(int value) {

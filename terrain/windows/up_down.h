@@ -17,11 +17,16 @@ public:
     int value() const { return value_; }
     // Takes the value, kept within the range; reports it only when it changes.
     void setValue(int value);
+    // Names the arrows for a screen reader after what they count: "◇の数を増やす" and
+    // "◇の数を減らす" for "◇の数".
+    void NameArrows(const QString& counted);
 
 signals:
     void valueChanged(int value);
 
 private:
+    QToolButton* up_;
+    QToolButton* down_;
     int minimum_;
     int maximum_;
     int value_;

@@ -2,30 +2,15 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
-#include <functional>
 #include <memory>
 
-#include "app/title_window.h"
-#include "extra/windows/ex_game_window.h"
-#include "extra/windows/ex_help_window.h"
-#include "extra/windows/ex_notes_window.h"
-#include "extra/windows/ex_terrain_settings_window.h"
-#include "match/windows/entry_window.h"
-#include "match/windows/options_window.h"
-#include "match/windows/record_window.h"
-#include "match/windows/result_dialog.h"
-#include "shell/windows/about_window.h"
-#include "shell/windows/contact_window.h"
-#include "shell/windows/keys_window.h"
 #include "shell/windows/message_dialog_window.h"
-#include "shell/windows/rules_window.h"
-#include "shell/windows/system_info.h"
-#include "terrain/windows/area_editor_window.h"
-#include "terrain/windows/area_select_window.h"
+#include "tests/app/all_windows.h"
 #include "tests/support/screenshot.h"
-#include "tests/support/temp_settings.h"
 
 using namespace morvane;
+using morvane::testing::AddWindowRows;
+using morvane::testing::Windows;
 
 namespace {
 
@@ -33,94 +18,6 @@ const QString kYes = QStringLiteral("Ｙｅｓ");
 const QString kNo = QStringLiteral("Ｎｏ");
 const QColor kCaptionYellow(255, 255, 0);
 const QColor kCaptionGreen(0, 255, 0);
-
-// Every window of the program, made over an owner standing in for the window that opens it (the
-// main windows, the title and the extra game's, have none).
-struct Windows {
-    testing::TempSettings settings;
-    AppState state;
-    int stoneDraws = 8;
-    int boxDraws = 8;
-    QWidget owner;
-
-    using Maker = std::function<std::unique_ptr<QWidget>(Windows&)>;
-
-    static const QList<std::pair<QString, Maker>>& All() {
-        static const QList<std::pair<QString, Maker>> all = {
-            {QStringLiteral("Form1"),
-             [](Windows&) { return std::make_unique<TitleWindow>(TitleActions{}); }},
-            {QStringLiteral("FormMsg"),
-             [](Windows& w) {
-                 return std::make_unique<MessageDialog>(
-                     &w.owner, QStringLiteral("よろしいですか？"),
-                     std::array<QString, 3>{kYes, kNo, QString()});
-             }},
-            {QStringLiteral("frmAbout"),
-             [](Windows& w) {
-                 return std::make_unique<AboutWindow>(&w.owner, NativeSystemInfo());
-             }},
-            {QStringLiteral("Form8"),
-             [](Windows& w) { return std::make_unique<ContactWindow>(&w.owner); }},
-            {QStringLiteral("Form9"),
-             [](Windows& w) { return std::make_unique<RulesWindow>(&w.owner); }},
-            {QStringLiteral("FormKeys"),
-             [](Windows& w) { return std::make_unique<KeysWindow>(&w.owner); }},
-            {QStringLiteral("FormRecord"),
-             [](Windows& w) {
-                 return std::make_unique<RecordWindow>(w.settings.store(), &w.owner);
-             }},
-            {QStringLiteral("Form2"),
-             [](Windows& w) {
-                 return std::make_unique<EntryWindow>(w.state, w.settings.store(), &w.owner);
-             }},
-            {QStringLiteral("Form4"),
-             [](Windows& w) {
-                 return std::make_unique<OptionsWindow>(w.state, w.settings.store(), &w.owner);
-             }},
-            {QStringLiteral("Form5"),
-             [](Windows& w) {
-                 return std::make_unique<ResultDialog>(
-                     GameResult{QStringLiteral("○ Ｗｉｎ！！"), kGreen}, &w.owner);
-             }},
-            {QStringLiteral("Form6"),
-             [](Windows& w) {
-                 return std::make_unique<AreaSelectWindow>(w.state.board, w.settings.store(),
-                                                           &w.owner);
-             }},
-            {QStringLiteral("Form7"),
-             [](Windows& w) {
-                 return std::make_unique<AreaEditorWindow>(w.state.board, w.settings.store(),
-                                                           &w.owner);
-             }},
-            {QStringLiteral("Formz10"), [](Windows&) { return std::make_unique<ExNotesWindow>(); }},
-            {QStringLiteral("Formz11"), [](Windows&) { return std::make_unique<ExGameWindow>(); }},
-            {QStringLiteral("Formz12"),
-             [](Windows& w) {
-                 return std::make_unique<ExTerrainSettingsWindow>(w.stoneDraws, w.boxDraws,
-                                                                  &w.owner);
-             }},
-            {QStringLiteral("Formz13"),
-             [](Windows& w) { return std::make_unique<ExHelpWindow>(&w.owner); }},
-        };
-        return all;
-    }
-
-    std::unique_ptr<QWidget> Make(const QString& name) {
-        for (const auto& [windowName, maker] : All()) {
-            if (windowName == name) {
-                return maker(*this);
-            }
-        }
-        return nullptr;
-    }
-};
-
-void AddWindowRows() {
-    QTest::addColumn<QString>("name");
-    for (const auto& entry : Windows::All()) {
-        QTest::newRow(qPrintable(entry.first)) << entry.first;
-    }
-}
 
 // What a desktop theme does to an application: a large font of another family, for the
 // application and for each kind of control.

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include "match/windows/battle_window.h"
 #include "shell/settings/settings_store.h"
 #include "tests/match/battle_driver.h"
+#include "tests/match/notice_listener.h"
 #include "tests/rules/board_text.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
@@ -180,6 +182,58 @@ private slots:
         screen.window->close();
         QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
         QCOMPARE(screen.closedSignals, 1);
+    }
+
+    // A screen reader reads a cell by its column, row and content, and reads the new content
+    // once the cell's picture changes: here from the empty board the screen opens with to the
+    // board the game starts on.
+    void cellsAreReadByPlaceAndContent_data() {
+        QTest::addColumn<QString>("bottomRow");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "........" << 1 << QStringLiteral("１列目 １２行目：空き");
+        QTest::newRow("hollow") << "..d....." << 3 << QStringLiteral("３列目 １２行目：◇");
+        QTest::newRow("block") << ".......#" << 8 << QStringLiteral("８列目 １２行目：■");
+        QTest::newRow("circle") << "....o..." << 5 << QStringLiteral("５列目 １２行目：○");
+        QTest::newRow("greyed cross") << ".q......" << 2 << QStringLiteral("２列目 １２行目：×");
+        QTest::newRow("winning circle")
+            << "...O...." << 4 << QStringLiteral("４列目 １２行目：○（勝ち）");
+    }
+    void cellsAreReadByPlaceAndContent() {
+        QFETCH(QString, bottomRow);
+        QFETCH(int, column);
+        QFETCH(QString, name);
+        Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
+        screen.PlayOn(BoardFromRows({bottomRow}));
+        screen.Open();
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+        QAccessibleInterface* cell =
+            QAccessible::queryAccessibleInterface(screen.Cell(CellIndex(column, kRows)));
+        QCOMPARE(cell->text(QAccessible::Name), name);
+        screen.window->close();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+    }
+
+    // The info panel's pages are spoken: each page once, whole, as it starts, by a notification
+    // that shows on the screen. Once the page is out, redrawing the screen says nothing more.
+    void infoPagesAreAnnounced() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
+        const NoticeListener listener;
+        screen.Open();
+        QVERIFY(WaitUntilSettled(screen));
+        // A key, ignored in a mouse turn, wakes the tick and redraws the screen.
+        QTest::keyClick(screen.window, Qt::Key_Left);
+        QVERIFY(WaitUntilSettled(screen));
+
+        const QStringList& pages = listener.heard();
+        QCOMPARE(pages.size(), screen.battle().Info().PagesStarted());
+        QCOMPARE(pages.first(), QStringLiteral("（ＮＯ－ＤＡＴＡ．）"));
+        const QString& page = pages.last();
+        QVERIFY2(page.contains(QStringLiteral("Ｔｕｒｎ：○ Ｏｐｅｒａｔｉｏｎ： Ｍｏｕｓｅ")),
+                 qPrintable(page));
+        QVERIFY2(!page.contains(InfoSeparator()), qPrintable(page));
+        screen.window->close();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
     }
 
     // While a person thinks and the pane has shown everything, the tick rests; the pointer over

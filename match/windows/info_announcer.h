@@ -1,0 +1,23 @@
+#pragma once
+
+class QWidget;
+
+namespace morvane {
+
+class InfoPanel;
+
+// Has a screen reader speak each new page of the battle screen's info panel, once, when it
+// starts; the screen's tick pays only a comparison of two counts otherwise.
+class InfoAnnouncer {
+public:
+    // window: the battle screen, which holds the keyboard focus while it plays.
+    explicit InfoAnnouncer(QWidget* window) : window_(window) {}
+
+    void Follow(const InfoPanel& info);
+
+private:
+    QWidget* window_;
+    int announcedPages_ = 0;
+};
+
+}  // namespace morvane
