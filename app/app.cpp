@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "app/extras_menu.h"
-
 #include "match/windows/battle_window.h"
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
@@ -22,10 +20,6 @@ App::App(SettingsStore& store, AppState& state)
 
 void App::ShowTitle() {
     auto* title = new TitleWindow(MakeTitleActions());
-    // The title makes its extras menu; the display scale, the program's own, is added here.
-    title->findChild<ExtrasMenu*>()->AddDisplayScales(
-        [this] { return ReadDisplayScale(store_); },
-        [this, title](int percent) { ChooseDisplayScale(title, store_, percent); });
     title->show();
 }
 
@@ -43,6 +37,10 @@ TitleActions App::MakeTitleActions() {
     actions.openRecord = [this](QWidget* title) {
         RecordWindow record(store_, title);
         record.exec();
+    };
+    actions.currentScale = [this] { return ReadDisplayScale(store_); };
+    actions.chooseScale = [this](QWidget* title, int percent) {
+        ChooseDisplayScale(title, store_, percent);
     };
     return actions;
 }

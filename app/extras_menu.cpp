@@ -20,6 +20,9 @@ ExtrasMenu::ExtrasMenu(const ExtrasActions& actions, QWidget* title) : QMenu(tit
     setFont(look::Font(kEntryTextSize));
     AddEntry(QStringLiteral("Record"), QStringLiteral("成績…"), actions.openRecord);
     AddEntry(QStringLiteral("Keys"), QStringLiteral("キー操作…"), actions.openKeys);
+    if (actions.currentScale && actions.chooseScale) {
+        AddDisplayScales(actions.currentScale, actions.chooseScale);
+    }
 }
 
 void ExtrasMenu::AddDisplayScales(std::function<int()> current,

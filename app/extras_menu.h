@@ -9,6 +9,10 @@ namespace morvane {
 struct ExtrasActions {
     std::function<void()> openRecord;
     std::function<void()> openKeys;
+    // The display scale's submenu, shown when both are given: the stored percent, and what
+    // choosing one does.
+    std::function<int()> currentScale;
+    std::function<void(int percent)> chooseScale;
 };
 
 // `ExtrasMenu`: the title window's menu of player aids beside the six items, in the game's
@@ -19,12 +23,11 @@ class ExtrasMenu : public QMenu {
 public:
     ExtrasMenu(const ExtrasActions& actions, QWidget* title);
 
+private:
     // Adds the "表示倍率" submenu: the display scales, the one current() gives checked each time
     // the submenu opens; choosing one calls choose with its percent.
     void AddDisplayScales(std::function<int()> current,
                           const std::function<void(int percent)>& choose);
-
-private:
     // Adds an entry at the end: its objectName, its text and what choosing it does (once the
     // menu has closed).
     void AddEntry(const QString& name, const QString& text, std::function<void()> choose);

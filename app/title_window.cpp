@@ -76,7 +76,13 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
       pointer_(MenuPointer()),
       marker_(new QFrame(this)),
       help_(new QLabel(this)),
-      extras_(new ExtrasMenu({[this] { OpenModal(actions_.openRecord); }, [this] { OpenKeys(); }},
+      extras_(new ExtrasMenu({[this] { OpenModal(actions_.openRecord); }, [this] { OpenKeys(); },
+                              actions_.currentScale,
+                              [this](int percent) {
+                                  if (actions_.chooseScale) {
+                                      actions_.chooseScale(this, percent);
+                                  }
+                              }},
                              this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);

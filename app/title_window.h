@@ -27,6 +27,10 @@ struct TitleActions {
     std::function<void()> startExtraGame;
     // F3 and the extras menu: opens the record of games modal over the title window.
     std::function<void(QWidget* title)> openRecord;
+    // The extras menu's display scale: the stored percent, and storing a chosen one (which
+    // tells the player over the title window when it takes effect).
+    std::function<int()> currentScale;
+    std::function<void(QWidget* title, int percent)> chooseScale;
 };
 
 // `Form1`: the title picture, the six menu items with a marker bar and a help line that follow
