@@ -166,6 +166,10 @@ std::optional<SolveResult> SearchEngine::Solve(const Board& board, Turn turn,
                                  : RunSolve<PortableBitCount>(*table_, board, turn, time, yield);
 }
 
+GameValue ProvenValue(const SearchResult& result) {
+    return result.completed ? ValueOf(result.score) : GameValue::Unknown;
+}
+
 std::optional<SearchResult> SearchBestMove(const Board& board, Turn turn, SearchBudget budget,
                                            const YieldHook& yield) {
     return SearchEngine().Search(board, turn, budget, yield);

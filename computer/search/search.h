@@ -81,6 +81,10 @@ private:
     std::unique_ptr<search::TranspositionTable> table_;
 };
 
+// The game's value for the side that searched, when the search proved it (completed); Unknown
+// otherwise.
+GameValue ProvenValue(const SearchResult& result);
+
 // One search with an engine of its own.
 std::optional<SearchResult> SearchBestMove(const Board& board, Turn turn, SearchBudget budget,
                                            const YieldHook& yield);

@@ -11,15 +11,7 @@ std::optional<Hint> FindHint(const Board& board, Turn turn, const YieldHook& yie
         return std::nullopt;
     }
     assert(found->cell != kNoCell);
-    Hint hint{found->cell, GameValue::Unknown};
-    // A finished search has every line to a decisive end or to the full board: its score is
-    // the game's value.
-    if (found->completed) {
-        hint.value = found->score > 0   ? GameValue::Win
-                     : found->score < 0 ? GameValue::Loss
-                                        : GameValue::Draw;
-    }
-    return hint;
+    return Hint{found->cell, ProvenValue(*found)};
 }
 
 }  // namespace morvane
