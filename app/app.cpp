@@ -1,12 +1,14 @@
 #include "app/app.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include "match/windows/battle_window.h"
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
 #include "shell/settings/display_scale.h"
 #include "shell/windows/display_scale_choice.h"
+#include "shell/windows/store_failure.h"
 #include "terrain/windows/area_editor_window.h"
 #include "terrain/windows/area_select_window.h"
 
@@ -18,9 +20,10 @@ App::App(SettingsStore& store, AppState& state)
     QObject::connect(&extraGame_, &ExtraGame::closed, &extraGame_, [this] { ShowTitle(); });
 }
 
-void App::ShowTitle() {
+TitleWindow* App::ShowTitle() {
     auto* title = new TitleWindow(MakeTitleActions());
     title->show();
+    return title;
 }
 
 TitleActions App::MakeTitleActions() {
@@ -42,7 +45,27 @@ TitleActions App::MakeTitleActions() {
     actions.chooseScale = [this](QWidget* title, int percent) {
         ChooseDisplayScale(title, store_, percent);
     };
+    actions.currentLanguage = [] { return CurrentLanguage(); };
+    actions.chooseLanguage = [this](QWidget* title, Language language) {
+        ChooseLanguage(title, language);
+    };
     return actions;
+}
+
+void App::ChooseLanguage(QWidget* title, Language language) {
+    if (language == CurrentLanguage() ||
+        !TellIfNotStored(title, store_,
+                         store_.Write(settings::InterfaceLanguage(), LanguageCode(language))) ||
+        !UseLanguage(language)) {
+        return;
+    }
+    // The title's texts were made in the language before: a fresh title, where this one stands,
+    // takes its place once the menu that chose has closed.
+    QTimer::singleShot(0, title, [this, title] {
+        TitleWindow* fresh = ShowTitle();
+        fresh->move(title->pos());
+        title->close();
+    });
 }
 
 void App::OpenBattle() {

@@ -21,12 +21,15 @@ public:
     App& operator=(const App&) = delete;
 
     // Shows a fresh title window; each new one starts with nothing hovered.
-    void ShowTitle();
+    TitleWindow* ShowTitle();
 
 private:
     TitleActions MakeTitleActions();
     // The battle screen, opened once the title has closed; the title returns when it closes.
     void OpenBattle();
+    // Stores the language chosen on the title and puts the interface in it; the title is made
+    // afresh in it, and every window opened from then on speaks it.
+    void ChooseLanguage(QWidget* title, Language language);
 
     SettingsStore& store_;
     AppState& state_;

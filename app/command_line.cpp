@@ -23,6 +23,14 @@ QString ScaleChoices() {
     return choices.join(QStringLiteral(", "));
 }
 
+QString LanguageChoices() {
+    QStringList choices;
+    for (const Language language : kLanguages) {
+        choices << LanguageCode(language);
+    }
+    return choices.join(QStringLiteral(", "));
+}
+
 std::optional<int> ScaleOf(const QString& text) {
     for (const int percent : kDisplayScales) {
         if (text == QString::number(percent)) {
@@ -30,6 +38,16 @@ std::optional<int> ScaleOf(const QString& text) {
         }
     }
     return std::nullopt;
+}
+
+// The program ends with a usage error: the option takes only the values listed.
+CommandLine BadValue(const QString& program, const QString& option, const QString& choices) {
+    CommandLine command;
+    command.ending = {
+        {},
+        Line(QStringLiteral("%1: %2 takes %3 (see %1 --help)").arg(program, option, choices)),
+        kUsageError};
+    return command;
 }
 
 }  // namespace
@@ -52,7 +70,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                        "from now on: the choice is stored.")
             .arg(ScaleChoices()),
         QStringLiteral("percent"));
-    parser.addOptions({help, version, scale});
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        QStringLiteral("Shows the game in this language (%1: Japanese or English) from now on: "
+                       "the choice is stored.")
+            .arg(LanguageChoices()),
+        QStringLiteral("code"));
+    parser.addOptions({help, version, scale, language});
     // Whatever is not the game's own is unknown to the parser and left alone: only the game's
     // options are looked at.
     parser.parse(arguments);
@@ -70,13 +94,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             Line(QStringLiteral("%1 %2.%3").arg(program).arg(kVersionMajor).arg(kVersionMinor)),
             {},
             0};
-    } else if (parser.isSet(scale)) {
-        command.scale = ScaleOf(parser.value(scale));
-        if (!command.scale) {
-            command.ending = {{},
-                              Line(QStringLiteral("%1: --scale takes %2 (see %1 --help)")
-                                       .arg(program, ScaleChoices())),
-                              kUsageError};
+    } else {
+        if (parser.isSet(scale)) {
+            command.scale = ScaleOf(parser.value(scale));
+            if (!command.scale) {
+                return BadValue(program, QStringLiteral("--scale"), ScaleChoices());
+            }
+        }
+        if (parser.isSet(language)) {
+            command.language = LanguageOfCode(parser.value(language));
+            if (!command.language) {
+                return BadValue(program, QStringLiteral("--lang"), LanguageChoices());
+            }
         }
     }
     return command;

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "shell/settings/language.h"
+
 namespace morvane {
 
 // What the program is asked for on its command line. Only the game's own options are read:
@@ -12,6 +14,8 @@ namespace morvane {
 struct CommandLine {
     // --scale N: the display scale to store and to start with, one of kDisplayScales.
     std::optional<int> scale;
+    // --lang ja|en: the interface language to store and to start with.
+    std::optional<Language> language;
 
     // The program ends at once, instead of playing, after printing out (on standard output) and
     // err (on standard error): status 0 after --help or --version, 2 after a bad option value.

@@ -7,6 +7,7 @@
 #include "app/start_scale.h"
 #include "match/model/stored_options.h"
 #include "shell/settings/display_scale.h"
+#include "shell/settings/language.h"
 #include "shell/windows/look.h"
 #include "shell/windows/store_failure.h"
 
@@ -27,7 +28,8 @@ void Write(const QByteArray& bytes, std::FILE* stream) {
 }  // namespace
 
 // Start-up: the command line and the display scale come first, since the scale must be set
-// before the application object is made; then the match options are read from the settings store
+// before the application object is made; then the language, before any window is made; then the
+// match options are read from the settings store
 // once and the title window opens. The program runs while any of its windows is open.
 int main(int argc, char* argv[]) {
     const morvane::CommandLine command = morvane::ParseCommandLine(ArgumentsOf(argc, argv));
@@ -51,9 +53,15 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     morvane::look::PinApplicationLook();
 
+    morvane::UseLanguage(command.language.value_or(morvane::ReadLanguage(store)));
     if (command.scale) {
         morvane::TellIfNotStored(nullptr, store,
                                  store.Write(morvane::settings::DisplayScale(), *command.scale));
+    }
+    if (command.language) {
+        morvane::TellIfNotStored(nullptr, store,
+                                 store.Write(morvane::settings::InterfaceLanguage(),
+                                             morvane::LanguageCode(*command.language)));
     }
     morvane::AppState state;
     state.options = morvane::LoadMatchOptions(store);

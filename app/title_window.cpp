@@ -82,6 +82,12 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
                                   if (actions_.chooseScale) {
                                       actions_.chooseScale(this, percent);
                                   }
+                              },
+                              actions_.currentLanguage,
+                              [this](Language language) {
+                                  if (actions_.chooseLanguage) {
+                                      actions_.chooseLanguage(this, language);
+                                  }
                               }},
                              this)) {
     setObjectName(QStringLiteral("Form1"));

@@ -5,6 +5,8 @@
 #include <array>
 #include <functional>
 
+#include "shell/settings/language.h"
+
 class QFrame;
 class QLabel;
 
@@ -31,6 +33,10 @@ struct TitleActions {
     // tells the player over the title window when it takes effect).
     std::function<int()> currentScale;
     std::function<void(QWidget* title, int percent)> chooseScale;
+    // The extras menu's language: the one in use, and switching to a chosen one (which may
+    // replace the title window).
+    std::function<Language()> currentLanguage;
+    std::function<void(QWidget* title, Language language)> chooseLanguage;
 };
 
 // `Form1`: the title picture, the six menu items with a marker bar and a help line that follow

@@ -9,6 +9,7 @@
 #include "match/model/player_entry.h"
 #include "rules/cell_cursor.h"
 #include "rules/line.h"
+#include "shell/settings/language.h"
 
 namespace morvane {
 namespace {
@@ -67,17 +68,6 @@ constexpr int kMostWins = 255;
 // The cursor starts every game at the bottom-right cell.
 constexpr int kCursorHome = kCellCount - 1;
 
-// The decimal form of a number with every digit in its full-width form (１２ for 12).
-QString FullWidthNumber(int number) {
-    QString digits = QString::number(number);
-    for (QChar& digit : digits) {
-        if (digit.isDigit()) {
-            digit = QChar(u'０' + (digit.unicode() - u'0'));
-        }
-    }
-    return digits;
-}
-
 QString ZeroPadded(int number, int width) {
     return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
 }
@@ -89,7 +79,7 @@ QString FormatAreaSpace(int free, int startFree) {
 
 // The hint's lines: the advised column, and the game's value when it is proven.
 QStringList HintNote(const Hint& hint) {
-    QStringList note{Text(text::kHint) + FullWidthNumber(CellX(hint.cell)) +
+    QStringList note{Text(text::kHint) + InterfaceNumber(CellX(hint.cell)) +
                      Text(text::kHintColumn)};
     switch (hint.value) {
         case GameValue::Win:
@@ -207,7 +197,7 @@ void Battle::SetUpGame() {
     ShowAreaSpace();
 
     AnnounceFirstPlayer(state_, info_);
-    info_.AddInfo(Text(text::kRoundOpening) + FullWidthNumber(state_.roundCount) +
+    info_.AddInfo(Text(text::kRoundOpening) + InterfaceNumber(state_.roundCount) +
                   Text(text::kFullStop));
     info_.AddInfo(Text(text::kStarting));
     cursorIndex_ = kCursorHome;
@@ -255,11 +245,11 @@ void Battle::StartTurn() {
 
 void Battle::ShowPlacePoint() {
     info_.AddInfo(Text(text::kPlacePoint));
-    info_.AddInfo(Text(text::kPlaceX) + FullWidthNumber(CellX(placePoint_)) +
+    info_.AddInfo(Text(text::kPlaceX) + InterfaceNumber(CellX(placePoint_)) +
                   Text(text::kFullStop));
-    info_.AddInfo(Text(text::kPlaceY) + FullWidthNumber(CellY(placePoint_)) +
+    info_.AddInfo(Text(text::kPlaceY) + InterfaceNumber(CellY(placePoint_)) +
                   Text(text::kFullStop));
-    info_.AddInfo(Text(text::kPlaceIndex) + FullWidthNumber(placePoint_) +
+    info_.AddInfo(Text(text::kPlaceIndex) + InterfaceNumber(placePoint_) +
                   Text(text::kPlaceIndexEnd));
     info_.AddInfo(InfoSeparator());
 }
@@ -509,7 +499,7 @@ void Battle::TakeBackUnits() {
     cursorIndex_ = turnStartCursor_ = taken.back().turnStartCursor;
     DrawBoard();
     ShowAreaSpace();
-    RestartTurnWith({FullWidthNumber(static_cast<int>(taken.size())) + Text(text::kTakenBack)});
+    RestartTurnWith({InterfaceNumber(static_cast<int>(taken.size())) + Text(text::kTakenBack)});
 }
 
 // The page starts again with the turn's own help (which also moves the cursor frame), the aid's

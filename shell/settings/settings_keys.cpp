@@ -53,6 +53,10 @@ IntSetting DisplayScale() {
             kDisplayScales.back()};
 }
 
+TextSetting InterfaceLanguage() {
+    return {kDisplay, QStringLiteral("Language"), QStringLiteral("ja")};
+}
+
 TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName, QString()}; }
 
 IntSetting RecordCount(const QString& pairing, const QString& column) {

@@ -38,6 +38,8 @@ IntSetting UserFileChoice();
 TextSetting UserLayout(int file);
 // The display scale in percent; only the values of kDisplayScales count (display_scale.h).
 IntSetting DisplayScale();
+// The interface language as its code, "ja" or "en" (language.h); anything else reads as "ja".
+TextSetting InterfaceLanguage();
 // Where the window with the given objectName was last closed: the top left corner of its frame
 // as "x,y"; empty when it has not been stored.
 TextSetting WindowPlace(const QString& windowName);

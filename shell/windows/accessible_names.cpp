@@ -5,7 +5,7 @@
 #include <array>
 
 #include "rules/board.h"
-#include "shell/windows/version_text.h"
+#include "shell/settings/language.h"
 
 namespace morvane {
 namespace {
@@ -32,7 +32,7 @@ QAccessibleInterface* NoticeFactory(const QString& /*className*/, QObject* objec
 
 QString CellName(int column, int row, const QString& content) {
     return QStringLiteral("%1列目 %2行目：%3")
-        .arg(FullWidthDigits(column), FullWidthDigits(row), content);
+        .arg(InterfaceNumber(column), InterfaceNumber(row), content);
 }
 
 QString BoardCellName(int index, int code) {

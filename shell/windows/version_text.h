@@ -4,10 +4,6 @@
 
 namespace morvane {
 
-// The number in full-width digits, as the interface writes numbers in its texts: 150 reads
-// "１５０".
-QString FullWidthDigits(int number);
-
 // "Ｖｅｒｓｉｏｎ " with the major and minor numbers in full-width digits around an ASCII
 // point, no leading zeros: 4.92 reads "Ｖｅｒｓｉｏｎ ４.９２".
 QString VersionText(int major, int minor);

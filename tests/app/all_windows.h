@@ -19,6 +19,7 @@
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
 #include "match/windows/result_dialog.h"
+#include "shell/settings/display_scale.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/contact_window.h"
 #include "shell/windows/keys_window.h"
@@ -47,7 +48,15 @@ struct Windows {
             {QStringLiteral("Form1"),
              [](Windows&) { return std::make_unique<TitleWindow>(TitleActions{}); }},
             {QStringLiteral("ExtrasMenu"),
-             [](Windows& w) { return std::make_unique<ExtrasMenu>(ExtrasActions{}, &w.owner); }},
+             [](Windows& w) {
+                 // With every submenu: the scales and the languages.
+                 ExtrasActions actions;
+                 actions.currentScale = [] { return kDisplayScales.front(); };
+                 actions.chooseScale = [](int) {};
+                 actions.currentLanguage = [] { return CurrentLanguage(); };
+                 actions.chooseLanguage = [](Language) {};
+                 return std::make_unique<ExtrasMenu>(actions, &w.owner);
+             }},
             {QStringLiteral("FormMsg"),
              [](Windows& w) {
                  return std::make_unique<MessageDialog>(

@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 
 #include "app/app.h"
 #include "shell/settings/display_scale.h"
+#include "shell/settings/language.h"
+#include "shell/settings/settings_keys.h"
 #include "tests/support/modal.h"
 #include "tests/support/pointer.h"
 #include "tests/support/screenshot.h"
@@ -206,6 +209,53 @@ private slots:
         emit scales->aboutToShow();
         QCOMPARE(checkedEntries(), QStringList{QStringLiteral("Scale_%1").arg(chosen)});
         title->close();
+        DeleteClosedWindows();
+    }
+
+    // Choosing a language in the extras menu stores it, puts the interface in it and puts a
+    // fresh title in that language where the old one stood; choosing the language in use changes
+    // nothing.
+    void extrasMenuChoosesTheLanguage_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("recordEntry");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("to English") << "ja"
+                                    << "en"
+                                    << "Record…" << true;
+        QTest::newRow("back to Japanese") << "en"
+                                          << "ja"
+                                          << "成績…" << true;
+        QTest::newRow("Japanese again") << "ja"
+                                        << "ja"
+                                        << "成績…" << false;
+    }
+    void extrasMenuChoosesTheLanguage() {
+        QFETCH(QString, from);
+        QFETCH(QString, chosen);
+        QFETCH(QString, recordEntry);
+        QFETCH(bool, replaced);
+        testing::TempSettings settings;
+        settings.store().Write(settings::InterfaceLanguage(), from);
+        QVERIFY(UseLanguage(*LanguageOfCode(from)));
+        AppState state;
+        App app(settings.store(), state);
+        app.ShowTitle();
+        QPointer<QWidget> title = VisibleTitleWindows().front();
+        title->move(40, 30);
+        title->findChild<QAction*>(QStringLiteral("Language_") + chosen)->trigger();
+        QCoreApplication::processEvents();
+        DeleteClosedWindows();
+        QCOMPARE(title.isNull(), replaced);
+        QCOMPARE(settings.store().Read(settings::InterfaceLanguage()), chosen);
+        QCOMPARE(LanguageCode(CurrentLanguage()), chosen);
+        const QList<QWidget*> titles = VisibleTitleWindows();
+        QCOMPARE(titles.size(), 1);
+        QCOMPARE(titles.front()->pos(), QPoint(40, 30));
+        QCOMPARE(titles.front()->findChild<QAction*>(QStringLiteral("Record"))->text(),
+                 recordEntry);
+        UseLanguage(Language::Japanese);
+        titles.front()->close();
         DeleteClosedWindows();
     }
 

@@ -78,6 +78,32 @@ private slots:
         QCOMPARE(command.ending->err.isEmpty(), err.isEmpty());
     }
 
+    // --lang takes a language code, alone or with --scale; anything else is a usage error.
+    void languageIsRead_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("status");
+        QTest::newRow("none") << QStringList{"morvane", "--scale", "150"} << "" << kPlays;
+        QTest::newRow("en") << QStringList{"morvane", "--lang", "en"} << "en" << kPlays;
+        QTest::newRow("ja with a scale")
+            << QStringList{"morvane", "--scale=125", "--lang=ja"} << "ja" << kPlays;
+        QTest::newRow("unknown code") << QStringList{"morvane", "--lang", "fr"} << "" << 2;
+        QTest::newRow("no value") << QStringList{"morvane", "--lang"} << "" << 2;
+        QTest::newRow("bad scale first")
+            << QStringList{"morvane", "--scale", "1", "--lang", "en"} << "" << 2;
+    }
+    void languageIsRead() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, language);
+        QFETCH(int, status);
+        const CommandLine command = ParseCommandLine(arguments);
+        QCOMPARE(command.ending ? command.ending->status : kPlays, status);
+        QCOMPARE(command.language ? LanguageCode(*command.language) : QString(), language);
+        if (command.ending) {
+            QVERIFY2(command.ending->err.contains("takes"), command.ending->err.constData());
+        }
+    }
+
     // The factor is set for the display scale unless the user's environment names one, and is
     // taken out again afterwards.
     void startScaleRespectsTheUsersFactor_data() {

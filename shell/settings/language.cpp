@@ -1,0 +1,76 @@
+#include "shell/settings/language.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <memory>
+
+#include "shell/settings/settings_keys.h"
+#include "shell/settings/settings_store.h"
+
+namespace morvane {
+namespace {
+
+const QString kEnglishTranslation = QStringLiteral(":/i18n/morvane_en.qm");
+
+Language current = Language::Japanese;
+
+// The installed English translation; none while the interface is Japanese.
+std::unique_ptr<QTranslator>& InstalledTranslator() {
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+}  // namespace
+
+QString LanguageCode(Language language) {
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("ja");
+}
+
+std::optional<Language> LanguageOfCode(const QString& code) {
+    for (const Language language : kLanguages) {
+        if (code == LanguageCode(language)) {
+            return language;
+        }
+    }
+    return std::nullopt;
+}
+
+Language ReadLanguage(const SettingsStore& store) {
+    return LanguageOfCode(store.Read(settings::InterfaceLanguage())).value_or(Language::Japanese);
+}
+
+bool UseLanguage(Language language) {
+    std::unique_ptr<QTranslator>& installed = InstalledTranslator();
+    if (installed) {
+        QCoreApplication::removeTranslator(installed.get());
+        installed.reset();
+    }
+    current = Language::Japanese;
+    if (language == Language::Japanese) {
+        return true;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(kEnglishTranslation) ||
+        !QCoreApplication::installTranslator(translator.get())) {
+        return false;
+    }
+    installed = std::move(translator);
+    current = language;
+    return true;
+}
+
+Language CurrentLanguage() { return current; }
+
+QString InterfaceNumber(int number) {
+    QString digits = QString::number(number);
+    if (current == Language::Japanese) {
+        for (QChar& digit : digits) {
+            if (digit.isDigit()) {
+                digit = QChar(u'０' + (digit.unicode() - u'0'));
+            }
+        }
+    }
+    return digits;
+}
+
+}  // namespace morvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace morvane {
+
+class SettingsStore;
+
+// The languages of the interface. Japanese is the game's own: its texts are written in the code
+// as they are shown. English comes from the translation built into the program.
+enum class Language { Japanese, English };
+
+inline constexpr std::array<Language, 2> kLanguages{Language::Japanese, Language::English};
+
+// "ja" or "en": how a language is stored and named on the command line.
+QString LanguageCode(Language language);
+std::optional<Language> LanguageOfCode(const QString& code);
+
+// The stored language; Japanese when none is stored or the stored one is unknown, whatever the
+// desktop's own language.
+Language ReadLanguage(const SettingsStore& store);
+
+// Every text the program translates from now on is in this language; windows already open keep
+// theirs. False, with the interface left in Japanese, when the English translation cannot be
+// loaded.
+bool UseLanguage(Language language);
+Language CurrentLanguage();
+
+// A number as the interface writes it: with full-width digits among the Japanese texts ("１２"),
+// with ordinary ones among the English.
+QString InterfaceNumber(int number);
+
+}  // namespace morvane
