@@ -36,7 +36,6 @@ const QString kMouseWon = QStringLiteral("勝利：Mouse！");
 const QString kKeybordWon = QStringLiteral("勝利：Keybord！");
 const QString kProgramWon = QStringLiteral("勝利：Program！");
 const QString kConfirm = QStringLiteral("確認");
-const QString kYes = QStringLiteral("Ｙｅｓ");
 const QString kCancel = QStringLiteral("Ｃａｎｃｅｌ");
 const QString kModeChangeQuestion = QStringLiteral(
     "モードを変更すると自動的にニューゲームが行われます。\n"
@@ -334,7 +333,8 @@ void ExGameWindow::Tell(ExMessage notice) {
 
 bool ExGameWindow::Ask(ExMessage question) {
     Render();
-    return ShowMessage(this, MessageText(question), kYes, kCancel, {}) == MessageAnswer::First;
+    return ShowMessage(this, MessageText(question), YesCaption(), kCancel, {}) ==
+           MessageAnswer::First;
 }
 
 void ExGameWindow::ShowThinking() {

@@ -27,8 +27,6 @@ const QString kNote =
     QStringLiteral("勝ち・負けは人の側から数えます。\n人 対 人、電脳 対 電脳は○側から数えます。");
 const QString kReset = QStringLiteral("リセット");
 const QString kResetQuestion = QStringLiteral("成績をすべて０に戻します。\nよろしいですか？");
-const QString kYes = QStringLiteral("Ｙｅｓ");
-const QString kNo = QStringLiteral("Ｎｏ");
 
 constexpr int kHeadingSize = 15;
 constexpr int kRowTextSize = 16;
@@ -130,7 +128,8 @@ void RecordWindow::ShowCounts() {
 }
 
 void RecordWindow::AskReset() {
-    if (ShowMessage(this, kResetQuestion, kYes, kNo, QString()) != MessageAnswer::First) {
+    if (ShowMessage(this, kResetQuestion, YesCaption(), NoCaption(), QString()) !=
+        MessageAnswer::First) {
         return;
     }
     TellIfNotStored(this, store_, record_.Reset());

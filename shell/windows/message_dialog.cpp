@@ -172,6 +172,10 @@ void MessageDialog::paintEvent(QPaintEvent* /*event*/) {
     painter.drawLine(rule, kMargin, rule, height() - kMargin);
 }
 
+QString YesCaption() { return MessageDialog::tr("Ｙｅｓ"); }
+
+QString NoCaption() { return MessageDialog::tr("Ｎｏ"); }
+
 MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& caption0,
                           const QString& caption1, const QString& caption2) {
     MessageDialog dialog(parent, text, {caption0, caption1, caption2});

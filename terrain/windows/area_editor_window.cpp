@@ -32,8 +32,6 @@ const QString kCaption = QStringLiteral("Morvaneⅲ－Original Area Edit");
 const std::array<QString, kUserFileCount> kTabCaptions = {
     QStringLiteral("Ｆｉｌｅ１"), QStringLiteral("Ｆｉｌｅ２"), QStringLiteral("Ｆｉｌｅ３")};
 const QString kClearQuestion = QStringLiteral("File-%1の地形をクリアします。\nよろしいですか？");
-const QString kYes = QStringLiteral("Ｙｅｓ");
-const QString kNo = QStringLiteral("Ｎｏ");
 const QString kClearTip = QStringLiteral("クリア");
 // What a screen reader calls the file tabs.
 const QString kTabsName = QStringLiteral("地形ファイル");
@@ -377,8 +375,8 @@ void AreaEditorWindow::ChooseTool(std::int16_t code) {
 }
 
 void AreaEditorWindow::ClearCurrentFile() {
-    if (ShowMessage(this, kClearQuestion.arg(currentFile_ + 1), kYes, kNo, QString()) !=
-        MessageAnswer::First) {
+    if (ShowMessage(this, kClearQuestion.arg(currentFile_ + 1), YesCaption(), NoCaption(),
+                    QString()) != MessageAnswer::First) {
         return;
     }
     board_.Clear();

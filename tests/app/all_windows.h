@@ -23,6 +23,7 @@
 #include "shell/windows/about_window.h"
 #include "shell/windows/contact_window.h"
 #include "shell/windows/keys_window.h"
+#include "shell/windows/message_dialog.h"
 #include "shell/windows/message_dialog_window.h"
 #include "shell/windows/rules_window.h"
 #include "shell/windows/system_info.h"
@@ -61,8 +62,7 @@ struct Windows {
              [](Windows& w) {
                  return std::make_unique<MessageDialog>(
                      &w.owner, QStringLiteral("よろしいですか？"),
-                     std::array<QString, 3>{QStringLiteral("Ｙｅｓ"), QStringLiteral("Ｎｏ"),
-                                            QString()});
+                     std::array<QString, 3>{YesCaption(), NoCaption(), QString()});
              }},
             {QStringLiteral("frmAbout"),
              [](Windows& w) {
