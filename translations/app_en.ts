@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>ゲームを開始します</source>
-        <translation>Starts a game</translation>
+        <translation>Start a game</translation>
     </message>
     <message>
         <source>Option.</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>オリジナル地形を作ります</source>
-        <translation>Build terrain of your own</translation>
+        <translation>Make terrain of your own</translation>
     </message>
     <message>
         <source>Rulu Check.</source>

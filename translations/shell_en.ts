@@ -35,11 +35,11 @@ please enjoy this software.
     </message>
     <message>
         <source>作者・著作権者：Ｍｏｒｖａｎｅ開発チーム</source>
-        <translation>Author and rights: the Morvane team</translation>
+        <translation>Author and copyright: the Morvane team</translation>
     </message>
     <message>
         <source>開発期間：2000.1/18～2001.1/18</source>
-        <translation>Made: Jan 18, 2000 – Jan 18, 2001</translation>
+        <translation>Developed: Jan 18, 2000 – Jan 18, 2001</translation>
     </message>
     <message>
         <source>御了承事項</source>
@@ -141,7 +141,7 @@ the next time the game starts.</translation>
     </message>
     <message>
         <source>メニュー（右クリックでも）</source>
-        <translation>Menu (a right click too)</translation>
+        <translation>Menu (or a right click)</translation>
     </message>
     <message>
         <source>すべてのウィンドウ</source>
@@ -298,7 +298,7 @@ the next time the game starts.</translation>
     </message>
     <message>
         <source>    画面最下部分、もしくは■,○,×,◇の一段上の空白域、   もしくは、◇の中。（重力があると考えると理解し易い）</source>
-        <translation>On the bottom row of the board, on an empty square just above a ■, ○, × or ◇, or inside a ◇. (Think of it as gravity and it is easy to follow.)</translation>
+        <translation>On the bottom row, on an empty square just above a ■, ○, × or ◇, or inside a ◇. (Think of gravity and it makes sense.)</translation>
     </message>
     <message>
         <source>- 引き分け条件 -</source>
@@ -306,7 +306,7 @@ the next time the game starts.</translation>
     </message>
     <message>
         <source>勝利条件が満たされず、かつ置ける場所が存在しない時</source>
-        <translation>Nobody has lined up four, and there is nowhere left to put a unit.</translation>
+        <translation>When nobody has won and there is nowhere left to put a unit.</translation>
     </message>
     <message>
         <source>Morvaneⅲ－Ｒｕｌｕ Check</source>
@@ -317,7 +317,7 @@ the next time the game starts.</translation>
     <name>morvane::StartSysInfo</name>
     <message>
         <source>現時点ではｼｽﾃﾑ情報を使用できません</source>
-        <translation>System information is not available right now.</translation>
+        <translation>System info is not available right now.</translation>
     </message>
 </context>
 <context>
