@@ -102,7 +102,7 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(QRect(QPoint(kMargin, kMargin), kPictureSize));
-    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF()));
+    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF(), CurrentLanguage()));
     MakeDecoration(picture);
 
     auto* frame = new QFrame(this);

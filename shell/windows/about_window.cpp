@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "assets/pictures.h"
+#include "shell/settings/language.h"
 #include "shell/windows/contact_window.h"
 #include "shell/windows/look.h"
 #include "shell/windows/ok_button.h"
@@ -56,7 +57,7 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Ig"));
     picture->setFixedSize(kPictureSize);
-    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF()));
+    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF(), CurrentLanguage()));
 
     auto* card = new QFrame(page);
     card->setObjectName(QStringLiteral("Shape1"));

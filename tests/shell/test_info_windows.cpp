@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "assets/pictures.h"
 #include "rules/board.h"
 #include "shell/settings/language.h"
 #include "shell/windows/about_window.h"
@@ -165,6 +166,18 @@ private slots:
         if (!expected.isEmpty()) {
             QCOMPARE(text, expected);
         }
+    }
+
+    // The English title picture is the Japanese one with another subtitle: the same below it,
+    // different above.
+    void titlePictureSubtitleFollowsTheLanguage() {
+        const QSize size(340, 300);
+        const QImage japanese = TitlePicture(size, 1.0, Language::Japanese).toImage();
+        const QImage english = TitlePicture(size, 1.0, Language::English).toImage();
+        const QRect subtitle(0, 85, 340, 30);
+        const QRect below(0, 115, 340, 185);
+        QCOMPARE(english.copy(below), japanese.copy(below));
+        QVERIFY(english.copy(subtitle) != japanese.copy(subtitle));
     }
 
     // The information window shows the title picture, the version, the two fixed lines and
