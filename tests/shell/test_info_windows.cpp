@@ -153,8 +153,9 @@ private slots:
             return MessagesShownBy([&] { TellIfNotStored(nullptr, blocked.store(), false); })
                 .join(QLatin1Char('|'));
         }) << QString();
-        QTest::newRow("notice's button")
-            << MakeText([] { return ConfirmCaption(); }) << QStringLiteral("OK");
+        QTest::newRow("answers' buttons") << MakeText([] {
+            return QStringList{YesCaption(), NoCaption(), ConfirmCaption()}.join(QLatin1Char('|'));
+        }) << QStringLiteral("Yes|No|OK");
     }
     void madeTextsAreEnglish() {
         QFETCH(MakeText, make);
