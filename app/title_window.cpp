@@ -21,27 +21,30 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ－Ｔｉｔｌｅ");
-
 struct MenuItem {
-    QString caption;
-    QString help;
+    const char* caption;
+    // What the item opens, shown in brackets as the help line when it is hovered.
+    const char* help;
 };
 
+// The captions are the game's own English, odd spellings and all; the English interface spells
+// them right.
 const std::array<MenuItem, TitleWindow::kItemCount> kItems{{
-    {QStringLiteral("Game Start."), QStringLiteral("【ゲームを開始します】")},
-    {QStringLiteral("Option."), QStringLiteral("【オプションです】")},
-    {QStringLiteral("Original Area Edit."), QStringLiteral("【オリジナル地形を作ります】")},
-    {QStringLiteral("Rulu Check."), QStringLiteral("【簡易ルール説明です】")},
-    {QStringLiteral("Infomation"), QStringLiteral("【バージョン・著作権等の情報です】")},
-    {QStringLiteral("Extra Game"), QStringLiteral("【「Morvane(Ver 2.0)」のリメイク版です】")},
+    {QT_TRANSLATE_NOOP("morvane::TitleWindow", "Game Start."),
+     QT_TRANSLATE_NOOP("morvane::TitleWindow", "ゲームを開始します")},
+    {QT_TRANSLATE_NOOP("morvane::TitleWindow", "Option."),
+     QT_TRANSLATE_NOOP("morvane::TitleWindow", "オプションです")},
+    {QT_TRANSLATE_NOOP("morvane::TitleWindow", "Original Area Edit."),
+     QT_TRANSLATE_NOOP("morvane::TitleWindow", "オリジナル地形を作ります")},
+    {QT_TRANSLATE_NOOP("morvane::TitleWindow", "Rulu Check."),
+     QT_TRANSLATE_NOOP("morvane::TitleWindow", "簡易ルール説明です")},
+    {QT_TRANSLATE_NOOP("morvane::TitleWindow", "Infomation"),
+     QT_TRANSLATE_NOOP("morvane::TitleWindow", "バージョン・著作権等の情報です")},
+    {QT_TRANSLATE_NOOP("morvane::TitleWindow", "Extra Game"),
+     QT_TRANSLATE_NOOP("morvane::TitleWindow", "「Morvane(Ver 2.0)」のリメイク版です")},
 }};
 
 enum Item { GameStart = 0, Option = 1, AreaEdit = 2, RuluCheck = 3, Infomation = 4, Extra = 5 };
-
-const QString kNoticeLine = QStringLiteral("メニューから項目を選んで下さい");
-const QString kNotReady = QStringLiteral("この機能は準備中です。");
-const QString kConfirm = QStringLiteral("確認");
 
 const QColor& kIdleColour = look::kWhite;
 const QColor& kHoveredColour = look::kBlack;
@@ -91,7 +94,7 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
                               }},
                              this)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ－Ｔｉｔｌｅ"));
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -99,7 +102,7 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(QRect(QPoint(kMargin, kMargin), kPictureSize));
-    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF()));
+    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF(), CurrentLanguage()));
     MakeDecoration(picture);
 
     auto* frame = new QFrame(this);
@@ -117,9 +120,9 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     for (int item = 0; item < kItemCount; ++item) {
         auto* label = new HoverLabel(this);
         label->setObjectName(QStringLiteral("Menu_%1").arg(item));
-        label->setText(kItems[item].caption);
+        label->setText(tr(kItems[item].caption));
         // The help line without its brackets tells a screen reader what the item does.
-        label->setAccessibleDescription(kItems[item].help.mid(1).chopped(1));
+        label->setAccessibleDescription(tr(kItems[item].help));
         label->setFont(look::Font(kItemTextSize, true));
         label->setIndent(14);
         label->setGeometry(kMenuLeft + kItemInset, kItemTop + item * kItemPitch,
@@ -158,7 +161,7 @@ void TitleWindow::HoverOn(int item) {
     marker_->setGeometry(label.left() - 4, label.top() - kMarkerRise, label.width() + 8,
                          label.height() + 2 * kMarkerRise);
     marker_->show();
-    help_->setText(kItems[item].help);
+    help_->setText(tr("【%1】").arg(tr(kItems[item].help)));
     setCursor(pointer_);
     for (int other = 0; other < kItemCount; ++other) {
         look::SetTextColour(items_[other], other == item ? kHoveredColour : kOtherColour);
@@ -176,7 +179,7 @@ void TitleWindow::Reset() {
     hoveredItem_ = kNoItem;
     unsetCursor();
     marker_->hide();
-    help_->setText(kNoticeLine);
+    help_->setText(tr("メニューから項目を選んで下さい"));
 }
 
 void TitleWindow::mouseMoveEvent(QMouseEvent* /*event*/) { Reset(); }
@@ -295,6 +298,8 @@ void TitleWindow::OpenKeys() {
     keys.exec();
 }
 
-void TitleWindow::ShowNotReady() { ShowMessage(this, kNotReady, QString(), QString(), kConfirm); }
+void TitleWindow::ShowNotReady() {
+    ShowMessage(this, tr("この機能は準備中です。"), QString(), QString(), ConfirmCaption());
+}
 
 }  // namespace morvane

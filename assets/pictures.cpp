@@ -26,8 +26,10 @@ QCursor MakePointer(const QString& resource, QSize size, QPointF hotSpotInViewBo
     return QCursor(RenderPicture(resource, size), hotSpot.x(), hotSpot.y());
 }
 
-QPixmap TitlePicture(QSize size, qreal devicePixelRatio) {
-    return RenderPicture(QStringLiteral(":/title/title.svg"), size, devicePixelRatio);
+QPixmap TitlePicture(QSize size, qreal devicePixelRatio, Language language) {
+    return RenderPicture(language == Language::English ? QStringLiteral(":/title/title_en.svg")
+                                                       : QStringLiteral(":/title/title.svg"),
+                         size, devicePixelRatio);
 }
 
 }  // namespace morvane

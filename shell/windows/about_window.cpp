@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "assets/pictures.h"
+#include "shell/settings/language.h"
 #include "shell/windows/contact_window.h"
 #include "shell/windows/look.h"
 #include "shell/windows/ok_button.h"
@@ -18,27 +19,19 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ-ﾊﾞｰｼﾞｮﾝ情報");
-const QString kAuthor = QStringLiteral("作者・著作権者：Ｍｏｒｖａｎｅ開発チーム");
-const QString kPeriod = QStringLiteral("開発期間：2000.1/18～2001.1/18");
-const QString kSystemInfo = QStringLiteral("システム情報");
-const QString kContact = QStringLiteral("連絡先（アドレス）");
-
-// What a screen reader calls the notice.
-const QString kNoticeName = QStringLiteral("御了承事項");
-const QStringList kNoticeLines{
-    QString(),
-    QString(),
-    QString(),
-    QString(),
-    QStringLiteral("ただし、万が一そのような事態が発生"),
-    QStringLiteral("したとしても開発者には悪意が無い事を"),
-    QStringLiteral("御理解頂ければと思います。"),
-    QString(),
-    QString(),
-    QStringLiteral("以上の点を御了承の上で当ソフトを"),
-    QStringLiteral("お楽しみ下さい。"),
-};
+// Every line of the notice, the last one included, ends with a line break.
+const char* const kNotice = QT_TRANSLATE_NOOP("morvane::AboutWindow",
+                                              "\n"
+                                              "\n"
+                                              "\n"
+                                              "\n"
+                                              "ただし、万が一そのような事態が発生\n"
+                                              "したとしても開発者には悪意が無い事を\n"
+                                              "御理解頂ければと思います。\n"
+                                              "\n"
+                                              "\n"
+                                              "以上の点を御了承の上で当ソフトを\n"
+                                              "お楽しみ下さい。\n");
 
 constexpr QSize kPictureSize(204, 180);
 constexpr QSize kEmblemSize(44, 44);
@@ -57,14 +50,14 @@ QPushButton* MakeButton(const QString& objectName, const QString& text, QWidget*
 AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     : QDialog(parent), systemInfo_(systemInfo) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ-ﾊﾞｰｼﾞｮﾝ情報"));
     // The whole window is one page, which scrolls on a screen too small for it.
     auto* page = new QWidget(this);
 
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Ig"));
     picture->setFixedSize(kPictureSize);
-    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF()));
+    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF(), CurrentLanguage()));
 
     auto* card = new QFrame(page);
     card->setObjectName(QStringLiteral("Shape1"));
@@ -80,12 +73,12 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     version->setFont(look::Font(22, true));
     look::SetTextColour(version, look::kGold);
 
-    auto* author = new QLabel(kAuthor, card);
+    auto* author = new QLabel(tr("作者・著作権者：Ｍｏｒｖａｎｅ開発チーム"), card);
     author->setObjectName(QStringLiteral("Label1_0"));
     author->setFont(look::Font(kTextSize));
     look::SetTextColour(author, look::kPaleText);
 
-    auto* period = new QLabel(kPeriod, card);
+    auto* period = new QLabel(tr("開発期間：2000.1/18～2001.1/18"), card);
     period->setObjectName(QStringLiteral("Label1_1"));
     period->setFont(look::Font(kTextSize));
     look::SetTextColour(period, look::kPaleText);
@@ -109,21 +102,18 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     auto* notice = new QPlainTextEdit(page);
     notice->setObjectName(QStringLiteral("Text1"));
     notice->setReadOnly(true);
-    notice->setAccessibleName(kNoticeName);
+    // What a screen reader calls the notice.
+    notice->setAccessibleName(tr("御了承事項"));
     notice->setFont(look::Font(kTextSize));
-    // Every line of the notice, the last one included, ends with a line break.
-    QString noticeText;
-    for (const QString& line : kNoticeLines) {
-        noticeText += line + QLatin1Char('\n');
-    }
+    const QString noticeText = tr(kNotice);
     notice->setPlainText(noticeText);
     // Room for every line and the empty one after the last line break, and one more for the
     // box's own margins, so that the whole notice shows without scrolling.
-    const int roomLines = static_cast<int>(kNoticeLines.size()) + 2;
+    const int roomLines = static_cast<int>(noticeText.count(QLatin1Char('\n'))) + 2;
     notice->setFixedHeight(roomLines * notice->fontMetrics().lineSpacing() + 12);
 
-    auto* systemInfoButton = MakeButton(QStringLiteral("Command1_0"), kSystemInfo, page);
-    auto* contactButton = MakeButton(QStringLiteral("Command1_1"), kContact, page);
+    auto* systemInfoButton = MakeButton(QStringLiteral("Command1_0"), tr("システム情報"), page);
+    auto* contactButton = MakeButton(QStringLiteral("Command1_1"), tr("連絡先（アドレス）"), page);
     QPushButton* closeButton = MakeOkButton(this, page);
     connect(systemInfoButton, &QPushButton::clicked, this,
             [this] { StartSysInfo(this, systemInfo_); });

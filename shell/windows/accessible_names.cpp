@@ -1,6 +1,7 @@
 #include "shell/windows/accessible_names.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <array>
 
@@ -10,11 +11,17 @@
 namespace morvane {
 namespace {
 
-// By CellState code, Empty (0) to Block (8).
-const std::array<QString, Block + 1> kCellContents = {
-    QStringLiteral("空き"), QStringLiteral("◇"),         QStringLiteral("○"),
-    QStringLiteral("×"),    QStringLiteral("○（勝ち）"), QStringLiteral("×（勝ち）"),
-    QStringLiteral("○"),    QStringLiteral("×"),         QStringLiteral("■"),
+// By CellState code, Empty (0) to Block (8). The board's symbols are the same in every language.
+const std::array<const char*, Block + 1> kCellContents = {
+    QT_TRANSLATE_NOOP("morvane::AccessibleNames", "空き"),
+    "◇",
+    "○",
+    "×",
+    QT_TRANSLATE_NOOP("morvane::AccessibleNames", "○（勝ち）"),
+    QT_TRANSLATE_NOOP("morvane::AccessibleNames", "×（勝ち）"),
+    "○",
+    "×",
+    "■",
 };
 
 // A window's notice: what a screen reader is told to speak.
@@ -31,16 +38,19 @@ QAccessibleInterface* NoticeFactory(const QString& /*className*/, QObject* objec
 }  // namespace
 
 QString CellName(int column, int row, const QString& content) {
-    return QStringLiteral("%1列目 %2行目：%3")
+    return QCoreApplication::translate("morvane::AccessibleNames", "%1列目 %2行目：%3")
         .arg(InterfaceNumber(column), InterfaceNumber(row), content);
 }
 
 QString BoardCellName(int index, int code) {
-    return CellName(CellX(index), CellY(index), kCellContents.at(static_cast<std::size_t>(code)));
+    return CellName(CellX(index), CellY(index),
+                    QCoreApplication::translate("morvane::AccessibleNames",
+                                                kCellContents.at(static_cast<std::size_t>(code))));
 }
 
 QString PlayerPictureName(int side, const QString& kind) {
-    return (side == 0 ? QStringLiteral("○：") : QStringLiteral("×：")) + kind;
+    return QCoreApplication::translate("morvane::AccessibleNames", "%1：%2")
+        .arg(side == 0 ? QStringLiteral("○") : QStringLiteral("×"), kind);
 }
 
 void UpdateAccessibleName(QWidget* control, const QString& name) {

@@ -8,10 +8,11 @@ class QWidget;
 namespace morvane {
 
 // What a screen reader says for the controls the game draws itself (board cells, pictures,
-// labels that act as buttons), in short Japanese like the rest of the interface. Controls with
-// visible text need none of this: Qt speaks their text.
+// labels that act as buttons), in short words of the interface's language. Controls with visible
+// text need none of this: Qt speaks their text.
 
-// A cell of a board by its column and row, both from 1, and what it holds: "３列目 ５行目：○".
+// A cell of a board by its column and row, both from 1, and what it holds: "３列目 ５行目：○",
+// in English "Column 3, row 5: ○".
 QString CellName(int column, int row, const QString& content);
 
 // A cell of the main board (8 × 12) by its index and its CellState code. Units of the winning

@@ -12,17 +12,15 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ－（Adress）");
-const QString kFrameCaption = QStringLiteral("開発者へのメール連絡先");
 const QString kAddress = QStringLiteral("morvane@localhost");
 
 }  // namespace
 
 ContactWindow::ContactWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ－（Adress）"));
 
-    auto* frame = new QGroupBox(kFrameCaption, this);
+    auto* frame = new QGroupBox(tr("開発者へのメール連絡先"), this);
     frame->setObjectName(QStringLiteral("Frame1_0"));
     frame->setFont(look::Font(15, true));
     auto* address = new QLabel(kAddress, frame);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace morvane {
@@ -10,5 +12,8 @@ class SettingsStore;
 // tells them, in the message dialog over parent, that it takes effect from the next start (Qt
 // scales windows by a factor fixed when the program starts), or that it could not be stored.
 void ChooseDisplayScale(QWidget* parent, SettingsStore& store, int percent);
+
+// What the player is told once a chosen display scale is stored.
+QString NextStartNotice();
 
 }  // namespace morvane

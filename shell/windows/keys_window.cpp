@@ -14,57 +14,76 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ－Keys");
-
+// Texts of the keys window, translated where they are shown.
 struct KeyLine {
-    QString keys;
-    QString does;
+    const char* keys;
+    const char* does;
 };
 
 struct KeyScreen {
-    QString screen;
+    const char* screen;
     std::vector<KeyLine> lines;
 };
 
 // Every key of the game, the one list of them; the manual page and the README follow it.
 const std::vector<KeyScreen> kKeyScreens{
-    {QStringLiteral("タイトル画面"),
+    {QT_TRANSLATE_NOOP("morvane::KeysWindow", "タイトル画面"),
      {
-         {QStringLiteral("↑ ↓"), QStringLiteral("項目を選ぶ")},
-         {QStringLiteral("Enter / Space"), QStringLiteral("選んだ項目を開く")},
-         {QStringLiteral("F1"), QStringLiteral("ルール説明")},
-         {QStringLiteral("F3"), QStringLiteral("成績")},
-         {QStringLiteral("Menu / Shift+F10"), QStringLiteral("メニュー（右クリックでも）")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "↑ ↓"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "項目を選ぶ")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Enter / Space"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "選んだ項目を開く")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "F1"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "ルール説明")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "F3"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "成績")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Menu / Shift+F10"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "メニュー（右クリックでも）")},
      }},
-    {QStringLiteral("すべてのウィンドウ"),
+    {QT_TRANSLATE_NOOP("morvane::KeysWindow", "すべてのウィンドウ"),
      {
-         {QStringLiteral("Ctrl+W"), QStringLiteral("ウィンドウを閉じる")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Ctrl+W"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "ウィンドウを閉じる")},
      }},
-    {QStringLiteral("メッセージ"),
+    {QT_TRANSLATE_NOOP("morvane::KeysWindow", "メッセージ"),
      {
-         {QStringLiteral("← → ↑ ↓"), QStringLiteral("ボタンを選ぶ")},
-         {QStringLiteral("Enter / Space"), QStringLiteral("選んだボタンを押す")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "← → ↑ ↓"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "ボタンを選ぶ")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Enter / Space"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "選んだボタンを押す")},
      }},
-    {QStringLiteral("対戦画面"),
+    {QT_TRANSLATE_NOOP("morvane::KeysWindow", "対戦画面"),
      {
-         {QStringLiteral("← → ↑ ↓"), QStringLiteral("Keybordの□を動かす")},
-         {QStringLiteral("Space"), QStringLiteral("Keybordが□に置く")},
-         {QStringLiteral("H"), QStringLiteral("ヒント")},
-         {QStringLiteral("Ctrl+Z"), QStringLiteral("一手戻す")},
-         {QStringLiteral("F1"), QStringLiteral("ルール説明")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "← → ↑ ↓"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "Keybordの□を動かす")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Space"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "Keybordが□に置く")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "H"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "ヒント")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Ctrl+Z"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "一手戻す")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "F1"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "ルール説明")},
      }},
-    {QStringLiteral("地形エディタ"),
+    {QT_TRANSLATE_NOOP("morvane::KeysWindow", "地形エディタ"),
      {
-         {QStringLiteral("← → ↑ ↓"), QStringLiteral("カーソルを動かす")},
-         {QStringLiteral("Space"), QStringLiteral("カーソルのマスを塗る")},
-         {QStringLiteral("1 ～ 5"), QStringLiteral("道具を選ぶ（消しゴム・◇・■・○・×）")},
-         {QStringLiteral("6"), QStringLiteral("ファイルを消す（確認あり）")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "← → ↑ ↓"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "カーソルを動かす")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Space"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "カーソルのマスを塗る")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "1 ～ 5"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "道具を選ぶ（消しゴム・◇・■・○・×）")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "6"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "ファイルを消す（確認あり）")},
      }},
-    {QStringLiteral("おまけゲーム"),
+    {QT_TRANSLATE_NOOP("morvane::KeysWindow", "おまけゲーム"),
      {
-         {QStringLiteral("← → ↑ ↓"), QStringLiteral("対人戦で□を動かす")},
-         {QStringLiteral("Space"), QStringLiteral("対人戦で□に置く")},
-         {QStringLiteral("F10 / Alt"), QStringLiteral("メニューバーを使う")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "← → ↑ ↓"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "対人戦で□を動かす")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Space"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "対人戦で□に置く")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "F10 / Alt"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "メニューバーを使う")},
      }},
 };
 
@@ -78,15 +97,15 @@ void AddScreen(QGridLayout* grid, const KeyScreen& screen, QWidget* parent) {
     if (row > 0) {
         grid->setRowMinimumHeight(row++, 10);
     }
-    auto* heading = new QLabel(screen.screen, parent);
+    auto* heading = new QLabel(KeysWindow::tr(screen.screen), parent);
     heading->setFont(look::Font(kHeadingSize, true));
     look::SetTextColour(heading, look::kGold);
     grid->addWidget(heading, row++, 0, 1, 2);
     for (const KeyLine& line : screen.lines) {
-        auto* keys = new QLabel(line.keys, parent);
+        auto* keys = new QLabel(KeysWindow::tr(line.keys), parent);
         keys->setFont(look::Font(kLineSize, true));
         look::SetTextColour(keys, look::kWhite);
-        auto* does = new QLabel(line.does, parent);
+        auto* does = new QLabel(KeysWindow::tr(line.does), parent);
         does->setFont(look::Font(kLineSize));
         look::SetTextColour(does, look::kPaleText);
         grid->addWidget(keys, row, 0);
@@ -124,7 +143,7 @@ QGridLayout* MakeColumn(QHBoxLayout* columns) {
 
 KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormKeys"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ－Keys"));
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(36);

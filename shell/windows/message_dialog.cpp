@@ -16,8 +16,6 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("！－Ｍｅｓｓａｇｅ－！");
-
 const QColor& kButtonColour = look::kYellow;    // a button not highlighted
 const QColor& kHighlightColour = look::kGreen;  // the highlighted button
 const QColor& kMessageColour = look::kBrightText;
@@ -61,7 +59,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
       text_(new QLabel(this)),
       frame_(new QFrame(this)) {
     setObjectName(QStringLiteral("FormMsg"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("！－Ｍｅｓｓａｇｅ－！"));
     setMouseTracking(true);
 
     // The frame sits behind the buttons and lets the pointer through to the window, like the
@@ -175,6 +173,8 @@ void MessageDialog::paintEvent(QPaintEvent* /*event*/) {
 QString YesCaption() { return MessageDialog::tr("Ｙｅｓ"); }
 
 QString NoCaption() { return MessageDialog::tr("Ｎｏ"); }
+
+QString ConfirmCaption() { return MessageDialog::tr("確認"); }
 
 MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& caption0,
                           const QString& caption1, const QString& caption2) {

@@ -16,8 +16,10 @@ enum class MessageAnswer { First = 0, Second = 1, Third = 2, None = -1 };
 MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& caption0,
                           const QString& caption1, const QString& caption2);
 
-// The captions of the usual answers, "Ｙｅｓ" and "Ｎｏ", in the interface's language.
+// The captions of the usual answers, "Ｙｅｓ" and "Ｎｏ", and of the one button under a notice,
+// "確認", in the interface's language.
 QString YesCaption();
 QString NoCaption();
+QString ConfirmCaption();
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #include "shell/windows/ok_button.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 
@@ -8,14 +9,14 @@
 namespace morvane {
 namespace {
 
-const QString kOk = QStringLiteral("Ｏ．Ｋ．");
 constexpr int kOkTextSize = 15;
 constexpr int kOkWidth = 110;
 
 }  // namespace
 
 QPushButton* MakeOkButton(QDialog* dialog, QWidget* place) {
-    auto* ok = new QPushButton(kOk, place != nullptr ? place : dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("morvane::OkButton", "Ｏ．Ｋ．"),
+                               place != nullptr ? place : dialog);
     ok->setObjectName(QStringLiteral("Command2"));
     ok->setFont(look::Font(kOkTextSize, true));
     ok->setDefault(true);

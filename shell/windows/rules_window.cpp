@@ -12,39 +12,40 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ－Ｒｕｌｕ Check");
-
 struct Rule {
-    QString heading;
-    QString text;
+    const char* heading;
+    const char* text;
 };
 
 const std::array<Rule, 3> kRules{{
-    {QStringLiteral("- 勝利条件 -"),
-     QStringLiteral("縦か横か斜めで一直線に４個以上、自己ユニットを並べる")},
-    {QStringLiteral("- ユニットを置く際の規定 -"),
-     QStringLiteral("    画面最下部分、もしくは■,○,×,◇の一段上の空白域、   もしくは、◇の中。"
-                    "（重力があると考えると理解し易い）")},
-    {QStringLiteral("- 引き分け条件 -"),
-     QStringLiteral("勝利条件が満たされず、かつ置ける場所が存在しない時")},
+    {QT_TRANSLATE_NOOP("morvane::RulesWindow", "- 勝利条件 -"),
+     QT_TRANSLATE_NOOP("morvane::RulesWindow",
+                       "縦か横か斜めで一直線に４個以上、自己ユニットを並べる")},
+    {QT_TRANSLATE_NOOP("morvane::RulesWindow", "- ユニットを置く際の規定 -"),
+     QT_TRANSLATE_NOOP("morvane::RulesWindow",
+                       "    画面最下部分、もしくは■,○,×,◇の一段上の空白域、   もしくは、◇の中。"
+                       "（重力があると考えると理解し易い）")},
+    {QT_TRANSLATE_NOOP("morvane::RulesWindow", "- 引き分け条件 -"),
+     QT_TRANSLATE_NOOP("morvane::RulesWindow",
+                       "勝利条件が満たされず、かつ置ける場所が存在しない時")},
 }};
 
 }  // namespace
 
 RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ－Ｒｕｌｕ Check"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 24, 28, 20);
     layout->setSpacing(6);
     for (int index = 0; index < static_cast<int>(kRules.size()); ++index) {
-        auto* heading = new QLabel(kRules[index].heading, this);
+        auto* heading = new QLabel(tr(kRules[index].heading), this);
         heading->setObjectName(QStringLiteral("Label1_%1").arg(index));
         heading->setFont(look::Font(18, true));
         look::SetTextColour(heading, look::kGold);
 
-        auto* text = new QLabel(kRules[index].text, this);
+        auto* text = new QLabel(tr(kRules[index].text), this);
         text->setObjectName(QStringLiteral("Label2_%1").arg(index));
         text->setFont(look::Font(16));
         text->setWordWrap(true);
@@ -63,7 +64,8 @@ RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
 
     look::StyleWindow(this);
     setFixedWidth(560);
-    setFixedHeight(sizeHint().height());
+    // As tall as the texts need, wrapped at that width.
+    setFixedHeight(heightForWidth(width()));
     PlaceOnShow(this);
 }
 

@@ -1,14 +1,12 @@
 #include "shell/windows/system_info.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "shell/windows/message_dialog.h"
 
 namespace morvane {
 namespace {
-
-const QString kUnavailable = QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません");
-const QString kConfirm = QStringLiteral("確認");
 
 // The folder and the file name joined by one separator of this platform, whether or not the
 // folder already ends with one.
@@ -39,7 +37,10 @@ void StartSysInfo(QWidget* parent, const SystemInfoPlatform& platform) {
     if (tool && platform.StartDetached(*tool)) {
         return;
     }
-    ShowMessage(parent, kUnavailable, QString(), QString(), kConfirm);
+    ShowMessage(
+        parent,
+        QCoreApplication::translate("morvane::StartSysInfo", "現時点ではｼｽﾃﾑ情報を使用できません"),
+        QString(), QString(), ConfirmCaption());
 }
 
 }  // namespace morvane

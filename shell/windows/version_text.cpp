@@ -1,13 +1,15 @@
 #include "shell/windows/version_text.h"
 
+#include <QCoreApplication>
+
 #include "shell/settings/language.h"
 #include "version.h"
 
 namespace morvane {
 
 QString VersionText(int major, int minor) {
-    return QStringLiteral("Ｖｅｒｓｉｏｎ ") + InterfaceNumber(major) + QLatin1Char('.') +
-           InterfaceNumber(minor);
+    return QCoreApplication::translate("morvane::VersionText", "Ｖｅｒｓｉｏｎ %1.%2")
+        .arg(InterfaceNumber(major), InterfaceNumber(minor));
 }
 
 QString ProgramVersionText() { return VersionText(kVersionMajor, kVersionMinor); }

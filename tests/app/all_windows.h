@@ -22,6 +22,7 @@
 #include "shell/settings/display_scale.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/contact_window.h"
+#include "shell/windows/display_scale_choice.h"
 #include "shell/windows/keys_window.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/message_dialog_window.h"
@@ -60,9 +61,10 @@ struct Windows {
              }},
             {QStringLiteral("FormMsg"),
              [](Windows& w) {
+                 // A notice of the program's own, in the interface's language.
                  return std::make_unique<MessageDialog>(
-                     &w.owner, QStringLiteral("よろしいですか？"),
-                     std::array<QString, 3>{YesCaption(), NoCaption(), QString()});
+                     &w.owner, NextStartNotice(),
+                     std::array<QString, 3>{QString(), QString(), ConfirmCaption()});
              }},
             {QStringLiteral("frmAbout"),
              [](Windows& w) {

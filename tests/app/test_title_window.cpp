@@ -5,10 +5,12 @@
 #include <QTest>
 
 #include "app/title_window.h"
+#include "shell/settings/language.h"
 #include "shell/windows/look.h"
 #include "tests/support/modal.h"
 #include "tests/support/pointer.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/window_texts.h"
 
 using namespace morvane;
 using morvane::testing::MovePointer;
@@ -102,6 +104,7 @@ class TitleWindowTest : public QObject {
 private slots:
     void initTestCase() { look::PinApplicationLook(); }
     void init() { testing::ParkPointer(); }
+    void cleanup() { UseLanguage(Language::Japanese); }
 
     // The window opens with its caption, the six items in order at equal spacing, nothing
     // hovered and the version.
@@ -377,6 +380,46 @@ private slots:
         QVERIFY((item == 1 ? editorParents : optionParents).isEmpty());
         QVERIFY(title.isVisible());
         VerifyHovered(&title, item);
+    }
+
+    // In English the items are spelt right, and the help line of a hovered item is English and
+    // fits its label.
+    void englishItemsAndHelpLines_data() {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("caption");
+        const QStringList english{
+            QStringLiteral("Game Start."),         QStringLiteral("Option."),
+            QStringLiteral("Original Area Edit."), QStringLiteral("Rule Check."),
+            QStringLiteral("Information"),         QStringLiteral("Extra Game"),
+        };
+        for (int item = 0; item < 6; ++item) {
+            QTest::addRow("%s", qPrintable(english[item])) << item << english[item];
+        }
+    }
+    void englishItemsAndHelpLines() {
+        QFETCH(int, item);
+        QFETCH(QString, caption);
+        QVERIFY(UseLanguage(Language::English));
+        TitleWindow title({});
+        title.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&title));
+        MovePointerOnto(Item(&title, item));
+        QCOMPARE(Item(&title, item)->text(), caption);
+        const auto* help = title.findChild<QLabel*>(QStringLiteral("Label"));
+        QVERIFY2(!testing::HasJapanese(help->text()), qPrintable(help->text()));
+        QVERIFY2(!testing::IsClipped(*help, help->text()), qPrintable(help->text()));
+    }
+
+    // An item without its window says so in English too.
+    void notReadyNoticeInEnglish() {
+        QVERIFY(UseLanguage(Language::English));
+        TitleWindow title({});
+        title.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&title));
+        const testing::MessageLog log;
+        QTest::keyClick(&title, Qt::Key_Down);
+        QTest::keyClick(&title, Qt::Key_Return);
+        QCOMPARE(log.texts(), QStringList{QStringLiteral("This feature is not ready yet.")});
     }
 };
 

@@ -10,14 +10,23 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "assets/pictures.h"
+#include "rules/board.h"
+#include "shell/settings/language.h"
 #include "shell/windows/about_window.h"
+#include "shell/windows/accessible_names.h"
 #include "shell/windows/contact_window.h"
+#include "shell/windows/display_scale_choice.h"
 #include "shell/windows/look.h"
+#include "shell/windows/message_dialog.h"
 #include "shell/windows/rules_window.h"
+#include "shell/windows/store_failure.h"
 #include "shell/windows/system_info.h"
 #include "shell/windows/version_text.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/temp_settings.h"
+#include "tests/support/window_texts.h"
 
 using namespace morvane;
 
@@ -71,17 +80,30 @@ QString MessageShownBy(const std::function<void()>& work) {
     return text;
 }
 
+// Makes a text the way the program does, in the language in use.
+using MakeText = std::function<QString()>;
+
+// The texts of the messages the work shows, one after the other.
+QStringList MessagesShownBy(const std::function<void()>& work) {
+    const testing::MessageLog log;
+    work();
+    return log.texts();
+}
+
 QString ToolIn(const QString& folder) {
     return folder + QDir::separator() + QStringLiteral("MSINFO32.EXE");
 }
 
 }  // namespace
 
+Q_DECLARE_METATYPE(MakeText)
+
 class InfoWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { look::PinApplicationLook(); }
+    void cleanup() { UseLanguage(Language::Japanese); }
 
     // The version reads "Ｖｅｒｓｉｏｎ ", full-width major, ASCII point, full-width minor.
     void versionTextUsesFullWidthDigits_data() {
@@ -97,6 +119,66 @@ private slots:
         QFETCH(int, minor);
         QFETCH(QString, text);
         QCOMPARE(VersionText(major, minor), text);
+    }
+
+    // In English the texts the program makes as it goes hold no Japanese, numbers included; the
+    // expected text is empty where only that is checked (a text naming a file of the machine).
+    void madeTextsAreEnglish_data() {
+        QTest::addColumn<MakeText>("make");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("version") << MakeText([] { return VersionText(4, 92); })
+                                 << QStringLiteral("Version 4.92");
+        QTest::newRow("cell") << MakeText([] { return CellName(3, 5, QStringLiteral("○")); })
+                              << QStringLiteral("Column 3, row 5: ○");
+        QTest::newRow("winning cell of the board")
+            << MakeText([] { return BoardCellName(CellIndex(8, 12), CrossWin); })
+            << QStringLiteral("Column 8, row 12: × (winning)");
+        QTest::newRow("empty cell of the board")
+            << MakeText([] { return BoardCellName(CellIndex(1, 2), Empty); })
+            << QStringLiteral("Column 1, row 2: empty");
+        QTest::newRow("player picture")
+            << MakeText([] { return PlayerPictureName(1, QStringLiteral("Mouse")); })
+            << QStringLiteral("×: Mouse");
+        QTest::newRow("no system information tool") << MakeText([] {
+            const FakeSystemInfo none;
+            return MessagesShownBy([&] { StartSysInfo(nullptr, none); }).join(QLatin1Char('|'));
+        }) << QStringLiteral("System info is not available right now.");
+        QTest::newRow("display scale stored") << MakeText([] {
+            testing::TempSettings settings;
+            return MessagesShownBy([&] { ChooseDisplayScale(nullptr, settings.store(), 150); })
+                .join(QLatin1Char('|'));
+        }) << QStringLiteral("The display scale takes effect\nthe next time the game starts.");
+        QTest::newRow("settings not stored") << MakeText([] {
+            testing::BlockedSettings blocked;
+            return MessagesShownBy([&] { TellIfNotStored(nullptr, blocked.store(), false); })
+                .join(QLatin1Char('|'));
+        }) << QString();
+        QTest::newRow("answers' buttons") << MakeText([] {
+            return QStringList{YesCaption(), NoCaption(), ConfirmCaption()}.join(QLatin1Char('|'));
+        }) << QStringLiteral("Yes|No|OK");
+    }
+    void madeTextsAreEnglish() {
+        QFETCH(MakeText, make);
+        QFETCH(QString, expected);
+        QVERIFY(UseLanguage(Language::English));
+        const QString text = make();
+        QVERIFY(!text.isEmpty());
+        QVERIFY2(!testing::HasJapanese(text), qPrintable(text));
+        if (!expected.isEmpty()) {
+            QCOMPARE(text, expected);
+        }
+    }
+
+    // The English title picture is the Japanese one with another subtitle: the same below it,
+    // different above.
+    void titlePictureSubtitleFollowsTheLanguage() {
+        const QSize size(340, 300);
+        const QImage japanese = TitlePicture(size, 1.0, Language::Japanese).toImage();
+        const QImage english = TitlePicture(size, 1.0, Language::English).toImage();
+        const QRect subtitle(0, 85, 340, 30);
+        const QRect below(0, 115, 340, 185);
+        QCOMPARE(english.copy(below), japanese.copy(below));
+        QVERIFY(english.copy(subtitle) != japanese.copy(subtitle));
     }
 
     // The information window shows the title picture, the version, the two fixed lines and
