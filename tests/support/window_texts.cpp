@@ -121,7 +121,11 @@ bool IsClipped(const QWidget& control, const QString& text) {
     if (const auto* label = qobject_cast<const QLabel*>(&control); label && label->wordWrap()) {
         return label->heightForWidth(label->width()) > label->height();
     }
-    const QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    // A line break at the very end opens an empty line, which has nothing to cut.
+    if (lines.size() > 1 && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
     for (const QString& line : lines) {
         if (metrics.horizontalAdvance(line) > room.width()) {
             return true;
