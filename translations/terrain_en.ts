@@ -104,8 +104,8 @@ Are you sure?</translation>
         <source>電脳は地形ありでの戦闘は想定して開発していません。
 そのため、地形ありの場合は極端に電脳は弱くなります。
 御了承下さい。</source>
-        <translation>The computer was never built to fight on terrain,
-so with terrain it plays far weaker.
+        <translation>The computer wasn&apos;t built for terrain;
+with terrain on, it plays far weaker.
 Please bear with it.</translation>
     </message>
     <message>
