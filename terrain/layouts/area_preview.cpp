@@ -4,10 +4,10 @@ namespace morvane {
 namespace {
 
 // The preview character of a cell code; 0 for the codes that show nothing.
-char16_t PreviewCharacter(std::int16_t code) {
+char16_t PreviewCharacter(std::int16_t code, char16_t blank) {
     switch (code) {
         case Empty:
-            return u'\u3000';
+            return blank;
         case Hollow:
             return u'◇';
         case CircleUnit:
@@ -23,11 +23,11 @@ char16_t PreviewCharacter(std::int16_t code) {
 
 }  // namespace
 
-std::u16string PreviewText(const Board& board) {
+std::u16string PreviewText(const Board& board, char16_t blank) {
     std::u16string text;
     for (int y = 1; y <= kRows; ++y) {
         for (int x = 1; x <= kColumns; ++x) {
-            if (const char16_t character = PreviewCharacter(board[CellIndex(x, y)])) {
+            if (const char16_t character = PreviewCharacter(board[CellIndex(x, y)], blank)) {
                 text.push_back(character);
             }
         }

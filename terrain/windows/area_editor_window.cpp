@@ -23,32 +23,39 @@
 #include "shell/windows/store_failure.h"
 #include "shell/windows/window_place.h"
 #include "terrain/windows/area_text.h"
+#include "terrain/windows/user_file_caption.h"
 
 namespace morvane {
 namespace {
 
-// The window's texts.
-const QString kCaption = QStringLiteral("Morvaneⅲ－Original Area Edit");
-const std::array<QString, kUserFileCount> kTabCaptions = {
-    QStringLiteral("Ｆｉｌｅ１"), QStringLiteral("Ｆｉｌｅ２"), QStringLiteral("Ｆｉｌｅ３")};
-const QString kClearQuestion = QStringLiteral("File-%1の地形をクリアします。\nよろしいですか？");
-const QString kClearTip = QStringLiteral("クリア");
-// What a screen reader calls the file tabs.
-const QString kTabsName = QStringLiteral("地形ファイル");
+// The window's texts, translated where they are shown.
+constexpr const char* kCaption =
+    QT_TRANSLATE_NOOP("morvane::AreaEditorWindow", "Morvaneⅲ－Original Area Edit");
+// The current file's number is written with ordinary digits in the Japanese text too.
+constexpr const char* kClearQuestion = QT_TRANSLATE_NOOP(
+    "morvane::AreaEditorWindow", "File-%1の地形をクリアします。\nよろしいですか？");
+constexpr const char* kClearTip = QT_TRANSLATE_NOOP("morvane::AreaEditorWindow", "クリア");
+// What a screen reader calls the file tabs and the board.
+constexpr const char* kTabsName = QT_TRANSLATE_NOOP("morvane::AreaEditorWindow", "地形ファイル");
+constexpr const char* kBoardName = QT_TRANSLATE_NOOP("morvane::AreaEditorWindow", "地形のマス目");
+constexpr const char* kBoardDescription =
+    QT_TRANSLATE_NOOP("morvane::AreaEditorWindow", "矢印キーで動かし、Spaceで塗ります");
 
-// The toolbar buttons, numbered from 1, that choose what a click paints.
+// The toolbar buttons, numbered from 1, that choose what a click paints. Their tips are
+// translated where they are shown; the board's symbols have no translation and stay as they are.
 struct Tool {
     int button;
     std::int16_t code;
     QString picture;
-    QString tip;
+    const char* tip;
 };
 const std::array<Tool, 5> kTools = {{
-    {6, Empty, QStringLiteral(":/editor/eraser.svg"), QStringLiteral("消しゴム")},
-    {7, Hollow, QStringLiteral(":/editor/hollow.svg"), QStringLiteral("◇")},
-    {8, Block, QStringLiteral(":/editor/block.svg"), QStringLiteral("■")},
-    {9, CircleUnit, QStringLiteral(":/editor/circle.svg"), QStringLiteral("○")},
-    {10, CrossUnit, QStringLiteral(":/editor/cross.svg"), QStringLiteral("×")},
+    {6, Empty, QStringLiteral(":/editor/eraser.svg"),
+     QT_TRANSLATE_NOOP("morvane::AreaEditorWindow", "消しゴム")},
+    {7, Hollow, QStringLiteral(":/editor/hollow.svg"), "◇"},
+    {8, Block, QStringLiteral(":/editor/block.svg"), "■"},
+    {9, CircleUnit, QStringLiteral(":/editor/circle.svg"), "○"},
+    {10, CrossUnit, QStringLiteral(":/editor/cross.svg"), "×"},
 }};
 // The button that clears the current file; the buttons not listed here do nothing.
 constexpr int kClearButton = 13;
@@ -89,7 +96,7 @@ const Tool& ToolOfCode(std::int16_t code) { return *std::ranges::find(kTools, co
 AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* parent)
     : QDialog(parent), board_(board), store_(store) {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setModal(true);
     setFont(look::Font(kTextSize));
     for (const std::int16_t code : {Hollow, CircleUnit, CrossUnit, Block}) {
@@ -156,8 +163,8 @@ QWidget* AreaEditorWindow::BuildBoard(QWidget* page) {
     look::SetBackground(panel, look::kBoardGrid);
     // Only the keys bring the focus here: a click on a cell leaves it where it was.
     panel->setFocusPolicy(Qt::TabFocus);
-    panel->setAccessibleName(QStringLiteral("地形のマス目"));
-    panel->setAccessibleDescription(QStringLiteral("矢印キーで動かし、Spaceで塗ります"));
+    panel->setAccessibleName(tr(kBoardName));
+    panel->setAccessibleDescription(tr(kBoardDescription));
     panel->installEventFilter(this);
     boardPanel_ = panel;
     const QCursor pen = MakePointer(QStringLiteral(":/editor/pointer.svg"),
@@ -218,7 +225,7 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
         QAction* action = toolbar->addAction(
             QIcon(RenderPicture(tool.picture, QSize(kToolIconSize, kToolIconSize),
                                 devicePixelRatioF())),
-            tool.tip);
+            tr(tool.tip));
         action->setCheckable(true);
         action->setChecked(tool.code == Empty);
         tools->addAction(action);
@@ -236,7 +243,7 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
     QAction* clear = toolbar->addAction(
         QIcon(RenderPicture(QStringLiteral(":/editor/clear.svg"),
                             QSize(kToolIconSize, kToolIconSize), devicePixelRatioF())),
-        kClearTip);
+        tr(kClearTip));
     name(toolbar->widgetForAction(clear), kClearButton);
     actingButtons_.append(clear);
     connect(clear, &QAction::triggered, this, [this] { ToolbarButtonClicked(kClearButton); });
@@ -263,11 +270,11 @@ void AreaEditorWindow::OrderTabStops(const QToolBar& toolbar, QWidget* tabs, QWi
 QTabBar* AreaEditorWindow::BuildTabs(QWidget* page) {
     auto* tabs = new QTabBar(page);
     tabs->setObjectName(QStringLiteral("TabStrip1"));
-    tabs->setAccessibleName(kTabsName);
+    tabs->setAccessibleName(tr(kTabsName));
     tabs->setDrawBase(false);
     tabs->setUsesScrollButtons(false);
-    for (const QString& caption : kTabCaptions) {
-        tabs->addTab(caption);
+    for (int file = 0; file < kUserFileCount; ++file) {
+        tabs->addTab(UserFileCaption(file));
     }
     connect(tabs, &QTabBar::currentChanged, this, &AreaEditorWindow::ChangeFile);
     return tabs;
@@ -375,7 +382,7 @@ void AreaEditorWindow::ChooseTool(std::int16_t code) {
 }
 
 void AreaEditorWindow::ClearCurrentFile() {
-    if (ShowMessage(this, kClearQuestion.arg(currentFile_ + 1), YesCaption(), NoCaption(),
+    if (ShowMessage(this, tr(kClearQuestion).arg(currentFile_ + 1), YesCaption(), NoCaption(),
                     QString()) != MessageAnswer::First) {
         return;
     }

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "assets/pictures.h"
+#include "shell/settings/language.h"
 #include "shell/windows/accessible_names.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
@@ -22,34 +23,49 @@
 #include "terrain/layouts/count_text.h"
 #include "terrain/windows/area_text.h"
 #include "terrain/windows/up_down.h"
+#include "terrain/windows/user_file_caption.h"
 
 namespace morvane {
 namespace {
 
-// The window's texts.
-const QString kCaption = QStringLiteral("Morvaneⅲ－Area Select");
-const QString kAreaFrame = QStringLiteral("Ａｒｅａ");
-const std::array<QString, kAreaOptionCount> kAreaCaptions = {
-    QStringLiteral("Ｈｅｌｌ"),         QStringLiteral("Ｈｅｖｅｎ"),
-    QStringLiteral("Ｓｔｏｎｅ"),       QStringLiteral("Ｉｎｓｅｃｔｅｒ"),
-    QStringLiteral("Ｍｉｎｅ"),         QStringLiteral("Ｗｈｉｒｌｐｏｏｌ"),
-    QStringLiteral("［Ｒａｎｄｏｍ］"), QStringLiteral("［Ｏｒｉｇｉｎａｌ］"),
-    QStringLiteral("(Ｎｏｎｅ)"),
+// The window's texts, translated where they are shown.
+constexpr const char* kCaption =
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Morvaneⅲ－Area Select");
+constexpr const char* kAreaFrame = QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Ａｒｅａ");
+constexpr std::array<const char*, kAreaOptionCount> kAreaCaptions = {
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Ｈｅｌｌ"),
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Ｈｅｖｅｎ"),
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Ｓｔｏｎｅ"),
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Ｉｎｓｅｃｔｅｒ"),
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Ｍｉｎｅ"),
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Ｗｈｉｒｌｐｏｏｌ"),
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "［Ｒａｎｄｏｍ］"),
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "［Ｏｒｉｇｉｎａｌ］"),
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "(Ｎｏｎｅ)"),
 };
-const QString kRandomFrame = QStringLiteral("[Ｒａｎｄｏｍ]");
+constexpr const char* kRandomFrame =
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "[Ｒａｎｄｏｍ]");
+// The board's symbols, the same in every language.
 const std::array<QString, 2> kCountSymbols = {QStringLiteral("◇"), QStringLiteral("■")};
-// What a screen reader calls the count boxes.
-const std::array<QString, 2> kCountNames = {QStringLiteral("◇の数"), QStringLiteral("■の数")};
-const QString kEdit = QStringLiteral("Ｅｄｉｔ！");
-const QString kOriginalFrame = QStringLiteral("[Ｏｒｉｇｉｎａｌ]");
-const std::array<QString, kUserFileCount> kFileCaptions = {
-    QStringLiteral("Ｆｉｌｅ１"), QStringLiteral("Ｆｉｌｅ２"), QStringLiteral("Ｆｉｌｅ３")};
-const QString kNoticeButton = QStringLiteral("地形選択に際して");
-const QString kNotice = QStringLiteral(
-    "電脳は地形ありでの戦闘は想定して開発していません。\n"
-    "そのため、地形ありの場合は極端に電脳は弱くなります。\n"
-    "御了承下さい。");
-const QString kNoticeAnswer = QStringLiteral("確認");
+// What a screen reader calls a count box, after its symbol.
+constexpr const char* kCountName = QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "%1の数");
+constexpr const char* kEdit = QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Ｅｄｉｔ！");
+constexpr const char* kOriginalFrame =
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "[Ｏｒｉｇｉｎａｌ]");
+constexpr const char* kNoticeButton =
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "地形選択に際して");
+constexpr const char* kNotice =
+    QT_TRANSLATE_NOOP("morvane::AreaSelectWindow",
+                      "電脳は地形ありでの戦闘は想定して開発していません。\n"
+                      "そのため、地形ありの場合は極端に電脳は弱くなります。\n"
+                      "御了承下さい。");
+constexpr const char* kNoticeAnswer = QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "確認");
+
+// The preview's blank for an Empty cell, as wide as the symbols in the preview's font. The
+// full-width space is a Japanese character; English takes the em space, just as wide.
+char16_t PreviewBlank() {
+    return CurrentLanguage() == Language::English ? u'\u2003' : kFullWidthBlank;
+}
 
 // The area options from the top of the frame down: none first, then the stored order.
 constexpr std::array<int, kAreaOptionCount> kAreaOrder = {
@@ -77,13 +93,13 @@ QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* pa
 }
 
 // Room for the fullest preview: twelve lines of eight of the widest character it can show.
-QSize PreviewRoom(const QFontMetrics& metrics) {
+QSize PreviewRoom(const QFontMetrics& metrics, char16_t blank) {
     QSize room;
     for (const std::int16_t code : {Empty, Hollow, CircleUnit, CrossUnit, Block}) {
         Board full;
         full.cells.fill(code);
         // The text ends with a line break, which opens no thirteenth line.
-        const QString text = QString::fromStdU16String(PreviewText(full)).chopped(1);
+        const QString text = QString::fromStdU16String(PreviewText(full, blank)).chopped(1);
         room = room.expandedTo(metrics.size(0, text));
     }
     return room;
@@ -92,9 +108,9 @@ QSize PreviewRoom(const QFontMetrics& metrics) {
 }  // namespace
 
 AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* parent)
-    : QDialog(parent), board_(board), store_(store) {
+    : QDialog(parent), board_(board), store_(store), previewBlank_(PreviewBlank()) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setModal(true);
     setFont(look::Font(kTextSize));
 
@@ -141,12 +157,12 @@ AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* 
 }
 
 QWidget* AreaSelectWindow::BuildAreaFrame() {
-    auto* frame = new QGroupBox(kAreaFrame, this);
+    auto* frame = new QGroupBox(tr(kAreaFrame), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* layout = new QVBoxLayout(frame);
     layout->setSpacing(10);
     for (const int option : kAreaOrder) {
-        auto* button = new QRadioButton(kAreaCaptions[static_cast<std::size_t>(option)], frame);
+        auto* button = new QRadioButton(tr(kAreaCaptions[static_cast<std::size_t>(option)]), frame);
         button->setObjectName(Indexed(QStringLiteral("Option1"), option));
         connect(button, &QRadioButton::toggled, this, [this, option](bool on) {
             if (on) {
@@ -160,7 +176,7 @@ QWidget* AreaSelectWindow::BuildAreaFrame() {
 }
 
 QWidget* AreaSelectWindow::BuildRandomFrame() {
-    randomFrame_ = new QGroupBox(kRandomFrame, this);
+    randomFrame_ = new QGroupBox(tr(kRandomFrame), this);
     randomFrame_->setObjectName(QStringLiteral("Frame2"));
     auto* layout = new QGridLayout(randomFrame_);
     layout->setHorizontalSpacing(6);
@@ -174,8 +190,9 @@ QWidget* AreaSelectWindow::BuildRandomFrame() {
         auto* count = new UpDown(0, kMaxRandomCount, kCountWhenCreated, randomFrame_);
         count->setObjectName(Indexed(QStringLiteral("Ud"), index));
         count->setFixedHeight(text->sizeHint().height());
-        NameAfterCaption(text, kCountNames[slot], symbol);
-        count->NameArrows(kCountNames[slot]);
+        const QString name = tr(kCountName).arg(kCountSymbols[slot]);
+        NameAfterCaption(text, name, symbol);
+        count->NameArrows(name);
         countTexts_[slot] = text;
         counts_[slot] = count;
         connect(text, &QLineEdit::textEdited, this, [this, index] { Stored(CountTyped(index)); });
@@ -187,7 +204,7 @@ QWidget* AreaSelectWindow::BuildRandomFrame() {
         layout->addWidget(text, index, 1);
         layout->addWidget(count, index, 2);
     }
-    QPushButton* edit = MakeButton(QStringLiteral("Command1"), kEdit, randomFrame_);
+    QPushButton* edit = MakeButton(QStringLiteral("Command1"), tr(kEdit), randomFrame_);
     connect(edit, &QPushButton::clicked, this, &AreaSelectWindow::MakeRandomArea);
     layout->addWidget(edit, 0, 3, 2, 1);
     layout->setColumnStretch(3, 1);
@@ -196,12 +213,11 @@ QWidget* AreaSelectWindow::BuildRandomFrame() {
 }
 
 QWidget* AreaSelectWindow::BuildOriginalFrame() {
-    originalFrame_ = new QGroupBox(kOriginalFrame, this);
+    originalFrame_ = new QGroupBox(tr(kOriginalFrame), this);
     originalFrame_->setObjectName(QStringLiteral("Frame3"));
     auto* layout = new QVBoxLayout(originalFrame_);
     for (int file = 0; file < kUserFileCount; ++file) {
-        auto* button =
-            new QRadioButton(kFileCaptions[static_cast<std::size_t>(file)], originalFrame_);
+        auto* button = new QRadioButton(UserFileCaption(file), originalFrame_);
         button->setObjectName(Indexed(QStringLiteral("Option2"), file));
         connect(button, &QRadioButton::toggled, this, [this, file](bool on) {
             if (on) {
@@ -223,7 +239,7 @@ QWidget* AreaSelectWindow::BuildPreview() {
     preview_->setIndent(0);
     look::FramePanel(preview_, look::kSteel);
     // A fixed box, so that the window keeps one size whatever the layout shows.
-    preview_->setFixedSize(PreviewRoom(preview_->fontMetrics()) +
+    preview_->setFixedSize(PreviewRoom(preview_->fontMetrics(), previewBlank_) +
                            QSize(2 * kPreviewFrame, 2 * kPreviewFrame));
     return preview_;
 }
@@ -242,7 +258,7 @@ QWidget* AreaSelectWindow::BuildNotice() {
         picture->setAlignment(Qt::AlignCenter);
         layout->addWidget(picture, 0, index);
     }
-    QPushButton* notice = MakeButton(QStringLiteral("Command3"), kNoticeButton, box);
+    QPushButton* notice = MakeButton(QStringLiteral("Command3"), tr(kNoticeButton), box);
     connect(notice, &QPushButton::clicked, this, &AreaSelectWindow::ShowTerrainNotice);
     layout->addWidget(notice, 1, 0, 1, 2);
     return box;
@@ -306,11 +322,11 @@ void AreaSelectWindow::Stored(bool stored) {
 }
 
 void AreaSelectWindow::ShowTerrainNotice() {
-    ShowMessage(this, kNotice, QString(), QString(), kNoticeAnswer);
+    ShowMessage(this, tr(kNotice), QString(), QString(), tr(kNoticeAnswer));
 }
 
 void AreaSelectWindow::DrawPreview() {
-    preview_->setText(QString::fromStdU16String(PreviewText(board_)));
+    preview_->setText(QString::fromStdU16String(PreviewText(board_, previewBlank_)));
 }
 
 void ShowAreaSelect(QWidget* parent, Board& board, SettingsStore& store) {

@@ -54,6 +54,8 @@ private:
     std::array<UpDown*, 2> counts_{};
     std::array<QRadioButton*, kUserFileCount> fileOptions_{};
     QLabel* preview_ = nullptr;
+    // What the preview shows for an Empty cell, chosen by the language the window opens in.
+    char16_t previewBlank_;
     bool opening_ = true;
     bool storedAtOpening_ = true;
 };

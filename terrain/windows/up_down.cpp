@@ -41,8 +41,8 @@ UpDown::UpDown(int minimum, int maximum, int value, QWidget* parent)
 }
 
 void UpDown::NameArrows(const QString& counted) {
-    up_->setAccessibleName(counted + QStringLiteral("を増やす"));
-    down_->setAccessibleName(counted + QStringLiteral("を減らす"));
+    up_->setAccessibleName(tr("%1を増やす").arg(counted));
+    down_->setAccessibleName(tr("%1を減らす").arg(counted));
 }
 
 void UpDown::setValue(int value) {

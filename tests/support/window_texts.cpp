@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QToolButton>
 
 namespace morvane::testing {
 namespace {
@@ -46,6 +47,10 @@ void AddControlTexts(const QWidget& widget, QList<HeldText>& texts) {
     };
     if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
         shown(ReadText(*label));
+    } else if (const auto* tool = qobject_cast<const QToolButton*>(&widget);
+               tool != nullptr && tool->toolButtonStyle() == Qt::ToolButtonIconOnly) {
+        // It shows its icon alone; its text is for tips and screen readers.
+        listed(QString(), tool->text());
     } else if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
         shown(button->text());
     } else if (const auto* group = qobject_cast<const QGroupBox*>(&widget)) {
@@ -121,7 +126,11 @@ bool IsClipped(const QWidget& control, const QString& text) {
     if (const auto* label = qobject_cast<const QLabel*>(&control); label && label->wordWrap()) {
         return label->heightForWidth(label->width()) > label->height();
     }
-    const QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    // A line break at the very end opens an empty line, which has nothing to cut.
+    if (lines.size() > 1 && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
     for (const QString& line : lines) {
         if (metrics.horizontalAdvance(line) > room.width()) {
             return true;

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "shell/settings/language.h"
 #include "shell/windows/look.h"
 #include "terrain/layouts/area_layouts.h"
 #include "terrain/windows/area_editor_window.h"
@@ -14,6 +15,7 @@
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
+#include "tests/support/window_texts.h"
 #include "tests/terrain/terrain_fixture.h"
 
 using namespace morvane;
@@ -75,6 +77,7 @@ class AreaEditorTest : public QObject {
 
 private slots:
     void initTestCase() { look::PinApplicationLook(); }
+    void cleanup() { UseLanguage(Language::Japanese); }
 
     // A first run shows three empty files; closing at once leaves the store as it was.
     void firstRunShowsEmptyFilesAndClosingAtOnceStoresNothing() {
@@ -351,6 +354,40 @@ private slots:
         ClickToolbar(&window, 13);
         QCOMPARE(question.section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("File-1の地形をクリアします。"));
+    }
+
+    // In English the question names the file on screen as its tab does, and asks in English.
+    void englishClearQuestionNamesTheFile_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("File 1") << 0
+                                << QStringLiteral("Clear the terrain of File 1.\nAre you sure?");
+        QTest::newRow("File 3") << 2
+                                << QStringLiteral("Clear the terrain of File 3.\nAre you sure?");
+    }
+    void englishClearQuestionNamesTheFile() {
+        QFETCH(int, tab);
+        QFETCH(QString, question);
+        QVERIFY(UseLanguage(Language::English));
+        TempSettings temp;
+        Board board;
+        AreaEditorWindow window(board, temp.store());
+        window.show();
+        ChooseTab(&window, tab);
+        QCOMPARE(Control<QTabBar>(&window, QStringLiteral("TabStrip1"))->tabText(tab),
+                 QStringLiteral("File %1").arg(tab + 1));
+        QStringList shown;
+        testing::WhenModalOpens(QStringLiteral("FormMsg"), [&](QWidget* message) {
+            for (const QString& name :
+                 {QStringLiteral("言葉"), QStringLiteral("選択_0"), QStringLiteral("選択_1")}) {
+                shown << Control<QLabel>(message, name)->text();
+            }
+            testing::SaveScreenshot(message,
+                                    QStringLiteral("form7_en_clear_") + QTest::currentDataTag());
+            testing::ClickChild(message, QStringLiteral("選択_1"));
+        });
+        ClickToolbar(&window, 13);
+        QCOMPARE(shown, QStringList({question, QStringLiteral("Yes"), QStringLiteral("No")}));
     }
 
     // A short stored text opens with the rest Empty, goes back unchanged when no cell is

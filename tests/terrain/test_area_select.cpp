@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "rules/random.h"
+#include "shell/settings/language.h"
 #include "terrain/layouts/area_layouts.h"
 #include "terrain/layouts/area_preview.h"
 #include "terrain/windows/area_select_window.h"
@@ -16,6 +17,7 @@
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
+#include "tests/support/window_texts.h"
 #include "tests/terrain/terrain_fixture.h"
 
 using namespace morvane;
@@ -85,6 +87,8 @@ class AreaSelectTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { UseLanguage(Language::Japanese); }
+
     // A fresh store opens on "(Ｎｏｎｅ)": empty board, twelve blank lines, counts 6 and 6.
     void freshStoreOpensOnNoneWithCountsSixAndSix() {
         TempSettings temp;
@@ -449,6 +453,50 @@ private slots:
         ShowAreaSelect(nullptr, board, temp.store());
         QCOMPARE(board, FixedBoard(InsecterArea));
         QCOMPARE(temp.store().Read(settings::AreaChoice()), int(InsecterArea));
+    }
+
+    // In English the preview is the same picture with an em space, a blank as wide as the
+    // symbols in the preview's font, for an Empty cell instead of the Japanese full-width space.
+    void englishPreviewKeepsThePictureWithAnEnglishBlank_data() {
+        QTest::addColumn<int>("option");
+        QTest::newRow("None") << int(NoArea);
+        QTest::newRow("Hell") << int(HellArea);
+        QTest::newRow("Random") << int(RandomArea);
+        QTest::newRow("Original") << int(OriginalArea);
+    }
+    void englishPreviewKeepsThePictureWithAnEnglishBlank() {
+        QFETCH(int, option);
+        QVERIFY(UseLanguage(Language::English));
+        TempSettings temp;
+        StoreUserFiles(temp.store());
+        temp.store().Write(settings::AreaChoice(), option);
+        Board board;
+        AreaSelectWindow window(board, temp.store());
+        window.show();
+        const QString shown = Control<QLabel>(&window, QStringLiteral("lb"))->text();
+        QVERIFY2(!testing::HasJapanese(shown), qPrintable(shown));
+        QCOMPARE(shown, Preview(board).replace(QChar(0x3000), QChar(0x2003)));
+        testing::SaveScreenshot(&window, QStringLiteral("form6_en_") + QTest::currentDataTag());
+    }
+
+    // In English the notice on terrain is told in English, with the answer "OK".
+    void englishNoticeIsInEnglish() {
+        QVERIFY(UseLanguage(Language::English));
+        TempSettings temp;
+        Board board;
+        AreaSelectWindow window(board, temp.store());
+        window.show();
+        QString shown;
+        QString answer;
+        testing::WhenModalOpens(QStringLiteral("FormMsg"), [&](QWidget* message) {
+            shown = Control<QLabel>(message, QStringLiteral("言葉"))->text();
+            answer = Control<QLabel>(message, QStringLiteral("選択_2"))->text();
+            testing::SaveScreenshot(message, QStringLiteral("form6_en_notice"));
+            testing::ClickChild(message, QStringLiteral("選択_2"));
+        });
+        Click(&window, QStringLiteral("Command3"));
+        QVERIFY2(!shown.isEmpty() && !testing::HasJapanese(shown), qPrintable(shown));
+        QCOMPARE(answer, QStringLiteral("OK"));
     }
 
     // A picture of the window with a random layout, for looking at (MORVANE_SCREENSHOT_DIR).
