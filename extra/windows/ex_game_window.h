@@ -60,8 +60,6 @@ private:
     // Draws the match as it is now.
     void Render();
     void RenderControls();
-    QString InfoText() const;
-    QString MessageText(ExMessage message) const;
 
     ExCellPictures pictures_;
     ExMatch match_;

@@ -26,8 +26,7 @@ const QStringList kNotYetEnglish = {
     QStringLiteral("Form8"),      QStringLiteral("Form9"),   QStringLiteral("FormKeys"),
     QStringLiteral("FormRecord"), QStringLiteral("Form2"),   QStringLiteral("Form3"),
     QStringLiteral("Form4"),      QStringLiteral("Form5"),   QStringLiteral("Form6"),
-    QStringLiteral("Form7"),      QStringLiteral("Formz10"), QStringLiteral("Formz11"),
-    QStringLiteral("Formz12"),    QStringLiteral("Formz13"),
+    QStringLiteral("Form7"),
 };
 
 QStringList TextLines(const QList<HeldText>& texts) {
