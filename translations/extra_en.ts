@@ -44,11 +44,11 @@
     </message>
     <message>
         <source>左回転</source>
-        <translation>← Turn</translation>
+        <translation>Turn L</translation>
     </message>
     <message>
         <source>右回転</source>
-        <translation>Turn →</translation>
+        <translation>Turn R</translation>
     </message>
     <message>
         <source>【システム】</source>
@@ -181,7 +181,7 @@ A word from the developer▼
   straight into any trap laid with patience.
   You can do nothing else while it thinks; please let
   that pass as &quot;working as intended&quot;.
-                                                        That&apos;s all.
+                                                                              That&apos;s all.
 </translation>
     </message>
     <message>

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "assets/pictures.h"
+#include "shell/settings/language.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/window_place.h"
@@ -15,7 +16,12 @@
 namespace morvane {
 namespace {
 
-const QString kOldVersionPicture = QStringLiteral(":/extra/old_version.svg");
+// The older version's window, its texts in the interface's language.
+QString OldVersionPicture() {
+    return CurrentLanguage() == Language::English ? QStringLiteral(":/extra/old_version_en.svg")
+                                                  : QStringLiteral(":/extra/old_version.svg");
+}
+
 constexpr QSize kPictureSize(254, 206);
 
 }  // namespace
@@ -26,7 +32,7 @@ ExNotesWindow::ExNotesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(RenderPicture(kOldVersionPicture, kPictureSize, devicePixelRatioF()));
+    picture->setPixmap(RenderPicture(OldVersionPicture(), kPictureSize, devicePixelRatioF()));
     picture->setFixedSize(kPictureSize);
 
     auto* notes = new QPushButton(tr("リメイク版での注意点"), this);
