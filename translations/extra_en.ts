@@ -373,7 +373,7 @@ Winner: Program!</translation>
     <message>
         <source>モードを変更すると自動的にニューゲームが行われます。
 モードを変更してもよろしいですか？</source>
-        <translation>Changing the mode starts a new game at once.
+        <translation>Changing the mode starts a new game.
 Change the mode?</translation>
     </message>
     <message>

@@ -421,9 +421,7 @@ private slots:
         ExWindowDriver driver(window);
         QStringList faults = EnglishFaults(driver, "opened");
         driver.ChooseMode(ExMode::AgainstPerson, 0);
-        QCOMPARE(driver.LastMessage(),
-                 "Changing the mode starts a new game at once.\n"
-                 "Change the mode?");
+        QCOMPARE(driver.LastMessage(), "Changing the mode starts a new game.\nChange the mode?");
         QCOMPARE(driver.LastCaptions(), (QStringList{"Yes", "Cancel", ""}));
 
         driver.Start(true);
