@@ -9,7 +9,8 @@
 namespace morvane {
 namespace {
 
-// What a cell holds, by cell code: the Mouse side's units are blue, the other side's red.
+// What a cell holds, by cell code: the Mouse side's units are blue, the other side's red; a
+// stone and a box are their symbols in every language.
 const std::array<const char*, kExHighestCode + 1> kContents = {
     QT_TRANSLATE_NOOP("morvane::ExCellWidget", "空き"),
     "■",
