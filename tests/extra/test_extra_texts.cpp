@@ -70,7 +70,7 @@ private slots:
     }
 
     // The information label reads in English with ordinary digits, the counters with three,
-    // and each part on its own line: the mode's line does not run into the game's number.
+    // and each piece on its own line: the mode's line does not run into the game's number.
     void informationIsEnglish_data() {
         QTest::addColumn<ExInfo>("info");
         QTest::addColumn<ExMode>("mode");
