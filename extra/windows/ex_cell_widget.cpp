@@ -4,22 +4,23 @@
 #include <QPainter>
 
 #include "assets/pictures.h"
-#include "shell/windows/accessible_names.h"
+#include "shell/settings/language.h"
 
 namespace morvane {
 namespace {
 
-// What a cell holds, by cell code: the Mouse side's units are blue, the other side's red.
-const std::array<QString, kExHighestCode + 1> kContents = {
-    QStringLiteral("空き"),
-    QStringLiteral("■"),
-    QStringLiteral("◇"),
-    QStringLiteral("青（Mouse）"),
-    QStringLiteral("赤（相手）"),
-    QStringLiteral("青（Mouse）"),
-    QStringLiteral("赤（相手）"),
-    QStringLiteral("青（Mouse・勝ち）"),
-    QStringLiteral("赤（相手・勝ち）"),
+// What a cell holds, by cell code: the Mouse side's units are blue, the other side's red; a
+// stone and a box are their symbols in every language.
+const std::array<const char*, kExHighestCode + 1> kContents = {
+    QT_TRANSLATE_NOOP("morvane::ExCellWidget", "空き"),
+    "■",
+    "◇",
+    QT_TRANSLATE_NOOP("morvane::ExCellWidget", "青（Mouse）"),
+    QT_TRANSLATE_NOOP("morvane::ExCellWidget", "赤（相手）"),
+    QT_TRANSLATE_NOOP("morvane::ExCellWidget", "青（Mouse）"),
+    QT_TRANSLATE_NOOP("morvane::ExCellWidget", "赤（相手）"),
+    QT_TRANSLATE_NOOP("morvane::ExCellWidget", "青（Mouse・勝ち）"),
+    QT_TRANSLATE_NOOP("morvane::ExCellWidget", "赤（相手・勝ち）"),
 };
 
 }  // namespace
@@ -50,8 +51,10 @@ void ExCellWidget::SetCode(std::int16_t code) {
 }
 
 void ExCellWidget::NameForScreenReader() {
-    setAccessibleName(CellName(index_ % kExColumns + 1, index_ / kExColumns + 1,
-                               kContents[static_cast<std::size_t>(code_)]));
+    setAccessibleName(tr("%1列目 %2行目：%3")
+                          .arg(InterfaceNumber(index_ % kExColumns + 1),
+                               InterfaceNumber(index_ / kExColumns + 1),
+                               tr(kContents[static_cast<std::size_t>(code_)])));
 }
 
 void ExCellWidget::paintEvent(QPaintEvent* /*event*/) {

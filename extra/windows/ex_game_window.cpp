@@ -14,6 +14,7 @@
 #include "extra/windows/ex_game_surface.h"
 #include "extra/windows/ex_help_window.h"
 #include "extra/windows/ex_terrain_settings_window.h"
+#include "extra/windows/ex_texts.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/window_place.h"
@@ -22,66 +23,6 @@ namespace morvane {
 namespace {
 
 using namespace exlayout;
-
-// The window's texts.
-const QString kCaption = QStringLiteral("Morvane-リメイク版");
-const QString kPersonModeText = QStringLiteral("　　・対人戦・");
-const QString kComputerModeText = QStringLiteral("　 ・対電脳戦・");
-const QString kPersonModeWord = QStringLiteral("・対人戦・");
-const QString kComputerModeWord = QStringLiteral("・対電脳戦・");
-const QString kMouseFirst = QStringLiteral("先攻：Mouse");
-const QString kKeybordFirst = QStringLiteral("先攻：Keybord");
-const QString kProgramFirst = QStringLiteral("先攻：Program");
-const QString kMouseWon = QStringLiteral("勝利：Mouse！");
-const QString kKeybordWon = QStringLiteral("勝利：Keybord！");
-const QString kProgramWon = QStringLiteral("勝利：Program！");
-const QString kConfirm = QStringLiteral("確認");
-const QString kCancel = QStringLiteral("Ｃａｎｃｅｌ");
-const QString kModeChangeQuestion = QStringLiteral(
-    "モードを変更すると自動的にニューゲームが行われます。\n"
-    "モードを変更してもよろしいですか？");
-const QString kNewGameQuestion = QStringLiteral("ニューゲームしますか？");
-const QString kHelpNotice = QStringLiteral(
-    "このヘルプ内容は元の作品「Morvane(Ver 2.0)」の時のものです。"
-    "リメイク版では多少異なった部分もありますが、御了承下さい。");
-const QString kRefusedWhileThinking = QStringLiteral("電脳思考中は実行できません。");
-const QString kCloseRefusedWhileThinking = QStringLiteral("電脳思考中は閉じる事ができません。");
-const QString kDrawTitle = QStringLiteral("Drow");
-const QString kDrawText = QStringLiteral("引き分け！");
-const QString kThinkingText = QStringLiteral("現在思考中・・・\n残：%1%");
-const QString kGameNumberText = QStringLiteral("[[[[ 第%1戦 ]]]]\n\n");
-const QString kCountersText = QStringLiteral(
-    "   Mouse:%1勝\n"
-    "Keybord:%2勝\n"
-    "  (DROW):%3回\n");
-const QString kStateText = QStringLiteral("\n現在の戦況▼\n[残]：%1/%2\n\n現在ターン▼\n");
-const QString kMouseToMove = QStringLiteral("＞＞＞Mouse.");
-const QString kProgramToMove = QStringLiteral("＞＞＞Program.");
-const QString kKeybordToMove = QStringLiteral("＞＞＞Keybord.");
-const QString kRotateLeft = QStringLiteral("左回転");
-const QString kRotateRight = QStringLiteral("右回転");
-const QString kStart = QStringLiteral("Start!!");
-const QString kRandomTerrain = QStringLiteral("ランダム地形");
-const QString kSystemMenu = QStringLiteral("【システム】");
-const QString kNewGameItem = QStringLiteral("【New Game!】");
-const QString kModeMenu = QStringLiteral("【モード】");
-const QString kPersonModeItem = QStringLiteral("対人戦");
-const QString kComputerModeItem = QStringLiteral("対電脳戦");
-const QString kOptionsItem = QStringLiteral("【オプション】");
-const QString kHelpItem = QStringLiteral("【ヘルプ】");
-
-const QString& ModeText(ExMode mode) {
-    return mode == ExMode::AgainstPerson ? kPersonModeText : kComputerModeText;
-}
-
-const QString& ModeWord(ExMode mode) {
-    return mode == ExMode::AgainstPerson ? kPersonModeWord : kComputerModeWord;
-}
-
-QString Counted(int count) {
-    constexpr int kCountDigits = 3;
-    return QStringLiteral("%1").arg(count, kCountDigits, 10, QChar('0'));
-}
 
 ExKey KeyOf(int key) {
     switch (key) {
@@ -110,7 +51,7 @@ ExGameWindow::ExGameWindow(YieldHook thinkingYield, QWidget* parent)
       pictures_(LoadExCellPictures(devicePixelRatioF())),
       match_(*this, std::move(thinkingYield)) {
     setObjectName(QStringLiteral("Formz11"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvane-リメイク版"));
     setFocusPolicy(Qt::StrongFocus);
 
     auto* surface = new ExGameSurface(this);
@@ -188,17 +129,17 @@ void ExGameWindow::BuildPanel(QWidget* surface) {
         return button;
     };
     int y = kPanelBottom - kPanelPadding - kStartHeight;
-    startButton_ =
-        makeButton(QStringLiteral("Command3"), kStart, QRect(inner, y, kInnerWidth, kStartHeight));
+    startButton_ = makeButton(QStringLiteral("Command3"), tr("Start!!"),
+                              QRect(inner, y, kInnerWidth, kStartHeight));
     y -= kButtonGap + kButtonHeight;
-    terrainButton_ = makeButton(QStringLiteral("Command4"), kRandomTerrain,
+    terrainButton_ = makeButton(QStringLiteral("Command4"), tr("ランダム地形"),
                                 QRect(inner, y, kInnerWidth, kButtonHeight));
     y -= kButtonGap + kButtonHeight;
     const int half = (kInnerWidth - kButtonGap) / 2;
-    rotateButtons_[0] =
-        makeButton(QStringLiteral("Command2_0"), kRotateLeft, QRect(inner, y, half, kButtonHeight));
+    rotateButtons_[0] = makeButton(QStringLiteral("Command2_0"), tr("左回転"),
+                                   QRect(inner, y, half, kButtonHeight));
     rotateButtons_[1] = makeButton(
-        QStringLiteral("Command2_1"), kRotateRight,
+        QStringLiteral("Command2_1"), tr("右回転"),
         QRect(inner + half + kButtonGap, y, kInnerWidth - half - kButtonGap, kButtonHeight));
     startButton_->setFont(look::Font(kStartFontSize, true));
 
@@ -216,21 +157,21 @@ void ExGameWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
     bar->setFont(look::Font(look::kTextSize));
 
-    systemMenu_ = bar->addMenu(kSystemMenu);
+    systemMenu_ = bar->addMenu(tr("【システム】"));
     systemMenu_->setObjectName(QStringLiteral("システム"));
     connect(systemMenu_, &QMenu::aboutToShow, this, &ExGameWindow::SystemMenuOpening);
-    QAction* newGame = systemMenu_->addAction(kNewGameItem);
+    QAction* newGame = systemMenu_->addAction(tr("【New Game!】"));
     newGame->setObjectName(QStringLiteral("NewGame"));
     connect(newGame, &QAction::triggered, this,
             [this] { Forward([this] { match_.ChooseNewGame(); }); });
 
-    modeMenu_ = bar->addMenu(kModeMenu);
+    modeMenu_ = bar->addMenu(tr("【モード】"));
     modeMenu_->setObjectName(QStringLiteral("モード"));
     // The group only enables and disables the items together; the mark is set by hand, since
     // a cancelled change must keep it where it was.
     modeActions_ = new QActionGroup(this);
     modeActions_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    const std::array<QString, 2> modeTexts = {kPersonModeItem, kComputerModeItem};
+    const std::array<QString, 2> modeTexts = {tr("対人戦"), tr("対電脳戦")};
     for (std::size_t k = 0; k < modeItems_.size(); ++k) {
         QAction* item = modeMenu_->addAction(modeTexts[k]);
         item->setObjectName(QStringLiteral("戦_%1").arg(k));
@@ -242,10 +183,10 @@ void ExGameWindow::BuildMenus() {
         modeItems_[k] = item;
     }
 
-    QAction* options = bar->addAction(kOptionsItem);
+    QAction* options = bar->addAction(tr("【オプション】"));
     options->setObjectName(QStringLiteral("オプション"));
     connect(options, &QAction::triggered, this, &ExGameWindow::OptionsChosen);
-    QAction* help = bar->addAction(kHelpItem);
+    QAction* help = bar->addAction(tr("【ヘルプ】"));
     help->setObjectName(QStringLiteral("ヘルプ"));
     connect(help, &QAction::triggered, this, &ExGameWindow::HelpChosen);
 }
@@ -322,19 +263,19 @@ void ExGameWindow::Tell(ExMessage notice) {
     Render();
     if (notice == ExMessage::Drawn) {
         // The one notice of this window that is the system's own message box.
-        QMessageBox box(QMessageBox::NoIcon, kDrawTitle, MessageText(notice), QMessageBox::Ok,
-                        this);
+        QMessageBox box(QMessageBox::NoIcon, tr("Drow"), ExMessageText(notice, match_.mode()),
+                        QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("DrowBox"));
         box.exec();
         return;
     }
-    ShowMessage(this, MessageText(notice), {}, {}, kConfirm);
+    ShowMessage(this, ExMessageText(notice, match_.mode()), {}, {}, tr("確認"));
 }
 
 bool ExGameWindow::Ask(ExMessage question) {
     Render();
-    return ShowMessage(this, MessageText(question), YesCaption(), kCancel, {}) ==
-           MessageAnswer::First;
+    return ShowMessage(this, ExMessageText(question, match_.mode()), YesCaption(),
+                       tr("Ｃａｎｃｅｌ"), {}) == MessageAnswer::First;
 }
 
 void ExGameWindow::ShowThinking() {
@@ -357,8 +298,8 @@ void ExGameWindow::Render() {
             .adjusted(-kCursorMargin, -kCursorMargin, kCursorMargin, kCursorMargin));
     keyCursor_->setVisible(match_.keyCursorShown());
     keyCursor_->raise();
-    info_->setText(InfoText());
-    thinkingLabel_->setText(kThinkingText.arg(match_.percentLeft()));
+    info_->setText(ExInfoText(match_.info(), match_.mode()));
+    thinkingLabel_->setText(ExThinkingText(match_.percentLeft()));
     thinkingLabel_->setVisible(match_.thinking());
     RenderControls();
 }
@@ -380,63 +321,6 @@ void ExGameWindow::RenderControls() {
     for (std::size_t k = 0; k < modeItems_.size(); ++k) {
         modeItems_[k]->setChecked(static_cast<ExMode>(k) == match_.mode());
     }
-}
-
-QString ExGameWindow::InfoText() const {
-    const ExInfo& info = match_.info();
-    QString text = ModeText(match_.mode());
-    if (info.modeOnly) {
-        return text;
-    }
-    text += kGameNumberText.arg(Counted(info.gameNumber));
-    text +=
-        kCountersText.arg(Counted(info.mouseWins), Counted(info.otherWins), Counted(info.draws));
-    if (info.game) {
-        text += kStateText.arg(info.game->openCells).arg(info.game->nonStoneCells);
-        switch (info.game->toMove) {
-            case ExPlayer::Mouse:
-                text += kMouseToMove;
-                break;
-            case ExPlayer::Keybord:
-                text += kKeybordToMove;
-                break;
-            case ExPlayer::Program:
-                text += kProgramToMove;
-                break;
-        }
-    }
-    return text;
-}
-
-QString ExGameWindow::MessageText(ExMessage message) const {
-    const QString announced = ModeWord(match_.mode()) + QLatin1Char('\n');
-    switch (message) {
-        case ExMessage::MouseFirst:
-            return announced + kMouseFirst;
-        case ExMessage::KeybordFirst:
-            return announced + kKeybordFirst;
-        case ExMessage::ProgramFirst:
-            return announced + kProgramFirst;
-        case ExMessage::MouseWon:
-            return announced + kMouseWon;
-        case ExMessage::KeybordWon:
-            return announced + kKeybordWon;
-        case ExMessage::ProgramWon:
-            return announced + kProgramWon;
-        case ExMessage::Drawn:
-            return kDrawText;
-        case ExMessage::ModeChangeQuestion:
-            return kModeChangeQuestion;
-        case ExMessage::NewGameQuestion:
-            return kNewGameQuestion;
-        case ExMessage::HelpNotice:
-            return kHelpNotice;
-        case ExMessage::RefusedWhileThinking:
-            return kRefusedWhileThinking;
-        case ExMessage::CloseRefusedWhileThinking:
-            return kCloseRefusedWhileThinking;
-    }
-    return {};
 }
 
 }  // namespace morvane

@@ -18,8 +18,9 @@ class QPushButton;
 namespace morvane {
 
 // `Formz11`: the extra game's window. It draws its ExMatch, forwards the clicks, keys, buttons
-// and menu items to it, and words and shows the messages the match asks for. The counters live
-// as long as the window; closing it (refused while the computer thinks) reports closed().
+// and menu items to it, and shows the messages the match asks for, worded by ExMessageText. The
+// counters live as long as the window; closing it (refused while the computer thinks) reports
+// closed().
 class ExGameWindow : public QMainWindow, private ExMatchHost {
     Q_OBJECT
 
@@ -60,8 +61,6 @@ private:
     // Draws the match as it is now.
     void Render();
     void RenderControls();
-    QString InfoText() const;
-    QString MessageText(ExMessage message) const;
 
     ExCellPictures pictures_;
     ExMatch match_;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "assets/pictures.h"
+#include "shell/settings/language.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/window_place.h"
@@ -15,33 +16,36 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ-おまけ");
-const QString kNotesButton = QStringLiteral("リメイク版での注意点");
-const QString kOkButton = QStringLiteral("Ｏ．Ｋ．");
-const QString kNotes = QStringLiteral(
-    "この「リメイク版Morvane」は元の作品「Morvane(Ver 2.0)」を"
-    "ほぼ忠実に再現（プログラムをコピっただけ）しています。"
-    "そのため電脳思考中はユーザ操作を受付なくなる等のヘボ動作も直してません。御了承下さい。");
-const QString kConfirm = QStringLiteral("確認");
-const QString kOldVersionPicture = QStringLiteral(":/extra/old_version.svg");
+// The older version's window, its texts in the interface's language.
+QString OldVersionPicture() {
+    return CurrentLanguage() == Language::English ? QStringLiteral(":/extra/old_version_en.svg")
+                                                  : QStringLiteral(":/extra/old_version.svg");
+}
+
 constexpr QSize kPictureSize(254, 206);
 
 }  // namespace
 
 ExNotesWindow::ExNotesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Formz10"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ-おまけ"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(RenderPicture(kOldVersionPicture, kPictureSize, devicePixelRatioF()));
+    picture->setPixmap(RenderPicture(OldVersionPicture(), kPictureSize, devicePixelRatioF()));
     picture->setFixedSize(kPictureSize);
 
-    auto* notes = new QPushButton(kNotesButton, this);
+    auto* notes = new QPushButton(tr("リメイク版での注意点"), this);
     notes->setObjectName(QStringLiteral("Command1"));
-    connect(notes, &QPushButton::clicked, this,
-            [this] { ShowMessage(this, kNotes, {}, {}, kConfirm); });
-    auto* ok = new QPushButton(kOkButton, this);
+    connect(notes, &QPushButton::clicked, this, [this] {
+        ShowMessage(this,
+                    tr("この「リメイク版Morvane」は元の作品「Morvane(Ver 2.0)」を"
+                       "ほぼ忠実に再現（プログラムをコピっただけ）しています。"
+                       "そのため電脳思考中はユーザ操作を受付なくなる等のヘボ動作も"
+                       "直してません。御了承下さい。"),
+                    {}, {}, tr("確認"));
+    });
+    auto* ok = new QPushButton(tr("Ｏ．Ｋ．"), this);
     ok->setObjectName(QStringLiteral("Command2"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);

@@ -16,13 +16,13 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvane-リメイク版");
-const QString kFrameTitle = QStringLiteral("ランダム地形");
-const std::array<QString, 2> kSliderCaptions = {QStringLiteral("石"), QStringLiteral("箱")};
+const std::array<const char*, 2> kSliderCaptions = {
+    QT_TRANSLATE_NOOP("morvane::ExTerrainSettingsWindow", "石"),
+    QT_TRANSLATE_NOOP("morvane::ExTerrainSettingsWindow", "箱")};
 // What a screen reader calls the sliders.
-const std::array<QString, 2> kSliderNames = {QStringLiteral("石の数"), QStringLiteral("箱の数")};
-const QString kNote = QStringLiteral("※地形選択は対人戦のみ");
-const QString kDone = QStringLiteral("設定完了");
+const std::array<const char*, 2> kSliderNames = {
+    QT_TRANSLATE_NOOP("morvane::ExTerrainSettingsWindow", "石の数"),
+    QT_TRANSLATE_NOOP("morvane::ExTerrainSettingsWindow", "箱の数")};
 
 constexpr int kSmallStep = 1;
 constexpr int kLargeStep = 5;
@@ -34,16 +34,16 @@ constexpr int kCaptionSize = 16;
 ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Formz12"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvane-リメイク版"));
 
-    auto* frame = new QGroupBox(kFrameTitle, this);
+    auto* frame = new QGroupBox(tr("ランダム地形"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(10);
     const std::array<int*, 2> targets = {&stoneDraws, &boxDraws};
     for (std::size_t k = 0; k < targets.size(); ++k) {
-        auto* caption = new QLabel(kSliderCaptions[k], frame);
+        auto* caption = new QLabel(tr(kSliderCaptions[k]), frame);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(k));
         caption->setFont(look::Font(kCaptionSize, true));
         auto* slider = new QSlider(Qt::Horizontal, frame);
@@ -55,7 +55,7 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
         slider->setTickInterval(kLargeStep);
         slider->setMinimumWidth(kSliderWidth);
         slider->setValue(*targets[k]);
-        NameAfterCaption(slider, kSliderNames[k], caption);
+        NameAfterCaption(slider, tr(kSliderNames[k]), caption);
         // The number the slider stands at, which the old slider showed only by its position.
         auto* value = new QLabel(QString::number(*targets[k]), frame);
         value->setObjectName(QStringLiteral("SliderValue_%1").arg(k));
@@ -72,10 +72,10 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
         grid->addWidget(value, static_cast<int>(k), 2);
     }
 
-    auto* note = new QLabel(kNote, this);
+    auto* note = new QLabel(tr("※地形選択は対人戦のみ"), this);
     note->setObjectName(QStringLiteral("Label2"));
     look::SetTextColour(note, look::kRockGold);
-    auto* done = new QPushButton(kDone, this);
+    auto* done = new QPushButton(tr("設定完了"), this);
     done->setObjectName(QStringLiteral("Command1"));
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -4,12 +4,14 @@
 
 #include "extra/engine/ex_search.h"
 #include "extra/windows/ex_game_window.h"
+#include "shell/settings/language.h"
 #include "shell/windows/look.h"
 #include "tests/extra/ex_board_text.h"
 #include "tests/extra/ex_play.h"
 #include "tests/extra/ex_window_driver.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/window_texts.h"
 
 Q_DECLARE_METATYPE(morvane::ExMode)
 
@@ -114,6 +116,27 @@ void PlayToTheEnd(ExWindowDriver& driver) {
     QVERIFY(!match.inProgress());
 }
 
+// The texts of the window that are Japanese, and the lines of the information label that are
+// too wide for it or too many, each with where it was seen.
+QStringList EnglishFaults(ExWindowDriver& driver, const QString& when) {
+    QStringList faults;
+    for (const HeldText& held : HeldTexts(driver.window())) {
+        if (HasJapanese(held.text)) {
+            faults << QStringLiteral("%1, %2: %3").arg(when, held.where, held.text);
+        }
+    }
+    const QLabel* info = driver.window().findChild<QLabel*>("INf");
+    for (const QString& line : info->text().split(QLatin1Char('\n'))) {
+        if (info->fontMetrics().horizontalAdvance(line) > info->contentsRect().width()) {
+            faults << QStringLiteral("%1, too wide: %2").arg(when, line);
+        }
+    }
+    if (IsClipped(*info, info->text())) {
+        faults << QStringLiteral("%1, too long: %2").arg(when, info->text());
+    }
+    return faults;
+}
+
 }  // namespace
 
 class ExGameWindowTest : public QObject {
@@ -121,6 +144,7 @@ class ExGameWindowTest : public QObject {
 
 private slots:
     void initTestCase() { look::PinApplicationLook(); }
+    void cleanup() { UseLanguage(Language::Japanese); }
 
     // It should open against the computer with no game, then play a whole game against the
     // computer through the window: the computer moves first at once after its message, and
@@ -384,6 +408,47 @@ private slots:
         QCOMPARE(real.match().turn(), kExMouseTurn);
         QCOMPARE(progress.first(), QStringLiteral("現在思考中・・・\n残：100%"));
         QCOMPARE(progress.last(), QStringLiteral("現在思考中・・・\n残：2%"));  // after cell 98
+    }
+
+    // In English a drawn game between two people and a won one read in English from the mode
+    // question to the last message: every text of the window after every move (the cells'
+    // names among them), each message and its buttons, the draw box; the information label's
+    // lines fit it throughout.
+    void wholeGamesInEnglish() {
+        QVERIFY(UseLanguage(Language::English));
+        ExGameWindow window{YieldHook()};
+        window.show();
+        ExWindowDriver driver(window);
+        QStringList faults = EnglishFaults(driver, "opened");
+        driver.ChooseMode(ExMode::AgainstPerson, 0);
+        QCOMPARE(driver.LastMessage(), "Changing the mode starts a new game.\nChange the mode?");
+        QCOMPARE(driver.LastCaptions(), (QStringList{"Yes", "Cancel", ""}));
+
+        driver.Start(true);
+        QCOMPARE(driver.LastMessage(), "- vs Human -\nFirst move: Mouse");
+        QCOMPARE(driver.LastCaptions(), (QStringList{"", "", "OK"}));
+        const QList<int> drawnGame = DrawnGameMoves();
+        for (int k = 0; k < drawnGame.size(); ++k) {
+            if (k == drawnGame.size() - 1) {
+                driver.AnswerDrawBox();
+            }
+            driver.Place(drawnGame[k]);
+            faults << EnglishFaults(driver, QStringLiteral("move %1").arg(k + 1));
+        }
+        QCOMPARE(driver.drawBoxes(), QStringList{"Draw|It's a draw!"});
+        SaveScreenshot(&window, "formz11_english_drawn");
+
+        driver.Start(true);
+        for (const int cell : {90, 99, 80, 89, 70, 79}) {
+            driver.Place(cell);
+        }
+        driver.AnswerNextMessage();
+        driver.Place(60);
+        QCOMPARE(driver.LastMessage(), "- vs Human -\nWinner: Mouse!");
+        faults << EnglishFaults(driver, "won");
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QVERIFY(driver.Info().endsWith("   Mouse:001 wins\nKeyboard:000 wins\n  (DRAW):001\n"));
+        SaveScreenshot(&window, "formz11_english_won");
     }
 
     // Against the computer a game can be played with the keys alone: Enter presses Start!!,

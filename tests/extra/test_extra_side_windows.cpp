@@ -8,10 +8,13 @@
 #include <QTest>
 
 #include "extra/windows/ex_game_window.h"
+#include "extra/windows/ex_notes_window.h"
 #include "extra/windows/extra_game.h"
+#include "shell/settings/language.h"
 #include "tests/extra/ex_window_driver.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/window_texts.h"
 
 using namespace morvane;
 using morvane::testing::ExWindowDriver;
@@ -31,12 +34,25 @@ QSlider* Slider(QWidget* window, int index) {
     return window->findChild<QSlider*>(QStringLiteral("Slider1_%1").arg(index));
 }
 
+// Answers the next message dialog with its one button, keeping its text and the button's
+// caption as "text|caption", and a picture of it under the name.
+void AnswerNotice(QStringList& notices, const QString& picture) {
+    testing::WhenModalOpens("FormMsg", [&notices, picture](QWidget* dialog) {
+        notices << dialog->findChild<QLabel*>("言葉")->text() + QLatin1Char('|') +
+                       dialog->findChild<QLabel*>("選択_2")->text();
+        testing::SaveScreenshot(dialog, picture);
+        testing::ClickChild(dialog, "選択_2");
+    });
+}
+
 }  // namespace
 
 class ExSideWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { UseLanguage(Language::Japanese); }
+
     // It should show the older version's picture and the notice, and open the game window when
     // it closes, by its button or by its close box; the game window's closing is reported.
     void notesWindowLeadsToTheGame_data() {
@@ -184,6 +200,33 @@ private slots:
                                 "青かったゆえの「多くの」誤りがあります。\n"
                                 "間違っても「へぇ～」なんて納得しないで下さいね。"));
         QCOMPARE(driver.LastCaptions(), (QStringList{"", "", "昔話終わり"}));
+    }
+
+    // In English the notices of the side windows read in English with English buttons: the
+    // notes window's, and the help's before it opens and after it closes.
+    void noticesInEnglish() {
+        QVERIFY(UseLanguage(Language::English));
+        QStringList notices;
+        ExNotesWindow notes;
+        notes.show();
+        AnswerNotice(notices, "formz10_notes_english");
+        QTest::mouseClick(notes.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+
+        ExGameWindow window{YieldHook()};
+        window.show();
+        AnswerNotice(notices, "formz11_help_notice_english");
+        testing::WhenModalOpens("Formz13", [&notices](QWidget* help) {
+            testing::SaveScreenshot(help, "formz13_english");
+            AnswerNotice(notices, "formz13_closing_remark_english");
+            help->close();
+        });
+        window.findChild<QAction*>("ヘルプ")->trigger();
+        QCOMPARE(notices.size(), 3);
+        for (const QString& notice : notices) {
+            QVERIFY2(!testing::HasJapanese(notice), qPrintable(notice));
+        }
+        QVERIFY(notices[0].endsWith("|OK") && notices[1].endsWith("|OK"));
+        QVERIFY(notices[2].endsWith("|End of story"));
     }
 };
 
