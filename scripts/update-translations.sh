@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Brings the English translation files (translations/<area>_en.ts) up to date with the texts in
-# the code: a new text comes in unfinished, a text no longer in the code is marked vanished, and
-# the English for it is written into the file by hand.
+# the code: a new text comes in unfinished, and its English is written into the file by hand; a
+# text no longer in the code is dropped.
 #   scripts/update-translations.sh [--check] [LUPDATE]
 # With --check the files are left alone: the script fails when updating them would change them
 # or when any English text is unfinished or vanished.
@@ -30,12 +30,14 @@ status=0
 for area in "${!areas[@]}"; do
     committed=translations/${area}_en.ts
     updated=$committed
+    keep=(-no-obsolete)
     if $check; then
+        keep=()
         updated=$work/${area}_en.ts
         cp "$committed" "$updated"
     fi
     # shellcheck disable=SC2086 # the folders are separate words
-    "$lupdate" -silent -locations none -no-ui-lines -source-language ja -target-language en -I . \
+    "$lupdate" -silent "${keep[@]}" -locations none -no-ui-lines -source-language ja -target-language en -I . \
         ${areas[$area]} -ts "$updated"
     if $check; then
         if ! cmp -s "$committed" "$updated"; then

@@ -23,10 +23,6 @@
         <source>赤（相手・勝ち）</source>
         <translation>red (opponent, winning line)</translation>
     </message>
-    <message>
-        <source>%1列目 %2行目：%3</source>
-        <translation>Column %1, row %2: %3</translation>
-    </message>
 </context>
 <context>
     <name>morvane::ExGameWindow</name>
@@ -44,11 +40,11 @@
     </message>
     <message>
         <source>左回転</source>
-        <translation>Turn L</translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>右回転</source>
-        <translation>Turn R</translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>【システム】</source>
@@ -81,10 +77,6 @@
     <message>
         <source>Drow</source>
         <translation>Draw</translation>
-    </message>
-    <message>
-        <source>確認</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Ｃａｎｃｅｌ</source>
@@ -216,10 +208,6 @@ Whatever you do, don&apos;t nod along going &quot;Oh, I see!&quot;</translation>
     <message>
         <source>この「リメイク版Morvane」は元の作品「Morvane(Ver 2.0)」をほぼ忠実に再現（プログラムをコピっただけ）しています。そのため電脳思考中はユーザ操作を受付なくなる等のヘボ動作も直してません。御了承下さい。</source>
         <translation>This &quot;Morvane remake&quot; copies the original &quot;Morvane (Ver 2.0)&quot; almost faithfully (the program was simply copied over). So its clumsy ways, such as ignoring you while the computer thinks, are not fixed either. Please bear with it.</translation>
-    </message>
-    <message>
-        <source>確認</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Ｏ．Ｋ．</source>

@@ -108,10 +108,6 @@ Are you sure?</translation>
 with terrain on, it plays far weaker.
 Please bear with it.</translation>
     </message>
-    <message>
-        <source>確認</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>morvane::UpDown</name>

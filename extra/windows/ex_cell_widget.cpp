@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "assets/pictures.h"
-#include "shell/settings/language.h"
+#include "shell/windows/accessible_names.h"
 
 namespace morvane {
 namespace {
@@ -51,9 +51,7 @@ void ExCellWidget::SetCode(std::int16_t code) {
 }
 
 void ExCellWidget::NameForScreenReader() {
-    setAccessibleName(tr("%1列目 %2行目：%3")
-                          .arg(InterfaceNumber(index_ % kExColumns + 1),
-                               InterfaceNumber(index_ / kExColumns + 1),
+    setAccessibleName(CellName(index_ % kExColumns + 1, index_ / kExColumns + 1,
                                tr(kContents[static_cast<std::size_t>(code_)])));
 }
 

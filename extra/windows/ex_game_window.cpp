@@ -269,7 +269,7 @@ void ExGameWindow::Tell(ExMessage notice) {
         box.exec();
         return;
     }
-    ShowMessage(this, ExMessageText(notice, match_.mode()), {}, {}, tr("確認"));
+    ShowMessage(this, ExMessageText(notice, match_.mode()), {}, {}, ConfirmCaption());
 }
 
 bool ExGameWindow::Ask(ExMessage question) {

@@ -43,7 +43,7 @@ ExNotesWindow::ExNotesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                        "ほぼ忠実に再現（プログラムをコピっただけ）しています。"
                        "そのため電脳思考中はユーザ操作を受付なくなる等のヘボ動作も"
                        "直してません。御了承下さい。"),
-                    {}, {}, tr("確認"));
+                    {}, {}, ConfirmCaption());
     });
     auto* ok = new QPushButton(tr("Ｏ．Ｋ．"), this);
     ok->setObjectName(QStringLiteral("Command2"));

@@ -59,7 +59,6 @@ constexpr const char* kNotice =
                       "電脳は地形ありでの戦闘は想定して開発していません。\n"
                       "そのため、地形ありの場合は極端に電脳は弱くなります。\n"
                       "御了承下さい。");
-constexpr const char* kNoticeAnswer = QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "確認");
 
 // The preview's blank for an Empty cell, as wide as the symbols in the preview's font. The
 // full-width space is a Japanese character; English takes the em space, just as wide.
@@ -322,7 +321,7 @@ void AreaSelectWindow::Stored(bool stored) {
 }
 
 void AreaSelectWindow::ShowTerrainNotice() {
-    ShowMessage(this, tr(kNotice), QString(), QString(), tr(kNoticeAnswer));
+    ShowMessage(this, tr(kNotice), QString(), QString(), ConfirmCaption());
 }
 
 void AreaSelectWindow::DrawPreview() {

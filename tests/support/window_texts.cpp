@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTextDocument>
@@ -118,6 +120,13 @@ bool IsClipped(const QWidget& control, const QString& text) {
         option.initFrom(box);
         room = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                             QStyle::SC_ComboBoxEditField, box);
+    }
+    // A push button draws its caption inside its border and padding.
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = text;
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     }
     // A check box or round button draws its mark beside the text, inside the same room.
     if (control.inherits("QCheckBox") || control.inherits("QRadioButton")) {
