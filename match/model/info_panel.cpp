@@ -10,6 +10,8 @@ constexpr QChar kFullWidthSpace = QChar(0x3000);
 const QString kClosingLine =
     QStringLiteral("＿") + QString(InfoPanel::kLineLength - 1, kFullWidthSpace);
 const QString kClosingMark = QStringLiteral("_");
+// The Japanese separator's width in half-width dashes: the most an English separator takes.
+constexpr qsizetype kSeparatorDashes = qsizetype{2} * InfoPanel::kLineLength;
 // A row's end among queued rows of ordinary characters.
 constexpr QChar kRowEnd = QLatin1Char('\n');
 
@@ -61,8 +63,7 @@ void InfoPanel::AddSeparator() {
         Queue(InfoSeparator());
         return;
     }
-    // As wide as the Japanese separator, in half-width dashes, when the row allows.
-    const QString dashes(2 * kLineLength, QLatin1Char('-'));
+    const QString dashes(kSeparatorDashes, QLatin1Char('-'));
     Queue(dashes.left(FittingLength(dashes, fits_)));
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <utility>
 
 #include "match/model/rgb.h"
 
