@@ -203,11 +203,11 @@
     </message>
     <message>
         <source>二戦目以降は前回の後攻側が先攻になる交代制が設定されています・・・</source>
-        <translation>Later games: the sides take turns, last game&apos;s second side moving first...</translation>
+        <translation>Later games: the sides take turns moving first...</translation>
     </message>
     <message>
         <source>初戦先攻側が常に先攻に固定設定されています・・・</source>
-        <translation>The side that moved first in the first game always moves first...</translation>
+        <translation>Later games: whoever moved first in game 1 always moves first...</translation>
     </message>
     <message>
         <source>先攻は%1側です。</source>
