@@ -1,4 +1,400 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>morvane::Battle</name>
+    <message>
+        <source>Area Space：%1/%2</source>
+        <translation>Area space: %1/%2</translation>
+    </message>
+    <message>
+        <source>ヒント：%1列目</source>
+        <translation>Hint: column %1</translation>
+    </message>
+    <message>
+        <source>（勝ち確定）</source>
+        <translation>(a sure win)</translation>
+    </message>
+    <message>
+        <source>（負け確定）</source>
+        <translation>(a sure loss)</translation>
+    </message>
+    <message>
+        <source>（引き分け）</source>
+        <translation>(a sure draw)</translation>
+    </message>
+    <message>
+        <source>（ＮＯ－ＤＡＴＡ．）</source>
+        <translation>(NO DATA.)</translation>
+    </message>
+    <message>
+        <source>Ａｒｅａ&#x3000;Ｆｏｒｍａｔ&#x3000;Ｐｒｏｃｅｓｓ&#x3000;Ａｌｌ&#x3000;Ｃｏｍｐｌｅｔｅｄ．</source>
+        <translation>Area formatting complete.</translation>
+    </message>
+    <message>
+        <source>Ｒｏｕｎｄ&#x3000;%1．</source>
+        <translation>Round %1.</translation>
+    </message>
+    <message>
+        <source>Ｓｔａｒｔｉｎｇ&#x3000;Ｏｐｅｒａｔｉｏｎ！</source>
+        <translation>Starting operation!</translation>
+    </message>
+    <message>
+        <source>Ｒｏｕｎｄ
+%1</source>
+        <translation>Round
+%1</translation>
+    </message>
+    <message>
+        <source>Ｗｉｎ:%1</source>
+        <translation>Wins:%1</translation>
+    </message>
+    <message>
+        <source>Ｗａｉｔ．．．</source>
+        <translation>Wait...</translation>
+    </message>
+    <message>
+        <source>配置ポイント</source>
+        <translation>Placed at:</translation>
+    </message>
+    <message>
+        <source>：Ｘ・・・・・・・%1．</source>
+        <translation>  X ........ %1</translation>
+    </message>
+    <message>
+        <source>：Ｙ・・・・・・・%1．</source>
+        <translation>  Y ........ %1</translation>
+    </message>
+    <message>
+        <source>（Ｉｎｄｅｘ・・・%1）</source>
+        <translation>  (Index ... %1)</translation>
+    </message>
+    <message>
+        <source>Ｔｕｒｎ：%1</source>
+        <translation>Turn: %1</translation>
+    </message>
+    <message>
+        <source>Ｏｐｅｒａｔｉｏｎ：</source>
+        <translation>Controls:</translation>
+    </message>
+    <message>
+        <source>クリック・・・・・・配置</source>
+        <translation>Click ...... Place</translation>
+    </message>
+    <message>
+        <source>↑↓←→・・・・□の移動</source>
+        <translation>↑↓←→ ... Move □</translation>
+    </message>
+    <message>
+        <source>Ｓｐａｃｅ・・・配置</source>
+        <translation>Space ...... Place</translation>
+    </message>
+    <message>
+        <source>注意：</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>かな入力モードＯｎ時はキー反応が起きません。かな入力モードはＯｆｆにしておいて下さい。</source>
+        <translation>Keys do not respond while kana input mode is on. Please keep kana input mode off.</translation>
+    </message>
+    <message>
+        <source>Ｅｒｒ！</source>
+        <translation>Err!</translation>
+    </message>
+    <message>
+        <source>指定された場所には配置できません。</source>
+        <translation>A unit cannot be placed there.</translation>
+    </message>
+    <message>
+        <source>配置可能な場所</source>
+        <translation>Units can be placed:</translation>
+    </message>
+    <message>
+        <source>：◇の中</source>
+        <translation>- into ◇</translation>
+    </message>
+    <message>
+        <source>：◇，○，×，■の上</source>
+        <translation>- on ◇, ○, ×, ■</translation>
+    </message>
+    <message>
+        <source>：最下面（底の部分）</source>
+        <translation>- on the bottom row</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1手戻しました</source>
+        <translation>
+            <numerusform>%1 move taken back</numerusform>
+            <numerusform>%1 moves taken back</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>morvane::BattleWindow</name>
+    <message>
+        <source>Morvaneⅲ－Battle</source>
+        <translation>Morvaneⅲ - Battle</translation>
+    </message>
+    <message>
+        <source>VS</source>
+        <translation>VS</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::EntryWindow</name>
+    <message>
+        <source>Ｍｏｕｓｅ</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Ｋｅｙｂｏｒｄ</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>[ＥＡＳＹ]</source>
+        <translation>[EASY]</translation>
+    </message>
+    <message>
+        <source>[ＮＯＲＭＡＬ]</source>
+        <translation>[NORMAL]</translation>
+    </message>
+    <message>
+        <source>[ＨＡＲＤ]</source>
+        <translation>[HARD]</translation>
+    </message>
+    <message>
+        <source>[ⅲ]</source>
+        <translation>[ⅲ]</translation>
+    </message>
+    <message>
+        <source>[ＭＡＳＴＥＲ]</source>
+        <translation>[MASTER]</translation>
+    </message>
+    <message>
+        <source>Morvaneⅲ－Entry</source>
+        <translation>Morvaneⅲ - Entry</translation>
+    </message>
+    <message>
+        <source>%1のプレイヤー</source>
+        <translation>%1 player</translation>
+    </message>
+    <message>
+        <source>VS</source>
+        <translation>VS</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::FirstPlayer</name>
+    <message>
+        <source>初戦はランダムにより先攻を決めるよう設定されています・・・</source>
+        <translation>First game: who moves first is drawn at random...</translation>
+    </message>
+    <message>
+        <source>初戦は○側の先攻に固定設定されています・・・</source>
+        <translation>First game: ○ always moves first...</translation>
+    </message>
+    <message>
+        <source>初戦は×側の先攻に固定設定されています・・・</source>
+        <translation>First game: × always moves first...</translation>
+    </message>
+    <message>
+        <source>二戦目以降はランダムにより先攻を決めるよう設定されています・・・</source>
+        <translation>Later games: who moves first is drawn at random...</translation>
+    </message>
+    <message>
+        <source>二戦目以降は前回の後攻側が先攻になる交代制が設定されています・・・</source>
+        <translation>Later games: the sides take turns moving first...</translation>
+    </message>
+    <message>
+        <source>初戦先攻側が常に先攻に固定設定されています・・・</source>
+        <translation>Later games: whoever moved first in game 1 always moves first...</translation>
+    </message>
+    <message>
+        <source>先攻は%1側です。</source>
+        <translation>%1 moves first.</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::GameResult</name>
+    <message>
+        <source>%1 Ｗｉｎ！！</source>
+        <translation>%1 Wins!!</translation>
+    </message>
+    <message>
+        <source>Ｄｒｏｗ．．．</source>
+        <translation>Draw...</translation>
+    </message>
+    <message>
+        <source>戦闘不能</source>
+        <translation>No Battle</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::OptionsWindow</name>
+    <message>
+        <source>Morvaneⅲ－Option</source>
+        <translation>Morvaneⅲ - Options</translation>
+    </message>
+    <message>
+        <source>初戦</source>
+        <translation>First game</translation>
+    </message>
+    <message>
+        <source>ランダム</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>○側が先攻</source>
+        <translation>○ first</translation>
+    </message>
+    <message>
+        <source>Ｘ側が先攻</source>
+        <translation>× first</translation>
+    </message>
+    <message>
+        <source>二戦目以降</source>
+        <translation>Later games</translation>
+    </message>
+    <message>
+        <source>交代制</source>
+        <translation>Take turns</translation>
+    </message>
+    <message>
+        <source>常に初戦先攻側が先攻</source>
+        <translation>As in the first game</translation>
+    </message>
+    <message>
+        <source>地形選択</source>
+        <translation>Terrain select</translation>
+    </message>
+    <message>
+        <source>ＯＮ</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>ＯＦＦ</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>先攻後攻</source>
+        <translation>Who moves first</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::PlayerEntry</name>
+    <message>
+        <source>Ｍｏｕｓｅ</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Ｋｅｙｂｏｒｄ</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>Keybord</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>［Ｅａｓｙ］</source>
+        <translation>[Easy]</translation>
+    </message>
+    <message>
+        <source>[Easy]</source>
+        <translation>[Easy]</translation>
+    </message>
+    <message>
+        <source>［Ｎｏｒｍａｌ］</source>
+        <translation>[Normal]</translation>
+    </message>
+    <message>
+        <source>[Normal]</source>
+        <translation>[Normal]</translation>
+    </message>
+    <message>
+        <source>［Ｈａｒｄ］</source>
+        <translation>[Hard]</translation>
+    </message>
+    <message>
+        <source>[Hard]</source>
+        <translation>[Hard]</translation>
+    </message>
+    <message>
+        <source>［Ｍａｓｔｅｒ］</source>
+        <translation>[Master]</translation>
+    </message>
+    <message>
+        <source>[Master]</source>
+        <translation>[Master]</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::RecordWindow</name>
+    <message>
+        <source>勝ち</source>
+        <translation>Wins</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>Losses</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>Draws</translation>
+    </message>
+    <message>
+        <source>人 対 %1</source>
+        <translation>Human vs %1</translation>
+    </message>
+    <message>
+        <source>人 対 人</source>
+        <translation>Human vs Human</translation>
+    </message>
+    <message>
+        <source>電脳 対 電脳</source>
+        <translation>CPU vs CPU</translation>
+    </message>
+    <message>
+        <source>Morvaneⅲ－Record</source>
+        <translation>Morvaneⅲ - Record</translation>
+    </message>
+    <message>
+        <source>勝ち・負けは人の側から数えます。
+人 対 人、電脳 対 電脳は○側から数えます。</source>
+        <translation>Wins and losses count from the human&apos;s side.
+Human vs Human and CPU vs CPU count from ○&apos;s side.</translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>成績をすべて０に戻します。
+よろしいですか？</source>
+        <translation>Set the whole record back to 0.
+Are you sure?</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::ResultDialog</name>
+    <message>
+        <source>Ｎｅｘｔ&#x3000;Ｂａｔｔｌｅ</source>
+        <translation>Next battle</translation>
+    </message>
+    <message>
+        <source>Ｒｅ&#x3000;Ｅｎｔｒｙ</source>
+        <translation>Re-entry</translation>
+    </message>
+    <message>
+        <source>Ｑｕｉｔ</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Morvaneⅲ－Result</source>
+        <translation>Morvaneⅲ - Result</translation>
+    </message>
+</context>
 </TS>

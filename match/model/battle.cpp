@@ -14,52 +14,13 @@
 namespace morvane {
 namespace {
 
-// The screen's own texts.
-namespace text {
-const char16_t kNoData[] = u"（ＮＯ－ＤＡＴＡ．）";
-const char16_t kAreaFormatted[] =
-    u"Ａｒｅａ　Ｆｏｒｍａｔ　Ｐｒｏｃｅｓｓ　Ａｌｌ　Ｃｏｍｐｌｅｔｅｄ．";
-const char16_t kRound[] = u"Ｒｏｕｎｄ";
-const char16_t kRoundOpening[] = u"Ｒｏｕｎｄ　";
-const char16_t kFullStop[] = u"．";
-const char16_t kStarting[] = u"Ｓｔａｒｔｉｎｇ　Ｏｐｅｒａｔｉｏｎ！";
-const char16_t kWin[] = u"Ｗｉｎ:";
-const char16_t kAreaSpace[] = u"Area Space：";
-const char16_t kPlacePoint[] = u"配置ポイント";
-const char16_t kPlaceX[] = u"：Ｘ・・・・・・・";
-const char16_t kPlaceY[] = u"：Ｙ・・・・・・・";
-const char16_t kPlaceIndex[] = u"（Ｉｎｄｅｘ・・・";
-const char16_t kPlaceIndexEnd[] = u"）";
-const char16_t kTurnCircle[] = u"Ｔｕｒｎ：○";
-const char16_t kTurnCross[] = u"Ｔｕｒｎ：×";
-const char16_t kOperation[] = u"Ｏｐｅｒａｔｉｏｎ：";
-const char16_t kMouseHelp[] = u"クリック・・・・・・配置";
-const char16_t kArrowHelp[] = u"↑↓←→・・・・□の移動";
-const char16_t kSpaceHelp[] = u"Ｓｐａｃｅ・・・配置";
-const char16_t kNote[] = u"注意：";
-const char16_t kKanaNote[] =
-    u"かな入力モードＯｎ時はキー反応が起きません。かな入力モードはＯｆｆにしておいて下さい。";
-const char16_t kWait[] = u"Ｗａｉｔ．．．";
-const char16_t kError[] = u"Ｅｒｒ！";
-const char16_t kCannotPlace[] = u"指定された場所には配置できません。";
-const char16_t kWherePlaceable[] = u"配置可能な場所";
-const char16_t kIntoHollow[] = u"：◇の中";
-const char16_t kOnTop[] = u"：◇，○，×，■の上";
-const char16_t kBottom[] = u"：最下面（底の部分）";
-const char16_t kNoBattle[] = u"戦闘不能";
-const char16_t kCircle[] = u"○";
-const char16_t kCross[] = u"×";
-const char16_t kWins[] = u" Ｗｉｎ！！";
-const char16_t kDraw[] = u"Ｄｒｏｗ．．．";
-const char16_t kHint[] = u"ヒント：";
-const char16_t kHintColumn[] = u"列目";
-const char16_t kProvenWin[] = u"（勝ち確定）";
-const char16_t kProvenLoss[] = u"（負け確定）";
-const char16_t kProvenDraw[] = u"（引き分け）";
-const char16_t kTakenBack[] = u"手戻しました";
-}  // namespace text
-
-QString Text(const char16_t* utf16) { return QString::fromUtf16(utf16); }
+// Japanese is cut into the pane's fixed rows, English into rows as wide as the window draws them.
+InfoPanel PaneFor(const BattleHost& host) {
+    if (CurrentLanguage() == Language::Japanese) {
+        return InfoPanel();
+    }
+    return InfoPanel([&host](const QString& row) { return host.InfoRowFits(row); });
+}
 
 // Rounds run 1..999; the game after round 999 is round 1 of a new cycle.
 constexpr int kLastRound = 999;
@@ -73,23 +34,21 @@ QString ZeroPadded(int number, int width) {
 }
 
 QString FormatAreaSpace(int free, int startFree) {
-    return Text(text::kAreaSpace) + ZeroPadded(free, 2) + QLatin1Char('/') +
-           ZeroPadded(startFree, 2);
+    return Battle::tr("Area Space：%1/%2").arg(ZeroPadded(free, 2), ZeroPadded(startFree, 2));
 }
 
 // The hint's lines: the advised column, and the game's value when it is proven.
 QStringList HintNote(const Hint& hint) {
-    QStringList note{Text(text::kHint) + InterfaceNumber(CellX(hint.cell)) +
-                     Text(text::kHintColumn)};
+    QStringList note{Battle::tr("ヒント：%1列目").arg(InterfaceNumber(CellX(hint.cell)))};
     switch (hint.value) {
         case GameValue::Win:
-            note << Text(text::kProvenWin);
+            note << Battle::tr("（勝ち確定）");
             break;
         case GameValue::Loss:
-            note << Text(text::kProvenLoss);
+            note << Battle::tr("（負け確定）");
             break;
         case GameValue::Draw:
-            note << Text(text::kProvenDraw);
+            note << Battle::tr("（引き分け）");
             break;
         case GameValue::Unknown:
             break;
@@ -99,10 +58,11 @@ QStringList HintNote(const Hint& hint) {
 
 }  // namespace
 
-Battle::Battle(AppState& state, BattleHost& host) : state_(state), host_(host) {
+Battle::Battle(AppState& state, BattleHost& host)
+    : state_(state), host_(host), info_(PaneFor(host)) {
     state_.roundCount = 0;
     info_.CutPage();
-    info_.SetPending(Text(text::kNoData));
+    info_.SetPending(tr("（ＮＯ－ＤＡＴＡ．）"));
     ShowCounters();
     // Until the first game the free space is that of the empty board the screen opens with.
     startFree_ = CountFreeCells(shownBoard_);
@@ -187,8 +147,8 @@ void Battle::SetUpGame() {
     state_.board.Clear();
     history_.Clear();
     DrawBoard();
-    info_.AddInfo(Text(text::kAreaFormatted));
-    info_.AddInfo(InfoSeparator());
+    info_.AddInfo(tr("Ａｒｅａ　Ｆｏｒｍａｔ　Ｐｒｏｃｅｓｓ　Ａｌｌ　Ｃｏｍｐｌｅｔｅｄ．"));
+    info_.AddSeparator();
     if (state_.options.terrainSelect == TerrainOption::On) {
         host_.SelectArea();
         DrawBoard();
@@ -197,13 +157,12 @@ void Battle::SetUpGame() {
     ShowAreaSpace();
 
     AnnounceFirstPlayer(state_, info_);
-    info_.AddInfo(Text(text::kRoundOpening) + InterfaceNumber(state_.roundCount) +
-                  Text(text::kFullStop));
-    info_.AddInfo(Text(text::kStarting));
+    info_.AddInfo(tr("Ｒｏｕｎｄ　%1．").arg(InterfaceNumber(state_.roundCount)));
+    info_.AddInfo(tr("Ｓｔａｒｔｉｎｇ　Ｏｐｅｒａｔｉｏｎ！"));
     cursorIndex_ = kCursorHome;
 
     if (startFree_ < 1) {
-        EndGame({Text(text::kNoBattle), kCyan});
+        EndGame(NoBattleResult());
     } else {
         nextState_ = BattleState::TurnStart;
     }
@@ -218,9 +177,9 @@ void Battle::NewRound() {
 }
 
 void Battle::ShowCounters() {
-    roundText_ = Text(text::kRound) + QLatin1Char('\n') + ZeroPadded(state_.roundCount, 3);
+    roundText_ = tr("Ｒｏｕｎｄ\n%1").arg(ZeroPadded(state_.roundCount, 3));
     for (std::size_t s = 0; s < wins_.size(); ++s) {
-        winText_[s] = Text(text::kWin) + ZeroPadded(wins_[s], 3);
+        winText_[s] = tr("Ｗｉｎ:%1").arg(ZeroPadded(wins_[s], 3));
     }
 }
 
@@ -239,28 +198,25 @@ void Battle::StartTurn() {
     } else {
         nextState_ = BattleState::ComputerWait;
         info_.CutPage();
-        info_.SetPending(Text(text::kWait));
+        info_.SetPending(tr("Ｗａｉｔ．．．"));
     }
 }
 
 void Battle::ShowPlacePoint() {
-    info_.AddInfo(Text(text::kPlacePoint));
-    info_.AddInfo(Text(text::kPlaceX) + InterfaceNumber(CellX(placePoint_)) +
-                  Text(text::kFullStop));
-    info_.AddInfo(Text(text::kPlaceY) + InterfaceNumber(CellY(placePoint_)) +
-                  Text(text::kFullStop));
-    info_.AddInfo(Text(text::kPlaceIndex) + InterfaceNumber(placePoint_) +
-                  Text(text::kPlaceIndexEnd));
-    info_.AddInfo(InfoSeparator());
+    info_.AddInfo(tr("配置ポイント"));
+    info_.AddInfo(tr("：Ｘ・・・・・・・%1．").arg(InterfaceNumber(CellX(placePoint_))));
+    info_.AddInfo(tr("：Ｙ・・・・・・・%1．").arg(InterfaceNumber(CellY(placePoint_))));
+    info_.AddInfo(tr("（Ｉｎｄｅｘ・・・%1）").arg(InterfaceNumber(placePoint_)));
+    info_.AddSeparator();
 }
 
 void Battle::ShowTurnInfo() {
     const int side = MoverSide();
     const auto s = static_cast<std::size_t>(side);
     const PlayerKind kind = state_.players.kind[s];
-    info_.AddInfo(Text(side == 0 ? text::kTurnCircle : text::kTurnCross));
+    info_.AddInfo(tr("Ｔｕｒｎ：%1").arg(SideMark(side)));
     sideColor_[1 - s] = kWhite;
-    info_.AddInfo(InfoSeparator());
+    info_.AddSeparator();
     if (!IsComputer(kind)) {
         ShowOperationHelp(kind);
     }
@@ -278,17 +234,19 @@ void Battle::ShowTurnInfo() {
 }
 
 void Battle::ShowOperationHelp(PlayerKind kind) {
-    info_.AddInfo(Text(text::kOperation));
+    info_.AddInfo(tr("Ｏｐｅｒａｔｉｏｎ："));
     info_.AddInfo(PlayerKindLabel(kind, true));
-    info_.AddInfo(InfoSeparator());
+    info_.AddSeparator();
     if (kind == PlayerKind::Mouse) {
-        info_.AddInfo(Text(text::kMouseHelp));
+        info_.AddInfo(tr("クリック・・・・・・配置"));
     } else {
-        info_.AddInfo(Text(text::kArrowHelp));
-        info_.AddInfo(Text(text::kSpaceHelp));
-        info_.AddInfo(InfoSeparator());
-        info_.AddInfo(Text(text::kNote));
-        info_.AddInfo(Text(text::kKanaNote));
+        info_.AddInfo(tr("↑↓←→・・・・□の移動"));
+        info_.AddInfo(tr("Ｓｐａｃｅ・・・配置"));
+        info_.AddSeparator();
+        info_.AddInfo(tr("注意："));
+        info_.AddInfo(
+            tr("かな入力モードＯｎ時はキー反応が起きません。かな入力モードはＯｆｆにしてお"
+               "いて下さい。"));
     }
 }
 
@@ -338,12 +296,15 @@ void Battle::PlaceUnit() {
     nextState_ = prevState_;
     info_.CutPage();
     info_.ClearPending();
-    for (const QString& line :
-         {Text(text::kError), InfoSeparator(), Text(text::kCannotPlace), InfoSeparator(),
-          Text(text::kWherePlaceable), Text(text::kIntoHollow), Text(text::kOnTop),
-          Text(text::kBottom), InfoSeparator()}) {
+    info_.AddInfo(tr("Ｅｒｒ！"));
+    info_.AddSeparator();
+    info_.AddInfo(tr("指定された場所には配置できません。"));
+    info_.AddSeparator();
+    for (const QString& line : {tr("配置可能な場所"), tr("：◇の中"), tr("：◇，○，×，■の上"),
+                                tr("：最下面（底の部分）")}) {
         info_.AddInfo(line);
     }
+    info_.AddSeparator();
     ShowTurnInfo();
 }
 
@@ -358,13 +319,12 @@ void Battle::Judge() {
             const int side = MoverSide();
             auto& wins = wins_[static_cast<std::size_t>(side)];
             wins = static_cast<std::uint8_t>(std::min(wins + 1, kMostWins));
-            EndGame({Text(side == 0 ? text::kCircle : text::kCross) + Text(text::kWins),
-                     side == 0 ? kGreen : kYellow});
+            EndGame(WinResult(side));
             break;
         }
         case Outcome::Draw:
             DrawBoard();
-            EndGame({Text(text::kDraw), kWhite});
+            EndGame(DrawResult());
             break;
         case Outcome::Continue:
             state_.turn = -state_.turn;
@@ -499,7 +459,8 @@ void Battle::TakeBackUnits() {
     cursorIndex_ = turnStartCursor_ = taken.back().turnStartCursor;
     DrawBoard();
     ShowAreaSpace();
-    RestartTurnWith({InterfaceNumber(static_cast<int>(taken.size())) + Text(text::kTakenBack)});
+    const int count = static_cast<int>(taken.size());
+    RestartTurnWith({tr("%1手戻しました", nullptr, count).arg(InterfaceNumber(count))});
 }
 
 // The page starts again with the turn's own help (which also moves the cursor frame), the aid's
@@ -508,7 +469,7 @@ void Battle::RestartTurnWith(const QStringList& note) {
     info_.CutPage();
     info_.ClearPending();
     StartTurn();
-    info_.AddInfo(InfoSeparator());
+    info_.AddSeparator();
     for (const QString& line : note) {
         info_.AddInfo(line);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -47,6 +48,9 @@ public:
     virtual std::optional<int> ComputerMove() = 0;
     // A hint for the side to move, or nothing when its search was abandoned.
     virtual std::optional<Hint> FindHint() = 0;
+    // Whether a text fits one row of the info panel as the window draws it. Asked only while
+    // the interface is in English: Japanese fills rows of a fixed twelve characters.
+    virtual bool InfoRowFits(const QString& row) const = 0;
 
 protected:
     ~BattleHost() = default;
@@ -59,6 +63,8 @@ enum class BattleBackground { Blue, Red };
 // records a request that the next tick acts on; the board changes only inside ticks. The
 // window draws what this reports: the board as last drawn, the labels, the cursor, the pane.
 class Battle {
+    Q_DECLARE_TR_FUNCTIONS(morvane::Battle)
+
 public:
     // The screen has opened: the round count starts again from 0.
     Battle(AppState& state, BattleHost& host);

@@ -1,9 +1,11 @@
 #include "match/model/first_player.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
 #include "match/model/info_panel.h"
+#include "match/model/player_entry.h"
 #include "rules/random.h"
 
 namespace morvane {
@@ -37,20 +39,29 @@ Turn LaterGameSide(LaterGamesFirst option, Turn lastFirst) {
     return RandomSide();
 }
 
+QString Translated(const char* text) {
+    return QCoreApplication::translate("morvane::FirstPlayer", text);
+}
+
 QString RuleText(const AppState& state) {
-    static const std::array<QString, 3> kFirstGameRules = {
-        QStringLiteral("初戦はランダムにより先攻を決めるよう設定されています・・・"),
-        QStringLiteral("初戦は○側の先攻に固定設定されています・・・"),
-        QStringLiteral("初戦は×側の先攻に固定設定されています・・・"),
+    static constexpr std::array<const char*, 3> kFirstGameRules = {
+        QT_TRANSLATE_NOOP("morvane::FirstPlayer",
+                          "初戦はランダムにより先攻を決めるよう設定されています・・・"),
+        QT_TRANSLATE_NOOP("morvane::FirstPlayer", "初戦は○側の先攻に固定設定されています・・・"),
+        QT_TRANSLATE_NOOP("morvane::FirstPlayer", "初戦は×側の先攻に固定設定されています・・・"),
     };
-    static const std::array<QString, 3> kLaterGameRules = {
-        QStringLiteral("二戦目以降はランダムにより先攻を決めるよう設定されています・・・"),
-        QStringLiteral("二戦目以降は前回の後攻側が先攻になる交代制が設定されています・・・"),
-        QStringLiteral("初戦先攻側が常に先攻に固定設定されています・・・"),
+    static constexpr std::array<const char*, 3> kLaterGameRules = {
+        QT_TRANSLATE_NOOP("morvane::FirstPlayer",
+                          "二戦目以降はランダムにより先攻を決めるよう設定されています・・・"),
+        QT_TRANSLATE_NOOP("morvane::FirstPlayer",
+                          "二戦目以降は前回の後攻側が先攻になる交代制が設定されています・・・"),
+        QT_TRANSLATE_NOOP("morvane::FirstPlayer",
+                          "初戦先攻側が常に先攻に固定設定されています・・・"),
     };
-    return IsFirstGame(state)
-               ? kFirstGameRules[static_cast<std::size_t>(state.options.firstGameFirst)]
-               : kLaterGameRules[static_cast<std::size_t>(state.options.laterGamesFirst)];
+    return Translated(
+        IsFirstGame(state)
+            ? kFirstGameRules[static_cast<std::size_t>(state.options.firstGameFirst)]
+            : kLaterGameRules[static_cast<std::size_t>(state.options.laterGamesFirst)]);
 }
 
 }  // namespace
@@ -65,10 +76,10 @@ Turn ChooseFirstPlayer(AppState& state) {
 void AnnounceFirstPlayer(AppState& state, InfoPanel& info) {
     state.turn = ChooseFirstPlayer(state);
     info.AddInfo(RuleText(state));
-    info.AddInfo(InfoSeparator());
-    info.AddInfo(state.turn == kCircleTurn ? QStringLiteral("先攻は○側です。")
-                                           : QStringLiteral("先攻は×側です。"));
-    info.AddInfo(InfoSeparator());
+    info.AddSeparator();
+    info.AddInfo(QCoreApplication::translate("morvane::FirstPlayer", "先攻は%1側です。")
+                     .arg(SideMark(SideNumber(state.turn))));
+    info.AddSeparator();
 }
 
 }  // namespace morvane

@@ -12,6 +12,12 @@ struct GameResult {
     Rgb color;
 };
 
+// The results in the interface's language: a side's win (○ is side 0) in its colour, a draw,
+// and a game that could not be played because the board had no free cell.
+GameResult WinResult(int side);
+GameResult DrawResult();
+GameResult NoBattleResult();
+
 // How a decided game ended.
 enum class GameEnd { CircleWins, CrossWins, Draw };
 

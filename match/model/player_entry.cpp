@@ -1,5 +1,6 @@
 #include "match/model/player_entry.h"
 
+#include <QCoreApplication>
 #include <array>
 
 #include "match/model/stored_options.h"
@@ -8,18 +9,25 @@ namespace morvane {
 namespace {
 
 struct KindLabels {
-    QString wide;
-    QString narrow;
+    const char* wide;
+    const char* narrow;
 };
 
-const std::array<KindLabels, kPlayerKindCount> kLabels = {{
-    {QStringLiteral("Ｍｏｕｓｅ"), QStringLiteral("Mouse")},
-    {QStringLiteral("Ｋｅｙｂｏｒｄ"), QStringLiteral("Keybord")},
-    {QStringLiteral("［Ｅａｓｙ］"), QStringLiteral("[Easy]")},
-    {QStringLiteral("［Ｎｏｒｍａｌ］"), QStringLiteral("[Normal]")},
-    {QStringLiteral("［Ｈａｒｄ］"), QStringLiteral("[Hard]")},
-    {QStringLiteral("ⅲ"), QStringLiteral("ⅲ")},
-    {QStringLiteral("［Ｍａｓｔｅｒ］"), QStringLiteral("[Master]")},
+// The narrow labels keep the old spelling "Keybord" among the Japanese texts.
+constexpr std::array<KindLabels, kPlayerKindCount> kLabels = {{
+    {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "Ｍｏｕｓｅ"),
+     QT_TRANSLATE_NOOP("morvane::PlayerEntry", "Mouse")},
+    {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "Ｋｅｙｂｏｒｄ"),
+     QT_TRANSLATE_NOOP("morvane::PlayerEntry", "Keybord")},
+    {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "［Ｅａｓｙ］"),
+     QT_TRANSLATE_NOOP("morvane::PlayerEntry", "[Easy]")},
+    {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "［Ｎｏｒｍａｌ］"),
+     QT_TRANSLATE_NOOP("morvane::PlayerEntry", "[Normal]")},
+    {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "［Ｈａｒｄ］"),
+     QT_TRANSLATE_NOOP("morvane::PlayerEntry", "[Hard]")},
+    {"ⅲ", "ⅲ"},  // the game's own name, in every language
+    {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "［Ｍａｓｔｅｒ］"),
+     QT_TRANSLATE_NOOP("morvane::PlayerEntry", "[Master]")},
 }};
 
 // Picture subjects: a mouse, a keyboard, a computer, an eye, a crowned eye.
@@ -51,8 +59,10 @@ int PictureKind(PlayerKind kind) {
 
 QString PlayerKindLabel(PlayerKind kind, bool wide) {
     const KindLabels& labels = kLabels[static_cast<std::size_t>(ListPosition(kind))];
-    return wide ? labels.wide : labels.narrow;
+    return QCoreApplication::translate("morvane::PlayerEntry", wide ? labels.wide : labels.narrow);
 }
+
+QString SideMark(int side) { return side == 0 ? QStringLiteral("○") : QStringLiteral("×"); }
 
 int PlayerPicture(int side, PlayerKind kind) {
     if (kind == PlayerKind::MasterComputer) {

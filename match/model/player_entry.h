@@ -12,6 +12,9 @@ class SettingsStore;
 // half-width (under the players' pictures).
 QString PlayerKindLabel(PlayerKind kind, bool wide);
 
+// The mark of side ○ (0) or side × (1), as texts name the sides.
+QString SideMark(int side);
+
 // The player picture 1..10 of a side: 1 mouse, 2 keyboard, 3 computer, 4 eye, 9 crowned eye
 // (Master) for side × (1); 5..8 and 10 the same subjects mirrored for side ○ (0).
 int PlayerPicture(int side, PlayerKind kind);

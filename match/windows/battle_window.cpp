@@ -83,7 +83,7 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
       battle_(state, *this),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Morvaneⅲ－Battle"));
+    setWindowTitle(tr("Morvaneⅲ－Battle"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWindowWidth, kWindowHeight);
     setFocusPolicy(Qt::StrongFocus);
@@ -180,7 +180,7 @@ void BattleWindow::BuildSides() {
     }
 
     auto* versus = MakeLabel(QStringLiteral("Label1"), look::Font(kLargeTextSize, true), this);
-    versus->setText(QStringLiteral("VS"));
+    versus->setText(tr("VS"));
     versus->setGeometry(kSidesLeft + kSideWidth, kSideTop, kVsWidth, kSideHeight);
 
     turnMarker_ = new MarkerFrame(ToQColor(kCyan), 2, this);
@@ -407,6 +407,11 @@ std::optional<int> BattleWindow::ComputerMove() {
 
 std::optional<Hint> BattleWindow::FindHint() {
     return seams_.hint(state_.board, state_.turn, EventPump());
+}
+
+bool BattleWindow::InfoRowFits(const QString& row) const {
+    const QLabel* label = infoRows_.front();
+    return label->fontMetrics().horizontalAdvance(row) <= label->contentsRect().width();
 }
 
 YieldHook BattleWindow::EventPump() {

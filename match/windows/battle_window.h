@@ -76,6 +76,7 @@ private:
     void RecordGame(GameEnd end) override;
     std::optional<int> ComputerMove() override;
     std::optional<Hint> FindHint() override;
+    bool InfoRowFits(const QString& row) const override;
     // Lets window events run while the computer searches; abandons once a close is asked for.
     YieldHook EventPump();
     // The rules window, modal; the match waits meanwhile.

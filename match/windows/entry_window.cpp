@@ -20,19 +20,16 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ－Entry");
-const QString kVersus = QStringLiteral("VS");
 // The entry lists' texts, by player kind.
-const std::array<QString, kPlayerKindCount> kKindTexts = {
-    QStringLiteral("Ｍｏｕｓｅ"),     QStringLiteral("Ｋｅｙｂｏｒｄ"),
-    QStringLiteral("[ＥＡＳＹ]"),     QStringLiteral("[ＮＯＲＭＡＬ]"),
-    QStringLiteral("[ＨＡＲＤ]"),     QStringLiteral("[ⅲ]"),
-    QStringLiteral("[ＭＡＳＴＥＲ]"),
+constexpr std::array<const char*, kPlayerKindCount> kKindTexts = {
+    QT_TRANSLATE_NOOP("morvane::EntryWindow", "Ｍｏｕｓｅ"),
+    QT_TRANSLATE_NOOP("morvane::EntryWindow", "Ｋｅｙｂｏｒｄ"),
+    QT_TRANSLATE_NOOP("morvane::EntryWindow", "[ＥＡＳＹ]"),
+    QT_TRANSLATE_NOOP("morvane::EntryWindow", "[ＮＯＲＭＡＬ]"),
+    QT_TRANSLATE_NOOP("morvane::EntryWindow", "[ＨＡＲＤ]"),
+    QT_TRANSLATE_NOOP("morvane::EntryWindow", "[ⅲ]"),
+    QT_TRANSLATE_NOOP("morvane::EntryWindow", "[ＭＡＳＴＥＲ]"),
 };
-
-// What a screen reader calls each side's list.
-const std::array<QString, 2> kListNames = {QStringLiteral("○のプレイヤー"),
-                                           QStringLiteral("×のプレイヤー")};
 
 constexpr int kPictureSize = 96;
 constexpr int kVersusTextSize = 26;
@@ -43,7 +40,7 @@ constexpr int kListWidth = 170;
 EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
     : QDialog(parent), state_(state), store_(store) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ－Entry"));
 
     auto* sides = new QGridLayout;
     sides->setHorizontalSpacing(18);
@@ -65,15 +62,17 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
 
         lists_[s] = new QComboBox(this);
         lists_[s]->setObjectName(QStringLiteral("Cb_%1").arg(side));
-        for (const QString& text : kKindTexts) {
-            lists_[s]->addItem(text);
+        for (const char* text : kKindTexts) {
+            lists_[s]->addItem(tr(text));
         }
         lists_[s]->setMinimumWidth(kListWidth);
-        UpdateAccessibleName(mark, kListNames[s]);
-        NameAfterCaption(lists_[s], kListNames[s], mark);
+        // What a screen reader calls the side's list.
+        const QString listName = tr("%1のプレイヤー").arg(SideMark(side));
+        UpdateAccessibleName(mark, listName);
+        NameAfterCaption(lists_[s], listName, mark);
         sides->addWidget(lists_[s], 2, column);
     }
-    auto* versus = new QLabel(kVersus, this);
+    auto* versus = new QLabel(tr("VS"), this);
     versus->setObjectName(QStringLiteral("Label2"));
     versus->setFont(look::Font(kVersusTextSize, true));
     versus->setAlignment(Qt::AlignCenter);

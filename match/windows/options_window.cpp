@@ -18,9 +18,6 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ－Option");
-const QString kFirstMoveFrame = QStringLiteral("先攻後攻");
-
 // One group of exclusive option buttons that sets one match option.
 struct OptionGroup {
     QString title;
@@ -35,23 +32,22 @@ struct OptionGroup {
 OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ－Option"));
 
     const std::array<OptionGroup, 3> groups = {{
-        {QStringLiteral("初戦"),
+        {tr("初戦"),
          QStringLiteral("Option1"),
-         {QStringLiteral("ランダム"), QStringLiteral("○側が先攻"), QStringLiteral("Ｘ側が先攻")},
+         {tr("ランダム"), tr("○側が先攻"), tr("Ｘ側が先攻")},
          ListPosition(state.options.firstGameFirst),
          ChooseFirstGameFirst},
-        {QStringLiteral("二戦目以降"),
+        {tr("二戦目以降"),
          QStringLiteral("Option2"),
-         {QStringLiteral("ランダム"), QStringLiteral("交代制"),
-          QStringLiteral("常に初戦先攻側が先攻")},
+         {tr("ランダム"), tr("交代制"), tr("常に初戦先攻側が先攻")},
          ListPosition(state.options.laterGamesFirst),
          ChooseLaterGamesFirst},
-        {QStringLiteral("地形選択"),
+        {tr("地形選択"),
          QStringLiteral("Option3"),
-         {QStringLiteral("ＯＮ"), QStringLiteral("ＯＦＦ")},
+         {tr("ＯＮ"), tr("ＯＦＦ")},
          ListPosition(state.options.terrainSelect),
          ChooseTerrainSelect},
     }};
@@ -93,7 +89,7 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
                 [this, &store, apply](int value) { TellIfNotStored(this, store, apply(value)); });
     }
 
-    auto* firstMove = new QGroupBox(kFirstMoveFrame, this);
+    auto* firstMove = new QGroupBox(tr("先攻後攻"), this);
     auto* firstMoveRow = new QHBoxLayout(firstMove);
     firstMoveRow->addWidget(boxes[0]);
     firstMoveRow->addWidget(boxes[1]);

@@ -17,16 +17,11 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ－Record");
-const QString kPerson = QStringLiteral("人");
-const QString kComputer = QStringLiteral("電脳");
-const QString kVersus = QStringLiteral(" 対 ");
-const std::array<QString, 3> kColumnHeadings{QStringLiteral("勝ち"), QStringLiteral("負け"),
-                                             QStringLiteral("引き分け")};
-const QString kNote =
-    QStringLiteral("勝ち・負けは人の側から数えます。\n人 対 人、電脳 対 電脳は○側から数えます。");
-const QString kReset = QStringLiteral("リセット");
-const QString kResetQuestion = QStringLiteral("成績をすべて０に戻します。\nよろしいですか？");
+constexpr std::array<const char*, 3> kColumnHeadings{
+    QT_TRANSLATE_NOOP("morvane::RecordWindow", "勝ち"),
+    QT_TRANSLATE_NOOP("morvane::RecordWindow", "負け"),
+    QT_TRANSLATE_NOOP("morvane::RecordWindow", "引き分け"),
+};
 
 constexpr int kHeadingSize = 15;
 constexpr int kRowTextSize = 16;
@@ -36,11 +31,12 @@ constexpr int kCountWidth = 84;
 QString PairingText(const Pairing& pairing) {
     switch (pairing.sides) {
         case Pairing::Sides::PersonAgainstComputer:
-            return kPerson + kVersus + PlayerKindLabel(ComputerKind(pairing.level), false);
+            return RecordWindow::tr("人 対 %1")
+                .arg(PlayerKindLabel(ComputerKind(pairing.level), false));
         case Pairing::Sides::People:
-            return kPerson + kVersus + kPerson;
+            return RecordWindow::tr("人 対 人");
         case Pairing::Sides::Computers:
-            return kComputer + kVersus + kComputer;
+            return RecordWindow::tr("電脳 対 電脳");
     }
     return {};
 }
@@ -57,7 +53,7 @@ QLabel* MakeLabel(const QString& text, int size, bool bold, const QColor& colour
 RecordWindow::RecordWindow(SettingsStore& store, QWidget* parent)
     : QDialog(parent), store_(store), record_(store), pairings_(RecordPairings()) {
     setObjectName(QStringLiteral("FormRecord"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ－Record"));
 
     auto* table = new QFrame(this);
     table->setObjectName(QStringLiteral("Shape1"));
@@ -67,8 +63,8 @@ RecordWindow::RecordWindow(SettingsStore& store, QWidget* parent)
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(6);
     for (int column = 0; column < static_cast<int>(kColumnHeadings.size()); ++column) {
-        QLabel* heading = MakeLabel(kColumnHeadings[static_cast<std::size_t>(column)], kHeadingSize,
-                                    true, look::kGold, table);
+        QLabel* heading = MakeLabel(tr(kColumnHeadings[static_cast<std::size_t>(column)]),
+                                    kHeadingSize, true, look::kGold, table);
         heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         heading->setMinimumWidth(kCountWidth);
         grid->addWidget(heading, 0, column + 1);
@@ -94,9 +90,11 @@ RecordWindow::RecordWindow(SettingsStore& store, QWidget* parent)
         counts_.push_back(counts);
     }
 
-    QLabel* note = MakeLabel(kNote, kNoteSize, false, look::kVersionText, this);
+    QLabel* note =
+        MakeLabel(tr("勝ち・負けは人の側から数えます。\n人 対 人、電脳 対 電脳は○側から数えます。"),
+                  kNoteSize, false, look::kVersionText, this);
 
-    auto* reset = new QPushButton(kReset, this);
+    auto* reset = new QPushButton(tr("リセット"), this);
     reset->setObjectName(QStringLiteral("Reset"));
     connect(reset, &QPushButton::clicked, this, &RecordWindow::AskReset);
     auto* buttons = new QHBoxLayout;
@@ -128,8 +126,8 @@ void RecordWindow::ShowCounts() {
 }
 
 void RecordWindow::AskReset() {
-    if (ShowMessage(this, kResetQuestion, YesCaption(), NoCaption(), QString()) !=
-        MessageAnswer::First) {
+    if (ShowMessage(this, tr("成績をすべて０に戻します。\nよろしいですか？"), YesCaption(),
+                    NoCaption(), QString()) != MessageAnswer::First) {
         return;
     }
     TellIfNotStored(this, store_, record_.Reset());

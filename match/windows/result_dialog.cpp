@@ -19,11 +19,11 @@
 namespace morvane {
 namespace {
 
-const QString kCaption = QStringLiteral("Morvaneⅲ－Result");
-const std::array<std::pair<ResultChoice, QString>, 3> kChoices = {{
-    {ResultChoice::NextBattle, QStringLiteral("Ｎｅｘｔ　Ｂａｔｔｌｅ")},
-    {ResultChoice::ReEntry, QStringLiteral("Ｒｅ　Ｅｎｔｒｙ")},
-    {ResultChoice::Quit, QStringLiteral("Ｑｕｉｔ")},
+constexpr std::array<std::pair<ResultChoice, const char*>, 3> kChoices = {{
+    {ResultChoice::NextBattle,
+     QT_TRANSLATE_NOOP("morvane::ResultDialog", "Ｎｅｘｔ　Ｂａｔｔｌｅ")},
+    {ResultChoice::ReEntry, QT_TRANSLATE_NOOP("morvane::ResultDialog", "Ｒｅ　Ｅｎｔｒｙ")},
+    {ResultChoice::Quit, QT_TRANSLATE_NOOP("morvane::ResultDialog", "Ｑｕｉｔ")},
 }};
 
 constexpr int kMessageWidth = 300;
@@ -68,7 +68,7 @@ QLabel* MakeMessage(const QString& objectName, const QString& text, const QColor
 
 ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Morvaneⅲ－Result"));
 
     auto* stage = new MessageStage(this);
     auto* shadow = MakeMessage(QStringLiteral("Label1_0"), result.text, look::kBlack, stage);
@@ -81,7 +81,7 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
     auto* options = new QVBoxLayout;
     options->setSpacing(6);
     for (const auto& [choice, text] : kChoices) {
-        auto* option = new QRadioButton(text, this);
+        auto* option = new QRadioButton(tr(text), this);
         // The buttons are numbered as the choices' stored values, 1..3.
         const int id = static_cast<int>(choice);
         option->setObjectName(QStringLiteral("Option1_%1").arg(id));

@@ -96,10 +96,7 @@ struct Windows {
                  return std::make_unique<OptionsWindow>(w.state, w.settings.store(), &w.owner);
              }},
             {QStringLiteral("Form5"),
-             [](Windows& w) {
-                 return std::make_unique<ResultDialog>(
-                     GameResult{QStringLiteral("○ Ｗｉｎ！！"), kGreen}, &w.owner);
-             }},
+             [](Windows& w) { return std::make_unique<ResultDialog>(WinResult(0), &w.owner); }},
             {QStringLiteral("Form6"),
              [](Windows& w) {
                  return std::make_unique<AreaSelectWindow>(w.state.board, w.settings.store(),

@@ -50,6 +50,8 @@ public:
         ++hintCalls;
         return onHint ? onHint() : std::nullopt;
     }
+    // A row of twenty characters.
+    bool InfoRowFits(const QString& row) const override { return row.size() <= 20; }
 };
 
 }  // namespace morvane::testing

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "match/windows/battle_window.h"
+#include "shell/settings/language.h"
 #include "shell/settings/settings_store.h"
 #include "tests/match/battle_driver.h"
 #include "tests/match/notice_listener.h"
@@ -14,6 +15,7 @@
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
+#include "tests/support/window_texts.h"
 
 using namespace morvane;
 using morvane::testing::BoardFromRows;
@@ -49,6 +51,8 @@ class BattleWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { UseLanguage(Language::Japanese); }
+
     // Every control of the screen is reachable by its name, with the grid lines in light grey.
     void controlsCarryTheirNames_data() {
         QTest::addColumn<QString>("name");
@@ -527,6 +531,76 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
         QCOMPARE(testing::RowsOf(screen.state.board).last(), QStringLiteral("OOOO...."));
         QCOMPARE(hints, 0);
+    }
+
+    // A whole game in English, mouse against keyboard, through a refused cell, a hint and a move
+    // taken back: every row the info panel shows is English and fits its row, and the result
+    // is English and fits.
+    void wholeGameInEnglish() {
+        QVERIFY(UseLanguage(Language::English));
+        Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
+        screen.seams.hint = [](const Board&, Turn, const YieldHook&) {
+            return std::optional<Hint>(Hint{CellIndex(4, 12), GameValue::Win});
+        };
+        screen.Open();
+        QSet<QString> rows;
+        QStringList faults;
+        auto* timer = screen.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+        connect(timer, &QTimer::timeout, screen.window, [&] {
+            for (int row = 0; row < InfoPanel::kRowCount; ++row) {
+                auto* label =
+                    screen.window->findChild<QLabel*>(QStringLiteral("InfLb_%1").arg(row));
+                const QString text = label->text();
+                if (testing::HasJapanese(text) || testing::IsClipped(*label, text)) {
+                    faults << text;
+                }
+                rows.insert(text);
+            }
+        });
+        // Each page is let run to its end, so that every row of it shows.
+        QVERIFY(WaitUntilSettled(screen));
+        ClickCell(screen, CellIndex(1, 1));  // nothing below it: refused
+        QVERIFY(WaitUntilSettled(screen));
+        QTest::keyClick(screen.window, Qt::Key_H);
+        QVERIFY(WaitUntilSettled(screen));
+        ClickCell(screen, CellIndex(1, 12));
+        QVERIFY(WaitUntilSettled(screen));
+        SteerAndPlace(screen, CellIndex(1, 11));
+        QVERIFY(WaitUntilSettled(screen));
+        QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(WaitUntilSettled(screen));
+        testing::SaveScreenshot(screen.window, QStringLiteral("battle_english"));
+        // × again, its unit taken back.
+        for (const int cell : {CellIndex(1, 11), CellIndex(2, 12), CellIndex(2, 11),
+                               CellIndex(3, 12), CellIndex(3, 11)}) {
+            if (CellY(cell) == 11) {
+                SteerAndPlace(screen, cell);
+            } else {
+                ClickCell(screen, cell);
+            }
+            QVERIFY(WaitUntilSettled(screen));
+        }
+        bool ended = false;
+        WhenModalOpens(
+            QStringLiteral("Form5"),
+            [&](QWidget* result) {
+                auto* message = result->findChild<QLabel*>(QStringLiteral("Label1_1"));
+                QCOMPARE(message->text(), QStringLiteral("○ Wins!!"));
+                QVERIFY(!testing::IsClipped(*message, message->text()));
+                testing::SaveScreenshot(result, QStringLiteral("result_english"));
+                ClickChild(result, QStringLiteral("Option1_3"));
+                ClickChild(result, QStringLiteral("Command2"));
+                ended = true;
+            },
+            kWait);
+        ClickCell(screen, CellIndex(4, 12));
+        QTRY_VERIFY_WITH_TIMEOUT(ended, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        for (const char* shown : {"Round 1.", "Err!", "Hint: column 4", "(a sure win)",
+                                  "1 move taken back", "Note:", "_"}) {
+            QVERIFY2(rows.contains(QString::fromUtf8(shown)), shown);
+        }
     }
 
     // A whole game against the searching Master through the real screen and its own budget:

@@ -21,6 +21,11 @@ QString NumberedLine(int n) {
 
 const QString kClosingLine = QStringLiteral("＿") + QString(11, kSpace);
 
+// A pane of ordinary characters whose rows hold ten of them.
+InfoPanel TenWide() {
+    return InfoPanel([](const QString& row) { return row.size() <= 10; });
+}
+
 // Runs the page that the next tick starts to its end.
 void TickUntilIdle(InfoPanel& panel) {
     panel.InfoTick();
@@ -63,6 +68,56 @@ private slots:
         panel.AddInfo(text);
         QCOMPARE(panel.PendingText(), pending);
         QCOMPARE(panel.PendingText().size() % 12, 0);
+    }
+
+    // Text of ordinary characters is cut at spaces into rows that fit, a word too long for a row
+    // where it must; rows are not padded. The separator is as wide as the row allows, at most
+    // as wide as the Japanese one.
+    void englishTextIsCutAtSpacesIntoRowsThatFit_data() {
+        QTest::addColumn<QString>("text");  // empty: a separator
+        QTest::addColumn<QString>("pending");
+        QTest::newRow("fits: one row") << "Round 1."
+                                       << "Round 1.\n";
+        QTest::newRow("exactly fits") << "Turn: ○ go"
+                                      << "Turn: ○ go\n";
+        QTest::newRow("cut at the last space that fits") << "Starting operation now!"
+                                                         << "Starting\noperation\nnow!\n";
+        QTest::newRow("space just after a full row") << "abcdefghij klm"
+                                                     << "abcdefghij\nklm\n";
+        QTest::newRow("word longer than a row") << "abcdefghijklmnop"
+                                                << "abcdefghij\nklmnop\n";
+        QTest::newRow("long word after a short one") << "ab cdefghijklmno"
+                                                     << "ab\ncdefghijkl\nmno\n";
+        QTest::newRow("separator") << QString() << "----------\n";
+    }
+    void englishTextIsCutAtSpacesIntoRowsThatFit() {
+        QFETCH(QString, text);
+        QFETCH(QString, pending);
+        InfoPanel panel = TenWide();
+        if (text.isEmpty()) {
+            panel.AddSeparator();
+        } else {
+            panel.AddInfo(text);
+        }
+        QCOMPARE(panel.PendingText(), pending);
+    }
+
+    // In English the page ends with "_" on a row of its own, or right after a literal set as
+    // it is; a wide pane gets a separator as long as the Japanese one.
+    void englishPageEndsWithTheClosingMark() {
+        InfoPanel panel([](const QString& row) { return row.size() <= 40; });
+        panel.AddInfo(QStringLiteral("Hint: column 3"));
+        panel.AddSeparator();
+        TickUntilIdle(panel);
+        QCOMPARE(panel.RowText(0), QStringLiteral("Hint: column 3"));
+        QCOMPARE(panel.RowText(1), QString(24, QLatin1Char('-')));
+        QCOMPARE(panel.RowText(2), QStringLiteral("_"));
+        QCOMPARE(panel.PageSpeech(), QStringLiteral("Hint: column 3"));
+
+        panel.SetPending(QStringLiteral("Wait..."));
+        TickUntilIdle(panel);
+        QCOMPARE(panel.RowText(0), QStringLiteral("Wait..._"));
+        QCOMPARE(panel.RowText(1), QString());
     }
 
     // Each line must appear at brightness 75 and reach 255 in steps of 20, one step per tick,
