@@ -1,10 +1,12 @@
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QSettings>
 #include <QTest>
 
 #include "match/model/stored_options.h"
 #include "shell/settings/display_scale.h"
+#include "shell/settings/language.h"
 #include "shell/settings/settings_store.h"
 #include "tests/support/temp_settings.h"
 
@@ -13,6 +15,7 @@ using morvane::testing::BlockedSettings;
 using morvane::testing::TempSettings;
 
 Q_DECLARE_METATYPE(morvane::IntSetting)
+Q_DECLARE_METATYPE(morvane::Language)
 
 namespace {
 
@@ -179,6 +182,32 @@ private slots:
         }
         QCOMPARE(ReadDisplayScale(temp.store()), scale);
         QCOMPARE(ScaleFactorText(ReadDisplayScale(temp.store())), factor);
+    }
+
+    // The stored language is Japanese unless English was stored as "en", whatever the
+    // desktop's own language.
+    void storedLanguageDefaultsToJapanese_data() {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<Language>("language");
+        QTest::newRow("nothing stored") << QString() << Language::Japanese;
+        QTest::newRow("en") << "en" << Language::English;
+        QTest::newRow("ja") << "ja" << Language::Japanese;
+        QTest::newRow("another case") << "EN" << Language::Japanese;
+        QTest::newRow("another language") << "fr" << Language::Japanese;
+        QTest::newRow("a name, not a code") << "English" << Language::Japanese;
+    }
+    void storedLanguageDefaultsToJapanese() {
+        QFETCH(QString, raw);
+        QFETCH(Language, language);
+        const QLocale desktop;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        TempSettings temp;
+        if (!raw.isNull()) {
+            WriteRaw(temp.fileName(), QStringLiteral("Display"), QStringLiteral("Language"), raw);
+        }
+        const Language read = ReadLanguage(temp.store());
+        QLocale::setDefault(desktop);
+        QCOMPARE(read, language);
     }
 
     void matchOptionsLoadFromTheStore() {
