@@ -121,7 +121,8 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
         auto* label = new HoverLabel(this);
         label->setObjectName(QStringLiteral("Menu_%1").arg(item));
         label->setText(tr(kItems[item].caption));
-        // The help line without its brackets tells a screen reader what the item does.
+        // The help line, without the brackets it is shown in, tells a screen reader what the
+        // item does.
         label->setAccessibleDescription(tr(kItems[item].help));
         label->setFont(look::Font(kItemTextSize, true));
         label->setIndent(14);
