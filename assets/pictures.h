@@ -6,7 +6,7 @@
 #include <QSize>
 #include <QString>
 
-#include "shell/settings/language.h"
+#include "assets/language.h"
 
 namespace morvane {
 

@@ -5,7 +5,7 @@
 
 #include "extra/engine/ex_search.h"
 #include "rules/random.h"
-#include "tests/extra/ex_search_reference.h"
+#include "bench/ex_search_reference.h"
 
 namespace morvane::bench {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "tests/computer/endgame_maker.h"
+#include "bench/endgame_maker.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "computer/cell_list.h"
+#include "computer/search/cell_list.h"
 
 namespace morvane {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "computer/cell_list.h"
+#include "computer/search/cell_list.h"
 #include "computer/steps.h"
 
 namespace morvane {

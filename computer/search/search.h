@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "computer/cell_list.h"
+#include "computer/search/cell_list.h"
 #include "computer/search/score.h"
 #include "rules/board.h"
 #include "rules/yield_hook.h"

@@ -1,18 +1,13 @@
 #pragma once
 
 #include <QString>
-#include <array>
 #include <optional>
+
+#include "assets/language.h"
 
 namespace morvane {
 
 class SettingsStore;
-
-// The languages of the interface. Japanese is the game's own: its texts are written in the code
-// as they are shown. English comes from the translation built into the program.
-enum class Language { Japanese, English };
-
-inline constexpr std::array<Language, 2> kLanguages{Language::Japanese, Language::English};
 
 // "ja" or "en": how a language is stored and named on the command line.
 QString LanguageCode(Language language);

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "computer/cell_list.h"
+#include "computer/search/cell_list.h"
 #include "rules/board.h"
 #include "rules/yield_hook.h"
 #include "tests/rules/board_text.h"

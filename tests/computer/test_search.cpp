@@ -7,7 +7,7 @@
 #include "computer/search/position.h"
 #include "computer/search/search.h"
 #include "tests/computer/computer_testing.h"
-#include "tests/computer/endgame_maker.h"
+#include "bench/endgame_maker.h"
 
 using namespace morvane;
 using namespace morvane::testing;

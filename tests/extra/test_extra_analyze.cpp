@@ -5,7 +5,7 @@
 
 #include "extra/engine/ex_search.h"
 #include "tests/extra/ex_board_text.h"
-#include "tests/extra/ex_search_reference.h"
+#include "bench/ex_search_reference.h"
 #include "tests/support/analyze_process.h"
 
 using namespace morvane;

@@ -6,7 +6,7 @@
 #include "extra/engine/ex_search.h"
 #include "rules/random.h"
 #include "tests/extra/ex_board_text.h"
-#include "tests/extra/ex_search_reference.h"
+#include "bench/ex_search_reference.h"
 
 using namespace morvane;
 using morvane::testing::ExBoardFromRows;

@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "computer/cell_list.h"
+#include "computer/search/cell_list.h"
 #include "computer/computer_level.h"
 #include "rules/board.h"
 #include "rules/terrain_option.h"

@@ -1,4 +1,4 @@
-#include "tests/extra/ex_search_reference.h"
+#include "bench/ex_search_reference.h"
 
 namespace morvane::testing {
 namespace {
