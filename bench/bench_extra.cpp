@@ -3,9 +3,9 @@
 #include <random>
 #include <vector>
 
+#include "bench/ex_search_reference.h"
 #include "extra/engine/ex_search.h"
 #include "rules/random.h"
-#include "bench/ex_search_reference.h"
 
 namespace morvane::bench {
 namespace {

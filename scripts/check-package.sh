@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
-# Builds the release package and checks it as a distribution would: lintian (pedantic and
+# Makes the release package and checks it as a distribution would: lintian (pedantic and
 # experimental tags), the AppStream and desktop-entry validators, the manual pages, the files
 # the package must hold, and one version and date for the release everywhere it is named.
 # Fails on any error or warning; lintian's and appstreamcli's informational notes are shown
 # but do not fail.
+#
+# With a folder as its argument, packages that Release tree (already built, as scripts/test.sh
+# leaves it); without one, builds the release preset first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)"
+build_dir=${1:-}
+if [ -z "$build_dir" ]; then
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j "$(nproc)"
+    build_dir=build/release
+elif [ "$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build_dir/CMakeCache.txt")" != Release ]; then
+    echo "check-package: $build_dir is not a Release build" >&2
+    exit 1
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Readable by the unprivileged account lintian runs under when this script runs as root.
 chmod 755 "$work"
-(cd build/release && cpack -B "$work/out" >/dev/null)
+(cd "$build_dir" && cpack -B "$work/out" >/dev/null)
 debs=("$work"/out/morvane_*.deb)
 if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
     echo "check-package: expected one morvane_*.deb from cpack, found: ${debs[*]}" >&2

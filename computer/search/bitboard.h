@@ -25,15 +25,4 @@ constexpr int BitOfCell(int cell) { return guarded::BitOfCell<kColumns>(cell); }
 constexpr Bits WinningCells(Bits units) { return guarded::WinningCells<kColumns, kRows>(units); }
 constexpr bool HasLine(Bits units) { return guarded::HasLine<kColumns>(units); }
 
-// The bits of the cells of a board holding the given code.
-inline Bits CellsHolding(const Board& board, std::int16_t code) {
-    Bits bits = 0;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (board[cell] == code) {
-            bits |= One(BitOfCell(cell));
-        }
-    }
-    return bits;
-}
-
 }  // namespace morvane::search

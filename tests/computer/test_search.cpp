@@ -2,12 +2,12 @@
 #include <map>
 #include <random>
 
+#include "bench/endgame_maker.h"
 #include "computer/search/bitboard.h"
 #include "computer/search/negamax.h"
 #include "computer/search/position.h"
 #include "computer/search/search.h"
 #include "tests/computer/computer_testing.h"
-#include "bench/endgame_maker.h"
 
 using namespace morvane;
 using namespace morvane::testing;

@@ -3,9 +3,9 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include "bench/ex_search_reference.h"
 #include "extra/engine/ex_search.h"
 #include "tests/extra/ex_board_text.h"
-#include "bench/ex_search_reference.h"
 #include "tests/support/analyze_process.h"
 
 using namespace morvane;

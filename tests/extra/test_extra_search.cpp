@@ -3,10 +3,10 @@
 #include <optional>
 #include <random>
 
+#include "bench/ex_search_reference.h"
 #include "extra/engine/ex_search.h"
 #include "rules/random.h"
 #include "tests/extra/ex_board_text.h"
-#include "bench/ex_search_reference.h"
 
 using namespace morvane;
 using morvane::testing::ExBoardFromRows;

@@ -37,26 +37,40 @@ class LayoutsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every built-in layout must hold exactly its documented numbers of ◇ and ■ and nothing else.
+    // Every built-in layout is exactly its documented text, with its numbers of ◇ and ■.
     void builtInLayoutsHoldTheirHollowsAndBlocks_data() {
         QTest::addColumn<int>("option");
         QTest::addColumn<int>("hollows");
         QTest::addColumn<int>("blocks");
-        QTest::newRow("Hell") << int(HellArea) << 11 << 0;
-        QTest::newRow("Heven") << int(HevenArea) << 0 << 7;
-        QTest::newRow("Stone") << int(StoneArea) << 0 << 9;
-        QTest::newRow("Insecter") << int(InsecterArea) << 12 << 1;
-        QTest::newRow("Mine") << int(MineArea) << 14 << 2;
-        QTest::newRow("Whirlpool") << int(WhirlpoolArea) << 19 << 8;
-        QTest::newRow("None") << int(NoArea) << 0 << 0;
+        QTest::addColumn<QString>("codes");  // the whole layout, row by row from the top
+        QTest::newRow("Hell") << int(HellArea) << 11 << 0
+                              << "100101010000000000000000000000000010001000001000"
+                                 "000000000000000010000001000000000100001000000000";
+        QTest::newRow("Heven") << int(HevenArea) << 0 << 7
+                               << "000000008000000000800000000080000000000000000080"
+                                  "000000000000080000080000080000000000000000000000";
+        QTest::newRow("Stone") << int(StoneArea) << 0 << 9
+                               << "000000000800000000000000000000000000808000000800"
+                                  "000000000808000000800000000008000000000000000800";
+        QTest::newRow("Insecter") << int(InsecterArea) << 12 << 1
+                                  << "010000000100000000000100000000000001000000010000"
+                                     "000000100108010101000000000000000000101000000000";
+        QTest::newRow("Mine") << int(MineArea) << 14 << 2
+                              << "000000000000010008000000000001010010000000100000"
+                                 "118110000010000000100000000010100000000000001000";
+        QTest::newRow("Whirlpool") << int(WhirlpoolArea) << 19 << 8
+                                   << "000000108800000100118000000001000100010010100800"
+                                      "800001000181800000000001100000100118110000000000";
+        QTest::newRow("None") << int(NoArea) << 0 << 0 << QString(96, u'0');
     }
     void builtInLayoutsHoldTheirHollowsAndBlocks() {
         QFETCH(int, option);
         QFETCH(int, hollows);
         QFETCH(int, blocks);
+        QFETCH(QString, codes);
         const auto layout = FixedLayout(option);
         QVERIFY(layout.has_value());
-        QCOMPARE(layout->size(), std::size_t{96});
+        QCOMPARE(Show(*layout), codes);
         const Board board = ReadAreaString(*layout);
         QCOMPARE(CountCode(board, Hollow), hollows);
         QCOMPARE(CountCode(board, Block), blocks);

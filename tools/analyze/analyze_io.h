@@ -6,8 +6,8 @@
 #include <QString>
 #include <optional>
 
-#include "computer/search/cell_list.h"
 #include "computer/computer_level.h"
+#include "computer/search/cell_list.h"
 #include "rules/board.h"
 #include "rules/terrain_option.h"
 
