@@ -1,5 +1,6 @@
 #include "shell/settings/settings_store.h"
 
+#include <QFile>
 #include <QSettings>
 
 namespace morvane {
@@ -15,6 +16,11 @@ QString PathOf(const QString& section, const QString& key) { return section + '/
 QVariant ReadValue(const QString& fileName, const QString& section, const QString& key) {
     const QSettings settings(fileName, QSettings::IniFormat);
     return settings.value(PathOf(section, key));
+}
+
+QByteArray ContentsOf(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -52,10 +58,22 @@ bool SettingsStore::Write(const TextSetting& setting, const QString& value) {
 }
 
 bool SettingsStore::WriteText(const QString& section, const QString& key, const QString& text) {
+    const QByteArray before = ContentsOf(fileName_);
     QSettings settings(fileName_, QSettings::IniFormat);
     settings.setValue(PathOf(section, key), text);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    switch (settings.status()) {
+        case QSettings::NoError:
+            return true;
+        case QSettings::AccessError:
+            return false;
+        case QSettings::FormatError:
+            break;
+    }
+    // The status keeps only its first error, and a fault in the file as read (a byte-order mark,
+    // a line without "=") comes before anything the write does. A write that went through has
+    // put the file in the store's own form, which the faulty one was not.
+    return ContentsOf(fileName_) != before;
 }
 
 }  // namespace morvane

@@ -24,8 +24,8 @@ public:
     QString Read(const TextSetting& setting) const;
 
     // Stores the value under its key, leaving the file's other entries as they are now. True
-    // when it reached the file; false when the file could not be written (a read-only file or
-    // folder, a directory or a file in the way).
+    // when it reached the file, whatever faults the file held before; false when the file could
+    // not be written (a read-only file or folder, a directory or a file in the way).
     bool Write(const IntSetting& setting, int value);
     bool Write(const TextSetting& setting, const QString& value);
 

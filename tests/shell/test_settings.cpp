@@ -129,6 +129,27 @@ private slots:
         QCOMPARE(blocked.store().Write(settings::UserLayout(0), QStringLiteral("18")), stored);
     }
 
+    // A fault in the file as it was (written by hand or by another program) is no fault of the
+    // write: the write reports success, and the entries that could be read are kept.
+    void faultsInTheFileRaiseNoAlarmOnWriting_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("a byte-order mark") << QByteArray("\xEF\xBB\xBF[System]\nOption1=5\n");
+        QTest::newRow("a NUL byte") << QByteArray("[System]\nOption1=5\nNo\0te=1\n", 27);
+        QTest::newRow("a line without =") << QByteArray("[System]\nOption1=5\nstray words\n");
+    }
+    void faultsInTheFileRaiseNoAlarmOnWriting() {
+        QFETCH(QByteArray, contents);
+        TempSettings temp;
+        {
+            QFile file(temp.fileName());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        QVERIFY(temp.store().Write(settings::UserFileChoice(), 2));
+        QCOMPARE(temp.store().Read(settings::UserFileChoice()), 2);
+        QCOMPARE(temp.store().Read(settings::AreaChoice()), 5);
+    }
+
     // Once the obstacle is gone the next write succeeds, though the earlier one failed.
     void writeSucceedsOnceTheFolderCanBeMade() {
         BlockedSettings blocked;
