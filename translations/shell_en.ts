@@ -321,6 +321,25 @@ the next time the game starts.</translation>
     </message>
 </context>
 <context>
+    <name>morvane::TellIfFileRefused</name>
+    <message>
+        <source>設定ファイルが普通のファイルでないため、使えません。
+%1
+初期設定で続けます。</source>
+        <translation>The settings file is not a regular file and cannot be used:
+%1
+The game goes on with the default settings.</translation>
+    </message>
+    <message>
+        <source>設定ファイルが大きすぎるため、使えません。
+%1
+初期設定で続けます。</source>
+        <translation>The settings file is too large to be used:
+%1
+The game goes on with the default settings.</translation>
+    </message>
+</context>
+<context>
     <name>morvane::TellIfNotStored</name>
     <message>
         <source>設定を保存できませんでした。

@@ -19,4 +19,24 @@ bool TellIfNotStored(QWidget* parent, const SettingsStore& store, bool stored) {
     return stored;
 }
 
+void TellIfFileRefused(QWidget* parent, const SettingsStore& store) {
+    QString text;
+    switch (store.Refusal()) {
+        case SettingsStore::FileRefusal::None:
+            return;
+        case SettingsStore::FileRefusal::NotARegularFile:
+            text = QCoreApplication::translate(
+                "morvane::TellIfFileRefused",
+                "設定ファイルが普通のファイルでないため、使えません。\n%1\n初期設定で続けます。");
+            break;
+        case SettingsStore::FileRefusal::TooLarge:
+            text = QCoreApplication::translate(
+                "morvane::TellIfFileRefused",
+                "設定ファイルが大きすぎるため、使えません。\n%1\n初期設定で続けます。");
+            break;
+    }
+    ShowMessage(parent, text.arg(QDir::toNativeSeparators(store.FileName())), QString(), QString(),
+                ConfirmCaption());
+}
+
 }  // namespace morvane

@@ -1,5 +1,7 @@
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTest>
@@ -16,8 +18,51 @@ using morvane::testing::TempSettings;
 
 Q_DECLARE_METATYPE(morvane::IntSetting)
 Q_DECLARE_METATYPE(morvane::Language)
+Q_DECLARE_METATYPE(morvane::SettingsStore::FileRefusal)
 
 namespace {
+
+// What stands where the settings file should be.
+enum class FileKind {
+    None,
+    RegularFile,
+    LargeFile,
+    Fifo,
+    Directory,
+    LinkToFile,
+    LinkToDirectory,
+    LinkToNothing
+};
+
+// Puts a thing of the kind at path; a link's target goes beside it.
+bool MakeFileOfKind(const QString& path, FileKind kind) {
+    const QString target = path + QStringLiteral(".target");
+    const auto writeFile = [](const QString& at, qint64 size) {
+        QFile file(at);
+        return file.open(QIODevice::WriteOnly) &&
+               file.write(QByteArray("[System]\nOption1=5\n").leftJustified(size, '\n')) ==
+                   qMax<qint64>(size, 19);
+    };
+    switch (kind) {
+        case FileKind::None:
+            return true;
+        case FileKind::RegularFile:
+            return writeFile(path, 0);
+        case FileKind::LargeFile:
+            return writeFile(path, 300 * 1024);
+        case FileKind::Fifo:
+            return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+        case FileKind::Directory:
+            return QDir().mkdir(path);
+        case FileKind::LinkToFile:
+            return writeFile(target, 0) && QFile::link(target, path);
+        case FileKind::LinkToDirectory:
+            return QDir().mkdir(target) && QFile::link(target, path);
+        case FileKind::LinkToNothing:
+            return QFile::link(target, path);
+    }
+    return false;
+}
 
 // Writes a raw text behind the program's back, as a hand-edited store would hold it.
 void WriteRaw(const QString& file, const QString& section, const QString& key,
@@ -148,6 +193,43 @@ private slots:
         QVERIFY(temp.store().Write(settings::UserFileChoice(), 2));
         QCOMPARE(temp.store().Read(settings::UserFileChoice()), 2);
         QCOMPARE(temp.store().Read(settings::AreaChoice()), 5);
+    }
+
+    // Only a regular file, or a link to one, serves as the store, and only when it is not far
+    // larger than the store ever grows; anything else is refused unopened (a FIFO would block
+    // the game): reads give the defaults and writes fail. A write through a link changes the
+    // file it leads to and keeps the link.
+    void onlyARegularFileServesAsTheStore_data() {
+        QTest::addColumn<FileKind>("kind");
+        QTest::addColumn<SettingsStore::FileRefusal>("refusal");
+        using Refusal = SettingsStore::FileRefusal;
+        QTest::newRow("no file yet") << FileKind::None << Refusal::None;
+        QTest::newRow("a regular file") << FileKind::RegularFile << Refusal::None;
+        QTest::newRow("a link to a regular file") << FileKind::LinkToFile << Refusal::None;
+        QTest::newRow("a file of 300 KiB") << FileKind::LargeFile << Refusal::TooLarge;
+        QTest::newRow("a FIFO") << FileKind::Fifo << Refusal::NotARegularFile;
+        QTest::newRow("a directory") << FileKind::Directory << Refusal::NotARegularFile;
+        QTest::newRow("a link to a directory")
+            << FileKind::LinkToDirectory << Refusal::NotARegularFile;
+        QTest::newRow("a link to nothing") << FileKind::LinkToNothing << Refusal::NotARegularFile;
+    }
+    void onlyARegularFileServesAsTheStore() {
+        QFETCH(FileKind, kind);
+        QFETCH(SettingsStore::FileRefusal, refusal);
+        TempSettings temp;
+        QVERIFY(MakeFileOfKind(temp.fileName(), kind));
+        const bool usable = refusal == SettingsStore::FileRefusal::None;
+        const bool holdsEntries = usable && kind != FileKind::None;
+        QCOMPARE(temp.store().Refusal(), refusal);
+        QCOMPARE(temp.store().Read(settings::AreaChoice()), holdsEntries ? 5 : 8);
+        QCOMPARE(temp.store().Write(settings::UserFileChoice(), 2), usable);
+        QCOMPARE(temp.store().Read(settings::UserFileChoice()), usable ? 2 : 0);
+        QCOMPARE(QFileInfo(temp.fileName()).isSymLink(), kind >= FileKind::LinkToFile);
+        if (kind == FileKind::LinkToFile) {
+            const SettingsStore target(temp.fileName() + QStringLiteral(".target"));
+            QCOMPARE(target.Read(settings::UserFileChoice()), 2);
+            QCOMPARE(target.Read(settings::AreaChoice()), 5);
+        }
     }
 
     // Once the obstacle is gone the next write succeeds, though the earlier one failed.
