@@ -1,9 +1,13 @@
 #include "shell/settings/settings_store.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <cstdio>
 
 namespace morvane {
 namespace {
@@ -12,13 +16,10 @@ const QString kFileName = QStringLiteral("Morvaneⅲ.ini");
 // The store holds a few kilobytes; a file far larger is no store of this program's, and reading
 // it would hold up every window.
 constexpr qint64 kMostFileSize = 256 * 1024;
+// How long a write waits for another copy of the game to finish its own.
+constexpr int kLockWaitMs = 1000;
 
 QString PathOf(const QString& section, const QString& key) { return section + '/' + key; }
-
-QByteArray ContentsOf(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -86,25 +87,44 @@ bool SettingsStore::Write(const TextSetting& setting, const QString& value) {
 
 bool SettingsStore::WriteText(const QString& section, const QString& key, const QString& text) {
     const FileCheck check = CheckFile();
-    if (check.refusal != FileRefusal::None) {
+    if (check.refusal != FileRefusal::None ||
+        !QDir().mkpath(QFileInfo(check.path).absolutePath())) {
         return false;
     }
-    const QByteArray before = ContentsOf(check.path);
-    QSettings settings(check.path, QSettings::IniFormat);
-    settings.setValue(PathOf(section, key), text);
-    settings.sync();
-    switch (settings.status()) {
-        case QSettings::NoError:
-            return true;
-        case QSettings::AccessError:
-            return false;
-        case QSettings::FormatError:
-            break;
+    // One copy of the game writes at a time, and none waits long for another.
+    QLockFile lock(check.path + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMs)) {
+        return false;
     }
-    // The status keeps only its first error, and a fault in the file as read (a byte-order mark,
-    // a line without "=") comes before anything the write does. A write that went through has
-    // put the file in the store's own form, which the faulty one was not.
-    return ContentsOf(check.path) != before;
+    // The file is written whole: its entries as they are now, with this one set, go to a fresh
+    // file beside it, which then takes its place. QSettings never holds a change for the store's
+    // own file, so a write that fails leaves nothing behind that a later access would write;
+    // and the fresh file holds no faults, so its status tells what the write did.
+    QTemporaryFile fresh(check.path + QStringLiteral(".XXXXXX"));
+    if (!fresh.open()) {
+        return false;
+    }
+    {
+        const QSettings current(check.path, QSettings::IniFormat);
+        QSettings next(fresh.fileName(), QSettings::IniFormat);
+        for (const QString& entry : current.allKeys()) {
+            next.setValue(entry, current.value(entry));
+        }
+        next.setValue(PathOf(section, key), text);
+        next.sync();
+        if (next.status() != QSettings::NoError) {
+            return false;
+        }
+    }
+    if (QFile::exists(check.path)) {
+        QFile::setPermissions(fresh.fileName(), QFile::permissions(check.path));
+    }
+    if (std::rename(QFile::encodeName(fresh.fileName()).constData(),
+                    QFile::encodeName(check.path).constData()) != 0) {
+        return false;
+    }
+    fresh.setAutoRemove(false);
+    return true;
 }
 
 }  // namespace morvane

@@ -11,7 +11,8 @@ namespace morvane {
 // section and key, read with a default (a read never creates an entry), written at once.
 // Every read and write looks at the file afresh, so that a value another copy of the game has
 // stored meanwhile is seen and kept; the file is parsed again only when it has changed
-// (QSettings keeps the parsed file while its size and time stay the same).
+// (QSettings keeps the parsed file while its size and time stay the same). A write puts the
+// whole file anew, so that a write that fails leaves no change behind for a later one to make.
 //
 // Only a regular file, or a link to one, is used, and only up to a few hundred kilobytes:
 // anything else (a FIFO, a device, a directory, a link to one of them or to nothing) is refused

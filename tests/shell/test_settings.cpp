@@ -232,6 +232,21 @@ private slots:
         }
     }
 
+    // A write that fails leaves nothing behind: once the obstacle is gone, reads give what the
+    // file held, and no later access writes the failed value.
+    void aFailedWriteLeavesNoTrace() {
+        TempSettings temp;
+        QVERIFY(temp.store().Write(settings::AreaChoice(), 3));
+        const QString lock = temp.fileName() + QStringLiteral(".lock");
+        QVERIFY(QDir().mkdir(lock));
+        QVERIFY(!temp.store().Write(settings::AreaChoice(), 5));
+        QVERIFY(QDir().rmdir(lock));
+        QCOMPARE(temp.store().Read(settings::AreaChoice()), 3);
+        QFile file(temp.fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[System]\nOption1=3\n"));
+    }
+
     // Once the obstacle is gone the next write succeeds, though the earlier one failed.
     void writeSucceedsOnceTheFolderCanBeMade() {
         BlockedSettings blocked;
