@@ -1,5 +1,6 @@
 #include "shell/settings/settings_store.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,18 @@ constexpr qint64 kMostFileSize = 256 * 1024;
 constexpr int kLockWaitMs = 1000;
 
 QString PathOf(const QString& section, const QString& key) { return section + '/' + key; }
+
+// QSettings parses a file again only when its size or its time, to the millisecond, differs from
+// what it parsed last. A file written here is therefore given a time later than the one it
+// replaces, so that a read never takes the entries of the file before for those of the new one.
+bool StampLaterThan(const QString& fileName, const QDateTime& replaced) {
+    if (!replaced.isValid() || QFileInfo(fileName).lastModified() > replaced) {
+        return true;
+    }
+    QFile file(fileName);
+    return file.open(QIODevice::Append) &&
+           file.setFileTime(replaced.addMSecs(1), QFileDevice::FileModificationTime);
+}
 
 }  // namespace
 
@@ -116,8 +129,11 @@ bool SettingsStore::WriteText(const QString& section, const QString& key, const 
             return false;
         }
     }
-    if (QFile::exists(check.path)) {
-        QFile::setPermissions(fresh.fileName(), QFile::permissions(check.path));
+    if (const QFileInfo replaced(check.path); replaced.exists()) {
+        QFile::setPermissions(fresh.fileName(), replaced.permissions());
+        if (!StampLaterThan(fresh.fileName(), replaced.lastModified())) {
+            return false;
+        }
     }
     if (std::rename(QFile::encodeName(fresh.fileName()).constData(),
                     QFile::encodeName(check.path).constData()) != 0) {

@@ -232,6 +232,25 @@ private slots:
         }
     }
 
+    // Writes in quick succession, of values that keep the file's size, are each kept and read
+    // back, however many fall within one tick of the file's clock.
+    void quickWritesAreAllKept() {
+        TempSettings temp;
+        for (int round = 0; round < 20; ++round) {
+            const int value = 10 + round;
+            QVERIFY(temp.store().Write(
+                settings::RecordCount(QStringLiteral("a"), QStringLiteral("Wins")), value));
+            QVERIFY(temp.store().Write(
+                settings::RecordCount(QStringLiteral("b"), QStringLiteral("Wins")), value));
+            QCOMPARE(temp.store().Read(
+                         settings::RecordCount(QStringLiteral("a"), QStringLiteral("Wins"))),
+                     value);
+            QCOMPARE(temp.store().Read(
+                         settings::RecordCount(QStringLiteral("b"), QStringLiteral("Wins"))),
+                     value);
+        }
+    }
+
     // A write that fails leaves nothing behind: once the obstacle is gone, reads give what the
     // file held, and no later access writes the failed value.
     void aFailedWriteLeavesNoTrace() {
