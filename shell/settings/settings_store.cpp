@@ -16,7 +16,7 @@ namespace {
 const QString kFileName = QStringLiteral("Morvaneⅲ.ini");
 // The store holds a few kilobytes; a file far larger is no store of this program's, and reading
 // it would hold up every window.
-constexpr qint64 kMostFileSize = 256 * 1024;
+constexpr qint64 kMostFileSize = qint64{256} * 1024;
 // How long a write waits for another copy of the game to finish its own.
 constexpr int kLockWaitMs = 1000;
 
