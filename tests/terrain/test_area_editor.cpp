@@ -176,6 +176,7 @@ private slots:
         std::function<void(int)> answer = [&](int index) {
             testing::WhenModalOpens(QStringLiteral("FormMsg"), [&, index](QWidget* dialog) {
                 questions << Control<QLabel>(dialog, QStringLiteral("言葉"))->text();
+                testing::SaveScreenshot(dialog, QStringLiteral("area_editor_unstorable"));
                 if (index == unblockedAt) {
                     blocked.Unblock();
                 }
