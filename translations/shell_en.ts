@@ -323,20 +323,20 @@ the next time the game starts.</translation>
 <context>
     <name>morvane::TellIfFileRefused</name>
     <message>
-        <source>設定ファイルが普通のファイルでないため、使えません。
-%1
-初期設定で続けます。</source>
-        <translation>The settings file is not a regular file and cannot be used:
-%1
-The game goes on with the default settings.</translation>
+        <source>普通のファイルでない設定ファイルは
+使えません。初期設定で続けます。
+%1</source>
+        <translation>A settings file that is no regular file
+cannot be used: the game goes on with the defaults.
+%1</translation>
     </message>
     <message>
-        <source>設定ファイルが大きすぎるため、使えません。
-%1
-初期設定で続けます。</source>
-        <translation>The settings file is too large to be used:
-%1
-The game goes on with the default settings.</translation>
+        <source>大きすぎる設定ファイルは
+使えません。初期設定で続けます。
+%1</source>
+        <translation>A settings file this large
+cannot be used: the game goes on with the defaults.
+%1</translation>
     </message>
 </context>
 <context>

@@ -27,12 +27,12 @@ void TellIfFileRefused(QWidget* parent, const SettingsStore& store) {
         case SettingsStore::FileRefusal::NotARegularFile:
             text = QCoreApplication::translate(
                 "morvane::TellIfFileRefused",
-                "設定ファイルが普通のファイルでないため、使えません。\n%1\n初期設定で続けます。");
+                "普通のファイルでない設定ファイルは\n使えません。初期設定で続けます。\n%1");
             break;
         case SettingsStore::FileRefusal::TooLarge:
             text = QCoreApplication::translate(
                 "morvane::TellIfFileRefused",
-                "設定ファイルが大きすぎるため、使えません。\n%1\n初期設定で続けます。");
+                "大きすぎる設定ファイルは\n使えません。初期設定で続けます。\n%1");
             break;
     }
     ShowMessage(parent, text.arg(QDir::toNativeSeparators(store.FileName())), QString(), QString(),
