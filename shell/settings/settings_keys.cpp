@@ -3,6 +3,7 @@
 #include "rules/match_options.h"
 #include "rules/player_kind.h"
 #include "shell/settings/display_scale.h"
+#include "shell/settings/language.h"
 #include "terrain/layouts/area_layouts.h"
 #include "terrain/layouts/area_string.h"
 
@@ -75,7 +76,7 @@ IntSetting DisplayScale() {
 }
 
 TextSetting InterfaceLanguage() {
-    return {kDisplay, QStringLiteral("Language"), QStringLiteral("ja")};
+    return {kDisplay, QStringLiteral("Language"), LanguageCode(Language::Japanese)};
 }
 
 TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName, QString()}; }
