@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the game and starts it: on the desktop when its display can be opened, otherwise on a
-# VNC server that takes connections from this machine only (README: "Playing without a display").
+# VNC server that takes connections from this machine only, with a password made for the run
+# (README: "Playing without a display").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
