@@ -7,6 +7,7 @@
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
 #include "shell/settings/display_scale.h"
+#include "shell/settings/language.h"
 #include "shell/windows/display_scale_choice.h"
 #include "shell/windows/store_failure.h"
 #include "terrain/windows/area_editor_window.h"
@@ -53,10 +54,14 @@ TitleActions App::MakeTitleActions() {
 }
 
 void App::ChooseLanguage(QWidget* title, Language language) {
-    if (language == CurrentLanguage() ||
+    // Another copy of the game may have stored another language since this one started: the
+    // choice is stored when it differs from what is stored, not from what is shown.
+    if (language != ReadLanguage(store_) &&
         !TellIfNotStored(title, store_,
-                         store_.Write(settings::InterfaceLanguage(), LanguageCode(language))) ||
-        !UseLanguage(language)) {
+                         store_.Write(settings::InterfaceLanguage(), LanguageCode(language)))) {
+        return;
+    }
+    if (language == CurrentLanguage() || !UseLanguage(language)) {
         return;
     }
     // The title's texts were made in the language before: a fresh title, where this one stands,

@@ -28,9 +28,10 @@ void Write(const QByteArray& bytes, std::FILE* stream) {
 }  // namespace
 
 // Start-up: the command line and the display scale come first, since the scale must be set
-// before the application object is made; then the language, before any window is made; then the
-// match options are read from the settings store
-// once and the title window opens. The program runs while any of its windows is open.
+// before the application object is made; then the language, before any window is made; a
+// settings file the store refuses is told of, and the game goes on with the defaults; then the
+// match options are read from the settings store once and the title window opens. The program runs
+// while any of its windows is open.
 int main(int argc, char* argv[]) {
     const morvane::CommandLine command = morvane::ParseCommandLine(ArgumentsOf(argc, argv));
     if (command.ending) {
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
     morvane::look::PinApplicationLook();
 
     morvane::UseLanguage(command.language.value_or(morvane::ReadLanguage(store)));
+    morvane::TellIfFileRefused(nullptr, store);
     if (command.scale) {
         morvane::TellIfNotStored(nullptr, store,
                                  store.Write(morvane::settings::DisplayScale(), *command.scale));

@@ -321,6 +321,25 @@ the next time the game starts.</translation>
     </message>
 </context>
 <context>
+    <name>morvane::TellIfFileRefused</name>
+    <message>
+        <source>普通のファイルでない設定ファイルは
+使えません。初期設定で続けます。
+%1</source>
+        <translation>A settings file that is no regular file
+cannot be used: the game goes on with the defaults.
+%1</translation>
+    </message>
+    <message>
+        <source>大きすぎる設定ファイルは
+使えません。初期設定で続けます。
+%1</source>
+        <translation>A settings file this large
+cannot be used: the game goes on with the defaults.
+%1</translation>
+    </message>
+</context>
+<context>
     <name>morvane::TellIfNotStored</name>
     <message>
         <source>設定を保存できませんでした。

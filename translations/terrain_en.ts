@@ -33,6 +33,40 @@ Are you sure?</translation>
         <source>消しゴム</source>
         <translation>Eraser</translation>
     </message>
+    <message>
+        <source>地形を保存できませんでした。
+%1
+保存しないと、編集は失われます。</source>
+        <translation>Could not save the layouts in
+%1
+Closing without saving loses the edits.</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>書き出す</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>再試行</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>地形の書き出し</source>
+        <translation>Export the layouts</translation>
+    </message>
+    <message>
+        <source>地形ファイル (*.ini)</source>
+        <translation>Layout files (*.ini)</translation>
+    </message>
+    <message>
+        <source>地形を書き出せませんでした。
+%1</source>
+        <translation>Could not export the layouts to
+%1</translation>
+    </message>
 </context>
 <context>
     <name>morvane::AreaSelectWindow</name>

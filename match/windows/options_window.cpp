@@ -54,7 +54,6 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
 
     std::array<QGroupBox*, 3> boxes{};
     std::array<QButtonGroup*, 3> buttonGroups{};
-    bool storedAtOpening = true;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const OptionGroup& group = groups[g];
         boxes[g] = new QGroupBox(group.title, this);
@@ -70,14 +69,10 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
         }
         column->addStretch();
 
-        // Returns whether the value was stored.
-        auto apply = [&state, &store, choose = group.choose](int position) {
-            return choose(state, store, position);
-        };
-        // Opening selects the current value as a click would, writing it back.
+        // Opening shows the current value and stores nothing: another copy of the game may
+        // have stored other options meanwhile, and only the player's own choices replace them.
         if (QAbstractButton* selected = buttons->button(group.current)) {
             selected->setChecked(true);
-            storedAtOpening = apply(group.current) && storedAtOpening;
         }
         // Tab stops at the group's chosen button, and the arrows move the choice from there.
         for (QAbstractButton* button : buttons->buttons()) {
@@ -86,7 +81,9 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
             }
         }
         connect(buttons, &QButtonGroup::idClicked, this,
-                [this, &store, apply](int value) { TellIfNotStored(this, store, apply(value)); });
+                [this, &state, &store, choose = group.choose](int value) {
+                    TellIfNotStored(this, store, choose(state, store, value));
+                });
     }
 
     auto* firstMove = new QGroupBox(tr("先攻後攻"), this);
@@ -113,7 +110,6 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
     if (QAbstractButton* first = buttonGroups[0]->checkedButton()) {
         first->setFocus();
     }
-    TellIfNotStored(this, store, storedAtOpening);
 }
 
 }  // namespace morvane

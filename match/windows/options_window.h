@@ -9,8 +9,8 @@ namespace morvane {
 class SettingsStore;
 
 // The match options "Form4": who moves first in the first game and in later games, and whether
-// terrain is chosen before each game. Every choice, including the ones shown when it opens, is
-// written at once to the store and to the program's options.
+// terrain is chosen before each game. Every choice the player makes is written at once to the
+// store and to the program's options; opening and closing the window stores nothing.
 class OptionsWindow : public QDialog {
     Q_OBJECT
 

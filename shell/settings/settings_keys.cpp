@@ -1,7 +1,11 @@
 #include "shell/settings/settings_keys.h"
 
+#include "rules/match_options.h"
+#include "rules/player_kind.h"
 #include "shell/settings/display_scale.h"
+#include "shell/settings/language.h"
 #include "terrain/layouts/area_layouts.h"
+#include "terrain/layouts/area_string.h"
 
 namespace morvane::settings {
 namespace {
@@ -13,39 +17,57 @@ const QString kDisplay = QStringLiteral("Display");
 const QString kPlace = QStringLiteral("Place");
 const QString kRecord = QStringLiteral("Record");
 
-constexpr int kAreaChoiceNone = 8;
-constexpr int kLastPlayerKind = 6;
-constexpr int kEmptyLayoutLength = 96;
 // A record count stops here: the record window shows six digits.
 constexpr int kMostRecordCount = 999999;
 
+// The stored number of an option: its value in the enum.
+template <typename Option>
+constexpr int Stored(Option option) {
+    return static_cast<int>(option);
+}
+
+// A fresh store reads as the match options' own defaults.
+constexpr MatchOptions kFreshOptions;
+
+// "(Ｎｏｎｅ)", the default, is the last of the area choices.
+static_assert(NoArea == kAreaOptionCount - 1);
+
 }  // namespace
 
-IntSetting FirstGameFirst() { return {kOption, QStringLiteral("初戦先攻"), 0, 0, 2}; }
+IntSetting FirstGameFirst() {
+    return {kOption, QStringLiteral("初戦先攻"), Stored(kFreshOptions.firstGameFirst),
+            Stored(morvane::FirstGameFirst::Random), Stored(morvane::FirstGameFirst::Cross)};
+}
 
-IntSetting LaterGamesFirst() { return {kOption, QStringLiteral("二戦目以降先攻"), 1, 0, 2}; }
+IntSetting LaterGamesFirst() {
+    return {kOption, QStringLiteral("二戦目以降先攻"), Stored(kFreshOptions.laterGamesFirst),
+            Stored(morvane::LaterGamesFirst::Random), Stored(morvane::LaterGamesFirst::KeepFirst)};
+}
 
-IntSetting TerrainSelect() { return {kOption, QStringLiteral("地形選択"), 1, 0, 1}; }
+IntSetting TerrainSelect() {
+    return {kOption, QStringLiteral("地形選択"), Stored(kFreshOptions.terrainSelect),
+            Stored(TerrainOption::On), Stored(TerrainOption::Off)};
+}
 
 IntSetting PlayerKind(int side) {
-    const int defaultKind = side == 0 ? 0 : 3;  // Mouse against [NORMAL]
-    return {kSystem, QString::number(side), defaultKind, 0, kLastPlayerKind};
+    return {kSystem, QString::number(side), Stored(kFirstPlayerKinds.at(side)), 0,
+            kPlayerKindCount - 1};
 }
 
-IntSetting AreaChoice() {
-    return {kSystem, QStringLiteral("Option1"), kAreaChoiceNone, 0, kAreaChoiceNone};
-}
+IntSetting AreaChoice() { return {kSystem, QStringLiteral("Option1"), NoArea, 0, NoArea}; }
 
 IntSetting RandomCount(int index) {
     return {kSystem, QStringLiteral("Option2-") + QString::number(index), kDefaultRandomCount, 0,
             kMaxRandomCount};
 }
 
-IntSetting UserFileChoice() { return {kSystem, QStringLiteral("Option3"), 0, 0, 2}; }
+IntSetting UserFileChoice() {
+    return {kSystem, QStringLiteral("Option3"), 0, 0, kUserFileCount - 1};
+}
 
 TextSetting UserLayout(int file) {
     return {kArea, QStringLiteral("オリジナル地形") + QString::number(file),
-            QString(kEmptyLayoutLength, QLatin1Char('0'))};
+            QString::fromStdU16String(EmptyAreaString())};
 }
 
 IntSetting DisplayScale() {
@@ -54,7 +76,7 @@ IntSetting DisplayScale() {
 }
 
 TextSetting InterfaceLanguage() {
-    return {kDisplay, QStringLiteral("Language"), QStringLiteral("ja")};
+    return {kDisplay, QStringLiteral("Language"), LanguageCode(Language::Japanese)};
 }
 
 TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName, QString()}; }

@@ -1,32 +1,79 @@
 #include "shell/settings/settings_store.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <cstdio>
 
 namespace morvane {
 namespace {
 
-const QString kApplicationName = QStringLiteral("Morvaneⅲ");
+const QString kFileName = QStringLiteral("Morvaneⅲ.ini");
+// The store holds a few kilobytes; a file far larger is no store of this program's, and reading
+// it would hold up every window.
+constexpr qint64 kMostFileSize = qint64{256} * 1024;
+// How long a write waits for another copy of the game to finish its own.
+constexpr int kLockWaitMs = 1000;
 
 QString PathOf(const QString& section, const QString& key) { return section + '/' + key; }
 
-// A QSettings object reads the file when it is made, and keeps the first error of its life in
-// its status; one made for each access therefore sees the file as it is now, and a write can
-// tell its own outcome.
-QVariant ReadValue(const QString& fileName, const QString& section, const QString& key) {
-    const QSettings settings(fileName, QSettings::IniFormat);
-    return settings.value(PathOf(section, key));
+// QSettings parses a file again only when its size or its time, to the millisecond, differs from
+// what it parsed last. A file written here is therefore given a time later than the one it
+// replaces, so that a read never takes the entries of the file before for those of the new one.
+bool StampLaterThan(const QString& fileName, const QDateTime& replaced) {
+    if (!replaced.isValid() || QFileInfo(fileName).lastModified() > replaced) {
+        return true;
+    }
+    QFile file(fileName);
+    return file.open(QIODevice::Append) &&
+           file.setFileTime(replaced.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
 }  // namespace
 
+// Where QSettings keeps the user's INI file for the application, named without making a
+// QSettings object, which would read the file before it could be checked.
 SettingsStore::SettingsStore()
-    : fileName_(
-          QSettings(QSettings::IniFormat, QSettings::UserScope, kApplicationName).fileName()) {}
+    : fileName_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                QLatin1Char('/') + kFileName) {}
 
 SettingsStore::SettingsStore(const QString& iniFilePath) : fileName_(iniFilePath) {}
 
+SettingsStore::FileCheck SettingsStore::CheckFile() const {
+    const QFileInfo file(fileName_);
+    if (!file.exists() && !file.isSymLink()) {
+        return {fileName_, FileRefusal::None};  // the first write makes it
+    }
+    // QFileInfo looks through links: a link counts as what it leads to, and a link that leads
+    // nowhere as no regular file.
+    if (!file.isFile()) {
+        return {QString(), FileRefusal::NotARegularFile};
+    }
+    if (file.size() > kMostFileSize) {
+        return {QString(), FileRefusal::TooLarge};
+    }
+    // Written through a link, the file it leads to is changed and the link kept.
+    return {file.isSymLink() ? file.canonicalFilePath() : fileName_, FileRefusal::None};
+}
+
+SettingsStore::FileRefusal SettingsStore::Refusal() const { return CheckFile().refusal; }
+
+QVariant SettingsStore::ReadValue(const QString& section, const QString& key) const {
+    const FileCheck check = CheckFile();
+    if (check.refusal != FileRefusal::None) {
+        return {};
+    }
+    const QSettings settings(check.path, QSettings::IniFormat);
+    return settings.value(PathOf(section, key));
+}
+
 int SettingsStore::Read(const IntSetting& setting) const {
-    const QVariant stored = ReadValue(fileName_, setting.section, setting.key);
+    const QVariant stored = ReadValue(setting.section, setting.key);
     if (!stored.isValid()) {
         return setting.defaultValue;
     }
@@ -39,7 +86,7 @@ int SettingsStore::Read(const IntSetting& setting) const {
 }
 
 QString SettingsStore::Read(const TextSetting& setting) const {
-    const QVariant stored = ReadValue(fileName_, setting.section, setting.key);
+    const QVariant stored = ReadValue(setting.section, setting.key);
     return stored.isValid() ? stored.toString() : setting.defaultValue;
 }
 
@@ -52,10 +99,48 @@ bool SettingsStore::Write(const TextSetting& setting, const QString& value) {
 }
 
 bool SettingsStore::WriteText(const QString& section, const QString& key, const QString& text) {
-    QSettings settings(fileName_, QSettings::IniFormat);
-    settings.setValue(PathOf(section, key), text);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const FileCheck check = CheckFile();
+    if (check.refusal != FileRefusal::None ||
+        !QDir().mkpath(QFileInfo(check.path).absolutePath())) {
+        return false;
+    }
+    // One copy of the game writes at a time, and none waits long for another.
+    QLockFile lock(check.path + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMs)) {
+        return false;
+    }
+    // The file is written whole: its entries as they are now, with this one set, go to a fresh
+    // file beside it, which then takes its place. QSettings never holds a change for the store's
+    // own file, so a write that fails leaves nothing behind that a later access would write;
+    // and the fresh file holds no faults, so its status tells what the write did.
+    QTemporaryFile fresh(check.path + QStringLiteral(".XXXXXX"));
+    if (!fresh.open()) {
+        return false;
+    }
+    {
+        const QSettings current(check.path, QSettings::IniFormat);
+        QSettings next(fresh.fileName(), QSettings::IniFormat);
+        for (const QString& entry : current.allKeys()) {
+            next.setValue(entry, current.value(entry));
+        }
+        next.setValue(PathOf(section, key), text);
+        next.sync();
+        if (next.status() != QSettings::NoError) {
+            return false;
+        }
+    }
+    if (const QFileInfo replaced(check.path); replaced.exists()) {
+        QFile::setPermissions(fresh.fileName(), replaced.permissions());
+        if (!StampLaterThan(fresh.fileName(), replaced.lastModified())) {
+            return false;
+        }
+    }
+    if (std::rename(QFile::encodeName(fresh.fileName()).constData(),
+                    QFile::encodeName(check.path).constData()) != 0) {
+        return false;
+    }
+    fresh.setAutoRemove(false);
+    return true;
 }
 
 }  // namespace morvane

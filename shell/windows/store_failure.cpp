@@ -19,4 +19,24 @@ bool TellIfNotStored(QWidget* parent, const SettingsStore& store, bool stored) {
     return stored;
 }
 
+void TellIfFileRefused(QWidget* parent, const SettingsStore& store) {
+    QString text;
+    switch (store.Refusal()) {
+        case SettingsStore::FileRefusal::None:
+            return;
+        case SettingsStore::FileRefusal::NotARegularFile:
+            text = QCoreApplication::translate(
+                "morvane::TellIfFileRefused",
+                "普通のファイルでない設定ファイルは\n使えません。初期設定で続けます。\n%1");
+            break;
+        case SettingsStore::FileRefusal::TooLarge:
+            text = QCoreApplication::translate(
+                "morvane::TellIfFileRefused",
+                "大きすぎる設定ファイルは\n使えません。初期設定で続けます。\n%1");
+            break;
+    }
+    ShowMessage(parent, text.arg(QDir::toNativeSeparators(store.FileName())), QString(), QString(),
+                ConfirmCaption());
+}
+
 }  // namespace morvane

@@ -187,7 +187,25 @@ private:
     std::optional<QPoint> recalled_;
 };
 
-// A place as the store keeps it, "x,y", and back; a text that is not one reads as nothing.
+// How far, in sizes of the largest screen, a stored place may lie beyond the screens.
+constexpr int kPlaceReachInScreens = 3;
+
+// Whether a place lies within a few screens of the screens. No window is closed further out, and
+// rectangles placed there could overflow.
+bool WithinReach(QPoint topLeft) {
+    QRect screens;
+    int largest = 0;
+    for (const QScreen* screen : QApplication::screens()) {
+        const QRect geometry = screen->geometry();
+        screens = screens.united(geometry);
+        largest = std::max({largest, geometry.width(), geometry.height()});
+    }
+    const int reach = kPlaceReachInScreens * largest;
+    return screens.adjusted(-reach, -reach, reach, reach).contains(topLeft);
+}
+
+// A place as the store keeps it, "x,y", and back; a text that is not one, or a place out of
+// reach, reads as nothing.
 QString PlaceText(QPoint topLeft) {
     return QStringLiteral("%1,%2").arg(topLeft.x()).arg(topLeft.y());
 }
@@ -198,7 +216,7 @@ std::optional<QPoint> PlaceOf(const QString& text) {
     bool yOk = false;
     const int x = parts.size() == 2 ? parts[0].toInt(&xOk) : 0;
     const int y = parts.size() == 2 ? parts[1].toInt(&yOk) : 0;
-    if (!xOk || !yOk) {
+    if (!xOk || !yOk || !WithinReach(QPoint(x, y))) {
         return std::nullopt;
     }
     return QPoint(x, y);

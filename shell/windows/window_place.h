@@ -26,11 +26,12 @@ void PlaceBesideOnShow(QWidget* window, std::function<QRect()> keepInView);
 // Remembers where the main windows were last closed. While it exists, a main window (one that
 // PlaceOnShow places, with no owner and not modal: the title, the battle screen, the extra game's
 // windows) reopens where it was last hidden, when most of it is still on a screen; it is kept
-// wholly on that screen, and from anywhere else it opens as PlaceOnShow places it. The places
-// are kept in the store under the windows' objectNames. A window that belongs to another one
-// (the dialogs over their owner, the result dialog beside the board) and a modal window (the
-// message dialog, even with no owner) open where they belong each time, and are not kept. Made
-// once for the program; it watches the whole application.
+// wholly on that screen, and from anywhere else it opens as PlaceOnShow places it (a stored place
+// more than a few screens beyond the screens counts as none). The places are kept in the store
+// under the windows' objectNames. A window that belongs to another one (the dialogs over their
+// owner, the result dialog beside the board) and a modal window (the message dialog, even with
+// no owner) open where they belong each time, and are not kept. Made once for the program; it
+// watches the whole application.
 class PlaceMemory : public QObject {
     Q_OBJECT
 

@@ -1,6 +1,9 @@
 #include "terrain/windows/area_editor_window.h"
 
 #include <QActionGroup>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,7 +23,6 @@
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/ok_button.h"
-#include "shell/windows/store_failure.h"
 #include "shell/windows/window_place.h"
 #include "terrain/windows/area_text.h"
 #include "terrain/windows/user_file_caption.h"
@@ -406,9 +408,48 @@ void AreaEditorWindow::DrawCells() {
 }
 
 void AreaEditorWindow::done(int result) {
-    if (TellIfNotStored(this, store_, StoreChangedFiles())) {
-        QDialog::done(result);
+    // While the store cannot take the files, the player chooses: close without storing, keep
+    // the layouts in a file of their own, or try again (also what closing the question answers,
+    // which loses nothing).
+    while (!StoreChangedFiles()) {
+        const MessageAnswer answer =
+            ShowMessage(this,
+                        tr("地形を保存できませんでした。\n%1\n保存しないと、編集は失われます。")
+                            .arg(QDir::toNativeSeparators(store_.FileName())),
+                        tr("保存しない"), tr("書き出す"), tr("再試行"));
+        if (answer == MessageAnswer::First || (answer == MessageAnswer::Second && ExportFiles())) {
+            break;
+        }
     }
+    QDialog::done(result);
+}
+
+bool AreaEditorWindow::ExportFiles() {
+    QFileDialog chooser(this, tr("地形の書き出し"),
+                        QDir::home().filePath(QStringLiteral("Morvaneⅲ-layouts.ini")),
+                        tr("地形ファイル (*.ini)"));
+    chooser.setObjectName(QStringLiteral("AreaExport"));
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setDefaultSuffix(QStringLiteral("ini"));
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
+        return false;
+    }
+    // The chooser has asked before replacing a file: the export is the whole of it.
+    const QString path = chooser.selectedFiles().front();
+    QFile::remove(path);
+    SettingsStore exported(path);
+    bool written = true;
+    for (int file = 0; file < kUserFileCount; ++file) {
+        written = exported.Write(settings::UserLayout(file),
+                                 areaFiles_[static_cast<std::size_t>(file)]) &&
+                  written;
+    }
+    if (!written) {
+        ShowMessage(this,
+                    tr("地形を書き出せませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
+                    QString(), QString(), ConfirmCaption());
+    }
+    return written;
 }
 
 bool AreaEditorWindow::StoreChangedFiles() {

@@ -23,9 +23,10 @@ namespace morvane {
 
 // The area editor "Form7": the user draws the three layouts File 1 to File 3 cell by cell. The
 // layout on screen is always the board's content; every way of closing stores the files edited
-// here. Everything can be done with the keys as well: Tab goes round the toolbar's buttons, the
-// file tabs, the board and O.K.; on the board the arrows move the marker and Space paints the
-// cell under it as a click does; the digits 1 to 6 press the toolbar's buttons in their order.
+// here, or asks what to do with them when they cannot be stored. Everything can be done with the
+// keys as well: Tab goes round the toolbar's buttons, the file tabs, the board and O.K.; on the
+// board the arrows move the marker and Space paints the cell under it as a click does; the digits 1
+// to 6 press the toolbar's buttons in their order.
 class AreaEditorWindow : public QDialog {
     Q_OBJECT
 
@@ -33,8 +34,9 @@ public:
     AreaEditorWindow(Board& board, SettingsStore& store, QWidget* parent = nullptr);
 
     // Closing by any path (the O.K. button, the window frame, Escape) stores the files edited
-    // here. When one cannot be stored the user is told and the editor stays open with every
-    // edit, so that closing again tries again.
+    // here. When one cannot be stored the message dialog asks whether to close without storing
+    // (the edits are lost), to export the three layouts to a file the user chooses (as the
+    // store's own entries, so that they can be copied back) and close, or to try again.
     void done(int result) override;
 
 protected:
@@ -64,6 +66,9 @@ private:
     // Stores each file whose text differs from what the store holds as far as this window
     // knows; true when nothing is left unstored.
     bool StoreChangedFiles();
+    // Writes the three layouts to a file the user chooses; false when none was chosen or it
+    // could not be written (the user is told).
+    bool ExportFiles();
 
     Board& board_;
     SettingsStore& store_;

@@ -214,30 +214,44 @@ private slots:
 
     // Choosing a language in the extras menu stores it, puts the interface in it and puts a
     // fresh title in that language where the old one stood; choosing the language in use changes
-    // nothing.
+    // the interface in no way, but stores the choice when another copy of the game has stored
+    // another language meanwhile.
     void extrasMenuChoosesTheLanguage_data() {
-        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("recordEntry");
         QTest::addColumn<bool>("replaced");
         QTest::newRow("to English") << "ja"
+                                    << "ja"
                                     << "en"
                                     << "Record…" << true;
         QTest::newRow("back to Japanese") << "en"
+                                          << "en"
                                           << "ja"
                                           << "成績…" << true;
         QTest::newRow("Japanese again") << "ja"
                                         << "ja"
+                                        << "ja"
                                         << "成績…" << false;
+        QTest::newRow("Japanese shown, English stored elsewhere") << "ja"
+                                                                  << "en"
+                                                                  << "ja"
+                                                                  << "成績…" << false;
+        QTest::newRow("English shown, Japanese stored elsewhere") << "en"
+                                                                  << "ja"
+                                                                  << "en"
+                                                                  << "Record…" << false;
     }
     void extrasMenuChoosesTheLanguage() {
-        QFETCH(QString, from);
+        QFETCH(QString, shown);
+        QFETCH(QString, stored);
         QFETCH(QString, chosen);
         QFETCH(QString, recordEntry);
         QFETCH(bool, replaced);
         testing::TempSettings settings;
-        settings.store().Write(settings::InterfaceLanguage(), from);
-        QVERIFY(UseLanguage(*LanguageOfCode(from)));
+        settings.store().Write(settings::InterfaceLanguage(), stored);
+        QVERIFY(UseLanguage(*LanguageOfCode(shown)));
         AppState state;
         App app(settings.store(), state);
         app.ShowTitle();

@@ -1,11 +1,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 
+#include "match/model/stored_options.h"
 #include "match/windows/entry_window.h"
 #include "match/windows/options_window.h"
 #include "match/windows/result_dialog.h"
@@ -64,6 +66,8 @@ QColor TextColor(QWidget* window, const QString& name) {
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(morvane::IntSetting)
 
 class MatchWindowsTest : public QObject {
     Q_OBJECT
@@ -234,8 +238,8 @@ private slots:
                  static_cast<int>(options.terrainSelect));
     }
 
-    // The options window shows the current options and writes them back when it opens.
-    void optionsWindowWritesTheShownOptionsBack() {
+    // The options window shows the current options and stores nothing for it.
+    void optionsWindowShowsTheOptionsAndStoresNothing() {
         TempSettings settings;
         AppState state;
         state.options = {FirstGameFirst::Cross, LaterGamesFirst::Random, TerrainOption::On};
@@ -245,10 +249,32 @@ private slots:
         QVERIFY(options.findChild<QRadioButton*>(QStringLiteral("Option1_2"))->isChecked());
         QVERIFY(options.findChild<QRadioButton*>(QStringLiteral("Option2_0"))->isChecked());
         QVERIFY(options.findChild<QRadioButton*>(QStringLiteral("Option3_0"))->isChecked());
-        QCOMPARE(settings.store().Read(settings::FirstGameFirst()), 2);
-        QCOMPARE(settings.store().Read(settings::LaterGamesFirst()), 0);
-        QCOMPARE(settings.store().Read(settings::TerrainSelect()), 0);
+        QVERIFY(!QFile::exists(settings.fileName()));
         testing::SaveScreenshot(&options, QStringLiteral("options"));
+    }
+
+    // With two copies of the game on one store, opening and closing the options in one keeps
+    // what the other stored meanwhile.
+    void optionsOpenedUntouchedKeepAnotherCopysOptions_data() {
+        QTest::addColumn<IntSetting>("setting");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("first game") << settings::FirstGameFirst() << 2;
+        QTest::newRow("later games") << settings::LaterGamesFirst() << 0;
+        QTest::newRow("terrain") << settings::TerrainSelect() << 0;
+    }
+    void optionsOpenedUntouchedKeepAnotherCopysOptions() {
+        QFETCH(IntSetting, setting);
+        QFETCH(int, stored);
+        TempSettings settings;
+        AppState state;
+        state.options = LoadMatchOptions(settings.store());
+        SettingsStore otherCopy(settings.fileName());
+        QVERIFY(otherCopy.Write(setting, stored));
+        OptionsWindow options(state, settings.store());
+        WhenModalOpens(QStringLiteral("Form4"),
+                       [](QWidget* window) { ClickChild(window, QStringLiteral("Command2")); });
+        options.exec();
+        QCOMPARE(settings.store().Read(setting), stored);
     }
 
     // Every option button writes its value to the store and to the program's options at once.
@@ -381,15 +407,18 @@ private slots:
         testing::SaveScreenshot(&dialog, QStringLiteral("result_") + QTest::currentDataTag());
     }
 
-    // Choices that cannot be stored are told: once for the writes of the opening, once for a
-    // choice after it; the choice still applies to the program.
+    // Choices that cannot be stored are told once per action: the entry window's writes of its
+    // opening (the options window writes nothing then), and each choice after it; the choice
+    // still applies to the program.
     void unstorableChoicesAreToldOncePerAction_data() {
         QTest::addColumn<bool>("entry");
-        QTest::newRow("entry") << true;
-        QTest::newRow("options") << false;
+        QTest::addColumn<int>("toldAtOpening");
+        QTest::newRow("entry") << true << 1;
+        QTest::newRow("options") << false << 0;
     }
     void unstorableChoicesAreToldOncePerAction() {
         QFETCH(bool, entry);
+        QFETCH(int, toldAtOpening);
         testing::BlockedSettings blocked;
         AppState state;
         const testing::MessageLog messages;
@@ -399,7 +428,7 @@ private slots:
         } else {
             window = std::make_unique<OptionsWindow>(state, blocked.store());
         }
-        QCOMPARE(messages.texts().size(), 1);
+        QCOMPARE(messages.texts().size(), toldAtOpening);
         window->show();
         if (entry) {
             PickEntry(window.get(), 1, PlayerKind::HardComputer);
@@ -408,7 +437,7 @@ private slots:
             ClickChild(window.get(), QStringLiteral("Option1_2"));
             QCOMPARE(state.options.firstGameFirst, FirstGameFirst::Cross);
         }
-        QCOMPARE(messages.texts().size(), 2);
+        QCOMPARE(messages.texts().size(), toldAtOpening + 1);
     }
 };
 

@@ -153,6 +153,12 @@ private slots:
             return MessagesShownBy([&] { TellIfNotStored(nullptr, blocked.store(), false); })
                 .join(QLatin1Char('|'));
         }) << QString();
+        QTest::newRow("settings file refused") << MakeText([] {
+            testing::TempSettings settings;
+            QDir().mkdir(settings.fileName());
+            return MessagesShownBy([&] { TellIfFileRefused(nullptr, settings.store()); })
+                .join(QLatin1Char('|'));
+        }) << QString();
         QTest::newRow("answers' buttons") << MakeText([] {
             return QStringList{YesCaption(), NoCaption(), ConfirmCaption()}.join(QLatin1Char('|'));
         }) << QStringLiteral("Yes|No|OK");

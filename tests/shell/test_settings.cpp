@@ -1,5 +1,7 @@
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTest>
@@ -16,8 +18,51 @@ using morvane::testing::TempSettings;
 
 Q_DECLARE_METATYPE(morvane::IntSetting)
 Q_DECLARE_METATYPE(morvane::Language)
+Q_DECLARE_METATYPE(morvane::SettingsStore::FileRefusal)
 
 namespace {
+
+// What stands where the settings file should be.
+enum class FileKind {
+    None,
+    RegularFile,
+    LargeFile,
+    Fifo,
+    Directory,
+    LinkToFile,
+    LinkToDirectory,
+    LinkToNothing
+};
+
+// Puts a thing of the kind at path; a link's target goes beside it.
+bool MakeFileOfKind(const QString& path, FileKind kind) {
+    const QString target = path + QStringLiteral(".target");
+    const auto writeFile = [](const QString& at, qint64 size) {
+        QFile file(at);
+        return file.open(QIODevice::WriteOnly) &&
+               file.write(QByteArray("[System]\nOption1=5\n").leftJustified(size, '\n')) ==
+                   qMax<qint64>(size, 19);
+    };
+    switch (kind) {
+        case FileKind::None:
+            return true;
+        case FileKind::RegularFile:
+            return writeFile(path, 0);
+        case FileKind::LargeFile:
+            return writeFile(path, 300 * 1024);
+        case FileKind::Fifo:
+            return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+        case FileKind::Directory:
+            return QDir().mkdir(path);
+        case FileKind::LinkToFile:
+            return writeFile(target, 0) && QFile::link(target, path);
+        case FileKind::LinkToDirectory:
+            return QDir().mkdir(target) && QFile::link(target, path);
+        case FileKind::LinkToNothing:
+            return QFile::link(target, path);
+    }
+    return false;
+}
 
 // Writes a raw text behind the program's back, as a hand-edited store would hold it.
 void WriteRaw(const QString& file, const QString& section, const QString& key,
@@ -127,6 +172,98 @@ private slots:
         }
         QCOMPARE(blocked.store().Write(settings::TerrainSelect(), 0), stored);
         QCOMPARE(blocked.store().Write(settings::UserLayout(0), QStringLiteral("18")), stored);
+    }
+
+    // A fault in the file as it was (written by hand or by another program) is no fault of the
+    // write: the write reports success, and the entries that could be read are kept.
+    void faultsInTheFileRaiseNoAlarmOnWriting_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("a byte-order mark") << QByteArray("\xEF\xBB\xBF[System]\nOption1=5\n");
+        QTest::newRow("a NUL byte") << QByteArray("[System]\nOption1=5\nNo\0te=1\n", 27);
+        QTest::newRow("a line without =") << QByteArray("[System]\nOption1=5\nstray words\n");
+    }
+    void faultsInTheFileRaiseNoAlarmOnWriting() {
+        QFETCH(QByteArray, contents);
+        TempSettings temp;
+        {
+            QFile file(temp.fileName());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        QVERIFY(temp.store().Write(settings::UserFileChoice(), 2));
+        QCOMPARE(temp.store().Read(settings::UserFileChoice()), 2);
+        QCOMPARE(temp.store().Read(settings::AreaChoice()), 5);
+    }
+
+    // Only a regular file, or a link to one, serves as the store, and only when it is not far
+    // larger than the store ever grows; anything else is refused unopened (a FIFO would block
+    // the game): reads give the defaults and writes fail. A write through a link changes the
+    // file it leads to and keeps the link.
+    void onlyARegularFileServesAsTheStore_data() {
+        QTest::addColumn<FileKind>("kind");
+        QTest::addColumn<SettingsStore::FileRefusal>("refusal");
+        using Refusal = SettingsStore::FileRefusal;
+        QTest::newRow("no file yet") << FileKind::None << Refusal::None;
+        QTest::newRow("a regular file") << FileKind::RegularFile << Refusal::None;
+        QTest::newRow("a link to a regular file") << FileKind::LinkToFile << Refusal::None;
+        QTest::newRow("a file of 300 KiB") << FileKind::LargeFile << Refusal::TooLarge;
+        QTest::newRow("a FIFO") << FileKind::Fifo << Refusal::NotARegularFile;
+        QTest::newRow("a directory") << FileKind::Directory << Refusal::NotARegularFile;
+        QTest::newRow("a link to a directory")
+            << FileKind::LinkToDirectory << Refusal::NotARegularFile;
+        QTest::newRow("a link to nothing") << FileKind::LinkToNothing << Refusal::NotARegularFile;
+    }
+    void onlyARegularFileServesAsTheStore() {
+        QFETCH(FileKind, kind);
+        QFETCH(SettingsStore::FileRefusal, refusal);
+        TempSettings temp;
+        QVERIFY(MakeFileOfKind(temp.fileName(), kind));
+        const bool usable = refusal == SettingsStore::FileRefusal::None;
+        const bool holdsEntries = usable && kind != FileKind::None;
+        QCOMPARE(temp.store().Refusal(), refusal);
+        QCOMPARE(temp.store().Read(settings::AreaChoice()), holdsEntries ? 5 : 8);
+        QCOMPARE(temp.store().Write(settings::UserFileChoice(), 2), usable);
+        QCOMPARE(temp.store().Read(settings::UserFileChoice()), usable ? 2 : 0);
+        QCOMPARE(QFileInfo(temp.fileName()).isSymLink(), kind >= FileKind::LinkToFile);
+        if (kind == FileKind::LinkToFile) {
+            const SettingsStore target(temp.fileName() + QStringLiteral(".target"));
+            QCOMPARE(target.Read(settings::UserFileChoice()), 2);
+            QCOMPARE(target.Read(settings::AreaChoice()), 5);
+        }
+    }
+
+    // Writes in quick succession, of values that keep the file's size, are each kept and read
+    // back, however many fall within one tick of the file's clock.
+    void quickWritesAreAllKept() {
+        TempSettings temp;
+        for (int round = 0; round < 20; ++round) {
+            const int value = 10 + round;
+            QVERIFY(temp.store().Write(
+                settings::RecordCount(QStringLiteral("a"), QStringLiteral("Wins")), value));
+            QVERIFY(temp.store().Write(
+                settings::RecordCount(QStringLiteral("b"), QStringLiteral("Wins")), value));
+            QCOMPARE(temp.store().Read(
+                         settings::RecordCount(QStringLiteral("a"), QStringLiteral("Wins"))),
+                     value);
+            QCOMPARE(temp.store().Read(
+                         settings::RecordCount(QStringLiteral("b"), QStringLiteral("Wins"))),
+                     value);
+        }
+    }
+
+    // A write that fails leaves nothing behind: once the obstacle is gone, reads give what the
+    // file held, and no later access writes the failed value.
+    void aFailedWriteLeavesNoTrace() {
+        TempSettings temp;
+        QVERIFY(temp.store().Write(settings::AreaChoice(), 3));
+        const QString lock = temp.fileName() + QStringLiteral(".lock");
+        QVERIFY(QDir().mkdir(lock));
+        QVERIFY(!temp.store().Write(settings::AreaChoice(), 5));
+        QVERIFY(QDir().rmdir(lock));
+        QCOMPARE(temp.store().Read(settings::AreaChoice()), 3);
+        QFile file(temp.fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[System]\nOption1=3\n"));
     }
 
     // Once the obstacle is gone the next write succeeds, though the earlier one failed.

@@ -277,6 +277,40 @@ private slots:
         }
     }
 
+    // A stored place far beyond the screens (a hand-edited file, the integer limits) is no place:
+    // the window opens centred on the screen, with no overflow on the way.
+    void storedPlacesOutOfReachAreNoPlace_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("on the screen") << QStringLiteral("60,40") << true;
+        QTest::newRow("largest numbers") << QStringLiteral("2147483647,2147483647") << false;
+        QTest::newRow("smallest numbers") << QStringLiteral("-2147483648,-2147483648") << false;
+        QTest::newRow("x near the largest") << QStringLiteral("2147483000,100") << false;
+        QTest::newRow("y near the smallest") << QStringLiteral("100,-2147483000") << false;
+        QTest::newRow("a hundred screens away") << QStringLiteral("300000,100") << false;
+    }
+    void storedPlacesOutOfReachAreNoPlace() {
+        QFETCH(QString, stored);
+        QFETCH(bool, kept);
+        testing::TempSettings settings;
+        const PlaceMemory memory(settings.store());
+        const QString name = QStringLiteral("Formz11");
+        settings.store().Write(settings::WindowPlace(name), stored);
+        QWidget window(nullptr, Qt::Dialog);
+        window.setObjectName(name);
+        window.setFixedSize(200, 100);
+        PlaceOnShow(&window);
+        window.show();
+        const QRect screen = Available();
+        const QRect opened = window.frameGeometry();
+        QVERIFY(screen.contains(opened));
+        if (kept) {
+            QCOMPARE(opened.topLeft(), QPoint(60, 40));
+        } else {
+            QVERIFY((opened.center() - screen.center()).manhattanLength() <= 2);
+        }
+    }
+
     // The message dialog opens centred over its owner, even with a place of its own stored.
     void theMessageDialogStaysCentredOverItsOwner() {
         testing::TempSettings settings;

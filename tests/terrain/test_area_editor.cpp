@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -126,27 +129,41 @@ private slots:
         QCOMPARE(StoredFile(temp, 2), kEmptyFile.left(95) + QLatin1Char('1'));
     }
 
-    // When the layouts cannot be stored, every way of closing tells the user once, naming the
-    // file, and the editor stays open with its edits; closing again once the file can be
-    // written stores them.
-    void unstorableLayoutsKeepTheEditorOpen_data() {
+    // When the layouts cannot be stored, every way of closing asks, naming the file: retry
+    // (also what closing the question answers) stores them once the file can be written; close
+    // without storing loses the edits; export writes the three layouts to a chosen file, as the
+    // store's entries, and closes.
+    void unstorableLayoutsOfferAWayOut_data() {
         QTest::addColumn<int>("way");
-        QTest::newRow("Ｏ．Ｋ．") << 0;
-        QTest::newRow("frame") << 1;
-        QTest::newRow("escape") << 2;
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<int>("unblockedAt");
+        QTest::addColumn<bool>("exportChosen");
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<bool>("exported");
+        constexpr int kDiscard = 0;
+        constexpr int kExport = 1;
+        constexpr int kRetry = 2;
+        QTest::newRow("Ｏ．Ｋ．, retry once writable")
+            << 0 << QList<int>{kRetry} << 0 << false << true << false;
+        QTest::newRow("frame, retry twice")
+            << 1 << QList<int>{kRetry, kRetry} << 1 << false << true << false;
+        QTest::newRow("escape, close without storing")
+            << 2 << QList<int>{kDiscard} << -1 << false << false << false;
+        QTest::newRow("Ｏ．Ｋ．, export")
+            << 0 << QList<int>{kExport} << -1 << true << false << true;
+        QTest::newRow("export cancelled, close without storing")
+            << 0 << QList<int>{kExport, kDiscard} << -1 << false << false << false;
     }
-    void unstorableLayoutsKeepTheEditorOpen() {
+    void unstorableLayoutsOfferAWayOut() {
         QFETCH(int, way);
-        const auto close = [way](QWidget* window) {
-            if (way == 0) {
-                testing::ClickChild(window, QStringLiteral("Command2"));
-            } else if (way == 1) {
-                window->close();
-            } else {
-                QTest::keyClick(window, Qt::Key_Escape);
-            }
-        };
+        QFETCH(QList<int>, answers);
+        QFETCH(int, unblockedAt);
+        QFETCH(bool, exportChosen);
+        QFETCH(bool, stored);
+        QFETCH(bool, exported);
         testing::BlockedSettings blocked;
+        const QTemporaryDir exportFolder;
+        const QString exportFile = exportFolder.filePath(QStringLiteral("layouts.ini"));
         Board board;
         AreaEditorWindow window(board, blocked.store());
         window.show();
@@ -154,24 +171,57 @@ private slots:
         PaintCell(&window, 3);
         ChooseTab(&window, 1);
         PaintCell(&window, 4);
-        const testing::MessageLog messages;
-        close(&window);
-        QVERIFY(window.isVisible());
-        QCOMPARE(messages.texts().size(), 1);
-        QVERIFY2(messages.texts()[0].contains(QDir::toNativeSeparators(blocked.fileName())),
-                 qPrintable(messages.texts()[0]));
-        QCOMPARE(board[4], std::int16_t{Block});
-        ChooseTab(&window, 0);
-        QCOMPARE(board[3], std::int16_t{Block});
 
+        QStringList questions;
+        std::function<void(int)> answer = [&](int index) {
+            testing::WhenModalOpens(QStringLiteral("FormMsg"), [&, index](QWidget* dialog) {
+                questions << Control<QLabel>(dialog, QStringLiteral("言葉"))->text();
+                testing::SaveScreenshot(dialog, QStringLiteral("area_editor_unstorable"));
+                if (index == unblockedAt) {
+                    blocked.Unblock();
+                }
+                if (index + 1 < answers.size()) {
+                    answer(index + 1);
+                }
+                if (answers[index] == 1) {
+                    testing::WhenModalOpens(QStringLiteral("AreaExport"), [&](QWidget* chooser) {
+                        auto* dialog = static_cast<QFileDialog*>(chooser);
+                        if (exportChosen) {
+                            dialog->selectFile(exportFile);
+                            static_cast<QDialog*>(dialog)->accept();
+                        } else {
+                            dialog->reject();
+                        }
+                    });
+                }
+                testing::ClickChild(dialog, QStringLiteral("選択_%1").arg(answers[index]));
+            });
+        };
+        answer(0);
+        if (way == 0) {
+            testing::ClickChild(&window, QStringLiteral("Command2"));
+        } else if (way == 1) {
+            window.close();
+        } else {
+            QTest::keyClick(&window, Qt::Key_Escape);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
+        QCOMPARE(questions.size(), answers.size());
+        QVERIFY2(questions[0].contains(QDir::toNativeSeparators(blocked.fileName())),
+                 qPrintable(questions[0]));
+
+        const QString file1 = kEmptyFile.left(3) + QLatin1Char('8') + kEmptyFile.mid(4);
+        const QString file2 = kEmptyFile.left(4) + QLatin1Char('8') + kEmptyFile.mid(5);
         blocked.Unblock();
-        close(&window);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(messages.texts().size(), 1);
-        QCOMPARE(blocked.store().Read(settings::UserLayout(0)),
-                 kEmptyFile.left(3) + QLatin1Char('8') + kEmptyFile.mid(4));
-        QCOMPARE(blocked.store().Read(settings::UserLayout(1)),
-                 kEmptyFile.left(4) + QLatin1Char('8') + kEmptyFile.mid(5));
+        QCOMPARE(blocked.store().Read(settings::UserLayout(0)), stored ? file1 : kEmptyFile);
+        QCOMPARE(blocked.store().Read(settings::UserLayout(1)), stored ? file2 : kEmptyFile);
+        QCOMPARE(QFile::exists(exportFile), exported);
+        if (exported) {
+            const SettingsStore exports(exportFile);
+            QCOMPARE(exports.Read(settings::UserLayout(0)), file1);
+            QCOMPARE(exports.Read(settings::UserLayout(1)), file2);
+            QCOMPARE(exports.Read(settings::UserLayout(2)), kEmptyFile);
+        }
     }
 
     // The tab captions name the three files.
