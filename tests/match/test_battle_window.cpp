@@ -476,8 +476,8 @@ private slots:
     }
 
     // A hint (H, or a right click on the board in a mouse turn) moves the cursor frame onto a
-    // placeable cell, the winning one when there is an immediate win, and says so in the pane;
-    // for the keyboard player Space then places there.
+    // placeable cell (also on a layout that already holds a line), the winning one when there is
+    // an immediate win, and says so in the pane; for the keyboard player Space then places there.
     void hintMovesTheCursorFrame_data() {
         QTest::addColumn<PlayerKind>("kind");
         QTest::addColumn<bool>("rightClick");
@@ -487,6 +487,8 @@ private slots:
         QTest::newRow("mouse, H") << PlayerKind::Mouse << false << QStringList() << -1;
         QTest::newRow("mouse, right click, a win")
             << PlayerKind::Mouse << true << win << CellIndex(4, 12);
+        QTest::newRow("mouse, H, a line already on the board")
+            << PlayerKind::Mouse << false << QStringList{"oooo....", "xxx#...."} << -1;
         QTest::newRow("keyboard, H") << PlayerKind::Keyboard << false << QStringList() << -1;
         QTest::newRow("keyboard, H, a win")
             << PlayerKind::Keyboard << false << win << CellIndex(4, 12);
