@@ -5,10 +5,12 @@
 
 namespace morvane {
 
-// Lets pending window events run from inside a long computation (the computer players).
-// The program binds it to the event loop, throttled; tests bind nothing (a no-op) or a
-// recorder. It answers false when the computation must be abandoned because its window is
-// closing: the caller then undoes what it changed on the board and returns at once.
+// What a computation calls at each of its steps (the computer players, the search). The battle
+// screen's search, which runs on a worker thread, binds it to its cancellation; the extra game
+// binds it to the event loop, throttled, so that its window shows the thinking's progress; tests
+// bind nothing (a no-op) or a recorder. It answers false when the computation must be abandoned
+// (its window is closing): the caller then undoes what it changed on the board and returns at
+// once.
 class YieldHook {
 public:
     YieldHook() = default;

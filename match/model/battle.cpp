@@ -256,7 +256,7 @@ void Battle::WaitForComputer() {
     }
     const std::optional<int> cell = host_.ComputerMove();
     if (!cell) {
-        return;  // abandoned: the screen is closing
+        return;  // still thinking: asked again on the next tick
     }
     placePoint_ = *cell;
     nextState_ = BattleState::MoveCursor;
@@ -425,12 +425,15 @@ void Battle::AskFor(Aid aid) {
 }
 
 void Battle::ServeAid() {
-    // The aid stays pending while it is served, so that input let through meanwhile (while the
-    // hint is searched) is ignored.
     switch (aid_) {
-        case Aid::Hint:
-            ShowHint();
+        case Aid::Hint: {
+            const std::optional<Hint> hint = host_.FindHint();
+            if (!hint) {
+                return;  // still searching: the aid stays pending, so input stays ignored
+            }
+            ShowHint(*hint);
             break;
+        }
         case Aid::TakeBack:
             TakeBackUnits();
             break;
@@ -440,13 +443,9 @@ void Battle::ServeAid() {
     aid_ = Aid::None;
 }
 
-void Battle::ShowHint() {
-    const std::optional<Hint> hint = host_.FindHint();
-    if (!hint) {
-        return;  // abandoned: the screen is closing
-    }
-    cursorIndex_ = hint->cell;
-    RestartTurnWith(HintNote(*hint));
+void Battle::ShowHint(const Hint& hint) {
+    cursorIndex_ = hint.cell;
+    RestartTurnWith(HintNote(hint));
 }
 
 void Battle::TakeBackUnits() {

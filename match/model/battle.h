@@ -32,8 +32,10 @@ enum class BattleState : std::uint8_t {
     Boot = 255,
 };
 
-// What the battle needs from its window: the modal windows and the computer. Each call returns
-// only when the window or the computation has finished.
+// What the battle needs from its window: the modal windows and the computer. A modal window's
+// call returns when the window has closed. The computer's move and the hint never make a tick
+// wait: they answer nothing while the computer still thinks, and are asked again on later ticks
+// until they answer.
 class BattleHost {
 public:
     // The player entry: leaves the players and the computer strength in the state.
@@ -44,9 +46,9 @@ public:
     virtual ResultChoice ShowResult(const GameResult& result) = 0;
     // A game has been won or drawn: the record of games counts it.
     virtual void RecordGame(GameEnd end) = 0;
-    // The computer's cell for the side to move, or nothing when its thinking was abandoned.
+    // The computer's cell for the side to move, or nothing while it still thinks.
     virtual std::optional<int> ComputerMove() = 0;
-    // A hint for the side to move, or nothing when its search was abandoned.
+    // A hint for the side to move, or nothing while its search still runs.
     virtual std::optional<Hint> FindHint() = 0;
     // Whether a text fits one row of the info panel as the window draws it. Asked only while
     // the interface is in English: Japanese fills rows of a fixed twelve characters.
@@ -77,8 +79,9 @@ public:
     // A key was pressed (a Qt::Key; acted on only in a keyboard turn).
     void PressKey(int key);
 
-    // Player aids, asked for in a person's turn and served by the next tick; ignored in any
-    // other state and while an aid is still waiting to be served. Input for the turn is ignored
+    // Player aids, asked for in a person's turn and served by the next tick (a hint by the tick
+    // that finds its search finished); ignored in any other state, after a placement was asked
+    // for, and while an aid is still waiting to be served. Input for the turn is ignored
     // meanwhile. A hint moves the cursor frame onto the cell the computer advises and says so in
     // the pane; nothing else changes.
     void AskHint();
@@ -124,7 +127,7 @@ private:
     void Act();
     void AskFor(Aid aid);
     void ServeAid();
-    void ShowHint();
+    void ShowHint(const Hint& hint);
     void TakeBackUnits();
     void RestartTurnWith(const QStringList& note);
     // Input for a person's turn counts: that turn waits, with no aid being served.

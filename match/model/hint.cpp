@@ -1,17 +1,12 @@
 #include "match/model/hint.h"
 
-#include <cassert>
+#include "match/model/searched_cell.h"
 
 namespace morvane {
 
-std::optional<Hint> FindHint(const Board& board, Turn turn, const YieldHook& yield) {
-    const std::optional<SearchResult> found =
-        SearchBestMove(board, turn, SearchBudget::Time(kHintTime), yield);
-    if (!found) {
-        return std::nullopt;
-    }
-    assert(found->cell != kNoCell);
-    return Hint{found->cell, ProvenValue(*found)};
+Hint HintFrom(const Board& board, Turn turn, const SearchResult& found) {
+    const int cell = PlaceableSearchedCell(board, turn, found.cell);
+    return Hint{cell, cell == found.cell ? ProvenValue(found) : GameValue::Unknown};
 }
 
 }  // namespace morvane

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 
 #include "computer/search/search.h"
 #include "rules/board.h"
-#include "rules/yield_hook.h"
 
 namespace morvane {
 
@@ -19,8 +17,8 @@ struct Hint {
     GameValue value = GameValue::Unknown;
 };
 
-// The strong search's best cell for turn within kHintTime. The position must still be in play
-// (no line, a free cell). Nothing when yield asked to abandon.
-std::optional<Hint> FindHint(const Board& board, Turn turn, const YieldHook& yield);
+// The hint a search's answer gives for turn: its cell and proven value, or, when it answered no
+// placeable cell, the cell that stands in (see PlaceableSearchedCell) with nothing proven.
+Hint HintFrom(const Board& board, Turn turn, const SearchResult& found);
 
 }  // namespace morvane

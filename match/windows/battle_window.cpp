@@ -7,12 +7,12 @@
 
 #include "assets/pictures.h"
 #include "match/model/game_record.h"
+#include "match/model/searched_cell.h"
 #include "match/windows/battle_widgets.h"
 #include "match/windows/entry_window.h"
 #include "match/windows/match_pictures.h"
 #include "match/windows/result_dialog.h"
 #include "shell/windows/accessible_names.h"
-#include "shell/windows/event_pump.h"
 #include "shell/windows/look.h"
 #include "shell/windows/rules_window.h"
 #include "shell/windows/store_failure.h"
@@ -220,8 +220,8 @@ void BattleWindow::Wake() {
 }
 
 void BattleWindow::OnTick() {
-    // A tick that waits for a modal window or for the computer lets timer events through; they
-    // must not start another tick.
+    // A tick that waits for a modal window lets timer events through; they must not start
+    // another tick.
     if (inTick_) {
         return;
     }
@@ -239,13 +239,14 @@ void BattleWindow::OnTick() {
 
 void BattleWindow::closeEvent(QCloseEvent* event) {
     if (inTick_) {
-        // The close box was used while the computer thinks or a modal window is open: the window
-        // goes once the tick has finished, so that nothing works on a window that is gone.
+        // A close asked for while a modal window is open: the window goes once the tick has
+        // finished, so that nothing works on a window that is gone.
         closeRequested_ = true;
         event->ignore();
         return;
     }
     timer_->stop();
+    worker_.Cancel();
     event->accept();
     if (!closing_) {
         closing_ = true;
@@ -401,21 +402,41 @@ void BattleWindow::RecordGame(GameEnd end) {
 }
 
 std::optional<int> BattleWindow::ComputerMove() {
-    return seams_.computerMove(state_.board, state_.turn, state_.computerLevel,
-                               state_.options.terrainSelect, EventPump());
+    if (state_.computerLevel != ComputerLevel::Master) {
+        return seams_.ruleMove(state_.board, state_.turn, state_.computerLevel,
+                               state_.options.terrainSelect);
+    }
+    const std::optional<SearchResult> found = Think(SearchBudget::Time(kMasterThinkBudget));
+    if (!found) {
+        return std::nullopt;
+    }
+    return PlaceableSearchedCell(state_.board, state_.turn, found->cell);
 }
 
 std::optional<Hint> BattleWindow::FindHint() {
-    return seams_.hint(state_.board, state_.turn, EventPump());
+    const std::optional<SearchResult> found = Think(SearchBudget::Time(kHintTime));
+    if (!found) {
+        return std::nullopt;
+    }
+    return HintFrom(state_.board, state_.turn, *found);
+}
+
+std::optional<SearchResult> BattleWindow::Think(SearchBudget budget) {
+    if (!worker_.Idle()) {
+        return worker_.TakeAnswer();
+    }
+    // The battle asks for one search at a time and waits for its answer, with the board as it
+    // stands: nothing changes the board until then.
+    worker_.Start([search = seams_.search, board = state_.board, turn = state_.turn, budget](
+                      SearchEngine& engine, const YieldHook& keepGoing) {
+        return search(engine, board, turn, budget, keepGoing);
+    });
+    return std::nullopt;
 }
 
 bool BattleWindow::InfoRowFits(const QString& row) const {
     const QLabel* label = infoRows_.front();
     return label->fontMetrics().horizontalAdvance(row) <= label->contentsRect().width();
-}
-
-YieldHook BattleWindow::EventPump() {
-    return MakeEventPump([this] { return !closeRequested_; });
 }
 
 }  // namespace morvane

@@ -11,8 +11,8 @@
 #include "computer/computer_move.h"
 #include "match/model/battle.h"
 #include "match/model/match_state.h"
+#include "match/model/search_worker.h"
 #include "match/windows/info_announcer.h"
-#include "rules/yield_hook.h"
 
 class QLabel;
 
@@ -26,26 +26,33 @@ class SettingsStore;
 // second; everything counted in ticks (the cursor walk, the info panel's fade) is paced for that.
 inline constexpr std::chrono::milliseconds kBattleTickPeriod{16};
 
-using ComputerMoveFunction = std::function<std::optional<int>(const Board&, Turn, ComputerLevel,
-                                                              TerrainOption, const YieldHook&)>;
-using HintFunction = std::function<std::optional<Hint>(const Board&, Turn, const YieldHook&)>;
+// A rule-based strength's move. It takes microseconds, so it is made on the window thread.
+using RuleMoveFunction = std::function<int(const Board&, Turn, ComputerLevel, TerrainOption)>;
+// The search behind MASTER's move and the hint, run on the worker thread with the match's engine.
+using SearchFunction = std::function<std::optional<SearchResult>(
+    SearchEngine&, const Board&, Turn, SearchBudget, const YieldHook& keepGoing)>;
 
-// What tests may replace: the tick period, the computer player and the hint's search.
+// What tests may replace: the tick period, the rule-based computer players and the search.
 struct BattleSeams {
     std::chrono::milliseconds tickPeriod = kBattleTickPeriod;
-    ComputerMoveFunction computerMove = [](const Board& board, Turn turn, ComputerLevel level,
-                                           TerrainOption terrain, const YieldHook& yield) {
-        return ComputerMove(board, turn, level, terrain, yield);  // Master on its play budget
+    RuleMoveFunction ruleMove = [](const Board& board, Turn turn, ComputerLevel level,
+                                   TerrainOption terrain) {
+        // Only a yield that says so makes a rule-based strength give up.
+        return *ComputerMove(board, turn, level, terrain, YieldHook());
     };
-    HintFunction hint = FindHint;
+    SearchFunction search = [](SearchEngine& engine, const Board& board, Turn turn,
+                               SearchBudget budget, const YieldHook& keepGoing) {
+        return engine.Search(board, turn, budget, keepGoing);
+    };
 };
 
 // The battle screen "Form3": plays a whole match. Its timer ticks the Battle state machine and
 // the window draws what the machine reports. It opens the player entry, the area select and the
-// result dialog modally from inside a tick, and runs the computer (and a hint's search) inside a
-// tick while letting window events through. In a person's turn H (or a right click on the board
-// in a mouse turn) asks for a hint and Ctrl+Z takes moves back; F1 shows the rules at any time.
-// It deletes itself when closed and then emits closed().
+// result dialog modally from inside a tick. MASTER's move and a hint's search run on a worker
+// thread; the ticks go on meanwhile and act on the answer once it is ready. In a person's turn H
+// (or a right click on the board in a mouse turn) asks for a hint and Ctrl+Z takes moves back; F1
+// shows the rules at any time. It deletes itself when closed (a search still running is cancelled
+// and its thread ended first) and then emits closed().
 class BattleWindow : public QWidget, private BattleHost {
     Q_OBJECT
 
@@ -77,8 +84,8 @@ private:
     std::optional<int> ComputerMove() override;
     std::optional<Hint> FindHint() override;
     bool InfoRowFits(const QString& row) const override;
-    // Lets window events run while the computer searches; abandons once a close is asked for.
-    YieldHook EventPump();
+    // Starts a search of the position on the worker, or takes its answer once it is ready.
+    std::optional<SearchResult> Think(SearchBudget budget);
     // The rules window, modal; the match waits meanwhile.
     void ShowRules();
 
@@ -99,7 +106,11 @@ private:
     BattleSeams seams_;
     Battle battle_;
 
+    SearchWorker worker_;
+
     QTimer* timer_;
+    // A tick is under way: it may have opened a modal window, whose event loop runs timer
+    // events and close requests inside the tick.
     bool inTick_ = false;
     bool closeRequested_ = false;
     bool closing_ = false;

@@ -1,8 +1,10 @@
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "app/app.h"
 #include "shell/windows/message_dialog.h"
@@ -44,36 +46,39 @@ class CloseWindowKeyTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // While the computer thinks the battle screen stays open, whichever way it is asked to
-    // close; it goes once the computer has given up, and the program hears of it once.
-    void battleScreenWaitsForTheComputerBeforeClosing_data() {
+    // While MASTER thinks the battle screen closes whichever way it is asked to: its search is
+    // cancelled and its thread has ended when the close returns, and the program hears of it
+    // once.
+    void battleScreenClosesWhileTheComputerThinks_data() {
         QTest::addColumn<CloseWay>("way");
         QTest::newRow("frame") << CloseWay::Frame;
         QTest::newRow("Ctrl+W") << CloseWay::CtrlW;
     }
-    void battleScreenWaitsForTheComputerBeforeClosing() {
+    void battleScreenClosesWhileTheComputerThinks() {
         QFETCH(CloseWay, way);
-        Screen screen(PlayerKind::EasyComputer, PlayerKind::Mouse);
+        Screen screen(PlayerKind::MasterComputer, PlayerKind::Mouse);
         App app(screen.settings.store(), screen.state);
-        bool abandoned = false;
-        bool openWhileThinking = false;
-        screen.seams.computerMove = [&](const Board&, Turn, ComputerLevel, TerrainOption,
-                                        const YieldHook& yield) -> std::optional<int> {
-            QTimer::singleShot(30, screen.window, [&] { AskToClose(screen.window, way); });
-            QElapsedTimer clock;
-            clock.start();
-            while (clock.elapsed() < kWait && !abandoned) {
-                abandoned = !yield();
+        std::atomic<bool> thinking = false;
+        std::atomic<bool> abandoned = false;
+        screen.seams.search = [&](SearchEngine&, const Board&, Turn, SearchBudget,
+                                  const YieldHook& keepGoing) -> std::optional<SearchResult> {
+            thinking = true;
+            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWait);
+            while (std::chrono::steady_clock::now() < giveUp) {
+                if (!keepGoing()) {
+                    abandoned = true;
+                    return std::nullopt;
+                }
+                std::this_thread::yield();
             }
-            openWhileThinking =
-                !screen.window.isNull() && screen.window->isVisible() && screen.closedSignals == 0;
-            return abandoned ? std::nullopt : std::optional<int>(88);
+            return SearchResult{CellIndex(1, 12)};
         };
         screen.Open();
-        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(thinking, kWait);
+        AskToClose(screen.window, way);
         QVERIFY(abandoned);
-        QVERIFY(openWhileThinking);
         QCOMPARE(screen.closedSignals, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
     }
 
     // Ctrl+W on the title window ends the program, as its close box does: the event loop that

@@ -1,7 +1,9 @@
+#include <QRegularExpression>
 #include <QTest>
 #include <optional>
 
 #include "match/model/battle.h"
+#include "match/model/searched_cell.h"
 #include "tests/match/fake_battle_host.h"
 #include "tests/rules/board_text.h"
 
@@ -655,7 +657,8 @@ private slots:
 
     // A hint moves the cursor frame onto the advised cell, where Space then places for the
     // keyboard player, and adds the column and any proven result below the turn's help. Input
-    // that arrives before the hint is shown is ignored, and nothing else changes.
+    // that arrives before the hint is shown (while its search runs) is ignored, and nothing
+    // else changes.
     void hintMovesTheCursorAndSaysWhatIsProven_data() {
         QTest::addColumn<PlayerKind>("kind");
         QTest::addColumn<GameValue>("value");
@@ -679,7 +682,13 @@ private slots:
             kind == PlayerKind::Mouse ? BattleState::WaitMouse : BattleState::WaitKeyboard;
         QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
         const int advised = CellIndex(3, 12);
+        // The search takes a few ticks; what arrives meanwhile is ignored as well.
         match.host.onHint = [&]() -> std::optional<Hint> {
+            if (match.host.hintCalls < 3) {
+                battle.ClickCell(CellIndex(6, 12));
+                battle.PressKey(Qt::Key_Space);
+                return std::nullopt;
+            }
             battle.AskHint();
             return Hint{advised, value};
         };
@@ -693,7 +702,7 @@ private slots:
         battle.PressKey(Qt::Key_Space);
         battle.TakeBack();
         QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
-        QCOMPARE(match.host.hintCalls, 1);
+        QCOMPARE(match.host.hintCalls, 3);
         QCOMPARE(battle.State(), waiting);
         QCOMPARE(battle.CursorCell(), advised);
         QCOMPARE(match.state.board, Board{});
@@ -706,6 +715,61 @@ private slots:
             match.Tick(2);
             QCOMPARE(match.state.board[advised], CircleUnit);
         }
+    }
+
+    // An aid asked for right after a click is not served: the click's unit goes in, and the
+    // next person's turn starts as usual.
+    void aidAskedAfterAClickIsNotServed_data() {
+        QTest::addColumn<bool>("hint");
+        QTest::newRow("hint") << true;
+        QTest::newRow("take back") << false;
+    }
+    void aidAskedAfterAClickIsNotServed() {
+        QFETCH(bool, hint);
+        Match match(PlayerKind::Mouse, PlayerKind::Keyboard);
+        match.host.onHint = [] { return std::optional<Hint>(Hint{CellIndex(5, 12)}); };
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
+        const int clicked = CellIndex(2, 12);
+        battle.ClickCell(clicked);
+        if (hint) {
+            battle.AskHint();
+        } else {
+            battle.TakeBack();
+        }
+        QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
+        QCOMPARE(battle.State(), BattleState::WaitKeyboard);
+        QCOMPARE(match.state.board[clicked], CircleUnit);
+        QCOMPARE(match.host.hintCalls, 0);
+        QCOMPARE(battle.CursorCell(), 95);
+    }
+
+    // A searched cell is placed as it is when it may be; otherwise (no cell, or one that is
+    // refused) HARD's choice stands in and the log says so.
+    void searchedCellIsAlwaysPlaceable_data() {
+        QTest::addColumn<int>("searched");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("placeable") << CellIndex(5, 12) << true;
+        QTest::newRow("no cell") << kNoCell << false;
+        QTest::newRow("refused") << 0 << false;
+        QTest::newRow("off the board") << kCellCount << false;
+    }
+    void searchedCellIsAlwaysPlaceable() {
+        QFETCH(int, searched);
+        QFETCH(bool, kept);
+        const Board board = BoardFromRows({"oooo....", "xxx#...."});
+        const QRegularExpression logged(QStringLiteral("no placeable cell \\(%1\\)").arg(searched));
+        for (int call = 0; !kept && call < 2; ++call) {
+            QTest::ignoreMessage(QtWarningMsg, logged);
+        }
+        const int cell = PlaceableSearchedCell(board, kCrossTurn, searched);
+        QVERIFY(CanPlace(board, cell));
+        QCOMPARE(cell == searched, kept);
+        const Hint hint =
+            HintFrom(board, kCrossTurn, SearchResult{searched, kWinScore, 1, 1, true});
+        QVERIFY(CanPlace(board, hint.cell));
+        QCOMPARE(hint.cell == searched, kept);
+        QCOMPARE(hint.value, kept ? GameValue::Win : GameValue::Unknown);
     }
 };
 

@@ -1,10 +1,13 @@
 #include <QAccessible>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "match/windows/battle_window.h"
 #include "shell/settings/language.h"
@@ -43,6 +46,14 @@ bool FrameIsOn(const Screen& screen, int cell) {
     return screen.window->findChild<QWidget*>(QStringLiteral("Cur"))
         ->geometry()
         .contains(screen.Cell(cell)->geometry().center());
+}
+
+// The first placeable cell, or kCellCount when there is none.
+int FirstPlaceable(const Board& board) {
+    int cell = 0;
+    for (; cell < kCellCount && !CanPlace(board, cell); ++cell) {
+    }
+    return cell;
 }
 
 }  // namespace
@@ -305,14 +316,14 @@ private slots:
         int moves = 0;
         int boardChanged = 0;
         int unplaceable = 0;
-        screen.seams.computerMove = [&](const Board& board, Turn turn, ComputerLevel level,
-                                        TerrainOption terrain, const YieldHook& yield) {
-            const std::optional<int> cell = ComputerMove(board, turn, level, terrain, yield);
+        screen.seams.ruleMove = [&](const Board& board, Turn turn, ComputerLevel level,
+                                    TerrainOption terrain) {
+            const int cell = BattleSeams().ruleMove(board, turn, level, terrain);
             ++moves;
             if (board != screen.battle().ShownBoard()) {
                 ++boardChanged;
             }
-            if (!cell || !CanPlace(board, *cell) || level != ComputerLevel::Easy) {
+            if (!CanPlace(board, cell) || level != ComputerLevel::Easy) {
                 ++unplaceable;
             }
             return cell;
@@ -351,63 +362,122 @@ private slots:
         QCOMPARE(unplaceable, 0);
     }
 
-    // Closing the screen while the computer searches (for its move, or for a person's hint):
-    // the close waits until the search has given up through its yield hook, no tick runs
-    // meanwhile, and the program is told that the screen has closed.
+    // Closing the screen while the computer searches (for MASTER's move, or for a person's
+    // hint): the ticks go on meanwhile and input is ignored; the close cancels the search and
+    // has ended its thread when it returns, and the program is told once.
     void closingWhileTheComputerSearches_data() {
         QTest::addColumn<bool>("hint");
-        QTest::newRow("the computer's move") << false;
+        QTest::newRow("MASTER's move") << false;
         QTest::newRow("a hint") << true;
     }
     void closingWhileTheComputerSearches() {
         QFETCH(bool, hint);
-        Screen screen(hint ? PlayerKind::Mouse : PlayerKind::EasyComputer, PlayerKind::Mouse);
-        const BattleState searching = hint ? BattleState::WaitMouse : BattleState::ComputerWait;
-        bool abandoned = false;
-        bool stayedOpenWhileSearching = true;
-        bool otherTickRan = false;
-        int calls = 0;
-        const auto search = [&](const YieldHook& yield) {
-            ++calls;
-            QTimer::singleShot(30, screen.window, &QWidget::close);
-            QElapsedTimer clock;
-            clock.start();
-            while (clock.elapsed() < kWait) {
-                if (!yield()) {
+        Screen screen(hint ? PlayerKind::Mouse : PlayerKind::MasterComputer, PlayerKind::Mouse);
+        std::atomic<bool> searching = false;
+        std::atomic<bool> abandoned = false;
+        screen.seams.search = [&](SearchEngine&, const Board&, Turn, SearchBudget,
+                                  const YieldHook& keepGoing) -> std::optional<SearchResult> {
+            searching = true;
+            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWait);
+            while (std::chrono::steady_clock::now() < giveUp) {
+                if (!keepGoing()) {
                     abandoned = true;
-                    break;
+                    return std::nullopt;
                 }
-                otherTickRan = otherTickRan || screen.battle().State() != searching;
+                std::this_thread::yield();
             }
-            stayedOpenWhileSearching =
-                !screen.window.isNull() && screen.window->isVisible() && screen.closedSignals == 0;
-        };
-        screen.seams.computerMove = [&](const Board&, Turn, ComputerLevel, TerrainOption,
-                                        const YieldHook& yield) -> std::optional<int> {
-            search(yield);
-            return abandoned ? std::nullopt : std::optional<int>(88);
-        };
-        screen.seams.hint = [&](const Board&, Turn, const YieldHook& yield) -> std::optional<Hint> {
-            search(yield);
-            return abandoned ? std::nullopt : std::optional<Hint>(Hint{88, GameValue::Unknown});
+            return SearchResult{CellIndex(1, 12)};
         };
         screen.Open();
         if (hint) {
             QVERIFY(WaitForState(screen, BattleState::WaitMouse));
             QTest::keyClick(screen.window, Qt::Key_H);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
-        QCOMPARE(calls, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(searching, kWait);
+        int ticks = 0;
+        connect(screen.window->findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout,
+                screen.window, [&] { ++ticks; });
+        QTest::mouseClick(screen.Cell(CellIndex(1, 12)), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 10, kWait);
+        QCOMPARE(screen.battle().State(),
+                 hint ? BattleState::WaitMouse : BattleState::ComputerWait);
+        QCOMPARE(screen.state.board, Board{});
+        QVERIFY(!abandoned);
+
+        screen.window->close();
         QVERIFY(abandoned);
-        QVERIFY(stayedOpenWhileSearching);
-        QVERIFY(!otherTickRan);
         QCOMPARE(screen.closedSignals, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
         QCOMPARE(screen.state.board, Board{});
     }
 
+    // Where the search answers no cell (as it did on a layout that already holds a line, which
+    // it took for a finished game), a rule-based choice stands in and the log says so: MASTER
+    // places a unit, and the hint advises a placeable cell without claiming a result.
+    void searchWithoutACellLeavesARuleBasedChoice_data() {
+        QTest::addColumn<bool>("hint");
+        QTest::newRow("MASTER's move") << false;
+        QTest::newRow("a hint") << true;
+    }
+    void searchWithoutACellLeavesARuleBasedChoice() {
+        QFETCH(bool, hint);
+        Screen screen(hint ? PlayerKind::Mouse : PlayerKind::MasterComputer, PlayerKind::Mouse);
+        screen.seams.search = [](SearchEngine&, const Board&, Turn, SearchBudget,
+                                 const YieldHook&) { return std::optional(SearchResult{}); };
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no placeable cell")));
+        screen.Open();
+        if (hint) {
+            QVERIFY(WaitUntilSettled(screen));
+            QTest::keyClick(screen.window, Qt::Key_H);
+            QTRY_VERIFY_WITH_TIMEOUT(PaneText(screen.window).contains(QStringLiteral("ヒント：")),
+                                     kWait);
+            QVERIFY(CanPlace(screen.state.board, screen.battle().CursorCell()));
+            QVERIFY(!PaneText(screen.window).contains(QStringLiteral("確定")));
+        } else {
+            QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+            QCOMPARE(CountFreeCells(screen.state.board), kCellCount - 1);
+        }
+        screen.window->close();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+    }
+
+    // MASTER against MASTER through the real screen, timer, worker and engine (on a budget of
+    // positions, so that the game is quick) plays a game to its end, also from layouts that
+    // already hold a line, where only a line through a new unit wins.
+    void masterAgainstMasterPlaysToTheEnd_data() {
+        QTest::addColumn<QStringList>("start");
+        QTest::newRow("open board") << QStringList();
+        QTest::newRow("a line of ○ on the bottom row") << QStringList{"oooo...."};
+        QTest::newRow("a line of × higher up") << QStringList{"..xxxx..", "########"};
+    }
+    void masterAgainstMasterPlaysToTheEnd() {
+        QFETCH(QStringList, start);
+        Screen screen(PlayerKind::MasterComputer, PlayerKind::MasterComputer);
+        screen.PlayOn(BoardFromRows(start));
+        screen.seams.search = [](SearchEngine& engine, const Board& board, Turn turn, SearchBudget,
+                                 const YieldHook& keepGoing) {
+            return engine.Search(board, turn, SearchBudget::Nodes(5000), keepGoing);
+        };
+        bool ended = false;
+        WhenModalOpens(
+            QStringLiteral("Form5"),
+            [&](QWidget* result) {
+                ClickChild(result,
+                           QStringLiteral("Option1_%1").arg(static_cast<int>(ResultChoice::Quit)));
+                ClickChild(result, QStringLiteral("Command2"));
+                ended = true;
+            },
+            4 * kWait);
+        screen.Open();
+        QTRY_VERIFY_WITH_TIMEOUT(ended, 4 * kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QCOMPARE(screen.closedSignals, 1);
+        QVERIFY(CountFreeCells(screen.state.board) < CountFreeCells(BoardFromRows(start)));
+    }
+
     // A hint (H, or a right click on the board in a mouse turn) moves the cursor frame onto a
-    // placeable cell, the winning one when there is an immediate win, and says so in the pane;
-    // for the keyboard player Space then places there.
+    // placeable cell (also on a layout that already holds a line), the winning one when there is
+    // an immediate win, and says so in the pane; for the keyboard player Space then places there.
     void hintMovesTheCursorFrame_data() {
         QTest::addColumn<PlayerKind>("kind");
         QTest::addColumn<bool>("rightClick");
@@ -417,6 +487,8 @@ private slots:
         QTest::newRow("mouse, H") << PlayerKind::Mouse << false << QStringList() << -1;
         QTest::newRow("mouse, right click, a win")
             << PlayerKind::Mouse << true << win << CellIndex(4, 12);
+        QTest::newRow("mouse, H, a line already on the board")
+            << PlayerKind::Mouse << false << QStringList{"oooo....", "xxx#...."} << -1;
         QTest::newRow("keyboard, H") << PlayerKind::Keyboard << false << QStringList() << -1;
         QTest::newRow("keyboard, H, a win")
             << PlayerKind::Keyboard << false << win << CellIndex(4, 12);
@@ -479,20 +551,21 @@ private slots:
         Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
         const Board start = BoardFromRows({"ooo....."});
         screen.PlayOn(start);
-        int hints = 0;
-        screen.seams.hint = [&](const Board& board, Turn turn, const YieldHook& yield) {
-            ++hints;
-            return FindHint(board, turn, yield);
+        std::atomic<int> searches = 0;
+        screen.seams.search = [&](SearchEngine& engine, const Board& board, Turn turn,
+                                  SearchBudget budget, const YieldHook& keepGoing) {
+            ++searches;
+            return engine.Search(board, turn, budget, keepGoing);
         };
         const auto pressAids = [&] {
             QTest::keyClick(screen.window, Qt::Key_H);
             QTest::mouseClick(screen.Cell(0), Qt::RightButton);
             QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         };
-        screen.seams.computerMove = [&](const Board& board, Turn turn, ComputerLevel level,
-                                        TerrainOption terrain, const YieldHook& yield) {
+        screen.seams.ruleMove = [&](const Board& board, Turn turn, ComputerLevel level,
+                                    TerrainOption terrain) {
             pressAids();
-            return ComputerMove(board, turn, level, terrain, yield);
+            return BattleSeams().ruleMove(board, turn, level, terrain);
         };
         screen.Open();
         auto* rules = screen.window->findChild<QTimer*>(QStringLiteral("Timer1"));
@@ -530,7 +603,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ended, kWait);
         QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
         QCOMPARE(testing::RowsOf(screen.state.board).last(), QStringLiteral("OOOO...."));
-        QCOMPARE(hints, 0);
+        QCOMPARE(searches, 0);
     }
 
     // A whole game in English, mouse against keyboard, through a refused cell, a hint and a move
@@ -539,8 +612,9 @@ private slots:
     void wholeGameInEnglish() {
         QVERIFY(UseLanguage(Language::English));
         Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
-        screen.seams.hint = [](const Board&, Turn, const YieldHook&) {
-            return std::optional<Hint>(Hint{CellIndex(4, 12), GameValue::Win});
+        screen.seams.search = [](SearchEngine&, const Board&, Turn, SearchBudget,
+                                 const YieldHook&) {
+            return std::optional(SearchResult{CellIndex(4, 12), kWinScore, 1, 1, true});
         };
         screen.Open();
         QSet<QString> rows;
@@ -638,11 +712,8 @@ private slots:
             if (quit) {
                 break;
             }
-            const Board& shown = screen.battle().ShownBoard();
-            int first = 0;
-            while (!CanPlace(shown, first)) {
-                ++first;
-            }
+            const int first = FirstPlaceable(screen.battle().ShownBoard());
+            QVERIFY(first < kCellCount);
             ClickCell(screen, first);
         }
         QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);

@@ -1,0 +1,7 @@
+#include "match/model/battle_log.h"
+
+namespace morvane {
+
+Q_LOGGING_CATEGORY(battleLog, "morvane.battle")
+
+}  // namespace morvane
