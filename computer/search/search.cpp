@@ -89,8 +89,10 @@ template <typename BitCount>
 std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& board, Turn turn,
                                       SearchBudget budget, const YieldHook& yield) {
     const Position root = Position::Of(board, turn);
-    if (const std::optional<int> finished = FinishedScore(root)) {
-        return SearchResult{kNoCell, *finished, 0, 0, true};
+    // A line already on the board decides nothing in play: only a line through a new unit
+    // wins, and the winning cells the search works with are exactly those.
+    if (root.free == 0) {
+        return SearchResult{kNoCell, 0, 0, 0, true};
     }
     if (!table.NewSearch(yield)) {
         return std::nullopt;

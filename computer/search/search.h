@@ -29,7 +29,7 @@ struct SearchBudget {
     static SearchBudget Nodes(std::int64_t nodes) { return SearchBudget{{}, nodes}; }
 };
 
-// No cell: the game is already over (a line on the board, or no free cell).
+// No cell: the board has no free cell.
 inline constexpr int kNoCell = -1;
 
 struct SearchResult {
@@ -67,7 +67,9 @@ public:
     SearchEngine& operator=(const SearchEngine&) = delete;
 
     // The best cell for turn found within the budget: deeper and deeper full-width searches
-    // until the budget is spent or the result is proven; the last finished one decides.
+    // until the budget is spent or the result is proven; the last finished one decides. It plays
+    // as the game judges: a line already on the board is no win, only a line through a newly
+    // placed unit is, so it answers a placeable cell whenever the board has a free cell.
     std::optional<SearchResult> Search(const Board& board, Turn turn, SearchBudget budget,
                                        const YieldHook& yield);
 

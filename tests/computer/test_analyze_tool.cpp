@@ -93,8 +93,8 @@ private slots:
     }
 
     // It should let [ＭＡＳＴＥＲ] search for its cell and report the search: a cell that wins
-    // at once is proven at the first ply, scored as a win with 93 free cells. A finished game
-    // has no cell.
+    // at once is proven at the first ply, scored as a win with 93 free cells. A line already on
+    // the board wins nothing in play; a full board has no cell.
     void masterMoveReportsItsSearch_data() {
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QJsonArray>("cells");
@@ -102,6 +102,8 @@ private slots:
         QTest::addColumn<int>("depth");
         QTest::newRow("an immediate win")
             << QStringList{"ooo....."} << QJsonArray{CellIndex(4, kRows)} << 10092 << 1;
+        QTest::newRow("a ready-made line: the fifth unit wins")
+            << QStringList{"oooo...."} << QJsonArray{CellIndex(5, kRows)} << 10091 << 1;
         QTest::newRow("a full board") << Walled({}) << QJsonArray{} << 0 << 0;
     }
     void masterMoveReportsItsSearch() {
@@ -193,6 +195,61 @@ private slots:
             QCOMPARE(draws, games);
         }
         QVERIFY(result.value("games_per_second").toDouble() > 0);
+    }
+
+    // It should bound a ladder in which MASTER plays by its games times its positions a move
+    // (about a day's work), with the usual one-line error; without MASTER the positions a move
+    // cost nothing.
+    void ladderBoundsMastersWork_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("refused");
+        const QString fourFree = AreaString(Walled({"....####"}));
+        QTest::newRow("MASTER, 100 × 10⁸ at the bound")
+            << QStringList{"4", "1", "100", fourFree, "100000000"} << false;
+        QTest::newRow("MASTER, 101 × 10⁸ beyond it")
+            << QStringList{"4", "1", "101", fourFree, "100000000"} << true;
+        QTest::newRow("MASTER as B, 40,001 games at the default 250,000")
+            << QStringList{"1", "4", "40001"} << true;
+        QTest::newRow("no MASTER: the positions do not count")
+            << QStringList{"0", "1", "2", fourFree, "100000000"} << false;
+    }
+    void ladderBoundsMastersWork() {
+        QFETCH(QStringList, args);
+        QFETCH(bool, refused);
+        const testing::AnalyzeRun run = Analyze(QStringList{"ladder"} + args);
+        QCOMPARE(run.exitCode, refused ? 2 : 0);
+        QCOMPARE(run.err.startsWith("morvane-analyze: GAMES * NODES must be at most 10000000000"),
+                 refused);
+        QCOMPARE(run.err.count('\n'), refused ? 1 : 0);
+    }
+
+    // It should highlight only units when the judged cell completes a run: a run of ■, of greyed
+    // units or of empty cells is reported as the line test finds it and keeps its codes, so the
+    // board stays within the digits 0 to 8.
+    void lineMarksOnlyUnits_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<bool>("line");
+        QTest::addColumn<QStringList>("marked");
+        QTest::newRow("a line of ○, × greyed") << QStringList{"x...", "oooo"} << CellIndex(1, kRows)
+                                               << true << QStringList{"q...", "OOOO"};
+        QTest::newRow("a run of ■") << QStringList{"x...", "####"} << CellIndex(4, kRows) << true
+                                    << QStringList{"q...", "####"};
+        QTest::newRow("a run of greyed ×") << QStringList{"o...", "qqqq"} << CellIndex(2, kRows)
+                                           << true << QStringList{"p...", "qqqq"};
+        QTest::newRow("a run of empty cells") << QStringList{"o...", "x..."} << CellIndex(8, kRows)
+                                              << true << QStringList{"p...", "q..."};
+        QTest::newRow("no run") << QStringList{"o...", "xx#x"} << CellIndex(1, kRows) << false
+                                << QStringList{"o...", "xx#x"};
+    }
+    void lineMarksOnlyUnits() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, cell);
+        QFETCH(bool, line);
+        QFETCH(QStringList, marked);
+        const QJsonObject result = AnalyzeJson({"line", AreaString(rows), QString::number(cell)});
+        QCOMPARE(result.value("line").toBool(), line);
+        QCOMPARE(result.value("board").toString(), AreaString(marked));
     }
 
     // It should refuse bad arguments with one line on stderr, nothing on stdout and exit

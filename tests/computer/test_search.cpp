@@ -2,12 +2,13 @@
 #include <map>
 #include <random>
 
+#include "bench/endgame_maker.h"
 #include "computer/search/bitboard.h"
 #include "computer/search/negamax.h"
 #include "computer/search/position.h"
 #include "computer/search/search.h"
+#include "rules/line.h"
 #include "tests/computer/computer_testing.h"
-#include "bench/endgame_maker.h"
 
 using namespace morvane;
 using namespace morvane::testing;
@@ -183,8 +184,8 @@ private slots:
         QCOMPARE(values[GameValue::Unknown], 0);
     }
 
-    // It should give a board on which the game is over the value it shows, in 0 plies, and
-    // no cell to play.
+    // It should solve a board that holds a line, or has no free cell, as a finished game: the
+    // value it shows, in 0 plies, and no cell to play.
     void finishedBoardsKeepTheirValue_data() {
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<int>("turn");
@@ -210,10 +211,51 @@ private slots:
         QCOMPARE(solved->value, value);
         QCOMPARE(solved->plies, 0);
         QVERIFY(solved->best.Empty());
-        const auto searched = SearchBestMove(board, turn, SearchBudget::Nodes(1000), YieldHook());
-        QVERIFY(searched.has_value());
-        QCOMPARE(searched->cell, kNoCell);
-        QVERIFY(searched->completed);
+    }
+
+    // It should play on a layout that already holds a line as the game judges it: that line
+    // wins nothing, a unit extending it to five wins at once (and must be blocked), and a game
+    // of MASTER against itself reaches its end with a placeable cell at every move.
+    void readyMadeLinesArePlayedOn_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<QList<int>>("firstCells");  // empty: any placeable cell
+        QTest::newRow("○ on the bottom row, ○ extends to five")
+            << QStringList{"oooo...."} << kCircleTurn << Cells({{5, 12}});
+        QTest::newRow("○ on the bottom row, × blocks the fifth")
+            << QStringList{"oooo...."} << kCrossTurn << Cells({{5, 12}});
+        QTest::newRow("× on the bottom row, walled in")
+            << QStringList{"#xxxx#.."} << kCircleTurn << QList<int>{};
+        QTest::newRow("× up a column")
+            << QStringList{"x.......", "x.......", "x.......", "x......."} << kCrossTurn
+            << QList<int>{};
+        QTest::newRow("○ on a diagonal higher up")
+            << QStringList{"...o....", "..o#....", ".o##....", "o###....", "####...."}
+            << kCircleTurn << QList<int>{};
+        QTest::newRow("both sides' lines, ○ walled in")
+            << QStringList{"#oooo#..", "xxxx#..."} << kCrossTurn << QList<int>{};
+    }
+    void readyMadeLinesArePlayedOn() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, turn);
+        QFETCH(QList<int>, firstCells);
+        Board board = BoardFromRows(rows);
+        SearchEngine engine;
+        const SearchBudget budget = SearchBudget::Nodes(2000);
+        for (int move = 0; move < kCellCount; ++move, turn = -turn) {
+            const auto searched = engine.Search(board, turn, budget, YieldHook());
+            QVERIFY(searched.has_value());
+            QVERIFY2(searched->cell != kNoCell && CanPlace(board, searched->cell),
+                     qPrintable(QString::number(searched->cell)));
+            if (move == 0 && !firstCells.isEmpty()) {
+                QVERIFY(firstCells.contains(searched->cell));
+            }
+            board[searched->cell] = UnitCode(turn);
+            if (JudgePlacement(board, searched->cell) != Outcome::Continue) {
+                return;
+            }
+        }
+        QFAIL("the game did not end");
     }
 
     // It should take a winning cell before anything else, block the opponent's one winning
