@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -20,12 +21,15 @@ class EndgameMaker {
 public:
     explicit EndgameMaker(unsigned seed) : engine_(seed) {}
 
-    Endgame Next(int freeCells, bool terrain) {
-        for (;;) {
+    // Nothing only when kMostTries boards in a row were rejected, which a free count up to a
+    // few dozen never comes near.
+    std::optional<Endgame> Next(int freeCells, bool terrain) {
+        for (int attempt = 0; attempt < kMostTries; ++attempt) {
             Board board;
             board.cells.fill(Block);
             std::vector<int> freeList = PickFreeCells(board, freeCells, terrain);
-            if (!FillWithoutLines(board, terrain)) {
+            if (static_cast<int>(freeList.size()) < freeCells ||
+                !FillWithoutLines(board, terrain)) {
                 continue;
             }
             for (const int cell : freeList) {
@@ -33,13 +37,17 @@ public:
             }
             return Endgame{board, Draw(0, 1) == 0 ? kCircleTurn : kCrossTurn};
         }
+        return std::nullopt;
     }
 
 private:
-    // Marks the free cells Empty on a board of ■ (which stand for "to be filled").
+    static constexpr int kMostTries = 1000;
+
+    // Marks the free cells Empty on a board of ■ (which stand for "to be filled"); fewer than
+    // asked when kMostTries picks in a row found no new cell.
     std::vector<int> PickFreeCells(Board& board, int freeCells, bool terrain) {
         std::vector<int> cells;
-        while (static_cast<int>(cells.size()) < freeCells) {
+        for (int miss = 0; static_cast<int>(cells.size()) < freeCells && miss < kMostTries;) {
             int cell = 0;
             if (terrain && Draw(0, 3) == 0) {
                 cell = Draw(0, kCellCount - 1);
@@ -51,6 +59,7 @@ private:
                     ++y;
                 }
                 if (y > kRows) {
+                    ++miss;
                     continue;
                 }
                 cell = CellIndex(x, y);
@@ -58,6 +67,9 @@ private:
             if (board[cell] != Empty) {
                 board[cell] = Empty;
                 cells.push_back(cell);
+                miss = 0;
+            } else {
+                ++miss;
             }
         }
         return cells;

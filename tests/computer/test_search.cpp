@@ -152,7 +152,9 @@ private slots:
         SearchEngine engine;
         std::map<GameValue, int> values;
         for (int round = 0; round < kEndgamesPerRow; ++round) {
-            Endgame endgame = maker.Next(1 + round % mostFree, terrain);
+            std::optional<Endgame> made = maker.Next(1 + round % mostFree, terrain);
+            QVERIFY(made.has_value());
+            Endgame& endgame = *made;
             const auto solved = engine.Solve(endgame.board, endgame.turn, kAmpleTime, YieldHook());
             QVERIFY(solved.has_value());
             ++values[solved->value];
