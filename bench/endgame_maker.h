@@ -106,4 +106,70 @@ private:
     std::mt19937 engine_;
 };
 
+// The classic 7 × 6 game inside the main board: columns 1 to 7 of the bottom six rows are free,
+// every other cell is ■, so play there follows the classic game's rules exactly.
+inline Board ClassicBoard() {
+    Board board;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const bool classic = CellX(cell) <= 7 && CellY(cell) > kRows - 6;
+        board[cell] = classic ? Empty : Block;
+    }
+    return board;
+}
+
+// Positions reached by quiet random play from a starting board, ○ moving first: no move makes a
+// line or leaves the opponent a cell that wins at once, so no position is decided by its next
+// move alone. The same on every run from a seed; the side to move is the one whose turn it is.
+class PlayedPositionMaker {
+public:
+    explicit PlayedPositionMaker(unsigned seed) : engine_(seed) {}
+
+    // A position after `plies` units; nothing when kMostTries games in a row ran out of quiet
+    // moves.
+    std::optional<Endgame> Next(const Board& start, int plies) {
+        for (int attempt = 0; attempt < kMostTries; ++attempt) {
+            if (std::optional<Board> board = Play(start, plies)) {
+                return Endgame{*board, plies % 2 == 0 ? kCircleTurn : kCrossTurn};
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    static constexpr int kMostTries = 1000;
+
+    std::optional<Board> Play(Board board, int plies) {
+        Turn turn = kCircleTurn;
+        for (int ply = 0; ply < plies; ++ply, turn = -turn) {
+            std::vector<int> quiet;
+            for (int cell = 0; cell < kCellCount; ++cell) {
+                if (IsQuiet(board, cell, turn)) {
+                    quiet.push_back(cell);
+                }
+            }
+            if (quiet.empty()) {
+                return std::nullopt;
+            }
+            std::uniform_int_distribution<std::size_t> pick(0, quiet.size() - 1);
+            board[quiet[pick(engine_)]] = UnitCode(turn);
+        }
+        return board;
+    }
+
+    static bool IsQuiet(Board board, int cell, Turn turn) {
+        if (!CanPlace(board, cell) || CompletesLine(board, cell, UnitCode(turn))) {
+            return false;
+        }
+        board[cell] = UnitCode(turn);
+        for (int reply = 0; reply < kCellCount; ++reply) {
+            if (CanPlace(board, reply) && CompletesLine(board, reply, UnitCode(-turn))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::mt19937 engine_;
+};
+
 }  // namespace morvane::testing

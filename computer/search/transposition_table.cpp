@@ -1,36 +1,29 @@
 #include "computer/search/transposition_table.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <new>
 
 namespace morvane::search {
 
-// The slots are left unwritten here: NewSearch clears them a part at a time, yielding between
-// parts, because writing 16 MiB at once (and, on a fresh table, taking the system's 4,096 page
-// faults) can keep a window waiting far longer than one frame.
-TranspositionTable::TranspositionTable()
-    : slots_(static_cast<TableEntry*>(std::malloc(kSlotCount * sizeof(TableEntry)))) {
-    if (!slots_) {
+// calloc takes a block this large straight from the system as zero pages, so the table is ready
+// at once and a small search touches only the few pages it uses.
+TranspositionTable::Slots TranspositionTable::ZeroedSlots() {
+    Slots slots(static_cast<TableEntry*>(std::calloc(kSlotCount, sizeof(TableEntry))));
+    if (!slots) {
         throw std::bad_alloc();
     }
+    return slots;
 }
 
-bool TranspositionTable::NewSearch(const YieldHook& yield) {
+TranspositionTable::TranspositionTable() : slots_(ZeroedSlots()) {}
+
+void TranspositionTable::NewSearch() {
     if (++search_ == 0) {
         // The search number wrapped: old entries would look current again.
+        slots_.reset();
+        slots_ = ZeroedSlots();
         search_ = 1;
-        clearedSlots_ = 0;
     }
-    while (clearedSlots_ < kSlotCount) {
-        const std::size_t part = std::min(kSlotsPerYield, kSlotCount - clearedSlots_);
-        std::fill_n(slots_.get() + clearedSlots_, part, TableEntry{});
-        clearedSlots_ += part;
-        if (!yield.Steps(static_cast<int>(part))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace morvane::search

@@ -6,8 +6,8 @@
 #include <QString>
 #include <optional>
 
-#include "computer/search/cell_list.h"
 #include "computer/computer_level.h"
+#include "computer/search/cell_list.h"
 #include "rules/board.h"
 #include "rules/terrain_option.h"
 
@@ -15,6 +15,9 @@ namespace morvane::analyze {
 
 // Exit status of a call with bad arguments (a good call exits 0).
 inline constexpr int kBadArguments = 2;
+
+// The subcommand that reads further calls from standard input, one a line.
+inline constexpr char kBatch[] = "batch";
 
 // What one call of the tool answers: its exit status and the bytes it prints on stdout and on
 // stderr. The program prints them; tests compare them without starting a process.
