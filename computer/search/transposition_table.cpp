@@ -1,18 +1,32 @@
 #include "computer/search/transposition_table.h"
 
-#include <cstdlib>
+#include <sys/mman.h>
+
 #include <new>
 
 namespace morvane::search {
+namespace {
 
-// calloc takes a block this large straight from the system as zero pages, so the table is ready
-// at once and a small search touches only the few pages it uses.
+constexpr std::size_t kTableBytes =
+    (std::size_t{1} << TranspositionTable::kSlotBits) * sizeof(TableEntry);
+
+}  // namespace
+
+// The slots are mapped straight from the system, which hands out zero pages as they are first
+// touched: the table is ready at once, and a small search pays only for the few pages it uses.
+// (calloc would do the same only while the allocator chooses to map a block this large; after
+// one is freed it may serve the next from its heap and clear all 16 MiB.)
 TranspositionTable::Slots TranspositionTable::ZeroedSlots() {
-    Slots slots(static_cast<TableEntry*>(std::calloc(kSlotCount, sizeof(TableEntry))));
-    if (!slots) {
+    void* pages =
+        mmap(nullptr, kTableBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED) {
         throw std::bad_alloc();
     }
-    return slots;
+    return Slots(static_cast<TableEntry*>(pages));
+}
+
+void TranspositionTable::UnmapSlots::operator()(TableEntry* entries) const {
+    munmap(entries, kTableBytes);
 }
 
 TranspositionTable::TranspositionTable() : slots_(ZeroedSlots()) {}

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 namespace morvane::search {
@@ -56,10 +55,10 @@ private:
     static constexpr std::uint64_t kSlotMask = kSlotCount - 1;
     static std::size_t Slot(std::uint64_t key) { return static_cast<std::size_t>(key & kSlotMask); }
 
-    struct FreeSlots {
-        void operator()(TableEntry* entries) const { std::free(entries); }
+    struct UnmapSlots {
+        void operator()(TableEntry* entries) const;
     };
-    using Slots = std::unique_ptr<TableEntry[], FreeSlots>;
+    using Slots = std::unique_ptr<TableEntry[], UnmapSlots>;
     static Slots ZeroedSlots();
 
     Slots slots_;
