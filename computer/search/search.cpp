@@ -119,17 +119,9 @@ int RankAtMost(int score) {
     return score < 0 ? std::min(-1, score + kWinScore - 1) : std::max(0, score - kWinScore + 1);
 }
 
-// The cell the search prefers so far: the root's table move, else the legal cell nearest the
-// middle.
-int PreferredCell(const TranspositionTable& table, const Position& root) {
-    const search::TableEntry* entry = table.Find(root.key);
-    if (entry != nullptr && entry->move != search::kNoMove) {
-        return search::kCellOfBit[entry->move];
-    }
-    RootMoves moves;
-    FirstRootOrder(root, moves);
-    return search::kCellOfBit[static_cast<std::size_t>(moves[0].bit)];
-}
+// The positions of the quick search that picks the cell a solve out of time prefers: a few
+// milliseconds, enough to see wins, blocks and traps a few plies ahead.
+constexpr std::int64_t kPreferenceNodes = 20'000;
 
 // Which root cells keep a proven score: a null window searched to the end of the game asks of
 // each legal cell whether it scores at least `least`. Ascending cells; nothing when stopped.
@@ -217,8 +209,12 @@ std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& boar
         return std::nullopt;
     }
     if (!fastest) {
-        return SolveResult{GameValue::Unknown, 0, {PreferredCell(table, root)}, {}, 0,
-                           negamax.nodes()};
+        const std::optional<SearchResult> preferred =
+            RunSearch<BitCount>(table, board, turn, SearchBudget::Nodes(kPreferenceNodes), yield);
+        if (!preferred) {
+            return std::nullopt;
+        }
+        return SolveResult{GameValue::Unknown, 0, {preferred->cell}, {}, 0, negamax.nodes()};
     }
     const int plies = value == GameValue::Draw ? root.free : PliesToEnd(score, root.free);
     return SolveResult{value, plies, *best, *fastest, root.free, negamax.nodes()};

@@ -48,7 +48,7 @@ struct SolveResult {
     int plies = 0;     // to the end of the game, the winner hurrying and the loser delaying; a draw
                        // fills the board
     CellList best;     // every placeable cell that keeps the value, ascending; when Unknown, the
-                       // cell the search prefers
+                       // cell Search prefers after a few thousand positions
     CellList fastest;  // the cells of best that keep the exact score (the fastest wins, the
                        // longest delays; for a draw, best); empty when Unknown
     int depth = 0;     // plies searched: the free cells when the value is proven, else 0
