@@ -147,6 +147,7 @@ void BM_SolveClassic(benchmark::State& state) {
     state.counters["positions"] = static_cast<double>(positions.size());
     state.counters["mean_ms"] = total / static_cast<double>(positions.size());
     state.counters["nodes_per_second"] = static_cast<double>(nodes) / (total / 1000);
+    state.counters["nodes"] = static_cast<double>(nodes);
     state.counters["unknown"] = unknown;
 }
 BENCHMARK(BM_SolveClassic)

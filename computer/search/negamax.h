@@ -42,12 +42,12 @@ struct RootMove {
 inline constexpr int kToTheEnd = kCellCount;
 
 // Negamax with alpha-beta pruning over Positions, principal-variation windows, a transposition
-// table and moves ordered by the winning cells they make, then by history. A node is one position
-// visited (Search entered). Immediate wins end a node at once; a single opponent's winning cell
-// must be blocked; a cell under an opponent's winning cell is never played while another is left; a
-// node with one such move left plays it without spending depth, so a horizon never falls inside a
-// forced sequence. Below the horizon the position is evaluated. BitCount is the population count
-// policy.
+// table and moves ordered by the winning cells they make (searching to the end) or by history. A
+// node is one position visited (Search entered). Immediate wins end a node at once; a single
+// opponent's winning cell must be blocked; a cell under an opponent's winning cell is never played
+// while another is left; a node with one such move left plays it without spending depth, so a
+// horizon never falls inside a forced sequence. Below the horizon the position is evaluated.
+// BitCount is the population count policy.
 template <typename BitCount>
 class Negamax {
 public:
@@ -170,16 +170,17 @@ private:
         int count = 0;
         const auto& history = history_[static_cast<std::size_t>(p.moverCode - CircleUnit)];
         const Bits freeCells = p.FreeCells();
+        // Where every line is followed to the end, the winning cells a move makes (threats the
+        // opponent must answer) order the moves best; above a horizon, where speed counts
+        // most, the cheaper history does.
+        const bool toTheEnd = depth == p.free;
         for (Bits rest = moves; rest != 0; rest &= rest - 1) {
             const int bit = LowestBit(rest);
+            const int centre = kCentreWeight[static_cast<std::size_t>(bit)];
             int order = kTableMoveOrder;
             if (bit != tableMove) {
-                // Winning cells a move makes are threats the opponent must answer: they decide
-                // games, so such moves come first.
-                const Bits made = WinningCells(p.mover | One(bit)) & freeCells & ~One(bit);
-                const int threats = std::min(CountBits<BitCount>(made), kMostThreatsOrdered);
-                order = (threats << kThreatOrderShift) + history[static_cast<std::size_t>(bit)] +
-                        kCentreWeight[static_cast<std::size_t>(bit)];
+                order = toTheEnd ? ThreatsMade(p, bit, freeCells) * kThreatOrder + centre
+                                 : history[static_cast<std::size_t>(bit)] + centre;
             }
             candidates[static_cast<std::size_t>(count++)] = Candidate{bit, order};
         }
@@ -227,6 +228,11 @@ private:
                                                        : Bound::Upper;
         table_.Store(p.key, bestScore, depth, bound, bestBit);
         return bestScore;
+    }
+
+    // The free cells where the mover would complete a line after a unit on bit.
+    static int ThreatsMade(const Position& p, int bit, Bits freeCells) {
+        return CountBits<BitCount>(WinningCells(p.mover | One(bit)) & freeCells & ~One(bit));
     }
 
     // The candidate to search in position i, best ordered first. Above the horizon's parents
@@ -295,12 +301,10 @@ private:
     }
 
     static constexpr int kHistoryLimit = 1 << 24;
-    // Threats outrank any history (at most twice kHistoryLimit) and stay below the table move.
-    static constexpr int kThreatOrderShift = 25;
-    static constexpr int kMostThreatsOrdered = 15;
+    // Each threat outranks the centre weight.
+    static constexpr int kThreatOrder = 4;
     static constexpr int kPrefetchAhead = 6;
     static constexpr int kTableMoveOrder = 1 << 30;
-    static_assert(kMostThreatsOrdered << kThreatOrderShift < kTableMoveOrder);
 
     TranspositionTable& table_;
     Limits limits_;
