@@ -261,8 +261,12 @@ private slots:
         QTest::addColumn<int>("fewestFree");
         QTest::addColumn<int>("mostFree");
         QTest::addColumn<int>("positions");
+        QTest::newRow("endgames in columns, 1 to 6 free")
+            << Generated::Endgame << 1 << 6 << kEndgamesPerRow;
         QTest::newRow("endgames in columns, 1 to 10 free")
             << Generated::Endgame << 1 << 10 << kEndgamesPerRow;
+        QTest::newRow("endgames with ◇ and ■, 1 to 6 free")
+            << Generated::TerrainEndgame << 1 << 6 << kEndgamesPerRow;
         QTest::newRow("endgames with ◇ and ■, 1 to 10 free")
             << Generated::TerrainEndgame << 1 << 10 << kEndgamesPerRow;
         QTest::newRow("classic 7 × 6, 20 free")
