@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/endgame_maker.h"
 #include "bench/positions.h"
 #include "computer/search/search.h"
 
@@ -15,12 +16,6 @@ namespace {
 constexpr std::int64_t kNodesPerSearch = 2'000'000;
 constexpr std::chrono::milliseconds kSolveTime{1000};
 
-// The engine's table is cleared before its first search; one search of a single position does
-// that here, so that no timing includes it.
-void PrepareTable(SearchEngine& engine) {
-    engine.Search(Board{}, kCircleTurn, SearchBudget::Nodes(1), YieldHook());
-}
-
 // A node budget for every recorded position; positions_per_second counts the positions the
 // search visits, where a position is one node entered (its legal cells, wins and threats
 // worked out and, below the horizon, evaluated), the same count the node budget limits.
@@ -28,7 +23,6 @@ void BM_SearchPositions(benchmark::State& state) {
     const bool hollows = state.range(0) == 1;
     const auto& positions = hollows ? kHollows : kMidGame;
     SearchEngine engine;
-    PrepareTable(engine);
     std::int64_t nodes = 0;
     for (auto _ : state) {
         for (const Position& position : positions) {
@@ -68,7 +62,6 @@ std::vector<Endgame> ReadCorpus() {
 void BM_SolveCorpus(benchmark::State& state) {
     const std::vector<Endgame> corpus = ReadCorpus();
     SearchEngine engine;
-    PrepareTable(engine);
     double slowest = 0;
     double total = 0;
     int unknown = 0;
@@ -91,6 +84,78 @@ void BM_SolveCorpus(benchmark::State& state) {
     state.counters["unknown"] = unknown;
 }
 BENCHMARK(BM_SolveCorpus)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A solve that visits few positions, timed with its engine made and dropped around it, as one
+// `morvane-analyze solve` call pays: a win at once with four more free cells, and the classic 7 × 6
+// game after columns 4 4 3 5 6 1 2 7 3 5 5 3 1 4 5 7 1 5 5 1 4 3 6 3 3, where × wins in 9.
+void BM_SolveFewPositionsWithItsEngine(benchmark::State& state) {
+    const Position position =
+        state.range(0) == 0
+            ? Position{"888888888888888888888888888888888888888888888888888888888888888888888888888"
+                       "888888888888822200000",
+                       kCircleTurn}
+            : Position{"888888888888888888888888888888888888888888888888002020080030300830322008203"
+                       "320082023323832223238",
+                       kCrossTurn};
+    const Board board = BoardOf(position);
+    std::int64_t nodes = 0;
+    for (auto _ : state) {
+        SearchEngine engine;
+        const auto result = engine.Solve(board, position.turn, kSolveTime, YieldHook());
+        nodes = result->nodes;
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["nodes"] = static_cast<double>(nodes);
+}
+BENCHMARK(BM_SolveFewPositionsWithItsEngine)
+    ->ArgName("classic")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+
+// Classic 7 × 6 positions inside the board (column 8 and the top six rows ■) reached by quiet
+// random play from a fixed seed, each solved exactly with one engine kept for all: the middle
+// game (16 to 20 units placed, 22 to 26 free cells) and the opening (8 to 12 units, 30 to 34
+// free). Reports the mean time per position, the positions (nodes) per second, and any left
+// unknown within the time.
+void BM_SolveClassic(benchmark::State& state) {
+    const bool opening = state.range(0) == 1;
+    const int fewestUnits = opening ? 8 : 16;
+    const int count = opening ? 8 : 40;
+    constexpr std::chrono::milliseconds kClassicSolveTime{120'000};
+    testing::PlayedPositionMaker maker(opening ? 2 : 1);
+    std::vector<testing::Endgame> positions;
+    for (int n = 0; n < count; ++n) {
+        positions.push_back(*maker.Next(testing::ClassicBoard(), fewestUnits + n % 5));
+    }
+    SearchEngine engine;
+    double total = 0;
+    std::int64_t nodes = 0;
+    int unknown = 0;
+    for (auto _ : state) {
+        for (const testing::Endgame& position : positions) {
+            const auto start = std::chrono::steady_clock::now();
+            const auto result =
+                engine.Solve(position.board, position.turn, kClassicSolveTime, YieldHook());
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - start;
+            total += took.count();
+            nodes += result->nodes;
+            unknown += result->value == GameValue::Unknown ? 1 : 0;
+        }
+    }
+    state.counters["positions"] = static_cast<double>(positions.size());
+    state.counters["mean_ms"] = total / static_cast<double>(positions.size());
+    state.counters["nodes_per_second"] = static_cast<double>(nodes) / (total / 1000);
+    state.counters["nodes"] = static_cast<double>(nodes);
+    state.counters["unknown"] = unknown;
+}
+BENCHMARK(BM_SolveClassic)
+    ->ArgName("opening")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace
 }  // namespace morvane::bench

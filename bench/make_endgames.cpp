@@ -24,11 +24,15 @@ int main() {
     for (int round = 0; round < kEndgames; ++round) {
         const bool terrain = round % 2 == 1;
         const int free = kFewestFree + round / 2 % (kMostFree - kFewestFree + 1);
-        const testing::Endgame endgame = maker.Next(free, terrain);
-        for (const std::int16_t code : endgame.board.cells) {
+        const std::optional<testing::Endgame> endgame = maker.Next(free, terrain);
+        if (!endgame) {
+            std::fprintf(stderr, "no endgame with %d free cells\n", free);
+            return 1;
+        }
+        for (const std::int16_t code : endgame->board.cells) {
             std::putchar('0' + code);
         }
-        std::printf(" %c\n", endgame.turn == kCircleTurn ? 'o' : 'x');
+        std::printf(" %c\n", endgame->turn == kCircleTurn ? 'o' : 'x');
     }
     return 0;
 }

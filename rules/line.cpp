@@ -51,6 +51,8 @@ constexpr StepsOnBoard MakeStepsOnBoard() {
 
 constexpr StepsOnBoard kStepsOnBoard = MakeStepsOnBoard();
 
+constexpr bool IsUnit(std::int16_t code) { return code == CircleUnit || code == CrossUnit; }
+
 // The neighbours of the cell along one axis that hold `code`, walking each direction from the
 // cell up to the first cell that does not (at most kReach each way); onMatch sees each of them.
 // Returns how many there are.
@@ -78,7 +80,7 @@ int CountAxisRun(const Board& board, int index, std::size_t axis, std::int16_t c
 
 void DimAllUnits(Board& board) {
     for (std::int16_t& code : board.cells) {
-        if (code == CircleUnit || code == CrossUnit) {
+        if (IsUnit(code)) {
             code = static_cast<std::int16_t>(code + kDimMarkOffset);
         }
     }
@@ -113,10 +115,14 @@ void MarkLine(Board& board, int index) {
     if (lineCount == 0) {
         return;
     }
-    for (std::size_t n = 0; n < lineCount; ++n) {
-        board[lineCells[n]] = static_cast<std::int16_t>(board[lineCells[n]] + kWinMarkOffset);
+    // Only units are highlighted: a "line" of ■, ◇, empty or greyed cells keeps its codes,
+    // which then stay within the board's alphabet.
+    if (IsUnit(code)) {
+        for (std::size_t n = 0; n < lineCount; ++n) {
+            board[lineCells[n]] = static_cast<std::int16_t>(code + kWinMarkOffset);
+        }
+        board[index] = static_cast<std::int16_t>(code + kWinMarkOffset);
     }
-    board[index] = static_cast<std::int16_t>(code + kWinMarkOffset);
     DimAllUnits(board);
 }
 

@@ -18,8 +18,9 @@ bool CompletesLine(const Board& board, int index);
 bool CompletesLine(const Board& board, int index, std::int16_t code);
 
 // Marks a won board: the cells counted on every axis where the cell completes a line, and the
-// cell itself, are highlighted, then every other unit is greyed. A cell that completes no line
-// leaves the board as it is.
+// cell itself, are highlighted, then every other unit is greyed. Only units (○ and ×) are
+// highlighted: a run of other equal codes keeps them. A cell that completes no line leaves the
+// board as it is.
 void MarkLine(Board& board, int index);
 
 // The result of judging a placement.

@@ -38,16 +38,20 @@ struct RootMove {
     int score = 0;
 };
 
+// Searched with this depth, no line meets a horizon: every position is followed to the end.
+inline constexpr int kToTheEnd = kCellCount;
+
 // Negamax with alpha-beta pruning over Positions, principal-variation windows, a transposition
-// table and history-ordered moves. A node is one position visited (Search entered). Immediate
-// wins end a node at once; a single opponent's winning cell must be blocked; a cell under an
-// opponent's winning cell is never played while another is left; a node with one such move
-// left plays it without spending depth, so a horizon never falls inside a forced sequence.
-// Below the horizon the position is evaluated. BitCount is the population count policy.
+// table and moves ordered by the winning cells they make (searching to the end) or by history. A
+// node is one position visited (Search entered). Immediate wins end a node at once; a single
+// opponent's winning cell must be blocked; a cell under an opponent's winning cell is never played
+// while another is left; a node with one such move left plays it without spending depth, so a
+// horizon never falls inside a forced sequence. Below the horizon the position is evaluated.
+// BitCount is the population count policy.
 template <typename BitCount>
 class Negamax {
 public:
-    // The table must be ready for a new search (its NewSearch answered true).
+    // The table must have started a new search (NewSearch).
     Negamax(TranspositionTable& table, Limits limits, const YieldHook& yield)
         : table_(table), limits_(limits), yield_(yield) {
         nextCheck_ = NextCheck();
@@ -66,6 +70,12 @@ public:
             return 0;
         }
         return -Search(root.Play(bit), depth - 1, -beta, -alpha);
+    }
+
+    // The root's score searched to the end of the game: exact within the window (alpha, beta),
+    // outside it a bound (at most alpha, or at least beta). 0 when stopped.
+    int SearchToTheEnd(const Position& root, int alpha, int beta) {
+        return Search(root, kToTheEnd, alpha, beta);
     }
 
     // One full-width pass over the root moves in their order, the best first found kept on
@@ -159,11 +169,19 @@ private:
         std::array<Candidate, kCellCount> candidates;
         int count = 0;
         const auto& history = history_[static_cast<std::size_t>(p.moverCode - CircleUnit)];
+        const Bits freeCells = p.FreeCells();
+        // Where every line is followed to the end, the winning cells a move makes (threats the
+        // opponent must answer) order the moves best; above a horizon, where speed counts
+        // most, the cheaper history does.
+        const bool toTheEnd = depth == p.free;
         for (Bits rest = moves; rest != 0; rest &= rest - 1) {
             const int bit = LowestBit(rest);
-            const int order = bit == tableMove ? kTableMoveOrder
-                                               : history[static_cast<std::size_t>(bit)] +
-                                                     kCentreWeight[static_cast<std::size_t>(bit)];
+            const int centre = kCentreWeight[static_cast<std::size_t>(bit)];
+            int order = kTableMoveOrder;
+            if (bit != tableMove) {
+                order = toTheEnd ? ThreatsMade(p, bit, freeCells) * kThreatOrder + centre
+                                 : history[static_cast<std::size_t>(bit)] + centre;
+            }
             candidates[static_cast<std::size_t>(count++)] = Candidate{bit, order};
         }
 
@@ -210,6 +228,11 @@ private:
                                                        : Bound::Upper;
         table_.Store(p.key, bestScore, depth, bound, bestBit);
         return bestScore;
+    }
+
+    // The free cells where the mover would complete a line after a unit on bit.
+    static int ThreatsMade(const Position& p, int bit, Bits freeCells) {
+        return CountBits<BitCount>(WinningCells(p.mover | One(bit)) & freeCells & ~One(bit));
     }
 
     // The candidate to search in position i, best ordered first. Above the horizon's parents
@@ -278,6 +301,8 @@ private:
     }
 
     static constexpr int kHistoryLimit = 1 << 24;
+    // Each threat outranks the centre weight.
+    static constexpr int kThreatOrder = 4;
     static constexpr int kPrefetchAhead = 6;
     static constexpr int kTableMoveOrder = 1 << 30;
 

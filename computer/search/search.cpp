@@ -89,12 +89,12 @@ template <typename BitCount>
 std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& board, Turn turn,
                                       SearchBudget budget, const YieldHook& yield) {
     const Position root = Position::Of(board, turn);
-    if (const std::optional<int> finished = FinishedScore(root)) {
-        return SearchResult{kNoCell, *finished, 0, 0, true};
+    // A line already on the board decides nothing in play: only a line through a new unit
+    // wins, and the winning cells the search works with are exactly those.
+    if (root.free == 0) {
+        return SearchResult{kNoCell, 0, 0, 0, true};
     }
-    if (!table.NewSearch(yield)) {
-        return std::nullopt;
-    }
+    table.NewSearch();
     Negamax<BitCount> negamax(table, LimitsOf(budget), yield);
     const Deepening deepening = Deepen(negamax, root);
     if (negamax.stopped() == Stop::Abandon) {
@@ -105,46 +105,119 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
                         deepening.completed};
 }
 
+// The scores a game can end with are ranked: rank 0 is a draw, rank f > 0 a win by the move
+// made with f free cells, rank -f a loss by the opponent's move made with f free cells. The
+// exact score is pinned on ranks, since the scores between them are never a game's result.
+int ScoreOfRank(int rank) { return rank > 0 ? WinScore(rank) : rank < 0 ? -WinScore(-rank) : 0; }
+
+// The lowest rank whose score is at least score, and the highest whose score is at most
+// score: what a bound found by the search says about the rank.
+int RankAtLeast(int score) {
+    return score > 0 ? std::max(1, score - kWinScore + 1) : std::min(0, score + kWinScore - 1);
+}
+int RankAtMost(int score) {
+    return score < 0 ? std::min(-1, score + kWinScore - 1) : std::max(0, score - kWinScore + 1);
+}
+
+// The positions of the quick search that picks the cell a solve out of time prefers: a few
+// milliseconds, enough to see wins, blocks and traps a few plies ahead.
+constexpr std::int64_t kPreferenceNodes = 20'000;
+
+// Which root cells keep a proven score: a null window searched to the end of the game asks of
+// each legal cell whether it scores at least `least`. Ascending cells; nothing when stopped.
+template <typename BitCount>
+std::optional<CellList> CellsScoringAtLeast(Negamax<BitCount>& negamax, const Position& root,
+                                            search::Bits cells, int least) {
+    CellList kept;
+    for (search::Bits rest = cells; rest != 0; rest &= rest - 1) {
+        const int bit = search::LowestBit(rest);
+        const int score = negamax.ScoreRootMove(root, bit, search::kToTheEnd, least - 1, least);
+        if (negamax.stopped() != Stop::None) {
+            return std::nullopt;
+        }
+        if (score >= least) {
+            kept.Add(search::kCellOfBit[static_cast<std::size_t>(bit)]);
+        }
+    }
+    return kept;
+}
+
+CellList CellsOf(search::Bits bits) {
+    CellList cells;
+    for (search::Bits rest = bits; rest != 0; rest &= rest - 1) {
+        cells.Add(search::kCellOfBit[static_cast<std::size_t>(search::LowestBit(rest))]);
+    }
+    return cells;
+}
+
+search::Bits BitsOf(const CellList& cells) {
+    search::Bits bits = 0;
+    for (const int cell : cells) {
+        bits |= search::One(search::BitOfCell(cell));
+    }
+    return bits;
+}
+
 template <typename BitCount>
 std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& board, Turn turn,
                                     std::chrono::milliseconds time, const YieldHook& yield) {
     const Position root = Position::Of(board, turn);
     if (const std::optional<int> finished = FinishedScore(root)) {
-        return SolveResult{ValueOf(*finished), 0, {}, 0, 0};
+        return SolveResult{ValueOf(*finished), 0, {}, {}, 0, 0};
     }
-    if (!table.NewSearch(yield)) {
-        return std::nullopt;
-    }
+    table.NewSearch();
     Negamax<BitCount> negamax(table, LimitsOf(SearchBudget::Time(time)), yield);
-    const Deepening deepening = Deepen(negamax, root);
-    const int preferred = search::kCellOfBit[static_cast<std::size_t>(deepening.best.bit)];
-    SolveResult unknown{GameValue::Unknown, 0, {preferred}, deepening.depth, negamax.nodes()};
+
+    // Null windows narrow the range of ranks the root's score may have until one is left,
+    // trying a draw first, then halving towards the slower results (Pons's solver does so).
+    int lowest = root.free >= 2 ? -(root.free - 1) : 0;
+    int highest = root.free;
+    while (lowest < highest && negamax.stopped() == Stop::None) {
+        int middle = lowest + (highest - lowest) / 2;
+        if (middle <= 0 && lowest / 2 < middle) {
+            middle = lowest / 2;
+        } else if (middle >= 0 && highest / 2 > middle) {
+            middle = highest / 2;
+        }
+        const int bar = ScoreOfRank(middle);
+        const int score = negamax.SearchToTheEnd(root, bar, bar + 1);
+        if (score > bar) {
+            lowest = std::max(middle + 1, RankAtLeast(score));
+        } else {
+            highest = std::min(middle, RankAtMost(score));
+        }
+    }
+    const int score = ScoreOfRank(lowest);
+    const GameValue value = ValueOf(score);
+    std::optional<CellList> best;
+    std::optional<CellList> fastest;
+    if (negamax.stopped() == Stop::None) {
+        const search::Bits legal = root.Legal();
+        // In a lost position every cell keeps the value; a win must stay a win, a draw at least
+        // a draw. The fastest cells keep the exact score.
+        best = value == GameValue::Loss
+                   ? CellsOf(legal)
+                   : CellsScoringAtLeast(negamax, root, legal,
+                                         value == GameValue::Win ? kWinScore : 0);
+    }
+    if (best) {
+        fastest = value == GameValue::Draw
+                      ? best
+                      : CellsScoringAtLeast(negamax, root, BitsOf(*best), score);
+    }
     if (negamax.stopped() == Stop::Abandon) {
         return std::nullopt;
     }
-    if (!deepening.completed) {
-        return unknown;
-    }
-
-    // Every move is tried against the proven value with a null window searched to the end.
-    const int value = deepening.best.score;
-    CellList best;
-    for (search::Bits rest = root.Legal(); rest != 0; rest &= rest - 1) {
-        const int bit = search::LowestBit(rest);
-        const int score = negamax.ScoreRootMove(root, bit, root.free, value - 1, value);
-        if (negamax.stopped() == Stop::Abandon) {
+    if (!fastest) {
+        const std::optional<SearchResult> preferred =
+            RunSearch<BitCount>(table, board, turn, SearchBudget::Nodes(kPreferenceNodes), yield);
+        if (!preferred) {
             return std::nullopt;
         }
-        if (negamax.stopped() == Stop::Budget) {
-            unknown.nodes = negamax.nodes();
-            return unknown;
-        }
-        if (score >= value) {
-            best.Add(search::kCellOfBit[static_cast<std::size_t>(bit)]);
-        }
+        return SolveResult{GameValue::Unknown, 0, {preferred->cell}, {}, 0, negamax.nodes()};
     }
-    const int plies = value == 0 ? root.free : PliesToEnd(value, root.free);
-    return SolveResult{ValueOf(value), plies, best, deepening.depth, negamax.nodes()};
+    const int plies = value == GameValue::Draw ? root.free : PliesToEnd(score, root.free);
+    return SolveResult{value, plies, *best, *fastest, root.free, negamax.nodes()};
 }
 
 }  // namespace

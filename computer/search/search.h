@@ -29,7 +29,7 @@ struct SearchBudget {
     static SearchBudget Nodes(std::int64_t nodes) { return SearchBudget{{}, nodes}; }
 };
 
-// No cell: the game is already over (a line on the board, or no free cell).
+// No cell: the board has no free cell.
 inline constexpr int kNoCell = -1;
 
 struct SearchResult {
@@ -45,20 +45,23 @@ enum class GameValue { Win, Loss, Draw, Unknown };
 
 struct SolveResult {
     GameValue value = GameValue::Unknown;  // for the side to move
-    int plies = 0;  // to the end of the game, the winner hurrying and the loser delaying
-    CellList best;  // every placeable cell that keeps the value, ascending; when Unknown,
-                    // the cell the search prefers
-    int depth = 0;  // plies of the last finished iteration
+    int plies = 0;     // to the end of the game, the winner hurrying and the loser delaying; a draw
+                       // fills the board
+    CellList best;     // every placeable cell that keeps the value, ascending; when Unknown, the
+                       // cell Search prefers after a few thousand positions
+    CellList fastest;  // the cells of best that keep the exact score (the fastest wins, the
+                       // longest delays; for a draw, best); empty when Unknown
+    int depth = 0;     // plies searched: the free cells when the value is proven, else 0
     std::int64_t nodes = 0;
 };
 
-// The strong computer's search, with its transposition table (16 MiB), which a caller that
-// searches many positions keeps instead of building it anew each time. Every search starts
-// afresh: what one search stored is never seen by the next, so a search with a node budget
-// gives the same result however many came before it. The table is cleared before the engine's
-// first search, a few thousand entries between yields; a time budget counts from then. Both
-// searches read the board and never change it, and call yield every few thousand positions
-// (telling it of each as a step); when yield answers false they stop and return nothing.
+// The strong computer's search, with its transposition table (16 MiB, taken zeroed from the
+// system, so an engine is ready at once), which a caller keeps for a whole game or run instead
+// of building it anew. Every search starts afresh: what one search stored is never seen by the
+// next, so a search with a node budget gives the same result however many came before it.
+// Both searches read the board and never change it, and call yield every few thousand
+// positions (telling it of each as a step); when yield answers false they stop and return
+// nothing. One engine serves one thread at a time.
 class SearchEngine {
 public:
     SearchEngine();
@@ -67,13 +70,18 @@ public:
     SearchEngine& operator=(const SearchEngine&) = delete;
 
     // The best cell for turn found within the budget: deeper and deeper full-width searches
-    // until the budget is spent or the result is proven; the last finished one decides.
+    // until the budget is spent or the result is proven; the last finished one decides. It plays
+    // as the game judges: a line already on the board is no win, only a line through a newly
+    // placed unit is, so it answers a placeable cell whenever the board has a free cell.
     std::optional<SearchResult> Search(const Board& board, Turn turn, SearchBudget budget,
                                        const YieldHook& yield);
 
     // The game's value for turn with best play on both sides, searched to its end within the
-    // time. A board that already holds a line has the value it shows (a loss when the
-    // opponent's line is on it); one with no placeable cell is a draw; both take 0 plies.
+    // time: the exact score is pinned with null windows, then each cell is asked whether it
+    // keeps the value and the score. Out of time, the value is Unknown and no distance is
+    // claimed. A board that already holds a line has the value it shows (a loss when the
+    // opponent's line is on it: unlike play, where only a new line wins); one with no
+    // placeable cell is a draw; both take 0 plies.
     std::optional<SolveResult> Solve(const Board& board, Turn turn, std::chrono::milliseconds time,
                                      const YieldHook& yield);
 

@@ -1,36 +1,43 @@
 #include "computer/search/transposition_table.h"
 
-#include <algorithm>
-#include <cstdlib>
+#include <sys/mman.h>
+
 #include <new>
 
 namespace morvane::search {
+namespace {
 
-// The slots are left unwritten here: NewSearch clears them a part at a time, yielding between
-// parts, because writing 16 MiB at once (and, on a fresh table, taking the system's 4,096 page
-// faults) can keep a window waiting far longer than one frame.
-TranspositionTable::TranspositionTable()
-    : slots_(static_cast<TableEntry*>(std::malloc(kSlotCount * sizeof(TableEntry)))) {
-    if (!slots_) {
+constexpr std::size_t kTableBytes =
+    (std::size_t{1} << TranspositionTable::kSlotBits) * sizeof(TableEntry);
+
+}  // namespace
+
+// The slots are mapped straight from the system, which hands out zero pages as they are first
+// touched: the table is ready at once, and a small search pays only for the few pages it uses.
+// (calloc would do the same only while the allocator chooses to map a block this large; after
+// one is freed it may serve the next from its heap and clear all 16 MiB.)
+TranspositionTable::Slots TranspositionTable::ZeroedSlots() {
+    void* pages =
+        mmap(nullptr, kTableBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED) {
         throw std::bad_alloc();
     }
+    return Slots(static_cast<TableEntry*>(pages));
 }
 
-bool TranspositionTable::NewSearch(const YieldHook& yield) {
+void TranspositionTable::UnmapSlots::operator()(TableEntry* entries) const {
+    munmap(entries, kTableBytes);
+}
+
+TranspositionTable::TranspositionTable() : slots_(ZeroedSlots()) {}
+
+void TranspositionTable::NewSearch() {
     if (++search_ == 0) {
         // The search number wrapped: old entries would look current again.
+        slots_.reset();
+        slots_ = ZeroedSlots();
         search_ = 1;
-        clearedSlots_ = 0;
     }
-    while (clearedSlots_ < kSlotCount) {
-        const std::size_t part = std::min(kSlotsPerYield, kSlotCount - clearedSlots_);
-        std::fill_n(slots_.get() + clearedSlots_, part, TableEntry{});
-        clearedSlots_ += part;
-        if (!yield.Steps(static_cast<int>(part))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace morvane::search

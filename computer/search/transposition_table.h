@@ -2,10 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
-
-#include "rules/yield_hook.h"
 
 namespace morvane::search {
 
@@ -20,23 +17,23 @@ struct TableEntry {
     std::uint8_t depth = 0;
     Bound bound = Bound::Exact;
     std::uint8_t move = kNoMove;  // the best bit found, or kNoMove
-    std::uint8_t search = 0;      // the search that stored it; 0 is never a search's number
+    std::uint16_t search = 0;     // the search that stored it; 0 is never a search's number
 };
 static_assert(sizeof(TableEntry) == 16);
 
 // A fixed-size table of searched positions, one entry per slot, the newest result replacing the
 // old. Each search sees only its own entries, so a search never depends on the ones before it.
+// The slots come zeroed from the system (untouched pages cost nothing until used) and are
+// never cleared in a pass: an entry of another search is simply not found.
 class TranspositionTable {
 public:
     static constexpr int kSlotBits = 20;  // 16 MiB
 
     TranspositionTable();
 
-    // Forgets every entry, cheaply: entries of earlier searches are ignored. The slots are
-    // cleared only before the first search and when the search number wraps round, a few
-    // thousand at a time (each a step for yield). False when yield asked to abandon; the next
-    // call goes on with the clearing. The table may be read only after a call answered true.
-    bool NewSearch(const YieldHook& yield);
+    // Forgets every entry at once by starting a new search number. When the numbers wrap round
+    // (once in 65,535 searches), the slots are given back and taken again, zeroed.
+    void NewSearch();
 
     // The entry of the position with this key stored by the current search, or nullptr.
     const TableEntry* Find(std::uint64_t key) const {
@@ -55,17 +52,17 @@ public:
 
 private:
     static constexpr std::size_t kSlotCount = std::size_t{1} << kSlotBits;
-    static constexpr std::size_t kSlotsPerYield = 4096;
     static constexpr std::uint64_t kSlotMask = kSlotCount - 1;
     static std::size_t Slot(std::uint64_t key) { return static_cast<std::size_t>(key & kSlotMask); }
 
-    struct FreeSlots {
-        void operator()(TableEntry* entries) const { std::free(entries); }
+    struct UnmapSlots {
+        void operator()(TableEntry* entries) const;
     };
+    using Slots = std::unique_ptr<TableEntry[], UnmapSlots>;
+    static Slots ZeroedSlots();
 
-    std::unique_ptr<TableEntry[], FreeSlots> slots_;
-    std::size_t clearedSlots_ = 0;  // slots from the first that hold an entry or are empty
-    std::uint8_t search_ = 0;
+    Slots slots_;
+    std::uint16_t search_ = 0;
 };
 
 }  // namespace morvane::search

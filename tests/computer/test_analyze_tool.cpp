@@ -29,8 +29,18 @@ QStringList Walled(const QStringList& bottom) {
     return QStringList(kRows - bottom.size(), QStringLiteral("########")) + bottom;
 }
 
-testing::AnalyzeRun Analyze(const QStringList& args) {
-    return testing::RunAnalyze(QStringLiteral(MORVANE_ANALYZE_PATH), args);
+testing::AnalyzeRun Analyze(const QStringList& args, const QByteArray& input = {}) {
+    return testing::RunAnalyze(QStringLiteral(MORVANE_ANALYZE_PATH), args, input);
+}
+
+// A solve's answer without its wall time, the one part that differs from run to run.
+QByteArray WithoutTime(const QByteArray& answer) {
+    QJsonObject object = QJsonDocument::fromJson(answer).object();
+    if (object.isEmpty()) {
+        return answer;  // an error line
+    }
+    object.remove(QStringLiteral("ms"));
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
 QJsonObject AnalyzeJson(const QStringList& args) {
@@ -93,8 +103,8 @@ private slots:
     }
 
     // It should let [ＭＡＳＴＥＲ] search for its cell and report the search: a cell that wins
-    // at once is proven at the first ply, scored as a win with 93 free cells. A finished game
-    // has no cell.
+    // at once is proven at the first ply, scored as a win with 93 free cells. A line already on
+    // the board wins nothing in play; a full board has no cell.
     void masterMoveReportsItsSearch_data() {
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QJsonArray>("cells");
@@ -102,6 +112,8 @@ private slots:
         QTest::addColumn<int>("depth");
         QTest::newRow("an immediate win")
             << QStringList{"ooo....."} << QJsonArray{CellIndex(4, kRows)} << 10092 << 1;
+        QTest::newRow("a ready-made line: the fifth unit wins")
+            << QStringList{"oooo...."} << QJsonArray{CellIndex(5, kRows)} << 10091 << 1;
         QTest::newRow("a full board") << Walled({}) << QJsonArray{} << 0 << 0;
     }
     void masterMoveReportsItsSearch() {
@@ -117,40 +129,79 @@ private slots:
         QCOMPARE(result.value("nodes").toInteger() > 0, depth > 0);
     }
 
-    // It should give the value of the game for the side to move with the plies to its end and
-    // every cell that keeps that value; a finished board the value it shows, found without a
-    // search.
+    // It should give the value of the game for the side to move with the plies to its end,
+    // every cell that keeps that value and the cells that keep the exact score; a finished
+    // board the value it shows, found without a search.
     void solveGivesTheValueAndEveryBestCell_data() {
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("plies");
         QTest::addColumn<QJsonArray>("best");
+        QTest::addColumn<QJsonArray>("fastest");
+        const QJsonArray winAtOnce{CellIndex(4, kRows)};
         QTest::newRow("a win at once")
-            << Walled({"#######.", "ooo.####"}) << "win" << 1 << QJsonArray{CellIndex(4, kRows)};
+            << Walled({"#######.", "ooo.####"}) << "win" << 1 << winAtOnce << winAtOnce;
+        const QJsonArray twoWins{CellIndex(4, kRows - 1), CellIndex(8, kRows)};
+        QTest::newRow("two winning cells, and a quiet cell that wins later")
+            << Walled({"d#######", "ooo.####", "xxx#ooo."}) << "win" << 1
+            << QJsonArray{CellIndex(1, kRows - 2), twoWins[0], twoWins[1]} << twoWins;
+        const QJsonArray allLose{CellIndex(4, kRows - 1), CellIndex(4, kRows), CellIndex(8, kRows)};
         QTest::newRow("two threats of ×: every cell loses")
-            << Walled({"xxxd####", "xxx.###."}) << "loss" << 2
-            << QJsonArray{CellIndex(4, kRows - 1), CellIndex(4, kRows), CellIndex(8, kRows)};
+            << Walled({"xxxd####", "xxx.###."}) << "loss" << 2 << allLose << allLose;
+        const QJsonArray bothEnds{CellIndex(1, kRows), CellIndex(8, kRows)};
         QTest::newRow("no line can be made")
-            << Walled({".######."}) << "draw" << 2
-            << QJsonArray{CellIndex(1, kRows), CellIndex(8, kRows)};
+            << Walled({".######."}) << "draw" << 2 << bothEnds << bothEnds;
         QTest::newRow("finished: × has a line")
-            << QStringList{"xxxx.o.o"} << "loss" << 0 << QJsonArray{};
+            << QStringList{"xxxx.o.o"} << "loss" << 0 << QJsonArray{} << QJsonArray{};
         QTest::newRow("finished: ○ has a line")
-            << QStringList{"oooo.x.x"} << "win" << 0 << QJsonArray{};
-        QTest::newRow("finished: the board is full") << Walled({}) << "draw" << 0 << QJsonArray{};
+            << QStringList{"oooo.x.x"} << "win" << 0 << QJsonArray{} << QJsonArray{};
+        QTest::newRow("finished: the board is full")
+            << Walled({}) << "draw" << 0 << QJsonArray{} << QJsonArray{};
     }
     void solveGivesTheValueAndEveryBestCell() {
         QFETCH(QStringList, rows);
         QFETCH(QString, value);
         QFETCH(int, plies);
         QFETCH(QJsonArray, best);
+        QFETCH(QJsonArray, fastest);
         const QJsonObject result = AnalyzeJson({"solve", AreaString(rows), "o"});
         QCOMPARE(result.value("value").toString(), value);
         QCOMPARE(result.value("plies").toInt(-1), plies);
         QCOMPARE(result.value("best").toArray(), best);
+        QCOMPARE(result.value("fastest").toArray(), fastest);
         QCOMPARE(result.value("depth").toInt() > 0, plies > 0);
         QCOMPARE(result.value("nodes").toInteger() > 0, plies > 0);
         QVERIFY(result.value("ms").toDouble(-1) >= 0);
+    }
+
+    // It should answer every line of a batch with exactly the line a call with those words
+    // prints (JSON or error), keep going after an error or a blank line, and exit 0 at the end.
+    void batchAnswersEveryLineAsACallWould() {
+        const QString classic = QStringLiteral(
+            "888888888888888888888888888888888888888888888888002020080030300830322008203320082023"
+            "323832223238");
+        const QList<QStringList> calls{
+            {"solve", classic, "x"},
+            {"solve", AreaString(Walled({"d#######", "ooo.####", "xxx#ooo."})), "o"},
+            {"line", kEmpty, "96"},
+            {},
+            {"move", kEmpty, "o", "3", "off"},
+            {"solve", AreaString(Walled({"xxxd####", "xxx.###."})), "o", "1000"},
+        };
+        QByteArray input;
+        for (const QStringList& call : calls) {
+            input += call.join(QStringLiteral("  ")).toUtf8() + '\n';
+        }
+        const testing::AnalyzeRun run = Analyze({"batch"}, input);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        const QList<QByteArray> lines = run.out.split('\n');
+        QCOMPARE(lines.size(), calls.size() + 1);  // the last answer's line end
+        for (int n = 0; n < calls.size(); ++n) {
+            const testing::AnalyzeRun single = Analyze(calls[n]);
+            QCOMPARE(WithoutTime(lines[n]), WithoutTime((single.out + single.err).trimmed()));
+        }
+        QCOMPARE(QJsonDocument::fromJson(lines[0]).object().value("plies").toInt(), 9);
     }
 
     // It should answer unknown, with no plies and the search's preferred cell, when the time
@@ -195,6 +246,61 @@ private slots:
         QVERIFY(result.value("games_per_second").toDouble() > 0);
     }
 
+    // It should bound a ladder in which MASTER plays by its games times its positions a move
+    // (about a day's work), with the usual one-line error; without MASTER the positions a move
+    // cost nothing.
+    void ladderBoundsMastersWork_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("refused");
+        const QString fourFree = AreaString(Walled({"....####"}));
+        QTest::newRow("MASTER, 100 × 10⁸ at the bound")
+            << QStringList{"4", "1", "100", fourFree, "100000000"} << false;
+        QTest::newRow("MASTER, 101 × 10⁸ beyond it")
+            << QStringList{"4", "1", "101", fourFree, "100000000"} << true;
+        QTest::newRow("MASTER as B, 40,001 games at the default 250,000")
+            << QStringList{"1", "4", "40001"} << true;
+        QTest::newRow("no MASTER: the positions do not count")
+            << QStringList{"0", "1", "2", fourFree, "100000000"} << false;
+    }
+    void ladderBoundsMastersWork() {
+        QFETCH(QStringList, args);
+        QFETCH(bool, refused);
+        const testing::AnalyzeRun run = Analyze(QStringList{"ladder"} + args);
+        QCOMPARE(run.exitCode, refused ? 2 : 0);
+        QCOMPARE(run.err.startsWith("morvane-analyze: GAMES * NODES must be at most 10000000000"),
+                 refused);
+        QCOMPARE(run.err.count('\n'), refused ? 1 : 0);
+    }
+
+    // It should highlight only units when the judged cell completes a run: a run of ■, of greyed
+    // units or of empty cells is reported as the line test finds it and keeps its codes, so the
+    // board stays within the digits 0 to 8.
+    void lineMarksOnlyUnits_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<bool>("line");
+        QTest::addColumn<QStringList>("marked");
+        QTest::newRow("a line of ○, × greyed") << QStringList{"x...", "oooo"} << CellIndex(1, kRows)
+                                               << true << QStringList{"q...", "OOOO"};
+        QTest::newRow("a run of ■") << QStringList{"x...", "####"} << CellIndex(4, kRows) << true
+                                    << QStringList{"q...", "####"};
+        QTest::newRow("a run of greyed ×") << QStringList{"o...", "qqqq"} << CellIndex(2, kRows)
+                                           << true << QStringList{"p...", "qqqq"};
+        QTest::newRow("a run of empty cells") << QStringList{"o...", "x..."} << CellIndex(8, kRows)
+                                              << true << QStringList{"p...", "q..."};
+        QTest::newRow("no run") << QStringList{"o...", "xx#x"} << CellIndex(1, kRows) << false
+                                << QStringList{"o...", "xx#x"};
+    }
+    void lineMarksOnlyUnits() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, cell);
+        QFETCH(bool, line);
+        QFETCH(QStringList, marked);
+        const QJsonObject result = AnalyzeJson({"line", AreaString(rows), QString::number(cell)});
+        QCOMPARE(result.value("line").toBool(), line);
+        QCOMPARE(result.value("board").toString(), AreaString(marked));
+    }
+
     // It should refuse bad arguments with one line on stderr, nothing on stdout and exit
     // status 2.
     void badArgumentsAreRefused_data() {
@@ -233,6 +339,7 @@ private slots:
             << QStringList{"ladder", "0", "1", "2", "4" + kEmpty.mid(1)};
         QTest::newRow("unknown layout word") << QStringList{"ladder", "0", "1", "2", "hell"};
         QTest::newRow("zero nodes") << QStringList{"ladder", "4", "1", "2", "none", "0"};
+        QTest::newRow("batch with an argument") << QStringList{"batch", "solve"};
         QTest::newRow("a line break in an argument") << QStringList{"eval", kEmpty, "o\nx"};
     }
     void badArgumentsAreRefused() {

@@ -1,12 +1,15 @@
 #include <QTest>
 #include <map>
 #include <random>
+#include <unordered_map>
+#include <vector>
 
 #include "bench/endgame_maker.h"
 #include "computer/search/bitboard.h"
 #include "computer/search/negamax.h"
 #include "computer/search/position.h"
 #include "computer/search/search.h"
+#include "rules/line.h"
 #include "tests/computer/computer_testing.h"
 
 using namespace morvane;
@@ -19,9 +22,11 @@ namespace {
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kRandomBoards = 300;
 constexpr int kEndgamesPerRow = 25;
+constexpr int kLargePositions = 2;
 #else
 constexpr int kRandomBoards = 1500;
 constexpr int kEndgamesPerRow = 100;
+constexpr int kLargePositions = 6;
 #endif
 
 constexpr std::chrono::milliseconds kAmpleTime{60000};
@@ -30,44 +35,133 @@ constexpr std::chrono::milliseconds kAmpleTime{60000};
 // loss in p plies p - 100, a draw 0; so the best move has the highest number.
 int Reference(int value, int plies) { return value == 0 ? 0 : value * (100 - plies); }
 
-// The plain exhaustive minimax over the rules engine itself: every placeable cell, judged with
-// CompletesLine and CountFreeCells as in play (a line wins before a full board draws). Positions
-// already met are remembered by their board.
-class Minimax {
+// The plain exhaustive negamax over the rules engine itself: every placeable cell in cell order,
+// judged with CompletesLine as in play (a line wins before a full board draws), searched to the
+// end with alpha-beta and nothing else: no move ordering, no forced moves, no threats. A score
+// is 1 + the free cells left after the winning move for the winner, its negation for the
+// loser, 0 for a draw, so a parent's score is the negation of its child's. The bounds each
+// search proves are remembered by what the free cells of the start hold now (the side to move
+// follows).
+class ExhaustiveNegamax {
 public:
-    // The number of the move into cell for turn on a line-free board.
-    int ScoreMove(Board& board, Turn turn, int cell) {
+    explicit ExhaustiveNegamax(const Board& start) {
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            if (start[cell] == Empty || start[cell] == Hollow) {
+                freeCells_.push_back(cell);
+            }
+        }
+        Q_ASSERT(freeCells_.size() <= 32);  // two bits each in a 64-bit key
+    }
+
+    const std::vector<int>& FreeCells() const { return freeCells_; }
+
+    // The exact score of the move into cell for turn with `free` free cells.
+    int ScoreMove(Board& board, Turn turn, int cell, int free) {
+        return ScoreMove(board, turn, cell, free, -kBeyond, kBeyond);
+    }
+
+private:
+    static constexpr int kBeyond = 1000;
+
+    int ScoreMove(Board& board, Turn turn, int cell, int free, int alpha, int beta) {
         const std::int16_t saved = board[cell];
         board[cell] = UnitCode(turn);
         int score = 0;
         if (CompletesLine(board, cell)) {
-            score = Reference(1, 1);
-        } else if (CountFreeCells(board) > 0) {
-            const int reply = Best(board, -turn);
-            score = reply > 0 ? -reply + 1 : reply < 0 ? -reply - 1 : 0;
+            score = free;  // 1 + the free cells left
+        } else if (free > 1) {
+            score = -Search(board, -turn, free - 1, -beta, -alpha);
         }
         board[cell] = saved;
         return score;
     }
 
-    int Best(Board& board, Turn turn) {
-        const auto known = memo_.find(board.cells);
-        if (known != memo_.end()) {
-            return known->second;
+    int Search(Board& board, Turn turn, int free, int alpha, int beta) {
+        const std::uint64_t key = KeyOf(board);
+        Bounds& known = memo_.try_emplace(key, Bounds{-kBeyond, kBeyond}).first->second;
+        if (known.lowest >= beta || known.lowest == known.highest) {
+            return known.lowest;
         }
-        int best = -100;
-        for (int cell = 0; cell < kCellCount; ++cell) {
+        if (known.highest <= alpha) {
+            return known.highest;
+        }
+        alpha = std::max(alpha, known.lowest);
+        beta = std::min(beta, known.highest);
+        int best = -kBeyond;
+        for (const int cell : freeCells_) {
             if (CanPlace(board, cell)) {
-                best = std::max(best, ScoreMove(board, turn, cell));
+                best =
+                    std::max(best, ScoreMove(board, turn, cell, free, std::max(alpha, best), beta));
+                if (best >= beta) {
+                    break;
+                }
             }
         }
-        memo_.emplace(board.cells, best);
+        // The map may have grown meanwhile: the entry is looked up again.
+        Bounds& bounds = memo_[key];
+        if (best > alpha) {
+            bounds.lowest = best;
+        }
+        if (best < beta) {
+            bounds.highest = best;
+        }
         return best;
     }
 
-private:
-    std::map<decltype(Board::cells), int> memo_;
+    std::uint64_t KeyOf(const Board& board) const {
+        std::uint64_t key = 0;
+        for (const int cell : freeCells_) {
+            const std::int16_t code = board[cell];
+            key = key << 2 | (code == CircleUnit ? 1 : code == CrossUnit ? 2 : 0);
+        }
+        return key;
+    }
+
+    // What is known of a position's score: lowest <= score <= highest.
+    struct Bounds {
+        int lowest;
+        int highest;
+    };
+
+    std::vector<int> freeCells_;
+    std::unordered_map<std::uint64_t, Bounds> memo_;
 };
+
+// What a solve should answer, worked out from every root cell's exhaustive score.
+struct ExpectedSolve {
+    int score = -100;    // as Reference
+    QList<int> best;     // the cells keeping the value
+    QList<int> fastest;  // the cells keeping the score
+};
+
+ExpectedSolve SolveExhaustively(Board board, Turn turn) {
+    ExhaustiveNegamax negamax(board);
+    const int free = static_cast<int>(negamax.FreeCells().size());
+    QList<std::pair<int, int>> scores;
+    ExpectedSolve expected;
+    for (const int cell : negamax.FreeCells()) {
+        if (CanPlace(board, cell)) {
+            // From "1 + free cells left after the win" to Reference's plies from here.
+            const int score = negamax.ScoreMove(board, turn, cell, free);
+            const int plies = free + 1 - std::abs(score);
+            const int reference = score > 0   ? Reference(1, plies)
+                                  : score < 0 ? Reference(-1, plies)
+                                              : 0;
+            scores.append({cell, reference});
+            expected.score = std::max(expected.score, reference);
+        }
+    }
+    const auto sign = [](int score) { return (score > 0) - (score < 0); };
+    for (const auto& [cell, score] : scores) {
+        if (sign(score) == sign(expected.score)) {
+            expected.best << cell;
+        }
+        if (score == expected.score) {
+            expected.fastest << cell;
+        }
+    }
+    return expected;
+}
 
 int ReferenceOf(const SolveResult& result) {
     switch (result.value) {
@@ -80,12 +174,36 @@ int ReferenceOf(const SolveResult& result) {
     }
 }
 
+// The kinds of generated positions the solver is checked on.
+enum class Generated { Endgame, TerrainEndgame, Classic, TerrainPlayed };
+
+std::optional<Endgame> Generate(Generated kind, int free, EndgameMaker& endgames,
+                                PlayedPositionMaker& played) {
+    static const Board kClassic = ClassicBoard();
+    static const Board kTerrain =
+        BoardFromRows({"########", "########", "########", "########", "########", "#..d.#..",
+                       "d..#..d.", "...#...#", "#.d....d", "........", "..#..d..", "........"});
+    switch (kind) {
+        case Generated::Endgame:
+            return endgames.Next(free, false);
+        case Generated::TerrainEndgame:
+            return endgames.Next(free, true);
+        case Generated::Classic:
+            return played.Next(kClassic, CountFreeCells(kClassic) - free);
+        case Generated::TerrainPlayed:
+            return played.Next(kTerrain, CountFreeCells(kTerrain) - free);
+    }
+    return std::nullopt;
+}
+
 QString Describe(const Endgame& endgame) {
     return RowsOf(endgame.board).join(QLatin1Char('/')) +
            (endgame.turn == kCircleTurn ? QStringLiteral(" o") : QStringLiteral(" x"));
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Generated)
 
 class SearchTest : public QObject {
     Q_OBJECT
@@ -134,57 +252,73 @@ private slots:
         }
     }
 
-    // It should find the value, the plies to the end and every best cell that an exhaustive
-    // minimax finds, on endgames with up to ten free cells.
-    void solverAgreesWithExhaustiveMinimax_data() {
-        QTest::addColumn<bool>("terrain");
+    // It should find the value, the plies to the end, every cell keeping the value and every
+    // cell keeping the exact score that a plain exhaustive negamax finds, on generated
+    // positions: endgames with up to ten free cells, and, with 20 or more free cells, the
+    // classic 7 × 6 game inside the board and 8 × 12 games with ◇ and ■.
+    void solverAgreesWithExhaustiveNegamax_data() {
+        QTest::addColumn<Generated>("kind");
+        QTest::addColumn<int>("fewestFree");
         QTest::addColumn<int>("mostFree");
-        QTest::newRow("columns only, up to 6 free") << false << 6;
-        QTest::newRow("columns only, up to 10 free") << false << 10;
-        QTest::newRow("◇ and ■, up to 6 free") << true << 6;
-        QTest::newRow("◇ and ■, up to 10 free") << true << 10;
+        QTest::addColumn<int>("positions");
+        QTest::newRow("endgames in columns, 1 to 6 free")
+            << Generated::Endgame << 1 << 6 << kEndgamesPerRow;
+        QTest::newRow("endgames in columns, 1 to 10 free")
+            << Generated::Endgame << 1 << 10 << kEndgamesPerRow;
+        QTest::newRow("endgames with ◇ and ■, 1 to 6 free")
+            << Generated::TerrainEndgame << 1 << 6 << kEndgamesPerRow;
+        QTest::newRow("endgames with ◇ and ■, 1 to 10 free")
+            << Generated::TerrainEndgame << 1 << 10 << kEndgamesPerRow;
+        QTest::newRow("classic 7 × 6, 20 free")
+            << Generated::Classic << 20 << 20 << kLargePositions;
+        QTest::newRow("8 × 12 with ◇ and ■, 20 free")
+            << Generated::TerrainPlayed << 20 << 20 << kLargePositions;
     }
-    void solverAgreesWithExhaustiveMinimax() {
-        QFETCH(bool, terrain);
+    void solverAgreesWithExhaustiveNegamax() {
+        QFETCH(Generated, kind);
+        QFETCH(int, fewestFree);
         QFETCH(int, mostFree);
-        EndgameMaker maker(static_cast<unsigned>(mostFree + (terrain ? 100 : 0)));
+        QFETCH(int, positions);
+        const auto seed = static_cast<unsigned>(kind) * 100 + static_cast<unsigned>(mostFree);
+        EndgameMaker endgames(seed);
+        PlayedPositionMaker played(seed);
         SearchEngine engine;
         std::map<GameValue, int> values;
-        for (int round = 0; round < kEndgamesPerRow; ++round) {
-            Endgame endgame = maker.Next(1 + round % mostFree, terrain);
-            const auto solved = engine.Solve(endgame.board, endgame.turn, kAmpleTime, YieldHook());
+        for (int round = 0; round < positions; ++round) {
+            const int free = fewestFree + round % (mostFree - fewestFree + 1);
+            const std::optional<Endgame> made = Generate(kind, free, endgames, played);
+            QVERIFY(made.has_value());
+            const auto solved = engine.Solve(made->board, made->turn, kAmpleTime, YieldHook());
             QVERIFY(solved.has_value());
             ++values[solved->value];
 
-            Minimax minimax;
-            QList<int> best;
-            int bestScore = -100;
-            for (int cell = 0; cell < kCellCount; ++cell) {
-                if (!CanPlace(endgame.board, cell)) {
-                    continue;
-                }
-                const int score = minimax.ScoreMove(endgame.board, endgame.turn, cell);
-                if (score > bestScore) {
-                    best.clear();
-                    bestScore = score;
-                }
-                if (score == bestScore) {
-                    best << cell;
-                }
-            }
-            const QString where = Describe(endgame);
-            QVERIFY2(ReferenceOf(*solved) == bestScore, qPrintable(where));
-            QVERIFY2(ToList(solved->best) == best, qPrintable(where));
+            const ExpectedSolve expected = SolveExhaustively(made->board, made->turn);
+            const QString where = Describe(*made);
+            QVERIFY2(ReferenceOf(*solved) == expected.score, qPrintable(where));
+            QVERIFY2(ToList(solved->best) == expected.best, qPrintable(where));
+            QVERIFY2(ToList(solved->fastest) == expected.fastest, qPrintable(where));
             if (solved->value == GameValue::Draw) {
-                QCOMPARE(solved->plies, CountFreeCells(endgame.board));
+                QCOMPARE(solved->plies, CountFreeCells(made->board));
             }
         }
         QVERIFY(values[GameValue::Win] > 0 && values[GameValue::Loss] > 0);
         QCOMPARE(values[GameValue::Unknown], 0);
     }
 
-    // It should give a board on which the game is over the value it shows, in 0 plies, and
-    // no cell to play.
+    // It should prove the shortest forced win, not the first one a shallow search meets: in this
+    // classic game (columns 4 4 3 5 6 1 2 7 3 5 5 3 1 4 5 7 1 5 5 1 4 3 6 3 3) × wins in 9.
+    void solverFindsTheFastestWin() {
+        const Board board =
+            BoardFromRows({"########", "########", "########", "########", "########", "########",
+                           "..o.o..#", "..x.x..#", "x.xoo..#", "o.xxo..#", "o.oxxox#", "xoooxox#"});
+        const auto solved = SolvePosition(board, kCrossTurn, kAmpleTime, YieldHook());
+        QVERIFY(solved.has_value());
+        QCOMPARE(solved->value, GameValue::Win);
+        QCOMPARE(solved->plies, 9);
+    }
+
+    // It should solve a board that holds a line, or has no free cell, as a finished game: the
+    // value it shows, in 0 plies, and no cell to play.
     void finishedBoardsKeepTheirValue_data() {
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<int>("turn");
@@ -210,10 +344,51 @@ private slots:
         QCOMPARE(solved->value, value);
         QCOMPARE(solved->plies, 0);
         QVERIFY(solved->best.Empty());
-        const auto searched = SearchBestMove(board, turn, SearchBudget::Nodes(1000), YieldHook());
-        QVERIFY(searched.has_value());
-        QCOMPARE(searched->cell, kNoCell);
-        QVERIFY(searched->completed);
+    }
+
+    // It should play on a layout that already holds a line as the game judges it: that line
+    // wins nothing, a unit extending it to five wins at once (and must be blocked), and a game
+    // of MASTER against itself reaches its end with a placeable cell at every move.
+    void readyMadeLinesArePlayedOn_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<QList<int>>("firstCells");  // empty: any placeable cell
+        QTest::newRow("○ on the bottom row, ○ extends to five")
+            << QStringList{"oooo...."} << kCircleTurn << Cells({{5, 12}});
+        QTest::newRow("○ on the bottom row, × blocks the fifth")
+            << QStringList{"oooo...."} << kCrossTurn << Cells({{5, 12}});
+        QTest::newRow("× on the bottom row, walled in")
+            << QStringList{"#xxxx#.."} << kCircleTurn << QList<int>{};
+        QTest::newRow("× up a column")
+            << QStringList{"x.......", "x.......", "x.......", "x......."} << kCrossTurn
+            << QList<int>{};
+        QTest::newRow("○ on a diagonal higher up")
+            << QStringList{"...o....", "..o#....", ".o##....", "o###....", "####...."}
+            << kCircleTurn << QList<int>{};
+        QTest::newRow("both sides' lines, ○ walled in")
+            << QStringList{"#oooo#..", "xxxx#..."} << kCrossTurn << QList<int>{};
+    }
+    void readyMadeLinesArePlayedOn() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, turn);
+        QFETCH(QList<int>, firstCells);
+        Board board = BoardFromRows(rows);
+        SearchEngine engine;
+        const SearchBudget budget = SearchBudget::Nodes(2000);
+        for (int move = 0; move < kCellCount; ++move, turn = -turn) {
+            const auto searched = engine.Search(board, turn, budget, YieldHook());
+            QVERIFY(searched.has_value());
+            QVERIFY2(searched->cell != kNoCell && CanPlace(board, searched->cell),
+                     qPrintable(QString::number(searched->cell)));
+            if (move == 0 && !firstCells.isEmpty()) {
+                QVERIFY(firstCells.contains(searched->cell));
+            }
+            board[searched->cell] = UnitCode(turn);
+            if (JudgePlacement(board, searched->cell) != Outcome::Continue) {
+                return;
+            }
+        }
+        QFAIL("the game did not end");
     }
 
     // It should take a winning cell before anything else, block the opponent's one winning
@@ -248,18 +423,16 @@ private slots:
         QCOMPARE(result->completed, proven);
     }
 
-    // It should tell the yield hook of every table entry it clears and of every position it
-    // visits, a few thousand at a time, and, when the hook answers false, stop at once and
-    // return nothing: while a new engine clears its table, or in the search.
+    // It should tell the yield hook of every position it visits, a few thousand at a time, and,
+    // when the hook answers false, stop at once and return nothing. A new engine is ready at
+    // once: its table needs no clearing.
     void yieldHookCanAbandonTheSearch_data() {
         QTest::addColumn<bool>("solve");
         QTest::addColumn<int>("allowed");
-        constexpr int kClearing = 1 << search::TranspositionTable::kSlotBits;
-        constexpr int kCheck = static_cast<int>(search::kNodesPerCheck);
-        QTest::newRow("search, at the first step") << false << 0;
-        QTest::newRow("search, at the third check") << false << kClearing + 2 * kCheck;
-        QTest::newRow("solve, at the first step") << true << 0;
-        QTest::newRow("solve, at the fifth check") << true << kClearing + 4 * kCheck;
+        QTest::newRow("search, at the first check") << false << 0;
+        QTest::newRow("search, at the third check") << false << 2;
+        QTest::newRow("solve, at the first check") << true << 0;
+        QTest::newRow("solve, at the fifth check") << true << 4;
     }
     void yieldHookCanAbandonTheSearch() {
         QFETCH(bool, solve);

@@ -5,9 +5,11 @@
 
 namespace morvane::testing {
 
-AnalyzeRun RunAnalyze(const QString& program, const QStringList& args) {
+AnalyzeRun RunAnalyze(const QString& program, const QStringList& args, const QByteArray& input) {
     QProcess process;
     process.start(program, args);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
         qFatal("morvane-analyze did not finish normally");
     }

@@ -1,5 +1,6 @@
 #include "tools/analyze/analyze.h"
 
+#include <QRegularExpression>
 #include <array>
 
 #include "tools/analyze/extra_commands.h"
@@ -38,6 +39,7 @@ QString Usage() {
         forms << QStringLiteral("%1 %2").arg(QLatin1String(command.name),
                                              QLatin1String(command.arguments));
     }
+    forms << QLatin1String(kBatch);
     return QStringLiteral("usage: morvane-analyze ") + forms.join(QStringLiteral(" | "));
 }
 
@@ -59,7 +61,19 @@ Answer Analyze(const QStringList& args) {
         }
         return command.run(rest);
     }
+    if (args[0] == QLatin1String(kBatch)) {
+        // The program runs a batch itself (main.cpp); here only a line of one can ask for it.
+        return ErrorAnswer(QStringLiteral(
+            "usage: morvane-analyze batch, with one call a line on standard input (a line of a "
+            "batch cannot start another)"));
+    }
     return ErrorAnswer(QStringLiteral("unknown subcommand \"%1\"; %2").arg(args[0], Usage()));
+}
+
+QByteArray BatchAnswer(const QString& line) {
+    static const QRegularExpression kSpaces(QStringLiteral("\\s+"));
+    const Answer answer = Analyze(line.split(kSpaces, Qt::SkipEmptyParts));
+    return answer.status == 0 ? answer.out : answer.err;
 }
 
 }  // namespace morvane::analyze

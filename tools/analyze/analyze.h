@@ -10,4 +10,8 @@ namespace morvane::analyze {
 // good call, or the usage or error line of a bad one.
 Answer Analyze(const QStringList& args);
 
+// One line of `morvane-analyze batch`: the line's words are a call's arguments; the answer is
+// the one line that call prints, its JSON or its error, whatever its exit status.
+QByteArray BatchAnswer(const QString& line);
+
 }  // namespace morvane::analyze

@@ -16,6 +16,9 @@ namespace morvane::analyze {
 // Exit status of a call with bad arguments (a good call exits 0).
 inline constexpr int kBadArguments = 2;
 
+// The subcommand that reads further calls from standard input, one a line.
+inline constexpr char kBatch[] = "batch";
+
 // What one call of the tool answers: its exit status and the bytes it prints on stdout and on
 // stderr. The program prints them; tests compare them without starting a process.
 struct Answer {

@@ -1,6 +1,7 @@
 #include "tools/analyze/main_commands.h"
 
 #include <QElapsedTimer>
+#include <cstdint>
 #include <utility>
 
 #include "computer/computer_move.h"
@@ -23,6 +24,9 @@ constexpr TerrainOption kDefaultTerrain = TerrainOption::Off;
 // what it searches in its 250 ms in play, so that hundreds of games take minutes, not hours.
 constexpr int kDefaultLadderNodes = 250'000;
 constexpr int kMostLadderNodes = 100'000'000;
+// The most positions a ladder with MASTER may ask for, GAMES × NODES: at about 10 million
+// positions a second and at most 96 MASTER moves a game, about a day's work at the very most.
+constexpr std::int64_t kMostLadderWork = 10'000'000'000;
 
 // The games of a ladder by its LAYOUT: "none" (the empty board, terrain off), "random" (a new
 // random layout for every game, drawn as the area select draws one with its default counts) or
@@ -151,6 +155,15 @@ Answer RunLadderCommand(const QStringList& args) {
     }
     if (!games || !setting || !nodes) {
         return ErrorAnswer(error);
+    }
+    const std::int64_t work = std::int64_t{*games} * *nodes;
+    const bool masterPlays = *levelA == ComputerLevel::Master || *levelB == ComputerLevel::Master;
+    if (masterPlays && work > kMostLadderWork) {
+        return ErrorAnswer(
+            QStringLiteral(
+                "GAMES * NODES must be at most %1 when MASTER plays (about a day), not %2")
+                .arg(kMostLadderWork)
+                .arg(work));
     }
     setting->masterBudget = SearchBudget::Nodes(*nodes);
     QElapsedTimer timer;

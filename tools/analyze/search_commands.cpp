@@ -28,12 +28,19 @@ QString ValueName(GameValue value) {
     return {};
 }
 
+// One engine for the tool's whole run: a batch of solves shares it, and its table is taken
+// from the system once.
+SearchEngine& ToolEngine() {
+    static SearchEngine engine;
+    return engine;
+}
+
 }  // namespace
 
 Answer SearchMoveAnswer(const Board& board, Turn side) {
     const SearchResult result =
-        *SearchBestMove(board, side, SearchBudget::Time(kMasterThinkBudget), YieldHook());
-    // No cell when the game is already over.
+        *ToolEngine().Search(board, side, SearchBudget::Time(kMasterThinkBudget), YieldHook());
+    // No cell only when the board has no free cell.
     const QJsonArray cells = result.cell == kNoCell ? QJsonArray{} : QJsonArray{result.cell};
     return JsonAnswer({{QStringLiteral("kind"), QStringLiteral("search")},
                        {QStringLiteral("cells"), cells},
@@ -56,13 +63,14 @@ Answer RunSolveCommand(const QStringList& args) {
     QElapsedTimer timer;
     timer.start();
     const SolveResult result =
-        *SolvePosition(*board, *side, std::chrono::milliseconds(*milliseconds), YieldHook());
+        *ToolEngine().Solve(*board, *side, std::chrono::milliseconds(*milliseconds), YieldHook());
     const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     const bool known = result.value != GameValue::Unknown;
     return JsonAnswer(
         {{QStringLiteral("value"), ValueName(result.value)},
          {QStringLiteral("plies"), known ? QJsonValue(result.plies) : QJsonValue(QJsonValue::Null)},
          {QStringLiteral("best"), ToJson(result.best)},
+         {QStringLiteral("fastest"), ToJson(result.fastest)},
          {QStringLiteral("depth"), result.depth},
          {QStringLiteral("nodes"), static_cast<qint64>(result.nodes)},
          {QStringLiteral("ms"), elapsed}});
