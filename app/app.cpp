@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "app/app_log.h"
 #include "match/windows/battle_window.h"
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
@@ -22,6 +23,7 @@ App::App(SettingsStore& store, AppState& state)
 }
 
 TitleWindow* App::ShowTitle() {
+    qCDebug(appLog) << "title window";
     auto* title = new TitleWindow(MakeTitleActions());
     title->show();
     return title;
@@ -61,9 +63,14 @@ void App::ChooseLanguage(QWidget* title, Language language) {
                          store_.Write(settings::InterfaceLanguage(), LanguageCode(language)))) {
         return;
     }
-    if (language == CurrentLanguage() || !UseLanguage(language)) {
+    if (language == CurrentLanguage()) {
         return;
     }
+    if (!UseLanguage(language)) {
+        qCWarning(appLog) << "the English translation could not be loaded";
+        return;
+    }
+    qCDebug(appLog) << "language" << LanguageCode(language);
     // The title's texts were made in the language before: a fresh title, where this one stands,
     // takes its place once the menu that chose has closed.
     QTimer::singleShot(0, title, [this, title] {
@@ -74,6 +81,7 @@ void App::ChooseLanguage(QWidget* title, Language language) {
 }
 
 void App::OpenBattle() {
+    qCDebug(appLog) << "battle screen";
     auto* battle = new BattleWindow(
         state_, store_, [this](QWidget* parent) { ShowAreaSelect(parent, state_.board, store_); });
     QObject::connect(battle, &BattleWindow::closed, battle, [this] { ShowTitle(); });

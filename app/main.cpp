@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/app.h"
+#include "app/app_log.h"
 #include "app/command_line.h"
 #include "app/start_scale.h"
 #include "match/model/stored_options.h"
@@ -54,7 +55,13 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     morvane::look::PinApplicationLook();
 
-    morvane::UseLanguage(command.language.value_or(morvane::ReadLanguage(store)));
+    const morvane::Language language = command.language.value_or(morvane::ReadLanguage(store));
+    if (!morvane::UseLanguage(language)) {
+        qCWarning(morvane::appLog) << "the English translation could not be loaded";
+    }
+    qCDebug(morvane::appLog) << "settings file" << store.FileName() << "language"
+                             << morvane::LanguageCode(language) << "scale"
+                             << morvane::ReadDisplayScale(store);
     morvane::TellIfFileRefused(nullptr, store);
     if (command.scale) {
         morvane::TellIfNotStored(nullptr, store,

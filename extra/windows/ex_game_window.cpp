@@ -15,6 +15,7 @@
 #include "extra/windows/ex_help_window.h"
 #include "extra/windows/ex_terrain_settings_window.h"
 #include "extra/windows/ex_texts.h"
+#include "extra/windows/extra_log.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/window_place.h"
@@ -260,6 +261,8 @@ bool ExGameWindow::Refused(ExCommand command) {
 }
 
 void ExGameWindow::Tell(ExMessage notice) {
+    qCDebug(extraLog) << "notice" << static_cast<int>(notice) << "after game"
+                      << match_.info().gameNumber;
     Render();
     if (notice == ExMessage::Drawn) {
         // The one notice of this window that is the system's own message box.
@@ -274,8 +277,10 @@ void ExGameWindow::Tell(ExMessage notice) {
 
 bool ExGameWindow::Ask(ExMessage question) {
     Render();
-    return ShowMessage(this, ExMessageText(question, match_.mode()), YesCaption(),
-                       tr("Ｃａｎｃｅｌ"), {}) == MessageAnswer::First;
+    const bool yes = ShowMessage(this, ExMessageText(question, match_.mode()), YesCaption(),
+                                 tr("Ｃａｎｃｅｌ"), {}) == MessageAnswer::First;
+    qCDebug(extraLog) << "question" << static_cast<int>(question) << "answered" << yes;
+    return yes;
 }
 
 void ExGameWindow::ShowThinking() {

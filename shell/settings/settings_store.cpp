@@ -10,6 +10,8 @@
 #include <QTemporaryFile>
 #include <cstdio>
 
+#include "shell/settings/settings_log.h"
+
 namespace morvane {
 namespace {
 
@@ -99,15 +101,30 @@ bool SettingsStore::Write(const TextSetting& setting, const QString& value) {
 }
 
 bool SettingsStore::WriteText(const QString& section, const QString& key, const QString& text) {
+    const char* failure = WriteWholeFile(section, key, text);
+    if (failure != nullptr) {
+        qCWarning(settingsLog).noquote().nospace()
+            << PathOf(section, key) << " not stored in " << fileName_ << ": " << failure;
+    }
+    return failure == nullptr;
+}
+
+const char* SettingsStore::WriteWholeFile(const QString& section, const QString& key,
+                                          const QString& text) {
     const FileCheck check = CheckFile();
-    if (check.refusal != FileRefusal::None ||
-        !QDir().mkpath(QFileInfo(check.path).absolutePath())) {
-        return false;
+    if (check.refusal == FileRefusal::NotARegularFile) {
+        return "not a regular file";
+    }
+    if (check.refusal == FileRefusal::TooLarge) {
+        return "too large";
+    }
+    if (!QDir().mkpath(QFileInfo(check.path).absolutePath())) {
+        return "its folder cannot be made";
     }
     // One copy of the game writes at a time, and none waits long for another.
     QLockFile lock(check.path + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMs)) {
-        return false;
+        return "another copy holds its lock";
     }
     // The file is written whole: its entries as they are now, with this one set, go to a fresh
     // file beside it, which then takes its place. QSettings never holds a change for the store's
@@ -115,7 +132,7 @@ bool SettingsStore::WriteText(const QString& section, const QString& key, const 
     // and the fresh file holds no faults, so its status tells what the write did.
     QTemporaryFile fresh(check.path + QStringLiteral(".XXXXXX"));
     if (!fresh.open()) {
-        return false;
+        return "no file can be made beside it";
     }
     {
         const QSettings current(check.path, QSettings::IniFormat);
@@ -126,21 +143,21 @@ bool SettingsStore::WriteText(const QString& section, const QString& key, const 
         next.setValue(PathOf(section, key), text);
         next.sync();
         if (next.status() != QSettings::NoError) {
-            return false;
+            return "the new file cannot be written";
         }
     }
     if (const QFileInfo replaced(check.path); replaced.exists()) {
         QFile::setPermissions(fresh.fileName(), replaced.permissions());
         if (!StampLaterThan(fresh.fileName(), replaced.lastModified())) {
-            return false;
+            return "the new file cannot be dated";
         }
     }
     if (std::rename(QFile::encodeName(fresh.fileName()).constData(),
                     QFile::encodeName(check.path).constData()) != 0) {
-        return false;
+        return "the new file cannot take its place";
     }
     fresh.setAutoRemove(false);
-    return true;
+    return nullptr;
 }
 
 }  // namespace morvane

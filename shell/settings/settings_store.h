@@ -53,6 +53,8 @@ private:
     FileCheck CheckFile() const;
     QVariant ReadValue(const QString& section, const QString& key) const;
     bool WriteText(const QString& section, const QString& key, const QString& text);
+    // Why the entry could not be written, or nothing when it was.
+    const char* WriteWholeFile(const QString& section, const QString& key, const QString& text);
 
     QString fileName_;
 };

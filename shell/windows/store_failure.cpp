@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "shell/settings/settings_log.h"
 #include "shell/settings/settings_store.h"
 #include "shell/windows/message_dialog.h"
 
@@ -35,6 +36,7 @@ void TellIfFileRefused(QWidget* parent, const SettingsStore& store) {
                 "大きすぎる設定ファイルは\n使えません。初期設定で続けます。\n%1");
             break;
     }
+    qCWarning(settingsLog) << "settings file refused, running on defaults:" << store.FileName();
     ShowMessage(parent, text.arg(QDir::toNativeSeparators(store.FileName())), QString(), QString(),
                 ConfirmCaption());
 }

@@ -25,6 +25,7 @@
 #include "shell/windows/ok_button.h"
 #include "shell/windows/window_place.h"
 #include "terrain/windows/area_text.h"
+#include "terrain/windows/terrain_log.h"
 #include "terrain/windows/user_file_caption.h"
 
 namespace morvane {
@@ -417,7 +418,12 @@ void AreaEditorWindow::done(int result) {
                         tr("地形を保存できませんでした。\n%1\n保存しないと、編集は失われます。")
                             .arg(QDir::toNativeSeparators(store_.FileName())),
                         tr("保存しない"), tr("書き出す"), tr("再試行"));
-        if (answer == MessageAnswer::First || (answer == MessageAnswer::Second && ExportFiles())) {
+        if (answer == MessageAnswer::First) {
+            qCWarning(terrainLog) << "the editor closed without storing its layouts";
+            break;
+        }
+        if (answer == MessageAnswer::Second && ExportFiles()) {
+            qCWarning(terrainLog) << "the editor's layouts were exported instead of stored";
             break;
         }
     }
@@ -445,6 +451,7 @@ bool AreaEditorWindow::ExportFiles() {
                   written;
     }
     if (!written) {
+        qCWarning(terrainLog) << "layouts not exported to" << path;
         ShowMessage(this,
                     tr("地形を書き出せませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
                     QString(), QString(), ConfirmCaption());

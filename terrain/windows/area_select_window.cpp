@@ -22,6 +22,7 @@
 #include "terrain/layouts/area_preview.h"
 #include "terrain/layouts/count_text.h"
 #include "terrain/windows/area_text.h"
+#include "terrain/windows/terrain_log.h"
 #include "terrain/windows/up_down.h"
 #include "terrain/windows/user_file_caption.h"
 
@@ -264,6 +265,7 @@ QWidget* AreaSelectWindow::BuildNotice() {
 }
 
 bool AreaSelectWindow::ApplyAreaChoice(int option) {
+    qCDebug(terrainLog) << "area choice" << option;
     bool stored = store_.Write(settings::AreaChoice(), option);
     randomFrame_->setEnabled(false);
     originalFrame_->setEnabled(false);
@@ -285,6 +287,7 @@ bool AreaSelectWindow::ApplyAreaChoice(int option) {
 }
 
 bool AreaSelectWindow::ApplyUserFile(int file) {
+    qCDebug(terrainLog) << "user layout" << file + 1;
     board_ = ReadAreaText(store_.Read(settings::UserLayout(file)));
     DrawPreview();
     return store_.Write(settings::UserFileChoice(), file);
