@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "match/model/battle_log.h"
 #include "match/model/first_player.h"
 #include "match/model/game_record.h"
 #include "match/model/player_entry.h"
@@ -76,6 +77,10 @@ void Battle::Tick() {
     info_.InfoTick();
     prevState_ = curState_;
     curState_ = nextState_;
+    if (curState_ != prevState_) {
+        qCDebug(battleLog, "state %d -> %d", static_cast<int>(prevState_),
+                static_cast<int>(curState_));
+    }
     Act();
 }
 

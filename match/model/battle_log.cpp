@@ -2,6 +2,8 @@
 
 namespace morvane {
 
-Q_LOGGING_CATEGORY(battleLog, "morvane.battle")
+// Warnings show by default; the debug lines only when asked for
+// (QT_LOGGING_RULES="morvane.battle.debug=true").
+Q_LOGGING_CATEGORY(battleLog, "morvane.battle", QtWarningMsg)
 
 }  // namespace morvane

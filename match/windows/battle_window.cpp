@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "assets/pictures.h"
+#include "match/model/battle_log.h"
 #include "match/model/game_record.h"
 #include "match/model/searched_cell.h"
 #include "match/windows/battle_widgets.h"
@@ -423,8 +424,17 @@ std::optional<Hint> BattleWindow::FindHint() {
 
 std::optional<SearchResult> BattleWindow::Think(SearchBudget budget) {
     if (!worker_.Idle()) {
-        return worker_.TakeAnswer();
+        const std::optional<SearchResult> answer = worker_.TakeAnswer();
+        if (answer) {
+            qCDebug(battleLog,
+                    "the search answered cell %d, score %d, depth %d, %lld nodes, in %lld ms",
+                    answer->cell, answer->score, answer->depth,
+                    static_cast<long long>(answer->nodes),
+                    static_cast<long long>(thinking_.elapsed()));
+        }
+        return answer;
     }
+    thinking_.start();
     // The battle asks for one search at a time and waits for its answer, with the board as it
     // stands: nothing changes the board until then.
     worker_.Start([search = seams_.search, board = state_.board, turn = state_.turn, budget](

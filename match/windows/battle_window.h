@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -107,6 +108,7 @@ private:
     Battle battle_;
 
     SearchWorker worker_;
+    QElapsedTimer thinking_;  // since the search under way started
 
     QTimer* timer_;
     // A tick is under way: it may have opened a modal window, whose event loop runs timer
