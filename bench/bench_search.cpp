@@ -157,5 +157,43 @@ BENCHMARK(BM_SolveClassic)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
+// MASTER in the opening: on classic 7 × 6 positions with 8 to 12 units placed that the side to
+// move does not lose, how often MASTER's move on its play budget (250 ms) keeps the value the
+// solver proves. Positions or moves the solver cannot settle within its time are not counted.
+void BM_MasterKeepsOpeningValue(benchmark::State& state) {
+    constexpr int kPositions = 60;
+    constexpr std::chrono::milliseconds kJudgeTime{60'000};
+    testing::PlayedPositionMaker maker(3);
+    SearchEngine engine;
+    int judged = 0;
+    int kept = 0;
+    for (auto _ : state) {
+        for (int n = 0; n < kPositions; ++n) {
+            const testing::Endgame position = *maker.Next(testing::ClassicBoard(), 8 + n % 5);
+            const auto before =
+                engine.Solve(position.board, position.turn, kJudgeTime, YieldHook());
+            if (before->value == GameValue::Loss || before->value == GameValue::Unknown) {
+                continue;
+            }
+            const auto move =
+                engine.Search(position.board, position.turn, SearchBudget{}, YieldHook());
+            Board after = position.board;
+            after[move->cell] = UnitCode(position.turn);
+            const auto reply = engine.Solve(after, -position.turn, kJudgeTime, YieldHook());
+            if (reply->value == GameValue::Unknown) {
+                continue;
+            }
+            ++judged;
+            const bool keeps = before->value == GameValue::Win ? reply->value == GameValue::Loss
+                                                               : reply->value != GameValue::Win;
+            kept += keeps ? 1 : 0;
+        }
+    }
+    state.counters["judged"] = judged;
+    state.counters["kept"] = kept;
+    state.counters["kept_share"] = judged > 0 ? static_cast<double>(kept) / judged : 0;
+}
+BENCHMARK(BM_MasterKeepsOpeningValue)->Unit(benchmark::kSecond)->Iterations(1);
+
 }  // namespace
 }  // namespace morvane::bench

@@ -291,6 +291,7 @@ private:
                 return false;
             }
         }
+        table_.Fit(nodes_);
         nextCheck_ = NextCheck();
         return true;
     }

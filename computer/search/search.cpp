@@ -123,6 +123,31 @@ int RankAtMost(int score) {
 // milliseconds, enough to see wins, blocks and traps a few plies ahead.
 constexpr std::int64_t kPreferenceNodes = 20'000;
 
+// The rank of the root's exact score: null windows searched to the end narrow the range of
+// ranks it may have until one is left, trying a draw first, then halving towards the slower
+// results, as strong four-in-a-row solvers do. Meaningless when the search stopped.
+template <typename BitCount>
+int PinnedRank(Negamax<BitCount>& negamax, const Position& root) {
+    int lowest = root.free >= 2 ? -(root.free - 1) : 0;
+    int highest = root.free;
+    while (lowest < highest && negamax.stopped() == Stop::None) {
+        int middle = lowest + (highest - lowest) / 2;
+        if (middle <= 0 && lowest / 2 < middle) {
+            middle = lowest / 2;
+        } else if (middle >= 0 && highest / 2 > middle) {
+            middle = highest / 2;
+        }
+        const int bar = ScoreOfRank(middle);
+        const int score = negamax.SearchToTheEnd(root, bar, bar + 1);
+        if (score > bar) {
+            lowest = std::max(middle + 1, RankAtLeast(score));
+        } else {
+            highest = std::min(middle, RankAtMost(score));
+        }
+    }
+    return lowest;
+}
+
 // Which root cells keep a proven score: a null window searched to the end of the game asks of
 // each legal cell whether it scores at least `least`. Ascending cells; nothing when stopped.
 template <typename BitCount>
@@ -168,26 +193,7 @@ std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& boar
     table.NewSearch();
     Negamax<BitCount> negamax(table, LimitsOf(SearchBudget::Time(time)), yield);
 
-    // Null windows narrow the range of ranks the root's score may have until one is left,
-    // trying a draw first, then halving towards the slower results (Pons's solver does so).
-    int lowest = root.free >= 2 ? -(root.free - 1) : 0;
-    int highest = root.free;
-    while (lowest < highest && negamax.stopped() == Stop::None) {
-        int middle = lowest + (highest - lowest) / 2;
-        if (middle <= 0 && lowest / 2 < middle) {
-            middle = lowest / 2;
-        } else if (middle >= 0 && highest / 2 > middle) {
-            middle = highest / 2;
-        }
-        const int bar = ScoreOfRank(middle);
-        const int score = negamax.SearchToTheEnd(root, bar, bar + 1);
-        if (score > bar) {
-            lowest = std::max(middle + 1, RankAtLeast(score));
-        } else {
-            highest = std::min(middle, RankAtMost(score));
-        }
-    }
-    const int score = ScoreOfRank(lowest);
+    const int score = ScoreOfRank(PinnedRank(negamax, root));
     const GameValue value = ValueOf(score);
     std::optional<CellList> best;
     std::optional<CellList> fastest;

@@ -32,6 +32,7 @@ void TranspositionTable::UnmapSlots::operator()(TableEntry* entries) const {
 TranspositionTable::TranspositionTable() : slots_(ZeroedSlots()) {}
 
 void TranspositionTable::NewSearch() {
+    mask_ = (std::uint64_t{1} << kFirstSlotBits) - 1;
     if (++search_ == 0) {
         // The search number wrapped: old entries would look current again.
         slots_.reset();

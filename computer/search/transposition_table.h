@@ -31,9 +31,20 @@ public:
 
     TranspositionTable();
 
-    // Forgets every entry at once by starting a new search number. When the numbers wrap round
-    // (once in 65,535 searches), the slots are given back and taken again, zeroed.
+    // Forgets every entry at once by starting a new search number, and narrows the slots in use
+    // to the first few (kFirstSlotBits). When the numbers wrap round (once in 65,535 searches),
+    // the slots are given back and taken again, zeroed.
     void NewSearch();
+
+    // Widens the slots in use to about four per position the search has visited, up to all of
+    // them: a small search keeps to a few pages (each fresh page costs the system's time), a
+    // large one gets the whole table. Entries stored before keep their slot only when the new
+    // key bit is 0; the others are simply not found again.
+    void Fit(std::int64_t nodes) {
+        while (mask_ < kSlotMask && static_cast<std::int64_t>(mask_) < nodes * kSlotsPerNode) {
+            mask_ = mask_ * 2 + 1;
+        }
+    }
 
     // The entry of the position with this key stored by the current search, or nullptr.
     const TableEntry* Find(std::uint64_t key) const {
@@ -53,7 +64,9 @@ public:
 private:
     static constexpr std::size_t kSlotCount = std::size_t{1} << kSlotBits;
     static constexpr std::uint64_t kSlotMask = kSlotCount - 1;
-    static std::size_t Slot(std::uint64_t key) { return static_cast<std::size_t>(key & kSlotMask); }
+    static constexpr int kFirstSlotBits = 12;  // 64 KiB, 16 pages
+    static constexpr std::int64_t kSlotsPerNode = 4;
+    std::size_t Slot(std::uint64_t key) const { return static_cast<std::size_t>(key & mask_); }
 
     struct UnmapSlots {
         void operator()(TableEntry* entries) const;
@@ -63,6 +76,7 @@ private:
 
     Slots slots_;
     std::uint16_t search_ = 0;
+    std::uint64_t mask_ = (std::uint64_t{1} << kFirstSlotBits) - 1;  // the slots in use
 };
 
 }  // namespace morvane::search

@@ -22,7 +22,7 @@ namespace {
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kRandomBoards = 300;
 constexpr int kEndgamesPerRow = 25;
-constexpr int kLargePositions = 2;
+constexpr int kLargePositions = 4;
 #else
 constexpr int kRandomBoards = 1500;
 constexpr int kEndgamesPerRow = 100;
