@@ -3,6 +3,8 @@
 #include <cassert>
 #include <utility>
 
+#include "match/model/computer_log.h"
+
 namespace morvane {
 
 SearchWorker::~SearchWorker() { Cancel(); }
@@ -32,6 +34,9 @@ std::optional<SearchResult> SearchWorker::TakeAnswer() {
 void SearchWorker::Cancel() {
     if (Idle()) {
         return;
+    }
+    if (!finished_.load(std::memory_order_acquire)) {
+        qCWarning(computerLog) << "a search was abandoned before its answer";
     }
     cancelled_ = true;
     thread_.join();

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "assets/pictures.h"
-#include "match/model/battle_log.h"
+#include "match/model/computer_log.h"
 #include "match/model/game_record.h"
 #include "match/model/searched_cell.h"
 #include "match/windows/battle_widgets.h"
@@ -426,7 +426,7 @@ std::optional<SearchResult> BattleWindow::Think(SearchBudget budget) {
     if (!worker_.Idle()) {
         const std::optional<SearchResult> answer = worker_.TakeAnswer();
         if (answer) {
-            qCDebug(battleLog,
+            qCDebug(computerLog,
                     "the search answered cell %d, score %d, depth %d, %lld nodes, in %lld ms",
                     answer->cell, answer->score, answer->depth,
                     static_cast<long long>(answer->nodes),

@@ -1,3 +1,4 @@
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QTest>
 #include <optional>
@@ -96,6 +97,11 @@ class BattleTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The log is silent by default; the tests that expect its warnings turn them on.
+    void initTestCase() {
+        QLoggingCategory::setFilterRules(QStringLiteral("morvane.battle.warning=true"));
+    }
+
     // Opening asks who plays, then sets up round 1 on a cleared board and starts ○'s turn.
     void openingEntersPlayersAndSetsUpTheFirstGame() {
         Match match(PlayerKind::Mouse, PlayerKind::Keyboard);

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
@@ -62,6 +63,11 @@ class BattleWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The log is silent by default; the tests that expect its warnings turn them on.
+    void initTestCase() {
+        QLoggingCategory::setFilterRules(QStringLiteral("morvane.battle.warning=true"));
+    }
+
     void cleanup() { UseLanguage(Language::Japanese); }
 
     // Every control of the screen is reachable by its name, with the grid lines in light grey.
