@@ -33,7 +33,12 @@ std::optional<int> ComputerMove(const Board& board, Turn turn, ComputerLevel lev
         if (!result) {
             return std::nullopt;
         }
-        return result->cell == kNoCell ? 0 : result->cell;
+        if (result->cell != kNoCell) {
+            return result->cell;
+        }
+        // The search found no cell to play: the rule-based choice stands in, as on the battle
+        // screen, so that no placement is ever asked for no cell.
+        level = ComputerLevel::Hard;
     }
     const std::optional<Decision> decision = DecideComputerMove(board, turn, level, terrain, yield);
     if (!decision) {
