@@ -31,9 +31,9 @@ inline constexpr std::uint64_t kCrossToMoveKey = 0xA0761D6478BD642FULL;
 
 // How much a unit in each cell is worth to the evaluation: the middle columns take part in
 // more lines than the edges.
-inline constexpr std::array<std::int8_t, kBitCount> kCentreWeight = [] {
-    constexpr std::array<std::int8_t, kColumns> kByColumn = {0, 1, 2, 3, 3, 2, 1, 0};
-    std::array<std::int8_t, kBitCount> weights{};
+inline constexpr std::array<std::uint8_t, kBitCount> kCentreWeight = [] {
+    constexpr std::array<std::uint8_t, kColumns> kByColumn = {0, 1, 2, 3, 3, 2, 1, 0};
+    std::array<std::uint8_t, kBitCount> weights{};
     for (int cell = 0; cell < kCellCount; ++cell) {
         weights[static_cast<std::size_t>(BitOfCell(cell))] =
             kByColumn[static_cast<std::size_t>(CellX(cell) - 1)];
