@@ -32,17 +32,31 @@ started() {
     eval "pid_${name//-/_}=$!"
 }
 
-# Waits for a step started in the background, shows its output and fails when it failed.
+# The checks that failed. A failed check does not stop the ones after it (all are reported at
+# the end), but a failed build does, since nothing after it could run.
+failed=()
+
+# Waits for a step started in the background and shows its output.
 finished() {
     local name=$1 pid_var="pid_${1//-/_}" status=0
     wait "${!pid_var}" || status=$?
     echo "== $name =="
     cat "$logs/$name"
-    return "$status"
+    [ "$status" -eq 0 ] || failed+=("$name")
 }
 
-# Runs a named step in the foreground.
+# Runs a named check in the foreground.
 step() {
+    local name=$1 begin=$SECONDS status=0
+    shift
+    echo "== $name =="
+    "$@" || status=$?
+    echo "== $name: $((SECONDS - begin)) s, exit $status =="
+    [ "$status" -eq 0 ] || failed+=("$name")
+}
+
+# Runs a named build (or the installation) in the foreground; the command stops when it fails.
+build() {
     local name=$1 begin=$SECONDS
     shift
     echo "== $name =="
@@ -68,14 +82,20 @@ thread_build() {
     cmake --build --preset tsan -j "$jobs" --target "${thread_tests[@]}"
 }
 
-step packages scripts/install-deps.sh
-step release-build release_build
+build packages scripts/install-deps.sh
+build release-build release_build
 started release-tests ctest --test-dir build/plain -j "$jobs" --output-on-failure
 step clang-tidy scripts/tidy.sh build/plain
 finished release-tests
-step sanitized-build sanitized_build
+build sanitized-build sanitized_build
 started sanitized-tests ctest --preset sanitized -j "$jobs"
-step thread-sanitizer-build thread_build
+build thread-sanitizer-build thread_build
 finished sanitized-tests
 step thread-sanitizer-tests ctest --preset tsan -j "$jobs" --no-tests=error -R "^($(IFS='|'; echo "${thread_tests[*]}"))\$"
 step package scripts/check-package.sh build/plain
+
+echo "== all: $SECONDS s =="
+if [ ${#failed[@]} -ne 0 ]; then
+    echo "test.sh: FAILED: ${failed[*]}" >&2
+    exit 1
+fi
