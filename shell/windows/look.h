@@ -6,6 +6,7 @@
 
 class QMenu;
 class QPainter;
+class QPushButton;
 class QRect;
 class QWidget;
 
@@ -127,6 +128,10 @@ void StyleWindow(QWidget* window, Theme theme = Theme::Night);
 // Styles a menu added to a night window after the window was styled (a submenu made later) as
 // StyleWindow styles the window's own menus: its parent's font and colours, the menus' sheet.
 void StyleAddedMenu(QMenu* menu);
+
+// Styles a button added to a night window after the window was styled as StyleWindow styles its
+// buttons, but with the least padding, small enough for a window's margin.
+void StyleAddedSmallButton(QPushButton* button);
 
 // Sets the colour a label or a button draws its text in.
 void SetTextColour(QWidget* widget, const QColor& colour);

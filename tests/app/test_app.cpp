@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/app.h"
@@ -268,6 +269,56 @@ private slots:
         QCOMPARE(titles.front()->pos(), QPoint(40, 30));
         QCOMPARE(titles.front()->findChild<QAction*>(QStringLiteral("Record"))->text(),
                  recordEntry);
+        UseLanguage(Language::Japanese);
+        titles.front()->close();
+        DeleteClosedWindows();
+    }
+
+    // The title's language button names the other language in that language, and switches to
+    // it as the extras menu does: stored, at once, with a fresh title where the old one stood.
+    void languageButtonSwitchesToTheOtherLanguage_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("textAfter");
+        QTest::newRow("from Japanese") << "ja"
+                                       << "English"
+                                       << "en"
+                                       << "日本語";
+        QTest::newRow("from English") << "en"
+                                      << "日本語"
+                                      << "ja"
+                                      << "English";
+    }
+    void languageButtonSwitchesToTheOtherLanguage() {
+        QFETCH(QString, shown);
+        QFETCH(QString, text);
+        QFETCH(QString, chosen);
+        QFETCH(QString, textAfter);
+        testing::TempSettings settings;
+        settings.store().Write(settings::InterfaceLanguage(), shown);
+        QVERIFY(UseLanguage(*LanguageOfCode(shown)));
+        AppState state;
+        App app(settings.store(), state);
+        app.ShowTitle();
+        QPointer<QWidget> title = VisibleTitleWindows().front();
+        title->move(40, 30);
+        auto* button = title->findChild<QPushButton*>(QStringLiteral("LanguageButton"));
+        QVERIFY(button);
+        QCOMPARE(button->text(), text);
+        QVERIFY(title->rect().contains(button->geometry()));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        DeleteClosedWindows();
+        QVERIFY(title.isNull());
+        QCOMPARE(settings.store().Read(settings::InterfaceLanguage()), chosen);
+        QCOMPARE(LanguageCode(CurrentLanguage()), chosen);
+        const QList<QWidget*> titles = VisibleTitleWindows();
+        QCOMPARE(titles.size(), 1);
+        QCOMPARE(titles.front()->pos(), QPoint(40, 30));
+        QCOMPARE(titles.front()->findChild<QPushButton*>(QStringLiteral("LanguageButton"))->text(),
+                 textAfter);
+        testing::SaveScreenshot(titles.front(), QStringLiteral("title_language_") + chosen);
         UseLanguage(Language::Japanese);
         titles.front()->close();
         DeleteClosedWindows();
