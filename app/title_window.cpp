@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 
 #include "app/extras_menu.h"
 #include "assets/pictures.h"
@@ -67,6 +68,11 @@ constexpr int kFooterTop = kMargin + kPictureSize.height() + 14;
 constexpr int kFooterHeight = 28;
 constexpr int kWindowWidth = kMenuLeft + kMenuWidth + kMargin;
 constexpr int kWindowHeight = kFooterTop + kFooterHeight + 14;
+
+// The language button: small, in the top margin over the menu frame's right end.
+constexpr int kLanguageButtonHeight = 16;
+constexpr int kLanguageButtonTop = 2;  // two pixels above it and below it
+constexpr int kLanguageTextSize = 11;
 
 // A control that only decorates: the pointer over it is over the window background.
 void MakeDecoration(QWidget* widget) { widget->setAttribute(Qt::WA_TransparentForMouseEvents); }
@@ -147,11 +153,33 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     look::SetTextColour(version, look::kVersionText);
     MakeDecoration(version);
     look::StyleWindow(this);
+    if (actions_.chooseLanguage) {
+        AddLanguageButton();
+    }
     PlaceOnShow(this);
 
     // Opens as if an item had been hovered and the pointer had then left it.
     hoveredItem_ = Option;
     Reset();
+}
+
+void TitleWindow::AddLanguageButton() {
+    // Each language is offered by its own name, the one a reader of it looks for.
+    const bool english = CurrentLanguage() == Language::English;
+    auto* button =
+        new QPushButton(english ? QStringLiteral("日本語") : QStringLiteral("English"), this);
+    button->setObjectName(QStringLiteral("LanguageButton"));
+    button->setFont(look::Font(kLanguageTextSize));
+    // Up, Down, Enter and Space belong to the menu items: the button never takes the focus
+    // from them (the extras menu offers the language to the keyboard).
+    button->setFocusPolicy(Qt::NoFocus);
+    look::StyleAddedSmallButton(button);
+    const int width = button->sizeHint().width();
+    button->setGeometry(kMenuLeft + kMenuWidth - width, kLanguageButtonTop, width,
+                        kLanguageButtonHeight);
+    const Language other = english ? Language::Japanese : Language::English;
+    connect(button, &QPushButton::clicked, this,
+            [this, other] { actions_.chooseLanguage(this, other); });
 }
 
 void TitleWindow::HoverOn(int item) {

@@ -42,7 +42,8 @@ struct TitleActions {
 // `Form1`: the title picture, the six menu items with a marker bar and a help line that follow
 // the pointer, and the version. Deletes itself when closed. Besides, the keyboard works it: Up
 // and Down hover the items as the pointer does, Enter or Space opens the hovered one, F1 the
-// rules, F3 the record; a right click, the Menu key or Shift+F10 opens the extras menu.
+// rules, F3 the record; a right click, the Menu key or Shift+F10 opens the extras menu. A small
+// button in the top right corner switches the language when the actions can.
 class TitleWindow : public QWidget {
     Q_OBJECT
 
@@ -76,6 +77,8 @@ private:
     void OpenKeys();
     // The extras menu opened from the keyboard, which gives no pointer position to open at.
     void ShowExtrasMenuByKey();
+    // The button that switches to the other language, reading that language's name in it.
+    void AddLanguageButton();
 
     TitleActions actions_;
     int hoveredItem_ = kNoItem;

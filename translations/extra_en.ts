@@ -277,7 +277,7 @@ Whatever you do, don&apos;t nod along going &quot;Oh, I see!&quot;</translation>
     </message>
     <message>
         <source>＞＞＞Program.</source>
-        <translation>&gt;&gt;&gt;Program.</translation>
+        <translation>&gt;&gt;&gt;Computer.</translation>
     </message>
     <message>
         <source>[[[[ 第%1戦 ]]]]
@@ -334,7 +334,7 @@ First move: Keyboard</translation>
         <source>%1
 先攻：Program</source>
         <translation>%1
-First move: Program</translation>
+First move: Computer</translation>
     </message>
     <message>
         <source>%1
@@ -352,7 +352,7 @@ Winner: Keyboard!</translation>
         <source>%1
 勝利：Program！</source>
         <translation>%1
-Winner: Program!</translation>
+Winner: Computer!</translation>
     </message>
     <message>
         <source>引き分け！</source>

@@ -152,15 +152,15 @@
     </message>
     <message>
         <source>[ＥＡＳＹ]</source>
-        <translation>[EASY]</translation>
+        <translation>[Easy]</translation>
     </message>
     <message>
         <source>[ＮＯＲＭＡＬ]</source>
-        <translation>[NORMAL]</translation>
+        <translation>[Normal]</translation>
     </message>
     <message>
         <source>[ＨＡＲＤ]</source>
-        <translation>[HARD]</translation>
+        <translation>[Hard]</translation>
     </message>
     <message>
         <source>[ⅲ]</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>[ＭＡＳＴＥＲ]</source>
-        <translation>[MASTER]</translation>
+        <translation>[Master]</translation>
     </message>
     <message>
         <source>Morvaneⅲ－Entry</source>
@@ -323,6 +323,10 @@
         <translation>[Hard]</translation>
     </message>
     <message>
+        <source>ⅲ</source>
+        <translation>[ⅲ]</translation>
+    </message>
+    <message>
         <source>［Ｍａｓｔｅｒ］</source>
         <translation>[Master]</translation>
     </message>
@@ -355,7 +359,7 @@
     </message>
     <message>
         <source>電脳 対 電脳</source>
-        <translation>CPU vs CPU</translation>
+        <translation>Computer vs Computer</translation>
     </message>
     <message>
         <source>Morvaneⅲ－Record</source>
@@ -365,7 +369,7 @@
         <source>勝ち・負けは人の側から数えます。
 人 対 人、電脳 対 電脳は○側から数えます。</source>
         <translation>Wins and losses count from the human&apos;s side.
-Human vs Human and CPU vs CPU count from ○&apos;s side.</translation>
+Human vs Human and Computer vs Computer count from ○&apos;s side.</translation>
     </message>
     <message>
         <source>リセット</source>

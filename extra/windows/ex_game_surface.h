@@ -46,8 +46,8 @@ constexpr QRect CellRect(int cell) {
 
 }  // namespace exlayout
 
-// The game window's background: the rock, a slightly sunken well under the board with faint
-// cell lines, and the dark side panel.
+// The game window's background: the rock, a sunken well under the board, dark enough for the
+// light cell lines to stand out at every scale, and the dark side panel.
 class ExGameSurface : public QWidget {
     Q_OBJECT
 

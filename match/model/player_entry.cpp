@@ -25,7 +25,10 @@ constexpr std::array<KindLabels, kPlayerKindCount> kLabels = {{
      QT_TRANSLATE_NOOP("morvane::PlayerEntry", "[Normal]")},
     {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "［Ｈａｒｄ］"),
      QT_TRANSLATE_NOOP("morvane::PlayerEntry", "[Hard]")},
-    {"ⅲ", "ⅲ"},  // the game's own name, in every language
+    // The game's own name, bare among the Japanese texts; the English brackets it as it does
+    // the other strengths.
+    {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "ⅲ"),
+     QT_TRANSLATE_NOOP("morvane::PlayerEntry", "ⅲ")},
     {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "［Ｍａｓｔｅｒ］"),
      QT_TRANSLATE_NOOP("morvane::PlayerEntry", "[Master]")},
 }};

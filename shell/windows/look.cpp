@@ -405,6 +405,13 @@ void StyleAddedMenu(QMenu* menu) {
     menu->setStyleSheet(NightMenuSheet());
 }
 
+void StyleAddedSmallButton(QPushButton* button) {
+    TakeParentLook(button);
+    // Later rules of a sheet win over earlier ones of the same selector.
+    button->setStyleSheet(NightButtonSheet() +
+                          QStringLiteral("QPushButton { padding: 0px 8px; min-height: 0px; }"));
+}
+
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     // Windows redraw often; a colour the widget already has as its own is left alone. One it

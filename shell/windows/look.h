@@ -6,6 +6,7 @@
 
 class QMenu;
 class QPainter;
+class QPushButton;
 class QRect;
 class QWidget;
 
@@ -67,11 +68,12 @@ inline const QColor kRockText(240, 226, 196);    // ordinary text
 inline const QColor kRockGold(255, 214, 110);    // headings and notes
 inline const QColor kRockPanel(20, 12, 6, 190);  // panels laid over the texture
 inline const QColor kRockEdge(120, 84, 50);      // the edges of panels and frames
-inline const QColor kRockWell(0, 0, 0, 70);      // the well under the board
-inline const QColor kRockCellLine(0, 0, 0, 60);  // the faint lines between its cells
-inline const QColor kMouseFrame(70, 140, 255);   // the Mouse side's frame around the board
-inline const QColor kKeyCursor(255, 70, 50);     // the Keybord side's cursor
-inline const QColor kThinking(255, 236, 60);     // the "thinking" label
+inline const QColor kRockWell(0, 0, 0, 130);     // the well under the board: the rock subdued
+// The lines between the well's cells: light, to stand out on the dark well.
+inline const QColor kRockCellLine(255, 226, 180, 110);
+inline const QColor kMouseFrame(70, 140, 255);  // the Mouse side's frame around the board
+inline const QColor kKeyCursor(255, 70, 50);    // the Keybord side's cursor
+inline const QColor kThinking(255, 236, 60);    // the "thinking" label
 inline const QColor kThinkingBack(0, 0, 0, 170);
 
 // ---- Decorations ----------------------------------------------------------------------------
@@ -127,6 +129,10 @@ void StyleWindow(QWidget* window, Theme theme = Theme::Night);
 // Styles a menu added to a night window after the window was styled (a submenu made later) as
 // StyleWindow styles the window's own menus: its parent's font and colours, the menus' sheet.
 void StyleAddedMenu(QMenu* menu);
+
+// Styles a button added to a night window after the window was styled as StyleWindow styles its
+// buttons, but with the least padding, small enough for a window's margin.
+void StyleAddedSmallButton(QPushButton* button);
 
 // Sets the colour a label or a button draws its text in.
 void SetTextColour(QWidget* widget, const QColor& colour);

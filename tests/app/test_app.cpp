@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/app.h"
@@ -212,9 +213,10 @@ private slots:
         DeleteClosedWindows();
     }
 
-    // Choosing a language in the extras menu stores it, puts the interface in it and puts a
-    // fresh title in that language where the old one stood; choosing the language in use changes
-    // the interface in no way, but stores the choice when another copy of the game has stored
+    // Choosing a language in the extras menu, or the other one with the title's language button
+    // (which names it in that language), stores it, puts the interface in it and puts a fresh
+    // title in that language where the old one stood; choosing the language in use changes the
+    // interface in no way, but stores the choice when another copy of the game has stored
     // another language meanwhile.
     void extrasMenuChoosesTheLanguage_data() {
         QTest::addColumn<QString>("shown");
@@ -222,26 +224,35 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("recordEntry");
         QTest::addColumn<bool>("replaced");
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("to English with the button") << "ja"
+                                                    << "ja"
+                                                    << "en"
+                                                    << "Record…" << true << true;
+        QTest::newRow("back to Japanese with the button") << "en"
+                                                          << "en"
+                                                          << "ja"
+                                                          << "成績…" << true << true;
         QTest::newRow("to English") << "ja"
                                     << "ja"
                                     << "en"
-                                    << "Record…" << true;
+                                    << "Record…" << true << false;
         QTest::newRow("back to Japanese") << "en"
                                           << "en"
                                           << "ja"
-                                          << "成績…" << true;
+                                          << "成績…" << true << false;
         QTest::newRow("Japanese again") << "ja"
                                         << "ja"
                                         << "ja"
-                                        << "成績…" << false;
+                                        << "成績…" << false << false;
         QTest::newRow("Japanese shown, English stored elsewhere") << "ja"
                                                                   << "en"
                                                                   << "ja"
-                                                                  << "成績…" << false;
+                                                                  << "成績…" << false << false;
         QTest::newRow("English shown, Japanese stored elsewhere") << "en"
                                                                   << "ja"
                                                                   << "en"
-                                                                  << "Record…" << false;
+                                                                  << "Record…" << false << false;
     }
     void extrasMenuChoosesTheLanguage() {
         QFETCH(QString, shown);
@@ -249,6 +260,7 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, recordEntry);
         QFETCH(bool, replaced);
+        QFETCH(bool, byButton);
         testing::TempSettings settings;
         settings.store().Write(settings::InterfaceLanguage(), stored);
         QVERIFY(UseLanguage(*LanguageOfCode(shown)));
@@ -257,7 +269,13 @@ private slots:
         app.ShowTitle();
         QPointer<QWidget> title = VisibleTitleWindows().front();
         title->move(40, 30);
-        title->findChild<QAction*>(QStringLiteral("Language_") + chosen)->trigger();
+        if (byButton) {
+            auto* button = title->findChild<QPushButton*>(QStringLiteral("LanguageButton"));
+            QCOMPARE(button->text(), QString(chosen == "en" ? "English" : "日本語"));
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            title->findChild<QAction*>(QStringLiteral("Language_") + chosen)->trigger();
+        }
         QCoreApplication::processEvents();
         DeleteClosedWindows();
         QCOMPARE(title.isNull(), replaced);
@@ -268,6 +286,9 @@ private slots:
         QCOMPARE(titles.front()->pos(), QPoint(40, 30));
         QCOMPARE(titles.front()->findChild<QAction*>(QStringLiteral("Record"))->text(),
                  recordEntry);
+        QCOMPARE(titles.front()->findChild<QPushButton*>(QStringLiteral("LanguageButton"))->text(),
+                 QString(chosen == "en" ? "日本語" : "English"));
+        testing::SaveScreenshot(titles.front(), QStringLiteral("title_") + QTest::currentDataTag());
         UseLanguage(Language::Japanese);
         titles.front()->close();
         DeleteClosedWindows();

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "extra/engine/ex_search.h"
+#include "extra/windows/ex_game_surface.h"
 #include "extra/windows/ex_game_window.h"
 #include "shell/settings/language.h"
 #include "shell/windows/look.h"
@@ -145,6 +146,39 @@ class ExGameWindowTest : public QObject {
 private slots:
     void initTestCase() { look::PinApplicationLook(); }
     void cleanup() { UseLanguage(Language::Japanese); }
+
+    // The lines between the empty cells stand out from the well: along each line the surface
+    // is clearly lighter than along the middles of the cells beside it.
+    void gridLinesStandOutFromTheWell() {
+        ExGameWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* surface = window.findChild<ExGameSurface*>();
+        QVERIFY(surface != nullptr);
+        const QImage picture = surface->grab().toImage();
+        const qreal ratio = picture.devicePixelRatio();
+        // The mean lightness of a column of the board, in device pixels.
+        auto columnLightness = [&](int x) {
+            long sum = 0;
+            const int top = qRound(exlayout::kBoardTop * ratio);
+            const int bottom = qRound((exlayout::kBoardTop + exlayout::kBoardSize) * ratio);
+            for (int y = top; y < bottom; ++y) {
+                sum += qGray(picture.pixel(qRound(x * ratio), y));
+            }
+            return sum / (bottom - top);
+        };
+        constexpr int kLeastDifference = 40;
+        for (int k = 1; k < kExColumns; ++k) {
+            const int line = exlayout::kBoardLeft + k * ExCellWidget::kSize;
+            const long lineLightness = columnLightness(line);
+            const long cellLightness = columnLightness(line - ExCellWidget::kSize / 2);
+            QVERIFY2(lineLightness - cellLightness >= kLeastDifference,
+                     qPrintable(QStringLiteral("line %1: %2 against %3")
+                                    .arg(k)
+                                    .arg(lineLightness)
+                                    .arg(cellLightness)));
+        }
+    }
 
     // It should open against the computer with no game, then play a whole game against the
     // computer through the window: the computer moves first at once after its message, and

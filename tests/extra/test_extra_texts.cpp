@@ -53,8 +53,10 @@ private slots:
         QTest::newRow("Keyboard first")
             << KeybordFirst << kPerson << "- vs Human -\nFirst move: Keyboard";
         QTest::newRow("Keyboard won") << KeybordWon << kPerson << "- vs Human -\nWinner: Keyboard!";
-        QTest::newRow("Program won")
-            << ProgramWon << kComputer << "- vs Computer -\nWinner: Program!";
+        QTest::newRow("computer first")
+            << ProgramFirst << kComputer << "- vs Computer -\nFirst move: Computer";
+        QTest::newRow("computer won")
+            << ProgramWon << kComputer << "- vs Computer -\nWinner: Computer!";
         QTest::newRow("draw") << Drawn << kComputer << "It's a draw!";
     }
     void messagesAreEnglish() {
@@ -88,7 +90,10 @@ private slots:
             << " - vs Computer -\n[[[ Game 012 ]]]\n\n   Mouse:003 wins\nKeyboard:007 wins\n"
                "  (DRAW):001\n\nStatus▼\n[Open]: 57/92\n\nTurn▼\n>>>Mouse.";
         QTest::newRow("Keyboard to move") << InGame(ExPlayer::Keybord) << kPerson << QString();
-        QTest::newRow("Program to move") << InGame(ExPlayer::Program) << kComputer << QString();
+        QTest::newRow("computer to move") << InGame(ExPlayer::Program) << kComputer
+                                          << " - vs Computer -\n[[[ Game 012 ]]]\n\n   Mouse:003 "
+                                             "wins\nKeyboard:007 wins\n  (DRAW):001\n\nStatus▼\n"
+                                             "[Open]: 57/92\n\nTurn▼\n>>>Computer.";
     }
     void informationIsEnglish() {
         QFETCH(ExInfo, info);

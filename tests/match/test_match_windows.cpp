@@ -7,10 +7,12 @@
 #include <QSettings>
 #include <QTest>
 
+#include "match/model/player_entry.h"
 #include "match/model/stored_options.h"
 #include "match/windows/entry_window.h"
 #include "match/windows/options_window.h"
 #include "match/windows/result_dialog.h"
+#include "shell/settings/language.h"
 #include "shell/settings/settings_store.h"
 #include "shell/windows/look.h"
 #include "tests/support/modal.h"
@@ -74,6 +76,35 @@ class MatchWindowsTest : public QObject {
 
 private slots:
     void initTestCase() { look::PinApplicationLook(); }
+
+    // In English a computer's strength has one name wherever it shows: the entry list, the
+    // battle screen's name and info panel, and the record's pairings (all but the entry list
+    // through PlayerKindLabel).
+    void strengthNamesAgreeInEnglish_data() {
+        QTest::addColumn<PlayerKind>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Easy") << PlayerKind::EasyComputer << "[Easy]";
+        QTest::newRow("Normal") << PlayerKind::NormalComputer << "[Normal]";
+        QTest::newRow("Hard") << PlayerKind::HardComputer << "[Hard]";
+        QTest::newRow("ⅲ") << PlayerKind::ExpertComputer << "[ⅲ]";
+        QTest::newRow("Master") << PlayerKind::MasterComputer << "[Master]";
+    }
+    void strengthNamesAgreeInEnglish() {
+        QFETCH(PlayerKind, kind);
+        QFETCH(QString, name);
+        QVERIFY(UseLanguage(Language::English));
+        TempSettings settings;
+        AppState state;
+        EntryWindow entry(state, settings.store());
+        const auto* list = entry.findChild<QComboBox*>(QStringLiteral("Cb_0"));
+        const QString listed = list->itemText(static_cast<int>(kind));
+        const QString narrow = PlayerKindLabel(kind, false);
+        const QString wide = PlayerKindLabel(kind, true);
+        UseLanguage(Language::Japanese);
+        QCOMPARE(listed, name);
+        QCOMPARE(narrow, name);
+        QCOMPARE(wide, name);
+    }
 
     // On a first run the entry offers Mouse against [ＮＯＲＭＡＬ], which sets strength 1 and
     // the pictures, and stores both choices, before the user has done anything.
