@@ -29,10 +29,10 @@ void Write(const QByteArray& bytes, std::FILE* stream) {
 }  // namespace
 
 // Start-up: the command line and the display scale come first, since the scale must be set
-// before the application object is made; then the language (on a first start, the desktop's),
-// before any window is made; a settings file the store refuses is told of, and the game goes on
-// with the defaults; then the match options are read from the settings store once and the title
-// window opens. The program runs while any of its windows is open.
+// before the application object is made; then the language, before any window is made; a
+// settings file the store refuses is told of, and the game goes on with the defaults; then the
+// match options are read from the settings store once and the title window opens. The program runs
+// while any of its windows is open.
 int main(int argc, char* argv[]) {
     const morvane::CommandLine command = morvane::ParseCommandLine(ArgumentsOf(argc, argv));
     if (command.ending) {
@@ -55,8 +55,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     morvane::look::PinApplicationLook();
 
-    const morvane::Language language = command.language.value_or(morvane::StartLanguage(
-        store.FileExists(), morvane::ReadLanguage(store), morvane::ReadDesktopLocale()));
+    const morvane::Language language = command.language.value_or(morvane::ReadLanguage(store));
     if (!morvane::UseLanguage(language)) {
         qCWarning(morvane::appLog) << "the English translation could not be loaded";
     }
@@ -68,12 +67,10 @@ int main(int argc, char* argv[]) {
         morvane::TellIfNotStored(nullptr, store,
                                  store.Write(morvane::settings::DisplayScale(), *command.scale));
     }
-    // The language is stored when the command line names it, and when a first start takes it
-    // from the desktop, since the next start finds a settings file and reads it from there.
-    if (command.language || language != morvane::ReadLanguage(store)) {
-        morvane::TellIfNotStored(
-            nullptr, store,
-            store.Write(morvane::settings::InterfaceLanguage(), morvane::LanguageCode(language)));
+    if (command.language) {
+        morvane::TellIfNotStored(nullptr, store,
+                                 store.Write(morvane::settings::InterfaceLanguage(),
+                                             morvane::LanguageCode(*command.language)));
     }
     morvane::AppState state;
     state.options = morvane::LoadMatchOptions(store);

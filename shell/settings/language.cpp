@@ -1,7 +1,6 @@
 #include "shell/settings/language.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QTranslator>
 #include <memory>
 
@@ -38,28 +37,6 @@ std::optional<Language> LanguageOfCode(const QString& code) {
 
 Language ReadLanguage(const SettingsStore& store) {
     return LanguageOfCode(store.Read(settings::InterfaceLanguage())).value_or(Language::Japanese);
-}
-
-DesktopLocale ReadDesktopLocale() {
-    return {qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"),
-            qEnvironmentVariable("LANG")};
-}
-
-Language StartLanguage(bool settingsFileExists, Language stored, const DesktopLocale& desktop) {
-    if (settingsFileExists) {
-        return stored;
-    }
-    for (const QString& locale : {desktop.lcAll, desktop.lcMessages, desktop.lang}) {
-        if (locale.isEmpty()) {
-            continue;
-        }
-        // A locale is language[_territory][.codeset][@modifier]; the language part decides.
-        const QString name = locale.section(QRegularExpression(QStringLiteral("[_.@]")), 0, 0);
-        const bool japaneseOrNone = name == QStringLiteral("ja") || name == QStringLiteral("C") ||
-                                    name == QStringLiteral("POSIX");
-        return japaneseOrNone ? Language::Japanese : Language::English;
-    }
-    return Language::Japanese;
 }
 
 bool UseLanguage(Language language) {

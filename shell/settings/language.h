@@ -17,20 +17,6 @@ std::optional<Language> LanguageOfCode(const QString& code);
 // desktop's own language.
 Language ReadLanguage(const SettingsStore& store);
 
-// The desktop's variables that name the language of its messages, in the order they count.
-struct DesktopLocale {
-    QString lcAll;
-    QString lcMessages;
-    QString lang;
-};
-DesktopLocale ReadDesktopLocale();
-
-// The language the interface starts in. Once a settings file exists, the stored one
-// (ReadLanguage). On a first start, with no settings file yet, the desktop's: the first of its
-// variables that is set and not empty decides, and names English unless it is Japanese ("ja",
-// "ja_JP.UTF-8") or C/POSIX; with none of them set, Japanese.
-Language StartLanguage(bool settingsFileExists, Language stored, const DesktopLocale& desktop);
-
 // Every text the program translates from now on is in this language; windows already open keep
 // theirs. False, with the interface left in Japanese, when the English translation cannot be
 // loaded.

@@ -46,14 +46,9 @@ SettingsStore::SettingsStore()
 
 SettingsStore::SettingsStore(const QString& iniFilePath) : fileName_(iniFilePath) {}
 
-bool SettingsStore::FileExists() const {
-    const QFileInfo file(fileName_);
-    return file.exists() || file.isSymLink();
-}
-
 SettingsStore::FileCheck SettingsStore::CheckFile() const {
     const QFileInfo file(fileName_);
-    if (!FileExists()) {
+    if (!file.exists() && !file.isSymLink()) {
         return {fileName_, FileRefusal::None};  // the first write makes it
     }
     // QFileInfo looks through links: a link counts as what it leads to, and a link that leads

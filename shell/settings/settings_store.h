@@ -41,9 +41,6 @@ public:
 
     // The file that backs the store.
     QString FileName() const { return fileName_; }
-    // Whether anything, even a link that leads nowhere, stands at the file's place: false only
-    // before the first write has made the file.
-    bool FileExists() const;
     // Why the file cannot be used as it is now, if it cannot.
     FileRefusal Refusal() const;
 

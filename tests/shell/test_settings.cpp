@@ -366,53 +366,6 @@ private slots:
         QCOMPARE(read, language);
     }
 
-    // A first start (no settings file) takes English from the desktop's first locale variable
-    // that is set, unless it is Japanese or C/POSIX; once there is a file, the stored language
-    // holds, Japanese when it names none.
-    void startLanguageFollowsTheDesktopOnlyOnAFirstStart_data() {
-        QTest::addColumn<QString>("stored");  // null: no file; empty: a file without a language
-        QTest::addColumn<QString>("lcAll");
-        QTest::addColumn<QString>("lcMessages");
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<Language>("language");
-        const QString none;
-        const QString en = QStringLiteral("en_US.UTF-8");
-        const QString ja = QStringLiteral("ja_JP.UTF-8");
-        QTest::newRow("ja_JP.UTF-8") << none << none << none << ja << Language::Japanese;
-        QTest::newRow("ja") << none << none << none << "ja" << Language::Japanese;
-        QTest::newRow("en_US.UTF-8") << none << none << none << en << Language::English;
-        QTest::newRow("de_DE") << none << none << none << "de_DE" << Language::English;
-        QTest::newRow("C") << none << none << none << "C" << Language::Japanese;
-        QTest::newRow("POSIX") << none << none << none << "POSIX" << Language::Japanese;
-        QTest::newRow("C.UTF-8") << none << none << none << "C.UTF-8" << Language::Japanese;
-        QTest::newRow("unset") << none << none << none << none << Language::Japanese;
-        QTest::newRow("LC_ALL over LANG") << none << ja << none << en << Language::Japanese;
-        QTest::newRow("LC_ALL over LC_MESSAGES") << none << en << ja << ja << Language::English;
-        QTest::newRow("LC_MESSAGES over LANG") << none << none << en << ja << Language::English;
-        QTest::newRow("an empty LC_ALL counts as unset")
-            << none << "" << none << en << Language::English;
-        QTest::newRow("English stored") << "en" << none << none << ja << Language::English;
-        QTest::newRow("Japanese stored") << "ja" << none << none << en << Language::Japanese;
-        QTest::newRow("a file without a language")
-            << "" << none << none << en << Language::Japanese;
-    }
-    void startLanguageFollowsTheDesktopOnlyOnAFirstStart() {
-        QFETCH(QString, stored);
-        QFETCH(QString, lcAll);
-        QFETCH(QString, lcMessages);
-        QFETCH(QString, lang);
-        QFETCH(Language, language);
-        TempSettings temp;
-        if (!stored.isNull()) {
-            WriteRaw(temp.fileName(), QStringLiteral("Display"), QStringLiteral("Language"),
-                     stored);
-        }
-        QCOMPARE(temp.store().FileExists(), !stored.isNull());
-        QCOMPARE(StartLanguage(temp.store().FileExists(), ReadLanguage(temp.store()),
-                               {lcAll, lcMessages, lang}),
-                 language);
-    }
-
     void matchOptionsLoadFromTheStore() {
         TempSettings temp;
         QCOMPARE(LoadMatchOptions(temp.store()).terrainSelect, TerrainOption::Off);
