@@ -174,15 +174,21 @@ int RankAtMost(int score) {
 constexpr std::int64_t kPreferenceNodes = 20'000;
 
 // The rank of the root's exact score: null windows searched to the end narrow the range of
-// ranks it may have until one is left, trying a draw first, then halving towards the slower
-// results, as strong four-in-a-row solvers do. Meaningless when the search stopped.
+// ranks it may have until one is left: first whether it is a win, then, if not, whether it is
+// at least a draw (two searches settle a drawn position, whose proofs cost most), then halving
+// towards the slower results, as strong four-in-a-row solvers do. Meaningless when the search
+// stopped.
 template <typename BitCount>
 int PinnedRank(Negamax<BitCount>& negamax, const Position& root) {
     int lowest = root.free >= 2 ? -(root.free - 1) : 0;
     int highest = root.free;
     while (lowest < highest && negamax.stopped() == Stop::None) {
         int middle = lowest + (highest - lowest) / 2;
-        if (middle <= 0 && lowest / 2 < middle) {
+        if (lowest < 0 && highest > 0) {
+            middle = 0;
+        } else if (lowest < 0 && highest == 0) {
+            middle = -1;
+        } else if (middle <= 0 && lowest / 2 < middle) {
             middle = lowest / 2;
         } else if (middle >= 0 && highest / 2 > middle) {
             middle = highest / 2;
