@@ -9,7 +9,7 @@ namespace morvane::search {
 inline constexpr int kThreatWeight = 24;
 
 // What a winning cell is worth besides when it lies on a row of its owner's parity.
-inline constexpr int kParityWeight = 16;
+inline constexpr int kParityWeight = 32;
 
 // The rows 1, 3, 5, … counted from the bottom. When the columns fill up one unit on another,
 // the side that moves with an even number of free cells left takes these rows, the other side

@@ -84,11 +84,14 @@ Deepening Deepen(Negamax<BitCount>& negamax, const Position& root, RootMoves& mo
     return result;
 }
 
-// The deepening's share of a search's budget, in percent. The rest goes to questions searched
-// to the end of the game, which a horizon cannot mislead: a heuristic score, however deep, can
-// favour a move that throws a long win away (a zugzwang the horizon hides), and in the opening
-// a null window to the end often settles the value within the time.
-constexpr std::int64_t kDeepeningShare = 15;
+// With at most this many free cells, a search spends only kDeepeningShare percent of its
+// budget deepening, and the rest on questions searched to the end of the game, which a horizon
+// cannot mislead: a heuristic score, however deep, can favour a move that throws a long win
+// away (a zugzwang the horizon hides), while a null window to the end often settles a position
+// this small within the time. With more free cells such questions seldom end in time, and the
+// whole budget deepens.
+constexpr int kMostFreeCellsToProve = 36;
+constexpr std::int64_t kDeepeningShare = 5;
 
 // The first of the root moves, in order, that keeps the game's value: a win when one is proven,
 // else at least a draw, each asked with a null window searched to the end. Nothing when the
@@ -122,10 +125,12 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
     }
     table.NewSearch();
     const Clock::time_point start = Clock::now();
+    const bool proving = root.free <= kMostFreeCellsToProve;
+    const std::int64_t share = proving ? kDeepeningShare : 100;
     const Limits deepeningLimits =
         budget.nodes > 0
-            ? Limits{std::max<std::int64_t>(1, budget.nodes * kDeepeningShare / 100), std::nullopt}
-            : Limits{0, start + budget.time * kDeepeningShare / 100};
+            ? Limits{std::max<std::int64_t>(1, budget.nodes * share / 100), std::nullopt}
+            : Limits{0, start + budget.time * share / 100};
     Negamax<BitCount> negamax(table, deepeningLimits, yield);
     RootMoves moves;
     const int count = FirstRootOrder(root, moves);
@@ -137,7 +142,7 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
                         deepening.best.score, deepening.depth, negamax.nodes(),
                         deepening.completed};
     const std::int64_t nodesLeft = budget.nodes - negamax.nodes();
-    if (deepening.completed || (budget.nodes > 0 && nodesLeft <= 0)) {
+    if (deepening.completed || !proving || (budget.nodes > 0 && nodesLeft <= 0)) {
         return result;
     }
     // The table keeps what the deepening stored: the exact questions start from its moves.
