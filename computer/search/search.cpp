@@ -91,7 +91,7 @@ Deepening Deepen(Negamax<BitCount>& negamax, const Position& root, RootMoves& mo
 // this small within the time. With more free cells such questions seldom end in time, and the
 // whole budget deepens.
 constexpr int kMostFreeCellsToProve = 36;
-constexpr std::int64_t kDeepeningShare = 5;
+constexpr std::int64_t kDeepeningShare = 25;
 
 // The first of the root moves, in order, that keeps the game's value: a win when one is proven,
 // else at least a draw, each asked with a null window searched to the end. Nothing when the
