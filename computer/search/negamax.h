@@ -111,6 +111,7 @@ private:
     struct Candidate {
         int bit;
         int order;
+        Bits wins;  // the mover's winning cells with this unit, when ordered by them; else 0
     };
 
     int Search(const Position& p, int depth, int alpha, int beta) {
@@ -177,19 +178,24 @@ private:
         for (Bits rest = moves; rest != 0; rest &= rest - 1) {
             const int bit = LowestBit(rest);
             const int centre = kCentreWeight[static_cast<std::size_t>(bit)];
+            // Kept for the child, which needs them too.
+            const Bits wins = toTheEnd ? WinningCells(p.mover | One(bit)) : 0;
             int order = kTableMoveOrder;
             if (bit != tableMove) {
-                order = toTheEnd ? ThreatsMade(p, bit, freeCells) * kThreatOrder + centre
-                                 : history[static_cast<std::size_t>(bit)] + centre;
+                order =
+                    toTheEnd
+                        ? CountBits<BitCount>(wins & freeCells & ~One(bit)) * kThreatOrder + centre
+                        : history[static_cast<std::size_t>(bit)] + centre;
             }
-            candidates[static_cast<std::size_t>(count++)] = Candidate{bit, order};
+            candidates[static_cast<std::size_t>(count++)] = Candidate{bit, order, wins};
         }
 
         const int alphaAtStart = alpha;
         int bestScore = -kInfinity;
         int bestBit = kNoMove;
         for (int i = 0; i < count; ++i) {
-            const int bit = NextCandidate(candidates, i, count, depth);
+            const Candidate& candidate = NextCandidate(candidates, i, count, depth);
+            const int bit = candidate.bit;
             if (depth > 1) {
                 // The children will look themselves up: their entries are loaded a few
                 // children ahead.
@@ -198,7 +204,7 @@ private:
                     table_.Prefetch(p.ChildKey(candidates[static_cast<std::size_t>(ahead)].bit));
                 }
             }
-            const Position child = p.Play(bit);
+            const Position child = toTheEnd ? p.Play(bit, candidate.wins) : p.Play(bit);
             int score;
             if (i == 0) {
                 score = -Search(child, depth - 1, -beta, -alpha);
@@ -230,17 +236,12 @@ private:
         return bestScore;
     }
 
-    // The free cells where the mover would complete a line after a unit on bit.
-    static int ThreatsMade(const Position& p, int bit, Bits freeCells) {
-        return CountBits<BitCount>(WinningCells(p.mover | One(bit)) & freeCells & ~One(bit));
-    }
-
     // The candidate to search in position i, best ordered first. Above the horizon's parents
     // all are sorted at once. Just above the horizon a node is mostly decided by its first two
     // candidates, and one that they do not decide is usually one where every move fails, so
     // those two are picked one by one and the rest taken as they come.
-    static int NextCandidate(std::array<Candidate, kCellCount>& candidates, int i, int count,
-                             int depth) {
+    static const Candidate& NextCandidate(std::array<Candidate, kCellCount>& candidates, int i,
+                                          int count, int depth) {
         const auto byOrder = [](const Candidate& a, const Candidate& b) {
             return a.order > b.order;
         };
@@ -252,7 +253,7 @@ private:
         } else if (i < 2) {
             std::swap(begin[i], *std::min_element(begin + i, begin + count, byOrder));
         }
-        return candidates[static_cast<std::size_t>(i)].bit;
+        return candidates[static_cast<std::size_t>(i)];
     }
 
     // A move that refuted the opponent's play is tried early elsewhere too; deep refutations

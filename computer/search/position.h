@@ -109,7 +109,10 @@ struct Position {
     }
 
     // The position after the mover puts a unit on bit (a legal cell); the opponent moves next.
-    Position Play(int bit) const {
+    Position Play(int bit) const { return Play(bit, WinningCells(mover | One(bit))); }
+
+    // The same, the mover's winning cells with the new unit already known.
+    Position Play(int bit, Bits winsWithUnit) const {
         const Bits one = One(bit);
         const auto index = static_cast<std::size_t>(bit);
         Position next;
@@ -118,7 +121,7 @@ struct Position {
         next.filled = filled | one;
         next.hollow = hollow & ~one;
         next.moverWins = otherWins;
-        next.otherWins = WinningCells(next.other);
+        next.otherWins = winsWithUnit;
         next.free = free - 1;
         next.centre = -(centre + kCentreWeight[index]);
         next.moverCode = static_cast<std::int16_t>(CircleUnit + CrossUnit - moverCode);

@@ -66,11 +66,10 @@ struct Deepening {
 };
 
 // Iterative deepening from one ply until the score is proven or every line reaches the end of
-// the game, or the search is stopped; the last finished iteration counts.
+// the game, or the search is stopped; the last finished iteration counts. The moves are left
+// ordered as that iteration scored them, best first.
 template <typename BitCount>
-Deepening Deepen(Negamax<BitCount>& negamax, const Position& root) {
-    RootMoves moves;
-    const int count = FirstRootOrder(root, moves);
+Deepening Deepen(Negamax<BitCount>& negamax, const Position& root, RootMoves& moves, int count) {
     Deepening result{moves[0], 0, false};
     for (int depth = 1; depth <= root.free; ++depth) {
         const std::optional<RootMove> best = negamax.SearchRoot(root, depth, moves.data(), count);
@@ -85,6 +84,36 @@ Deepening Deepen(Negamax<BitCount>& negamax, const Position& root) {
     return result;
 }
 
+// With at most this many free cells, a search spends only kDeepeningShare percent of its
+// budget deepening, and the rest on questions searched to the end of the game, which a horizon
+// cannot mislead: a heuristic score, however deep, can favour a move that throws a long win
+// away (a zugzwang the horizon hides), while a null window to the end often settles a position
+// this small within the time. With more free cells such questions seldom end in time, and the
+// whole budget deepens.
+constexpr int kMostFreeCellsToProve = 36;
+constexpr std::int64_t kDeepeningShare = 25;
+
+// The first of the root moves, in order, that keeps the game's value: a win when one is proven,
+// else at least a draw, each asked with a null window searched to the end. Nothing when the
+// budget ran out first or the position is lost (then any move is as good as the deepening's).
+template <typename BitCount>
+std::optional<int> ValueKeepingBit(Negamax<BitCount>& negamax, const Position& root,
+                                   const RootMoves& moves, int count) {
+    for (const int bar : {kWinScore - 1, -1}) {
+        for (int i = 0; i < count; ++i) {
+            const int bit = moves[static_cast<std::size_t>(i)].bit;
+            const int score = negamax.ScoreRootMove(root, bit, search::kToTheEnd, bar, bar + 1);
+            if (negamax.stopped() != Stop::None) {
+                return std::nullopt;
+            }
+            if (score > bar) {
+                return bit;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 template <typename BitCount>
 std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& board, Turn turn,
                                       SearchBudget budget, const YieldHook& yield) {
@@ -95,14 +124,40 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
         return SearchResult{kNoCell, 0, 0, 0, true};
     }
     table.NewSearch();
-    Negamax<BitCount> negamax(table, LimitsOf(budget), yield);
-    const Deepening deepening = Deepen(negamax, root);
+    const Clock::time_point start = Clock::now();
+    const bool proving = root.free <= kMostFreeCellsToProve;
+    const std::int64_t share = proving ? kDeepeningShare : 100;
+    const Limits deepeningLimits =
+        budget.nodes > 0
+            ? Limits{std::max<std::int64_t>(1, budget.nodes * share / 100), std::nullopt}
+            : Limits{0, start + budget.time * share / 100};
+    Negamax<BitCount> negamax(table, deepeningLimits, yield);
+    RootMoves moves;
+    const int count = FirstRootOrder(root, moves);
+    const Deepening deepening = Deepen(negamax, root, moves, count);
     if (negamax.stopped() == Stop::Abandon) {
         return std::nullopt;
     }
-    return SearchResult{search::kCellOfBit[static_cast<std::size_t>(deepening.best.bit)],
+    SearchResult result{search::kCellOfBit[static_cast<std::size_t>(deepening.best.bit)],
                         deepening.best.score, deepening.depth, negamax.nodes(),
                         deepening.completed};
+    const std::int64_t nodesLeft = budget.nodes - negamax.nodes();
+    if (deepening.completed || !proving || (budget.nodes > 0 && nodesLeft <= 0)) {
+        return result;
+    }
+    // The table keeps what the deepening stored: the exact questions start from its moves.
+    Negamax<BitCount> exact(
+        table, budget.nodes > 0 ? Limits{nodesLeft, std::nullopt} : Limits{0, start + budget.time},
+        yield);
+    const std::optional<int> keeping = ValueKeepingBit(exact, root, moves, count);
+    if (exact.stopped() == Stop::Abandon) {
+        return std::nullopt;
+    }
+    result.nodes += exact.nodes();
+    if (keeping) {
+        result.cell = search::kCellOfBit[static_cast<std::size_t>(*keeping)];
+    }
+    return result;
 }
 
 // The scores a game can end with are ranked: rank 0 is a draw, rank f > 0 a win by the move
@@ -124,15 +179,21 @@ int RankAtMost(int score) {
 constexpr std::int64_t kPreferenceNodes = 20'000;
 
 // The rank of the root's exact score: null windows searched to the end narrow the range of
-// ranks it may have until one is left, trying a draw first, then halving towards the slower
-// results, as strong four-in-a-row solvers do. Meaningless when the search stopped.
+// ranks it may have until one is left: first whether it is a win, then, if not, whether it is
+// at least a draw (two searches settle a drawn position, whose proofs cost most), then halving
+// towards the slower results, as strong four-in-a-row solvers do. Meaningless when the search
+// stopped.
 template <typename BitCount>
 int PinnedRank(Negamax<BitCount>& negamax, const Position& root) {
     int lowest = root.free >= 2 ? -(root.free - 1) : 0;
     int highest = root.free;
     while (lowest < highest && negamax.stopped() == Stop::None) {
         int middle = lowest + (highest - lowest) / 2;
-        if (middle <= 0 && lowest / 2 < middle) {
+        if (lowest < 0 && highest > 0) {
+            middle = 0;
+        } else if (lowest < 0 && highest == 0) {
+            middle = -1;
+        } else if (middle <= 0 && lowest / 2 < middle) {
             middle = lowest / 2;
         } else if (middle >= 0 && highest / 2 > middle) {
             middle = highest / 2;

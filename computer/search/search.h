@@ -70,7 +70,10 @@ public:
     SearchEngine& operator=(const SearchEngine&) = delete;
 
     // The best cell for turn found within the budget: deeper and deeper full-width searches
-    // until the budget is spent or the result is proven; the last finished one decides. It plays
+    // until the budget is spent or the result is proven; the last finished one decides. On a
+    // small board (few free cells) they take a small share of the budget, and the rest asks
+    // which move keeps a win, else a draw, searched to the end; a move proven so is played
+    // instead (score and depth stay the deepening's). It plays
     // as the game judges: a line already on the board is no win, only a line through a newly
     // placed unit is, so it answers a placeable cell whenever the board has a free cell.
     std::optional<SearchResult> Search(const Board& board, Turn turn, SearchBudget budget,

@@ -21,8 +21,8 @@ struct TableEntry {
 };
 static_assert(sizeof(TableEntry) == 16);
 
-// A fixed-size table of searched positions, one entry per slot, the newest result replacing the
-// old. Each search sees only its own entries, so a search never depends on the ones before it.
+// A fixed-size table of searched positions, two slots for each key (the deepest result and the
+// newest). Each search sees only its own entries, so a search never depends on the ones before it.
 // The slots come zeroed from the system (untouched pages cost nothing until used) and are
 // never cleared in a pass: an entry of another search is simply not found.
 class TranspositionTable {
@@ -48,17 +48,35 @@ public:
 
     // The entry of the position with this key stored by the current search, or nullptr.
     const TableEntry* Find(std::uint64_t key) const {
-        const TableEntry& entry = slots_[Slot(key)];
-        return entry.key == key && entry.search == search_ ? &entry : nullptr;
+        const TableEntry* pair = Pair(key);
+        for (int i = 0; i < 2; ++i) {
+            if (pair[i].key == key && pair[i].search == search_) {
+                return &pair[i];
+            }
+        }
+        return nullptr;
     }
 
-    // Starts loading the key's slot into the cache, to be read a little later.
-    void Prefetch(std::uint64_t key) const { __builtin_prefetch(&slots_[Slot(key)]); }
+    // Starts loading the key's slots into the cache, to be read a little later.
+    void Prefetch(std::uint64_t key) const { __builtin_prefetch(Pair(key)); }
 
+    // Each key has a pair of slots: the first keeps the deepest result (the one that cost most
+    // to find), the second the newest of the rest, so that a long solve's costly results are not
+    // pushed out by the many small ones found after them.
     void Store(std::uint64_t key, int score, int depth, Bound bound, int move) {
-        slots_[Slot(key)] =
-            TableEntry{key,   static_cast<std::int16_t>(score), static_cast<std::uint8_t>(depth),
-                       bound, static_cast<std::uint8_t>(move),  search_};
+        TableEntry* pair = Pair(key);
+        const TableEntry entry{
+            key,   static_cast<std::int16_t>(score), static_cast<std::uint8_t>(depth),
+            bound, static_cast<std::uint8_t>(move),  search_};
+        TableEntry& deepest = pair[0];
+        if (deepest.search != search_ || deepest.key == key || depth >= deepest.depth) {
+            if (deepest.search == search_ && deepest.key != key) {
+                pair[1] = deepest;
+            }
+            deepest = entry;
+        } else {
+            pair[1] = entry;
+        }
     }
 
 private:
@@ -66,7 +84,10 @@ private:
     static constexpr std::uint64_t kSlotMask = kSlotCount - 1;
     static constexpr int kFirstSlotBits = 12;  // 64 KiB, 16 pages
     static constexpr std::int64_t kSlotsPerNode = 4;
-    std::size_t Slot(std::uint64_t key) const { return static_cast<std::size_t>(key & mask_); }
+    // The first slot of the key's pair.
+    TableEntry* Pair(std::uint64_t key) const {
+        return &slots_[static_cast<std::size_t>(key & mask_ & ~std::uint64_t{1})];
+    }
 
     struct UnmapSlots {
         void operator()(TableEntry* entries) const;

@@ -1,4 +1,5 @@
 #include <QTest>
+#include <algorithm>
 #include <map>
 #include <random>
 #include <unordered_map>
@@ -199,6 +200,12 @@ std::optional<Endgame> Generate(Generated kind, int free, EndgameMaker& endgames
 QString Describe(const Endgame& endgame) {
     return RowsOf(endgame.board).join(QLatin1Char('/')) +
            (endgame.turn == kCircleTurn ? QStringLiteral(" o") : QStringLiteral(" x"));
+}
+
+// The classic 7 × 6 game inside the board: the six rows given (top first, seven cells and a ■
+// each) under six rows of ■.
+QStringList ClassicRows(const QStringList& rows) {
+    return QStringList(6, QStringLiteral("########")) + rows;
 }
 
 }  // namespace
@@ -421,6 +428,33 @@ private slots:
         QVERIFY(result.has_value());
         QVERIFY2(cells.contains(result->cell), qPrintable(QString::number(result->cell)));
         QCOMPARE(result->completed, proven);
+    }
+
+    // In classic openings won by a zugzwang far beyond its horizon, MASTER should still play a
+    // cell that keeps the win, as the solver proves it.
+    void masterKeepsTheOpeningWin_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("turn");
+        const QString empty = QStringLiteral(".......#");
+        QTest::newRow("○, 12 units")
+            << ClassicRows({empty, empty, empty, "..x...x#", "x.o.o.o#", "o.xooxx#"})
+            << kCircleTurn;
+        QTest::newRow("×, 11 units")
+            << ClassicRows({empty, empty, empty, ".....o.#", "xxo..x.#", "ooxoox.#"}) << kCrossTurn;
+        QTest::newRow("○, 10 units")
+            << ClassicRows({empty, empty, empty, empty, "..ooox.#", "o.xxoxx#"}) << kCircleTurn;
+    }
+    void masterKeepsTheOpeningWin() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, turn);
+        const Board board = BoardFromRows(rows);
+        SearchEngine engine;
+        const auto solved = engine.Solve(board, turn, kAmpleTime, YieldHook());
+        const auto move = engine.Search(board, turn, SearchBudget::Nodes(300'000), YieldHook());
+        QVERIFY(solved && move);
+        QCOMPARE(solved->value, GameValue::Win);
+        QVERIFY2(std::ranges::find(solved->best, move->cell) != solved->best.end(),
+                 qPrintable(QString::number(move->cell)));
     }
 
     // It should tell the yield hook of every position it visits, a few thousand at a time, and,

@@ -1,0 +1,66 @@
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+
+#include "bench/positions.h"
+#include "match/model/search_worker.h"
+
+namespace morvane::bench {
+namespace {
+
+// The event loop needs an application object; one for the whole run.
+QCoreApplication& Application() {
+    static int argc = 1;
+    static char name[] = "bench_worker";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+    return application;
+}
+
+// One [ＭＡＳＴＥＲ] move on mid-game position range(0) as the battle screen makes it: on the
+// match's SearchWorker, while the window thread runs an event loop with a timer of range(1)
+// milliseconds that notes the longest gap between two of its runs until the answer arrives.
+// longest_gap_us is the longest the window thread waited for its events while MASTER thought.
+void BM_WorkerEventLoopGap(benchmark::State& state) {
+    Application();
+    const Position& position = kMidGame[static_cast<std::size_t>(state.range(0))];
+    const Board board = BoardOf(position);
+    const Turn turn = position.turn;
+    using Clock = std::chrono::steady_clock;
+    Clock::duration longest{0};
+    SearchWorker worker;
+    for (auto _ : state) {
+        worker.Start([board, turn](SearchEngine& engine, const YieldHook& keepGoing) {
+            return engine.Search(board, turn, SearchBudget{}, keepGoing);
+        });
+        QEventLoop loop;
+        QTimer timer;
+        timer.setInterval(static_cast<int>(state.range(1)));
+        Clock::time_point last = Clock::now();
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            const Clock::time_point now = Clock::now();
+            longest = std::max(longest, now - last);
+            last = now;
+            if (const auto answer = worker.TakeAnswer()) {
+                benchmark::DoNotOptimize(answer->cell);
+                loop.quit();
+            }
+        });
+        timer.start();
+        loop.exec();
+    }
+    state.counters["longest_gap_us"] = std::chrono::duration<double, std::micro>(longest).count();
+}
+BENCHMARK(BM_WorkerEventLoopGap)
+    ->ArgNames({"position", "timer_ms"})
+    ->ArgsProduct({benchmark::CreateDenseRange(0, static_cast<int>(kMidGame.size()) - 1, 1),
+                   {0, 1}})
+    ->Iterations(4)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace morvane::bench
