@@ -12,8 +12,6 @@
 namespace morvane {
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("morvane::ChoiceMenus", text); }
-
 // One entry of a submenu of choices: its objectName, its text and what choosing it does.
 struct Choice {
     QString name;
@@ -56,18 +54,24 @@ QMenu* AddChoices(QMenu* menu, const QString& name, const QString& text,
 
 }  // namespace
 
-QString DisplayScaleMenuTitle() { return Tr("表示倍率"); }
+QString DisplayScaleMenuTitle() {
+    return QCoreApplication::translate("morvane::ChoiceMenus", "表示倍率");
+}
 
 // The title carries the English word, so that a player who does not read Japanese finds the way
 // out of the submenu.
-QString LanguageMenuTitle() { return Tr("言語／Language"); }
+QString LanguageMenuTitle() {
+    return QCoreApplication::translate("morvane::ChoiceMenus", "言語／Language");
+}
 
 QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
                            std::function<void(int percent)> choose) {
     QList<Choice> choices;
     for (const int percent : kDisplayScales) {
-        choices.append({ScaleName(percent), InterfaceNumber(percent) + Tr("％"),
-                        [choose, percent] { choose(percent); }});
+        choices.append(
+            {ScaleName(percent),
+             InterfaceNumber(percent) + QCoreApplication::translate("morvane::ChoiceMenus", "％"),
+             [choose, percent] { choose(percent); }});
     }
     return AddChoices(menu, QStringLiteral("DisplayScale"), DisplayScaleMenuTitle(), choices,
                       [current = std::move(current)] { return ScaleName(current()); });
@@ -76,8 +80,12 @@ QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
 QMenu* AddLanguageMenu(QMenu* menu, std::function<Language()> current,
                        std::function<void(Language language)> choose) {
     const QList<Choice> choices = {
-        {LanguageName(Language::Japanese), Tr("日本語"), [choose] { choose(Language::Japanese); }},
-        {LanguageName(Language::English), Tr("English"), [choose] { choose(Language::English); }},
+        {LanguageName(Language::Japanese),
+         QCoreApplication::translate("morvane::ChoiceMenus", "日本語"),
+         [choose] { choose(Language::Japanese); }},
+        {LanguageName(Language::English),
+         QCoreApplication::translate("morvane::ChoiceMenus", "English"),
+         [choose] { choose(Language::English); }},
     };
     return AddChoices(menu, QStringLiteral("Language"), LanguageMenuTitle(), choices,
                       [current = std::move(current)] { return LanguageName(current()); });

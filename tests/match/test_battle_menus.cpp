@@ -1,12 +1,17 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "match/model/game_record.h"
 #include "match/windows/battle_window.h"
+#include "shell/settings/language.h"
 #include "tests/match/battle_driver.h"
 #include "tests/support/modal.h"
+#include "tests/support/screenshot.h"
+
+Q_DECLARE_METATYPE(morvane::Language)
 
 using namespace morvane;
 using namespace morvane::testing;
@@ -93,6 +98,37 @@ private slots:
         }
         QCOMPARE(shortcuts.join(QStringLiteral(", ")), keys);
         delete screen.window;
+    }
+
+    // The menus speak the interface's language; a screen of each with the game menu open.
+    void menusSpeakTheLanguage_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("newGame");
+        QTest::newRow("Japanese") << Language::Japanese << "ゲーム(&G)"
+                                  << "新しいゲーム(&N)";
+        QTest::newRow("English") << Language::English << "&Game"
+                                 << "&New game";
+    }
+    void menusSpeakTheLanguage() {
+        QFETCH(Language, language);
+        QFETCH(QString, game);
+        QFETCH(QString, newGame);
+        QVERIFY(UseLanguage(language));
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        screen.seams.tickPeriod = std::chrono::hours(1);  // nothing opens the player entry
+        screen.window = new BattleWindow(screen.state, screen.settings.store(), {}, screen.seams);
+        screen.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen.window));
+        auto* menu = screen.window->findChild<QMenu*>(QStringLiteral("GameMenu"));
+        QCOMPARE(menu->title(), game);
+        QCOMPARE(menu->findChild<QAction*>(QStringLiteral("NewGame"))->text(), newGame);
+        screen.window->findChild<QMenuBar*>()->setActiveAction(menu->menuAction());
+        QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), kWait);
+        SaveScreen(QStringLiteral("battle_menu_%1").arg(LanguageCode(language)));
+        menu->close();
+        delete screen.window;
+        QVERIFY(UseLanguage(Language::Japanese));
     }
 
     // Through a game against the computer: each game entry is enabled only while it can act,
