@@ -100,6 +100,26 @@ private slots:
         delete screen.window;
     }
 
+    // The window grows by the menu bar's height; everything else keeps its size and its place
+    // relative to the rest.
+    void contentsSitUnderTheMenuBar() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        screen.seams.tickPeriod = std::chrono::hours(1);  // nothing opens the player entry
+        screen.window = new BattleWindow(screen.state, screen.settings.store(), {}, screen.seams);
+        screen.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen.window));
+        const int bar = screen.window->findChild<QMenuBar*>()->height();
+        QVERIFY(bar > 0);
+        QCOMPARE(screen.window->size(), QSize(645, 405 + bar));
+        const auto inWindow = [&](const QString& name) {
+            const auto* widget = screen.window->findChild<QWidget*>(name);
+            return QRect(widget->mapTo(screen.window, QPoint()), widget->size());
+        };
+        QCOMPARE(inWindow(QStringLiteral("Un_0")), QRect(17, 17 + bar, 30, 30));
+        QCOMPARE(inWindow(QStringLiteral("RoundLb")).topLeft(), QPoint(473, 170 + bar));
+        delete screen.window;
+    }
+
     // The menus speak the interface's language; a screen of each with the game menu open.
     void menusSpeakTheLanguage_data() {
         QTest::addColumn<Language>("language");
