@@ -60,7 +60,7 @@ QStringList HintNote(const Hint& hint) {
 }  // namespace
 
 Battle::Battle(AppState& state, BattleHost& host)
-    : state_(state), host_(host), info_(PaneFor(host)) {
+    : state_(state), host_(host), info_(PaneFor(host)), paneLanguage_(CurrentLanguage()) {
     state_.roundCount = 0;
     info_.CutPage();
     info_.SetPending(tr("（ＮＯ－ＤＡＴＡ．）"));
@@ -134,16 +134,27 @@ void Battle::Act() {
 
 void Battle::EnterPlayers() {
     host_.EnterPlayers();
+    ShowPlayers();
+    background_ = StrongestPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
+    nextState_ = BattleState::SetUpGame;
+}
+
+void Battle::ShowPlayers() {
     for (int side = 0; side < 2; ++side) {
         const auto s = static_cast<std::size_t>(side);
         name_[s] = PlayerKindLabel(state_.players.kind[s], false);
         picture_[s] = state_.players.picture[s];
     }
-    background_ = StrongestPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
-    nextState_ = BattleState::SetUpGame;
 }
 
 void Battle::SetUpGame() {
+    // The language changed during the last game: from this game on the pane and the names
+    // speak the new one.
+    if (paneLanguage_ != CurrentLanguage()) {
+        paneLanguage_ = CurrentLanguage();
+        info_ = PaneFor(host_);
+        ShowPlayers();
+    }
     info_.CutPage();
     info_.ClearPending();
     NewRound();

@@ -14,6 +14,7 @@
 #include "match/model/move_history.h"
 #include "match/model/rgb.h"
 #include "rules/board.h"
+#include "shell/settings/language.h"
 
 namespace morvane {
 
@@ -155,6 +156,8 @@ private:
     // Input for a person's turn counts: that turn waits, with no aid being served.
     bool AcceptsInput(BattleState waiting) const;
     void EnterPlayers();
+    // The players' names and pictures, as the entry left them.
+    void ShowPlayers();
     void SetUpGame();
     void StartTurn();
     void WaitForComputer();
@@ -177,6 +180,7 @@ private:
     AppState& state_;
     BattleHost& host_;
     InfoPanel info_;
+    Language paneLanguage_;  // the language the pane was made for
 
     BattleState curState_ = BattleState::Boot;
     BattleState nextState_ = BattleState::EnterPlayers;

@@ -10,6 +10,7 @@
 #include "tests/match/battle_driver.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/window_texts.h"
 
 Q_DECLARE_METATYPE(morvane::Language)
 
@@ -147,6 +148,29 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), kWait);
         SaveScreen(QStringLiteral("battle_menu_%1").arg(LanguageCode(language)));
         menu->close();
+        delete screen.window;
+        QVERIFY(UseLanguage(Language::Japanese));
+    }
+
+    // English chosen in the view menu names the menus at once and the counters and the pane from
+    // the next game on; the choice is stored.
+    void languageChosenOnTheScreen() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        screen.Open();
+        QVERIFY(WaitUntilSettled(screen));
+        screen.window->findChild<QAction*>(QStringLiteral("Language_en"))->trigger();
+        QCOMPARE(CurrentLanguage(), Language::English);
+        QCOMPARE(ReadLanguage(screen.settings.store()), Language::English);
+        // The interface hears of the change through an event, once the menu has closed.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            screen.window->findChild<QMenu*>(QStringLiteral("GameMenu"))->title(),
+            QStringLiteral("&Game"), kWait);
+        QTest::keyClick(screen.window, Qt::Key_N, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            screen.window->findChild<QLabel*>(QStringLiteral("RoundLb"))->text(),
+            QStringLiteral("Round\n002"), kWait);
+        QVERIFY(WaitUntilSettled(screen));
+        QVERIFY(!testing::HasJapanese(PaneText(screen.window)));
         delete screen.window;
         QVERIFY(UseLanguage(Language::Japanese));
     }
