@@ -10,7 +10,7 @@
 #include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
 #include "shell/windows/display_scale_choice.h"
-#include "shell/windows/store_failure.h"
+#include "shell/windows/language_choice.h"
 #include "terrain/windows/area_editor_window.h"
 #include "terrain/windows/area_select_window.h"
 
@@ -50,27 +50,15 @@ TitleActions App::MakeTitleActions() {
     };
     actions.currentLanguage = [] { return CurrentLanguage(); };
     actions.chooseLanguage = [this](QWidget* title, Language language) {
-        ChooseLanguage(title, language);
+        ChooseTitleLanguage(title, language);
     };
     return actions;
 }
 
-void App::ChooseLanguage(QWidget* title, Language language) {
-    // Another copy of the game may have stored another language since this one started: the
-    // choice is stored when it differs from what is stored, not from what is shown.
-    if (language != ReadLanguage(store_) &&
-        !TellIfNotStored(title, store_,
-                         store_.Write(settings::InterfaceLanguage(), LanguageCode(language)))) {
+void App::ChooseTitleLanguage(QWidget* title, Language language) {
+    if (!ChooseLanguage(title, store_, language)) {
         return;
     }
-    if (language == CurrentLanguage()) {
-        return;
-    }
-    if (!UseLanguage(language)) {
-        qCWarning(appLog) << "the English translation could not be loaded";
-        return;
-    }
-    qCDebug(appLog) << "language" << LanguageCode(language);
     // The title's texts were made in the language before: a fresh title, where this one stands,
     // takes its place once the menu that chose has closed.
     QTimer::singleShot(0, title, [this, title] {

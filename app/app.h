@@ -29,7 +29,7 @@ private:
     void OpenBattle();
     // Stores the language chosen on the title and puts the interface in it; the title is made
     // afresh in it, and every window opened from then on speaks it.
-    void ChooseLanguage(QWidget* title, Language language);
+    void ChooseTitleLanguage(QWidget* title, Language language);
 
     SettingsStore& store_;
     AppState& state_;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QMenu>
 #include <functional>
 
@@ -31,21 +30,6 @@ public:
     ExtrasMenu(const ExtrasActions& actions, QWidget* title);
 
 private:
-    // One entry of a submenu of choices: its objectName, its text and what choosing it does.
-    struct Choice {
-        QString name;
-        QString text;
-        std::function<void()> choose;
-    };
-
-    void AddDisplayScales(const std::function<int()>& current,
-                          const std::function<void(int percent)>& choose);
-    void AddLanguages(const std::function<Language()>& current,
-                      const std::function<void(Language language)>& choose);
-    // Adds a submenu of choices, the one whose objectName current() gives checked each time the
-    // submenu opens.
-    void AddChoices(const QString& name, const QString& text, const QList<Choice>& choices,
-                    std::function<QString()> current);
     // Adds an entry at the end: its objectName, its text and what choosing it does (once the
     // menu has closed).
     void AddEntry(const QString& name, const QString& text, std::function<void()> choose);

@@ -15,26 +15,6 @@
         <source>キー操作…</source>
         <translation>Keys…</translation>
     </message>
-    <message>
-        <source>％</source>
-        <translation>%</translation>
-    </message>
-    <message>
-        <source>表示倍率</source>
-        <translation>Display scale</translation>
-    </message>
-    <message>
-        <source>日本語</source>
-        <translation>Japanese</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>言語／Language</source>
-        <translation>Language</translation>
-    </message>
 </context>
 <context>
     <name>morvane::TitleWindow</name>

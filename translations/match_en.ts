@@ -128,6 +128,64 @@
             <numerusform>%1 moves taken back</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1手進めました</source>
+        <translation>
+            <numerusform>%1 move replayed</numerusform>
+            <numerusform>%1 moves replayed</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>morvane::BattleMenuBar</name>
+    <message>
+        <source>ゲーム(&amp;G)</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>新しいゲーム(&amp;N)</source>
+        <translation>&amp;New game</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>ヒント(&amp;H)</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>ルール(&amp;R)…</source>
+        <translation>&amp;Rules…</translation>
+    </message>
+    <message>
+        <source>キー操作(&amp;K)…</source>
+        <translation>&amp;Keys…</translation>
+    </message>
+    <message>
+        <source>成績(&amp;S)…</source>
+        <translation>Re&amp;cord…</translation>
+    </message>
+    <message>
+        <source>情報(&amp;I)…</source>
+        <translation>&amp;Information…</translation>
+    </message>
 </context>
 <context>
     <name>morvane::BattleWindow</name>
@@ -138,6 +196,12 @@
     <message>
         <source>VS</source>
         <translation>VS</translation>
+    </message>
+    <message>
+        <source>対戦中のゲームを中断して
+新しいゲームを始めますか？</source>
+        <translation>Leave the game under way
+and start a new game?</translation>
     </message>
 </context>
 <context>
@@ -380,6 +444,10 @@ Human vs Human and Computer vs Computer count from ○&apos;s side.</translation
 よろしいですか？</source>
         <translation>Set the whole record back to 0.
 Are you sure?</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Abandoned</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,29 @@ please enjoy this software.
     </message>
 </context>
 <context>
+    <name>morvane::ChoiceMenus</name>
+    <message>
+        <source>表示倍率</source>
+        <translation>Display scale</translation>
+    </message>
+    <message>
+        <source>言語／Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>％</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
     <name>morvane::ChooseDisplayScale</name>
     <message>
         <source>表示倍率は次回の起動から

@@ -60,7 +60,7 @@ QStringList HintNote(const Hint& hint) {
 }  // namespace
 
 Battle::Battle(AppState& state, BattleHost& host)
-    : state_(state), host_(host), info_(PaneFor(host)) {
+    : state_(state), host_(host), info_(PaneFor(host)), paneLanguage_(CurrentLanguage()) {
     state_.roundCount = 0;
     info_.CutPage();
     info_.SetPending(tr("（ＮＯ－ＤＡＴＡ．）"));
@@ -134,16 +134,27 @@ void Battle::Act() {
 
 void Battle::EnterPlayers() {
     host_.EnterPlayers();
+    ShowPlayers();
+    background_ = StrongestPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
+    nextState_ = BattleState::SetUpGame;
+}
+
+void Battle::ShowPlayers() {
     for (int side = 0; side < 2; ++side) {
         const auto s = static_cast<std::size_t>(side);
         name_[s] = PlayerKindLabel(state_.players.kind[s], false);
         picture_[s] = state_.players.picture[s];
     }
-    background_ = StrongestPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
-    nextState_ = BattleState::SetUpGame;
 }
 
 void Battle::SetUpGame() {
+    // The language changed during the last game: from this game on the pane and the names
+    // speak the new one.
+    if (paneLanguage_ != CurrentLanguage()) {
+        paneLanguage_ = CurrentLanguage();
+        info_ = PaneFor(host_);
+        ShowPlayers();
+    }
     info_.CutPage();
     info_.ClearPending();
     NewRound();
@@ -151,6 +162,7 @@ void Battle::SetUpGame() {
 
     state_.board.Clear();
     history_.Clear();
+    underWay_ = false;
     DrawBoard();
     info_.AddInfo(tr("Ａｒｅａ　Ｆｏｒｍａｔ　Ｐｒｏｃｅｓｓ　Ａｌｌ　Ｃｏｍｐｌｅｔｅｄ．"));
     info_.AddSeparator();
@@ -295,6 +307,7 @@ void Battle::PlaceUnit() {
         history_.Record(
             {placePoint_, state_.board[placePoint_], state_.turn, byPerson, turnStartCursor_});
         state_.board[placePoint_] = UnitCode(state_.turn);
+        underWay_ = true;
         nextState_ = BattleState::Judge;
         return;
     }
@@ -339,6 +352,7 @@ void Battle::Judge() {
 }
 
 void Battle::EndGame(GameResult result) {
+    underWay_ = false;
     result_ = std::move(result);
     nextState_ = BattleState::GameOver;
 }
@@ -421,11 +435,50 @@ void Battle::RightClickCell() {
 
 void Battle::TakeBack() { AskFor(Aid::TakeBack); }
 
-void Battle::AskFor(Aid aid) {
+void Battle::Redo() { AskFor(Aid::Redo); }
+
+bool Battle::TakesAid() const {
     // Not over a placement already asked for: the turn must still be waiting.
-    if ((AcceptsInput(BattleState::WaitMouse) || AcceptsInput(BattleState::WaitKeyboard)) &&
-        nextState_ == curState_) {
+    return (AcceptsInput(BattleState::WaitMouse) || AcceptsInput(BattleState::WaitKeyboard)) &&
+           nextState_ == curState_;
+}
+
+void Battle::AskFor(Aid aid) {
+    if (TakesAid()) {
         aid_ = aid;
+    }
+}
+
+bool Battle::CanStartNewGame() const {
+    if (quitChosen_) {
+        return false;
+    }
+    // A turn goes on; neither a placement nor the game's end is waiting for the next tick.
+    switch (nextState_) {
+        case BattleState::TurnStart:
+        case BattleState::WaitMouse:
+        case BattleState::WaitKeyboard:
+        case BattleState::MoveCursor:
+        case BattleState::ComputerWait:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Battle::NewGame() {
+    if (!CanStartNewGame()) {
+        return;
+    }
+    Abandon();
+    aid_ = Aid::None;
+    nextState_ = BattleState::SetUpGame;
+}
+
+void Battle::Abandon() {
+    if (underWay_) {
+        underWay_ = false;
+        host_.RecordAbandoned();
     }
 }
 
@@ -441,6 +494,9 @@ void Battle::ServeAid() {
         }
         case Aid::TakeBack:
             TakeBackUnits();
+            break;
+        case Aid::Redo:
+            ReplayUnits();
             break;
         case Aid::None:
             break;
@@ -465,6 +521,21 @@ void Battle::TakeBackUnits() {
     ShowAreaSpace();
     const int count = static_cast<int>(taken.size());
     RestartTurnWith({tr("%1手戻しました", nullptr, count).arg(InterfaceNumber(count))});
+}
+
+void Battle::ReplayUnits() {
+    const std::vector<PlacedUnit> replayed = history_.Replay(state_.board);
+    if (replayed.empty()) {
+        return;
+    }
+    // The turn goes to the side after the last unit replayed, the cursor where it was placed.
+    state_.turn = -replayed.back().turn;
+    placePoint_ = replayed.back().cell;
+    cursorIndex_ = turnStartCursor_ = placePoint_;
+    DrawBoard();
+    ShowAreaSpace();
+    const int count = static_cast<int>(replayed.size());
+    RestartTurnWith({tr("%1手進めました", nullptr, count).arg(InterfaceNumber(count))});
 }
 
 // The page starts again with the turn's own help (which also moves the cursor frame), the aid's

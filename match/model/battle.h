@@ -14,6 +14,7 @@
 #include "match/model/move_history.h"
 #include "match/model/rgb.h"
 #include "rules/board.h"
+#include "shell/settings/language.h"
 
 namespace morvane {
 
@@ -46,6 +47,8 @@ public:
     virtual ResultChoice ShowResult(const GameResult& result) = 0;
     // A game has been won or drawn: the record of games counts it.
     virtual void RecordGame(GameEnd end) = 0;
+    // A game was left before its end: the record counts it as abandoned.
+    virtual void RecordAbandoned() = 0;
     // The computer's cell for the side to move, or nothing while it still thinks.
     virtual std::optional<int> ComputerMove() = 0;
     // A hint for the side to move, or nothing while its search still runs.
@@ -90,6 +93,23 @@ public:
     // Takes back the units placed since the person to move last had a turn: their own unit and
     // the computer's reply, or one unit when people play both sides.
     void TakeBack();
+    // Places again what the latest take-back took, until a new unit is placed.
+    void Redo();
+
+    // Whether each aid would be acted on if asked for now.
+    bool CanHint() const { return TakesAid(); }
+    bool CanTakeBack() const { return TakesAid() && history_.CanTakeBack(); }
+    bool CanRedo() const { return TakesAid() && history_.CanReplay(); }
+
+    // A unit has been placed in the game and the game has not ended: leaving it abandons it.
+    bool GameUnderWay() const { return underWay_; }
+    // Whether NewGame() would act now: while a turn goes on, with no placement asked for.
+    bool CanStartNewGame() const;
+    // Leaves the game: the record counts it as abandoned when it was under way, and the next
+    // game is set up as after the result dialog's Next Battle.
+    void NewGame();
+    // The screen is closing: a game under way counts as abandoned.
+    void Abandon();
 
     BattleState State() const { return curState_; }
     // A person's turn is waiting and the info panel has nothing left to show: ticks change
@@ -122,17 +142,22 @@ public:
 
 private:
     // A player aid asked for and not yet served.
-    enum class Aid { None, Hint, TakeBack };
+    enum class Aid { None, Hint, TakeBack, Redo };
 
     void Act();
     void AskFor(Aid aid);
     void ServeAid();
     void ShowHint(const Hint& hint);
     void TakeBackUnits();
+    void ReplayUnits();
+    // An aid asked for now would be served: a person's turn waits, with nothing else asked for.
+    bool TakesAid() const;
     void RestartTurnWith(const QStringList& note);
     // Input for a person's turn counts: that turn waits, with no aid being served.
     bool AcceptsInput(BattleState waiting) const;
     void EnterPlayers();
+    // The players' names and pictures, as the entry left them.
+    void ShowPlayers();
     void SetUpGame();
     void StartTurn();
     void WaitForComputer();
@@ -155,6 +180,7 @@ private:
     AppState& state_;
     BattleHost& host_;
     InfoPanel info_;
+    Language paneLanguage_;  // the language the pane was made for
 
     BattleState curState_ = BattleState::Boot;
     BattleState nextState_ = BattleState::EnterPlayers;
@@ -162,7 +188,8 @@ private:
     bool quitChosen_ = false;
 
     Aid aid_ = Aid::None;
-    MoveHistory history_;                   // the game's placements, for taking them back
+    MoveHistory history_;  // the game's placements, for taking them back
+    bool underWay_ = false;
     int turnStartCursor_ = kCellCount - 1;  // the cursor cell when the turn began
 
     int placePoint_ = 0;

@@ -31,8 +31,8 @@ const Strength& StrengthAt(ComputerLevel level) {
     return *std::ranges::find(kStrengths, level, &Strength::level);
 }
 
-enum class Column { Wins, Losses, Draws };
-constexpr std::array kEveryColumn{Column::Wins, Column::Losses, Column::Draws};
+enum class Column { Wins, Losses, Draws, Abandoned };
+constexpr std::array kEveryColumn{Column::Wins, Column::Losses, Column::Draws, Column::Abandoned};
 
 QString ColumnName(Column column) {
     switch (column) {
@@ -42,6 +42,8 @@ QString ColumnName(Column column) {
             return QStringLiteral("Losses");
         case Column::Draws:
             return QStringLiteral("Draws");
+        case Column::Abandoned:
+            return QStringLiteral("Abandoned");
     }
     return {};
 }
@@ -116,12 +118,20 @@ PlayerKind ComputerKind(ComputerLevel level) { return StrengthAt(level).kind; }
 RecordCounts GameRecord::Counts(const Pairing& pairing) const {
     return {store_.Read(CountSetting(pairing, Column::Wins)),
             store_.Read(CountSetting(pairing, Column::Losses)),
-            store_.Read(CountSetting(pairing, Column::Draws))};
+            store_.Read(CountSetting(pairing, Column::Draws)),
+            store_.Read(CountSetting(pairing, Column::Abandoned))};
 }
 
 bool GameRecord::Count(const Players& players, ComputerLevel level, GameEnd end) {
     const Pairing pairing = PairingOf(players, level);
-    const IntSetting setting = CountSetting(pairing, ColumnOf(players, pairing, end));
+    return Increment(CountSetting(pairing, ColumnOf(players, pairing, end)));
+}
+
+bool GameRecord::CountAbandoned(const Players& players, ComputerLevel level) {
+    return Increment(CountSetting(PairingOf(players, level), Column::Abandoned));
+}
+
+bool GameRecord::Increment(const IntSetting& setting) {
     // A count at its highest stays there, rather than being stored as one the record never reads.
     return store_.Write(setting, std::min(store_.Read(setting) + 1, setting.maximum));
 }

@@ -6,6 +6,7 @@
 #include "match/model/game_result.h"
 #include "match/model/match_state.h"
 #include "rules/line.h"
+#include "shell/settings/settings_keys.h"
 
 namespace morvane {
 
@@ -35,11 +36,13 @@ Pairing PairingOf(const Players& players, ComputerLevel level);
 PlayerKind ComputerKind(ComputerLevel level);
 
 // A pairing's games: won, lost and drawn, seen from the person's side; between two people or
-// two computers, from side ○'s (its wins are ○'s wins, its losses ×'s wins).
+// two computers, from side ○'s (its wins are ○'s wins, its losses ×'s wins). Abandoned: left
+// before their end.
 struct RecordCounts {
     int wins = 0;
     int losses = 0;
     int draws = 0;
+    int abandoned = 0;
 
     bool operator==(const RecordCounts&) const = default;
 };
@@ -56,11 +59,15 @@ public:
     // Counts one finished game between these players, the computer sides playing at level.
     // Returns whether the count reached the store.
     bool Count(const Players& players, ComputerLevel level, GameEnd end);
+    // Counts one game between these players that was left before its end.
+    bool CountAbandoned(const Players& players, ComputerLevel level);
 
     // Sets every count to 0. Returns whether every count reached the store.
     bool Reset();
 
 private:
+    bool Increment(const IntSetting& setting);
+
     SettingsStore& store_;
 };
 

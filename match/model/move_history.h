@@ -16,11 +16,22 @@ struct PlacedUnit {
     int turnStartCursor = 0;  // the cursor cell when that side's turn began
 };
 
-// The units placed in one game, oldest first, so that a person can take moves back.
+// The units placed in one game, oldest first, so that a person can take moves back and replay
+// what they took back.
 class MoveHistory {
 public:
-    void Clear() { units_.clear(); }
-    void Record(const PlacedUnit& unit) { units_.push_back(unit); }
+    void Clear() {
+        units_.clear();
+        undone_.clear();
+    }
+    // A new placement: what was taken back can no longer be replayed.
+    void Record(const PlacedUnit& unit) {
+        units_.push_back(unit);
+        undone_.clear();
+    }
+
+    bool CanTakeBack() const;
+    bool CanReplay() const { return !undone_.empty(); }
 
     // Takes back the latest units down to and including the latest one a person placed: the
     // computer's replies and that person's own unit, or one unit when people play both sides.
@@ -28,8 +39,14 @@ public:
     // first; none, and the board untouched, when no person has placed a unit.
     std::vector<PlacedUnit> TakeBackToPerson(Board& board);
 
+    // Places again the units the latest take-back took, as they were placed. Returns them,
+    // oldest first; none, and the board untouched, when nothing is left to replay.
+    std::vector<PlacedUnit> Replay(Board& board);
+
 private:
     std::vector<PlacedUnit> units_;
+    // Each take-back's units, latest first, the latest take-back last.
+    std::vector<std::vector<PlacedUnit>> undone_;
 };
 
 }  // namespace morvane

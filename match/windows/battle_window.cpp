@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QVBoxLayout>
 
 #include "assets/pictures.h"
 #include "match/model/computer_log.h"
@@ -12,11 +13,19 @@
 #include "match/windows/battle_widgets.h"
 #include "match/windows/entry_window.h"
 #include "match/windows/match_pictures.h"
+#include "match/windows/record_window.h"
 #include "match/windows/result_dialog.h"
+#include "shell/settings/display_scale.h"
+#include "shell/windows/about_window.h"
 #include "shell/windows/accessible_names.h"
+#include "shell/windows/display_scale_choice.h"
+#include "shell/windows/keys_window.h"
+#include "shell/windows/language_choice.h"
 #include "shell/windows/look.h"
+#include "shell/windows/message_dialog.h"
 #include "shell/windows/rules_window.h"
 #include "shell/windows/store_failure.h"
+#include "shell/windows/system_info.h"
 #include "shell/windows/window_place.h"
 
 namespace morvane {
@@ -86,9 +95,21 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Morvaneⅲ－Battle"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(kWindowWidth, kWindowHeight);
     setFocusPolicy(Qt::StrongFocus);
     setFont(look::Font(kTextSize));
+
+    // The screen's contents keep their fixed size and places under the menu bar, which adds its
+    // own height to the window.
+    area_ = new QWidget(this);
+    area_->setObjectName(QStringLiteral("BattleArea"));
+    area_->setFixedSize(kWindowWidth, kWindowHeight);
+    menuBar_ = new BattleMenuBar(MenuActions(), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(area_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (int code = 1; code < static_cast<int>(cellPixmaps_.size()); ++code) {
         cellPixmaps_[static_cast<std::size_t>(code)] = CellPixmap(code);
@@ -113,7 +134,7 @@ void BattleWindow::BuildBoard() {
     // Nine vertical and thirteen horizontal lines frame and separate the cells.
     int line = 0;
     auto addLine = [&](const QRect& rect) {
-        auto* frame = new QWidget(this);
+        auto* frame = new QWidget(area_);
         frame->setObjectName(QStringLiteral("Line1_%1").arg(line++));
         frame->setGeometry(rect);
         frame->setAutoFillBackground(true);
@@ -129,7 +150,7 @@ void BattleWindow::BuildBoard() {
     }
 
     for (int index = 0; index < kCellCount; ++index) {
-        auto* cell = new CellLabel(index, this);
+        auto* cell = new CellLabel(index, area_);
         cell->setGeometry(CellRect(index));
         connect(cell, &CellLabel::clicked, this, [this](int i) {
             battle_.ClickCell(i);
@@ -148,7 +169,7 @@ void BattleWindow::BuildBoard() {
         cells_[static_cast<std::size_t>(index)] = cell;
     }
 
-    cursor_ = new MarkerFrame(look::kBattleCursor, 3, this);
+    cursor_ = new MarkerFrame(look::kBattleCursor, 3, area_);
     cursor_->setObjectName(QStringLiteral("Cur"));
     cursor_->hide();
 }
@@ -156,49 +177,49 @@ void BattleWindow::BuildBoard() {
 void BattleWindow::BuildSides() {
     for (int side = 0; side < 2; ++side) {
         const QRect panel = SideRect(side);
-        auto* picture = new QLabel(this);
+        auto* picture = new QLabel(area_);
         picture->setObjectName(QStringLiteral("Ig_%1").arg(side));
         picture->setGeometry(panel.center().x() - kPictureSize / 2, panel.top() + 8, kPictureSize,
                              kPictureSize);
         pictures_[static_cast<std::size_t>(side)] = picture;
 
         // Which side the panel belongs to, in the board's own pictures.
-        auto* mark = new QLabel(this);
+        auto* mark = new QLabel(area_);
         mark->setObjectName(QStringLiteral("SideMark_%1").arg(side));
         mark->setPixmap(
             cellPixmaps_[static_cast<std::size_t>(UnitCode(side == 0 ? kCircleTurn : kCrossTurn))]);
         mark->setGeometry(panel.left() + 8, panel.top() + 8, kCellSize, kCellSize);
 
-        auto* name =
-            MakeLabel(QStringLiteral("NameLb_%1").arg(side), look::Font(kSideTextSize, true), this);
+        auto* name = MakeLabel(QStringLiteral("NameLb_%1").arg(side),
+                               look::Font(kSideTextSize, true), area_);
         name->setGeometry(panel.left(), panel.top() + 76, panel.width(), 20);
         names_[static_cast<std::size_t>(side)] = name;
 
         auto* wins =
-            MakeLabel(QStringLiteral("WinLb_%1").arg(side), look::Font(kSideTextSize), this);
+            MakeLabel(QStringLiteral("WinLb_%1").arg(side), look::Font(kSideTextSize), area_);
         wins->setGeometry(panel.left(), panel.top() + 98, panel.width(), 20);
         winLabels_[static_cast<std::size_t>(side)] = wins;
     }
 
-    auto* versus = MakeLabel(QStringLiteral("Label1"), look::Font(kLargeTextSize, true), this);
+    auto* versus = MakeLabel(QStringLiteral("Label1"), look::Font(kLargeTextSize, true), area_);
     versus->setText(tr("VS"));
     versus->setGeometry(kSidesLeft + kSideWidth, kSideTop, kVsWidth, kSideHeight);
 
-    turnMarker_ = new MarkerFrame(ToQColor(kCyan), 2, this);
+    turnMarker_ = new MarkerFrame(ToQColor(kCyan), 2, area_);
     turnMarker_->setObjectName(QStringLiteral("TurnCur"));
     turnMarker_->hide();
 
     const QRect counters = CountersRect();
-    roundLabel_ = MakeLabel(QStringLiteral("RoundLb"), look::Font(kLargeTextSize, true), this);
+    roundLabel_ = MakeLabel(QStringLiteral("RoundLb"), look::Font(kLargeTextSize, true), area_);
     roundLabel_->setGeometry(counters.left(), counters.top() + 12, counters.width(), 72);
-    areaSpaceLabel_ = MakeLabel(QStringLiteral("AreaSpaceLb"), look::Font(kTextSize), this);
+    areaSpaceLabel_ = MakeLabel(QStringLiteral("AreaSpaceLb"), look::Font(kTextSize), area_);
     areaSpaceLabel_->setGeometry(counters.left(), counters.top() + 96, counters.width(), 24);
 }
 
 void BattleWindow::BuildInfoPanel() {
     const QRect panel = InfoRect();
     for (int row = 0; row < InfoPanel::kRowCount; ++row) {
-        auto* label = new QLabel(this);
+        auto* label = new QLabel(area_);
         label->setObjectName(QStringLiteral("InfLb_%1").arg(row));
         label->setFont(look::FixedFont(kTextSize));
         label->setGeometry(panel.left() + kInfoPadding,
@@ -248,6 +269,7 @@ void BattleWindow::closeEvent(QCloseEvent* event) {
     }
     timer_->stop();
     worker_.Cancel();
+    battle_.Abandon();
     event->accept();
     if (!closing_) {
         closing_ = true;
@@ -256,33 +278,70 @@ void BattleWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BattleWindow::keyPressEvent(QKeyEvent* event) {
-    const QKeyCombination keys = event->keyCombination();
-    if (keys == QKeyCombination(Qt::Key_F1)) {
-        ShowRules();
-        return;
+    if (!menuBar_->TriggerShortcut(event->keyCombination())) {
+        Ask([this, key = event->key()] { battle_.PressKey(key); });
     }
-    if (keys == QKeyCombination(Qt::Key_H)) {
-        battle_.AskHint();
-    } else if (keys == QKeyCombination(Qt::ControlModifier, Qt::Key_Z)) {
-        battle_.TakeBack();
-    } else {
-        battle_.PressKey(event->key());
-    }
+}
+
+void BattleWindow::Ask(const std::function<void()>& request) {
+    request();
     Render();
     Wake();
 }
 
-void BattleWindow::ShowRules() {
-    // No tick runs while the rules are read, as for the screen's other modal windows.
+void BattleWindow::RunModal(const std::function<void()>& open) {
+    // No tick runs while a window opened from the menu is up, as for the screen's other modal
+    // windows.
     timer_->stop();
-    RulesWindow rules(this);
-    rules.exec();
+    open();
     Wake();
+}
+
+BattleMenuActions BattleWindow::MenuActions() {
+    BattleMenuActions actions;
+    actions.newGame = [this] { NewGame(); };
+    actions.undo = [this] { Ask([this] { battle_.TakeBack(); }); };
+    actions.redo = [this] { Ask([this] { battle_.Redo(); }); };
+    actions.hint = [this] { Ask([this] { battle_.AskHint(); }); };
+    actions.close = [this] { close(); };
+    actions.currentScale = [this] { return ReadDisplayScale(store_); };
+    actions.chooseScale = [this](int percent) {
+        RunModal([this, percent] { ChooseDisplayScale(this, store_, percent); });
+    };
+    actions.currentLanguage = [] { return CurrentLanguage(); };
+    actions.chooseLanguage = [this](Language language) {
+        RunModal([this, language] { ChooseLanguage(this, store_, language); });
+    };
+    actions.rules = [this] { RunModal([this] { RulesWindow(this).exec(); }); };
+    actions.keys = [this] { RunModal([this] { KeysWindow(this).exec(); }); };
+    actions.record = [this] { RunModal([this] { RecordWindow(store_, this).exec(); }); };
+    actions.about = [this] { RunModal([this] { AboutWindow(this, NativeSystemInfo()).exec(); }); };
+    return actions;
+}
+
+void BattleWindow::NewGame() {
+    if (!battle_.CanStartNewGame()) {
+        return;
+    }
+    if (battle_.GameUnderWay()) {
+        bool leave = false;
+        RunModal([this, &leave] {
+            leave = ShowMessage(this, tr("対戦中のゲームを中断して\n新しいゲームを始めますか？"),
+                                YesCaption(), NoCaption(), QString()) == MessageAnswer::First;
+        });
+        if (!leave) {
+            return;
+        }
+    }
+    // A search for the game left behind has nothing more to say.
+    worker_.Cancel();
+    Ask([this] { battle_.NewGame(); });
 }
 
 void BattleWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), backgroundBrush_);
+    painter.translate(area_->pos());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(look::kBackdropEdge, 1));
     painter.setBrush(look::kBoardBackdrop);
@@ -296,6 +355,7 @@ void BattleWindow::paintEvent(QPaintEvent*) {
 }
 
 void BattleWindow::Render() {
+    menuBar_->Follow(battle_);
     RenderBoard();
     RenderSides();
     RenderInfoPanel();
@@ -391,7 +451,8 @@ ResultChoice BattleWindow::ShowResult(const GameResult& result) {
     ResultDialog dialog(result, this);
     // Beside the board, so that the final position (the winning line) stays in view.
     PlaceBesideOnShow(&dialog, [this] {
-        return QRect(mapToGlobal(QPoint(kMargin, kMargin)), QSize(kBoardWidth, kBoardHeight));
+        return QRect(area_->mapToGlobal(QPoint(kMargin, kMargin)),
+                     QSize(kBoardWidth, kBoardHeight));
     });
     dialog.exec();
     return dialog.Choice();
@@ -400,6 +461,11 @@ ResultChoice BattleWindow::ShowResult(const GameResult& result) {
 void BattleWindow::RecordGame(GameEnd end) {
     TellIfNotStored(this, store_,
                     GameRecord(store_).Count(state_.players, state_.computerLevel, end));
+}
+
+void BattleWindow::RecordAbandoned() {
+    TellIfNotStored(this, store_,
+                    GameRecord(store_).CountAbandoned(state_.players, state_.computerLevel));
 }
 
 std::optional<int> BattleWindow::ComputerMove() {

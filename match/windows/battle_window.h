@@ -13,6 +13,7 @@
 #include "match/model/battle.h"
 #include "match/model/match_state.h"
 #include "match/model/search_worker.h"
+#include "match/windows/battle_menu_bar.h"
 #include "match/windows/info_announcer.h"
 
 class QLabel;
@@ -50,10 +51,12 @@ struct BattleSeams {
 // The battle screen "Form3": plays a whole match. Its timer ticks the Battle state machine and
 // the window draws what the machine reports. It opens the player entry, the area select and the
 // result dialog modally from inside a tick. MASTER's move and a hint's search run on a worker
-// thread; the ticks go on meanwhile and act on the answer once it is ready. In a person's turn H
-// (or a right click on the board in a mouse turn) asks for a hint and Ctrl+Z takes moves back; F1
-// shows the rules at any time. It deletes itself when closed (a search still running is cancelled
-// and its thread ended first) and then emits closed().
+// thread; the ticks go on meanwhile and act on the answer once it is ready. Its menu bar holds the
+// player aids with their keys: in a person's turn H (or a right click on the board in a mouse
+// turn) asks for a hint, Ctrl+Z takes moves back and Ctrl+Shift+Z or Ctrl+Y replays them; Ctrl+N
+// leaves the game for the next one, asking first once a unit is in; F1 shows the rules and F3 the
+// record at any time. It deletes itself when closed (a search still running is cancelled and its
+// thread ended first; a game under way counts as abandoned) and then emits closed().
 class BattleWindow : public QWidget, private BattleHost {
     Q_OBJECT
 
@@ -82,13 +85,19 @@ private:
     void SelectArea() override;
     ResultChoice ShowResult(const GameResult& result) override;
     void RecordGame(GameEnd end) override;
+    void RecordAbandoned() override;
     std::optional<int> ComputerMove() override;
     std::optional<Hint> FindHint() override;
     bool InfoRowFits(const QString& row) const override;
     // Starts a search of the position on the worker, or takes its answer once it is ready.
     std::optional<SearchResult> Think(SearchBudget budget);
-    // The rules window, modal; the match waits meanwhile.
-    void ShowRules();
+    BattleMenuActions MenuActions();
+    // Passes a person's request on to the battle, then draws and ticks on.
+    void Ask(const std::function<void()>& request);
+    // Opens a modal window; the match waits meanwhile.
+    void RunModal(const std::function<void()>& open);
+    // Leaves the game under way, once the player has said so, for the next one.
+    void NewGame();
 
     void BuildBoard();
     void BuildSides();
@@ -110,6 +119,8 @@ private:
     SearchWorker worker_;
     QElapsedTimer thinking_;  // since the search under way started
 
+    QWidget* area_ = nullptr;  // everything under the menu bar
+    BattleMenuBar* menuBar_ = nullptr;
     QTimer* timer_;
     // A tick is under way: it may have opened a modal window, whose event loop runs timer
     // events and close requests inside the tick.

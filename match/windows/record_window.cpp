@@ -17,10 +17,11 @@
 namespace morvane {
 namespace {
 
-constexpr std::array<const char*, 3> kColumnHeadings{
+constexpr std::array<const char*, kRecordColumns> kColumnHeadings{
     QT_TRANSLATE_NOOP("morvane::RecordWindow", "勝ち"),
     QT_TRANSLATE_NOOP("morvane::RecordWindow", "負け"),
     QT_TRANSLATE_NOOP("morvane::RecordWindow", "引き分け"),
+    QT_TRANSLATE_NOOP("morvane::RecordWindow", "中断"),
 };
 
 constexpr int kHeadingSize = 15;
@@ -79,7 +80,7 @@ RecordWindow::RecordWindow(SettingsStore& store, QWidget* parent)
                                  kRowTextSize, true, look::kWhite, table);
         name->setObjectName(QStringLiteral("Pairing_%1").arg(row));
         grid->addWidget(name, row + 2, 0);
-        std::array<QLabel*, 3> counts{};
+        std::array<QLabel*, kRecordColumns> counts{};
         for (int column = 0; column < static_cast<int>(counts.size()); ++column) {
             QLabel* count = MakeLabel(QString(), kRowTextSize, false, look::kPaleText, table);
             count->setObjectName(QStringLiteral("Count_%1_%2").arg(row).arg(column));
@@ -122,6 +123,7 @@ void RecordWindow::ShowCounts() {
         counts_[row][0]->setText(QString::number(counts.wins));
         counts_[row][1]->setText(QString::number(counts.losses));
         counts_[row][2]->setText(QString::number(counts.draws));
+        counts_[row][3]->setText(QString::number(counts.abandoned));
     }
 }
 

@@ -12,6 +12,9 @@ namespace morvane {
 
 class SettingsStore;
 
+// The record window's count columns: the three the record always had, then abandoned games.
+inline constexpr std::size_t kRecordColumns = 4;
+
 // `FormRecord`: how the finished games of the main game came out, a row for each pairing, and a
 // reset that asks first.
 class RecordWindow : public QDialog {
@@ -28,8 +31,8 @@ private:
     SettingsStore& store_;
     GameRecord record_;
     std::vector<Pairing> pairings_;
-    // Wins, losses and draws of each pairing, in the order of pairings_.
-    std::vector<std::array<QLabel*, 3>> counts_;
+    // Wins, losses, draws and abandoned games of each pairing, in the order of pairings_.
+    std::vector<std::array<QLabel*, kRecordColumns>> counts_;
 };
 
 }  // namespace morvane

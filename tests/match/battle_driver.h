@@ -57,6 +57,15 @@ inline bool WaitForState(const Screen& screen, BattleState state) {
            !screen.window.isNull();
 }
 
+// The info panel's lines as the window shows them.
+inline QString PaneText(QWidget* window) {
+    QString text;
+    for (int row = 0; row < InfoPanel::kRowCount; ++row) {
+        text += window->findChild<QLabel*>(QStringLiteral("InfLb_%1").arg(row))->text();
+    }
+    return text;
+}
+
 // The mouse player clicks a cell.
 inline void ClickCell(const Screen& screen, int index) {
     QVERIFY(WaitForState(screen, BattleState::WaitMouse));

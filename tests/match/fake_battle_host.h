@@ -24,6 +24,7 @@ public:
     int hintCalls = 0;
     QList<GameResult> results;
     QList<GameEnd> recorded;
+    int abandoned = 0;
 
     void EnterPlayers() override {
         ++entries;
@@ -42,6 +43,7 @@ public:
         return onResult ? onResult(result) : ResultChoice::Quit;
     }
     void RecordGame(GameEnd end) override { recorded << end; }
+    void RecordAbandoned() override { ++abandoned; }
     std::optional<int> ComputerMove() override {
         ++computerCalls;
         return onComputer ? onComputer() : std::nullopt;

@@ -661,6 +661,128 @@ private slots:
         }
     }
 
+    // Redo places again what the latest take-back took, the computer's reply with the person's
+    // unit, until a new unit is placed. Ops: U takes back, R redoes, C clicks the later cell.
+    void redoReplaysWhatWasTakenBack_data() {
+        QTest::addColumn<PlayerKind>("cross");
+        QTest::addColumn<int>("clicks");  // the person's units before the ops
+        QTest::addColumn<QString>("ops");
+        QTest::addColumn<int>("snapshot");  // the position after this many clicks; -1: none
+        QTest::addColumn<bool>("canRedo");
+        QTest::addColumn<QString>("note");  // empty: nothing replayed
+        const PlayerKind computer = PlayerKind::EasyComputer;
+        QTest::newRow("the person's unit and the reply")
+            << computer << 1 << "UR" << 1 << false << QStringLiteral("２手進めました");
+        QTest::newRow("two people, one unit")
+            << PlayerKind::Keyboard << 1 << "UR" << 1 << false << QStringLiteral("１手進めました");
+        QTest::newRow("two take-backs, both redone")
+            << computer << 2 << "UURR" << 2 << false << QStringLiteral("２手進めました");
+        QTest::newRow("two take-backs, one redone")
+            << computer << 2 << "UUR" << 1 << true << QStringLiteral("２手進めました");
+        QTest::newRow("a new unit ends it") << computer << 1 << "UCR" << -1 << false << QString();
+        QTest::newRow("nothing taken back") << computer << 1 << "R" << 1 << false << QString();
+    }
+    void redoReplaysWhatWasTakenBack() {
+        QFETCH(PlayerKind, cross);
+        QFETCH(int, clicks);
+        QFETCH(QString, ops);
+        QFETCH(int, snapshot);
+        QFETCH(bool, canRedo);
+        QFETCH(QString, note);
+        Match match(PlayerKind::Mouse, cross);
+        Battle& battle = match.Open();
+        const auto waits = [&] { return battle.WaitsForInput(); };
+        const auto click = [&](int cell) {
+            battle.HoverCell(cell);
+            battle.ClickCell(cell);
+            match.Tick();
+            return match.TickUntil(waits);
+        };
+        // With two people the keyboard player answers each click in the next column.
+        const auto play = [&](int column) {
+            if (!click(CellIndex(column, kRows)) || cross != PlayerKind::Keyboard) {
+                return !battle.QuitChosen();
+            }
+            battle.PressKey(Qt::Key_Right);
+            battle.PressKey(Qt::Key_Space);
+            match.Tick();
+            return match.TickUntil(waits);
+        };
+        QVERIFY(match.TickUntil(waits));
+        QList<std::pair<Board, Turn>> positions{{match.state.board, match.state.turn}};
+        for (int k = 0; k < clicks; ++k) {
+            QVERIFY(play(2 * k + 1));
+            positions.append({match.state.board, match.state.turn});
+        }
+        for (const QChar op : ops) {
+            if (op == QLatin1Char('U')) {
+                battle.TakeBack();
+            } else if (op == QLatin1Char('R')) {
+                battle.Redo();
+            } else {
+                QVERIFY(play(kColumns));
+            }
+            match.Tick();
+            QVERIFY(match.TickUntil(waits));
+        }
+        if (snapshot >= 0) {
+            QCOMPARE(match.state.board, positions[snapshot].first);
+            QCOMPARE(battle.ShownBoard(), positions[snapshot].first);
+            QCOMPARE(match.state.turn, positions[snapshot].second);
+        }
+        QCOMPARE(battle.CanRedo(), canRedo);
+        QVERIFY(battle.CanTakeBack());
+        const QString pane = PaneText(battle.Info());
+        if (note.isEmpty()) {
+            QVERIFY2(!pane.contains(QStringLiteral("進めました")), qPrintable(pane));
+        } else {
+            QVERIFY2(pane.endsWith(kSeparator + note + QStringLiteral("＿")), qPrintable(pane));
+        }
+    }
+
+    // A game left by New game or by closing the screen counts as abandoned once a unit is in;
+    // New game then sets up the next round as Next Battle does.
+    void leavingAGameCountsItAbandoned_data() {
+        QTest::addColumn<QStringList>("start");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<bool>("newGame");  // else the screen closes
+        QTest::addColumn<int>("abandoned");
+        QTest::newRow("new game, no unit yet") << QStringList() << 0 << true << 0;
+        QTest::newRow("new game after a unit") << QStringList() << 1 << true << 1;
+        QTest::newRow("closing, no unit yet") << QStringList() << 0 << false << 0;
+        QTest::newRow("closing after a unit") << QStringList() << 1 << false << 1;
+        // ○ wins at once: the game has ended and the result has been shown.
+        QTest::newRow("closing after the end") << QStringList{"ooo....."} << 1 << false << 0;
+    }
+    void leavingAGameCountsItAbandoned() {
+        QFETCH(QStringList, start);
+        QFETCH(int, clicks);
+        QFETCH(bool, newGame);
+        QFETCH(int, abandoned);
+        Match match(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        match.PlayOn(BoardFromRows(start));
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
+        QVERIFY(battle.CanStartNewGame());
+        for (int k = 0; k < clicks; ++k) {
+            battle.ClickCell(CellIndex(4, kRows));
+            QVERIFY(match.TickUntil([&] { return battle.WaitsForInput() || battle.QuitChosen(); }));
+        }
+        QCOMPARE(battle.GameUnderWay(), abandoned > 0);
+        if (newGame) {
+            battle.NewGame();
+            QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
+            QCOMPARE(match.state.roundCount, 2);
+            QCOMPARE(match.host.areas, 2);  // the next game's board was made afresh
+            // × began it, as set, on an empty board.
+            QCOMPARE(CountFreeCells(match.state.board), kCellCount - 1);
+        } else {
+            battle.Abandon();
+        }
+        QCOMPARE(match.host.abandoned, abandoned);
+        QVERIFY(match.host.recorded.size() == (start.isEmpty() ? 0 : 1));
+    }
+
     // A hint moves the cursor frame onto the advised cell, where Space then places for the
     // keyboard player, and adds the column and any proven result below the turn's help. Input
     // that arrives before the hint is shown (while its search runs) is ignored, and nothing

@@ -34,15 +34,6 @@ QColor TextColor(QWidget* window, const QString& name) {
     return window->findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
 }
 
-// The info panel's lines as the window shows them.
-QString PaneText(QWidget* window) {
-    QString text;
-    for (int row = 0; row < InfoPanel::kRowCount; ++row) {
-        text += window->findChild<QLabel*>(QStringLiteral("InfLb_%1").arg(row))->text();
-    }
-    return text;
-}
-
 bool FrameIsOn(const Screen& screen, int cell) {
     return screen.window->findChild<QWidget*>(QStringLiteral("Cur"))
         ->geometry()

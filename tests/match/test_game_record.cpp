@@ -114,6 +114,45 @@ private slots:
                  QStringLiteral("1"));
     }
 
+    // A game left before its end moves its pairing's abandoned count alone, under a key of its
+    // own, whichever side the person played.
+    void anAbandonedGameMovesItsPairingsAbandonedCount_data() {
+        QTest::addColumn<PlayerKind>("circle");
+        QTest::addColumn<PlayerKind>("cross");
+        QTest::addColumn<Pairing>("pairing");
+        QTest::addColumn<QString>("storedKey");
+        using enum PlayerKind;
+        QTest::newRow("the mouse against HARD")
+            << Mouse << HardComputer << AgainstComputer(ComputerLevel::Hard)
+            << QStringLiteral("Record/Hard-Abandoned");
+        QTest::newRow("MASTER against the keyboard")
+            << MasterComputer << Keyboard << AgainstComputer(ComputerLevel::Hard)
+            << QStringLiteral("Record/Hard-Abandoned");
+        QTest::newRow("people") << Mouse << Keyboard << Pairing{Sides::People}
+                                << QStringLiteral("Record/People-Abandoned");
+        QTest::newRow("computers") << EasyComputer << NormalComputer << Pairing{Sides::Computers}
+                                   << QStringLiteral("Record/Computers-Abandoned");
+    }
+    void anAbandonedGameMovesItsPairingsAbandonedCount() {
+        QFETCH(PlayerKind, circle);
+        QFETCH(PlayerKind, cross);
+        QFETCH(Pairing, pairing);
+        QFETCH(QString, storedKey);
+        TempSettings temp;
+        Players players;
+        players.kind = {circle, cross};
+        QVERIFY(GameRecord(temp.store()).CountAbandoned(players, ComputerLevel::Hard));
+
+        SettingsStore restarted(temp.fileName());
+        const GameRecord record(restarted);
+        const RecordCounts oneAbandoned{.abandoned = 1};
+        for (const Pairing& other : RecordPairings()) {
+            QCOMPARE(record.Counts(other), other == pairing ? oneAbandoned : RecordCounts{});
+        }
+        QCOMPARE(QSettings(temp.fileName(), QSettings::IniFormat).value(storedKey),
+                 QStringLiteral("1"));
+    }
+
     // A stored count the record would never write reads as 0, and the next game counts on
     // from there; the highest count stays.
     void strayStoredCountsReadAsZero_data() {
@@ -149,6 +188,7 @@ private slots:
             QVERIFY(record.Count(Players{{PlayerKind::HardComputer, PlayerKind::EasyComputer}},
                                  ComputerLevel::Easy, end));
         }
+        QVERIFY(record.CountAbandoned(Players{}, ComputerLevel::Normal));
         QVERIFY(record.Reset());
         SettingsStore restarted(temp.fileName());
         const QList<RecordCounts> zeros(static_cast<qsizetype>(RecordPairings().size()));

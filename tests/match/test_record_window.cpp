@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QTest>
+#include <optional>
 
 #include "match/windows/record_window.h"
 #include "tests/support/modal.h"
@@ -13,7 +14,7 @@ using morvane::testing::WhenModalOpens;
 
 namespace {
 
-// The counts the window shows, row by row: wins, losses, draws.
+// The counts the window shows, row by row: wins, losses, draws, abandoned.
 QList<QStringList> ShownCounts(QWidget* window) {
     QList<QStringList> rows;
     for (int row = 0;; ++row) {
@@ -21,7 +22,7 @@ QList<QStringList> ShownCounts(QWidget* window) {
             return rows;
         }
         QStringList counts;
-        for (int column = 0; column < 3; ++column) {
+        for (std::size_t column = 0; column < kRecordColumns; ++column) {
             counts << window->findChild<QLabel*>(QStringLiteral("Count_%1_%2").arg(row).arg(column))
                           ->text();
         }
@@ -30,15 +31,16 @@ QList<QStringList> ShownCounts(QWidget* window) {
 }
 
 QList<QStringList> NothingCounted(qsizetype rows) {
-    return QList<QStringList>(rows,
-                              {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")});
+    return QList<QStringList>(rows, QStringList(kRecordColumns, QStringLiteral("0")));
 }
 
-// A person at the mouse as ○ against the computer at level, and their game's end.
-void RecordGame(SettingsStore& store, ComputerLevel level, GameEnd end) {
+// A person at the mouse as ○ against the computer at level, and their game's end; nothing: the
+// game was abandoned.
+void RecordGame(SettingsStore& store, ComputerLevel level, std::optional<GameEnd> end) {
     Players players;
     players.kind = {PlayerKind::Mouse, ComputerKind(level)};
-    QVERIFY(GameRecord(store).Count(players, level, end));
+    QVERIFY(end ? GameRecord(store).Count(players, level, *end)
+                : GameRecord(store).CountAbandoned(players, level));
 }
 
 }  // namespace
@@ -47,23 +49,28 @@ class RecordWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // After a game won, lost or drawn against a strength, its row shows that one game.
+    // After a game won, lost, drawn or abandoned against a strength, its row shows that game.
     void showsTheGamesRecorded_data() {
         QTest::addColumn<ComputerLevel>("level");
-        QTest::addColumn<GameEnd>("end");
+        QTest::addColumn<std::optional<GameEnd>>("end");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("pairing");
         QTest::addColumn<int>("column");
-        QTest::newRow("won against EASY") << ComputerLevel::Easy << GameEnd::CircleWins << 0
-                                          << QStringLiteral("人 対 [Easy]") << 0;
-        QTest::newRow("lost against HARD") << ComputerLevel::Hard << GameEnd::CrossWins << 2
-                                           << QStringLiteral("人 対 [Hard]") << 1;
-        QTest::newRow("drawn against ⅲ")
-            << ComputerLevel::Expert << GameEnd::Draw << 3 << QStringLiteral("人 対 ⅲ") << 2;
+        QTest::newRow("won against EASY")
+            << ComputerLevel::Easy << std::optional(GameEnd::CircleWins) << 0
+            << QStringLiteral("人 対 [Easy]") << 0;
+        QTest::newRow("lost against HARD")
+            << ComputerLevel::Hard << std::optional(GameEnd::CrossWins) << 2
+            << QStringLiteral("人 対 [Hard]") << 1;
+        QTest::newRow("drawn against ⅲ") << ComputerLevel::Expert << std::optional(GameEnd::Draw)
+                                         << 3 << QStringLiteral("人 対 ⅲ") << 2;
+        QTest::newRow("abandoned against NORMAL")
+            << ComputerLevel::Normal << std::optional<GameEnd>() << 1
+            << QStringLiteral("人 対 [Normal]") << 3;
     }
     void showsTheGamesRecorded() {
         QFETCH(ComputerLevel, level);
-        QFETCH(GameEnd, end);
+        QFETCH(std::optional<GameEnd>, end);
         QFETCH(int, row);
         QFETCH(QString, pairing);
         QFETCH(int, column);

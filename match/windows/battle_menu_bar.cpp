@@ -1,0 +1,95 @@
+#include "match/windows/battle_menu_bar.h"
+
+#include <QEvent>
+
+#include "match/model/battle.h"
+#include "shell/windows/choice_menus.h"
+#include "shell/windows/look.h"
+
+namespace morvane {
+
+BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) : QMenuBar(parent) {
+    setObjectName(QStringLiteral("BattleMenuBar"));
+    setFont(look::Font(look::kTextSize));
+
+    game_ = addMenu(QString());
+    game_->setObjectName(QStringLiteral("GameMenu"));
+    newGame_ = AddEntry(game_, QStringLiteral("NewGame"), actions.newGame, {QKeySequence::New});
+    game_->addSeparator();
+    undo_ = AddEntry(game_, QStringLiteral("Undo"), actions.undo,
+                     {QKeySequence(Qt::ControlModifier | Qt::Key_Z)});
+    redo_ = AddEntry(game_, QStringLiteral("Redo"), actions.redo,
+                     {QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z),
+                      QKeySequence(Qt::ControlModifier | Qt::Key_Y)});
+    hint_ = AddEntry(game_, QStringLiteral("Hint"), actions.hint, {QKeySequence(Qt::Key_H)});
+    game_->addSeparator();
+    close_ = AddEntry(game_, QStringLiteral("Close"), actions.close,
+                      {QKeySequence(Qt::ControlModifier | Qt::Key_W)});
+
+    view_ = addMenu(QString());
+    view_->setObjectName(QStringLiteral("ViewMenu"));
+    scales_ = AddDisplayScaleMenu(view_, actions.currentScale, actions.chooseScale);
+    languages_ = AddLanguageMenu(view_, actions.currentLanguage, actions.chooseLanguage);
+
+    help_ = addMenu(QString());
+    help_->setObjectName(QStringLiteral("HelpMenu"));
+    rules_ = AddEntry(help_, QStringLiteral("Rules"), actions.rules, {QKeySequence(Qt::Key_F1)});
+    keys_ = AddEntry(help_, QStringLiteral("Keys"), actions.keys);
+    record_ = AddEntry(help_, QStringLiteral("Record"), actions.record, {QKeySequence(Qt::Key_F3)});
+    about_ = AddEntry(help_, QStringLiteral("About"), actions.about);
+    SetTexts();
+}
+
+QAction* BattleMenuBar::AddEntry(QMenu* menu, const QString& name,
+                                 const std::function<void()>& choose,
+                                 const QList<QKeySequence>& keys) {
+    QAction* entry = menu->addAction(QString());
+    entry->setObjectName(name);
+    entry->setShortcuts(keys);
+    connect(entry, &QAction::triggered, this, choose);
+    return entry;
+}
+
+void BattleMenuBar::SetTexts() {
+    game_->setTitle(tr("ゲーム(&G)"));
+    newGame_->setText(tr("新しいゲーム(&N)"));
+    undo_->setText(tr("元に戻す(&U)"));
+    redo_->setText(tr("やり直し(&R)"));
+    hint_->setText(tr("ヒント(&H)"));
+    close_->setText(tr("閉じる(&C)"));
+    view_->setTitle(tr("表示(&V)"));
+    scales_->setTitle(DisplayScaleMenuTitle());
+    languages_->setTitle(LanguageMenuTitle());
+    help_->setTitle(tr("ヘルプ(&H)"));
+    rules_->setText(tr("ルール(&R)…"));
+    keys_->setText(tr("キー操作(&K)…"));
+    record_->setText(tr("成績(&S)…"));
+    about_->setText(tr("情報(&I)…"));
+}
+
+void BattleMenuBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        SetTexts();
+    }
+    QMenuBar::changeEvent(event);
+}
+
+bool BattleMenuBar::TriggerShortcut(QKeyCombination keys) {
+    const QKeySequence pressed(keys);
+    for (QAction* entry : findChildren<QAction*>()) {
+        if (entry->isEnabled() && entry->shortcuts().contains(pressed)) {
+            entry->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+void BattleMenuBar::Follow(const Battle& battle) {
+    newGame_->setEnabled(battle.CanStartNewGame());
+    undo_->setEnabled(battle.CanTakeBack());
+    redo_->setEnabled(battle.CanRedo());
+    hint_->setEnabled(battle.CanHint());
+}
+
+}  // namespace morvane

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QMenuBar>
+#include <functional>
+
+#include "shell/settings/language.h"
+
+class QAction;
+
+namespace morvane {
+
+class Battle;
+
+// What the battle screen's menu entries do.
+struct BattleMenuActions {
+    std::function<void()> newGame;
+    std::function<void()> undo;
+    std::function<void()> redo;
+    std::function<void()> hint;
+    std::function<void()> close;
+    std::function<int()> currentScale;
+    std::function<void(int percent)> chooseScale;
+    std::function<Language()> currentLanguage;
+    std::function<void(Language language)> chooseLanguage;
+    std::function<void()> rules;
+    std::function<void()> keys;
+    std::function<void()> record;
+    std::function<void()> about;
+};
+
+// The battle screen's menus: the game (new game, undo, redo, hint, close), the view (display
+// scale, language) and help (rules, keys, record, information), each entry with its mnemonic
+// and its desktop shortcut. An entry is enabled only while it can act.
+class BattleMenuBar : public QMenuBar {
+    Q_OBJECT
+
+public:
+    BattleMenuBar(const BattleMenuActions& actions, QWidget* parent);
+
+    // Enables the game's entries as the battle stands.
+    void Follow(const Battle& battle);
+
+    // Chooses the enabled entry these keys are a shortcut of, if any: the window passes on the
+    // keys that reach it, since a shortcut only works by itself in the active window.
+    bool TriggerShortcut(QKeyCombination keys);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QAction* AddEntry(QMenu* menu, const QString& name, const std::function<void()>& choose,
+                      const QList<QKeySequence>& keys = {});
+    // Every text, in the interface's language.
+    void SetTexts();
+
+    QMenu* game_;
+    QMenu* view_;
+    QMenu* help_;
+    QMenu* scales_;
+    QMenu* languages_;
+    QAction* newGame_;
+    QAction* undo_;
+    QAction* redo_;
+    QAction* hint_;
+    QAction* close_;
+    QAction* rules_;
+    QAction* keys_;
+    QAction* record_;
+    QAction* about_;
+};
+
+}  // namespace morvane

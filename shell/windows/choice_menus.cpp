@@ -1,0 +1,94 @@
+#include "shell/windows/choice_menus.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QList>
+#include <QMenu>
+
+#include "shell/settings/display_scale.h"
+#include "shell/windows/look.h"
+
+namespace morvane {
+namespace {
+
+// One entry of a submenu of choices: its objectName, its text and what choosing it does.
+struct Choice {
+    QString name;
+    QString text;
+    std::function<void()> choose;
+};
+
+QString ScaleName(int percent) { return QStringLiteral("Scale_%1").arg(percent); }
+
+QString LanguageName(Language language) {
+    return QStringLiteral("Language_") + LanguageCode(language);
+}
+
+// Adds a submenu of choices, the one whose objectName current() gives checked each time the
+// submenu opens.
+QMenu* AddChoices(QMenu* menu, const QString& name, const QString& text,
+                  const QList<Choice>& choices, std::function<QString()> current) {
+    QMenu* submenu = menu->addMenu(text);
+    submenu->setObjectName(name);
+    // A submenu is a window of its own, which takes nothing from the menu that opens it.
+    look::StyleAddedMenu(submenu);
+    auto* group = new QActionGroup(submenu);
+    for (const Choice& choice : choices) {
+        QAction* entry = submenu->addAction(choice.text);
+        entry->setObjectName(choice.name);
+        entry->setCheckable(true);
+        group->addAction(entry);
+        QObject::connect(entry, &QAction::triggered, menu, choice.choose);
+    }
+    // Asked afresh, so that a choice the store did not take is not shown as made.
+    QObject::connect(submenu, &QMenu::aboutToShow, submenu,
+                     [submenu, current = std::move(current)] {
+                         const QString chosen = current();
+                         for (QAction* entry : submenu->actions()) {
+                             entry->setChecked(entry->objectName() == chosen);
+                         }
+                     });
+    return submenu;
+}
+
+}  // namespace
+
+QString DisplayScaleMenuTitle() {
+    return QCoreApplication::translate("morvane::ChoiceMenus", "表示倍率");
+}
+
+// The title carries the English word, so that a player who does not read Japanese finds the way
+// out of the submenu.
+QString LanguageMenuTitle() {
+    return QCoreApplication::translate("morvane::ChoiceMenus", "言語／Language");
+}
+
+QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
+                           std::function<void(int percent)> choose) {
+    QList<Choice> choices;
+    for (const int percent : kDisplayScales) {
+        choices.append(
+            {ScaleName(percent),
+             InterfaceNumber(percent) + QCoreApplication::translate("morvane::ChoiceMenus", "％"),
+             [choose, percent] { choose(percent); }});
+    }
+    return AddChoices(menu, QStringLiteral("DisplayScale"), DisplayScaleMenuTitle(), choices,
+                      [current = std::move(current)] { return ScaleName(current()); });
+}
+
+QMenu* AddLanguageMenu(QMenu* menu, std::function<Language()> current,
+                       std::function<void(Language language)> choose) {
+    const QList<Choice> choices = {
+        {LanguageName(Language::Japanese),
+         QCoreApplication::translate("morvane::ChoiceMenus", "日本語"),
+         [choose] { choose(Language::Japanese); }},
+        {LanguageName(Language::English),
+         QCoreApplication::translate("morvane::ChoiceMenus", "English"),
+         [choose] { choose(Language::English); }},
+    };
+    return AddChoices(menu, QStringLiteral("Language"), LanguageMenuTitle(), choices,
+                      [current = std::move(current)] { return LanguageName(current()); });
+}
+
+}  // namespace morvane

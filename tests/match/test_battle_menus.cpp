@@ -1,0 +1,253 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "match/model/game_record.h"
+#include "match/windows/battle_window.h"
+#include "shell/settings/language.h"
+#include "tests/match/battle_driver.h"
+#include "tests/support/modal.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/window_texts.h"
+
+Q_DECLARE_METATYPE(morvane::Language)
+
+using namespace morvane;
+using namespace morvane::testing;
+
+namespace {
+
+// The game menu's entries that can act now, by objectName.
+QStringList EnabledGameEntries(const Screen& screen) {
+    QStringList enabled;
+    for (const QAction* entry :
+         screen.window->findChild<QMenu*>(QStringLiteral("GameMenu"))->actions()) {
+        if (!entry->isSeparator() && entry->isEnabled()) {
+            enabled << entry->objectName();
+        }
+    }
+    return enabled;
+}
+
+int UnitsOnBoard(const Screen& screen) { return kCellCount - CountFreeCells(screen.state.board); }
+
+}  // namespace
+
+class BattleMenusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each entry sits in its menu with its mnemonic and the shortcuts desktop users expect.
+    void entriesCarryTheirKeys_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("new game") << "GameMenu"
+                                  << "NewGame"
+                                  << "新しいゲーム(&N)"
+                                  << "Ctrl+N";
+        QTest::newRow("undo") << "GameMenu"
+                              << "Undo"
+                              << "元に戻す(&U)"
+                              << "Ctrl+Z";
+        QTest::newRow("redo") << "GameMenu"
+                              << "Redo"
+                              << "やり直し(&R)"
+                              << "Ctrl+Shift+Z, Ctrl+Y";
+        QTest::newRow("hint") << "GameMenu"
+                              << "Hint"
+                              << "ヒント(&H)"
+                              << "H";
+        QTest::newRow("close") << "GameMenu"
+                               << "Close"
+                               << "閉じる(&C)"
+                               << "Ctrl+W";
+        QTest::newRow("rules") << "HelpMenu"
+                               << "Rules"
+                               << "ルール(&R)…"
+                               << "F1";
+        QTest::newRow("keys") << "HelpMenu"
+                              << "Keys"
+                              << "キー操作(&K)…"
+                              << "";
+        QTest::newRow("record") << "HelpMenu"
+                                << "Record"
+                                << "成績(&S)…"
+                                << "F3";
+        QTest::newRow("information") << "HelpMenu"
+                                     << "About"
+                                     << "情報(&I)…"
+                                     << "";
+    }
+    void entriesCarryTheirKeys() {
+        QFETCH(QString, menu);
+        QFETCH(QString, entry);
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        screen.seams.tickPeriod = std::chrono::hours(1);  // nothing opens the player entry
+        screen.window = new BattleWindow(screen.state, screen.settings.store(), {}, screen.seams);
+        auto* found = screen.window->findChild<QMenu*>(menu)->findChild<QAction*>(entry);
+        QVERIFY(found != nullptr);
+        QCOMPARE(found->text(), text);
+        QStringList shortcuts;
+        for (const QKeySequence& shortcut : found->shortcuts()) {
+            shortcuts << shortcut.toString(QKeySequence::PortableText);
+        }
+        QCOMPARE(shortcuts.join(QStringLiteral(", ")), keys);
+        delete screen.window;
+    }
+
+    // The window grows by the menu bar's height; everything else keeps its size and its place
+    // relative to the rest.
+    void contentsSitUnderTheMenuBar() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        screen.seams.tickPeriod = std::chrono::hours(1);  // nothing opens the player entry
+        screen.window = new BattleWindow(screen.state, screen.settings.store(), {}, screen.seams);
+        screen.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen.window));
+        const int bar = screen.window->findChild<QMenuBar*>()->height();
+        QVERIFY(bar > 0);
+        QCOMPARE(screen.window->size(), QSize(645, 405 + bar));
+        const auto inWindow = [&](const QString& name) {
+            const auto* widget = screen.window->findChild<QWidget*>(name);
+            return QRect(widget->mapTo(screen.window, QPoint()), widget->size());
+        };
+        QCOMPARE(inWindow(QStringLiteral("Un_0")), QRect(17, 17 + bar, 30, 30));
+        QCOMPARE(inWindow(QStringLiteral("RoundLb")).topLeft(), QPoint(473, 170 + bar));
+        delete screen.window;
+    }
+
+    // The menus speak the interface's language; a screen of each with the game menu open.
+    void menusSpeakTheLanguage_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("newGame");
+        QTest::newRow("Japanese") << Language::Japanese << "ゲーム(&G)"
+                                  << "新しいゲーム(&N)";
+        QTest::newRow("English") << Language::English << "&Game"
+                                 << "&New game";
+    }
+    void menusSpeakTheLanguage() {
+        QFETCH(Language, language);
+        QFETCH(QString, game);
+        QFETCH(QString, newGame);
+        QVERIFY(UseLanguage(language));
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        screen.seams.tickPeriod = std::chrono::hours(1);  // nothing opens the player entry
+        screen.window = new BattleWindow(screen.state, screen.settings.store(), {}, screen.seams);
+        screen.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen.window));
+        auto* menu = screen.window->findChild<QMenu*>(QStringLiteral("GameMenu"));
+        QCOMPARE(menu->title(), game);
+        QCOMPARE(menu->findChild<QAction*>(QStringLiteral("NewGame"))->text(), newGame);
+        screen.window->findChild<QMenuBar*>()->setActiveAction(menu->menuAction());
+        QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), kWait);
+        SaveScreen(QStringLiteral("battle_menu_%1").arg(LanguageCode(language)));
+        menu->close();
+        delete screen.window;
+        QVERIFY(UseLanguage(Language::Japanese));
+    }
+
+    // English chosen in the view menu names the menus at once and the counters and the pane from
+    // the next game on; the choice is stored.
+    void languageChosenOnTheScreen() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        screen.Open();
+        QVERIFY(WaitUntilSettled(screen));
+        screen.window->findChild<QAction*>(QStringLiteral("Language_en"))->trigger();
+        QCOMPARE(CurrentLanguage(), Language::English);
+        QCOMPARE(ReadLanguage(screen.settings.store()), Language::English);
+        // The interface hears of the change through an event, once the menu has closed.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            screen.window->findChild<QMenu*>(QStringLiteral("GameMenu"))->title(),
+            QStringLiteral("&Game"), kWait);
+        QTest::keyClick(screen.window, Qt::Key_N, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            screen.window->findChild<QLabel*>(QStringLiteral("RoundLb"))->text(),
+            QStringLiteral("Round\n002"), kWait);
+        QVERIFY(WaitUntilSettled(screen));
+        QVERIFY(!testing::HasJapanese(PaneText(screen.window)));
+        delete screen.window;
+        QVERIFY(UseLanguage(Language::Japanese));
+    }
+
+    // Through a game against the computer: each game entry is enabled only while it can act,
+    // and the keys do what the entries do; New game asks first once a unit is in, and the game
+    // left counts as abandoned.
+    void entriesFollowTheGame() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        QList<bool> hintInComputerTurns;
+        screen.seams.ruleMove =
+            [&](const Board& board, Turn turn, ComputerLevel level, TerrainOption terrain) {
+                hintInComputerTurns
+                    << screen.window->findChild<QAction*>(QStringLiteral("Hint"))->isEnabled();
+                return BattleSeams().ruleMove(board, turn, level, terrain);
+            };
+        screen.Open();
+        const auto settledWith = [&](int units) {
+            return WaitUntilSettled(screen) &&
+                   QTest::qWaitFor([&] { return UnitsOnBoard(screen) == units; }, kWait) &&
+                   WaitUntilSettled(screen);
+        };
+        QVERIFY(settledWith(0));
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Hint", "Close"}));
+
+        ClickCell(screen, CellIndex(8, kRows));
+        // Asked to place: no aid, and no new game, until the placement is in.
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"Close"}));
+        QVERIFY(settledWith(2));
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Undo", "Hint", "Close"}));
+        const Board played = screen.state.board;
+
+        QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(settledWith(0));
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Redo", "Hint", "Close"}));
+        QTest::keyClick(screen.window, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(settledWith(2));
+        QCOMPARE(screen.state.board, played);
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Undo", "Hint", "Close"}));
+        QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(settledWith(0));
+        QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(settledWith(2));
+        QCOMPARE(screen.state.board, played);
+
+        // No keeps the game; Yes leaves it for round 2.
+        QStringList questions;
+        for (const QString& answer : {QStringLiteral("選択_1"), QStringLiteral("選択_0")}) {
+            WhenModalOpens(QStringLiteral("FormMsg"), [&](QWidget* message) {
+                questions << message->findChild<QLabel*>(QStringLiteral("言葉"))->text();
+                ClickChild(message, answer);
+            });
+            QTest::keyClick(screen.window, Qt::Key_N, Qt::ControlModifier);
+            QCOMPARE(questions.size(), answer == QStringLiteral("選択_1") ? 1 : 2);
+            if (questions.size() == 1) {
+                QCOMPARE(screen.state.board, played);
+            }
+        }
+        QCOMPARE(questions.first(),
+                 QStringLiteral("対戦中のゲームを中断して\n新しいゲームを始めますか？"));
+        auto* round = screen.window->findChild<QLabel*>(QStringLiteral("RoundLb"));
+        QTRY_COMPARE_WITH_TIMEOUT(round->text(), QStringLiteral("Ｒｏｕｎｄ\n002"), kWait);
+        QVERIFY(WaitUntilSettled(screen));
+        const Pairing easy{Pairing::Sides::PersonAgainstComputer, ComputerLevel::Easy};
+        QCOMPARE(GameRecord(screen.settings.store()).Counts(easy), RecordCounts{.abandoned = 1});
+        QVERIFY(!hintInComputerTurns.isEmpty());
+        QVERIFY(!hintInComputerTurns.contains(true));
+
+        // Closing a game with a unit in counts it too, without a question.
+        QVERIFY(settledWith(1));  // × began round 2
+        ClickCell(screen, CellIndex(6, kRows));
+        QVERIFY(settledWith(3));
+        QTest::keyClick(screen.window, Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
+        QCOMPARE(GameRecord(screen.settings.store()).Counts(easy), RecordCounts{.abandoned = 2});
+    }
+};
+
+QTEST_MAIN(BattleMenusTest)
+#include "test_battle_menus.moc"
