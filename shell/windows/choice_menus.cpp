@@ -65,7 +65,7 @@ QString LanguageMenuTitle() {
 }
 
 QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
-                           std::function<void(int percent)> choose) {
+                           const std::function<void(int percent)>& choose) {
     QList<Choice> choices;
     for (const int percent : kDisplayScales) {
         choices.append(
@@ -78,7 +78,7 @@ QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
 }
 
 QMenu* AddLanguageMenu(QMenu* menu, std::function<Language()> current,
-                       std::function<void(Language language)> choose) {
+                       const std::function<void(Language language)>& choose) {
     const QList<Choice> choices = {
         {LanguageName(Language::Japanese),
          QCoreApplication::translate("morvane::ChoiceMenus", "日本語"),

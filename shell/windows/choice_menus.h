@@ -12,12 +12,12 @@ namespace morvane {
 // Adds to menu the display scale's submenu, one entry for each of kDisplayScales: current()
 // gives the stored percent, checked each time the submenu opens; choose() is what choosing does.
 QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
-                           std::function<void(int percent)> choose);
+                           const std::function<void(int percent)>& choose);
 
 // Adds to menu the language's submenu, Japanese and English: current() gives the language in use,
 // checked each time the submenu opens; choose() is what choosing does.
 QMenu* AddLanguageMenu(QMenu* menu, std::function<Language()> current,
-                       std::function<void(Language language)> choose);
+                       const std::function<void(Language language)>& choose);
 
 // The submenus' titles, in the interface's language.
 QString DisplayScaleMenuTitle();
