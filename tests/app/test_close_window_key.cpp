@@ -3,8 +3,6 @@
 #include <QTest>
 #include <QTimer>
 #include <atomic>
-#include <chrono>
-#include <thread>
 
 #include "app/app.h"
 #include "shell/windows/message_dialog.h"
@@ -60,19 +58,7 @@ private slots:
         App app(screen.settings.store(), screen.state);
         std::atomic<bool> thinking = false;
         std::atomic<bool> abandoned = false;
-        screen.seams.search = [&](SearchEngine&, const Board&, Turn, SearchBudget,
-                                  const YieldHook& keepGoing) -> std::optional<SearchResult> {
-            thinking = true;
-            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWait);
-            while (std::chrono::steady_clock::now() < giveUp) {
-                if (!keepGoing()) {
-                    abandoned = true;
-                    return std::nullopt;
-                }
-                std::this_thread::yield();
-            }
-            return SearchResult{CellIndex(1, 12)};
-        };
+        screen.seams.search = SearchUntilCalledOff(thinking, abandoned);
         screen.Open();
         QTRY_VERIFY_WITH_TIMEOUT(thinking, kWait);
         AskToClose(screen.window, way);

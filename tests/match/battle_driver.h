@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "match/model/stored_options.h"
 #include "match/windows/battle_window.h"
@@ -13,6 +16,25 @@
 namespace morvane::testing {
 
 inline constexpr int kWait = 20000;  // generous: sanitizer builds are slow
+
+// A search that runs until it is called off (then notes it and answers nothing) or, after
+// kWait, answers the bottom-left cell; started notes that it began.
+inline SearchFunction SearchUntilCalledOff(std::atomic<bool>& started,
+                                           std::atomic<bool>& calledOff) {
+    return [&started, &calledOff](SearchEngine&, const Board&, Turn, SearchBudget,
+                                  const YieldHook& keepGoing) -> std::optional<SearchResult> {
+        started = true;
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWait);
+        while (std::chrono::steady_clock::now() < giveUp) {
+            if (!keepGoing()) {
+                calledOff = true;
+                return std::nullopt;
+            }
+            std::this_thread::yield();
+        }
+        return SearchResult{CellIndex(1, 12)};
+    };
+}
 
 // A battle screen over its own settings, ticking as fast as the event loop allows.
 struct Screen {

@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
-#include <thread>
 
 #include "match/windows/battle_window.h"
 #include "shell/settings/language.h"
@@ -372,19 +371,7 @@ private slots:
         Screen screen(hint ? PlayerKind::Mouse : PlayerKind::MasterComputer, PlayerKind::Mouse);
         std::atomic<bool> searching = false;
         std::atomic<bool> abandoned = false;
-        screen.seams.search = [&](SearchEngine&, const Board&, Turn, SearchBudget,
-                                  const YieldHook& keepGoing) -> std::optional<SearchResult> {
-            searching = true;
-            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWait);
-            while (std::chrono::steady_clock::now() < giveUp) {
-                if (!keepGoing()) {
-                    abandoned = true;
-                    return std::nullopt;
-                }
-                std::this_thread::yield();
-            }
-            return SearchResult{CellIndex(1, 12)};
-        };
+        screen.seams.search = SearchUntilCalledOff(searching, abandoned);
         screen.Open();
         if (hint) {
             QVERIFY(WaitForState(screen, BattleState::WaitMouse));
