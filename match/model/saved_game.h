@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "match/model/game_result.h"
+#include "rules/board.h"
+#include "rules/player_kind.h"
+
+namespace morvane {
+
+// A game as a player keeps it in a file: everything needed to show it again and go on from
+// where it stopped. The file is UTF-8 text, one item per line, beginning with kSavedGameFormat.
+struct SavedGame {
+    Board layout;  // the board before the first move: terrain, or all Empty
+    std::array<PlayerKind, 2> players = kFirstPlayerKinds;  // side ○ (0) and side × (1)
+    std::array<int, 2> pictures{5, 3};                      // player pictures 1..10
+    Turn firstTurn = kCircleTurn;                           // the side that moved first
+    std::vector<int> moves;                                 // cell indexes, in the order placed
+    int round = 1;                                          // 1..999
+    std::array<int, 2> wins{0, 0};                          // games won so far, 0..999 each
+    std::optional<GameEnd> end;  // how the game ended; nothing while it is under way
+
+    friend bool operator==(const SavedGame&, const SavedGame&) = default;
+};
+
+// The first line of every game file.
+inline constexpr char kSavedGameFormat[] = "Morvane game 1";
+// The extension of game files, without the dot.
+inline constexpr char kSavedGameSuffix[] = "morvane";
+// Larger files are refused unread.
+inline constexpr qint64 kSavedGameMaxBytes = 64 * 1024;
+
+// A cell as players and the screen reader name it: column and row, "5-12".
+QString CellNotation(int index);
+std::optional<int> ParseCellNotation(QStringView text);
+
+// The game as file text.
+QByteArray WriteSavedGame(const SavedGame& game);
+
+// What reading a game file gave: the game, or the 1-based line that is wrong (0 for the file as
+// a whole) and why, in the interface's language.
+struct SavedGameRead {
+    std::optional<SavedGame> game;
+    int line = 0;
+    QString error;
+};
+// Accepts only a game that can have been played: every move placeable in turn, nothing after
+// the end, and an end that agrees with the board.
+SavedGameRead ReadSavedGame(const QByteArray& text);
+
+// The board after the first plies moves (0..moves.size()), as the game showed it.
+Board BoardAfter(const SavedGame& game, int plies);
+// The side to move after the first plies moves.
+Turn TurnAfter(const SavedGame& game, int plies);
+
+// Reads a file (refusing one above kSavedGameMaxBytes); a failure names the file.
+SavedGameRead LoadGameFile(const QString& path);
+// Writes the game atomically: a temporary file beside the target, renamed over it once it is
+// complete. False, with the reason in error, when anything fails; the old file then stays.
+bool SaveGameFile(const QString& path, const SavedGame& game, QString& error);
+
+}  // namespace morvane
