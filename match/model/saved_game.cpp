@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 #include <cassert>
 
 #include "match/model/battle_log.h"
@@ -17,12 +18,15 @@ using namespace saved_game_format;
 
 QString FileName(const QString& path) { return QDir::toNativeSeparators(path); }
 
-QByteArray Word(std::string_view word) {
-    return QByteArray(word.data(), static_cast<qsizetype>(word.size()));
-}
+QByteArray Bytes(std::string_view word) { return View(word).toByteArray(); }
 
-QByteArray KeyLine(std::string_view key, const QByteArray& value) {
-    return Word(key) + ' ' + value + '\n';
+// One line of the file: the key and its values, parted by spaces.
+QByteArray KeyLine(std::string_view key, std::initializer_list<QByteArray> values) {
+    QByteArray line = Bytes(key);
+    for (const QByteArray& value : values) {
+        line += ' ' + value;
+    }
+    return line + '\n';
 }
 
 // The end's word for the `result` line.
@@ -38,37 +42,33 @@ std::string_view EndWord(GameEnd end) {
     return kDrawWord;
 }
 
-// Digits 1..maximum without a sign or leading zeros.
-std::optional<int> ParsePositive(QStringView text, int maximum) {
-    if (text.isEmpty() || text.size() > 2 || text.front() == u'0') {
+}  // namespace
+
+std::optional<int> saved_game_format::ParseNumber(QByteArrayView text, int minimum, int maximum) {
+    const bool digits =
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits || text.isEmpty() || text.size() > 3 || (text.size() > 1 && text.front() == '0')) {
         return std::nullopt;
     }
-    int value = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    if (value > maximum) {
+    const int value = text.toInt();
+    if (value < minimum || value > maximum) {
         return std::nullopt;
     }
     return value;
 }
-
-}  // namespace
 
 QString CellNotation(int index) {
     return QStringLiteral("%1-%2").arg(CellX(index)).arg(CellY(index));
 }
 
 std::optional<int> ParseCellNotation(QStringView text) {
-    const qsizetype dash = text.indexOf(u'-');
+    const QByteArray latin1 = text.toLatin1();  // anything else becomes '?', which no cell has
+    const qsizetype dash = latin1.indexOf('-');
     if (dash < 0) {
         return std::nullopt;
     }
-    const std::optional<int> x = ParsePositive(text.first(dash), kColumns);
-    const std::optional<int> y = ParsePositive(text.sliced(dash + 1), kRows);
+    const std::optional<int> x = ParseNumber(QByteArrayView(latin1).first(dash), 1, kColumns);
+    const std::optional<int> y = ParseNumber(QByteArrayView(latin1).sliced(dash + 1), 1, kRows);
     if (!x || !y) {
         return std::nullopt;
     }
@@ -77,21 +77,21 @@ std::optional<int> ParseCellNotation(QStringView text) {
 
 QByteArray WriteSavedGame(const SavedGame& game) {
     QByteArray text = QByteArray(kSavedGameFormat) + '\n';
-    text += KeyLine(kLayoutKey, QString::fromStdU16String(WriteAreaString(game.layout)).toLatin1());
+    text +=
+        KeyLine(kLayoutKey, {QString::fromStdU16String(WriteAreaString(game.layout)).toLatin1()});
     for (std::size_t side = 0; side < kSideWords.size(); ++side) {
         text += KeyLine(kSideWords[side],
-                        Word(kKindWords[static_cast<std::size_t>(game.players[side])]) + ' ' +
-                            QByteArray::number(game.pictures[side]));
+                        {Bytes(kKindWords[static_cast<std::size_t>(game.players[side])]),
+                         QByteArray::number(game.pictures[side])});
     }
-    text += KeyLine(kFirstKey, Word(SideWord(game.firstTurn)));
-    text += KeyLine(kRoundKey, QByteArray::number(game.round));
-    text += KeyLine(kWinsKey,
-                    QByteArray::number(game.wins[0]) + ' ' + QByteArray::number(game.wins[1]));
+    text += KeyLine(kFirstKey, {Bytes(SideWord(game.firstTurn))});
+    text += KeyLine(kRoundKey, {QByteArray::number(game.round)});
+    text += KeyLine(kWinsKey, {QByteArray::number(game.wins[0]), QByteArray::number(game.wins[1])});
     for (const int cell : game.moves) {
-        text += KeyLine(kMoveKey, CellNotation(cell).toLatin1());
+        text += KeyLine(kMoveKey, {CellNotation(cell).toLatin1()});
     }
     if (game.end) {
-        text += KeyLine(kResultKey, Word(EndWord(*game.end)));
+        text += KeyLine(kResultKey, {Bytes(EndWord(*game.end))});
     }
     return text;
 }

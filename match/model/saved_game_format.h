@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "rules/board.h"
@@ -33,6 +35,13 @@ inline constexpr int kLastPicture = 10;
 inline constexpr int kFirstRound = 1;
 inline constexpr int kLastRound = 999;
 inline constexpr int kMostWins = 255;  // the battle screen counts wins in a byte and stops here
+
+constexpr QByteArrayView View(std::string_view word) {
+    return {word.data(), static_cast<qsizetype>(word.size())};
+}
+
+// Decimal digits minimum..maximum, at most three, without a sign or leading zeros.
+std::optional<int> ParseNumber(QByteArrayView text, int minimum, int maximum);
 
 // The side a Turn is, as a word.
 constexpr std::string_view SideWord(Turn turn) {

@@ -24,10 +24,6 @@ constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 // The first line of a game file of any version.
 constexpr QByteArrayView kFormatName = "Morvane game ";
 
-constexpr QByteArrayView View(std::string_view word) {
-    return {word.data(), static_cast<qsizetype>(word.size())};
-}
-
 // The keys that appear once, and how many values follow each.
 enum class Key { Layout, Circle, Cross, First, Round, Wins, Result };
 struct KeyRule {
@@ -69,20 +65,6 @@ QList<QByteArrayView> Words(QByteArrayView line) {
         }
     }
     return words;
-}
-
-// Digits minimum..maximum (at most three) without a sign or leading zeros.
-std::optional<int> ParseNumber(QByteArrayView text, int minimum, int maximum) {
-    const bool digits =
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!digits || text.isEmpty() || text.size() > 3 || (text.size() > 1 && text.front() == '0')) {
-        return std::nullopt;
-    }
-    const int value = text.toInt();
-    if (value < minimum || value > maximum) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 // The index of the word in the list, or nothing.
