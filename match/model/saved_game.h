@@ -45,7 +45,7 @@ inline constexpr char kSavedGameFormat[] = "Morvane game 1";
 // The extension of game files, without the dot.
 inline constexpr char kSavedGameSuffix[] = "morvane";
 // Larger files are refused unread.
-inline constexpr qint64 kSavedGameMaxBytes = 64 * 1024;
+inline constexpr qint64 kSavedGameMaxBytes = qint64{64} * 1024;
 
 // A cell as players and the screen reader name it: column and row, "5-12".
 QString CellNotation(int index);
