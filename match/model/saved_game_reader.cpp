@@ -1,6 +1,6 @@
 // The game file's reader: takes any bytes, however broken or hostile, and either gives a game
 // that can have been played or names the first line that is wrong. It allocates only within
-// fixed bounds (a line count and a line length) and looks at each byte a bounded number of times.
+// fixed bounds (a line count and a line length) and never looks past them.
 #include <QCoreApplication>
 #include <QList>
 #include <algorithm>
@@ -126,17 +126,22 @@ Verdict GameReader::ReadLines(const QByteArray& text) {
         if (number > kMostLines) {
             return Refusal{number, tr("行が多すぎます")};
         }
-        qsizetype end = all.indexOf('\n', start);
-        if (end < 0) {
-            end = all.size();
-        }
-        QByteArrayView line = all.sliced(start, end - start);
-        start = end + 1;
-        if (line.size() > kLongestLine) {
+        // The end of the line is looked for only as far as a line may reach (a CR and an LF
+        // past the longest), so that no input, however large, is read further than 128 lines.
+        const QByteArrayView rest = all.sliced(start);
+        QByteArrayView line = rest.first(std::min(rest.size(), kLongestLine + 2));
+        const qsizetype end = line.indexOf('\n');
+        if (end >= 0) {
+            line.truncate(end);
+        } else if (line.size() < rest.size()) {
             return Refusal{number, tr("行が長すぎます")};
         }
+        start += line.size() + 1;
         if (line.endsWith('\r')) {
             line.chop(1);
+        }
+        if (line.size() > kLongestLine) {
+            return Refusal{number, tr("行が長すぎます")};
         }
         Verdict verdict;
         if (number == 1) {
