@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fails on any project include that runs upwards: each folder may include only the folders its
-# row below names (its own included). A file belongs to the longest folder of the table that
+# Fails on any project include that runs upwards, and on any include of a source file (.cpp):
+# each folder may include only the folders its row below names (its own included). A file belongs to the longest folder of the table that
 # holds it; an include is allowed when its path starts with a folder of that file's row.
 # Includes without a folder (generated headers such as version.h) are always allowed; files in
 # no folder of the table (build output) are not judged.
@@ -58,6 +58,11 @@ grep -Hn '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' $files |
             file = parts[1]; line = parts[2]
             if (!match($0, /"[^"]*"/)) next
             target = substr($0, RSTART + 1, RLENGTH - 2)
+            if (target ~ /\.(c|cc|cpp|cxx)$/) {
+                printf "%s:%s: includes \"%s\", a source file, not a header\n", file, line, target
+                failures++
+                next
+            }
             if (index(target, "/") == 0) next
             folder = folder_of(file)
             if (folder == "") next
@@ -73,7 +78,7 @@ grep -Hn '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' $files |
         }
         END {
             if (failures) {
-                printf "check-layers: %d include(s) run upwards\n", failures > "/dev/stderr"
+                printf "check-layers: %d include(s) run upwards or name a source file\n", failures > "/dev/stderr"
                 exit 1
             }
             print "check-layers: every include runs downwards"

@@ -31,7 +31,7 @@ constexpr std::array<const char*, kPlayerKindCount> kKindTexts = {
     QT_TRANSLATE_NOOP("morvane::EntryWindow", "[ＭＡＳＴＥＲ]"),
 };
 
-constexpr int kPictureSize = 96;
+constexpr int kEntryPictureSize = 96;
 constexpr int kVersusTextSize = 26;
 constexpr int kListWidth = 170;
 
@@ -56,7 +56,7 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
 
         pictures_[s] = new QLabel(this);
         pictures_[s]->setObjectName(QStringLiteral("Ig_%1").arg(side));
-        pictures_[s]->setFixedSize(kPictureSize, kPictureSize);
+        pictures_[s]->setFixedSize(kEntryPictureSize, kEntryPictureSize);
         pictures_[s]->setAlignment(Qt::AlignCenter);
         sides->addWidget(pictures_[s], 1, column, Qt::AlignCenter);
 
@@ -107,7 +107,7 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
 bool EntryWindow::Choose(int side) {
     const auto s = static_cast<std::size_t>(side);
     const bool stored = ChoosePlayer(state_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
-    pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], kPictureSize));
+    pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], kEntryPictureSize));
     UpdateAccessibleName(pictures_[s], PlayerPictureName(side, lists_[s]->currentText()));
     return stored;
 }

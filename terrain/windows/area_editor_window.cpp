@@ -25,6 +25,7 @@
 #include "shell/windows/ok_button.h"
 #include "shell/windows/window_place.h"
 #include "terrain/windows/area_text.h"
+#include "terrain/windows/indexed_name.h"
 #include "terrain/windows/terrain_log.h"
 #include "terrain/windows/user_file_caption.h"
 
@@ -32,7 +33,7 @@ namespace morvane {
 namespace {
 
 // The window's texts, translated where they are shown.
-constexpr const char* kCaption =
+constexpr const char* kEditorCaption =
     QT_TRANSLATE_NOOP("morvane::AreaEditorWindow", "Morvaneⅲ－Original Area Edit");
 // The current file's number is written with ordinary digits in the Japanese text too.
 constexpr const char* kClearQuestion = QT_TRANSLATE_NOOP(
@@ -63,7 +64,7 @@ const std::array<Tool, 5> kTools = {{
 // The button that clears the current file; the buttons not listed here do nothing.
 constexpr int kClearButton = 13;
 
-constexpr int kTextSize = 16;
+constexpr int kEditorTextSize = 16;
 constexpr int kCellSize = 36;
 constexpr int kGridLine = 1;
 constexpr int kToolIconSize = 28;
@@ -88,10 +89,6 @@ std::optional<CursorStep> StepOfKey(int key) {
     }
 }
 
-QString Indexed(const QString& name, int index) {
-    return name + QLatin1Char('_') + QString::number(index);
-}
-
 const Tool& ToolOfCode(std::int16_t code) { return *std::ranges::find(kTools, code, &Tool::code); }
 
 }  // namespace
@@ -99,9 +96,9 @@ const Tool& ToolOfCode(std::int16_t code) { return *std::ranges::find(kTools, co
 AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* parent)
     : QDialog(parent), board_(board), store_(store) {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(tr(kCaption));
+    setWindowTitle(tr(kEditorCaption));
     setModal(true);
-    setFont(look::Font(kTextSize));
+    setFont(look::Font(kEditorTextSize));
     for (const std::int16_t code : {Hollow, CircleUnit, CrossUnit, Block}) {
         cellPictures_[static_cast<std::size_t>(code)] =
             RenderPicture(QStringLiteral(":/cells/cell_%1.svg").arg(code),
@@ -174,7 +171,7 @@ QWidget* AreaEditorWindow::BuildBoard(QWidget* page) {
                                     QSize(kPointerSize, kPointerSize), kPointerTip);
     for (int index = 0; index < kCellCount; ++index) {
         auto* cell = new QLabel(panel);
-        cell->setObjectName(Indexed(QStringLiteral("Un"), index));
+        cell->setObjectName(IndexedName(QStringLiteral("Un"), index));
         cell->setGeometry(kGridLine + (CellX(index) - 1) * (kCellSize + kGridLine),
                           kGridLine + (CellY(index) - 1) * (kCellSize + kGridLine), kCellSize,
                           kCellSize);
@@ -201,7 +198,7 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
     toolbar->setIconSize(QSize(kToolIconSize, kToolIconSize));
     toolbar->setMovable(false);
     const auto name = [](QWidget* item, int button) {
-        item->setObjectName(Indexed(QStringLiteral("Toolbar1"), button));
+        item->setObjectName(IndexedName(QStringLiteral("Toolbar1"), button));
     };
 
     // Buttons 1 to 5 only show things: the editor's emblem and the tool now chosen.

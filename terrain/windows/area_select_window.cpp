@@ -22,6 +22,7 @@
 #include "terrain/layouts/area_preview.h"
 #include "terrain/layouts/count_text.h"
 #include "terrain/windows/area_text.h"
+#include "terrain/windows/indexed_name.h"
 #include "terrain/windows/terrain_log.h"
 #include "terrain/windows/up_down.h"
 #include "terrain/windows/user_file_caption.h"
@@ -30,7 +31,7 @@ namespace morvane {
 namespace {
 
 // The window's texts, translated where they are shown.
-constexpr const char* kCaption =
+constexpr const char* kSelectCaption =
     QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Morvaneⅲ－Area Select");
 constexpr const char* kAreaFrame = QT_TRANSLATE_NOOP("morvane::AreaSelectWindow", "Ａｒｅａ");
 constexpr std::array<const char*, kAreaOptionCount> kAreaCaptions = {
@@ -74,15 +75,11 @@ constexpr std::array<int, kAreaOptionCount> kAreaOrder = {
 
 // The spin controls' count before the stored counts are applied.
 constexpr int kCountWhenCreated = 8;
-constexpr int kTextSize = 16;
+constexpr int kSelectTextSize = 16;
 constexpr int kCountBoxWidth = 56;
 constexpr int kPreviewPixelSize = 20;
 constexpr int kPreviewFrame = 8;  // the preview's border and padding
 constexpr int kPictureSize = 72;
-
-QString Indexed(const QString& name, int index) {
-    return name + QLatin1Char('_') + QString::number(index);
-}
 
 QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -110,9 +107,9 @@ QSize PreviewRoom(const QFontMetrics& metrics, char16_t blank) {
 AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* parent)
     : QDialog(parent), board_(board), store_(store), previewBlank_(PreviewBlank()) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(tr(kCaption));
+    setWindowTitle(tr(kSelectCaption));
     setModal(true);
-    setFont(look::Font(kTextSize));
+    setFont(look::Font(kSelectTextSize));
 
     auto* controls = new QVBoxLayout;
     controls->addWidget(BuildRandomFrame());
@@ -163,7 +160,7 @@ QWidget* AreaSelectWindow::BuildAreaFrame() {
     layout->setSpacing(10);
     for (const int option : kAreaOrder) {
         auto* button = new QRadioButton(tr(kAreaCaptions[static_cast<std::size_t>(option)]), frame);
-        button->setObjectName(Indexed(QStringLiteral("Option1"), option));
+        button->setObjectName(IndexedName(QStringLiteral("Option1"), option));
         connect(button, &QRadioButton::toggled, this, [this, option](bool on) {
             if (on) {
                 Stored(ApplyAreaChoice(option));
@@ -184,11 +181,11 @@ QWidget* AreaSelectWindow::BuildRandomFrame() {
         const auto slot = static_cast<std::size_t>(index);
         auto* symbol = new QLabel(kCountSymbols[slot], randomFrame_);
         auto* text = new QLineEdit(QString::number(kCountWhenCreated), randomFrame_);
-        text->setObjectName(Indexed(QStringLiteral("Tt"), index));
+        text->setObjectName(IndexedName(QStringLiteral("Tt"), index));
         text->setFixedWidth(kCountBoxWidth);
         text->setAlignment(Qt::AlignRight);
         auto* count = new UpDown(0, kMaxRandomCount, kCountWhenCreated, randomFrame_);
-        count->setObjectName(Indexed(QStringLiteral("Ud"), index));
+        count->setObjectName(IndexedName(QStringLiteral("Ud"), index));
         count->setFixedHeight(text->sizeHint().height());
         const QString name = tr(kCountName).arg(kCountSymbols[slot]);
         NameAfterCaption(text, name, symbol);
@@ -218,7 +215,7 @@ QWidget* AreaSelectWindow::BuildOriginalFrame() {
     auto* layout = new QVBoxLayout(originalFrame_);
     for (int file = 0; file < kUserFileCount; ++file) {
         auto* button = new QRadioButton(UserFileCaption(file), originalFrame_);
-        button->setObjectName(Indexed(QStringLiteral("Option2"), file));
+        button->setObjectName(IndexedName(QStringLiteral("Option2"), file));
         connect(button, &QRadioButton::toggled, this, [this, file](bool on) {
             if (on) {
                 Stored(ApplyUserFile(file));
@@ -250,7 +247,7 @@ QWidget* AreaSelectWindow::BuildNotice() {
     layout->setContentsMargins(0, 0, 0, 0);
     for (int index = 0; index < 2; ++index) {
         auto* picture = new QLabel(box);
-        picture->setObjectName(Indexed(QStringLiteral("Image1"), index));
+        picture->setObjectName(IndexedName(QStringLiteral("Image1"), index));
         const QString resource = index == 0 ? QStringLiteral(":/editor/select_hollow.svg")
                                             : QStringLiteral(":/editor/select_block.svg");
         picture->setPixmap(
