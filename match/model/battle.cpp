@@ -23,10 +23,6 @@ InfoPanel PaneFor(const BattleHost& host) {
     return InfoPanel([&host](const QString& row) { return host.InfoRowFits(row); });
 }
 
-// Rounds run 1..999; the game after round 999 is round 1 of a new cycle.
-constexpr int kLastRound = 999;
-// A win counter stops here rather than wrapping.
-constexpr int kMostWins = 255;
 // The cursor starts every game at the bottom-right cell.
 constexpr int kCursorHome = kCellCount - 1;
 

@@ -15,6 +15,11 @@ struct Players {
     std::array<int, 2> picture{5, 3};
 };
 
+// Rounds run 1..kLastRound; the game after the last round is round 1 of a new cycle.
+inline constexpr int kLastRound = 999;
+// A side's win counter stops here rather than wrapping.
+inline constexpr int kMostWins = 255;
+
 // The program-wide state of the main game, made once in main and handed by reference to every
 // window that shares it.
 struct AppState {

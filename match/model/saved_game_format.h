@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "match/model/match_state.h"
 #include "rules/board.h"
 #include "rules/line.h"
 #include "rules/player_kind.h"
@@ -33,8 +34,7 @@ inline constexpr std::array<std::string_view, kPlayerKindCount> kKindWords{
 inline constexpr int kFirstPicture = 1;
 inline constexpr int kLastPicture = 10;
 inline constexpr int kFirstRound = 1;
-inline constexpr int kLastRound = 999;
-inline constexpr int kMostWins = 255;  // the battle screen counts wins in a byte and stops here
+// The last round and the most wins are the battle screen's (match_state.h).
 
 constexpr QByteArrayView View(std::string_view word) {
     return {word.data(), static_cast<qsizetype>(word.size())};
