@@ -152,6 +152,8 @@ std::vector<ReviewedMove> GameReview::Moves() const {
         move.after =
             AfterMove(positions_[static_cast<std::size_t>(ply + 1)].value_or(ReviewValue{}));
         move.verdict = VerdictOf(move.before.value, move.after.value);
+        move.pending = !positions_[static_cast<std::size_t>(ply)] ||
+                       !positions_[static_cast<std::size_t>(ply + 1)];
         moves.push_back(move);
     }
     return moves;

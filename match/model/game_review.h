@@ -49,6 +49,7 @@ struct ReviewedMove {
     ReviewValue before;  // the mover's value before the move
     ReviewValue after;   // the mover's value after it: the opponent's then, negated
     Verdict verdict = Verdict::Unproven;
+    bool pending = true;  // the solver has not yet been asked about both values
 };
 
 // The move (index into moves) that decided the game: the last one that threw a proven win or
