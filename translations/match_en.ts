@@ -488,10 +488,6 @@ Are you sure?</translation>
         <translation>threw the draw away</translation>
     </message>
     <message>
-        <source>保った</source>
-        <translation>kept</translation>
-    </message>
-    <message>
         <source>未証明</source>
         <translation>unproven</translation>
     </message>
@@ -550,6 +546,18 @@ Are you sure?</translation>
     <message>
         <source>%1列&#x3000;%2</source>
         <translation>Column %1: %2</translation>
+    </message>
+    <message>
+        <source>引き分けを保った</source>
+        <translation>kept the draw</translation>
+    </message>
+    <message>
+        <source>負けのまま</source>
+        <translation>still lost</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 </TS>

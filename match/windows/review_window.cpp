@@ -80,7 +80,8 @@ namespace {
 
 // How often the window asks the review what it has found while the solver works.
 constexpr int kPollMilliseconds = 100;
-constexpr int kMoveListWidth = 330;
+constexpr int kMoveListWidth = 420;
+constexpr int kCellsPaneWidth = 270;
 // What stands for a value the solver has not been asked about yet.
 QString PendingMark() { return QStringLiteral("…"); }
 
@@ -98,7 +99,8 @@ QString VerdictText(const ReviewedMove& move) {
         case Verdict::ThrewDraw:
             return ReviewWindow::tr("引き分けを逃した");
         case Verdict::Kept:
-            return ReviewWindow::tr("保った");
+            return move.before.value == GameValue::Draw ? ReviewWindow::tr("引き分けを保った")
+                                                        : ReviewWindow::tr("負けのまま");
         case Verdict::Unproven:
             return ReviewWindow::tr("未証明");
     }
@@ -168,16 +170,20 @@ ReviewWindow::ReviewWindow(const SavedGame& game, QWidget* parent, std::chrono::
     for (QLabel* heading : {movesHeading, columnsHeading}) {
         look::SetTextColour(heading, look::kGold);
     }
-    auto* side = new QVBoxLayout;
-    side->addWidget(movesHeading);
-    side->addWidget(moves_, 1);
-    side->addWidget(columnsHeading);
-    side->addWidget(BuildColumns());
-    side->addWidget(progress_);
+    auto* cellsPane = new QVBoxLayout;
+    cellsPane->addWidget(columnsHeading);
+    cellsPane->addWidget(BuildColumns());
+    cellsPane->addStretch(1);
+    cellsPane->addWidget(progress_);
+    auto* movesPane = new QVBoxLayout;
+    movesPane->addWidget(movesHeading);
+    movesPane->addWidget(moves_, 1);
 
     auto* main = new QHBoxLayout;
+    main->setSpacing(16);
     main->addWidget(board_, 0, Qt::AlignTop);
-    main->addLayout(side, 1);
+    main->addLayout(cellsPane);
+    main->addLayout(movesPane, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 14);
@@ -231,6 +237,7 @@ QLayout* ReviewWindow::BuildNavigation() {
 
 QWidget* ReviewWindow::BuildColumns() {
     auto* panel = new QWidget(this);
+    panel->setMinimumWidth(kCellsPaneWidth);
     auto* grid = new QVBoxLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
@@ -286,31 +293,31 @@ void ReviewWindow::RefreshMoves(const ReviewSnapshot& snapshot) {
 
 void ReviewWindow::RefreshColumns(const ReviewSnapshot& snapshot) {
     const SavedGame& game = worker_->Game();
-    const bool ended = plies_ == static_cast<int>(game.moves.size()) && game.end;
-    const int played = plies_ < static_cast<int>(game.moves.size())
-                           ? game.moves[static_cast<std::size_t>(plies_)]
-                           : kNoCell;
+    const auto moves = static_cast<int>(game.moves.size());
+    if (plies_ == moves && game.end) {
+        // The game is over there: its result stands in place of the cells.
+        for (QLabel* label : columns_) {
+            label->clear();
+        }
+        columns_[0]->setText(*game.end == GameEnd::Draw
+                                 ? DrawResult().text
+                                 : WinResult(*game.end == GameEnd::CircleWins ? 0 : 1).text);
+        return;
+    }
+    const int played = plies_ < moves ? game.moves[static_cast<std::size_t>(plies_)] : kNoCell;
     for (int column = 1; column <= kColumns; ++column) {
         QStringList entries;
         for (const CellReview& cell : snapshot.cells) {
             if (CellX(cell.cell) == column) {
-                entries << CellNotation(cell.cell) + QStringLiteral(" ") + CellValueText(cell) +
+                entries << tr("%1　%2").arg(CellNotation(cell.cell), CellValueText(cell)) +
                                (cell.cell == played ? tr("　◀実戦") : QString());
             }
         }
-        QLabel* label = columns_[static_cast<std::size_t>(column - 1)];
-        label->setText(tr("%1列　%2")
-                           .arg(InterfaceNumber(column),
-                                entries.isEmpty() ? QStringLiteral("－")
+        columns_[static_cast<std::size_t>(column - 1)]->setText(
+            tr("%1列　%2")
+                .arg(InterfaceNumber(column), entries.isEmpty()
+                                                  ? QStringLiteral("－")
                                                   : entries.join(QStringLiteral(" / "))));
-        label->setVisible(!ended);
-    }
-    if (ended) {
-        const GameResult result = *game.end == GameEnd::Draw
-                                      ? DrawResult()
-                                      : WinResult(*game.end == GameEnd::CircleWins ? 0 : 1);
-        columns_[0]->setText(result.text);
-        columns_[0]->setVisible(true);
     }
 }
 

@@ -54,7 +54,7 @@ private slots:
         QTest::newRow("Japanese") << Language::Japanese << "解析完了"
                                   << "４．× 2-10　引き分けを逃した　★決め手"
                                   << "４手目（全７手）"
-                                  << "３列　3-12 勝ち：あと３手　◀実戦";
+                                  << "３列　3-12　勝ち：あと３手　◀実戦";
         QTest::newRow("English") << Language::English << "Analysis complete"
                                  << "4. × 2-10  threw the draw away  ★ deciding move"
                                  << "Move 4 of 7"
@@ -70,6 +70,7 @@ private slots:
         QVERIFY(inUse.used);
         ReviewWindow window(WonGame(), nullptr, std::chrono::seconds(20));
         window.show();
+        window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(window.windowTitle(), "Morvaneⅲ－Review");
         QCOMPARE(window.ShownPlies(), 7);
@@ -82,9 +83,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(LabelText(&window, "Progress"), done, kPatienceMs);
         QCOMPARE(window.findChild<QListWidget*>("Moves")->item(3)->text(), deciding);
         QCOMPARE(LabelText(&window, "Column_3"), column3);
-        testing::SaveScreenshot(&window, QStringLiteral("review_won_game_") +
-                                             (language == Language::Japanese ? "ja" : "en"));
+        const QString shot =
+            QStringLiteral("review_won_game_") + (language == Language::Japanese ? "ja" : "en");
+        testing::SaveScreenshot(&window, shot);
         QTest::keyClick(&window, Qt::Key_End);
+        testing::SaveScreenshot(&window, shot + "_end");
         QTest::keyClick(&window, Qt::Key_Left);
         QCOMPARE(window.ShownPlies(), 6);
     }
