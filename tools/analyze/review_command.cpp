@@ -32,8 +32,8 @@ Answer RunReviewCommand(const QStringList& args) {
     }
     const SavedGameRead read = LoadGameFile(args[0]);
     if (!read.game) {
-        Answer refused =
-            ErrorAnswer(QStringLiteral("%1:%2: %3").arg(args[0]).arg(read.line).arg(read.error));
+        // The reason names the file, and the line when one is wrong.
+        Answer refused = ErrorAnswer(read.error);
         refused.status = kBadGameFile;
         return refused;
     }
