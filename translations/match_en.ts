@@ -559,6 +559,22 @@ Are you sure?</translation>
         <source>%1&#x3000;%2</source>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>最初の局面へ</source>
+        <translation>To the start</translation>
+    </message>
+    <message>
+        <source>一手戻る</source>
+        <translation>One move back</translation>
+    </message>
+    <message>
+        <source>一手進む</source>
+        <translation>One move forward</translation>
+    </message>
+    <message>
+        <source>最後の局面へ</source>
+        <translation>To the end</translation>
+    </message>
 </context>
 <context>
     <name>morvane::SavedGame</name>

@@ -156,6 +156,7 @@ ReviewWindow::ReviewWindow(const SavedGame& game, QWidget* parent, std::chrono::
     moves_ = new QListWidget(this);
     moves_->setObjectName(QStringLiteral("Moves"));
     moves_->setFocusPolicy(Qt::NoFocus);
+    moves_->setAccessibleName(tr("手順"));
     moves_->setMinimumWidth(kMoveListWidth);
     for (std::size_t move = 0; move < game.moves.size(); ++move) {
         moves_->addItem(QString());
@@ -203,17 +204,24 @@ ReviewWindow::~ReviewWindow() = default;
 
 QLayout* ReviewWindow::BuildNavigation() {
     // First, back, forward and last, with the keys that do the same anywhere in the window.
-    const std::array<std::pair<QString, QKeySequence>, 4> kSteps{{
-        {QStringLiteral("｜＜"), QKeySequence(Qt::Key_Home)},
-        {QStringLiteral("＜"), QKeySequence(Qt::Key_Left)},
-        {QStringLiteral("＞"), QKeySequence(Qt::Key_Right)},
-        {QStringLiteral("＞｜"), QKeySequence(Qt::Key_End)},
+    struct Step {
+        const char* objectName;
+        QString face;
+        QString name;  // what a screen reader and the tip say
+        QKeySequence key;
+    };
+    const std::array<Step, 4> kSteps{{
+        {"First", QStringLiteral("｜＜"), tr("最初の局面へ"), QKeySequence(Qt::Key_Home)},
+        {"Back", QStringLiteral("＜"), tr("一手戻る"), QKeySequence(Qt::Key_Left)},
+        {"Forward", QStringLiteral("＞"), tr("一手進む"), QKeySequence(Qt::Key_Right)},
+        {"Last", QStringLiteral("＞｜"), tr("最後の局面へ"), QKeySequence(Qt::Key_End)},
     }};
-    const std::array<const char*, 4> kNames{"First", "Back", "Forward", "Last"};
     auto* row = new QHBoxLayout;
     for (std::size_t step = 0; step < kSteps.size(); ++step) {
-        auto* button = new QPushButton(kSteps[step].first, this);
-        button->setObjectName(QLatin1String(kNames[step]));
+        auto* button = new QPushButton(kSteps[step].face, this);
+        button->setObjectName(QLatin1String(kSteps[step].objectName));
+        button->setAccessibleName(kSteps[step].name);
+        button->setToolTip(kSteps[step].name);
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
         const auto go = [this, step] {
@@ -222,7 +230,7 @@ QLayout* ReviewWindow::BuildNavigation() {
             ShowPlies(std::clamp(targets[step], 0, last));
         };
         connect(button, &QPushButton::clicked, this, go);
-        auto* key = new QShortcut(kSteps[step].second, this);
+        auto* key = new QShortcut(kSteps[step].key, this);
         connect(key, &QShortcut::activated, this, go);
         steps_[step] = button;
         row->addWidget(button);
