@@ -91,9 +91,6 @@ public:
     const SavedGame& Game() const { return game_; }
     int MoveCount() const { return static_cast<int>(game_.moves.size()); }
 
-    // The board a player sees after plies moves (0..MoveCount()), and the side to move there.
-    Board BoardAt(int plies) const { return BoardAfter(game_, plies); }
-
     // Ask for the cells of this position (0..MoveCount()) before anything else.
     void Focus(int plies);
 
