@@ -103,7 +103,7 @@ std::optional<ReviewJob> GameReview::NextJob() const {
         const int plies = *focus_;
         const bool played = plies < MoveCount();
         // The cell played there is asked as the game's next position.
-        if (played && !positions_[static_cast<std::size_t>(plies + 1)]) {
+        if (played && !positions_[static_cast<std::size_t>(plies) + 1]) {
             return ReviewJob{plies + 1, kNoCell, SolverBoard(plies + 1),
                              TurnAfter(game_, plies + 1)};
         }
@@ -150,10 +150,10 @@ std::vector<ReviewedMove> GameReview::Moves() const {
         move.side = TurnAfter(game_, ply);
         move.before = positions_[static_cast<std::size_t>(ply)].value_or(ReviewValue{});
         move.after =
-            AfterMove(positions_[static_cast<std::size_t>(ply + 1)].value_or(ReviewValue{}));
+            AfterMove(positions_[static_cast<std::size_t>(ply) + 1].value_or(ReviewValue{}));
         move.verdict = VerdictOf(move.before.value, move.after.value);
         move.pending = !positions_[static_cast<std::size_t>(ply)] ||
-                       !positions_[static_cast<std::size_t>(ply + 1)];
+                       !positions_[static_cast<std::size_t>(ply) + 1];
         moves.push_back(move);
     }
     return moves;
@@ -165,7 +165,7 @@ std::vector<CellReview> GameReview::Cells(int plies) const {
         return cells;
     }
     const int played = game_.moves[static_cast<std::size_t>(plies)];
-    const std::optional<ReviewValue>& next = positions_[static_cast<std::size_t>(plies + 1)];
+    const std::optional<ReviewValue>& next = positions_[static_cast<std::size_t>(plies) + 1];
     for (CellReview& cell : cells) {
         if (cell.cell == played && next) {
             cell.pending = false;
