@@ -148,12 +148,17 @@ std::vector<ReviewedMove> GameReview::Moves() const {
         ReviewedMove move;
         move.cell = game_.moves[static_cast<std::size_t>(ply)];
         move.side = TurnAfter(game_, ply);
-        move.before = positions_[static_cast<std::size_t>(ply)].value_or(ReviewValue{});
-        move.after =
-            AfterMove(positions_[static_cast<std::size_t>(ply) + 1].value_or(ReviewValue{}));
+        const std::optional<ReviewValue>& before = positions_[static_cast<std::size_t>(ply)];
+        const std::optional<ReviewValue>& next = positions_[static_cast<std::size_t>(ply) + 1];
+        move.before = before.value_or(ReviewValue{});
+        move.after = AfterMove(next.value_or(ReviewValue{}));
+        // A position the solver did not prove in time is a win all the same when the move
+        // played from it is proven to win (in at most as many plies).
+        if (move.before.value == GameValue::Unknown && move.after.value == GameValue::Win) {
+            move.before = move.after;
+        }
         move.verdict = VerdictOf(move.before.value, move.after.value);
-        move.pending = !positions_[static_cast<std::size_t>(ply)] ||
-                       !positions_[static_cast<std::size_t>(ply) + 1];
+        move.pending = !next || (!before && move.before.value == GameValue::Unknown);
         moves.push_back(move);
     }
     return moves;

@@ -46,7 +46,8 @@ constexpr bool ChangedTheOutcome(Verdict verdict) {
 struct ReviewedMove {
     int cell = 0;
     Turn side = kCircleTurn;
-    ReviewValue before;  // the mover's value before the move
+    ReviewValue before;  // the mover's value before the move; a win when the move is proven to
+                         // win, though the solver could not prove the position before it in time
     ReviewValue after;   // the mover's value after it: the opponent's then, negated
     Verdict verdict = Verdict::Unproven;
     bool pending = true;  // the solver has not yet been asked about both values

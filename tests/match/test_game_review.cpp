@@ -119,6 +119,23 @@ private slots:
         QCOMPARE(DecidingMove(moves).value_or(-1), deciding);
     }
 
+    // It should count a move proven to win as kept the win, though the position before it was
+    // not proven in time: the move itself proves it.
+    void aWinningMoveProvesTheWinBeforeIt() {
+        GameReview review(GameOf(SmallPit(), kDrawThrownThenWon, GameEnd::CircleWins));
+        // Position 4 ran out of time; ○'s move from it left × lost in two.
+        ReviewJob job;
+        job.position = 4;
+        review.Record(job, ReviewValue{});
+        job.position = 5;
+        review.Record(job, ReviewValue{GameValue::Loss, 2});
+        const ReviewedMove move = review.Moves()[4];
+        QCOMPARE(move.before, (ReviewValue{GameValue::Win, 3}));
+        QCOMPARE(move.verdict, Verdict::KeptWin);
+        QVERIFY(!move.pending);
+        QVERIFY(review.Moves()[3].pending);
+    }
+
     // It should value every placeable cell of the position looked at for the side to move
     // there, with the plies to the end counted from before the move; none once the game is over.
     void focusValuesEveryPlaceableCell_data() {
