@@ -273,6 +273,7 @@ void ReviewWindow::ShowPlies(int plies) {
     steps_[2]->setEnabled(plies < last);
     steps_[3]->setEnabled(plies < last);
     Refresh();
+    moves_->setCurrentRow(plies - 1);
     poll_->start();
 }
 
@@ -296,7 +297,6 @@ void ReviewWindow::RefreshMoves(const ReviewSnapshot& snapshot) {
         item->setText(MoveText(row + 1, snapshot.moves[static_cast<std::size_t>(row)], deciding));
         item->setForeground(deciding ? look::kGold : look::kPaleText);
     }
-    moves_->setCurrentRow(plies_ - 1);
 }
 
 void ReviewWindow::RefreshColumns(const ReviewSnapshot& snapshot) {
