@@ -78,9 +78,9 @@ sanitized_build() {
     cmake --build --preset sanitized -j "$jobs"
 }
 
-# The tests of the battle screen, whose computer and hint think on a worker thread.
+# The tests of what thinks on a worker thread: the battle screen's computer and hint, the review.
 thread_tests=(test_match_battle test_match_battle_window test_match_battle_terrain test_match_search_worker
-    test_app_close_window_key)
+    test_match_game_review test_app_close_window_key)
 thread_build() {
     cmake --preset tsan -DMORVANE_WERROR=ON >/dev/null
     cmake --build --preset tsan -j "$jobs" --target "${thread_tests[@]}"

@@ -470,6 +470,113 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>morvane::ReviewWindow</name>
+    <message>
+        <source>勝ちを保った</source>
+        <translation>kept the win</translation>
+    </message>
+    <message>
+        <source>勝ちを逃した（引き分けへ）</source>
+        <translation>threw the win away (to a draw)</translation>
+    </message>
+    <message>
+        <source>勝ちを逃した（負けへ）</source>
+        <translation>threw the win away (to a loss)</translation>
+    </message>
+    <message>
+        <source>引き分けを逃した</source>
+        <translation>threw the draw away</translation>
+    </message>
+    <message>
+        <source>未証明</source>
+        <translation>unproven</translation>
+    </message>
+    <message>
+        <source>%1．%2 %3&#x3000;%4</source>
+        <translation>%1. %2 %3  %4</translation>
+    </message>
+    <message>
+        <source>&#x3000;★決め手</source>
+        <translation>  ★ deciding move</translation>
+    </message>
+    <message>
+        <source>勝ち：あと%1手</source>
+        <translation>win in %1</translation>
+    </message>
+    <message>
+        <source>負け：あと%1手</source>
+        <translation>loss in %1</translation>
+    </message>
+    <message>
+        <source>引き分け：あと%1手</source>
+        <translation>draw in %1</translation>
+    </message>
+    <message>
+        <source>Morvaneⅲ－Review</source>
+        <translation>Morvaneⅲ－Review</translation>
+    </message>
+    <message>
+        <source>手順</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>この局面で打てるマス</source>
+        <translation>Cells the side to move can take</translation>
+    </message>
+    <message>
+        <source>開始局面（全%1手）</source>
+        <translation>Start (%1 moves)</translation>
+    </message>
+    <message>
+        <source>%1手目（全%2手）</source>
+        <translation>Move %1 of %2</translation>
+    </message>
+    <message>
+        <source>解析完了</source>
+        <translation>Analysis complete</translation>
+    </message>
+    <message>
+        <source>解析中：%1／%2局面</source>
+        <translation>Analysing: %1 of %2 positions</translation>
+    </message>
+    <message>
+        <source>&#x3000;◀実戦</source>
+        <translation>  ◀ played</translation>
+    </message>
+    <message>
+        <source>%1列&#x3000;%2</source>
+        <translation>Column %1: %2</translation>
+    </message>
+    <message>
+        <source>引き分けを保った</source>
+        <translation>kept the draw</translation>
+    </message>
+    <message>
+        <source>負けのまま</source>
+        <translation>still lost</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>最初の局面へ</source>
+        <translation>To the start</translation>
+    </message>
+    <message>
+        <source>一手戻る</source>
+        <translation>One move back</translation>
+    </message>
+    <message>
+        <source>一手進む</source>
+        <translation>One move forward</translation>
+    </message>
+    <message>
+        <source>最後の局面へ</source>
+        <translation>To the end</translation>
+    </message>
+</context>
+<context>
     <name>morvane::SavedGame</name>
     <message>
         <source>「%1」を開けません：%2</source>

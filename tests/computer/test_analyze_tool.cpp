@@ -1,9 +1,12 @@
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "computer/line_potential.h"
+#include "match/model/saved_game.h"
 #include "rules/board.h"
 #include "tests/computer/computer_testing.h"
 #include "tests/support/analyze_process.h"
@@ -41,6 +44,33 @@ QByteArray WithoutTime(const QByteArray& answer) {
     }
     object.remove(QStringLiteral("ms"));
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+// Five columns by four rows at the bottom left, every other cell ■.
+Board SmallPit() {
+    return BoardFromRows(QStringList(kRows - 4, QStringLiteral("########")) +
+                         QStringList(4, QStringLiteral(".....###")));
+}
+
+// The lines of a review of the game saved in a file, each line's JSON one object.
+QList<QJsonObject> ReviewLines(const SavedGame& game, const QString& milliseconds) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("game.morvane"));
+    QString error;
+    if (!SaveGameFile(path, game, error)) {
+        qFatal("the game file was not written: %s", qPrintable(error));
+    }
+    const testing::AnalyzeRun run = Analyze({"review", path, milliseconds});
+    if (run.exitCode != 0 || !run.err.isEmpty()) {
+        qFatal("review failed: %s", run.err.constData());
+    }
+    QList<QJsonObject> lines;
+    for (const QByteArray& line : run.out.split('\n')) {
+        if (!line.isEmpty()) {
+            lines << QJsonDocument::fromJson(line).object();
+        }
+    }
+    return lines;
 }
 
 QJsonObject AnalyzeJson(const QStringList& args) {
@@ -301,6 +331,80 @@ private slots:
         QCOMPARE(result.value("board").toString(), AreaString(marked));
     }
 
+    // It should print a line for every move of a saved game: its ply, side and cell, the
+    // mover's value before it and whether the move kept it (null where a value is unproven).
+    void reviewJudgesEveryMove_data() {
+        QTest::addColumn<Board>("layout");
+        QTest::addColumn<QList<int>>("moves");
+        QTest::addColumn<std::optional<GameEnd>>("end");
+        QTest::addColumn<QString>("milliseconds");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QJsonArray>("kept");
+        QTest::newRow("× throws the draw at ply 4, ○ wins")
+            << SmallPit() << QList<int>{89, 81, 91, 73, 90, 65, 88}
+            << std::optional(GameEnd::CircleWins) << "20000"
+            << QStringList{"draw", "draw", "draw", "draw", "win", "loss", "win"}
+            << QJsonArray{true, true, true, false, true, true, true};
+        QTest::newRow("an open board, a millisecond a position")
+            << Board{} << QList<int>{CellIndex(4, kRows), CellIndex(4, kRows - 1)}
+            << std::optional<GameEnd>() << "1" << QStringList{"unknown", "unknown"}
+            << QJsonArray{QJsonValue::Null, QJsonValue::Null};
+    }
+    void reviewJudgesEveryMove() {
+        QFETCH(Board, layout);
+        QFETCH(QList<int>, moves);
+        QFETCH(std::optional<GameEnd>, end);
+        QFETCH(QString, milliseconds);
+        QFETCH(QStringList, values);
+        QFETCH(QJsonArray, kept);
+        SavedGame game;
+        game.layout = layout;
+        game.moves.assign(moves.begin(), moves.end());
+        game.end = end;
+        const QList<QJsonObject> lines = ReviewLines(game, milliseconds);
+        QCOMPARE(lines.size(), moves.size());
+        for (int ply = 0; ply < lines.size(); ++ply) {
+            const QJsonObject& line = lines[ply];
+            QCOMPARE(line.value("ply").toInt(), ply + 1);
+            QCOMPARE(line.value("side").toString(), ply % 2 == 0 ? "o" : "x");
+            QCOMPARE(line.value("cell").toString(), CellNotation(moves[ply]));
+            QCOMPARE(line.value("value").toString(), values[ply]);
+            QCOMPARE(line.value("kept"), kept[ply]);
+        }
+    }
+
+    // It should refuse a file it cannot read or that holds no game that can have been played:
+    // one line on stderr naming the file and the wrong line, nothing on stdout, exit status 1.
+    void reviewRefusesAFileThatIsNoGame_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("named");
+        const QByteArray header = "Morvane game 1\nlayout " + QByteArray(kCellCount, '0') +
+                                  "\ncircle mouse 5\ncross normal 3\nfirst circle\nround 1\n"
+                                  "wins 0 0\nmove 5-12\n";
+        QTest::newRow("no such file") << QByteArray() << "game.morvane";
+        QTest::newRow("a unit in the air") << header + "move 5-10\n"
+                                           << "game.morvane, line 9";
+        QTest::newRow("not a game file") << QByteArray("\x89PNG\r\n") << "game.morvane, line 1";
+    }
+    void reviewRefusesAFileThatIsNoGame() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, named);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("game.morvane"));
+        if (!text.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
+        const testing::AnalyzeRun run = Analyze({"review", path});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.startsWith("morvane-analyze: "));
+        QVERIFY2(run.err.contains(QDir::toNativeSeparators(folder.filePath(named)).toUtf8()),
+                 run.err.constData());
+        QCOMPARE(run.err.count('\n'), 1);
+    }
+
     // It should refuse bad arguments with one line on stderr, nothing on stdout and exit
     // status 2.
     void badArgumentsAreRefused_data() {
@@ -331,6 +435,8 @@ private slots:
         QTest::newRow("MS not a number") << QStringList{"solve", kEmpty, "o", "1s"};
         QTest::newRow("MS over ten minutes") << QStringList{"solve", kEmpty, "o", "600001"};
         QTest::newRow("solve without a side") << QStringList{"solve", kEmpty};
+        QTest::newRow("review MS zero") << QStringList{"review", "game.morvane", "0"};
+        QTest::newRow("review without a file") << QStringList{"review"};
         QTest::newRow("layout too short") << QStringList{"ladder", "0", "1", "2", kEmpty.left(95)};
         QTest::newRow("layout too long") << QStringList{"ladder", "0", "1", "2", kEmpty + "0"};
         QTest::newRow("a unit in the layout")

@@ -5,6 +5,7 @@
 
 #include "tools/analyze/extra_commands.h"
 #include "tools/analyze/main_commands.h"
+#include "tools/analyze/review_command.h"
 #include "tools/analyze/search_commands.h"
 
 namespace morvane::analyze {
@@ -28,6 +29,7 @@ constexpr std::array kSubcommands{
     Subcommand{"eval", "BOARD SIDE", 2, 2, RunEvalCommand},
     Subcommand{"move", "BOARD SIDE LEVEL [TERRAIN]", 3, 4, RunMoveCommand},
     Subcommand{"solve", "BOARD SIDE [MS]", 2, 3, RunSolveCommand},
+    Subcommand{"review", "FILE [MS]", 1, 2, RunReviewCommand},
     Subcommand{"ladder", "A B GAMES [LAYOUT [NODES]]", 3, 5, RunLadderCommand},
     Subcommand{"exlines", "BOARD", 1, 1, RunExLinesCommand},
     Subcommand{"exmove", "BOARD", 1, 1, RunExMoveCommand},

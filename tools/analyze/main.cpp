@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "shell/settings/language.h"
 #include "tools/analyze/analyze.h"
 
 namespace {
@@ -28,6 +29,8 @@ int RunBatch() {
 
 int main(int argc, char* argv[]) {
     const QCoreApplication application(argc, argv);
+    // What the tool says is English, the reasons a game file is refused included.
+    morvane::UseLanguage(morvane::Language::English);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args == QStringList{QLatin1String(morvane::analyze::kBatch)}) {
         return RunBatch();

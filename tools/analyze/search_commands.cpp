@@ -10,9 +10,15 @@
 namespace morvane::analyze {
 namespace {
 
-// The solving time when none is given, and the most that is accepted (ten minutes).
+// The solving time when none is given.
 constexpr int kDefaultSolveMilliseconds = 1000;
-constexpr int kMostSolveMilliseconds = 600'000;
+
+}  // namespace
+
+SearchEngine& ToolEngine() {
+    static SearchEngine engine;
+    return engine;
+}
 
 QString ValueName(GameValue value) {
     switch (value) {
@@ -27,15 +33,6 @@ QString ValueName(GameValue value) {
     }
     return {};
 }
-
-// One engine for the tool's whole run: a batch of solves shares it, and its table is taken
-// from the system once.
-SearchEngine& ToolEngine() {
-    static SearchEngine engine;
-    return engine;
-}
-
-}  // namespace
 
 Answer SearchMoveAnswer(const Board& board, Turn side) {
     const SearchResult result =

@@ -1,0 +1,68 @@
+#include "match/model/review_worker.h"
+
+#include <utility>
+
+#include "match/model/battle_log.h"
+
+namespace morvane {
+
+ReviewWorker::ReviewWorker(SavedGame game, std::chrono::milliseconds budget)
+    : review_(std::move(game)),
+      budget_(budget),
+      engine_(std::make_unique<SearchEngine>()),
+      thread_([this] { Work(); }) {}
+
+ReviewWorker::~ReviewWorker() { Stop(); }
+
+void ReviewWorker::Focus(int plies) {
+    {
+        const std::lock_guard lock(mutex_);
+        review_.Focus(plies);
+    }
+    wake_.notify_one();
+}
+
+ReviewSnapshot ReviewWorker::Snapshot(int plies) const {
+    const std::lock_guard lock(mutex_);
+    ReviewSnapshot snapshot;
+    snapshot.moves = review_.Moves();
+    snapshot.decidingMove = DecidingMove(snapshot.moves);
+    snapshot.cells = review_.Cells(plies);
+    snapshot.positionsDone = review_.PositionsDone();
+    snapshot.positionCount = review_.PositionCount();
+    snapshot.finished = !review_.NextJob();
+    return snapshot;
+}
+
+void ReviewWorker::Stop() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopped_ = true;
+    }
+    wake_.notify_one();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void ReviewWorker::Work() {
+    const YieldHook keepGoing([this] { return !stopped_.load(std::memory_order_relaxed); });
+    std::unique_lock lock(mutex_);
+    while (!stopped_) {
+        const std::optional<ReviewJob> job = review_.NextJob();
+        if (!job) {
+            wake_.wait(lock, [this] { return stopped_ || review_.NextJob(); });
+            continue;
+        }
+        lock.unlock();
+        const std::optional<ReviewValue> value = SolveJob(*engine_, *job, budget_, keepGoing);
+        lock.lock();
+        if (!value) {
+            qCDebug(battleLog) << "the review was stopped at position" << job->position;
+            return;
+        }
+        review_.Record(*job, *value);
+    }
+}
+
+}  // namespace morvane

@@ -1,0 +1,60 @@
+#include "tools/analyze/review_command.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <chrono>
+
+#include "match/model/game_review.h"
+#include "tools/analyze/search_commands.h"
+
+namespace morvane::analyze {
+namespace {
+
+// Whether the move kept its mover's value; null when that is not proven.
+QJsonValue Kept(Verdict verdict) {
+    if (verdict == Verdict::Unproven) {
+        return QJsonValue(QJsonValue::Null);
+    }
+    return !ChangedTheOutcome(verdict);
+}
+
+}  // namespace
+
+Answer RunReviewCommand(const QStringList& args) {
+    QString error;
+    std::optional<int> milliseconds = static_cast<int>(kReviewBudget.count());
+    if (args.size() > 1) {
+        milliseconds = ParseNumber(args[1], 1, kMostSolveMilliseconds, "MS", error);
+    }
+    if (!milliseconds) {
+        return ErrorAnswer(error);
+    }
+    const SavedGameRead read = LoadGameFile(args[0]);
+    if (!read.game) {
+        // The reason names the file, and the line when one is wrong.
+        Answer refused = ErrorAnswer(read.error);
+        refused.status = kBadGameFile;
+        return refused;
+    }
+    GameReview review(*read.game);
+    while (const std::optional<ReviewJob> job = review.NextJob()) {
+        review.Record(*job, *SolveJob(ToolEngine(), *job, std::chrono::milliseconds(*milliseconds),
+                                      YieldHook()));
+    }
+    Answer answer;
+    int ply = 0;
+    for (const ReviewedMove& move : review.Moves()) {
+        const QJsonObject line{
+            {QStringLiteral("ply"), ++ply},
+            {QStringLiteral("side"),
+             move.side == kCircleTurn ? QStringLiteral("o") : QStringLiteral("x")},
+            {QStringLiteral("cell"), CellNotation(move.cell)},
+            {QStringLiteral("value"), ValueName(move.before.value)},
+            {QStringLiteral("kept"), Kept(move.verdict)}};
+        answer.out += QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+    }
+    return answer;
+}
+
+}  // namespace morvane::analyze

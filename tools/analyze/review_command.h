@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+#include "tools/analyze/analyze_io.h"
+
+namespace morvane::analyze {
+
+// Exit status of a review whose game file cannot be read or is not a game.
+inline constexpr int kBadGameFile = 1;
+
+// review FILE [MS]: every move of the saved game with its mover's value before it and whether
+// the move kept it, each position solved within MS milliseconds; one JSON line a move.
+Answer RunReviewCommand(const QStringList& args);
+
+}  // namespace morvane::analyze
