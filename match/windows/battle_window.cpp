@@ -172,6 +172,8 @@ void BattleWindow::BuildBoard() {
     cursor_ = new MarkerFrame(look::kBattleCursor, 3, area_);
     cursor_->setObjectName(QStringLiteral("Cur"));
     cursor_->hide();
+    cellMarks_.emplace(cursor_, area_);
+    cellMarks_->SetOn(ReadViewToggle(store_, ViewToggle::CellMarks));
 }
 
 void BattleWindow::BuildSides() {
@@ -312,6 +314,8 @@ BattleMenuActions BattleWindow::MenuActions() {
     actions.chooseLanguage = [this](Language language) {
         RunModal([this, language] { ChooseLanguage(this, store_, language); });
     };
+    actions.viewToggleOn = [this](ViewToggle toggle) { return ReadViewToggle(store_, toggle); };
+    actions.setViewToggle = [this](ViewToggle toggle, bool on) { SetViewToggle(toggle, on); };
     actions.rules = [this] { RunModal([this] { RulesWindow(this).exec(); }); };
     actions.keys = [this] { RunModal([this] { KeysWindow(this).exec(); }); };
     actions.record = [this] { RunModal([this] { RecordWindow(store_, this).exec(); }); };
@@ -336,6 +340,20 @@ void BattleWindow::NewGame() {
     // A search for the game left behind has nothing more to say.
     worker_.Cancel();
     Ask([this] { battle_.NewGame(); });
+}
+
+void BattleWindow::SetViewToggle(ViewToggle toggle, bool on) {
+    switch (toggle) {
+        case ViewToggle::CellMarks:
+            cellMarks_->SetOn(on);
+            break;
+        case ViewToggle::Motion:
+        case ViewToggle::Sound:
+            break;
+    }
+    Render();
+    RunModal(
+        [this, toggle, on] { TellIfNotStored(this, store_, WriteViewToggle(store_, toggle, on)); });
 }
 
 void BattleWindow::paintEvent(QPaintEvent*) {
@@ -397,6 +415,11 @@ void BattleWindow::RenderBoard() {
     }
     cursor_->setVisible(markers);
     turnMarker_->setVisible(markers);
+    cellMarks_->Follow(
+        markers ? CursorCellMark(battle_.State(), battle_.ShownBoard(), battle_.CursorCell())
+                : CellMark::None,
+        CellRect(battle_.CursorCell()),
+        cellPixmaps_[static_cast<std::size_t>(UnitCode(state_.turn))]);
 }
 
 void BattleWindow::RenderSides() {

@@ -14,6 +14,7 @@
 #include "match/model/match_state.h"
 #include "match/model/search_worker.h"
 #include "match/windows/battle_menu_bar.h"
+#include "match/windows/cell_marks.h"
 #include "match/windows/info_announcer.h"
 
 class QLabel;
@@ -98,6 +99,8 @@ private:
     void RunModal(const std::function<void()>& open);
     // Leaves the game under way, once the player has said so, for the next one.
     void NewGame();
+    // Turns a view aid on or off and stores the choice.
+    void SetViewToggle(ViewToggle toggle, bool on);
 
     void BuildBoard();
     void BuildSides();
@@ -134,6 +137,7 @@ private:
     QCursor hand_;
     bool handShown_ = false;
     MarkerFrame* cursor_ = nullptr;
+    std::optional<CellMarks> cellMarks_;
     MarkerFrame* turnMarker_ = nullptr;
     std::array<QLabel*, 2> names_{};
     std::array<QLabel*, 2> pictures_{};
