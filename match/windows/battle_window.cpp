@@ -121,6 +121,8 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     BuildBoard();
     BuildSides();
     BuildInfoPanel();
+    effects_.emplace(cells_, cellPixmaps_, area_, seams_.sounds);
+    effects_->Motion().SetOn(ReadViewToggle(store_, ViewToggle::Motion));
     look::StyleWindow(this);
     PlaceOnShow(this);
 
@@ -164,6 +166,7 @@ void BattleWindow::BuildBoard() {
         });
         connect(cell, &CellLabel::rightClicked, this, [this] {
             battle_.RightClickCell();
+            effects_->HintAsked(battle_);
             Wake();
         });
         cells_[static_cast<std::size_t>(index)] = cell;
@@ -304,7 +307,12 @@ BattleMenuActions BattleWindow::MenuActions() {
     actions.newGame = [this] { NewGame(); };
     actions.undo = [this] { Ask([this] { battle_.TakeBack(); }); };
     actions.redo = [this] { Ask([this] { battle_.Redo(); }); };
-    actions.hint = [this] { Ask([this] { battle_.AskHint(); }); };
+    actions.hint = [this] {
+        Ask([this] {
+            battle_.AskHint();
+            effects_->HintAsked(battle_);
+        });
+    };
     actions.close = [this] { close(); };
     actions.currentScale = [this] { return ReadDisplayScale(store_); };
     actions.chooseScale = [this](int percent) {
@@ -348,7 +356,10 @@ void BattleWindow::SetViewToggle(ViewToggle toggle, bool on) {
             cellMarks_->SetOn(on);
             break;
         case ViewToggle::Motion:
+            effects_->Motion().SetOn(on);
+            break;
         case ViewToggle::Sound:
+            // The player reads the stored choice each time it plays.
             break;
     }
     Render();
@@ -377,6 +388,7 @@ void BattleWindow::Render() {
     RenderBoard();
     RenderSides();
     RenderInfoPanel();
+    effects_->Follow(battle_, state_.players.kind);
 }
 
 void BattleWindow::RenderBoard() {

@@ -13,6 +13,7 @@
 #include "match/model/battle.h"
 #include "match/model/match_state.h"
 #include "match/model/search_worker.h"
+#include "match/windows/battle_effects.h"
 #include "match/windows/battle_menu_bar.h"
 #include "match/windows/cell_marks.h"
 #include "match/windows/info_announcer.h"
@@ -35,7 +36,8 @@ using RuleMoveFunction = std::function<int(const Board&, Turn, ComputerLevel, Te
 using SearchFunction = std::function<std::optional<SearchResult>(
     SearchEngine&, const Board&, Turn, SearchBudget, const YieldHook& keepGoing)>;
 
-// What tests may replace: the tick period, the rule-based computer players and the search.
+// What tests may replace: the tick period, the rule-based computer players, the search and where
+// the sounds go (none: silence).
 struct BattleSeams {
     std::chrono::milliseconds tickPeriod = kBattleTickPeriod;
     RuleMoveFunction ruleMove = [](const Board& board, Turn turn, ComputerLevel level,
@@ -47,6 +49,7 @@ struct BattleSeams {
                                SearchBudget budget, const YieldHook& keepGoing) {
         return engine.Search(board, turn, budget, keepGoing);
     };
+    SoundSink* sounds = nullptr;
 };
 
 // The battle screen "Form3": plays a whole match. Its timer ticks the Battle state machine and
@@ -138,6 +141,7 @@ private:
     bool handShown_ = false;
     MarkerFrame* cursor_ = nullptr;
     std::optional<CellMarks> cellMarks_;
+    std::optional<BattleEffects> effects_;
     MarkerFrame* turnMarker_ = nullptr;
     std::array<QLabel*, 2> names_{};
     std::array<QLabel*, 2> pictures_{};
