@@ -12,6 +12,30 @@
 #include "shell/sound/sound_waves.h"
 
 namespace morvane {
+namespace {
+
+// While alive, drops the warnings Qt's audio layer prints when no sound server runs: for this
+// player that is an expected case, met in silence.
+class QuietAudioServer {
+public:
+    QuietAudioServer() { previous() = qInstallMessageHandler(&Filter); }
+    ~QuietAudioServer() { qInstallMessageHandler(previous()); }
+    QuietAudioServer(const QuietAudioServer&) = delete;
+    QuietAudioServer& operator=(const QuietAudioServer&) = delete;
+
+private:
+    static QtMessageHandler& previous() {
+        static QtMessageHandler handler = nullptr;
+        return handler;
+    }
+    static void Filter(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (!message.startsWith(QLatin1String("PulseAudioService"))) {
+            previous()(type, context, message);
+        }
+    }
+};
+
+}  // namespace
 
 SoundBoard::SoundBoard(const SettingsStore& store) : store_(store) {}
 
@@ -35,7 +59,10 @@ bool SoundBoard::Ready() {
     if (hasOutput_) {
         return *hasOutput_;
     }
-    hasOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+    {
+        const QuietAudioServer quiet;
+        hasOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+    }
     if (!*hasOutput_) {
         qCDebug(soundLog, "no audio output: the game stays silent");
         return false;

@@ -3,9 +3,9 @@
 
 #include "match/windows/unit_motion.h"
 #include "shell/settings/view_toggles.h"
-#include "shell/sound/sound_sink.h"
 #include "tests/match/battle_driver.h"
 #include "tests/rules/board_text.h"
+#include "tests/support/recording_sink.h"
 
 Q_DECLARE_METATYPE(morvane::Board)
 
@@ -13,13 +13,6 @@ using namespace morvane;
 using namespace morvane::testing;
 
 namespace {
-
-// Stands in for the program's player: notes each sound asked for.
-class RecordingSink : public SoundSink {
-public:
-    void Play(Sound sound) override { played << sound; }
-    QList<Sound> played;
-};
 
 // Opens the screen with the pointer away from the board, so that the first hover is a move.
 void OpenAwayFromTheBoard(Screen& screen) {
