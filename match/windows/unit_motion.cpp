@@ -18,6 +18,7 @@ UnitMotion::UnitMotion(QWidget* board) : QWidget(board) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(board->rect());
+    hide();
 }
 
 void UnitMotion::SetOn(bool on) {
@@ -78,6 +79,8 @@ void UnitMotion::Finish(QVariantAnimation* animation) {
     motions_.erase(found);
     animation->stop();
     animation->deleteLater();
+    // Idle, the overlay leaves the board's painting alone.
+    setVisible(!motions_.empty());
     update();
 }
 

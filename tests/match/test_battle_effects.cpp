@@ -20,15 +20,6 @@ void OpenAwayFromTheBoard(Screen& screen) {
     QTest::mouseMove(screen.window, QPoint(1, 1));
 }
 
-// The rows above the given bottom rows are all ■.
-Board BlocksAbove(const QStringList& bottomRows) {
-    QStringList rows;
-    for (qsizetype row = bottomRows.size(); row < kRows; ++row) {
-        rows << QStringLiteral("########");
-    }
-    return BoardFromRows(rows + bottomRows);
-}
-
 }  // namespace
 
 class BattleEffectsTest : public QObject {

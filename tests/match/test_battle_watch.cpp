@@ -9,40 +9,24 @@ Q_DECLARE_METATYPE(morvane::Board)
 Q_DECLARE_METATYPE(morvane::PlayerKind)
 
 using namespace morvane;
+using morvane::testing::BlocksAbove;
 using morvane::testing::BoardFromRows;
 using morvane::testing::FakeBattleHost;
 
 namespace {
 
-// The rows above the given bottom rows are all ■.
-Board BlocksAbove(const QStringList& bottomRows) {
-    QStringList rows;
-    for (qsizetype row = bottomRows.size(); row < kRows; ++row) {
-        rows << QStringLiteral("########");
-    }
-    return BoardFromRows(rows + bottomRows);
-}
-
+// "○ at 4,12 into ◇", "refused", "won, line of 4", and so on.
 QString Describe(const BattleEvent& event) {
-    switch (event.kind) {
-        case BattleEvent::Kind::UnitPlaced:
-            return QStringLiteral("%1 at %2,%3%4")
-                .arg(event.turn == kCircleTurn ? "○" : "×")
-                .arg(CellX(event.cell))
-                .arg(CellY(event.cell))
-                .arg(event.intoHollow ? " into ◇" : "");
-        case BattleEvent::Kind::Refused:
-            return QStringLiteral("refused");
-        case BattleEvent::Kind::Won:
-            return QStringLiteral("won, line of %1").arg(event.line.size());
-        case BattleEvent::Kind::Lost:
-            return QStringLiteral("lost, line of %1").arg(event.line.size());
-        case BattleEvent::Kind::Drawn:
-            return QStringLiteral("drawn");
-        case BattleEvent::Kind::HintArrived:
-            return QStringLiteral("hint");
+    if (event.kind == BattleEvent::Kind::UnitPlaced) {
+        return QStringLiteral("%1 at %2,%3%4")
+            .arg(event.turn == kCircleTurn ? "○" : "×")
+            .arg(CellX(event.cell))
+            .arg(CellY(event.cell))
+            .arg(event.intoHollow ? " into ◇" : "");
     }
-    return {};
+    static const QStringList kNames{"", "refused", "won", "lost", "drawn", "hint"};
+    const QString name = kNames[static_cast<int>(event.kind)];
+    return event.line.empty() ? name : name + QStringLiteral(", line of %1").arg(event.line.size());
 }
 
 // A battle on a fixed board whose window looks at it after every tick, as the screen does.

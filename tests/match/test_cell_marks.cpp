@@ -1,11 +1,8 @@
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 
 #include "match/model/cell_mark.h"
 #include "match/windows/battle_widgets.h"
 #include "match/windows/cell_marks.h"
-#include "shell/settings/language.h"
 #include "shell/settings/view_toggles.h"
 #include "shell/windows/look.h"
 #include "tests/match/battle_driver.h"
@@ -13,7 +10,6 @@
 
 Q_DECLARE_METATYPE(morvane::BattleState)
 Q_DECLARE_METATYPE(morvane::CellMark)
-Q_DECLARE_METATYPE(morvane::Language)
 
 using namespace morvane;
 using namespace morvane::testing;
@@ -100,40 +96,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(screen.battle().CursorCell(), CellIndex(4, 12), kWait);
         QVERIFY(!ghost->isVisible());
         screen.window->close();
-    }
-
-    // The view menu offers the sound, the marks and motion in the interface's language, each on
-    // until turned off.
-    void theViewMenuOffersTheAids_data() {
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("Japanese") << Language::Japanese
-                                  << QStringList{"効果音(&S)", "置ける場所を示す(&P)", "動き(&M)"};
-        QTest::newRow("English") << Language::English
-                                 << QStringList{"&Sound", "Show &playable cells", "&Motion"};
-    }
-    void theViewMenuOffersTheAids() {
-        QFETCH(Language, language);
-        QFETCH(QStringList, texts);
-        QVERIFY(UseLanguage(language));
-        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
-        screen.seams.tickPeriod = std::chrono::hours(1);  // nothing opens the player entry
-        screen.window = new BattleWindow(screen.state, screen.settings.store(), {}, screen.seams);
-        screen.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(screen.window));
-        auto* menu = screen.window->findChild<QMenu*>(QStringLiteral("ViewMenu"));
-        const QStringList names{"SoundToggle", "CellMarksToggle", "MotionToggle"};
-        for (qsizetype k = 0; k < names.size(); ++k) {
-            const auto* entry = menu->findChild<QAction*>(names[k]);
-            QCOMPARE(entry->text(), texts[k]);
-            QVERIFY(entry->isCheckable() && entry->isChecked());
-        }
-        screen.window->findChild<QMenuBar*>()->setActiveAction(menu->menuAction());
-        QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), kWait);
-        SaveScreen(QStringLiteral("battle_view_menu_%1").arg(LanguageCode(language)));
-        menu->close();
-        delete screen.window;
-        QVERIFY(UseLanguage(Language::Japanese));
     }
 };
 
