@@ -59,8 +59,11 @@ struct BattleSeams {
 // player aids with their keys: in a person's turn H (or a right click on the board in a mouse
 // turn) asks for a hint, Ctrl+Z takes moves back and Ctrl+Shift+Z or Ctrl+Y replays them; Ctrl+N
 // leaves the game for the next one, asking first once a unit is in; F1 shows the rules and F3 the
-// record at any time. It deletes itself when closed (a search still running is cancelled and its
-// thread ended first; a game under way counts as abandoned) and then emits closed().
+// record at any time. While a person's turn waits, the cursor cell shows whether a unit can go
+// there; placed units arrive with a short motion and the game's moments sound (each of the three
+// a stored view-menu toggle, never holding up a tick). It deletes itself when closed (a search
+// still running is cancelled and its thread ended first; a game under way counts as abandoned) and
+// then emits closed().
 class BattleWindow : public QWidget, private BattleHost {
     Q_OBJECT
 

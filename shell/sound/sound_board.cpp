@@ -39,18 +39,13 @@ private:
 
 SoundBoard::SoundBoard(const SettingsStore& store) : store_(store) {}
 
-SoundBoard::~SoundBoard() {
-    for (QSoundEffect* effect : effects_) {
-        delete effect;
-    }
-}
+SoundBoard::~SoundBoard() = default;
 
 void SoundBoard::Play(Sound sound) {
     if (!ReadViewToggle(store_, ViewToggle::Sound) || !Ready()) {
         return;
     }
-    QSoundEffect* effect = effects_[static_cast<std::size_t>(sound)];
-    if (effect) {
+    if (const auto& effect = effects_[static_cast<std::size_t>(sound)]) {
         effect->play();
     }
 }
@@ -76,9 +71,8 @@ bool SoundBoard::Ready() {
             continue;
         }
         file.close();
-        auto* effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(file.fileName()));
-        effects_[index] = effect;
+        effects_[index] = std::make_unique<QSoundEffect>();
+        effects_[index]->setSource(QUrl::fromLocalFile(file.fileName()));
     }
     return true;
 }
