@@ -52,16 +52,16 @@ std::vector<double> Samples(const std::vector<Tone>& tones) {
     std::mt19937 noise(7);
     std::uniform_real_distribution<double> unit(-1.0, 1.0);
     for (const Tone& tone : tones) {
-        const int first = tone.startMs * kSoundSampleRate / 1000;
-        const int count = tone.lengthMs * kSoundSampleRate / 1000;
-        for (int i = 0; i < count; ++i) {
-            const double ms = 1000.0 * i / kSoundSampleRate;
+        // Whole samples: the tones' starts and lengths never reach past the end rounded down.
+        const auto first = static_cast<std::size_t>(tone.startMs * kSoundSampleRate / 1000);
+        const auto count = static_cast<std::size_t>(tone.lengthMs * kSoundSampleRate / 1000);
+        for (std::size_t i = 0; i < count; ++i) {
+            const double ms = 1000.0 * static_cast<double>(i) / kSoundSampleRate;
             // A quick rise, then a decay that has nearly died away by the tone's end.
             const double envelope =
                 std::min(1.0, ms / kAttackMs) * std::exp(-5.0 * ms / tone.lengthMs);
             const double wave = std::sin(2.0 * std::numbers::pi * tone.frequency * ms / 1000.0);
-            samples[static_cast<std::size_t>(first + i)] +=
-                envelope * ((1.0 - tone.noise) * wave + tone.noise * unit(noise));
+            samples[first + i] += envelope * ((1.0 - tone.noise) * wave + tone.noise * unit(noise));
         }
     }
     return samples;
