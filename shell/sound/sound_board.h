@@ -35,7 +35,7 @@ private:
     const SettingsStore& store_;
     std::optional<bool> hasOutput_;
     std::unique_ptr<QTemporaryDir> folder_;
-    std::array<std::unique_ptr<QSoundEffect>, kSounds.size()> effects_{};
+    std::array<std::unique_ptr<QSoundEffect>, kSounds.size()> effects_;
 };
 
 }  // namespace morvane
