@@ -17,7 +17,7 @@
 namespace morvane {
 
 App::App(SettingsStore& store, AppState& state)
-    : store_(store), state_(state), placeMemory_(store) {
+    : store_(store), state_(state), sounds_(store), extraGame_(&sounds_), placeMemory_(store) {
     QCoreApplication::instance()->installEventFilter(&closeWindowKey_);
     QObject::connect(&extraGame_, &ExtraGame::closed, &extraGame_, [this] { ShowTitle(); });
 }
@@ -70,8 +70,11 @@ void App::ChooseTitleLanguage(QWidget* title, Language language) {
 
 void App::OpenBattle() {
     qCDebug(appLog) << "battle screen";
+    BattleSeams seams;
+    seams.sounds = &sounds_;
     auto* battle = new BattleWindow(
-        state_, store_, [this](QWidget* parent) { ShowAreaSelect(parent, state_.board, store_); });
+        state_, store_, [this](QWidget* parent) { ShowAreaSelect(parent, state_.board, store_); },
+        std::move(seams));
     QObject::connect(battle, &BattleWindow::closed, battle, [this] { ShowTitle(); });
     battle->show();
 }

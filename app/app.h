@@ -5,6 +5,7 @@
 #include "extra/windows/extra_game.h"
 #include "match/model/match_state.h"
 #include "shell/settings/settings_store.h"
+#include "shell/sound/sound_board.h"
 #include "shell/windows/window_place.h"
 
 namespace morvane {
@@ -33,6 +34,7 @@ private:
 
     SettingsStore& store_;
     AppState& state_;
+    SoundBoard sounds_;
     ExtraGame extraGame_;
     CloseWindowKey closeWindowKey_;
     PlaceMemory placeMemory_;

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ground="rules computer terrain/layouts extra/engine assets"
-shell_kit="$ground shell/settings shell/windows"
+shell_kit="$ground shell/settings shell/sound shell/windows"
 everything="$ground shell match terrain extra app tools bench"
 
 declare -A allowed=(
@@ -19,6 +19,7 @@ declare -A allowed=(
     [terrain/layouts]="rules terrain/layouts"
     [extra/engine]="rules extra/engine"
     [shell/settings]="$ground shell/settings"
+    [shell/sound]="$ground shell/settings shell/sound"
     [match/model]="$ground shell/settings match/model"
     [shell/windows]="$shell_kit"
     [match/windows]="$shell_kit match/model match/windows"

@@ -186,6 +186,18 @@
         <source>情報(&amp;I)…</source>
         <translation>&amp;Information…</translation>
     </message>
+    <message>
+        <source>効果音(&amp;S)</source>
+        <translation>&amp;Sound</translation>
+    </message>
+    <message>
+        <source>置ける場所を示す(&amp;P)</source>
+        <translation>Show &amp;playable cells</translation>
+    </message>
+    <message>
+        <source>動き(&amp;M)</source>
+        <translation>&amp;Motion</translation>
+    </message>
 </context>
 <context>
     <name>morvane::BattleWindow</name>

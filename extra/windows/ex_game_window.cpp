@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <optional>
 
 #include "extra/windows/ex_game_surface.h"
 #include "extra/windows/ex_help_window.h"
@@ -42,6 +43,21 @@ ExKey KeyOf(int key) {
             return ExKey::Enter;
         default:
             return ExKey::Other;
+    }
+}
+
+// The sound of a game's end: the computer beating the person is a loss, any other win a win.
+std::optional<Sound> EndSound(ExMessage notice) {
+    switch (notice) {
+        case ExMessage::MouseWon:
+        case ExMessage::KeybordWon:
+            return Sound::Won;
+        case ExMessage::ProgramWon:
+            return Sound::Lost;
+        case ExMessage::Drawn:
+            return Sound::Drawn;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -264,6 +280,9 @@ void ExGameWindow::Tell(ExMessage notice) {
     qCDebug(extraLog) << "notice" << static_cast<int>(notice) << "after game"
                       << match_.info().gameNumber;
     Render();
+    if (const std::optional<Sound> sound = EndSound(notice); sound && sounds_) {
+        sounds_->Play(*sound);
+    }
     if (notice == ExMessage::Drawn) {
         // The one notice of this window that is the system's own message box.
         QMessageBox box(QMessageBox::NoIcon, tr("Drow"), ExMessageText(notice, match_.mode()),
@@ -288,8 +307,28 @@ void ExGameWindow::ShowThinking() {
     repaint();
 }
 
+void ExGameWindow::SoundPlacements(const ExBoard& shown) {
+    std::array<int, 2> counts{};
+    for (int cell = 0; cell < kExCellCount; ++cell) {
+        if (shown[cell] == ExMouseUnit) {
+            ++counts[0];
+        } else if (shown[cell] == ExOtherUnit) {
+            ++counts[1];
+        }
+    }
+    // Turning the board moves units without adding any; a new game takes them all away.
+    if (sounds_ && counts[0] > unitCounts_[0]) {
+        sounds_->Play(Sound::CirclePlaced);
+    }
+    if (sounds_ && counts[1] > unitCounts_[1]) {
+        sounds_->Play(Sound::CrossPlaced);
+    }
+    unitCounts_ = counts;
+}
+
 void ExGameWindow::Render() {
     const ExBoard& shown = match_.shownBoard();
+    SoundPlacements(shown);
     for (int cell = 0; cell < kExCellCount; ++cell) {
         cells_[cell]->SetCode(shown[cell]);
         cells_[cell]->setVisible(match_.cellsShown());

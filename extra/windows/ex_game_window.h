@@ -6,6 +6,7 @@
 #include "extra/engine/ex_match.h"
 #include "extra/windows/ex_cell_widget.h"
 #include "rules/yield_hook.h"
+#include "shell/sound/sound_sink.h"
 #include "shell/windows/event_pump.h"
 
 class QAction;
@@ -28,6 +29,9 @@ public:
     // thinkingYield is what the computer calls at every node of its search: the program's
     // event pump, or a test's own hook.
     explicit ExGameWindow(YieldHook thinkingYield = MakeEventPump(), QWidget* parent = nullptr);
+
+    // Where the window's sounds go: a unit placed by either side and the game's end. None: silence.
+    void SetSounds(SoundSink* sounds) { sounds_ = sounds; }
 
     // The match, with the random terrain's draws (RndI, RndB) that Formz12 sets.
     ExMatch& match() { return match_; }
@@ -61,6 +65,8 @@ private:
     // Draws the match as it is now.
     void Render();
     void RenderControls();
+    // Sounds a unit that has come onto the board since the last look.
+    void SoundPlacements(const ExBoard& shown);
 
     ExCellPictures pictures_;
     ExMatch match_;
@@ -78,6 +84,9 @@ private:
     QMenu* modeMenu_ = nullptr;
     QActionGroup* modeActions_ = nullptr;
     std::array<QAction*, 2> modeItems_{};  // 戦_0, 戦_1
+
+    SoundSink* sounds_ = nullptr;
+    std::array<int, 2> unitCounts_{};  // the Mouse side's and the other side's units last drawn
 };
 
 }  // namespace morvane

@@ -5,7 +5,7 @@
 
 namespace morvane {
 
-ExtraGame::ExtraGame(QObject* parent) : QObject(parent) {}
+ExtraGame::ExtraGame(SoundSink* sounds, QObject* parent) : QObject(parent), sounds_(sounds) {}
 
 void ExtraGame::Open() {
     auto* notes = new ExNotesWindow;
@@ -17,6 +17,7 @@ void ExtraGame::Open() {
 void ExtraGame::OpenGameWindow() {
     auto* game = new ExGameWindow;
     game->setAttribute(Qt::WA_DeleteOnClose);
+    game->SetSounds(sounds_);
     connect(game, &ExGameWindow::closed, this, &ExtraGame::closed);
     game->show();
 }

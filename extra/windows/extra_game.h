@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "shell/sound/sound_sink.h"
+
 namespace morvane {
 
 // The extra game's entrance, for the program's wiring: Open() shows the notes window
@@ -12,7 +14,8 @@ class ExtraGame : public QObject {
     Q_OBJECT
 
 public:
-    explicit ExtraGame(QObject* parent = nullptr);
+    // The game window plays its sounds through the given sink; none: silence.
+    explicit ExtraGame(SoundSink* sounds = nullptr, QObject* parent = nullptr);
 
     void Open();
 
@@ -21,6 +24,8 @@ signals:
 
 private:
     void OpenGameWindow();
+
+    SoundSink* sounds_;
 };
 
 }  // namespace morvane

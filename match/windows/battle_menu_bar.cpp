@@ -29,6 +29,12 @@ BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) 
     view_ = addMenu(QString());
     view_->setObjectName(QStringLiteral("ViewMenu"));
     scales_ = AddDisplayScaleMenu(view_, actions.currentScale, actions.chooseScale);
+    view_->addSeparator();
+    sound_ = AddToggle(view_, QStringLiteral("SoundToggle"), ViewToggle::Sound, actions);
+    cellMarks_ =
+        AddToggle(view_, QStringLiteral("CellMarksToggle"), ViewToggle::CellMarks, actions);
+    motion_ = AddToggle(view_, QStringLiteral("MotionToggle"), ViewToggle::Motion, actions);
+    view_->addSeparator();
     languages_ = AddLanguageMenu(view_, actions.currentLanguage, actions.chooseLanguage);
 
     help_ = addMenu(QString());
@@ -38,6 +44,17 @@ BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) 
     record_ = AddEntry(help_, QStringLiteral("Record"), actions.record, {QKeySequence(Qt::Key_F3)});
     about_ = AddEntry(help_, QStringLiteral("About"), actions.about);
     SetTexts();
+}
+
+QAction* BattleMenuBar::AddToggle(QMenu* menu, const QString& name, ViewToggle toggle,
+                                  const BattleMenuActions& actions) {
+    QAction* entry = menu->addAction(QString());
+    entry->setObjectName(name);
+    entry->setCheckable(true);
+    entry->setChecked(actions.viewToggleOn(toggle));
+    connect(entry, &QAction::toggled, this,
+            [set = actions.setViewToggle, toggle](bool on) { set(toggle, on); });
+    return entry;
 }
 
 QAction* BattleMenuBar::AddEntry(QMenu* menu, const QString& name,
@@ -59,6 +76,9 @@ void BattleMenuBar::SetTexts() {
     close_->setText(tr("閉じる(&C)"));
     view_->setTitle(tr("表示(&V)"));
     scales_->setTitle(DisplayScaleMenuTitle());
+    sound_->setText(tr("効果音(&S)"));
+    cellMarks_->setText(tr("置ける場所を示す(&P)"));
+    motion_->setText(tr("動き(&M)"));
     languages_->setTitle(LanguageMenuTitle());
     help_->setTitle(tr("ヘルプ(&H)"));
     rules_->setText(tr("ルール(&R)…"));

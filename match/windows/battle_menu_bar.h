@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "shell/settings/language.h"
+#include "shell/settings/view_toggles.h"
 
 class QAction;
 
@@ -22,6 +23,8 @@ struct BattleMenuActions {
     std::function<void(int percent)> chooseScale;
     std::function<Language()> currentLanguage;
     std::function<void(Language language)> chooseLanguage;
+    std::function<bool(ViewToggle toggle)> viewToggleOn;
+    std::function<void(ViewToggle toggle, bool on)> setViewToggle;
     std::function<void()> rules;
     std::function<void()> keys;
     std::function<void()> record;
@@ -29,8 +32,8 @@ struct BattleMenuActions {
 };
 
 // The battle screen's menus: the game (new game, undo, redo, hint, close), the view (display
-// scale, language) and help (rules, keys, record, information), each entry with its mnemonic
-// and its desktop shortcut. An entry is enabled only while it can act.
+// scale, sound, legal-cell marks, motion, language) and help (rules, keys, record, information),
+// each entry with its mnemonic and its desktop shortcut. An entry is enabled only while it can act.
 class BattleMenuBar : public QMenuBar {
     Q_OBJECT
 
@@ -48,6 +51,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QAction* AddToggle(QMenu* menu, const QString& name, ViewToggle toggle,
+                       const BattleMenuActions& actions);
     QAction* AddEntry(QMenu* menu, const QString& name, const std::function<void()>& choose,
                       const QList<QKeySequence>& keys = {});
     // Every text, in the interface's language.
@@ -63,6 +68,9 @@ private:
     QAction* redo_;
     QAction* hint_;
     QAction* close_;
+    QAction* sound_;
+    QAction* cellMarks_;
+    QAction* motion_;
     QAction* rules_;
     QAction* keys_;
     QAction* record_;

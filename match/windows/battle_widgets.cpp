@@ -43,6 +43,13 @@ MarkerFrame::MarkerFrame(const QColor& color, int lineWidth, QWidget* parent)
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
+void MarkerFrame::SetColor(const QColor& color) {
+    if (color != color_) {
+        color_ = color;
+        update();
+    }
+}
+
 void MarkerFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

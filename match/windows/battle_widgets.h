@@ -37,6 +37,9 @@ class MarkerFrame : public QWidget {
 public:
     MarkerFrame(const QColor& color, int lineWidth, QWidget* parent);
 
+    void SetColor(const QColor& color);
+    const QColor& Color() const { return color_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

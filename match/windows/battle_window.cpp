@@ -121,6 +121,8 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     BuildBoard();
     BuildSides();
     BuildInfoPanel();
+    effects_.emplace(cells_, cellPixmaps_, area_, seams_.sounds);
+    effects_->Motion().SetOn(ReadViewToggle(store_, ViewToggle::Motion));
     look::StyleWindow(this);
     PlaceOnShow(this);
 
@@ -164,6 +166,7 @@ void BattleWindow::BuildBoard() {
         });
         connect(cell, &CellLabel::rightClicked, this, [this] {
             battle_.RightClickCell();
+            effects_->HintAsked(battle_);
             Wake();
         });
         cells_[static_cast<std::size_t>(index)] = cell;
@@ -172,6 +175,8 @@ void BattleWindow::BuildBoard() {
     cursor_ = new MarkerFrame(look::kBattleCursor, 3, area_);
     cursor_->setObjectName(QStringLiteral("Cur"));
     cursor_->hide();
+    cellMarks_.emplace(cursor_, area_);
+    cellMarks_->SetOn(ReadViewToggle(store_, ViewToggle::CellMarks));
 }
 
 void BattleWindow::BuildSides() {
@@ -302,7 +307,12 @@ BattleMenuActions BattleWindow::MenuActions() {
     actions.newGame = [this] { NewGame(); };
     actions.undo = [this] { Ask([this] { battle_.TakeBack(); }); };
     actions.redo = [this] { Ask([this] { battle_.Redo(); }); };
-    actions.hint = [this] { Ask([this] { battle_.AskHint(); }); };
+    actions.hint = [this] {
+        Ask([this] {
+            battle_.AskHint();
+            effects_->HintAsked(battle_);
+        });
+    };
     actions.close = [this] { close(); };
     actions.currentScale = [this] { return ReadDisplayScale(store_); };
     actions.chooseScale = [this](int percent) {
@@ -312,6 +322,8 @@ BattleMenuActions BattleWindow::MenuActions() {
     actions.chooseLanguage = [this](Language language) {
         RunModal([this, language] { ChooseLanguage(this, store_, language); });
     };
+    actions.viewToggleOn = [this](ViewToggle toggle) { return ReadViewToggle(store_, toggle); };
+    actions.setViewToggle = [this](ViewToggle toggle, bool on) { SetViewToggle(toggle, on); };
     actions.rules = [this] { RunModal([this] { RulesWindow(this).exec(); }); };
     actions.keys = [this] { RunModal([this] { KeysWindow(this).exec(); }); };
     actions.record = [this] { RunModal([this] { RecordWindow(store_, this).exec(); }); };
@@ -338,6 +350,23 @@ void BattleWindow::NewGame() {
     Ask([this] { battle_.NewGame(); });
 }
 
+void BattleWindow::SetViewToggle(ViewToggle toggle, bool on) {
+    switch (toggle) {
+        case ViewToggle::CellMarks:
+            cellMarks_->SetOn(on);
+            break;
+        case ViewToggle::Motion:
+            effects_->Motion().SetOn(on);
+            break;
+        case ViewToggle::Sound:
+            // The player reads the stored choice each time it plays.
+            break;
+    }
+    Render();
+    RunModal(
+        [this, toggle, on] { TellIfNotStored(this, store_, WriteViewToggle(store_, toggle, on)); });
+}
+
 void BattleWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), backgroundBrush_);
@@ -359,6 +388,7 @@ void BattleWindow::Render() {
     RenderBoard();
     RenderSides();
     RenderInfoPanel();
+    effects_->Follow(battle_, state_.players.kind);
 }
 
 void BattleWindow::RenderBoard() {
@@ -397,6 +427,11 @@ void BattleWindow::RenderBoard() {
     }
     cursor_->setVisible(markers);
     turnMarker_->setVisible(markers);
+    cellMarks_->Follow(
+        markers ? CursorCellMark(battle_.State(), battle_.ShownBoard(), battle_.CursorCell())
+                : CellMark::None,
+        CellRect(battle_.CursorCell()),
+        cellPixmaps_[static_cast<std::size_t>(UnitCode(state_.turn))]);
 }
 
 void BattleWindow::RenderSides() {

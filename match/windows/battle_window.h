@@ -13,7 +13,9 @@
 #include "match/model/battle.h"
 #include "match/model/match_state.h"
 #include "match/model/search_worker.h"
+#include "match/windows/battle_effects.h"
 #include "match/windows/battle_menu_bar.h"
+#include "match/windows/cell_marks.h"
 #include "match/windows/info_announcer.h"
 
 class QLabel;
@@ -34,7 +36,8 @@ using RuleMoveFunction = std::function<int(const Board&, Turn, ComputerLevel, Te
 using SearchFunction = std::function<std::optional<SearchResult>(
     SearchEngine&, const Board&, Turn, SearchBudget, const YieldHook& keepGoing)>;
 
-// What tests may replace: the tick period, the rule-based computer players and the search.
+// What tests may replace: the tick period, the rule-based computer players, the search and where
+// the sounds go (none: silence).
 struct BattleSeams {
     std::chrono::milliseconds tickPeriod = kBattleTickPeriod;
     RuleMoveFunction ruleMove = [](const Board& board, Turn turn, ComputerLevel level,
@@ -46,6 +49,7 @@ struct BattleSeams {
                                SearchBudget budget, const YieldHook& keepGoing) {
         return engine.Search(board, turn, budget, keepGoing);
     };
+    SoundSink* sounds = nullptr;
 };
 
 // The battle screen "Form3": plays a whole match. Its timer ticks the Battle state machine and
@@ -55,8 +59,11 @@ struct BattleSeams {
 // player aids with their keys: in a person's turn H (or a right click on the board in a mouse
 // turn) asks for a hint, Ctrl+Z takes moves back and Ctrl+Shift+Z or Ctrl+Y replays them; Ctrl+N
 // leaves the game for the next one, asking first once a unit is in; F1 shows the rules and F3 the
-// record at any time. It deletes itself when closed (a search still running is cancelled and its
-// thread ended first; a game under way counts as abandoned) and then emits closed().
+// record at any time. While a person's turn waits, the cursor cell shows whether a unit can go
+// there; placed units arrive with a short motion and the game's moments sound (each of the three
+// a stored view-menu toggle, never holding up a tick). It deletes itself when closed (a search
+// still running is cancelled and its thread ended first; a game under way counts as abandoned) and
+// then emits closed().
 class BattleWindow : public QWidget, private BattleHost {
     Q_OBJECT
 
@@ -98,6 +105,8 @@ private:
     void RunModal(const std::function<void()>& open);
     // Leaves the game under way, once the player has said so, for the next one.
     void NewGame();
+    // Turns a view aid on or off and stores the choice.
+    void SetViewToggle(ViewToggle toggle, bool on);
 
     void BuildBoard();
     void BuildSides();
@@ -134,6 +143,8 @@ private:
     QCursor hand_;
     bool handShown_ = false;
     MarkerFrame* cursor_ = nullptr;
+    std::optional<CellMarks> cellMarks_;
+    std::optional<BattleEffects> effects_;
     MarkerFrame* turnMarker_ = nullptr;
     std::array<QLabel*, 2> names_{};
     std::array<QLabel*, 2> pictures_{};

@@ -79,6 +79,22 @@ TextSetting InterfaceLanguage() {
     return {kDisplay, QStringLiteral("Language"), LanguageCode(Language::Japanese)};
 }
 
+IntSetting ViewAid(ViewToggle toggle) {
+    QString key;
+    switch (toggle) {
+        case ViewToggle::CellMarks:
+            key = QStringLiteral("CellMarks");
+            break;
+        case ViewToggle::Motion:
+            key = QStringLiteral("Motion");
+            break;
+        case ViewToggle::Sound:
+            key = QStringLiteral("Sound");
+            break;
+    }
+    return {kDisplay, key, 1, 0, 1};
+}
+
 TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName, QString()}; }
 
 IntSetting RecordCount(const QString& pairing, const QString& column) {

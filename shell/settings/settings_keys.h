@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "shell/settings/view_toggles.h"
+
 namespace morvane {
 
 // A stored number: its place, its default and the range of values the program writes.
@@ -40,6 +42,8 @@ TextSetting UserLayout(int file);
 IntSetting DisplayScale();
 // The interface language as its code, "ja" or "en" (language.h); anything else reads as "ja".
 TextSetting InterfaceLanguage();
+// Whether a view aid is on: 1, or 0 once the player has turned it off.
+IntSetting ViewAid(ViewToggle toggle);
 // Where the window with the given objectName was last closed: the top left corner of its frame
 // as "x,y"; empty when it has not been stored.
 TextSetting WindowPlace(const QString& windowName);

@@ -54,8 +54,10 @@ inline const QColor kGreen(0, 255, 0);
 
 // ---- Colours of the battle screen -----------------------------------------------------------
 
-inline const QColor kBattleGrid(233, 233, 233);    // the old program's light grey grid lines
-inline const QColor kBattleCursor(255, 96, 48);    // the cell cursor
+inline const QColor kBattleGrid(233, 233, 233);  // the old program's light grey grid lines
+inline const QColor kBattleCursor(255, 96, 48);  // the cell cursor
+inline const QColor kBattleCursorMuted(150, 150, 160,
+                                       170);       // the cursor over a cell that takes nothing
 inline const QColor kBackdrop(0, 0, 0, 120);       // panels behind labels on the texture
 inline const QColor kBoardBackdrop(0, 0, 0, 165);  // the well under the board
 inline const QColor kBackdropEdge(255, 255, 255, 60);

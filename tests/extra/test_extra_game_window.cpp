@@ -11,6 +11,7 @@
 #include "tests/extra/ex_play.h"
 #include "tests/extra/ex_window_driver.h"
 #include "tests/support/modal.h"
+#include "tests/support/recording_sink.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/window_texts.h"
 
@@ -185,6 +186,8 @@ private slots:
     // answers every click on a legal cell until one side wins or the board is full.
     void wholeGameAgainstTheComputer() {
         ExGameWindow window;  // the program's own event pump
+        RecordingSink sounds;
+        window.SetSounds(&sounds);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         ExWindowDriver driver(window);
@@ -229,6 +232,10 @@ private slots:
         }
         QVERIFY(!window.match().inProgress());
         QCOMPARE(driver.LastMessage(), QStringLiteral("・対電脳戦・\n勝利：Program！"));
+        // Each side's units sound as they come; the person's loss ends the game.
+        QCOMPARE(sounds.played.first(), Sound::CrossPlaced);
+        QVERIFY(sounds.played.contains(Sound::CirclePlaced));
+        QCOMPARE(sounds.played.last(), Sound::Lost);
         SaveScreenshot(&window, "formz11_after_win");
         const ExBoard shown = Shown(driver);
         QCOMPARE(Count(shown, ExOtherLine), 4);

@@ -9,6 +9,7 @@
 #include "tests/rules/board_text.h"
 
 using namespace morvane;
+using morvane::testing::BlocksAbove;
 using morvane::testing::BoardFromRows;
 using morvane::testing::FakeBattleHost;
 
@@ -26,15 +27,6 @@ std::optional<int> FirstPlaceable(const Board& board) {
         }
     }
     return std::nullopt;
-}
-
-// Every cell a block except the given rows at the bottom.
-Board BlocksAbove(const QStringList& bottomRows) {
-    QStringList rows;
-    for (int row = 0; row < kRows - bottomRows.size(); ++row) {
-        rows << QStringLiteral("########");
-    }
-    return BoardFromRows(rows + bottomRows);
 }
 
 // A match on the battle model with a fake window. ○ moves first unless the options say else.

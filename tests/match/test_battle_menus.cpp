@@ -126,15 +126,19 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("newGame");
+        QTest::addColumn<QString>("sound");
         QTest::newRow("Japanese") << Language::Japanese << "ゲーム(&G)"
-                                  << "新しいゲーム(&N)";
+                                  << "新しいゲーム(&N)"
+                                  << "効果音(&S)";
         QTest::newRow("English") << Language::English << "&Game"
-                                 << "&New game";
+                                 << "&New game"
+                                 << "&Sound";
     }
     void menusSpeakTheLanguage() {
         QFETCH(Language, language);
         QFETCH(QString, game);
         QFETCH(QString, newGame);
+        QFETCH(QString, sound);
         QVERIFY(UseLanguage(language));
         Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
         screen.seams.tickPeriod = std::chrono::hours(1);  // nothing opens the player entry
@@ -148,6 +152,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), kWait);
         SaveScreen(QStringLiteral("battle_menu_%1").arg(LanguageCode(language)));
         menu->close();
+        // The view's aids are on until turned off.
+        auto* view = screen.window->findChild<QMenu*>(QStringLiteral("ViewMenu"));
+        QCOMPARE(view->findChild<QAction*>(QStringLiteral("SoundToggle"))->text(), sound);
+        for (const char* aid : {"SoundToggle", "CellMarksToggle", "MotionToggle"}) {
+            QVERIFY(view->findChild<QAction*>(QLatin1String(aid))->isChecked());
+        }
+        screen.window->findChild<QMenuBar*>()->setActiveAction(view->menuAction());
+        QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), kWait);
+        SaveScreen(QStringLiteral("battle_view_menu_%1").arg(LanguageCode(language)));
+        view->close();
         delete screen.window;
         QVERIFY(UseLanguage(Language::Japanese));
     }

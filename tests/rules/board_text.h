@@ -23,6 +23,15 @@ inline Board BoardFromRows(const QStringList& rows) {
     return board;
 }
 
+// A board whose given bottom rows lie under rows of ■ only.
+inline Board BlocksAbove(const QStringList& bottomRows) {
+    QStringList rows;
+    for (qsizetype row = bottomRows.size(); row < kRows; ++row) {
+        rows << QStringLiteral("########");
+    }
+    return BoardFromRows(rows + bottomRows);
+}
+
 inline QStringList RowsOf(const Board& board) {
     static const QString kCodes = QStringLiteral(".doxOXpq#");
     QStringList rows;

@@ -7,11 +7,14 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
+#include <array>
+#include <utility>
 
 #include "match/model/stored_options.h"
 #include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
 #include "shell/settings/settings_store.h"
+#include "shell/settings/view_toggles.h"
 #include "tests/support/temp_settings.h"
 
 using namespace morvane;
@@ -20,6 +23,7 @@ using morvane::testing::TempSettings;
 
 Q_DECLARE_METATYPE(morvane::IntSetting)
 Q_DECLARE_METATYPE(morvane::Language)
+Q_DECLARE_METATYPE(morvane::ViewToggle)
 Q_DECLARE_METATYPE(morvane::SettingsStore::FileRefusal)
 
 namespace {
@@ -364,6 +368,38 @@ private slots:
         const Language read = ReadLanguage(temp.store());
         QLocale::setDefault(desktop);
         QCOMPARE(read, language);
+    }
+
+    // Each view aid is on until the player turns it off, and stays as the player left it.
+    void viewTogglesStartOnAndKeepTheChoice_data() {
+        QTest::addColumn<ViewToggle>("toggle");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<bool>("on");
+        const std::array<std::pair<ViewToggle, QString>, 3> keys{
+            {{ViewToggle::CellMarks, QStringLiteral("CellMarks")},
+             {ViewToggle::Motion, QStringLiteral("Motion")},
+             {ViewToggle::Sound, QStringLiteral("Sound")}}};
+        for (const auto& [toggle, key] : keys) {
+            const QByteArray name = key.toUtf8();
+            QTest::newRow(name + ", nothing stored") << toggle << key << QString() << true;
+            QTest::newRow(name + ", turned off") << toggle << key << "0" << false;
+            QTest::newRow(name + ", turned on") << toggle << key << "1" << true;
+            QTest::newRow(name + ", not a choice") << toggle << key << "off" << true;
+        }
+    }
+    void viewTogglesStartOnAndKeepTheChoice() {
+        QFETCH(ViewToggle, toggle);
+        QFETCH(QString, key);
+        QFETCH(QString, raw);
+        QFETCH(bool, on);
+        TempSettings temp;
+        if (!raw.isNull()) {
+            WriteRaw(temp.fileName(), QStringLiteral("Display"), key, raw);
+        }
+        QCOMPARE(ReadViewToggle(temp.store(), toggle), on);
+        QVERIFY(WriteViewToggle(temp.store(), toggle, !on));
+        QCOMPARE(ReadViewToggle(temp.store(), toggle), !on);
     }
 
     void matchOptionsLoadFromTheStore() {
