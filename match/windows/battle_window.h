@@ -21,6 +21,7 @@ class QLabel;
 namespace morvane {
 
 class CellLabel;
+class KeptGame;
 class MarkerFrame;
 class SettingsStore;
 
@@ -55,8 +56,10 @@ struct BattleSeams {
 // player aids with their keys: in a person's turn H (or a right click on the board in a mouse
 // turn) asks for a hint, Ctrl+Z takes moves back and Ctrl+Shift+Z or Ctrl+Y replays them; Ctrl+N
 // leaves the game for the next one, asking first once a unit is in; F1 shows the rules and F3 the
-// record at any time. It deletes itself when closed (a search still running is cancelled and its
-// thread ended first; a game under way counts as abandoned) and then emits closed().
+// record at any time. Ctrl+S saves the game to a file, Ctrl+O opens one and goes on from it, and
+// the game menu resumes the kept game. It deletes itself when closed (a search still running is
+// cancelled and its thread ended first; a game under way counts as abandoned and is kept) and
+// then emits closed().
 class BattleWindow : public QWidget, private BattleHost {
     Q_OBJECT
 
@@ -65,10 +68,15 @@ public:
     // board. Empty: terrain ON plays on an empty board.
     using AreaSelectFunction = std::function<void(QWidget* parent)>;
 
+    // The kept game, when there is one, is where a game under way goes when the screen closes
+    // and what the game menu resumes; without one nothing is kept.
     BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunction areaSelect,
-                 BattleSeams seams = {});
+                 BattleSeams seams = {}, KeptGame* kept = nullptr);
 
     const Battle& battle() const { return battle_; }
+
+    // Goes on from a saved game instead of asking who plays: called before the screen is shown.
+    void StartAt(const SavedGame& game);
 
 signals:
     // The screen has closed (by Quit or its close box); the title window is to come back.
@@ -98,6 +106,17 @@ private:
     void RunModal(const std::function<void()>& open);
     // Leaves the game under way, once the player has said so, for the next one.
     void NewGame();
+    // Whether the player lets the game under way go, asked with this question; true when no
+    // game is under way.
+    bool MayLeaveGame(const QString& question);
+    void SaveGame();
+    void OpenGameFile();
+    void ResumeKeptGame();
+    // Goes on from a game that was saved, once the player has let the game under way go.
+    // Whether it did.
+    bool GoOnFrom(const SavedGame& game);
+    // The game under way goes to the kept game as the screen closes.
+    void KeepGameUnderWay();
 
     void BuildBoard();
     void BuildSides();
@@ -114,6 +133,7 @@ private:
     SettingsStore& store_;
     AreaSelectFunction areaSelect_;
     BattleSeams seams_;
+    KeptGame* kept_;
     Battle battle_;
 
     SearchWorker worker_;

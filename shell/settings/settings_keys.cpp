@@ -79,6 +79,8 @@ TextSetting InterfaceLanguage() {
     return {kDisplay, QStringLiteral("Language"), LanguageCode(Language::Japanese)};
 }
 
+TextSetting GameFolder() { return {kSystem, QStringLiteral("GameFolder"), QString()}; }
+
 TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName, QString()}; }
 
 IntSetting RecordCount(const QString& pairing, const QString& column) {
