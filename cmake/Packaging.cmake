@@ -48,6 +48,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/${MORVANE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${MORVANE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The saved games' file type (application/x-morvane-game, *.morvane), which the desktop entry
+# opens; shared-mime-info's trigger adds it to the type database when the package is installed.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${MORVANE_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${MORVANE_APP_ID}.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/morvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${MORVANE_APP_ID}.svg)

@@ -55,6 +55,7 @@ for path in \
     usr/share/man/man6/morvane.6.gz usr/share/man/man6/morvane-analyze.6.gz \
     "usr/share/metainfo/$app_id.metainfo.xml" "usr/share/applications/$app_id.desktop" \
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+    "usr/share/mime/packages/$app_id.xml" \
     usr/share/doc/morvane/copyright usr/share/doc/morvane/changelog.gz; do
     if [ ! -f "$root/$path" ]; then
         echo "missing: /$path"
@@ -65,6 +66,10 @@ desktop=$root/usr/share/applications/$app_id.desktop
 if [ -f "$desktop" ] && ! grep -qx "Icon=$app_id" "$desktop"; then
     echo "the desktop entry's icon is not $app_id"
     failures+=("desktop icon")
+fi
+if [ -f "$desktop" ] && ! grep -qx "MimeType=application/x-morvane-game;" "$desktop"; then
+    echo "the desktop entry does not open saved games (application/x-morvane-game)"
+    failures+=("desktop mime type")
 fi
 
 echo "-- appstreamcli"

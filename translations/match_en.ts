@@ -469,4 +469,115 @@ Are you sure?</translation>
         <translation>Morvaneⅲ - Result</translation>
     </message>
 </context>
+<context>
+    <name>morvane::SavedGame</name>
+    <message>
+        <source>「%1」を開けません：%2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>「%1」はゲームファイルにしては大きすぎます（%2バイトまで）</source>
+        <translation>%1 is too large for a game file (at most %2 bytes)</translation>
+    </message>
+    <message>
+        <source>「%1」の%2行目：%3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>「%1」：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>「%1」に保存できません：%2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>行が多すぎます</source>
+        <translation>Too many lines</translation>
+    </message>
+    <message>
+        <source>行が長すぎます</source>
+        <translation>The line is too long</translation>
+    </message>
+    <message>
+        <source>ゲームファイルに使えない文字があります</source>
+        <translation>The line holds a character a game file cannot hold</translation>
+    </message>
+    <message>
+        <source>このMorvaneでは読めない版のゲームファイルです</source>
+        <translation>A game file of a version this Morvane cannot read</translation>
+    </message>
+    <message>
+        <source>ゲームファイルではありません</source>
+        <translation>Not a game file</translation>
+    </message>
+    <message>
+        <source>「%1」は知らない項目です</source>
+        <translation>Unknown item &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>「%1」は%2行目にもあります</source>
+        <translation>&quot;%1&quot; is also on line %2</translation>
+    </message>
+    <message>
+        <source>「%1」の値の数が違います</source>
+        <translation>Wrong number of values after &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>「%1」は盤にないマスです</source>
+        <translation>&quot;%1&quot; is not a cell of the board</translation>
+    </message>
+    <message>
+        <source>先攻は circle か cross です</source>
+        <translation>The first side must be circle or cross</translation>
+    </message>
+    <message>
+        <source>結果は circle・cross・draw のどれかです</source>
+        <translation>The result must be circle, cross or draw</translation>
+    </message>
+    <message>
+        <source>地形は0・1・2・3・8の数字96桁です</source>
+        <translation>The layout must be 96 digits, each 0, 1, 2, 3 or 8</translation>
+    </message>
+    <message>
+        <source>地形に空きマスがありません</source>
+        <translation>The layout leaves no free cell</translation>
+    </message>
+    <message>
+        <source>プレイヤーの種類は mouse・keyboard・easy・normal・hard・expert・master のどれかです</source>
+        <translation>The player kind must be mouse, keyboard, easy, normal, hard, expert or master</translation>
+    </message>
+    <message>
+        <source>絵の番号は%1～%2です</source>
+        <translation>The picture must be a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>「%1」の数は%2～%3です</source>
+        <translation>The numbers of &quot;%1&quot; run from %2 to %3</translation>
+    </message>
+    <message>
+        <source>「%1」の行がありません</source>
+        <translation>The &quot;%1&quot; line is missing</translation>
+    </message>
+    <message>
+        <source>決着の後の手です</source>
+        <translation>A move after the game has ended</translation>
+    </message>
+    <message>
+        <source>%1には置けません</source>
+        <translation>No unit can be placed on %1</translation>
+    </message>
+    <message>
+        <source>最後の手で決着していますが、結果の行がありません</source>
+        <translation>The last move ends the game, but the result line is missing</translation>
+    </message>
+    <message>
+        <source>決着していないのに結果があります</source>
+        <translation>A result for a game that has not ended</translation>
+    </message>
+    <message>
+        <source>結果が盤面と合いません</source>
+        <translation>The result does not agree with the board</translation>
+    </message>
+</context>
 </TS>

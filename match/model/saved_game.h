@@ -14,7 +14,19 @@
 namespace morvane {
 
 // A game as a player keeps it in a file: everything needed to show it again and go on from
-// where it stopped. The file is UTF-8 text, one item per line, beginning with kSavedGameFormat.
+// where it stopped. The file is UTF-8 text (ASCII in fact), one `key value` item per line, LF
+// line ends, beginning with kSavedGameFormat:
+//   Morvane game 1
+//   layout 000…0      the board before the first move, 96 digits 0, 1, 2, 3 or 8
+//   circle mouse 5    side ○: mouse, keyboard, easy, normal, hard, expert or master; picture
+//   cross normal 3    side ×, the same
+//   first circle      the side that moved first: circle or cross
+//   round 1           1..999
+//   wins 0 0          ○'s and ×'s wins, 0..255 each
+//   move 5-12         one line per unit placed, in order (none before the first move)
+//   result circle     circle, cross or draw; only once the game has ended
+// The writer puts the lines in this order; the reader takes the single keys in any order, skips
+// blank lines, a CR before the LF and a byte-order mark.
 struct SavedGame {
     Board layout;  // the board before the first move: terrain, or all Empty
     std::array<PlayerKind, 2> players = kFirstPlayerKinds;  // side ○ (0) and side × (1)
@@ -22,7 +34,7 @@ struct SavedGame {
     Turn firstTurn = kCircleTurn;                           // the side that moved first
     std::vector<int> moves;                                 // cell indexes, in the order placed
     int round = 1;                                          // 1..999
-    std::array<int, 2> wins{0, 0};                          // games won so far, 0..999 each
+    std::array<int, 2> wins{0, 0};                          // games won so far, 0..255 each
     std::optional<GameEnd> end;  // how the game ended; nothing while it is under way
 
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
@@ -43,19 +55,23 @@ std::optional<int> ParseCellNotation(QStringView text);
 QByteArray WriteSavedGame(const SavedGame& game);
 
 // What reading a game file gave: the game, or the 1-based line that is wrong (0 for the file as
-// a whole) and why, in the interface's language.
+// a whole) and why, in the interface's language. ReadSavedGame's reason is a bare sentence;
+// LoadGameFile's names the file and the line as well, ready to be shown as it is.
 struct SavedGameRead {
     std::optional<SavedGame> game;
     int line = 0;
     QString error;
 };
 // Accepts only a game that can have been played: every move placeable in turn, nothing after
-// the end, and an end that agrees with the board.
+// the end, and an end that agrees with the board (a line through a placed unit wins, one that
+// was already on the layout does not; a full board is a draw). Any bytes at all may be given:
+// the reader stops at the first wrong line and never holds more than 128 lines.
 SavedGameRead ReadSavedGame(const QByteArray& text);
 
-// The board after the first plies moves (0..moves.size()), as the game showed it.
+// The board after the first plies moves (0..moves.size()), as the game showed it: after the
+// move that ended the game, the winning line highlighted and the other units greyed.
 Board BoardAfter(const SavedGame& game, int plies);
-// The side to move after the first plies moves.
+// The side to move after the first plies moves (the sides alternate from firstTurn).
 Turn TurnAfter(const SavedGame& game, int plies);
 
 // Reads a file (refusing one above kSavedGameMaxBytes); a failure names the file.
