@@ -14,10 +14,6 @@
 namespace morvane {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("morvane::GameFileDialogs", text);
-}
-
 void Tell(QWidget* parent, const QString& text) {
     ShowMessage(parent, text, QString(), QString(), ConfirmCaption());
 }
@@ -26,9 +22,13 @@ void Tell(QWidget* parent, const QString& text) {
 
 QString AskGameFile(QWidget* parent, SettingsStore& store, GameFileAction action) {
     const bool saving = action == GameFileAction::Save;
-    QFileDialog dialog(parent, saving ? Tr("ゲームの保存") : Tr("ゲームを開く"),
-                       store.Read(settings::GameFolder()),
-                       Tr("Morvaneⅲのゲーム (*.%1)").arg(QLatin1String(kSavedGameSuffix)));
+    QFileDialog dialog(
+        parent,
+        saving ? QCoreApplication::translate("morvane::GameFileDialogs", "ゲームの保存")
+               : QCoreApplication::translate("morvane::GameFileDialogs", "ゲームを開く"),
+        store.Read(settings::GameFolder()),
+        QCoreApplication::translate("morvane::GameFileDialogs", "Morvaneⅲのゲーム (*.%1)")
+            .arg(QLatin1String(kSavedGameSuffix)));
     dialog.setObjectName(QStringLiteral("GameFileDialog"));
     // The dialog in the game's own look, as every other window.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -50,14 +50,18 @@ bool SaveGameOrTell(QWidget* parent, const QString& path, const SavedGame& game)
         return true;
     }
     qCWarning(battleLog) << "the game could not be saved:" << error;
-    Tell(parent, Tr("ゲームを保存できませんでした。\n%1").arg(error));
+    Tell(parent, QCoreApplication::translate("morvane::GameFileDialogs",
+                                             "ゲームを保存できませんでした。\n%1")
+                     .arg(error));
     return false;
 }
 
 std::optional<SavedGame> GameOrTell(QWidget* parent, const SavedGameRead& read) {
     if (!read.game) {
         qCWarning(battleLog) << "the game could not be opened: line" << read.line << read.error;
-        Tell(parent, Tr("ゲームを開けませんでした。\n%1").arg(read.error));
+        Tell(parent, QCoreApplication::translate("morvane::GameFileDialogs",
+                                                 "ゲームを開けませんでした。\n%1")
+                         .arg(read.error));
     }
     return read.game;
 }

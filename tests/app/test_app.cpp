@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "app/app.h"
@@ -57,6 +58,9 @@ class AppTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The app keeps a game left under way in the data folder: the tests' own, never the user's.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     // Each ShowTitle brings up a new title window that starts with nothing hovered, whatever
     // state the previous one was left in.
     void everyTitleWindowStartsReset() {

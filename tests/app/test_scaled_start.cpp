@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "app/app.h"
@@ -19,6 +20,9 @@ public:
     ScaledStartTest(SettingsStore& store, bool scaled) : store_(store), scaled_(scaled) {}
 
 private slots:
+    // The app keeps a game left under way in the data folder: the tests' own, never the user's.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void titleIsDrawnAtTheStoredScale() {
         if (!scaled_) {
             QSKIP("QT_SCALE_FACTOR is set in this environment, and it wins");

@@ -49,6 +49,18 @@ private slots:
                                   << "NewGame"
                                   << "新しいゲーム(&N)"
                                   << "Ctrl+N";
+        QTest::newRow("save") << "GameMenu"
+                              << "Save"
+                              << "保存(&S)…"
+                              << "Ctrl+S";
+        QTest::newRow("open") << "GameMenu"
+                              << "Open"
+                              << "開く(&O)…"
+                              << "Ctrl+O";
+        QTest::newRow("resume") << "GameMenu"
+                                << "Resume"
+                                << "続きから(&E)"
+                                << "";
         QTest::newRow("undo") << "GameMenu"
                               << "Undo"
                               << "元に戻す(&U)"
@@ -194,22 +206,26 @@ private slots:
                    WaitUntilSettled(screen);
         };
         QVERIFY(settledWith(0));
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Hint", "Close"}));
 
         ClickCell(screen, CellIndex(8, kRows));
         // Asked to place: no aid, and no new game, until the placement is in.
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"Close"}));
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"Save", "Close"}));
         QVERIFY(settledWith(2));
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Undo", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Undo", "Hint", "Close"}));
         const Board played = screen.state.board;
 
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settledWith(0));
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Redo", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Redo", "Hint", "Close"}));
         QTest::keyClick(screen.window, Qt::Key_Y, Qt::ControlModifier);
         QVERIFY(settledWith(2));
         QCOMPARE(screen.state.board, played);
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Undo", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Undo", "Hint", "Close"}));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settledWith(0));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
