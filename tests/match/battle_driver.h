@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <atomic>
@@ -77,6 +78,15 @@ inline bool WaitForState(const Screen& screen, BattleState state) {
     return QTest::qWaitFor(
                [&] { return screen.window.isNull() || screen.battle().State() == state; }, kWait) &&
            !screen.window.isNull();
+}
+
+// Answers the next game file dialog with the path, typed in as a player would.
+inline void AnswerGameFileDialog(const QString& path) {
+    WhenModalOpens(QStringLiteral("GameFileDialog"), [path](QWidget* window) {
+        auto* name = window->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
 }
 
 // The info panel's lines as the window shows them.

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "match/model/game_record.h"
@@ -264,6 +265,28 @@ private slots:
         QTest::keyClick(screen.window, Qt::Key_W, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
         QCOMPARE(GameRecord(screen.settings.store()).Counts(easy), RecordCounts{.abandoned = 2});
+    }
+
+    // A save that cannot be written (a file stands where its folder should be) is told with the
+    // message dialog, and the game goes on.
+    void failedSaveIsTold() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        const QString path = dir.filePath(QStringLiteral("folder/game.morvane"));
+        screen.Open();
+        QVERIFY(WaitUntilSettled(screen));
+        MessageLog messages;
+        AnswerGameFileDialog(path);
+        QTest::keyClick(screen.window, Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.texts().size(), 1, kWait);
+        QVERIFY2(
+            messages.texts().front().startsWith(QStringLiteral("ゲームを保存できませんでした。")),
+            qPrintable(messages.texts().front()));
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(WaitUntilSettled(screen));
+        delete screen.window;
     }
 };
 
