@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "match/model/battle_log.h"
 #include "shell/settings/settings_keys.h"
@@ -16,6 +17,13 @@ namespace {
 
 void Tell(QWidget* parent, const QString& text) {
     ShowMessage(parent, text, QString(), QString(), ConfirmCaption());
+}
+
+// The folder last used, or the player's documents the first time.
+QString StartFolder(const SettingsStore& store) {
+    const QString last = store.Read(settings::GameFolder());
+    return last.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                          : last;
 }
 
 }  // namespace

@@ -390,6 +390,7 @@ private slots:
         testing::AnswerGameFileDialog(path);
         QTest::keyClick(battle, Qt::Key_S, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), testing::kWait);
+        QCOMPARE(settings.store().Read(settings::GameFolder()), QFileInfo(path).absolutePath());
         battle->close();
         DeleteClosedWindows();
         QVERIFY(KeptGame(KeptGame::DefaultPath()).Exists());

@@ -11,6 +11,7 @@
 #include "match/model/stored_options.h"
 #include "match/windows/battle_window.h"
 #include "tests/support/modal.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
 
 // Drives a battle screen as players would: through its cells, its keys and its timer.
@@ -80,9 +81,11 @@ inline bool WaitForState(const Screen& screen, BattleState state) {
            !screen.window.isNull();
 }
 
-// Answers the next game file dialog with the path, typed in as a player would.
+// Answers the next game file dialog with the path, typed in as a player would (a screenshot of
+// the dialog first, when screenshots are asked for).
 inline void AnswerGameFileDialog(const QString& path) {
     WhenModalOpens(QStringLiteral("GameFileDialog"), [path](QWidget* window) {
+        SaveScreenshot(window, QStringLiteral("game_file_dialog"));
         auto* name = window->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         name->setText(path);
         QTest::keyClick(name, Qt::Key_Return);
