@@ -34,7 +34,7 @@ QString AskGameFile(QWidget* parent, SettingsStore& store, GameFileAction action
         parent,
         saving ? QCoreApplication::translate("morvane::GameFileDialogs", "ゲームの保存")
                : QCoreApplication::translate("morvane::GameFileDialogs", "ゲームを開く"),
-        store.Read(settings::GameFolder()),
+        StartFolder(store),
         QCoreApplication::translate("morvane::GameFileDialogs", "Morvaneⅲのゲーム (*.%1)")
             .arg(QLatin1String(kSavedGameSuffix)));
     dialog.setObjectName(QStringLiteral("GameFileDialog"));
