@@ -31,6 +31,12 @@ constexpr int kMostWins = 255;
 // The cursor starts every game at the bottom-right cell.
 constexpr int kCursorHome = kCellCount - 1;
 
+// Win counts as the counters hold them.
+std::array<std::uint8_t, 2> WinCounters(const std::array<int, 2>& wins) {
+    return {static_cast<std::uint8_t>(std::clamp(wins[0], 0, kMostWins)),
+            static_cast<std::uint8_t>(std::clamp(wins[1], 0, kMostWins))};
+}
+
 QString ZeroPadded(int number, int width) {
     return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
 }
@@ -531,13 +537,9 @@ void Battle::OpenGame(const SavedGame& game) {
     if (game.end && *game.end != GameEnd::Draw) {
         --winsBefore[*game.end == GameEnd::CircleWins ? 0 : 1];
     }
-    for (std::size_t s = 0; s < wins_.size(); ++s) {
-        wins_[s] = static_cast<std::uint8_t>(std::clamp(winsBefore[s], 0, kMostWins));
-    }
+    wins_ = WinCounters(winsBefore);
     ShowCounters();
-    for (std::size_t s = 0; s < wins_.size(); ++s) {
-        wins_[s] = static_cast<std::uint8_t>(std::clamp(game.wins[s], 0, kMostWins));
-    }
+    wins_ = WinCounters(game.wins);
 
     ReplayMoves(game);
     game_ = game;

@@ -42,7 +42,10 @@ QString AskGameFile(QWidget* parent, SettingsStore& store, GameFileAction action
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QLatin1String(kSavedGameSuffix));
+    if (saving) {
+        // Opening takes the name as it is: a file with another ending is still read.
+        dialog.setDefaultSuffix(QLatin1String(kSavedGameSuffix));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <thread>
 
+#include "match/model/kept_game.h"
 #include "match/model/stored_options.h"
 #include "match/windows/battle_window.h"
 #include "tests/support/modal.h"
@@ -44,6 +45,7 @@ struct Screen {
     AppState state;
     BattleSeams seams{std::chrono::milliseconds(0)};
     BattleWindow::AreaSelectFunction areaSelect;
+    KeptGame* kept = nullptr;  // where a game left under way goes; none by default
     QPointer<BattleWindow> window;
     int closedSignals = 0;
 
@@ -63,7 +65,7 @@ struct Screen {
     void Open() {
         WhenModalOpens(QStringLiteral("Form2"),
                        [](QWidget* entry) { ClickChild(entry, QStringLiteral("Command2")); });
-        window = new BattleWindow(state, settings.store(), areaSelect, seams);
+        window = new BattleWindow(state, settings.store(), areaSelect, seams, kept);
         QObject::connect(window, &BattleWindow::closed, [this] { ++closedSignals; });
         window->show();
     }
