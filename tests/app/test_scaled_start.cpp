@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/app.h"
