@@ -5,6 +5,7 @@
 
 #include "app/app_log.h"
 #include "match/windows/battle_window.h"
+#include "match/windows/game_file_dialogs.h"
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
 #include "shell/settings/display_scale.h"
@@ -27,6 +28,17 @@ TitleWindow* App::ShowTitle() {
     auto* title = new TitleWindow(MakeTitleActions());
     title->show();
     return title;
+}
+
+void App::Start(const CommandLine& command) {
+    if (command.gameFile) {
+        if (const std::optional<SavedGame> game =
+                GameOrTell(nullptr, LoadGameFile(*command.gameFile))) {
+            OpenBattle(game);
+            return;
+        }
+    }
+    ShowTitle();
 }
 
 TitleActions App::MakeTitleActions() {
@@ -52,6 +64,8 @@ TitleActions App::MakeTitleActions() {
     actions.chooseLanguage = [this](QWidget* title, Language language) {
         ChooseTitleLanguage(title, language);
     };
+    actions.canResume = [this] { return kept_.Exists(); };
+    actions.resumeGame = [this](QWidget* title) { ResumeKeptGame(title); };
     return actions;
 }
 
@@ -68,15 +82,28 @@ void App::ChooseTitleLanguage(QWidget* title, Language language) {
     });
 }
 
-void App::OpenBattle() {
+void App::OpenBattle(const std::optional<SavedGame>& game) {
     qCDebug(appLog) << "battle screen";
     BattleSeams seams;
     seams.sounds = &sounds_;
     auto* battle = new BattleWindow(
         state_, store_, [this](QWidget* parent) { ShowAreaSelect(parent, state_.board, store_); },
-        std::move(seams));
+        std::move(seams), &kept_);
+    if (game) {
+        battle->StartAt(*game);
+    }
     QObject::connect(battle, &BattleWindow::closed, battle, [this] { ShowTitle(); });
     battle->show();
+}
+
+void App::ResumeKeptGame(QWidget* title) {
+    const std::optional<SavedGame> game = GameOrTell(title, kept_.Load());
+    // Resumed, or found to hold nothing to go on with: either way it is no longer kept.
+    kept_.Drop();
+    if (game) {
+        title->close();
+        OpenBattle(game);
+    }
 }
 
 }  // namespace morvane

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/close_window_key.h"
+#include "app/command_line.h"
 #include "app/title_window.h"
 #include "extra/windows/extra_game.h"
+#include "match/model/kept_game.h"
 #include "match/model/match_state.h"
 #include "shell/settings/settings_store.h"
 #include "shell/sound/sound_board.h"
@@ -23,11 +25,17 @@ public:
 
     // Shows a fresh title window; each new one starts with nothing hovered.
     TitleWindow* ShowTitle();
+    // The first window: the battle screen at the game file the command line names, else (or
+    // when that file is no game, which the message dialog tells) the title window.
+    void Start(const CommandLine& command);
 
 private:
     TitleActions MakeTitleActions();
-    // The battle screen, opened once the title has closed; the title returns when it closes.
-    void OpenBattle();
+    // The battle screen, opened once the title has closed, at a saved game when one is given;
+    // the title returns when it closes.
+    void OpenBattle(const std::optional<SavedGame>& game = std::nullopt);
+    // The extras menu's Resume: the kept game in the battle screen in place of the title.
+    void ResumeKeptGame(QWidget* title);
     // Stores the language chosen on the title and puts the interface in it; the title is made
     // afresh in it, and every window opened from then on speaks it.
     void ChooseTitleLanguage(QWidget* title, Language language);
@@ -36,6 +44,7 @@ private:
     AppState& state_;
     SoundBoard sounds_;
     ExtraGame extraGame_;
+    KeptGame kept_{KeptGame::DefaultPath()};
     CloseWindowKey closeWindowKey_;
     PlaceMemory placeMemory_;
 };

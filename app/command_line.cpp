@@ -77,6 +77,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             .arg(LanguageChoices()),
         QStringLiteral("code"));
     parser.addOptions({help, version, scale, language});
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A saved game (.morvane) to go on from, instead of the title."),
+        QStringLiteral("[file]"));
     // Whatever is not the game's own is unknown to the parser and left alone: only the game's
     // options are looked at.
     parser.parse(arguments);
@@ -86,7 +90,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         arguments.isEmpty() ? kProgram : QFileInfo(arguments.front()).fileName();
     if (parser.isSet(help)) {
         // The parser's first line names the program only when an application object exists.
-        const QString usage = QStringLiteral("Usage: %1 [options]\n").arg(program);
+        const QString usage = QStringLiteral("Usage: %1 [options] [file]\n").arg(program);
         command.ending = {
             (usage + parser.helpText().section(QLatin1Char('\n'), 1)).toLocal8Bit(), {}, 0};
     } else if (parser.isSet(version)) {
@@ -95,6 +99,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             {},
             0};
     } else {
+        if (!parser.positionalArguments().isEmpty()) {
+            command.gameFile = parser.positionalArguments().constFirst();
+        }
         if (parser.isSet(scale)) {
             command.scale = ScaleOf(parser.value(scale));
             if (!command.scale) {

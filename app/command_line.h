@@ -8,14 +8,18 @@
 
 namespace morvane {
 
-// What the program is asked for on its command line. Only the game's own options are read:
-// Qt's (-platform, -display, -style, ...) are left for the application object, which takes them
-// out itself, and any other argument is ignored.
+// What the program is asked for on its command line. Only the game's own options and a game file
+// are read: Qt's (-platform, -display, -style, ...) are left for the application object, which
+// takes them out itself, and any other argument is ignored.
 struct CommandLine {
     // --scale N: the display scale to store and to start with, one of kDisplayScales.
     std::optional<int> scale;
     // --lang ja|en: the interface language to store and to start with.
     std::optional<Language> language;
+    // A saved game to open instead of the title window: the first argument that is no option.
+    // Qt's options take values that read as such arguments, so it is read from the arguments the
+    // application object leaves.
+    std::optional<QString> gameFile;
 
     // The program ends at once, instead of playing, after printing out (on standard output) and
     // err (on standard error): status 0 after --help or --version, 2 after a bad option value.

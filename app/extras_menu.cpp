@@ -17,6 +17,14 @@ ExtrasMenu::ExtrasMenu(const ExtrasActions& actions, QWidget* title) : QMenu(tit
     setFont(look::Font(kEntryTextSize));
     AddEntry(QStringLiteral("Record"), tr("成績…"), actions.openRecord);
     AddEntry(QStringLiteral("Keys"), tr("キー操作…"), actions.openKeys);
+    if (actions.canResume && actions.resume) {
+        QAction* resume = AddEntry(QStringLiteral("Resume"), tr("続きから"), actions.resume);
+        const auto follow = [resume, canResume = actions.canResume] {
+            resume->setEnabled(canResume());
+        };
+        follow();
+        connect(this, &QMenu::aboutToShow, this, follow);
+    }
     if (actions.currentScale && actions.chooseScale) {
         AddDisplayScaleMenu(this, actions.currentScale, actions.chooseScale);
     }
@@ -25,10 +33,12 @@ ExtrasMenu::ExtrasMenu(const ExtrasActions& actions, QWidget* title) : QMenu(tit
     }
 }
 
-void ExtrasMenu::AddEntry(const QString& name, const QString& text, std::function<void()> choose) {
+QAction* ExtrasMenu::AddEntry(const QString& name, const QString& text,
+                              std::function<void()> choose) {
     QAction* entry = addAction(text);
     entry->setObjectName(name);
     connect(entry, &QAction::triggered, this, std::move(choose));
+    return entry;
 }
 
 }  // namespace morvane

@@ -19,6 +19,10 @@ struct ExtrasActions {
     // one does.
     std::function<Language()> currentLanguage;
     std::function<void(Language language)> chooseLanguage;
+    // Resume, shown when both are given: whether there is a kept game to go on with (the entry
+    // is enabled only then), and going on with it.
+    std::function<bool()> canResume;
+    std::function<void()> resume;
 };
 
 // `ExtrasMenu`: the title window's menu of player aids beside the six items, in the game's
@@ -32,7 +36,7 @@ public:
 private:
     // Adds an entry at the end: its objectName, its text and what choosing it does (once the
     // menu has closed).
-    void AddEntry(const QString& name, const QString& text, std::function<void()> choose);
+    QAction* AddEntry(const QString& name, const QString& text, std::function<void()> choose);
 };
 
 }  // namespace morvane

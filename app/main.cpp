@@ -76,6 +76,7 @@ int main(int argc, char* argv[]) {
     state.options = morvane::LoadMatchOptions(store);
 
     morvane::App app(store, state);
-    app.ShowTitle();
+    // The application object has taken its own options out of the arguments by now.
+    app.Start(morvane::ParseCommandLine(QApplication::arguments()));
     return QApplication::exec();
 }

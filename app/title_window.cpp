@@ -97,6 +97,12 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
                                   if (actions_.chooseLanguage) {
                                       actions_.chooseLanguage(this, language);
                                   }
+                              },
+                              actions_.canResume,
+                              [this] {
+                                  if (actions_.resumeGame) {
+                                      actions_.resumeGame(this);
+                                  }
                               }},
                              this)) {
     setObjectName(QStringLiteral("Form1"));

@@ -37,6 +37,10 @@ struct TitleActions {
     // replace the title window).
     std::function<Language()> currentLanguage;
     std::function<void(QWidget* title, Language language)> chooseLanguage;
+    // The extras menu's Resume, shown when both are given: whether a kept game exists, and going
+    // on with it (which closes the title window when it opens the battle screen).
+    std::function<bool()> canResume;
+    std::function<void(QWidget* title)> resumeGame;
 };
 
 // `Form1`: the title picture, the six menu items with a marker bar and a help line that follow

@@ -15,6 +15,10 @@
         <source>キー操作…</source>
         <translation>Keys…</translation>
     </message>
+    <message>
+        <source>続きから</source>
+        <translation>Resume</translation>
+    </message>
 </context>
 <context>
     <name>morvane::TitleWindow</name>

@@ -135,6 +135,10 @@
             <numerusform>%1 moves replayed</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Ｇａｍｅ&#x3000;Ｌｏａｄ&#x3000;Ｃｏｍｐｌｅｔｅｄ．</source>
+        <translation>Game load completed.</translation>
+    </message>
 </context>
 <context>
     <name>morvane::BattleMenuBar</name>
@@ -198,6 +202,18 @@
         <source>動き(&amp;M)</source>
         <translation>&amp;Motion</translation>
     </message>
+    <message>
+        <source>保存(&amp;S)…</source>
+        <translation>&amp;Save…</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>続きから(&amp;E)</source>
+        <translation>R&amp;esume</translation>
+    </message>
 </context>
 <context>
     <name>morvane::BattleWindow</name>
@@ -214,6 +230,18 @@
 新しいゲームを始めますか？</source>
         <translation>Leave the game under way
 and start a new game?</translation>
+    </message>
+    <message>
+        <source>対戦中のゲームを中断して
+保存したゲームを開きますか？</source>
+        <translation>Leave the game under way
+and open the saved game?</translation>
+    </message>
+    <message>
+        <source>対戦中のゲームを残せませんでした。
+%1</source>
+        <translation>Could not keep the game under way.
+%1</translation>
     </message>
 </context>
 <context>
@@ -288,6 +316,33 @@ and start a new game?</translation>
     <message>
         <source>先攻は%1側です。</source>
         <translation>%1 moves first.</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::GameFileDialogs</name>
+    <message>
+        <source>ゲームの保存</source>
+        <translation>Save the game</translation>
+    </message>
+    <message>
+        <source>ゲームを開く</source>
+        <translation>Open a game</translation>
+    </message>
+    <message>
+        <source>Morvaneⅲのゲーム (*.%1)</source>
+        <translation>Morvaneⅲ games (*.%1)</translation>
+    </message>
+    <message>
+        <source>ゲームを保存できませんでした。
+%1</source>
+        <translation>Could not save the game.
+%1</translation>
+    </message>
+    <message>
+        <source>ゲームを開けませんでした。
+%1</source>
+        <translation>Could not open the game.
+%1</translation>
     </message>
 </context>
 <context>

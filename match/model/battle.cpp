@@ -1,6 +1,7 @@
 #include "match/model/battle.h"
 
 #include <algorithm>
+#include <cassert>
 #include <optional>
 #include <utility>
 
@@ -25,6 +26,12 @@ InfoPanel PaneFor(const BattleHost& host) {
 
 // The cursor starts every game at the bottom-right cell.
 constexpr int kCursorHome = kCellCount - 1;
+
+// Win counts as the counters hold them.
+std::array<std::uint8_t, 2> WinCounters(const std::array<int, 2>& wins) {
+    return {static_cast<std::uint8_t>(std::clamp(wins[0], 0, kMostWins)),
+            static_cast<std::uint8_t>(std::clamp(wins[1], 0, kMostWins))};
+}
 
 QString ZeroPadded(int number, int width) {
     return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
@@ -143,14 +150,18 @@ void Battle::ShowPlayers() {
     }
 }
 
-void Battle::SetUpGame() {
-    // The language changed during the last game: from this game on the pane and the names
-    // speak the new one.
+void Battle::FollowLanguage() {
     if (paneLanguage_ != CurrentLanguage()) {
         paneLanguage_ = CurrentLanguage();
         info_ = PaneFor(host_);
         ShowPlayers();
     }
+}
+
+void Battle::SetUpGame() {
+    // The language changed during the last game: from this game on the pane and the names
+    // speak the new one.
+    FollowLanguage();
     info_.CutPage();
     info_.ClearPending();
     NewRound();
@@ -168,6 +179,7 @@ void Battle::SetUpGame() {
     }
     startFree_ = CountFreeCells(state_.board);
     ShowAreaSpace();
+    const Board layout = state_.board;
 
     AnnounceFirstPlayer(state_, info_);
     info_.AddInfo(tr("Ｒｏｕｎｄ　%1．").arg(InterfaceNumber(state_.roundCount)));
@@ -175,8 +187,14 @@ void Battle::SetUpGame() {
     cursorIndex_ = kCursorHome;
 
     if (startFree_ < 1) {
+        game_.reset();
         EndGame(NoBattleResult());
     } else {
+        game_.emplace();
+        game_->layout = layout;
+        game_->players = state_.players.kind;
+        game_->pictures = state_.players.picture;
+        game_->firstTurn = state_.turn;
         nextState_ = BattleState::TurnStart;
     }
 }
@@ -325,6 +343,7 @@ void Battle::PlaceUnit() {
 void Battle::Judge() {
     const Outcome outcome = JudgePlacement(state_.board, placePoint_);
     if (const std::optional<GameEnd> end = EndOf(outcome, state_.turn)) {
+        game_->end = end;
         host_.RecordGame(*end);
     }
     switch (outcome) {
@@ -475,6 +494,95 @@ void Battle::Abandon() {
     if (underWay_) {
         underWay_ = false;
         host_.RecordAbandoned();
+    }
+}
+
+bool Battle::CanSnapshot() const { return game_ && nextState_ != BattleState::Judge; }
+
+SavedGame Battle::Snapshot() const {
+    assert(CanSnapshot());
+    SavedGame game = *game_;
+    for (const PlacedUnit& unit : history_.Units()) {
+        game.moves.push_back(unit.cell);
+    }
+    game.round = state_.roundCount;
+    game.wins = {wins_[0], wins_[1]};
+    return game;
+}
+
+bool Battle::CanOpenGame() const {
+    return (curState_ == BattleState::Boot && !quitChosen_) || CanStartNewGame();
+}
+
+void Battle::OpenGame(const SavedGame& game) {
+    if (!CanOpenGame()) {
+        return;
+    }
+    Abandon();
+    aid_ = Aid::None;
+    state_.players = {game.players, game.pictures};
+    state_.computerLevel = PlayingLevel(game.players, state_.computerLevel);
+    FollowLanguage();
+    ShowPlayers();
+    background_ = StrongestPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
+    state_.roundCount = game.round;
+    state_.lastFirst = game.firstTurn;
+    // The counters show the wins before this game, as they did while it was played; a win
+    // that ended it counts from the next game on.
+    std::array<int, 2> winsBefore = game.wins;
+    if (game.end && *game.end != GameEnd::Draw) {
+        --winsBefore[*game.end == GameEnd::CircleWins ? 0 : 1];
+    }
+    wins_ = WinCounters(winsBefore);
+    ShowCounters();
+    wins_ = WinCounters(game.wins);
+
+    ReplayMoves(game);
+    game_ = game;
+    game_->moves.clear();
+    startFree_ = CountFreeCells(game.layout);
+    ShowAreaSpace();
+
+    info_.CutPage();
+    info_.ClearPending();
+    info_.AddInfo(tr("Ｇａｍｅ　Ｌｏａｄ　Ｃｏｍｐｌｅｔｅｄ．"));
+    info_.AddSeparator();
+    info_.AddInfo(tr("Ｒｏｕｎｄ　%1．").arg(InterfaceNumber(state_.roundCount)));
+    info_.AddSeparator();
+    if (game.moves.empty()) {
+        cursorIndex_ = kCursorHome;
+    } else {
+        placePoint_ = cursorIndex_ = game.moves.back();
+        ShowPlacePoint();
+    }
+    turnStartCursor_ = cursorIndex_;
+
+    if (game.end) {
+        // The last unit placed ended the game: its mover's win, or the draw.
+        state_.turn = -state_.turn;
+        JudgePlacement(state_.board, placePoint_);
+        DrawBoard();
+        EndGame(*game.end == GameEnd::Draw ? DrawResult()
+                                           : WinResult(*game.end == GameEnd::CircleWins ? 0 : 1));
+    } else {
+        DrawBoard();
+        underWay_ = !game.moves.empty();
+        nextState_ = BattleState::TurnStart;
+    }
+}
+
+void Battle::ReplayMoves(const SavedGame& game) {
+    state_.board = game.layout;
+    state_.turn = game.firstTurn;
+    history_.Clear();
+    int turnStartCursor = kCursorHome;
+    for (const int cell : game.moves) {
+        assert(CanPlace(state_.board, cell));
+        const bool byPerson = !IsComputer(game.players[static_cast<std::size_t>(MoverSide())]);
+        history_.Record({cell, state_.board[cell], state_.turn, byPerson, turnStartCursor});
+        state_.board[cell] = UnitCode(state_.turn);
+        state_.turn = -state_.turn;
+        turnStartCursor = cell;
     }
 }
 

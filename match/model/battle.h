@@ -13,6 +13,7 @@
 #include "match/model/match_state.h"
 #include "match/model/move_history.h"
 #include "match/model/rgb.h"
+#include "match/model/saved_game.h"
 #include "rules/board.h"
 #include "shell/settings/language.h"
 
@@ -111,6 +112,20 @@ public:
     // The screen is closing: a game under way counts as abandoned.
     void Abandon();
 
+    // A game has been set up with a free cell to play, and no placement waits for its judgment:
+    // Snapshot() can say what the game is, under way or just ended.
+    bool CanSnapshot() const;
+    // The game under way or just ended as a file keeps it: the board it started from, its
+    // players, the units that stand in the order placed, and the counters as they stand.
+    SavedGame Snapshot() const;
+    // Whether OpenGame() would act now: before the first tick, or while a turn goes on.
+    bool CanOpenGame() const;
+    // Goes on from a saved game, one that ReadSavedGame accepts, instead of the game under way
+    // (counted as abandoned when it was under way): its players, pictures and counters, the
+    // board after its moves and the side to move. A finished game shows its final board and the
+    // result dialog, counted already and not again.
+    void OpenGame(const SavedGame& game);
+
     BattleState State() const { return curState_; }
     // A person's turn is waiting and the info panel has nothing left to show: ticks change
     // nothing until input arrives, so the window may stop ticking.
@@ -175,6 +190,10 @@ private:
     void DrawBoard();
     void ShowAreaSpace();
     void EndGame(GameResult result);
+    // The pane and the names are made for the interface's language, when it changed.
+    void FollowLanguage();
+    // Places the saved game's moves on its layout, as the turn loop would have placed them.
+    void ReplayMoves(const SavedGame& game);
     int MoverSide() const { return SideNumber(state_.turn); }
 
     AppState& state_;
@@ -189,6 +208,9 @@ private:
 
     Aid aid_ = Aid::None;
     MoveHistory history_;  // the game's placements, for taking them back
+    // The game set up last, as a file keeps it, but for the moves and the counters, which are
+    // read as they stand; nothing before the first game and for a game with no free cell.
+    std::optional<SavedGame> game_;
     bool underWay_ = false;
     int turnStartCursor_ = kCellCount - 1;  // the cursor cell when the turn began
 

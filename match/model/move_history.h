@@ -30,6 +30,9 @@ public:
         undone_.clear();
     }
 
+    // The units that stand, oldest first.
+    const std::vector<PlacedUnit>& Units() const { return units_; }
+
     bool CanTakeBack() const;
     bool CanReplay() const { return !undone_.empty(); }
 

@@ -84,12 +84,28 @@ bool StrongestPlays(const Players& players) {
     return false;
 }
 
+namespace {
+
+ComputerLevel LevelOf(PlayerKind kind) {
+    return ComputerLevelFromIndex(ListPosition(kind) - ListPosition(PlayerKind::EasyComputer));
+}
+
+}  // namespace
+
+ComputerLevel PlayingLevel(const std::array<PlayerKind, 2>& kinds, ComputerLevel level) {
+    for (const PlayerKind kind : kinds) {
+        if (IsComputer(kind)) {
+            level = LevelOf(kind);
+        }
+    }
+    return level;
+}
+
 bool ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind) {
     const auto s = static_cast<std::size_t>(side);
     state.players.kind[s] = kind;
     if (IsComputer(kind)) {
-        state.computerLevel =
-            ComputerLevelFromIndex(ListPosition(kind) - ListPosition(PlayerKind::EasyComputer));
+        state.computerLevel = LevelOf(kind);
     }
     state.players.picture[s] = PlayerPicture(side, kind);
     return StorePlayerKind(store, side, kind);

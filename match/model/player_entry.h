@@ -23,6 +23,10 @@ int PlayerPicture(int side, PlayerKind kind);
 // the searching Master), which the battle screen marks with its red background.
 bool StrongestPlays(const Players& players);
 
+// The strength the computer sides of these kinds play at: side ×'s when it is a computer, else
+// side ○'s, as choosing both in the entry leaves it; level when people play both sides.
+ComputerLevel PlayingLevel(const std::array<PlayerKind, 2>& kinds, ComputerLevel level);
+
 // Applies the entry list's choice of a side: its kind and picture in the state, the computer
 // strength when the kind is a computer (a person leaves it as it was), and the stored choice.
 // Returns whether the choice reached the store.

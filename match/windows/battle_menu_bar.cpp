@@ -15,6 +15,11 @@ BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) 
     game_ = addMenu(QString());
     game_->setObjectName(QStringLiteral("GameMenu"));
     newGame_ = AddEntry(game_, QStringLiteral("NewGame"), actions.newGame, {QKeySequence::New});
+    save_ = AddEntry(game_, QStringLiteral("Save"), actions.save,
+                     {QKeySequence(Qt::ControlModifier | Qt::Key_S)});
+    open_ = AddEntry(game_, QStringLiteral("Open"), actions.open,
+                     {QKeySequence(Qt::ControlModifier | Qt::Key_O)});
+    resume_ = AddEntry(game_, QStringLiteral("Resume"), actions.resume);
     game_->addSeparator();
     undo_ = AddEntry(game_, QStringLiteral("Undo"), actions.undo,
                      {QKeySequence(Qt::ControlModifier | Qt::Key_Z)});
@@ -70,6 +75,9 @@ QAction* BattleMenuBar::AddEntry(QMenu* menu, const QString& name,
 void BattleMenuBar::SetTexts() {
     game_->setTitle(tr("ゲーム(&G)"));
     newGame_->setText(tr("新しいゲーム(&N)"));
+    save_->setText(tr("保存(&S)…"));
+    open_->setText(tr("開く(&O)…"));
+    resume_->setText(tr("続きから(&E)"));
     undo_->setText(tr("元に戻す(&U)"));
     redo_->setText(tr("やり直し(&R)"));
     hint_->setText(tr("ヒント(&H)"));
@@ -105,8 +113,11 @@ bool BattleMenuBar::TriggerShortcut(QKeyCombination keys) {
     return false;
 }
 
-void BattleMenuBar::Follow(const Battle& battle) {
+void BattleMenuBar::Follow(const Battle& battle, bool gameKept) {
     newGame_->setEnabled(battle.CanStartNewGame());
+    save_->setEnabled(battle.CanSnapshot());
+    open_->setEnabled(battle.CanOpenGame());
+    resume_->setEnabled(gameKept && battle.CanOpenGame());
     undo_->setEnabled(battle.CanTakeBack());
     redo_->setEnabled(battle.CanRedo());
     hint_->setEnabled(battle.CanHint());

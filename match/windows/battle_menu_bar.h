@@ -15,6 +15,9 @@ class Battle;
 // What the battle screen's menu entries do.
 struct BattleMenuActions {
     std::function<void()> newGame;
+    std::function<void()> save;
+    std::function<void()> open;
+    std::function<void()> resume;
     std::function<void()> undo;
     std::function<void()> redo;
     std::function<void()> hint;
@@ -31,17 +34,18 @@ struct BattleMenuActions {
     std::function<void()> about;
 };
 
-// The battle screen's menus: the game (new game, undo, redo, hint, close), the view (display
-// scale, sound, legal-cell marks, motion, language) and help (rules, keys, record, information),
-// each entry with its mnemonic and its desktop shortcut. An entry is enabled only while it can act.
+// The battle screen's menus: the game (new game, save, open, resume, undo, redo, hint, close), the
+// view (display scale, sound, legal-cell marks, motion, language) and help (rules, keys, record,
+// information), each entry with its mnemonic and its desktop shortcut. An entry is enabled only
+// while it can act.
 class BattleMenuBar : public QMenuBar {
     Q_OBJECT
 
 public:
     BattleMenuBar(const BattleMenuActions& actions, QWidget* parent);
 
-    // Enables the game's entries as the battle stands.
-    void Follow(const Battle& battle);
+    // Enables the game's entries as the battle stands; resuming needs a kept game.
+    void Follow(const Battle& battle, bool gameKept);
 
     // Chooses the enabled entry these keys are a shortcut of, if any: the window passes on the
     // keys that reach it, since a shortcut only works by itself in the active window.
@@ -64,6 +68,9 @@ private:
     QMenu* scales_;
     QMenu* languages_;
     QAction* newGame_;
+    QAction* save_;
+    QAction* open_;
+    QAction* resume_;
     QAction* undo_;
     QAction* redo_;
     QAction* hint_;

@@ -9,9 +9,11 @@
 #include "assets/pictures.h"
 #include "match/model/computer_log.h"
 #include "match/model/game_record.h"
+#include "match/model/kept_game.h"
 #include "match/model/searched_cell.h"
 #include "match/windows/battle_widgets.h"
 #include "match/windows/entry_window.h"
+#include "match/windows/game_file_dialogs.h"
 #include "match/windows/match_pictures.h"
 #include "match/windows/record_window.h"
 #include "match/windows/result_dialog.h"
@@ -85,11 +87,12 @@ QLabel* MakeLabel(const QString& objectName, const QFont& font, QWidget* parent)
 }  // namespace
 
 BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunction areaSelect,
-                           BattleSeams seams)
+                           BattleSeams seams, KeptGame* kept)
     : state_(state),
       store_(store),
       areaSelect_(std::move(areaSelect)),
       seams_(std::move(seams)),
+      kept_(kept),
       battle_(state, *this),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("Form3"));
@@ -274,6 +277,7 @@ void BattleWindow::closeEvent(QCloseEvent* event) {
     }
     timer_->stop();
     worker_.Cancel();
+    KeepGameUnderWay();
     battle_.Abandon();
     event->accept();
     if (!closing_) {
@@ -305,6 +309,9 @@ void BattleWindow::RunModal(const std::function<void()>& open) {
 BattleMenuActions BattleWindow::MenuActions() {
     BattleMenuActions actions;
     actions.newGame = [this] { NewGame(); };
+    actions.save = [this] { SaveGame(); };
+    actions.open = [this] { OpenGameFile(); };
+    actions.resume = [this] { ResumeKeptGame(); };
     actions.undo = [this] { Ask([this] { battle_.TakeBack(); }); };
     actions.redo = [this] { Ask([this] { battle_.Redo(); }); };
     actions.hint = [this] {
@@ -332,18 +339,9 @@ BattleMenuActions BattleWindow::MenuActions() {
 }
 
 void BattleWindow::NewGame() {
-    if (!battle_.CanStartNewGame()) {
+    if (!battle_.CanStartNewGame() ||
+        !MayLeaveGame(tr("対戦中のゲームを中断して\n新しいゲームを始めますか？"))) {
         return;
-    }
-    if (battle_.GameUnderWay()) {
-        bool leave = false;
-        RunModal([this, &leave] {
-            leave = ShowMessage(this, tr("対戦中のゲームを中断して\n新しいゲームを始めますか？"),
-                                YesCaption(), NoCaption(), QString()) == MessageAnswer::First;
-        });
-        if (!leave) {
-            return;
-        }
     }
     // A search for the game left behind has nothing more to say.
     worker_.Cancel();
@@ -367,6 +365,85 @@ void BattleWindow::SetViewToggle(ViewToggle toggle, bool on) {
         [this, toggle, on] { TellIfNotStored(this, store_, WriteViewToggle(store_, toggle, on)); });
 }
 
+bool BattleWindow::MayLeaveGame(const QString& question) {
+    if (!battle_.GameUnderWay()) {
+        return true;
+    }
+    bool leave = false;
+    RunModal([&] {
+        leave = ShowMessage(this, question, YesCaption(), NoCaption(), QString()) ==
+                MessageAnswer::First;
+    });
+    return leave;
+}
+
+void BattleWindow::SaveGame() {
+    if (!battle_.CanSnapshot()) {
+        return;
+    }
+    const SavedGame game = battle_.Snapshot();
+    RunModal([&] {
+        const QString path = AskGameFile(this, store_, GameFileAction::Save);
+        if (!path.isEmpty()) {
+            SaveGameOrTell(this, path, game);
+        }
+    });
+}
+
+void BattleWindow::OpenGameFile() {
+    if (!battle_.CanOpenGame()) {
+        return;
+    }
+    std::optional<SavedGame> game;
+    RunModal([&] {
+        const QString path = AskGameFile(this, store_, GameFileAction::Open);
+        if (!path.isEmpty()) {
+            game = GameOrTell(this, LoadGameFile(path));
+        }
+    });
+    if (game) {
+        GoOnFrom(*game);
+    }
+}
+
+void BattleWindow::ResumeKeptGame() {
+    if (!kept_ || !kept_->Exists() || !battle_.CanOpenGame()) {
+        return;
+    }
+    std::optional<SavedGame> game;
+    RunModal([&] { game = GameOrTell(this, kept_->Load()); });
+    if (!game) {
+        kept_->Drop();  // nothing there to go on with
+    } else if (GoOnFrom(*game)) {
+        kept_->Drop();
+    }
+}
+
+bool BattleWindow::GoOnFrom(const SavedGame& game) {
+    if (!MayLeaveGame(tr("対戦中のゲームを中断して\n保存したゲームを開きますか？"))) {
+        return false;
+    }
+    worker_.Cancel();
+    Ask([&] { battle_.OpenGame(game); });
+    return true;
+}
+
+void BattleWindow::StartAt(const SavedGame& game) {
+    battle_.OpenGame(game);
+    Render();
+}
+
+void BattleWindow::KeepGameUnderWay() {
+    if (!kept_ || !battle_.GameUnderWay() || !battle_.CanSnapshot()) {
+        return;
+    }
+    QString error;
+    if (!kept_->Keep(battle_.Snapshot(), error)) {
+        ShowMessage(this, tr("対戦中のゲームを残せませんでした。\n%1").arg(error), QString(),
+                    QString(), ConfirmCaption());
+    }
+}
+
 void BattleWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), backgroundBrush_);
@@ -384,7 +461,7 @@ void BattleWindow::paintEvent(QPaintEvent*) {
 }
 
 void BattleWindow::Render() {
-    menuBar_->Follow(battle_);
+    menuBar_->Follow(battle_, kept_ && kept_->Exists());
     RenderBoard();
     RenderSides();
     RenderInfoPanel();
@@ -496,6 +573,9 @@ ResultChoice BattleWindow::ShowResult(const GameResult& result) {
 void BattleWindow::RecordGame(GameEnd end) {
     TellIfNotStored(this, store_,
                     GameRecord(store_).Count(state_.players, state_.computerLevel, end));
+    if (kept_) {
+        kept_->DropIfPairing(PairingOf(state_.players, state_.computerLevel));
+    }
 }
 
 void BattleWindow::RecordAbandoned() {

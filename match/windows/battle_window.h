@@ -23,6 +23,7 @@ class QLabel;
 namespace morvane {
 
 class CellLabel;
+class KeptGame;
 class MarkerFrame;
 class SettingsStore;
 
@@ -61,8 +62,10 @@ struct BattleSeams {
 // leaves the game for the next one, asking first once a unit is in; F1 shows the rules and F3 the
 // record at any time. While a person's turn waits, the cursor cell shows whether a unit can go
 // there; placed units arrive with a short motion and the game's moments sound (each of the three
-// a stored view-menu toggle, never holding up a tick). It deletes itself when closed (a search
-// still running is cancelled and its thread ended first; a game under way counts as abandoned) and
+// a stored view-menu toggle, never holding up a tick). Ctrl+S saves the game to a file, Ctrl+O
+// opens one and goes on from it, and the game menu resumes the kept game. It deletes itself when
+// closed (a search still running is cancelled and its thread ended first; a game under way
+// counts as abandoned and is kept) and
 // then emits closed().
 class BattleWindow : public QWidget, private BattleHost {
     Q_OBJECT
@@ -72,10 +75,15 @@ public:
     // board. Empty: terrain ON plays on an empty board.
     using AreaSelectFunction = std::function<void(QWidget* parent)>;
 
+    // The kept game, when there is one, is where a game under way goes when the screen closes
+    // and what the game menu resumes; without one nothing is kept.
     BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunction areaSelect,
-                 BattleSeams seams = {});
+                 BattleSeams seams = {}, KeptGame* kept = nullptr);
 
     const Battle& battle() const { return battle_; }
+
+    // Goes on from a saved game instead of asking who plays: called before the screen is shown.
+    void StartAt(const SavedGame& game);
 
 signals:
     // The screen has closed (by Quit or its close box); the title window is to come back.
@@ -107,6 +115,17 @@ private:
     void NewGame();
     // Turns a view aid on or off and stores the choice.
     void SetViewToggle(ViewToggle toggle, bool on);
+    // Whether the player lets the game under way go, asked with this question; true when no
+    // game is under way.
+    bool MayLeaveGame(const QString& question);
+    void SaveGame();
+    void OpenGameFile();
+    void ResumeKeptGame();
+    // Goes on from a game that was saved, once the player has let the game under way go.
+    // Whether it did.
+    bool GoOnFrom(const SavedGame& game);
+    // The game under way goes to the kept game as the screen closes.
+    void KeepGameUnderWay();
 
     void BuildBoard();
     void BuildSides();
@@ -123,6 +142,7 @@ private:
     SettingsStore& store_;
     AreaSelectFunction areaSelect_;
     BattleSeams seams_;
+    KeptGame* kept_;
     Battle battle_;
 
     SearchWorker worker_;

@@ -95,6 +95,8 @@ IntSetting ViewAid(ViewToggle toggle) {
     return {kDisplay, key, 1, 0, 1};
 }
 
+TextSetting GameFolder() { return {kSystem, QStringLiteral("GameFolder"), QString()}; }
+
 TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName, QString()}; }
 
 IntSetting RecordCount(const QString& pairing, const QString& column) {

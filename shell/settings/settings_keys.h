@@ -38,6 +38,8 @@ IntSetting RandomCount(int index);
 IntSetting UserFileChoice();
 // The user's layout file 0..2 as an AreaString.
 TextSetting UserLayout(int file);
+// The folder a game file was last saved to or opened from; empty until then.
+TextSetting GameFolder();
 // The display scale in percent; only the values of kDisplayScales count (display_scale.h).
 IntSetting DisplayScale();
 // The interface language as its code, "ja" or "en" (language.h); anything else reads as "ja".

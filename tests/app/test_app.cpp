@@ -3,12 +3,18 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/app.h"
+#include "match/model/game_record.h"
+#include "match/model/stored_options.h"
+#include "match/windows/battle_window.h"
 #include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
 #include "shell/settings/settings_keys.h"
+#include "tests/match/battle_driver.h"
 #include "tests/support/modal.h"
 #include "tests/support/pointer.h"
 #include "tests/support/screenshot.h"
@@ -57,6 +63,9 @@ class AppTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The app keeps a game left under way in the data folder: the tests' own, never the user's.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     // Each ShowTitle brings up a new title window that starts with nothing hovered, whatever
     // state the previous one was left in.
     void everyTitleWindowStartsReset() {
@@ -295,13 +304,28 @@ private slots:
     }
 
     // "Game Start." closes the title and opens the battle screen, which asks for the players
-    // first; closing the battle screen brings a title window back.
+    // first, kept game or not; closing the battle screen brings a title window back. The
+    // extras menu's Resume is enabled only while a game is kept.
+    void gameStartRunsTheBattleScreenAndComesBack_data() {
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("nothing kept") << false;
+        QTest::newRow("a game kept") << true;
+    }
     void gameStartRunsTheBattleScreenAndComesBack() {
+        QFETCH(bool, kept);
+        KeptGame keeping(KeptGame::DefaultPath());
+        keeping.Drop();
+        QString error;
+        QVERIFY(!kept || keeping.Keep(SavedGame(), error));
         testing::TempSettings settings;
         AppState state;
         App app(settings.store(), state);
         app.ShowTitle();
+        const auto* resume = VisibleTitleWindows().front()->findChild<QAction*>("Resume");
+        QVERIFY(resume != nullptr);
+        QCOMPARE(resume->isEnabled(), kept);
 
+        testing::MessageLog messages;
         bool entryShown = false;
         testing::WhenModalOpens(QStringLiteral("Form2"), [&](QWidget* entry) {
             entryShown = true;
@@ -318,6 +342,87 @@ private slots:
         DeleteClosedWindows();
         QCOMPARE(VisibleTitleWindows().size(), 1);
         QVERIFY(VisibleTopLevel(QStringLiteral("Form3")) == nullptr);
+        QVERIFY(messages.texts().isEmpty());
+        QCOMPARE(KeptGame(KeptGame::DefaultPath()).Exists(), kept);
+        VisibleTitleWindows().front()->close();
+        DeleteClosedWindows();
+        keeping.Drop();
+    }
+
+    // A whole path through the real windows: two people play a few moves and save the game,
+    // close the screen (which keeps the game), and the game file named on the command line opens
+    // the battle screen at that game without the entry; they finish it, which counts it and
+    // drops the kept game of their pairing, and Quit brings the title. A file that is no game is
+    // told, and the title opens as usual.
+    void savedGameOpensFromTheCommandLineAndIsFinished() {
+        KeptGame(KeptGame::DefaultPath()).Drop();
+        testing::TempSettings settings;
+        StorePlayerKind(settings.store(), 0, PlayerKind::Mouse);
+        StorePlayerKind(settings.store(), 1, PlayerKind::Mouse);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.morvane"));
+        AppState state;
+        state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, TerrainOption::Off};
+        App app(settings.store(), state);
+        const auto place = [](const QList<int>& cells) {
+            for (const int cell : cells) {
+                auto* battle = qobject_cast<BattleWindow*>(VisibleTopLevel("Form3"));
+                QVERIFY(battle != nullptr);
+                QTRY_COMPARE_WITH_TIMEOUT(battle->battle().State(), BattleState::WaitMouse,
+                                          testing::kWait);
+                QTest::mouseClick(battle->findChild<QWidget*>(QStringLiteral("Un_%1").arg(cell)),
+                                  Qt::LeftButton);
+                QTRY_VERIFY_WITH_TIMEOUT(battle->battle().ShownBoard()[cell] != Empty,
+                                         testing::kWait);
+            }
+        };
+        const int a = CellIndex(1, kRows);
+        const int b = CellIndex(2, kRows);
+
+        app.Start(ParseCommandLine({QStringLiteral("morvane")}));
+        testing::WhenModalOpens(QStringLiteral("Form2"), [](QWidget* entry) {
+            testing::ClickChild(entry, QStringLiteral("Command2"));
+        });
+        ClickMenuItem(VisibleTitleWindows().front(), 0);
+        DeleteClosedWindows();
+        place({a, b, a - kColumns, b - kColumns});
+        QWidget* battle = VisibleTopLevel(QStringLiteral("Form3"));
+        testing::AnswerGameFileDialog(path);
+        QTest::keyClick(battle, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), testing::kWait);
+        QCOMPARE(settings.store().Read(settings::GameFolder()), QFileInfo(path).absolutePath());
+        battle->close();
+        DeleteClosedWindows();
+        QVERIFY(KeptGame(KeptGame::DefaultPath()).Exists());
+        VisibleTitleWindows().front()->close();
+        DeleteClosedWindows();
+
+        app.Start(ParseCommandLine({QStringLiteral("morvane"), path}));
+        QVERIFY(VisibleTitleWindows().isEmpty());
+        place({a - 2 * kColumns, b - 2 * kColumns, a - 3 * kColumns});
+        bool won = false;
+        testing::WhenModalOpens(
+            QStringLiteral("Form5"),
+            [&](QWidget* result) {
+                won = result->findChild<QLabel*>(QStringLiteral("Label1_1"))->text() ==
+                      QStringLiteral("○ Ｗｉｎ！！");
+                testing::ClickChild(result, QStringLiteral("Option1_3"));
+                testing::ClickChild(result, QStringLiteral("Command2"));
+            },
+            testing::kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(VisibleTitleWindows().size(), 1, testing::kWait);
+        QVERIFY(won);
+        const Pairing people{Pairing::Sides::People};
+        QCOMPARE(GameRecord(settings.store()).Counts(people),
+                 (RecordCounts{.wins = 1, .abandoned = 1}));
+        QVERIFY(!KeptGame(KeptGame::DefaultPath()).Exists());
+        VisibleTitleWindows().front()->close();
+        DeleteClosedWindows();
+
+        testing::MessageLog messages;
+        app.Start(ParseCommandLine({QStringLiteral("morvane"), dir.filePath("none.morvane")}));
+        QCOMPARE(messages.texts().size(), 1);
+        QCOMPARE(VisibleTitleWindows().size(), 1);
         VisibleTitleWindows().front()->close();
         DeleteClosedWindows();
     }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
@@ -44,6 +45,9 @@ class CloseWindowKeyTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The app keeps a game left under way in the data folder: the tests' own, never the user's.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     // While MASTER thinks the battle screen closes whichever way it is asked to: its search is
     // cancelled and its thread has ended when the close returns, and the program hears of it
     // once.

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +20,9 @@ public:
     ScaledStartTest(SettingsStore& store, bool scaled) : store_(store), scaled_(scaled) {}
 
 private slots:
+    // The app keeps a game left under way in the data folder: the tests' own, never the user's.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void titleIsDrawnAtTheStoredScale() {
         if (!scaled_) {
             QSKIP("QT_SCALE_FACTOR is set in this environment, and it wins");

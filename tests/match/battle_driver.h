@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <atomic>
 #include <chrono>
 #include <thread>
 
+#include "match/model/kept_game.h"
 #include "match/model/stored_options.h"
 #include "match/windows/battle_window.h"
 #include "tests/support/modal.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
 
 // Drives a battle screen as players would: through its cells, its keys and its timer.
@@ -42,6 +45,7 @@ struct Screen {
     AppState state;
     BattleSeams seams{std::chrono::milliseconds(0)};
     BattleWindow::AreaSelectFunction areaSelect;
+    KeptGame* kept = nullptr;  // where a game left under way goes; none by default
     QPointer<BattleWindow> window;
     int closedSignals = 0;
 
@@ -61,7 +65,7 @@ struct Screen {
     void Open() {
         WhenModalOpens(QStringLiteral("Form2"),
                        [](QWidget* entry) { ClickChild(entry, QStringLiteral("Command2")); });
-        window = new BattleWindow(state, settings.store(), areaSelect, seams);
+        window = new BattleWindow(state, settings.store(), areaSelect, seams, kept);
         QObject::connect(window, &BattleWindow::closed, [this] { ++closedSignals; });
         window->show();
     }
@@ -77,6 +81,17 @@ inline bool WaitForState(const Screen& screen, BattleState state) {
     return QTest::qWaitFor(
                [&] { return screen.window.isNull() || screen.battle().State() == state; }, kWait) &&
            !screen.window.isNull();
+}
+
+// Answers the next game file dialog with the path, typed in as a player would (a screenshot of
+// the dialog first, when screenshots are asked for).
+inline void AnswerGameFileDialog(const QString& path) {
+    WhenModalOpens(QStringLiteral("GameFileDialog"), [path](QWidget* window) {
+        SaveScreenshot(window, QStringLiteral("game_file_dialog"));
+        auto* name = window->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
 }
 
 // The info panel's lines as the window shows them.

@@ -891,6 +891,98 @@ private slots:
         QCOMPARE(hint.cell == searched, kept);
         QCOMPARE(hint.value, kept ? GameValue::Win : GameValue::Unknown);
     }
+
+    // A game saved at any state opens where it stood: the same players, counters, board and
+    // side to move, without the entry; a computer to move thinks at once; a finished game shows
+    // its result again without counting it again. Its snapshot is the one it was opened from.
+    void snapshotOpensWhereTheGameStood_data() {
+        QTest::addColumn<QStringList>("layout");
+        QTest::addColumn<PlayerKind>("cross");
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<int>("takeBacks");
+        QTest::addColumn<BattleState>("waiting");
+        QTest::addColumn<int>("end");  // a GameEnd, or -1 while the game goes on
+        const int a = CellIndex(1, kRows);
+        const int b = CellIndex(2, kRows);
+        QTest::newRow("nothing placed") << QStringList() << PlayerKind::Mouse << QList<int>{} << 0
+                                        << BattleState::WaitMouse << -1;
+        QTest::newRow("under way")
+            << QStringList() << PlayerKind::Mouse << QList<int>{a, b, a - kColumns} << 0
+            << BattleState::WaitMouse << -1;
+        QTest::newRow("after a take-back")
+            << QStringList() << PlayerKind::Mouse << QList<int>{a, b, a - kColumns} << 1
+            << BattleState::WaitMouse << -1;
+        QTest::newRow("computer to move")
+            << QStringList{"#..d....", "#......."} << PlayerKind::EasyComputer
+            << QList<int>{CellIndex(4, kRows - 1)} << 0 << BattleState::ComputerWait << -1;
+        QTest::newRow("won") << QStringList() << PlayerKind::Mouse
+                             << QList<int>{a, b, a - 8, b - 8, a - 16, b - 16, a - 24} << 0
+                             << BattleState::GameOver << static_cast<int>(GameEnd::CircleWins);
+        // ○ ○ × × ○ ○ × × fills the one free row with no four in a row.
+        QTest::newRow("drawn on terrain")
+            << QStringList{"########", "########", "########", "########", "########", "########",
+                           "########", "########", "########", "########", "########", "...d...."}
+            << PlayerKind::Mouse << QList<int>{88, 90, 89, 91, 92, 94, 93, 95} << 0
+            << BattleState::GameOver << static_cast<int>(GameEnd::Draw);
+    }
+    void snapshotOpensWhereTheGameStood() {
+        QFETCH(QStringList, layout);
+        QFETCH(PlayerKind, cross);
+        QFETCH(QList<int>, clicks);
+        QFETCH(int, takeBacks);
+        QFETCH(BattleState, waiting);
+        QFETCH(int, end);
+        // The turn waits for its mouse player or its computer, or the result has been shown.
+        const auto settled = [waiting](const Match& match) {
+            const Battle& battle = *match.battle;
+            return battle.State() == waiting &&
+                   (waiting != BattleState::WaitMouse || battle.WaitsForInput()) &&
+                   (waiting != BattleState::ComputerWait || match.host.computerCalls > 0);
+        };
+        Match played(PlayerKind::Mouse, cross);
+        played.PlayOn(BoardFromRows(layout));
+        played.host.onComputer = [] { return std::nullopt; };  // its turn waits
+        Battle& battle = played.Open();
+        for (const int cell : clicks) {
+            QVERIFY(played.TickUntilState(BattleState::WaitMouse));
+            battle.ClickCell(cell);
+            played.Tick();
+        }
+        for (int i = 0; i < takeBacks; ++i) {
+            QVERIFY(played.TickUntil([&] { return battle.WaitsForInput(); }));
+            battle.TakeBack();
+        }
+        QVERIFY(played.TickUntil([&] { return settled(played); }));
+        QVERIFY(battle.CanSnapshot());
+        const SavedGame saved = battle.Snapshot();
+        QCOMPARE(saved.layout, BoardFromRows(layout));
+        QCOMPARE(saved.players, (std::array<PlayerKind, 2>{PlayerKind::Mouse, cross}));
+        QCOMPARE(saved.moves, std::vector<int>(clicks.begin(), clicks.end() - takeBacks));
+        QCOMPARE(saved.end ? static_cast<int>(*saved.end) : -1, end);
+
+        Match opened(PlayerKind::Keyboard, PlayerKind::Keyboard);
+        opened.host.onComputer = [] { return std::nullopt; };
+        opened.Open().OpenGame(saved);
+        QVERIFY(opened.TickUntil([&] { return settled(opened); }));
+        QCOMPARE(opened.host.entries, 0);
+        QCOMPARE(opened.state.players.kind, played.state.players.kind);
+        QCOMPARE(opened.state.players.picture, played.state.players.picture);
+        QCOMPARE(opened.state.computerLevel, played.state.computerLevel);
+        QCOMPARE(opened.state.board, played.state.board);
+        QCOMPARE(opened.battle->ShownBoard(), battle.ShownBoard());
+        QCOMPARE(opened.state.turn, played.state.turn);
+        QCOMPARE(opened.battle->RoundText(), battle.RoundText());
+        QCOMPARE(opened.battle->WinText(0), battle.WinText(0));
+        QCOMPARE(opened.battle->AreaSpaceText(), battle.AreaSpaceText());
+        QCOMPARE(opened.battle->GameUnderWay(), battle.GameUnderWay());
+        QCOMPARE(opened.host.computerCalls > 0, waiting == BattleState::ComputerWait);
+        QCOMPARE(opened.host.results.size(), played.host.results.size());
+        if (!played.host.results.isEmpty()) {
+            QCOMPARE(opened.host.results.front().text, played.host.results.front().text);
+        }
+        QVERIFY(opened.host.recorded.isEmpty());
+        QCOMPARE(opened.battle->Snapshot(), saved);
+    }
 };
 
 QTEST_APPLESS_MAIN(BattleTest)

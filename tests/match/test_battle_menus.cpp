@@ -2,9 +2,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "match/model/game_record.h"
+#include "match/model/kept_game.h"
 #include "match/windows/battle_window.h"
 #include "shell/settings/language.h"
 #include "tests/match/battle_driver.h"
@@ -49,6 +51,18 @@ private slots:
                                   << "NewGame"
                                   << "新しいゲーム(&N)"
                                   << "Ctrl+N";
+        QTest::newRow("save") << "GameMenu"
+                              << "Save"
+                              << "保存(&S)…"
+                              << "Ctrl+S";
+        QTest::newRow("open") << "GameMenu"
+                              << "Open"
+                              << "開く(&O)…"
+                              << "Ctrl+O";
+        QTest::newRow("resume") << "GameMenu"
+                                << "Resume"
+                                << "続きから(&E)"
+                                << "";
         QTest::newRow("undo") << "GameMenu"
                               << "Undo"
                               << "元に戻す(&U)"
@@ -208,22 +222,26 @@ private slots:
                    WaitUntilSettled(screen);
         };
         QVERIFY(settledWith(0));
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Hint", "Close"}));
 
         ClickCell(screen, CellIndex(8, kRows));
         // Asked to place: no aid, and no new game, until the placement is in.
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"Close"}));
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"Save", "Close"}));
         QVERIFY(settledWith(2));
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Undo", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Undo", "Hint", "Close"}));
         const Board played = screen.state.board;
 
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settledWith(0));
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Redo", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Redo", "Hint", "Close"}));
         QTest::keyClick(screen.window, Qt::Key_Y, Qt::ControlModifier);
         QVERIFY(settledWith(2));
         QCOMPARE(screen.state.board, played);
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Undo", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Undo", "Hint", "Close"}));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settledWith(0));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -262,6 +280,76 @@ private slots:
         QTest::keyClick(screen.window, Qt::Key_W, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(screen.window.isNull(), kWait);
         QCOMPARE(GameRecord(screen.settings.store()).Counts(easy), RecordCounts{.abandoned = 2});
+    }
+
+    // A save that cannot be written (a file stands where its folder should be) and a file that is
+    // no game are told with the message dialog, and the game goes on as it was.
+    void failuresAreTold_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("save") << Qt::Key_S << "folder/game.morvane"
+                              << "ゲームを保存できませんでした。";
+        QTest::newRow("open") << Qt::Key_O << "folder"
+                              << "ゲームを開けませんでした。";
+    }
+    void failuresAreTold() {
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, file);
+        QFETCH(QString, told);
+        Screen screen(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QVERIFY(blocker.write("Morvane game 1\n") > 0);
+        blocker.close();
+        screen.Open();
+        ClickCell(screen, CellIndex(8, kRows));
+        QVERIFY(QTest::qWaitFor([&] { return UnitsOnBoard(screen) == 2; }, kWait));
+        QVERIFY(WaitUntilSettled(screen));
+        const Board played = screen.state.board;
+        MessageLog messages;
+        AnswerGameFileDialog(dir.filePath(file));
+        QTest::keyClick(screen.window, key, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.texts().size(), 1, kWait);
+        QVERIFY2(messages.texts().front().startsWith(told), qPrintable(messages.texts().front()));
+        QVERIFY(WaitUntilSettled(screen));
+        QCOMPARE(screen.state.board, played);
+        QVERIFY(screen.battle().GameUnderWay());
+        delete screen.window;
+    }
+
+    // A game under way is kept when the screen closes; the next screen's Resume, enabled only
+    // while a game is kept, goes on with it and drops it.
+    void closingKeepsTheGameAndResumeGoesOn() {
+        QTemporaryDir dir;
+        KeptGame kept(dir.filePath(QStringLiteral("kept.morvane")));
+        const auto resume = [](const Screen& screen) {
+            return screen.window->findChild<QAction*>(QStringLiteral("Resume"));
+        };
+        Screen first(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        first.kept = &kept;
+        first.Open();
+        QVERIFY(WaitUntilSettled(first));
+        QVERIFY(!resume(first)->isEnabled());
+        ClickCell(first, CellIndex(8, kRows));
+        QVERIFY(QTest::qWaitFor([&] { return UnitsOnBoard(first) == 2; }, kWait));
+        QVERIFY(WaitUntilSettled(first));
+        const Board played = first.state.board;
+        first.window->close();
+        QVERIFY(kept.Exists());
+
+        Screen second(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        second.kept = &kept;
+        second.Open();
+        QVERIFY(WaitUntilSettled(second));
+        QVERIFY(resume(second)->isEnabled());
+        resume(second)->trigger();
+        QVERIFY(WaitUntilSettled(second));
+        QCOMPARE(second.state.board, played);
+        QVERIFY(!kept.Exists());
+        QVERIFY(!resume(second)->isEnabled());
+        delete second.window;
     }
 };
 
