@@ -16,7 +16,7 @@ enum class MessageType {
     Setup,       // the host's terms of a game: terrain, who plays which side, who moves first
     Move,        // a unit placed: game, ply, cell
     Resign,      // the sender gives up the game
-    Undo,        // the sender asks to take back its last move
+    Undo,        // the sender, on its turn, asks to take back its last move and the reply
     UndoAnswer,  // the answer to the other side's undo request
     Next,        // the sender is ready for the next game
     Quit,        // the sender ends the match

@@ -142,7 +142,7 @@ bool Session::Resign() {
 }
 
 bool Session::RequestUndo() {
-    if (state_ != State::Playing || undoPendingBy_ || !HasMoved(role_)) {
+    if (state_ != State::Playing || undoPendingBy_ || PeerToMove() != role_ || !HasMoved(role_)) {
         return false;
     }
     Message undo;
@@ -368,7 +368,7 @@ void Session::HandleMove(const Message& message) {
 
 void Session::HandleUndo(const Message& message) {
     if (state_ != State::Playing || message.game != game_ || message.ply != movesMade() ||
-        undoPendingBy_ || !HasMoved(Other())) {
+        undoPendingBy_ || PeerToMove() != Other() || !HasMoved(Other())) {
         Violation(QStringLiteral("undo request out of place"));
         return;
     }

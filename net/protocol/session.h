@@ -76,6 +76,8 @@ public:
     // that takes no unit).
     bool Move(int cell);
     bool Resign();
+    // On this side's turn, asks to take back its last move and the other side's reply. Asked
+    // only on the asker's turn, a request never crosses a move on the wire.
     bool RequestUndo();
     bool AnswerUndo(bool accept);
     bool RequestNextGame();

@@ -23,6 +23,9 @@ enum class Verdict { Accepted, Closed, Invalid };
 
 constexpr auto kGuestNonce = "ffeeddccbbaa99887766554433221100";
 constexpr int kBottomLeft = CellIndex(1, kRows);
+// Stand-ins in the table for the host's count of moves made, and that count plus one.
+constexpr auto kPlyNow = "moves made";
+constexpr auto kNextPly = "moves made + 1";
 
 // A heartbeat frame padded with spaces to the longest payload.
 QByteArray PaddedHeartbeat() {
@@ -34,8 +37,9 @@ QByteArray PaddedHeartbeat() {
 
 QString TerrainText() { return QString(kCellCount, u'0'); }
 
-// A host taken to `stage` by a guest written out by hand: the guest plays × and moves first,
-// and in the playing stages each side has placed one unit.
+// A host taken to `stage` by a guest written out by hand: the guest plays × and moves first;
+// in the playing stages each side has placed one unit, and before the host asks to take its
+// move back the guest has placed a second.
 Session HostAt(Stage stage) {
     Session host(Peer::Host, "K7P2QX", "Hana", "4.92", 0);
     FrameReader reader;
@@ -57,6 +61,8 @@ Session HostAt(Stage stage) {
         host.Move(kBottomLeft + 1);
     }
     if (stage == Stage::UndoAsked) {
+        host.Receive(
+            EncodeFrame({{"t", "move"}, {"game", 1}, {"ply", 3}, {"cell", kBottomLeft + 2}}), 0);
         host.RequestUndo();
     }
     if (stage == Stage::GameOver) {
@@ -110,9 +116,9 @@ private slots:
              {{"t", "move"}, {"game", 1}, {"ply", 3}, {"cell", kBottomLeft + 2}},
              {I, I, A, I, I}},
             {"resign", {{"t", "resign"}, {"game", 1}}, {I, I, A, A, I}},
-            {"undo", {{"t", "undo"}, {"game", 1}, {"ply", 2}}, {I, I, A, I, I}},
+            {"undo", {{"t", "undo"}, {"game", 1}, {"ply", kPlyNow}}, {I, I, A, I, I}},
             {"undo answer",
-             {{"t", "undo_answer"}, {"game", 1}, {"ply", 2}, {"accept", true}},
+             {{"t", "undo_answer"}, {"game", 1}, {"ply", kPlyNow}, {"accept", true}},
              {I, I, I, A, I}},
             {"next", {{"t", "next"}, {"game", 1}}, {I, I, I, I, A}},
             {"quit", {{"t", "quit"}}, {I, C, C, C, C}},
@@ -150,6 +156,10 @@ private slots:
         QFETCH(Verdict, verdict);
 
         Session host = HostAt(stage);
+        if (message.value("ply") == kPlyNow || message.value("ply") == kNextPly) {
+            const int next = message.value("ply") == kNextPly ? 1 : 0;
+            message.insert("ply", host.movesMade() + next);
+        }
         host.Receive(EncodeFrame(message), 0);
 
         const QList<SessionEvent> events = host.TakeEvents();
@@ -243,15 +253,17 @@ private slots:
         QVERIFY(!pair.guest.RequestUndo());          // the guest has no move to take back
         play(pair.guest, CellIndex(3, 12));
         play(pair.host, CellIndex(2, 11));
+        QVERIFY(!pair.host.RequestUndo());  // only on the asker's turn
+        play(pair.guest, CellIndex(3, 11));
 
-        // The host asks to take back its last move: declined, then accepted.
+        // The host asks to take back its last move and the reply: declined, then accepted.
         QVERIFY(pair.host.RequestUndo());
         pair.Exchange();
         QCOMPARE(pair.guest.undoPendingBy(), Peer::Host);
-        QVERIFY(!pair.guest.Move(CellIndex(3, 11)));  // the request waits for its answer
+        QVERIFY(!pair.host.Move(CellIndex(2, 10)));  // the request waits for its answer
         QVERIFY(pair.guest.AnswerUndo(false));
         pair.Exchange();
-        QCOMPARE(pair.host.movesMade(), 3);
+        QCOMPARE(pair.host.movesMade(), 4);
         QVERIFY(HasEvent(pair.hostEvents, Kind::UndoAnswered));
         QVERIFY(pair.host.RequestUndo());
         pair.Exchange();
@@ -260,6 +272,7 @@ private slots:
         QCOMPARE(pair.host.movesMade(), 2);
         QCOMPARE(pair.guest.board(), pair.host.board());
         QCOMPARE(pair.host.board()[CellIndex(2, 11)], Empty);
+        QCOMPARE(pair.host.board()[CellIndex(3, 11)], Empty);
 
         play(pair.host, CellIndex(2, 11));
         play(pair.guest, CellIndex(3, 11));
