@@ -191,6 +191,15 @@ void Session::Quit() {
     Close();
 }
 
+void Session::ConnectionLost() {
+    if (state_ == State::Closed) {
+        return;
+    }
+    qCWarning(netLog) << "the connection broke";
+    Emit({SessionEvent::Kind::Left});
+    Close();
+}
+
 QByteArray Session::TakeOutput() { return std::exchange(output_, {}); }
 
 QList<SessionEvent> Session::TakeEvents() { return std::exchange(events_, {}); }

@@ -39,7 +39,7 @@ struct SessionEvent {
         WrongCode,      // the host: a guest gave a wrong code
         VersionMismatch,  // text is this side's protocol version, version the other side's
         Invalid,          // the other side sent something the protocol refuses: text says what
-        Left,             // the other side went silent
+        Left,             // the other side went silent or the connection broke
     };
     Kind kind;
     Peer by = Peer::Host;
@@ -82,6 +82,8 @@ public:
     bool AnswerUndo(bool accept);
     bool RequestNextGame();
     void Quit();
+    // The connection under the session broke: closes with a Left event unless already closed.
+    void ConnectionLost();
 
     // Bytes to send since the last call.
     QByteArray TakeOutput();
