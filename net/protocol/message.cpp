@@ -112,13 +112,13 @@ Board ReadTerrain(FieldReader& fields) {
     }
     for (int i = 0; i < kCellCount; ++i) {
         const int code = text[i].unicode() - u'0';
-        if (code != Empty && code != Hollow && code != Block) {
+        if (code < 0 || code > Block) {
             fields.Fail(QStringLiteral("terrain"));
             return terrain;
         }
         terrain[i] = static_cast<std::int16_t>(code);
     }
-    if (CountFreeCells(terrain) == 0) {
+    if (!IsTerrain(terrain)) {
         fields.Fail(QStringLiteral("terrain"));
     }
     return terrain;
@@ -139,6 +139,14 @@ std::array<Peer, 2> ReadSides(FieldReader& fields) {
 }
 
 }  // namespace
+
+bool IsTerrain(const Board& board) {
+    return std::all_of(board.cells.begin(), board.cells.end(),
+                       [](std::int16_t code) {
+                           return code == Empty || code == Hollow || code == Block;
+                       }) &&
+           CountFreeCells(board) > 0;
+}
 
 QJsonObject ToJson(const Message& message) {
     QJsonObject object{{"t", TypeName(message.type)}};

@@ -63,6 +63,9 @@ inline constexpr QStringView kByeCode = u"code";
 inline constexpr QStringView kByeVersion = u"version";
 inline constexpr QStringView kByeInvalid = u"invalid";
 
+// Whether a board may begin a game: Empty, Hollow and Block only, and some cell free.
+bool IsTerrain(const Board& board);
+
 // The message's JSON object, as sent.
 QJsonObject ToJson(const Message& message);
 

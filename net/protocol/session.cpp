@@ -99,8 +99,8 @@ void Session::Tick(qint64 nowMs) {
 bool Session::StartGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide) {
     const bool ready =
         state_ == State::Setup || (state_ == State::GameOver && wantsNext_[0] && wantsNext_[1]);
-    if (role_ != Peer::Host || !ready || sides[0] == sides[1] ||
-        (firstSide != 0 && firstSide != 1)) {
+    if (role_ != Peer::Host || !ready || game_ >= kMaxGameNumber || !IsTerrain(terrain) ||
+        sides[0] == sides[1] || (firstSide != 0 && firstSide != 1)) {
         return false;
     }
     Message setup;

@@ -50,7 +50,9 @@ NetLink* NetLink::Join(const QString& address, quint16 port, const QString& join
 
 void NetLink::ReadAvailable() {
     while (socket_->bytesAvailable() > 0 && session_.state() != Session::State::Closed) {
-        session_.Receive(socket_->read(kMaxBufferedBytes), Now());
+        // A frame at a time at most, so that with a partial frame waiting the session is never
+        // handed more than it lets wait.
+        session_.Receive(socket_->read(kFrameHeaderBytes + kMaxFramePayload), Now());
     }
     Pump();
 }

@@ -173,6 +173,72 @@ private slots:
         QCOMPARE(host.state() == Session::State::Closed, verdict != Verdict::Accepted);
     }
 
+    // It should take a message only with every field of its type present, of its JSON type and
+    // in its range; fields it does not know are ignored.
+    void checksEveryField_data() {
+        QTest::addColumn<QJsonObject>("message");
+        QTest::addColumn<bool>("valid");
+
+        const QJsonObject setup{{"t", "setup"},
+                                {"game", 1},
+                                {"terrain", TerrainText()},
+                                {"sides", QJsonArray{"guest", "host"}},
+                                {"first", 1}};
+        const auto with = [](QJsonObject message, const char* key, const QJsonValue& value) {
+            message.insert(key, value);
+            return message;
+        };
+        QTest::newRow("setup") << setup << true;
+        QTest::newRow("setup with a field to come") << with(setup, "clock", 60) << true;
+        QJsonObject noGame = setup;
+        noGame.remove("game");
+        QTest::newRow("setup without a game") << noGame << false;
+        QTest::newRow("setup of game 0") << with(setup, "game", 0) << false;
+        QTest::newRow("terrain with a unit")
+            << with(setup, "terrain", "2" + TerrainText().mid(1)) << false;
+        QTest::newRow("terrain of 95 cells")
+            << with(setup, "terrain", TerrainText().mid(1)) << false;
+        QTest::newRow("terrain with no free cell")
+            << with(setup, "terrain", QString(kCellCount, u'8')) << false;
+        QTest::newRow("one peer on both sides")
+            << with(setup, "sides", QJsonArray{"host", "host"}) << false;
+        QTest::newRow("first side 2") << with(setup, "first", 2) << false;
+        QTest::newRow("cell 96")
+            << QJsonObject{{"t", "move"}, {"game", 1}, {"ply", 1}, {"cell", 96}} << false;
+        QTest::newRow("ply 0") << QJsonObject{{"t", "move"}, {"game", 1}, {"ply", 0}, {"cell", 5}}
+                               << false;
+        QTest::newRow("answer without accept")
+            << QJsonObject{{"t", "undo_answer"}, {"game", 1}, {"ply", 2}} << false;
+        QTest::newRow("proto in text") << QJsonObject{{"t", "hello"},
+                                                      {"proto", QJsonArray{"1", 0}},
+                                                      {"app", "4.92"},
+                                                      {"name", "Gus"},
+                                                      {"nonce", kGuestNonce}}
+                                       << false;
+        QTest::newRow("nonce of 31 digits") << QJsonObject{{"t", "hello"},
+                                                           {"proto", QJsonArray{1, 0}},
+                                                           {"app", "4.92"},
+                                                           {"name", "Gus"},
+                                                           {"nonce", QString(kGuestNonce).mid(1)}}
+                                            << false;
+        QTest::newRow("mac not hex")
+            << QJsonObject{{"t", "auth"}, {"mac", QString(kMacHexDigits, u'g')}} << false;
+        QTest::newRow("bye without a reason") << QJsonObject{{"t", "bye"}} << false;
+    }
+    void checksEveryField() {
+        QFETCH(QJsonObject, message);
+        QFETCH(bool, valid);
+        QString error;
+        const std::optional<Message> checked = CheckMessage(message, &error);
+        QCOMPARE(checked.has_value(), valid);
+        QCOMPARE(error.isEmpty(), valid);
+        if (valid) {
+            QJsonObject known = message;
+            known.remove("clock");
+            QCOMPARE(ToJson(*checked), known);
+        }
+    }
+
     // It should refuse floods, overlong waiting bytes and silence, and keep a quiet but living
     // connection open by heartbeats.
     void guardsTheConnection_data() {
