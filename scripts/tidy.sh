@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build/optimized}
 root=$(pwd)
 run-clang-tidy -quiet -p "$build_dir" -j "$(nproc)" \
-    "^${root}/(app|match|terrain|extra|shell|computer|rules|assets|tools)/.*\.cpp$"
+    "^${root}/(app|match|terrain|extra|shell|computer|rules|net|assets|tools)/.*\.cpp$"

@@ -20,7 +20,7 @@ inline constexpr qint64 kSilenceLimitMs = 15'000;    // no message for this long
 // What one side may send: more messages within a second, or more bytes waiting to be read, is a
 // violation.
 inline constexpr int kMaxMessagesPerSecond = 20;
-inline constexpr qsizetype kMaxBufferedBytes = 16 * 1024;
+inline constexpr qsizetype kMaxBufferedBytes = qsizetype{16} * 1024;
 
 // Something the session tells its owner.
 struct SessionEvent {
