@@ -26,7 +26,8 @@ public:
     quint16 port() const { return server_.serverPort(); }
     // Whether listening stopped because guests gave kMaxWrongCodes wrong codes.
     bool stoppedForWrongCodes() const { return wrongCodes_.exhausted(); }
-    // The guest's link once it is in; null before.
+    // The guest's link once it is in, a child of the host until another parent takes it; null
+    // before.
     NetLink* guest() const { return guest_; }
 
 signals:
