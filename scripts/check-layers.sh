@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 ground="rules computer terrain/layouts extra/engine assets"
 shell_kit="$ground shell/settings shell/sound shell/windows"
-everything="$ground shell match terrain extra app tools bench"
+everything="$ground shell match terrain extra net app tools bench"
 
 declare -A allowed=(
     [rules]="rules"
@@ -25,7 +25,9 @@ declare -A allowed=(
     [match/windows]="$shell_kit match/model match/windows"
     [terrain/windows]="$shell_kit terrain/windows"
     [extra/windows]="$shell_kit extra/windows"
-    [app]="$ground shell match terrain extra app"
+    [net/protocol]="rules net/protocol"
+    [net/socket]="rules net/protocol net/socket"
+    [app]="$ground shell match terrain extra net app"
     [tools]="$everything"
     [bench]="$everything"
     [tests]="$everything tests"

@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build/optimized}
 root=$(pwd)
-programs="(app|match|terrain|extra|shell|computer|rules|assets|tools)"
+programs="(app|match|terrain|extra|shell|computer|rules|net|assets|tools)"
 build_root=$(cd "$build_dir" && pwd)
 run-clang-tidy -quiet -p "$build_dir" -j "$(nproc)" -checks=-bugprone-suspicious-include \
     "^(${root}/${programs}/.*\.cpp|${build_root}/${programs}/.*/Unity/unity_[0-9]+_cxx\.cxx)$"

@@ -1,0 +1,268 @@
+#include "net/protocol/message.h"
+
+#include <QJsonArray>
+#include <cmath>
+#include <utility>
+
+#include "net/protocol/handshake.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr std::array<std::pair<MessageType, QStringView>, 11> kTypeNames{{
+    {MessageType::Hello, u"hello"},
+    {MessageType::Auth, u"auth"},
+    {MessageType::Setup, u"setup"},
+    {MessageType::Move, u"move"},
+    {MessageType::Resign, u"resign"},
+    {MessageType::Undo, u"undo"},
+    {MessageType::UndoAnswer, u"undo_answer"},
+    {MessageType::Next, u"next"},
+    {MessageType::Quit, u"quit"},
+    {MessageType::Heartbeat, u"heartbeat"},
+    {MessageType::Bye, u"bye"},
+}};
+
+// Texts longer than these are refused rather than shown.
+constexpr int kMaxAppTextLength = 32;
+constexpr int kMaxReasonLength = 32;
+// A longer name is cut on receipt, as the sender should have done; this only bounds the text.
+constexpr int kMaxSentNameLength = 256;
+constexpr int kMaxProtocolNumber = 0xFFFF;
+
+QString TypeName(MessageType type) {
+    for (const auto& [known, name] : kTypeNames) {
+        if (known == type) {
+            return name.toString();
+        }
+    }
+    Q_UNREACHABLE();
+}
+
+QString PeerName(Peer peer) {
+    return peer == Peer::Host ? QStringLiteral("host") : QStringLiteral("guest");
+}
+
+QString TerrainText(const Board& terrain) {
+    QString text;
+    for (int i = 0; i < kCellCount; ++i) {
+        text.append(QChar(u'0' + terrain[i]));
+    }
+    return text;
+}
+
+// Reads the fields of a received object, noting the first one that is missing or wrong.
+class FieldReader {
+public:
+    explicit FieldReader(const QJsonObject& object) : object_(object) {}
+
+    int Int(const QString& key, int min, int max) {
+        return IntOf(object_.value(key), key, min, max);
+    }
+    QString Text(const QString& key, int maxLength) {
+        const QJsonValue value = object_.value(key);
+        if (!value.isString() || value.toString().size() > maxLength) {
+            Fail(key);
+            return {};
+        }
+        return value.toString();
+    }
+    bool Bool(const QString& key) {
+        const QJsonValue value = object_.value(key);
+        if (!value.isBool()) {
+            Fail(key);
+        }
+        return value.toBool();
+    }
+    QJsonArray Array(const QString& key, qsizetype size) {
+        const QJsonValue value = object_.value(key);
+        if (!value.isArray() || value.toArray().size() != size) {
+            Fail(key);
+            return {};
+        }
+        return value.toArray();
+    }
+    int IntOf(const QJsonValue& value, const QString& key, int min, int max) {
+        const double number = value.toDouble(-1.0);
+        if (!value.isDouble() || std::floor(number) != number || number < min || number > max) {
+            Fail(key);
+            return min;
+        }
+        return static_cast<int>(number);
+    }
+    void Fail(const QString& key) {
+        if (error_.isEmpty()) {
+            error_ = QStringLiteral("field \"%1\" missing or out of range").arg(key);
+        }
+    }
+    const QString& error() const { return error_; }
+
+private:
+    const QJsonObject& object_;
+    QString error_;
+};
+
+Board ReadTerrain(FieldReader& fields) {
+    Board terrain;
+    const QString text = fields.Text(QStringLiteral("terrain"), kCellCount);
+    if (text.size() != kCellCount) {
+        fields.Fail(QStringLiteral("terrain"));
+        return terrain;
+    }
+    for (int i = 0; i < kCellCount; ++i) {
+        const int code = text[i].unicode() - u'0';
+        if (code < 0 || code > Block) {
+            fields.Fail(QStringLiteral("terrain"));
+            return terrain;
+        }
+        terrain[i] = static_cast<std::int16_t>(code);
+    }
+    if (!IsTerrain(terrain)) {
+        fields.Fail(QStringLiteral("terrain"));
+    }
+    return terrain;
+}
+
+std::array<Peer, 2> ReadSides(FieldReader& fields) {
+    const QJsonArray sides = fields.Array(QStringLiteral("sides"), 2);
+    const QJsonValue host(PeerName(Peer::Host));
+    const QJsonValue guest(PeerName(Peer::Guest));
+    if (sides == QJsonArray{host, guest}) {
+        return {Peer::Host, Peer::Guest};
+    }
+    if (sides == QJsonArray{guest, host}) {
+        return {Peer::Guest, Peer::Host};
+    }
+    fields.Fail(QStringLiteral("sides"));
+    return {Peer::Host, Peer::Guest};
+}
+
+}  // namespace
+
+bool IsTerrain(const Board& board) {
+    return std::all_of(board.cells.begin(), board.cells.end(),
+                       [](std::int16_t code) {
+                           return code == Empty || code == Hollow || code == Block;
+                       }) &&
+           CountFreeCells(board) > 0;
+}
+
+QJsonObject ToJson(const Message& message) {
+    QJsonObject object{{"t", TypeName(message.type)}};
+    switch (message.type) {
+        case MessageType::Hello:
+            object.insert("proto", QJsonArray{message.protoMajor, message.protoMinor});
+            object.insert("app", message.app);
+            object.insert("name", message.name);
+            object.insert("nonce", message.nonce);
+            break;
+        case MessageType::Auth:
+            object.insert("mac", message.mac);
+            break;
+        case MessageType::Setup:
+            object.insert("game", message.game);
+            object.insert("terrain", TerrainText(message.terrain));
+            object.insert("sides",
+                          QJsonArray{PeerName(message.sides[0]), PeerName(message.sides[1])});
+            object.insert("first", message.firstSide);
+            break;
+        case MessageType::Move:
+            object.insert("game", message.game);
+            object.insert("ply", message.ply);
+            object.insert("cell", message.cell);
+            break;
+        case MessageType::Undo:
+            object.insert("game", message.game);
+            object.insert("ply", message.ply);
+            break;
+        case MessageType::UndoAnswer:
+            object.insert("game", message.game);
+            object.insert("ply", message.ply);
+            object.insert("accept", message.accepted);
+            break;
+        case MessageType::Resign:
+        case MessageType::Next:
+            object.insert("game", message.game);
+            break;
+        case MessageType::Bye:
+            object.insert("reason", message.reason);
+            break;
+        case MessageType::Quit:
+        case MessageType::Heartbeat:
+            break;
+    }
+    return object;
+}
+
+std::optional<Message> CheckMessage(const QJsonObject& object, QString* error) {
+    const QString type = object.value(QStringLiteral("t")).toString();
+    const auto known = std::find_if(kTypeNames.begin(), kTypeNames.end(),
+                                    [&](const auto& entry) { return entry.second == type; });
+    if (known == kTypeNames.end()) {
+        *error = QStringLiteral("unknown message type");
+        return std::nullopt;
+    }
+    Message message;
+    message.type = known->first;
+    FieldReader fields(object);
+    switch (message.type) {
+        case MessageType::Hello: {
+            const QJsonArray proto = fields.Array(QStringLiteral("proto"), 2);
+            message.protoMajor =
+                fields.IntOf(proto.at(0), QStringLiteral("proto"), 0, kMaxProtocolNumber);
+            message.protoMinor =
+                fields.IntOf(proto.at(1), QStringLiteral("proto"), 0, kMaxProtocolNumber);
+            message.app = fields.Text(QStringLiteral("app"), kMaxAppTextLength);
+            message.name = CleanName(fields.Text(QStringLiteral("name"), kMaxSentNameLength));
+            message.nonce = fields.Text(QStringLiteral("nonce"), kNonceHexDigits);
+            if (!IsHexText(message.nonce, kNonceHexDigits)) {
+                fields.Fail(QStringLiteral("nonce"));
+            }
+            break;
+        }
+        case MessageType::Auth:
+            message.mac = fields.Text(QStringLiteral("mac"), kMacHexDigits);
+            if (!IsHexText(message.mac, kMacHexDigits)) {
+                fields.Fail(QStringLiteral("mac"));
+            }
+            break;
+        case MessageType::Setup:
+            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
+            message.terrain = ReadTerrain(fields);
+            message.sides = ReadSides(fields);
+            message.firstSide = fields.Int(QStringLiteral("first"), 0, 1);
+            break;
+        case MessageType::Move:
+            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
+            message.ply = fields.Int(QStringLiteral("ply"), 1, kCellCount);
+            message.cell = fields.Int(QStringLiteral("cell"), 0, kCellCount - 1);
+            break;
+        case MessageType::Undo:
+            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
+            message.ply = fields.Int(QStringLiteral("ply"), 0, kCellCount);
+            break;
+        case MessageType::UndoAnswer:
+            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
+            message.ply = fields.Int(QStringLiteral("ply"), 0, kCellCount);
+            message.accepted = fields.Bool(QStringLiteral("accept"));
+            break;
+        case MessageType::Resign:
+        case MessageType::Next:
+            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
+            break;
+        case MessageType::Bye:
+            message.reason = fields.Text(QStringLiteral("reason"), kMaxReasonLength);
+            break;
+        case MessageType::Quit:
+        case MessageType::Heartbeat:
+            break;
+    }
+    if (!fields.error().isEmpty()) {
+        *error = fields.error();
+        return std::nullopt;
+    }
+    return message;
+}
+
+}  // namespace morvane

@@ -1,0 +1,466 @@
+#include "net/protocol/session.h"
+
+#include "net/protocol/handshake.h"
+#include "net/protocol/net_log.h"
+#include "rules/line.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr qint64 kRateWindowMs = 1'000;
+
+std::size_t PeerIndex(Peer peer) { return peer == Peer::Host ? 0 : 1; }
+
+QString VersionText(int major, int minor) { return QStringLiteral("%1.%2").arg(major).arg(minor); }
+
+Turn TurnOfSide(int side) { return side == 0 ? kCircleTurn : kCrossTurn; }
+
+}  // namespace
+
+Session::Session(Peer role, const QString& joinCode, const QString& name, const QString& appVersion,
+                 qint64 nowMs)
+    : role_(role),
+      joinCode_(joinCode),
+      ownNonce_(NewNonce()),
+      startedMs_(nowMs),
+      lastReceivedMs_(nowMs),
+      lastHeartbeatMs_(nowMs),
+      rateWindowMs_(nowMs) {
+    Message hello;
+    hello.type = MessageType::Hello;
+    hello.protoMajor = kProtocolMajor;
+    hello.protoMinor = kProtocolMinor;
+    hello.app = appVersion;
+    hello.name = CleanName(name);
+    hello.nonce = ownNonce_;
+    Send(hello);
+}
+
+void Session::Receive(QByteArrayView bytes, qint64 nowMs) {
+    if (state_ == State::Closed) {
+        return;
+    }
+    if (reader_.pendingBytes() + bytes.size() > kMaxBufferedBytes) {
+        Violation(QStringLiteral("more than %1 bytes waiting").arg(kMaxBufferedBytes));
+        return;
+    }
+    const QList<QJsonObject> objects = reader_.Feed(bytes);
+    for (const QJsonObject& object : objects) {
+        if (state_ == State::Closed) {
+            return;
+        }
+        if (nowMs - rateWindowMs_ >= kRateWindowMs) {
+            rateWindowMs_ = nowMs;
+            messagesInWindow_ = 0;
+        }
+        if (++messagesInWindow_ > kMaxMessagesPerSecond) {
+            Violation(
+                QStringLiteral("more than %1 messages in a second").arg(kMaxMessagesPerSecond));
+            return;
+        }
+        lastReceivedMs_ = nowMs;
+        QString error;
+        const std::optional<Message> message = CheckMessage(object, &error);
+        if (!message) {
+            Violation(error);
+            return;
+        }
+        Handle(*message);
+    }
+    if (reader_.broken() && state_ != State::Closed) {
+        Violation(reader_.error());
+    }
+}
+
+void Session::Tick(qint64 nowMs) {
+    if (state_ == State::Closed) {
+        return;
+    }
+    if (state_ == State::Handshake && !peerHelloSeen_ && nowMs - startedMs_ >= kHelloTimeoutMs) {
+        qCWarning(netLog) << "no hello within" << kHelloTimeoutMs << "ms";
+        Emit({SessionEvent::Kind::Left});
+        Close();
+        return;
+    }
+    if (nowMs - lastReceivedMs_ >= kSilenceLimitMs) {
+        qCWarning(netLog) << "the other side has been silent for" << nowMs - lastReceivedMs_
+                          << "ms";
+        Emit({SessionEvent::Kind::Left});
+        Close();
+        return;
+    }
+    if (peerHelloSeen_ && nowMs - lastHeartbeatMs_ >= kHeartbeatPeriodMs) {
+        lastHeartbeatMs_ = nowMs;
+        Send({MessageType::Heartbeat});
+    }
+}
+
+bool Session::StartGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide) {
+    const bool ready =
+        state_ == State::Setup || (state_ == State::GameOver && wantsNext_[0] && wantsNext_[1]);
+    if (role_ != Peer::Host || !ready || game_ >= kMaxGameNumber || !IsTerrain(terrain) ||
+        sides[0] == sides[1] || (firstSide != 0 && firstSide != 1)) {
+        return false;
+    }
+    Message setup;
+    setup.type = MessageType::Setup;
+    setup.game = game_ + 1;
+    setup.terrain = terrain;
+    setup.sides = sides;
+    setup.firstSide = firstSide;
+    Send(setup);
+    BeginGame(terrain, sides, firstSide, setup.game);
+    return true;
+}
+
+bool Session::Move(int cell) {
+    if (state_ != State::Playing || PeerToMove() != role_ || undoPendingBy_ || cell < 0 ||
+        cell >= kCellCount || !CanPlace(board_, cell)) {
+        return false;
+    }
+    Message move;
+    move.type = MessageType::Move;
+    move.game = game_;
+    move.ply = movesMade() + 1;
+    move.cell = cell;
+    Send(move);
+    Place(role_, cell);
+    return true;
+}
+
+bool Session::Resign() {
+    if (state_ != State::Playing) {
+        return false;
+    }
+    Message resign;
+    resign.type = MessageType::Resign;
+    resign.game = game_;
+    Send(resign);
+    EndByResignation(role_);
+    return true;
+}
+
+bool Session::RequestUndo() {
+    if (state_ != State::Playing || undoPendingBy_ || PeerToMove() != role_ || !HasMoved(role_)) {
+        return false;
+    }
+    Message undo;
+    undo.type = MessageType::Undo;
+    undo.game = game_;
+    undo.ply = movesMade();
+    Send(undo);
+    undoPendingBy_ = role_;
+    return true;
+}
+
+bool Session::AnswerUndo(bool accept) {
+    if (state_ != State::Playing || undoPendingBy_ != Other()) {
+        return false;
+    }
+    Message answer;
+    answer.type = MessageType::UndoAnswer;
+    answer.game = game_;
+    answer.ply = movesMade();
+    answer.accepted = accept;
+    Send(answer);
+    undoPendingBy_.reset();
+    if (accept) {
+        TakeBack(Other());
+    }
+    return true;
+}
+
+bool Session::RequestNextGame() {
+    if (state_ != State::GameOver || wantsNext_[PeerIndex(role_)]) {
+        return false;
+    }
+    Message next;
+    next.type = MessageType::Next;
+    next.game = game_;
+    Send(next);
+    wantsNext_[PeerIndex(role_)] = true;
+    return true;
+}
+
+void Session::Quit() {
+    if (state_ == State::Closed) {
+        return;
+    }
+    Send({MessageType::Quit});
+    Close();
+}
+
+void Session::ConnectionLost() {
+    if (state_ == State::Closed) {
+        return;
+    }
+    qCWarning(netLog) << "the connection broke";
+    Emit({SessionEvent::Kind::Left});
+    Close();
+}
+
+QByteArray Session::TakeOutput() { return std::exchange(output_, {}); }
+
+QList<SessionEvent> Session::TakeEvents() { return std::exchange(events_, {}); }
+
+bool Session::HasMoved(Peer peer) const {
+    for (int ply = 0; ply < movesMade(); ++ply) {
+        const Turn mover = ply % 2 == 0 ? firstTurn_ : -firstTurn_;
+        if (sides_[static_cast<std::size_t>(SideNumber(mover))] == peer) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Session::Send(const Message& message) { output_.append(EncodeFrame(ToJson(message))); }
+
+void Session::Emit(SessionEvent event) { events_.append(std::move(event)); }
+
+void Session::Close() {
+    qCDebug(netLog) << "session closed";
+    state_ = State::Closed;
+}
+
+void Session::Violation(const QString& what) {
+    qCWarning(netLog) << "the other side sent something invalid:" << what;
+    Message bye;
+    bye.type = MessageType::Bye;
+    bye.reason = kByeInvalid.toString();
+    Send(bye);
+    SessionEvent event{SessionEvent::Kind::Invalid};
+    event.text = what;
+    Emit(event);
+    Close();
+}
+
+void Session::Handle(const Message& message) {
+    // Hello comes first and once; bye is heard in any state.
+    if (message.type == MessageType::Bye) {
+        SessionEvent event{SessionEvent::Kind::PeerBye};
+        event.text = message.reason;
+        Emit(event);
+        Close();
+        return;
+    }
+    if (!peerHelloSeen_ && message.type != MessageType::Hello) {
+        Violation(QStringLiteral("a message before hello"));
+        return;
+    }
+    switch (message.type) {
+        case MessageType::Hello:
+            HandleHello(message);
+            return;
+        case MessageType::Auth:
+            HandleAuth(message);
+            return;
+        case MessageType::Setup:
+            HandleSetup(message);
+            return;
+        case MessageType::Move:
+            HandleMove(message);
+            return;
+        case MessageType::Resign:
+            if (state_ != State::Playing || message.game != game_) {
+                Violation(QStringLiteral("resign outside its game"));
+                return;
+            }
+            EndByResignation(Other());
+            return;
+        case MessageType::Undo:
+            HandleUndo(message);
+            return;
+        case MessageType::UndoAnswer:
+            HandleUndoAnswer(message);
+            return;
+        case MessageType::Next:
+            HandleNext(message);
+            return;
+        case MessageType::Quit:
+            if (state_ == State::Handshake) {
+                Violation(QStringLiteral("quit during the handshake"));
+                return;
+            }
+            Emit({SessionEvent::Kind::PeerQuit});
+            Close();
+            return;
+        case MessageType::Heartbeat:
+        case MessageType::Bye:
+            return;
+    }
+}
+
+void Session::HandleHello(const Message& message) {
+    if (peerHelloSeen_) {
+        Violation(QStringLiteral("a second hello"));
+        return;
+    }
+    peerHelloSeen_ = true;
+    peerName_ = message.name;
+    peerNonce_ = message.nonce;
+    SessionEvent hello{SessionEvent::Kind::PeerHello};
+    hello.text = message.name;
+    hello.version = VersionText(message.protoMajor, message.protoMinor);
+    Emit(hello);
+    if (message.protoMajor != kProtocolMajor) {
+        qCWarning(netLog) << "the other side speaks protocol" << hello.version;
+        Message bye;
+        bye.type = MessageType::Bye;
+        bye.reason = kByeVersion.toString();
+        Send(bye);
+        SessionEvent mismatch{SessionEvent::Kind::VersionMismatch};
+        mismatch.text = VersionText(kProtocolMajor, kProtocolMinor);
+        mismatch.version = hello.version;
+        Emit(mismatch);
+        Close();
+        return;
+    }
+    if (role_ == Peer::Guest) {
+        Message auth;
+        auth.type = MessageType::Auth;
+        auth.mac = AuthMac(joinCode_, peerNonce_, ownNonce_);
+        Send(auth);
+        state_ = State::Setup;
+    }
+}
+
+void Session::HandleAuth(const Message& message) {
+    if (role_ != Peer::Host || state_ != State::Handshake) {
+        Violation(QStringLiteral("auth out of place"));
+        return;
+    }
+    if (!MacMatches(message.mac, AuthMac(joinCode_, ownNonce_, peerNonce_))) {
+        qCWarning(netLog) << "a guest gave a wrong code";
+        Message bye;
+        bye.type = MessageType::Bye;
+        bye.reason = kByeCode.toString();
+        Send(bye);
+        Emit({SessionEvent::Kind::WrongCode});
+        Close();
+        return;
+    }
+    state_ = State::Setup;
+    Emit({SessionEvent::Kind::Authenticated});
+}
+
+void Session::HandleSetup(const Message& message) {
+    const bool ready =
+        state_ == State::Setup || (state_ == State::GameOver && wantsNext_[0] && wantsNext_[1]);
+    if (role_ != Peer::Guest || !ready || message.game != game_ + 1) {
+        Violation(QStringLiteral("setup out of place"));
+        return;
+    }
+    if (game_ == 0) {
+        Emit({SessionEvent::Kind::Authenticated});
+    }
+    BeginGame(message.terrain, message.sides, message.firstSide, message.game);
+}
+
+void Session::HandleMove(const Message& message) {
+    if (state_ != State::Playing || message.game != game_ || message.ply != movesMade() + 1) {
+        Violation(QStringLiteral("move for game %1 ply %2 out of place")
+                      .arg(message.game)
+                      .arg(message.ply));
+        return;
+    }
+    if (PeerToMove() != Other() || undoPendingBy_) {
+        Violation(QStringLiteral("move when it is not the other side's turn"));
+        return;
+    }
+    if (!CanPlace(board_, message.cell)) {
+        Violation(QStringLiteral("move to cell %1, which takes no unit").arg(message.cell));
+        return;
+    }
+    Place(Other(), message.cell);
+}
+
+void Session::HandleUndo(const Message& message) {
+    if (state_ != State::Playing || message.game != game_ || message.ply != movesMade() ||
+        undoPendingBy_ || PeerToMove() != Other() || !HasMoved(Other())) {
+        Violation(QStringLiteral("undo request out of place"));
+        return;
+    }
+    undoPendingBy_ = Other();
+    Emit({SessionEvent::Kind::UndoRequested, Other()});
+}
+
+void Session::HandleUndoAnswer(const Message& message) {
+    if (state_ != State::Playing || message.game != game_ || message.ply != movesMade() ||
+        undoPendingBy_ != role_) {
+        Violation(QStringLiteral("undo answer out of place"));
+        return;
+    }
+    undoPendingBy_.reset();
+    SessionEvent answered{SessionEvent::Kind::UndoAnswered, Other()};
+    answered.accepted = message.accepted;
+    Emit(answered);
+    if (message.accepted) {
+        TakeBack(role_);
+    }
+}
+
+void Session::HandleNext(const Message& message) {
+    if (state_ != State::GameOver || message.game != game_ || wantsNext_[PeerIndex(Other())]) {
+        Violation(QStringLiteral("next game out of place"));
+        return;
+    }
+    wantsNext_[PeerIndex(Other())] = true;
+    Emit({SessionEvent::Kind::NextRequested, Other()});
+}
+
+void Session::BeginGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide, int game) {
+    terrain_ = terrain;
+    board_ = terrain;
+    sides_ = sides;
+    firstTurn_ = TurnOfSide(firstSide);
+    turn_ = firstTurn_;
+    game_ = game;
+    moves_.clear();
+    undoPendingBy_.reset();
+    wantsNext_ = {};
+    state_ = State::Playing;
+    qCDebug(netLog) << "game" << game << "begins";
+    Emit({SessionEvent::Kind::GameStarted});
+}
+
+void Session::Place(Peer by, int cell) {
+    board_[cell] = UnitCode(turn_);
+    moves_.append(cell);
+    SessionEvent moved{SessionEvent::Kind::Moved, by};
+    moved.cell = cell;
+    Emit(moved);
+    const Outcome outcome = JudgePlacement(board_, cell);
+    if (outcome == Outcome::Continue) {
+        turn_ = -turn_;
+        return;
+    }
+    state_ = State::GameOver;
+    SessionEvent over{SessionEvent::Kind::GameOver, by};
+    over.winnerSide = outcome == Outcome::Win ? SideNumber(turn_) : -1;
+    Emit(over);
+}
+
+void Session::EndByResignation(Peer by) {
+    state_ = State::GameOver;
+    undoPendingBy_.reset();
+    SessionEvent over{SessionEvent::Kind::GameOver, by};
+    over.resigned = true;
+    over.winnerSide = sides_[0] == by ? 1 : 0;
+    Emit(over);
+}
+
+void Session::TakeBack(Peer requester) {
+    // Back to the position before the requester's last move, which then is its turn again.
+    do {
+        moves_.removeLast();
+        turn_ = movesMade() % 2 == 0 ? firstTurn_ : -firstTurn_;
+    } while (PeerToMove() != requester);
+    board_ = terrain_;
+    for (int ply = 0; ply < movesMade(); ++ply) {
+        board_[moves_[ply]] = UnitCode(ply % 2 == 0 ? firstTurn_ : -firstTurn_);
+    }
+    Emit({SessionEvent::Kind::UndoApplied, requester});
+}
+
+}  // namespace morvane

@@ -1,0 +1,79 @@
+#include "net/socket/net_link.h"
+
+#include <QTcpSocket>
+
+#include "net/protocol/net_log.h"
+
+namespace morvane {
+
+namespace {
+
+// The session counts in seconds; a tick of a fifth of one keeps its limits sharp enough.
+constexpr int kTickMs = 200;
+
+}  // namespace
+
+NetLink::NetLink(QTcpSocket* socket, Peer role, const QString& joinCode, const QString& name,
+                 const QString& appVersion, QObject* parent)
+    : QObject(parent), socket_(socket), session_(role, joinCode, name, appVersion, 0) {
+    clock_.start();
+    socket_->setParent(this);
+    // Qt reads no more from the system than may wait; the session refuses more than that.
+    socket_->setReadBufferSize(kMaxBufferedBytes);
+    connect(socket_, &QTcpSocket::connected, this, &NetLink::Pump);
+    connect(socket_, &QTcpSocket::readyRead, this, &NetLink::ReadAvailable);
+    connect(socket_, &QTcpSocket::disconnected, this, [this] {
+        session_.ConnectionLost();
+        Pump();
+        emit finished();
+    });
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        qCWarning(netLog) << "socket error" << error << socket_->errorString();
+        session_.ConnectionLost();
+        Pump();
+    });
+    connect(&ticker_, &QTimer::timeout, this, [this] {
+        session_.Tick(Now());
+        Pump();
+    });
+    ticker_.start(kTickMs);
+    Pump();
+}
+
+NetLink* NetLink::Join(const QString& address, quint16 port, const QString& joinCode,
+                       const QString& name, const QString& appVersion, QObject* parent) {
+    auto* socket = new QTcpSocket;
+    auto* link = new NetLink(socket, Peer::Guest, joinCode, name, appVersion, parent);
+    socket->connectToHost(address, port);
+    return link;
+}
+
+void NetLink::ReadAvailable() {
+    while (socket_->bytesAvailable() > 0 && session_.state() != Session::State::Closed) {
+        // A frame at a time at most, so that with a partial frame waiting the session is never
+        // handed more than it lets wait.
+        session_.Receive(socket_->read(kFrameHeaderBytes + kMaxFramePayload), Now());
+    }
+    Pump();
+}
+
+void NetLink::Pump() {
+    if (socket_->state() == QAbstractSocket::ConnectedState) {
+        const QByteArray output = session_.TakeOutput();
+        if (!output.isEmpty()) {
+            socket_->write(output);
+        }
+    }
+    for (const SessionEvent& event : session_.TakeEvents()) {
+        emit eventOccurred(event);
+    }
+    if (session_.state() == Session::State::Closed) {
+        ticker_.stop();
+        if (socket_->state() != QAbstractSocket::UnconnectedState) {
+            // Sends what is still buffered (a bye) before closing.
+            socket_->disconnectFromHost();
+        }
+    }
+}
+
+}  // namespace morvane

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include "net/protocol/session.h"
+
+class QTcpSocket;
+
+namespace morvane {
+
+// One connection of a network match: a TCP socket feeding a Session. It writes what the session
+// says, passes the session's events on, ticks the session's clock, and closes the socket once
+// the session is closed.
+class NetLink : public QObject {
+    Q_OBJECT
+
+public:
+    // Takes the socket (connected, or still connecting for a guest) as its child.
+    NetLink(QTcpSocket* socket, Peer role, const QString& joinCode, const QString& name,
+            const QString& appVersion, QObject* parent = nullptr);
+
+    // A guest's link to a host at address:port.
+    static NetLink* Join(const QString& address, quint16 port, const QString& joinCode,
+                         const QString& name, const QString& appVersion, QObject* parent = nullptr);
+
+    const Session& session() const { return session_; }
+
+    // Runs one of the session's actions (Move, Resign, StartGame...) and sends what it says;
+    // returns the action's answer.
+    template <typename Action>
+    bool Act(Action action) {
+        const bool done = action(session_);
+        Pump();
+        return done;
+    }
+
+signals:
+    void eventOccurred(const morvane::SessionEvent& event);
+    // The socket is closed, whatever closed it: the link may go.
+    void finished();
+
+private:
+    void ReadAvailable();
+    // Writes the session's output, passes its events on, and closes the socket once the
+    // session is closed.
+    void Pump();
+    qint64 Now() const { return clock_.elapsed(); }
+
+    QTcpSocket* socket_;
+    Session session_;
+    QElapsedTimer clock_;
+    QTimer ticker_;
+};
+
+}  // namespace morvane
