@@ -84,27 +84,27 @@ struct Refusal {
     int line;
     QString why;
 };
-using Verdict = std::optional<Refusal>;  // nothing when all is well
+using Judgement = std::optional<Refusal>;  // nothing when all is well
 
 class GameReader {
     Q_DECLARE_TR_FUNCTIONS(morvane::SavedGame)
 
 public:
     // Reads every line into the game, or refuses the first wrong one.
-    Verdict ReadLines(const QByteArray& text);
+    Judgement ReadLines(const QByteArray& text);
     // Checks that the game read can have been played: what is missing, the moves and the end.
-    Verdict Replay();
+    Judgement Replay();
     const SavedGame& game() const { return game_; }
 
 private:
-    static Verdict ReadFirstLine(QByteArrayView line);
-    Verdict ReadLine(int number, QByteArrayView line);
-    Verdict ReadMove(int number, const QList<QByteArrayView>& values);
-    Verdict ReadValues(Key key, int number, const QList<QByteArrayView>& values);
-    Verdict ReadLayout(int number, QByteArrayView value);
-    Verdict ReadPlayer(int side, int number, const QList<QByteArrayView>& values);
-    static Verdict WrongNumbers(Key key, int number, int minimum, int maximum);
-    Verdict CheckResult();
+    static Judgement ReadFirstLine(QByteArrayView line);
+    Judgement ReadLine(int number, QByteArrayView line);
+    Judgement ReadMove(int number, const QList<QByteArrayView>& values);
+    Judgement ReadValues(Key key, int number, const QList<QByteArrayView>& values);
+    Judgement ReadLayout(int number, QByteArrayView value);
+    Judgement ReadPlayer(int side, int number, const QList<QByteArrayView>& values);
+    static Judgement WrongNumbers(Key key, int number, int minimum, int maximum);
+    Judgement CheckResult();
 
     struct Move {
         int line;
@@ -117,7 +117,7 @@ private:
     std::optional<GameEnd> result_;
 };
 
-Verdict GameReader::ReadLines(const QByteArray& text) {
+Judgement GameReader::ReadLines(const QByteArray& text) {
     const QByteArrayView all(text);
     int number = 0;
     qsizetype start = 0;
@@ -143,7 +143,7 @@ Verdict GameReader::ReadLines(const QByteArray& text) {
         if (line.size() > kLongestLine) {
             return Refusal{number, tr("行が長すぎます")};
         }
-        Verdict verdict;
+        Judgement verdict;
         if (number == 1) {
             verdict = ReadFirstLine(line);
         } else if (!HoldsOnlyFormatCharacters(line)) {
@@ -158,7 +158,7 @@ Verdict GameReader::ReadLines(const QByteArray& text) {
     return std::nullopt;
 }
 
-Verdict GameReader::ReadFirstLine(QByteArrayView line) {
+Judgement GameReader::ReadFirstLine(QByteArrayView line) {
     if (line.startsWith(kByteOrderMark)) {
         line = line.sliced(kByteOrderMark.size());
     }
@@ -171,7 +171,7 @@ Verdict GameReader::ReadFirstLine(QByteArrayView line) {
     return Refusal{1, tr("ゲームファイルではありません")};
 }
 
-Verdict GameReader::ReadLine(int number, QByteArrayView line) {
+Judgement GameReader::ReadLine(int number, QByteArrayView line) {
     const QList<QByteArrayView> words = Words(line);
     if (words.isEmpty()) {
         return std::nullopt;  // blank lines may part the items
@@ -200,7 +200,7 @@ Verdict GameReader::ReadLine(int number, QByteArrayView line) {
     return ReadValues(static_cast<Key>(index), number, values);
 }
 
-Verdict GameReader::ReadMove(int number, const QList<QByteArrayView>& values) {
+Judgement GameReader::ReadMove(int number, const QList<QByteArrayView>& values) {
     if (values.size() != 1) {
         return Refusal{number, tr("「%1」の値の数が違います").arg(Text(View(kMoveKey)))};
     }
@@ -212,7 +212,7 @@ Verdict GameReader::ReadMove(int number, const QList<QByteArrayView>& values) {
     return std::nullopt;
 }
 
-Verdict GameReader::ReadValues(Key key, int number, const QList<QByteArrayView>& values) {
+Judgement GameReader::ReadValues(Key key, int number, const QList<QByteArrayView>& values) {
     switch (key) {
         case Key::Layout:
             return ReadLayout(number, values.front());
@@ -262,7 +262,7 @@ Verdict GameReader::ReadValues(Key key, int number, const QList<QByteArrayView>&
     return std::nullopt;
 }
 
-Verdict GameReader::ReadLayout(int number, QByteArrayView value) {
+Judgement GameReader::ReadLayout(int number, QByteArrayView value) {
     const bool layoutCodes = std::all_of(value.begin(), value.end(), [](char c) {
         return c == '0' || c == '1' || c == '2' || c == '3' || c == '8';
     });
@@ -276,7 +276,7 @@ Verdict GameReader::ReadLayout(int number, QByteArrayView value) {
     return std::nullopt;
 }
 
-Verdict GameReader::ReadPlayer(int side, int number, const QList<QByteArrayView>& values) {
+Judgement GameReader::ReadPlayer(int side, int number, const QList<QByteArrayView>& values) {
     const auto s = static_cast<std::size_t>(side);
     const std::optional<std::size_t> kind = WordIndex(kKindWords, values[0]);
     if (!kind) {
@@ -294,13 +294,13 @@ Verdict GameReader::ReadPlayer(int side, int number, const QList<QByteArrayView>
     return std::nullopt;
 }
 
-Verdict GameReader::WrongNumbers(Key key, int number, int minimum, int maximum) {
+Judgement GameReader::WrongNumbers(Key key, int number, int minimum, int maximum) {
     return Refusal{number, tr("「%1」の数は%2～%3です")
                                .arg(Text(View(RuleOf(key).word)), QString::number(minimum),
                                     QString::number(maximum))};
 }
 
-Verdict GameReader::Replay() {
+Judgement GameReader::Replay() {
     for (const Key key : kRequiredKeys) {
         if (seenOn_[static_cast<std::size_t>(key)] == 0) {
             return Refusal{0, tr("「%1」の行がありません").arg(Text(View(RuleOf(key).word)))};
@@ -321,7 +321,7 @@ Verdict GameReader::Replay() {
     return CheckResult();
 }
 
-Verdict GameReader::CheckResult() {
+Judgement GameReader::CheckResult() {
     const int resultLine = seenOn_[static_cast<std::size_t>(Key::Result)];
     if (resultLine == 0) {
         if (game_.end) {
@@ -343,7 +343,7 @@ Verdict GameReader::CheckResult() {
 
 SavedGameRead ReadSavedGame(const QByteArray& text) {
     GameReader reader;
-    Verdict verdict = reader.ReadLines(text);
+    Judgement verdict = reader.ReadLines(text);
     if (!verdict) {
         verdict = reader.Replay();
     }
