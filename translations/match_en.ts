@@ -214,6 +214,14 @@
         <source>続きから(&amp;E)</source>
         <translation>R&amp;esume</translation>
     </message>
+    <message>
+        <source>この対局を振り返る(&amp;V)…</source>
+        <translation>Re&amp;view this game…</translation>
+    </message>
+    <message>
+        <source>保存したゲームを振り返る(&amp;F)…</source>
+        <translation>Review a saved &amp;file…</translation>
+    </message>
 </context>
 <context>
     <name>morvane::BattleWindow</name>

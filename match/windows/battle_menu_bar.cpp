@@ -8,6 +8,8 @@
 
 namespace morvane {
 
+QString ReviewThisGameText() { return BattleMenuBar::tr("この対局を振り返る(&V)…"); }
+
 BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) : QMenuBar(parent) {
     setObjectName(QStringLiteral("BattleMenuBar"));
     setFont(look::Font(look::kTextSize));
@@ -20,6 +22,8 @@ BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) 
     open_ = AddEntry(game_, QStringLiteral("Open"), actions.open,
                      {QKeySequence(Qt::ControlModifier | Qt::Key_O)});
     resume_ = AddEntry(game_, QStringLiteral("Resume"), actions.resume);
+    review_ = AddEntry(game_, QStringLiteral("Review"), actions.review);
+    reviewFile_ = AddEntry(game_, QStringLiteral("ReviewFile"), actions.reviewFile);
     game_->addSeparator();
     undo_ = AddEntry(game_, QStringLiteral("Undo"), actions.undo,
                      {QKeySequence(Qt::ControlModifier | Qt::Key_Z)});
@@ -78,6 +82,8 @@ void BattleMenuBar::SetTexts() {
     save_->setText(tr("保存(&S)…"));
     open_->setText(tr("開く(&O)…"));
     resume_->setText(tr("続きから(&E)"));
+    review_->setText(ReviewThisGameText());
+    reviewFile_->setText(tr("保存したゲームを振り返る(&F)…"));
     undo_->setText(tr("元に戻す(&U)"));
     redo_->setText(tr("やり直し(&R)"));
     hint_->setText(tr("ヒント(&H)"));
@@ -118,6 +124,7 @@ void BattleMenuBar::Follow(const Battle& battle, bool gameKept) {
     save_->setEnabled(battle.CanSnapshot());
     open_->setEnabled(battle.CanOpenGame());
     resume_->setEnabled(gameKept && battle.CanOpenGame());
+    review_->setEnabled(battle.CanSnapshot() && !battle.Snapshot().moves.empty());
     undo_->setEnabled(battle.CanTakeBack());
     redo_->setEnabled(battle.CanRedo());
     hint_->setEnabled(battle.CanHint());

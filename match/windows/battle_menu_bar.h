@@ -13,11 +13,17 @@ namespace morvane {
 class Battle;
 
 // What the battle screen's menu entries do.
+// The entry that opens the review of the game just played, in the game menu and beside the
+// result dialog.
+QString ReviewThisGameText();
+
 struct BattleMenuActions {
     std::function<void()> newGame;
     std::function<void()> save;
     std::function<void()> open;
     std::function<void()> resume;
+    std::function<void()> review;      // the game under way or just ended
+    std::function<void()> reviewFile;  // a game file the player picks
     std::function<void()> undo;
     std::function<void()> redo;
     std::function<void()> hint;
@@ -71,6 +77,8 @@ private:
     QAction* save_;
     QAction* open_;
     QAction* resume_;
+    QAction* review_;
+    QAction* reviewFile_;
     QAction* undo_;
     QAction* redo_;
     QAction* hint_;

@@ -1,5 +1,6 @@
 #include "match/windows/battle_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "match/windows/match_pictures.h"
 #include "match/windows/record_window.h"
 #include "match/windows/result_dialog.h"
+#include "match/windows/review_window.h"
 #include "shell/settings/display_scale.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/accessible_names.h"
@@ -312,6 +314,8 @@ BattleMenuActions BattleWindow::MenuActions() {
     actions.save = [this] { SaveGame(); };
     actions.open = [this] { OpenGameFile(); };
     actions.resume = [this] { ResumeKeptGame(); };
+    actions.review = [this] { ShowReview(this, battle_.Snapshot()); };
+    actions.reviewFile = [this] { ReviewGameFile(); };
     actions.undo = [this] { Ask([this] { battle_.TakeBack(); }); };
     actions.redo = [this] { Ask([this] { battle_.Redo(); }); };
     actions.hint = [this] {
@@ -403,6 +407,19 @@ void BattleWindow::OpenGameFile() {
     });
     if (game) {
         GoOnFrom(*game);
+    }
+}
+
+void BattleWindow::ReviewGameFile() {
+    std::optional<SavedGame> game;
+    RunModal([&] {
+        const QString path = AskGameFile(this, store_, GameFileAction::Open);
+        if (!path.isEmpty()) {
+            game = GameOrTell(this, LoadGameFile(path));
+        }
+    });
+    if (game) {
+        ShowReview(this, *game);
     }
 }
 
@@ -566,7 +583,20 @@ ResultChoice BattleWindow::ShowResult(const GameResult& result) {
         return QRect(area_->mapToGlobal(QPoint(kMargin, kMargin)),
                      QSize(kBoardWidth, kBoardHeight));
     });
+    // The game just ended can be reviewed from the dialog's context menu. The review is the
+    // dialog's child while the dialog is up, so that it takes input beside it, and stays open
+    // with the battle screen once the choice is made.
+    auto* review = new QAction(ReviewThisGameText(), &dialog);
+    review->setObjectName(QStringLiteral("ReviewFromResult"));
+    connect(review, &QAction::triggered, &dialog,
+            [this, &dialog] { ShowReview(&dialog, battle_.Snapshot()); });
+    dialog.addAction(review);
+    dialog.setContextMenuPolicy(Qt::ActionsContextMenu);
     dialog.exec();
+    for (ReviewWindow* window : dialog.findChildren<ReviewWindow*>(Qt::FindDirectChildrenOnly)) {
+        window->setParent(this, window->windowFlags());
+        window->show();
+    }
     return dialog.Choice();
 }
 

@@ -121,6 +121,8 @@ private:
     void SaveGame();
     void OpenGameFile();
     void ResumeKeptGame();
+    // Opens the review of a game file the player picks.
+    void ReviewGameFile();
     // Goes on from a game that was saved, once the player has let the game under way go.
     // Whether it did.
     bool GoOnFrom(const SavedGame& game);

@@ -8,6 +8,7 @@
 #include "match/model/game_record.h"
 #include "match/model/kept_game.h"
 #include "match/windows/battle_window.h"
+#include "match/windows/review_window.h"
 #include "shell/settings/language.h"
 #include "tests/match/battle_driver.h"
 #include "tests/support/modal.h"
@@ -63,6 +64,14 @@ private slots:
                                 << "Resume"
                                 << "続きから(&E)"
                                 << "";
+        QTest::newRow("review") << "GameMenu"
+                                << "Review"
+                                << "この対局を振り返る(&V)…"
+                                << "";
+        QTest::newRow("review file") << "GameMenu"
+                                     << "ReviewFile"
+                                     << "保存したゲームを振り返る(&F)…"
+                                     << "";
         QTest::newRow("undo") << "GameMenu"
                               << "Undo"
                               << "元に戻す(&U)"
@@ -223,29 +232,39 @@ private slots:
         };
         QVERIFY(settledWith(0));
         QCOMPARE(EnabledGameEntries(screen),
-                 QStringList({"NewGame", "Save", "Open", "Hint", "Close"}));
+                 QStringList({"NewGame", "Save", "Open", "ReviewFile", "Hint", "Close"}));
 
         ClickCell(screen, CellIndex(8, kRows));
         // Asked to place: no aid, and no new game, until the placement is in.
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"Save", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"Save", "ReviewFile", "Close"}));
         QVERIFY(settledWith(2));
         QCOMPARE(EnabledGameEntries(screen),
-                 QStringList({"NewGame", "Save", "Open", "Undo", "Hint", "Close"}));
+                 QStringList({"NewGame", "Save", "Open", "Review", "ReviewFile", "Undo", "Hint",
+                              "Close"}));
         const Board played = screen.state.board;
 
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settledWith(0));
         QCOMPARE(EnabledGameEntries(screen),
-                 QStringList({"NewGame", "Save", "Open", "Redo", "Hint", "Close"}));
+                 QStringList({"NewGame", "Save", "Open", "ReviewFile", "Redo", "Hint", "Close"}));
         QTest::keyClick(screen.window, Qt::Key_Y, Qt::ControlModifier);
         QVERIFY(settledWith(2));
         QCOMPARE(screen.state.board, played);
         QCOMPARE(EnabledGameEntries(screen),
-                 QStringList({"NewGame", "Save", "Open", "Undo", "Hint", "Close"}));
+                 QStringList({"NewGame", "Save", "Open", "Review", "ReviewFile", "Undo", "Hint",
+                              "Close"}));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settledWith(0));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(settledWith(2));
+        QCOMPARE(screen.state.board, played);
+
+        // The review opens beside the screen on the two units placed, and leaves the game as it is.
+        screen.window->findChild<QAction*>(QStringLiteral("Review"))->trigger();
+        auto* review = screen.window->findChild<ReviewWindow*>(QStringLiteral("FormReview"));
+        QVERIFY(review != nullptr);
+        QCOMPARE(review->ShownPlies(), 2);
+        review->close();
         QCOMPARE(screen.state.board, played);
 
         // No keeps the game; Yes leaves it for round 2.
