@@ -53,6 +53,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/${MORVANE_APP_ID}.metainfo.xml
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${MORVANE_APP_ID}.mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME ${MORVANE_APP_ID}.xml)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME morvane)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/morvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${MORVANE_APP_ID}.svg)

@@ -11,6 +11,7 @@
 #include "match/windows/review_window.h"
 #include "shell/settings/language.h"
 #include "tests/match/battle_driver.h"
+#include "tests/rules/board_text.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/window_texts.h"
@@ -238,9 +239,8 @@ private slots:
         // Asked to place: no aid, and no new game, until the placement is in.
         QCOMPARE(EnabledGameEntries(screen), QStringList({"Save", "ReviewFile", "Close"}));
         QVERIFY(settledWith(2));
-        QCOMPARE(EnabledGameEntries(screen),
-                 QStringList({"NewGame", "Save", "Open", "Review", "ReviewFile", "Undo", "Hint",
-                              "Close"}));
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Save", "Open", "Review",
+                                                          "ReviewFile", "Undo", "Hint", "Close"}));
         const Board played = screen.state.board;
 
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
@@ -250,9 +250,8 @@ private slots:
         QTest::keyClick(screen.window, Qt::Key_Y, Qt::ControlModifier);
         QVERIFY(settledWith(2));
         QCOMPARE(screen.state.board, played);
-        QCOMPARE(EnabledGameEntries(screen),
-                 QStringList({"NewGame", "Save", "Open", "Review", "ReviewFile", "Undo", "Hint",
-                              "Close"}));
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Save", "Open", "Review",
+                                                          "ReviewFile", "Undo", "Hint", "Close"}));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settledWith(0));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -369,6 +368,32 @@ private slots:
         QVERIFY(!kept.Exists());
         QVERIFY(!resume(second)->isEnabled());
         delete second.window;
+    }
+
+    // The review asked for beside the result dialog stays open once the dialog has closed.
+    void reviewFromTheResultOutlivesTheDialog() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::Mouse);
+        screen.PlayOn(BlocksAbove({"oo...###"}));
+        WhenModalOpens(QStringLiteral("Form5"), [&](QWidget* result) {
+            result->findChild<QAction*>(QStringLiteral("ReviewFromResult"))->trigger();
+            ClickChild(
+                result,
+                QStringLiteral("Option1_%1").arg(static_cast<int>(ResultChoice::NextBattle)));
+            ClickChild(result, QStringLiteral("Command2"));
+        });
+        screen.Open();
+        for (const int x : {3, 5, 4}) {
+            ClickCell(screen, CellIndex(x, kRows));
+            QVERIFY(QTest::qWaitFor(
+                [&] { return screen.battle().State() != BattleState::WaitMouse; }, kWait));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(
+            screen.window->findChild<ReviewWindow*>(QStringLiteral("FormReview")) != nullptr,
+            kWait);
+        auto* review = screen.window->findChild<ReviewWindow*>(QStringLiteral("FormReview"));
+        QTRY_VERIFY_WITH_TIMEOUT(review->isVisible(), kWait);
+        QCOMPARE(review->ShownPlies(), 3);
+        delete screen.window;
     }
 };
 
