@@ -49,7 +49,7 @@ QString AskGameFile(QWidget* parent, SettingsStore& store, GameFileAction action
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }
-    const QString path = dialog.selectedFiles().constFirst();
+    QString path = dialog.selectedFiles().constFirst();
     TellIfNotStored(parent, store,
                     store.Write(settings::GameFolder(), QFileInfo(path).absolutePath()));
     return path;

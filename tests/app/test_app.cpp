@@ -366,14 +366,17 @@ private slots:
         App app(settings.store(), state);
         const auto place = [](const QList<int>& cells) {
             for (const int cell : cells) {
-                auto* battle = qobject_cast<BattleWindow*>(VisibleTopLevel("Form3"));
+                // The last unit may end the game and the screen with it.
+                QPointer<BattleWindow> battle =
+                    qobject_cast<BattleWindow*>(VisibleTopLevel("Form3"));
                 QVERIFY(battle != nullptr);
                 QTRY_COMPARE_WITH_TIMEOUT(battle->battle().State(), BattleState::WaitMouse,
                                           testing::kWait);
                 QTest::mouseClick(battle->findChild<QWidget*>(QStringLiteral("Un_%1").arg(cell)),
                                   Qt::LeftButton);
-                QTRY_VERIFY_WITH_TIMEOUT(battle->battle().ShownBoard()[cell] != Empty,
-                                         testing::kWait);
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    battle.isNull() || battle->battle().ShownBoard()[cell] != Empty,
+                    testing::kWait);
             }
         };
         const int a = CellIndex(1, kRows);
@@ -387,6 +390,9 @@ private slots:
         DeleteClosedWindows();
         place({a, b, a - kColumns, b - kColumns});
         QWidget* battle = VisibleTopLevel(QStringLiteral("Form3"));
+        // Saving waits for the last unit to be judged: the next turn has begun.
+        QTRY_COMPARE_WITH_TIMEOUT(qobject_cast<BattleWindow*>(battle)->battle().State(),
+                                  BattleState::WaitMouse, testing::kWait);
         testing::AnswerGameFileDialog(path);
         QTest::keyClick(battle, Qt::Key_S, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), testing::kWait);
@@ -399,7 +405,7 @@ private slots:
 
         app.Start(ParseCommandLine({QStringLiteral("morvane"), path}));
         QVERIFY(VisibleTitleWindows().isEmpty());
-        place({a - 2 * kColumns, b - 2 * kColumns, a - 3 * kColumns});
+        // The result may open before the last placement is seen: it is answered from the start.
         bool won = false;
         testing::WhenModalOpens(
             QStringLiteral("Form5"),
@@ -410,6 +416,7 @@ private slots:
                 testing::ClickChild(result, QStringLiteral("Command2"));
             },
             testing::kWait);
+        place({a - 2 * kColumns, b - 2 * kColumns, a - 3 * kColumns});
         QTRY_COMPARE_WITH_TIMEOUT(VisibleTitleWindows().size(), 1, testing::kWait);
         QVERIFY(won);
         const Pairing people{Pairing::Sides::People};
