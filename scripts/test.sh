@@ -6,7 +6,8 @@
 #  3. the Debug build with assertions, AddressSanitizer and UndefinedBehaviorSanitizer, and every
 #     test;
 #  4. the ThreadSanitizer build of the tests whose work runs on a worker thread, and those tests;
-#  5. the Debian package made from build 1 and checked as a distribution would.
+#  5. the Debian package made from build 1 and checked as a distribution would, while the
+#     thread-sanitized tests run.
 # The three builds are unity builds (each library's sources compiled a few at a time as one
 # file), which halves their compiling and clang-tidy's parsing; the optimized preset that
 # contributors work with compiles file by file, so a source that leans on a neighbour's includes
@@ -95,8 +96,9 @@ build sanitized-build sanitized_build
 started sanitized-tests ctest --preset sanitized -j "$jobs"
 build thread-sanitizer-build thread_build
 finished sanitized-tests
+started package scripts/check-package.sh build/plain
 step thread-sanitizer-tests ctest --preset tsan -j "$jobs" --no-tests=error -R "^($(IFS='|'; echo "${thread_tests[*]}"))\$"
-step package scripts/check-package.sh build/plain
+finished package
 
 echo "== all: $SECONDS s =="
 if [ ${#failed[@]} -ne 0 ]; then
