@@ -398,19 +398,12 @@ void BattleWindow::OpenGameFile() {
     if (!battle_.CanOpenGame()) {
         return;
     }
-    std::optional<SavedGame> game;
-    RunModal([&] {
-        const QString path = AskGameFile(this, store_, GameFileAction::Open);
-        if (!path.isEmpty()) {
-            game = GameOrTell(this, LoadGameFile(path));
-        }
-    });
-    if (game) {
+    if (const std::optional<SavedGame> game = PickGameFile()) {
         GoOnFrom(*game);
     }
 }
 
-void BattleWindow::ReviewGameFile() {
+std::optional<SavedGame> BattleWindow::PickGameFile() {
     std::optional<SavedGame> game;
     RunModal([&] {
         const QString path = AskGameFile(this, store_, GameFileAction::Open);
@@ -418,7 +411,11 @@ void BattleWindow::ReviewGameFile() {
             game = GameOrTell(this, LoadGameFile(path));
         }
     });
-    if (game) {
+    return game;
+}
+
+void BattleWindow::ReviewGameFile() {
+    if (const std::optional<SavedGame> game = PickGameFile()) {
         ShowReview(this, *game);
     }
 }

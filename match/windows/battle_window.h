@@ -121,6 +121,9 @@ private:
     void SaveGame();
     void OpenGameFile();
     void ResumeKeptGame();
+    // The game in a file the player picks, or nothing when none was picked or the file is no
+    // game (which has been told).
+    std::optional<SavedGame> PickGameFile();
     // Opens the review of a game file the player picks.
     void ReviewGameFile();
     // Goes on from a game that was saved, once the player has let the game under way go.
