@@ -84,6 +84,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # named here: Qt's platform plugins and the font the windows are drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk")
+# Qt's own texts in the file dialogs speak Japanese with Qt's translations; without them they
+# are English and the game is otherwise the same.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The package carries the programs without their debugging information.
 set(CPACK_STRIP_FILES ON)
 include(CPack)

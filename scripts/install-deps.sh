@@ -8,6 +8,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev libqt6multimedia6
+    qt6-translations-l10n
     fonts-noto-cjk
     libbenchmark-dev clang-format clang-tidy
     dpkg-dev lintian appstream desktop-file-utils man-db

@@ -19,11 +19,17 @@ void Tell(QWidget* parent, const QString& text) {
     ShowMessage(parent, text, QString(), QString(), ConfirmCaption());
 }
 
-// The folder last used, or the player's documents the first time.
+// The folder last used, or the player's documents the first time; the first of them that
+// exists, else the home folder (the dialog would take a missing folder for a file name).
 QString StartFolder(const SettingsStore& store) {
-    const QString last = store.Read(settings::GameFolder());
-    return last.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                          : last;
+    for (const QString& folder :
+         {store.Read(settings::GameFolder()),
+          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            return folder;
+        }
+    }
+    return QDir::homePath();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "shell/settings/language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
@@ -18,6 +19,31 @@ Language current = Language::Japanese;
 std::unique_ptr<QTranslator>& InstalledTranslator() {
     static std::unique_ptr<QTranslator> translator;
     return translator;
+}
+
+// Qt's own texts (the file dialogs' labels and buttons, an edit field's context menu) in
+// Japanese while the interface is; none in English, which is what Qt speaks without one. Qt's
+// translations are a separate package: without it they stay English, and nothing else changes.
+std::unique_ptr<QTranslator>& QtTranslator() {
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+void UseQtTranslation(Language language) {
+    std::unique_ptr<QTranslator>& installed = QtTranslator();
+    if (installed) {
+        QCoreApplication::removeTranslator(installed.get());
+        installed.reset();
+    }
+    if (language != Language::Japanese) {
+        return;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get())) {
+        installed = std::move(translator);
+    }
 }
 
 }  // namespace
@@ -46,6 +72,7 @@ bool UseLanguage(Language language) {
         installed.reset();
     }
     current = Language::Japanese;
+    UseQtTranslation(language);
     if (language == Language::Japanese) {
         return true;
     }

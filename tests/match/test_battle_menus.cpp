@@ -1,5 +1,8 @@
 #include <QAction>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -8,12 +11,15 @@
 #include "match/model/game_record.h"
 #include "match/model/kept_game.h"
 #include "match/windows/battle_window.h"
+#include "match/windows/game_file_dialogs.h"
 #include "match/windows/review_window.h"
 #include "shell/settings/language.h"
+#include "shell/settings/settings_keys.h"
 #include "tests/match/battle_driver.h"
 #include "tests/rules/board_text.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/temp_settings.h"
 #include "tests/support/window_texts.h"
 
 Q_DECLARE_METATYPE(morvane::Language)
@@ -335,6 +341,33 @@ private slots:
         QCOMPARE(screen.state.board, played);
         QVERIFY(screen.battle().GameUnderWay());
         delete screen.window;
+    }
+
+    // The file dialog opens in the folder last used while it exists, else (no documents folder
+    // here) in the home folder, never with a missing folder taken for a file name.
+    void fileDialogStartsInAFolderThatExists_data() {
+        QTest::addColumn<bool>("lastExists");
+        QTest::newRow("last folder") << true;
+        QTest::newRow("last folder gone") << false;
+    }
+    void fileDialogStartsInAFolderThatExists() {
+        QFETCH(bool, lastExists);
+        testing::TempSettings settings;
+        QTemporaryDir dir;
+        const QString last = dir.filePath(QStringLiteral("games"));
+        QVERIFY(!lastExists || QDir().mkdir(last));
+        QVERIFY(settings.store().Write(settings::GameFolder(), last));
+        QString shown;
+        QString name;
+        WhenModalOpens(QStringLiteral("GameFileDialog"), [&](QWidget* window) {
+            auto* dialog = static_cast<QFileDialog*>(window);
+            shown = dialog->directory().absolutePath();
+            name = window->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            dialog->reject();
+        });
+        QVERIFY(AskGameFile(nullptr, settings.store(), GameFileAction::Open).isEmpty());
+        QCOMPARE(shown, lastExists ? last : QDir::homePath());
+        QCOMPARE(name, QString());
     }
 
     // A game under way is kept when the screen closes; the next screen's Resume, enabled only

@@ -175,6 +175,15 @@ private slots:
         }
     }
 
+    // Qt's own texts (here a file dialog's label) follow the interface language, both ways.
+    void qtsOwnTextsFollowTheLanguage() {
+        const auto lookIn = [] { return QCoreApplication::translate("QFileDialog", "Look in:"); };
+        QVERIFY(UseLanguage(Language::Japanese));
+        QVERIFY2(testing::HasJapanese(lookIn()), qPrintable(lookIn()));
+        QVERIFY(UseLanguage(Language::English));
+        QCOMPARE(lookIn(), QStringLiteral("Look in:"));
+    }
+
     // The English title picture is the Japanese one with another subtitle: the same below it,
     // different above.
     void titlePictureSubtitleFollowsTheLanguage() {
