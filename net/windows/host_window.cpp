@@ -65,7 +65,7 @@ HostWindow::HostWindow(const HostRequest& request, SettingsStore& store, QWidget
 
     auto* form = new QGridLayout;
     form->setHorizontalSpacing(16);
-    AddFormRow(form, tr("この機械のアドレス"), addresses);
+    AddFormRow(form, tr("このパソコンのアドレス"), addresses);
     AddFormRow(form, tr("ポート"), port_);
     AddFormRow(form, tr("参加コード"), code);
     AddFormRow(form, tr("名前"), name_);

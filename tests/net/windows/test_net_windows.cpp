@@ -49,6 +49,12 @@ quint16 PortOf(QWidget* window) {
 
 QString StatusOf(QWidget* window) { return Find<QLabel>(window, "Status")->text(); }
 
+// A picture of the window as the running row leaves it.
+void SaveRowScreenshot(QWidget* window, const QString& prefix) {
+    testing::SaveScreenshot(
+        window, prefix + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
+}
+
 // What the join window connects to.
 enum class FarEnd { HostWithAnotherCode, Nothing, AnotherProtocolVersion };
 
@@ -158,6 +164,7 @@ private slots:
                                           kWaitMs);
             }
             QTRY_COMPARE_WITH_TIMEOUT(StatusOf(host), status, kWaitMs);
+            SaveRowScreenshot(host, "net_host_");
         });
         QWidget owner;
         QCOMPARE(HostNetworkGame(&owner, &owner, {QHostAddress::LocalHost, asked, kCode, true}),
@@ -207,6 +214,7 @@ private slots:
         WhenModalOpens("NetJoin", [&](QWidget* join) {
             const auto closeAtEnd = qScopeGuard([join] { join->close(); });
             QTRY_COMPARE_WITH_TIMEOUT(StatusOf(join), status, kWaitMs);
+            SaveRowScreenshot(join, "net_join_");
         });
         QWidget owner;
         QCOMPARE(JoinNetworkGame(&owner, &owner, {"127.0.0.1", port, kWrongCode, true}), nullptr);
