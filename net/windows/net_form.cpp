@@ -8,6 +8,7 @@
 
 #include "net/protocol/handshake.h"
 #include "shell/settings/settings_store.h"
+#include "shell/windows/accessible_names.h"
 #include "shell/windows/look.h"
 #include "shell/windows/store_failure.h"
 #include "version.h"
@@ -51,8 +52,11 @@ QSpinBox* MakePortBox(QWidget* window, quint16 port, int lowest) {
 
 void AddFormRow(QGridLayout* form, const QString& caption, QWidget* field) {
     auto* label = new QLabel(caption, field->parentWidget());
-    label->setBuddy(field);
-    field->setAccessibleName(caption);
+    NameAfterCaption(field, caption, label);
+    // A spin box's own text field is where a screen reader lands: it takes the name too.
+    for (QLineEdit* text : field->findChildren<QLineEdit*>()) {
+        text->setAccessibleName(caption);
+    }
     const int row = form->rowCount();
     form->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignTop);
     form->addWidget(field, row, 1);
