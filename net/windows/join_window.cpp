@@ -79,11 +79,6 @@ JoinWindow::JoinWindow(const JoinRequest& request, SettingsStore& store, QWidget
     look::StyleWindow(this);
     PlaceOnShow(this);
 
-    answerTimer_.setSingleShot(true);
-    answerTimer_.setInterval(static_cast<int>(kHelloTimeoutMs));
-    connect(&answerTimer_, &QTimer::timeout, this,
-            [this] { EndAttempt(tr("ホストから応答がありません（時間切れ）。")); });
-
     status_->setText(
         tr("ホストに聞いたアドレス、ポート、参加コードを入れて「接続」を押してください。"));
     if (request.connectAtOnce) {
@@ -120,7 +115,8 @@ void JoinWindow::Connect() {
     connect(link_, &NetLink::eventOccurred, this, &JoinWindow::OnEvent);
     ShowConnecting(true);
     status_->setText(tr("%1 のポート%2に接続しています…").arg(address).arg(port_->value()));
-    answerTimer_.start();
+    attemptClock_.start();
+    hostHeard_ = false;
     qCDebug(netLog) << "joining" << address << port_->value();
     socket->connectToHost(address, static_cast<quint16>(port_->value()));
 }
@@ -131,7 +127,7 @@ void JoinWindow::OnEvent(const SessionEvent& event) {
     }
     switch (event.kind) {
         case SessionEvent::Kind::PeerHello:
-            answerTimer_.stop();
+            hostHeard_ = true;
             status_->setText(tr("接続しました。ホストが対局を始めるのを待っています…"));
             return;
         case SessionEvent::Kind::Authenticated:
@@ -150,7 +146,10 @@ void JoinWindow::OnEvent(const SessionEvent& event) {
             EndAttempt(tr("ホストから正しくないデータが届いたので、接続を切りました。"));
             return;
         case SessionEvent::Kind::Left:
-            EndAttempt(tr("接続が切れました。"));
+            // The session gives up on a host that has not said hello in time.
+            EndAttempt(!hostHeard_ && attemptClock_.elapsed() >= kHelloTimeoutMs
+                           ? TimedOutText()
+                           : tr("接続が切れました。"));
             return;
         default:
             return;
@@ -159,7 +158,7 @@ void JoinWindow::OnEvent(const SessionEvent& event) {
 
 void JoinWindow::OnSocketError(QAbstractSocket::SocketError error) {
     // Only the errors of getting connected say more than the session's own events.
-    if (accepted_ || !answerTimer_.isActive() || link_ == nullptr || sender()->parent() != link_) {
+    if (accepted_ || hostHeard_ || link_ == nullptr || sender()->parent() != link_) {
         return;
     }
     switch (error) {
@@ -170,7 +169,7 @@ void JoinWindow::OnSocketError(QAbstractSocket::SocketError error) {
             EndAttempt(tr("アドレス「%1」が見つかりません。").arg(address_->text().trimmed()));
             return;
         case QAbstractSocket::SocketTimeoutError:
-            EndAttempt(tr("ホストから応答がありません（時間切れ）。"));
+            EndAttempt(TimedOutText());
             return;
         default:
             return;
@@ -178,7 +177,6 @@ void JoinWindow::OnSocketError(QAbstractSocket::SocketError error) {
 }
 
 void JoinWindow::EndAttempt(const QString& status) {
-    answerTimer_.stop();
     if (link_ != nullptr) {
         disconnect(link_, nullptr, this, nullptr);
         link_->deleteLater();
@@ -187,6 +185,8 @@ void JoinWindow::EndAttempt(const QString& status) {
     ShowConnecting(false);
     status_->setText(status);
 }
+
+QString JoinWindow::TimedOutText() { return tr("ホストから応答がありません（時間切れ）。"); }
 
 void JoinWindow::ShowConnecting(bool connecting) {
     for (QWidget* field : {static_cast<QWidget*>(address_), static_cast<QWidget*>(port_),

@@ -2,8 +2,8 @@
 
 #include <QAbstractSocket>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
-#include <QTimer>
 
 #include "net/windows/net_windows.h"
 
@@ -37,6 +37,7 @@ private:
     // The attempt is over: its link goes, and the fields can be changed again.
     void EndAttempt(const QString& status);
     void ShowConnecting(bool connecting);
+    static QString TimedOutText();
 
     SettingsStore& store_;
     QLineEdit* address_;
@@ -45,8 +46,9 @@ private:
     QLineEdit* name_;
     QPushButton* connect_;
     QLabel* status_;
-    QTimer answerTimer_;
     QPointer<NetLink> link_;
+    QElapsedTimer attemptClock_;
+    bool hostHeard_ = false;  // the host's hello came
     bool accepted_ = false;
 };
 
