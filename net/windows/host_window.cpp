@@ -127,26 +127,27 @@ void HostWindow::Listen() {
         accept();
     });
     connect(host_, &NetHost::wrongCodeGiven, this, [this](int count) {
-        status_->setText(
+        ShowStatus(
+            status_,
             tr("違う参加コードで接続されました（%1／%2回）。").arg(count).arg(kMaxWrongCodes));
     });
     connect(host_, &NetHost::listeningStopped, this, &HostWindow::OnListeningStopped);
     const int port = port_->value();
     if (!host_->Listen(address_, static_cast<quint16>(port))) {
         delete host_;
-        status_->setText(
-            tr("ポート%1を開けません（使用中か、このアドレスでは使えません）。").arg(port));
+        ShowStatus(status_,
+                   tr("ポート%1を開けません（使用中か、このアドレスでは使えません）。").arg(port));
         return;
     }
     port_->setValue(host_->port());
     ShowListening(true);
-    status_->setText(tr("ポート%1で相手の接続を待っています…").arg(host_->port()));
+    ShowStatus(status_, tr("ポート%1で相手の接続を待っています…").arg(host_->port()));
 }
 
 void HostWindow::StopListening() {
     delete host_;
     ShowListening(false);
-    status_->setText(tr("待ち受けを止めました。"));
+    ShowStatus(status_, tr("待ち受けを止めました。"));
 }
 
 void HostWindow::OnListeningStopped() {
@@ -155,7 +156,8 @@ void HostWindow::OnListeningStopped() {
     }
     ShowListening(false);
     if (host_->stoppedForWrongCodes()) {
-        status_->setText(
+        ShowStatus(
+            status_,
             tr("違う参加コードが%1回続いたので、待ち受けを止めました。").arg(kMaxWrongCodes));
     }
 }

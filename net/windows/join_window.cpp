@@ -114,7 +114,7 @@ void JoinWindow::Connect() {
     link_ = new NetLink(socket, Peer::Guest, code, name, NetAppVersion(), this);
     connect(link_, &NetLink::eventOccurred, this, &JoinWindow::OnEvent);
     ShowConnecting(true);
-    status_->setText(tr("%1 のポート%2に接続しています…").arg(address).arg(port_->value()));
+    ShowStatus(status_, tr("%1 のポート%2に接続しています…").arg(address).arg(port_->value()));
     attemptClock_.start();
     hostHeard_ = false;
     qCDebug(netLog) << "joining" << address << port_->value();
@@ -128,7 +128,7 @@ void JoinWindow::OnEvent(const SessionEvent& event) {
     switch (event.kind) {
         case SessionEvent::Kind::PeerHello:
             hostHeard_ = true;
-            status_->setText(tr("接続しました。ホストが対局を始めるのを待っています…"));
+            ShowStatus(status_, tr("接続しました。ホストが対局を始めるのを待っています…"));
             return;
         case SessionEvent::Kind::Authenticated:
             accepted_ = true;
@@ -183,7 +183,7 @@ void JoinWindow::EndAttempt(const QString& status) {
         link_ = nullptr;
     }
     ShowConnecting(false);
-    status_->setText(status);
+    ShowStatus(status_, status);
 }
 
 QString JoinWindow::TimedOutText() { return tr("ホストから応答がありません（時間切れ）。"); }

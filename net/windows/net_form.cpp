@@ -74,4 +74,9 @@ QLabel* MakeStatusLine(QWidget* window) {
     return status;
 }
 
+void ShowStatus(QLabel* status, const QString& text) {
+    status->setText(text);
+    Announce(status->window(), text);
+}
+
 }  // namespace morvane

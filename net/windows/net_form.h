@@ -34,4 +34,7 @@ void AddFormRow(QGridLayout* form, const QString& caption, QWidget* field);
 // The status line ("Status"): what the window is doing or what went wrong.
 QLabel* MakeStatusLine(QWidget* window);
 
+// Shows a new status, which a screen reader speaks at once: it comes whatever has the focus.
+void ShowStatus(QLabel* status, const QString& text);
+
 }  // namespace morvane
