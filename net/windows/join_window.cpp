@@ -108,6 +108,10 @@ void JoinWindow::Connect() {
         return;
     }
     const QString name = TakeName(this, store_, name_);
+    // Started before the link's own clock, so that it has run at least as long when the
+    // session gives up waiting for the host's hello.
+    attemptClock_.start();
+    hostHeard_ = false;
     auto* socket = new QTcpSocket;
     // Heard before the link hears it, so that the error is told rather than only the loss.
     connect(socket, &QTcpSocket::errorOccurred, this, &JoinWindow::OnSocketError);
@@ -115,8 +119,6 @@ void JoinWindow::Connect() {
     connect(link_, &NetLink::eventOccurred, this, &JoinWindow::OnEvent);
     ShowConnecting(true);
     ShowStatus(status_, tr("%1 のポート%2に接続しています…").arg(address).arg(port_->value()));
-    attemptClock_.start();
-    hostHeard_ = false;
     qCDebug(netLog) << "joining" << address << port_->value();
     socket->connectToHost(address, static_cast<quint16>(port_->value()));
 }
