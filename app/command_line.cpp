@@ -2,7 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 
+#include "net/protocol/handshake.h"
 #include "shell/settings/display_scale.h"
 #include "version.h"
 
@@ -40,14 +42,76 @@ std::optional<int> ScaleOf(const QString& text) {
     return std::nullopt;
 }
 
-// The program ends with a usage error: the option takes only the values listed.
-CommandLine BadValue(const QString& program, const QString& option, const QString& choices) {
+// The program ends with a usage error, told in one line.
+CommandLine UsageError(const QString& program, const QString& what) {
     CommandLine command;
     command.ending = {
-        {},
-        Line(QStringLiteral("%1: %2 takes %3 (see %1 --help)").arg(program, option, choices)),
-        kUsageError};
+        {}, Line(QStringLiteral("%1: %2 (see %1 --help)").arg(program, what)), kUsageError};
     return command;
+}
+
+// The program ends with a usage error: the option takes only the values listed.
+CommandLine BadValue(const QString& program, const QString& option, const QString& choices) {
+    return UsageError(program, QStringLiteral("%1 takes %2").arg(option, choices));
+}
+
+const QString kHostForm = QStringLiteral("[ADDRESS:]PORT");
+const QString kJoinForm = QStringLiteral("ADDRESS:PORT");
+const QString kEndpointRules =
+    QStringLiteral(", PORT 1-65535, an IPv6 address in brackets as in [::1]:7442");
+const QString kCodeRule = QStringLiteral("six characters of A-Z and 2-9");
+constexpr int kHighestPort = 65535;
+
+// Where a network game is hosted or joined: an address, empty when none was given, and a port.
+struct Endpoint {
+    QString address;
+    quint16 port;
+};
+
+std::optional<quint16> PortOf(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
+    const int port = digits.match(text).hasMatch() ? text.toInt() : 0;
+    if (port < 1 || port > kHighestPort) {
+        return std::nullopt;
+    }
+    return static_cast<quint16>(port);
+}
+
+// "ADDRESS:PORT", "[IPv6 ADDRESS]:PORT" or, when no address is needed, "PORT" alone.
+std::optional<Endpoint> EndpointOf(const QString& text, bool addressNeeded) {
+    QString address;
+    QString port = text;
+    if (text.startsWith(QLatin1Char('['))) {
+        const qsizetype close = text.indexOf(QStringLiteral("]:"));
+        if (close < 0) {
+            return std::nullopt;
+        }
+        address = text.mid(1, close - 1);
+        port = text.mid(close + 2);
+        if (QHostAddress(address).protocol() != QAbstractSocket::IPv6Protocol) {
+            return std::nullopt;
+        }
+    } else if (text.count(QLatin1Char(':')) == 1) {
+        address = text.section(QLatin1Char(':'), 0, 0);
+        port = text.section(QLatin1Char(':'), 1);
+        if (address.isEmpty()) {
+            return std::nullopt;
+        }
+    } else if (text.contains(QLatin1Char(':'))) {
+        return std::nullopt;  // an IPv6 address without its brackets
+    }
+    const std::optional<quint16> number = PortOf(port);
+    if (!number || (addressNeeded && address.isEmpty())) {
+        return std::nullopt;
+    }
+    return Endpoint{address, *number};
+}
+
+// A host to join: an IP address, or a name made of labels of letters, digits and hyphens.
+bool IsHostName(const QString& address) {
+    static const QString label = QStringLiteral("[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?");
+    static const QRegularExpression name(QStringLiteral("^%1(\\.%1)*\\.?$").arg(label));
+    return !QHostAddress(address).isNull() || name.match(address).hasMatch();
 }
 
 }  // namespace
@@ -76,7 +140,27 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                        "the choice is stored.")
             .arg(LanguageChoices()),
         QStringLiteral("code"));
-    parser.addOptions({help, version, scale, language});
+    const QCommandLineOption host(
+        QStringLiteral("host"),
+        QStringLiteral("Hosts a network game at once: listens on this address (an IP address "
+                       "of this machine; all of them when left out) and port (the game's own is "
+                       "%1) for the player with the join code of --code (a fresh one is drawn "
+                       "when it is left out).")
+            .arg(kDefaultNetPort),
+        QStringLiteral("[address:]port"));
+    const QCommandLineOption join(
+        QStringLiteral("join"),
+        QStringLiteral("Joins the network game hosted at this address (an IP address or a host "
+                       "name; an IPv6 address in brackets, as in [::1]:%1) and port at once, "
+                       "with the join code of --code.")
+            .arg(kDefaultNetPort),
+        QStringLiteral("address:port"));
+    const QCommandLineOption code(
+        QStringLiteral("code"),
+        QStringLiteral("The network game's join code: %1, as the host's window shows it.")
+            .arg(kCodeRule),
+        QStringLiteral("code"));
+    parser.addOptions({help, version, scale, language, host, join, code});
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("A saved game (.morvane) to go on from, instead of the title."),
@@ -113,6 +197,39 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             if (!command.language) {
                 return BadValue(program, QStringLiteral("--lang"), LanguageChoices());
             }
+        }
+        if (parser.isSet(host) && parser.isSet(join)) {
+            return UsageError(program, QStringLiteral("--host and --join do not go together"));
+        }
+        std::optional<QString> joinCode;
+        if (parser.isSet(code)) {
+            joinCode = parser.value(code).toUpper();
+            if (!parser.isSet(host) && !parser.isSet(join)) {
+                return UsageError(program, QStringLiteral("--code goes with --host or --join"));
+            }
+            if (!IsJoinCode(*joinCode)) {
+                return BadValue(program, QStringLiteral("--code"), kCodeRule);
+            }
+        }
+        if (parser.isSet(host)) {
+            const std::optional<Endpoint> endpoint = EndpointOf(parser.value(host), false);
+            const QHostAddress address = endpoint && !endpoint->address.isEmpty()
+                                             ? QHostAddress(endpoint->address)
+                                             : QHostAddress(QHostAddress::Any);
+            if (!endpoint || address.isNull()) {
+                return BadValue(program, QStringLiteral("--host"), kHostForm + kEndpointRules);
+            }
+            command.host = HostRequest{address, endpoint->port, joinCode.value_or(QString()), true};
+        }
+        if (parser.isSet(join)) {
+            const std::optional<Endpoint> endpoint = EndpointOf(parser.value(join), true);
+            if (!endpoint || !IsHostName(endpoint->address)) {
+                return BadValue(program, QStringLiteral("--join"), kJoinForm + kEndpointRules);
+            }
+            if (!joinCode) {
+                return UsageError(program, QStringLiteral("--join needs --code"));
+            }
+            command.join = JoinRequest{endpoint->address, endpoint->port, *joinCode, true};
         }
     }
     return command;

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "net/windows/net_windows.h"
 #include "shell/settings/language.h"
 
 namespace morvane {
@@ -20,6 +21,11 @@ struct CommandLine {
     // Qt's options take values that read as such arguments, so it is read from the arguments the
     // application object leaves.
     std::optional<QString> gameFile;
+    // --host [ADDRESS:]PORT [--code CODE]: host a network game there at once (all of this
+    // machine's addresses when none is given; a fresh code when none is given).
+    std::optional<HostRequest> host;
+    // --join ADDRESS:PORT --code CODE: join the network game there at once.
+    std::optional<JoinRequest> join;
 
     // The program ends at once, instead of playing, after printing out (on standard output) and
     // err (on standard error): status 0 after --help or --version, 2 after a bad option value.

@@ -27,6 +27,7 @@ declare -A allowed=(
     [extra/windows]="$shell_kit extra/windows"
     [net/protocol]="rules net/protocol"
     [net/socket]="rules net/protocol net/socket"
+    [net/windows]="$shell_kit net/protocol net/socket net/windows"
     [app]="$ground shell match terrain extra net app"
     [tools]="$everything"
     [bench]="$everything"

@@ -22,6 +22,7 @@ declare -A areas=(
     [match]="match/model match/windows"
     [terrain]="terrain/windows"
     [extra]="extra/windows"
+    [net]="net/windows"
 )
 
 work=$(mktemp -d)

@@ -52,6 +52,7 @@ void NetHost::OnCandidateEvent(const SessionEvent& event) {
     }
     if (event.kind == SessionEvent::Kind::WrongCode) {
         wrongCodes_.Add();
+        emit wrongCodeGiven(wrongCodes_.count());
         if (wrongCodes_.exhausted()) {
             StopListening();
         }

@@ -32,6 +32,8 @@ public:
 
 signals:
     void guestJoined(morvane::NetLink* link);
+    // A guest gave a wrong code: the count so far, kMaxWrongCodes at most.
+    void wrongCodeGiven(int count);
     void listeningStopped();
 
 private:

@@ -16,6 +16,7 @@ const QString kArea = QStringLiteral("Area");
 const QString kDisplay = QStringLiteral("Display");
 const QString kPlace = QStringLiteral("Place");
 const QString kRecord = QStringLiteral("Record");
+const QString kNetwork = QStringLiteral("Network");
 
 // A record count stops here: the record window shows six digits.
 constexpr int kMostRecordCount = 999999;
@@ -98,6 +99,8 @@ IntSetting ViewAid(ViewToggle toggle) {
 TextSetting GameFolder() { return {kSystem, QStringLiteral("GameFolder"), QString()}; }
 
 TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName, QString()}; }
+
+TextSetting NetworkName() { return {kNetwork, QStringLiteral("Name"), QString()}; }
 
 IntSetting RecordCount(const QString& pairing, const QString& column) {
     return {kRecord, pairing + QLatin1Char('-') + column, 0, 0, kMostRecordCount};

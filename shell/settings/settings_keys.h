@@ -49,6 +49,8 @@ IntSetting ViewAid(ViewToggle toggle);
 // Where the window with the given objectName was last closed: the top left corner of its frame
 // as "x,y"; empty when it has not been stored.
 TextSetting WindowPlace(const QString& windowName);
+// The name this player gives the other side in a network game; empty until one is given.
+TextSetting NetworkName();
 // The record of finished games: how many games of a pairing (its stored name) ended as one of
 // the record's columns ("Wins", "Losses", "Draws"); 0 when missing.
 IntSetting RecordCount(const QString& pairing, const QString& column);

@@ -19,6 +19,8 @@
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
 #include "match/windows/result_dialog.h"
+#include "net/windows/host_window.h"
+#include "net/windows/join_window.h"
 #include "shell/settings/display_scale.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/contact_window.h"
@@ -106,6 +108,17 @@ struct Windows {
              [](Windows& w) {
                  return std::make_unique<AreaEditorWindow>(w.state.board, w.settings.store(),
                                                            &w.owner);
+             }},
+            {QStringLiteral("NetHost"),
+             [](Windows& w) {
+                 // Not listening, on one address and with one code: the same texts everywhere.
+                 return std::make_unique<HostWindow>(
+                     HostRequest{QHostAddress::LocalHost, kDefaultNetPort, "K7P2QX", false},
+                     w.settings.store(), &w.owner);
+             }},
+            {QStringLiteral("NetJoin"),
+             [](Windows& w) {
+                 return std::make_unique<JoinWindow>(JoinRequest{}, w.settings.store(), &w.owner);
              }},
             {QStringLiteral("Formz10"), [](Windows&) { return std::make_unique<ExNotesWindow>(); }},
             {QStringLiteral("Formz11"), [](Windows&) { return std::make_unique<ExGameWindow>(); }},

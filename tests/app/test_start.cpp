@@ -10,6 +10,27 @@ namespace {
 constexpr char kFactor[] = "QT_SCALE_FACTOR";
 constexpr int kPlays = -1;
 
+// The network game asked for, in a line: "host ADDRESS PORT CODE" ("*" for every address) or
+// "join ADDRESS PORT CODE", each to start at once; empty when none is.
+QString NetworkRequest(const CommandLine& command) {
+    if (command.host && command.host->listenAtOnce) {
+        const QString address = command.host->address == QHostAddress::Any
+                                    ? QStringLiteral("*")
+                                    : command.host->address.toString();
+        return QStringLiteral("host %1 %2 %3")
+            .arg(address)
+            .arg(command.host->port)
+            .arg(command.host->code);
+    }
+    if (command.join && command.join->connectAtOnce) {
+        return QStringLiteral("join %1 %2 %3")
+            .arg(command.join->address)
+            .arg(command.join->port)
+            .arg(command.join->code);
+    }
+    return {};
+}
+
 }  // namespace
 
 class StartTest : public QObject {
@@ -101,6 +122,80 @@ private slots:
         QCOMPARE(command.language ? LanguageCode(*command.language) : QString(), language);
         if (command.ending) {
             QVERIFY2(command.ending->err.contains("takes"), command.ending->err.constData());
+        }
+    }
+
+    // --host and --join read an address and a port (IPv6 in brackets), --code a join code in
+    // either case; anything else, or options that do not go together, is a usage error.
+    void networkGameIsRead_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("err");
+        const QString code = "K7P2QX";
+        QTest::newRow("host on every address")
+            << QStringList{"morvane", "--host", "7442", "--code", code} << "host * 7442 K7P2QX"
+            << "";
+        QTest::newRow("host on one address, a code in small letters")
+            << QStringList{"morvane", "--host", "127.0.0.1:9000", "--code", "k7p2qx"}
+            << "host 127.0.0.1 9000 K7P2QX"
+            << "";
+        QTest::newRow("host on IPv6, no code: a fresh one")
+            << QStringList{"morvane", "--host=[::1]:65535"} << "host ::1 65535 "
+            << "";
+        QTest::newRow("join an IPv4 address")
+            << QStringList{"morvane", "--join", "192.168.1.5:7442", "--code", code}
+            << "join 192.168.1.5 7442 K7P2QX"
+            << "";
+        QTest::newRow("join an IPv6 address")
+            << QStringList{"morvane", "--code", code, "--join", "[fe80::1]:1"}
+            << "join fe80::1 1 K7P2QX"
+            << "";
+        QTest::newRow("join a host name")
+            << QStringList{"morvane", "--join", "game.example.org:7442", "--code", code}
+            << "join game.example.org 7442 K7P2QX"
+            << "";
+        QTest::newRow("port 0") << QStringList{"morvane", "--host", "0"} << ""
+                                << "--host takes [ADDRESS:]PORT";
+        QTest::newRow("port 65536") << QStringList{"morvane", "--host", "65536"} << ""
+                                    << "--host takes [ADDRESS:]PORT";
+        QTest::newRow("no port") << QStringList{"morvane", "--host", "127.0.0.1:"} << ""
+                                 << "--host takes [ADDRESS:]PORT";
+        QTest::newRow("IPv6 without brackets") << QStringList{"morvane", "--host", "::1:7442"} << ""
+                                               << "--host takes [ADDRESS:]PORT";
+        QTest::newRow("host on a name")
+            << QStringList{"morvane", "--host", "example.org:7442"} << ""
+            << "--host takes [ADDRESS:]PORT";
+        QTest::newRow("join without an address")
+            << QStringList{"morvane", "--join", "7442", "--code", code} << ""
+            << "--join takes ADDRESS:PORT";
+        QTest::newRow("join a name that is none")
+            << QStringList{"morvane", "--join", "bad_name:7442", "--code", code} << ""
+            << "--join takes ADDRESS:PORT";
+        QTest::newRow("join without a code") << QStringList{"morvane", "--join", "[::1]:7442"} << ""
+                                             << "--join needs --code";
+        QTest::newRow("a code too short")
+            << QStringList{"morvane", "--host", "7442", "--code", "K7P2Q"} << ""
+            << "--code takes six characters of A-Z and 2-9";
+        QTest::newRow("a code with a 0")
+            << QStringList{"morvane", "--host", "7442", "--code", "K7P2Q0"} << ""
+            << "--code takes six characters of A-Z and 2-9";
+        QTest::newRow("a code alone") << QStringList{"morvane", "--code", code} << ""
+                                      << "--code goes with --host or --join";
+        QTest::newRow("host and join")
+            << QStringList{"morvane", "--host", "7442", "--join", "a:7442", "--code", code} << ""
+            << "--host and --join do not go together";
+    }
+    void networkGameIsRead() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, request);
+        QFETCH(QString, err);
+        const CommandLine command = ParseCommandLine(arguments);
+        QCOMPARE(NetworkRequest(command), request);
+        QCOMPARE(command.ending ? command.ending->status : kPlays, err.isEmpty() ? kPlays : 2);
+        if (command.ending) {
+            QVERIFY2(command.ending->err.startsWith("morvane: " + err.toUtf8()),
+                     command.ending->err.constData());
+            QCOMPARE(command.ending->err.count('\n'), 1);
         }
     }
 

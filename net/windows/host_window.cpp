@@ -1,0 +1,171 @@
+#include "net/windows/host_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "net/protocol/handshake.h"
+#include "net/socket/net_host.h"
+#include "net/windows/net_form.h"
+#include "net/windows/reachable_addresses.h"
+#include "shell/windows/look.h"
+#include "shell/windows/window_place.h"
+
+namespace morvane {
+namespace {
+
+constexpr int kCodeTextSize = 26;
+
+// The addresses to tell the guest: the one bound, or every reachable one when all are.
+QString AddressLines(const QHostAddress& bound) {
+    QList<QHostAddress> addresses{bound};
+    if (bound == QHostAddress::Any || bound == QHostAddress::AnyIPv4 ||
+        bound == QHostAddress::AnyIPv6) {
+        addresses = ReachableAddresses();
+    }
+    QStringList lines;
+    for (const QHostAddress& address : addresses) {
+        lines << address.toString();
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+HostWindow::HostWindow(const HostRequest& request, SettingsStore& store, QWidget* parent)
+    : QDialog(parent),
+      store_(store),
+      address_(request.address),
+      code_(request.code.isEmpty() ? NewJoinCode() : request.code),
+      port_(MakePortBox(this, request.port, 0)),
+      name_(MakeNameField(this, store)),
+      listen_(new QPushButton(this)),
+      status_(MakeStatusLine(this)) {
+    setObjectName(QStringLiteral("NetHost"));
+    setWindowTitle(tr("Morvaneⅲ－ネットワーク対戦（ホスト）"));
+
+    QString lines = AddressLines(address_);
+    if (lines.isEmpty()) {
+        lines = tr("（ネットワークにつながっていません）");
+    }
+    auto* addresses = new QLabel(lines, this);
+    addresses->setObjectName(QStringLiteral("Addresses"));
+    addresses->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    addresses->setFont(look::FixedFont(look::kTextSize));
+
+    auto* code = new QLabel(code_, this);
+    code->setObjectName(QStringLiteral("Code"));
+    code->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    code->setFont(look::FixedFont(kCodeTextSize, true));
+    look::SetTextColour(code, look::kGold);
+
+    auto* form = new QGridLayout;
+    form->setHorizontalSpacing(16);
+    AddFormRow(form, tr("このパソコンのアドレス"), addresses);
+    AddFormRow(form, tr("ポート"), port_);
+    AddFormRow(form, tr("参加コード"), code);
+    AddFormRow(form, tr("名前"), name_);
+
+    auto* hint =
+        new QLabel(tr("相手にアドレスのどれか一つとポート、参加コードを伝えてください。"), this);
+    hint->setWordWrap(true);
+
+    listen_->setObjectName(QStringLiteral("Listen"));
+    listen_->setDefault(true);
+    connect(listen_, &QPushButton::clicked, this, [this] {
+        if (host_ != nullptr && host_->isListening()) {
+            StopListening();
+        } else {
+            Listen();
+        }
+    });
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
+    cancel->setObjectName(QStringLiteral("Cancel"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(listen_);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 16);
+    layout->setSpacing(14);
+    layout->addLayout(form);
+    layout->addWidget(hint);
+    layout->addWidget(status_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    look::StyleWindow(this);
+    PlaceOnShow(this);
+
+    ShowListening(false);
+    status_->setText(tr("「待ち受け開始」を押すと、相手の接続を待ちます。"));
+    if (request.listenAtOnce) {
+        Listen();
+    }
+}
+
+NetLink* HostWindow::TakeGuest(QObject* parent) {
+    if (guest_ != nullptr) {
+        guest_->setParent(parent);
+    }
+    return guest_;
+}
+
+void HostWindow::Listen() {
+    if (host_ != nullptr) {
+        // Stopped after wrong codes: its last guest has been told so by now.
+        host_->deleteLater();
+    }
+    host_ = new NetHost(code_, TakeName(this, store_, name_), NetAppVersion(), this);
+    connect(host_, &NetHost::guestJoined, this, [this](NetLink* link) {
+        guest_ = link;
+        accept();
+    });
+    connect(host_, &NetHost::wrongCodeGiven, this, [this](int count) {
+        ShowStatus(
+            status_,
+            tr("違う参加コードで接続されました（%1／%2回）。").arg(count).arg(kMaxWrongCodes));
+    });
+    connect(host_, &NetHost::listeningStopped, this, &HostWindow::OnListeningStopped);
+    const int port = port_->value();
+    if (!host_->Listen(address_, static_cast<quint16>(port))) {
+        delete host_;
+        ShowStatus(status_,
+                   tr("ポート%1を開けません（使用中か、このアドレスでは使えません）。").arg(port));
+        return;
+    }
+    port_->setValue(host_->port());
+    ShowListening(true);
+    ShowStatus(status_, tr("ポート%1で相手の接続を待っています…").arg(host_->port()));
+}
+
+void HostWindow::StopListening() {
+    delete host_;
+    ShowListening(false);
+    ShowStatus(status_, tr("待ち受けを止めました。"));
+}
+
+void HostWindow::OnListeningStopped() {
+    if (host_ == nullptr || host_->guest() != nullptr) {
+        return;  // a guest is in: the window closes
+    }
+    ShowListening(false);
+    if (host_->stoppedForWrongCodes()) {
+        ShowStatus(
+            status_,
+            tr("違う参加コードが%1回続いたので、待ち受けを止めました。").arg(kMaxWrongCodes));
+    }
+}
+
+void HostWindow::ShowListening(bool listening) {
+    listen_->setText(listening ? tr("待ち受け停止") : tr("待ち受け開始"));
+    port_->setEnabled(!listening);
+    name_->setEnabled(!listening);
+}
+
+}  // namespace morvane

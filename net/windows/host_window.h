@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include "net/windows/net_windows.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace morvane {
+
+class NetHost;
+class SettingsStore;
+
+// The host window "NetHost": shows where this machine can be reached, the port and the join
+// code, takes the player's name, and listens while the player waits. It listens only between
+// Listen and Stop (or closing), and closes the listener once a guest knew the code; the window
+// then closes as accepted, the guest's link its child until taken.
+class HostWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    HostWindow(const HostRequest& request, SettingsStore& store, QWidget* parent = nullptr);
+
+    // The authenticated guest's link, handed to `parent`; null when no guest came in.
+    NetLink* TakeGuest(QObject* parent);
+
+private:
+    void Listen();
+    void StopListening();
+    void OnListeningStopped();
+    void ShowListening(bool listening);
+
+    SettingsStore& store_;
+    QHostAddress address_;
+    QString code_;
+    QSpinBox* port_;
+    QLineEdit* name_;
+    QPushButton* listen_;
+    QLabel* status_;
+    QPointer<NetHost> host_;
+    QPointer<NetLink> guest_;
+};
+
+}  // namespace morvane
