@@ -61,6 +61,8 @@ class WindowTextsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // As the program starts: Qt's own texts (a tab bar's scroll buttons) in Japanese too.
+    void initTestCase() { QVERIFY(UseLanguage(Language::Japanese)); }
     void cleanup() { UseLanguage(Language::Japanese); }
 
     // The walk's own measure finds a text its control cuts, and only such a text.
