@@ -210,6 +210,10 @@ void Battle::SetUpGame() {
     cursorIndex_ = kCursorHome;
 
     if (startFree_ < 1) {
+        if (net_) {
+            // No game began on the other side: the next one need not wait for it.
+            net_->news.ready = true;
+        }
         game_.reset();
         EndGame(NoBattleResult());
     } else {

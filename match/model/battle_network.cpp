@@ -87,6 +87,19 @@ std::optional<int> Battle::RemoteSide() const {
 
 bool Battle::HearEnding() {
     RemoteNews& news = net_->news;
+    // What the other side did before it went is played out first, to the game's result.
+    switch (curState_) {
+        case BattleState::MoveCursor:
+        case BattleState::Place:
+        case BattleState::Judge:
+        case BattleState::GameOver:
+            return false;
+        default:
+            break;
+    }
+    if (!news.moves.empty()) {
+        return false;
+    }
     switch (news.ending) {
         case RemoteNews::Ending::Invalid:
             net_->peer->TellInvalid();

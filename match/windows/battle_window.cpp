@@ -484,6 +484,9 @@ void BattleWindow::PlayOver(NetLink* link) {
     }
     link_ = new BattleLink(link, battle_, this, [this] { Wake(); });
     battle_.PlayNetwork(*link_, link_->role(), link_->ownName(), link_->peerName());
+    if (link->session().state() == Session::State::Closed) {
+        battle_.RemoteLeft();  // it left before the match began
+    }
     Render();
 }
 
@@ -628,7 +631,7 @@ void BattleWindow::RenderInfoPanel() {
 }
 
 void BattleWindow::EnterPlayers() {
-    EntryNetwork network{static_cast<bool>(seams_.hostGame),
+    EntryNetwork network{seams_.hostGame || waitingLink_,
                          std::exchange(networkSide_, std::nullopt)};
     // Until the player leaves the entry without a network side, or a guest is in.
     for (;;) {
@@ -639,14 +642,16 @@ void BattleWindow::EnterPlayers() {
             DropWaitingLink();
             return;
         }
-        NetLink* link = waitingLink_ ? waitingLink_.get() : seams_.hostGame(this, this);
+        NetLink* link = waitingLink_      ? waitingLink_.get()
+                        : seams_.hostGame ? seams_.hostGame(this, this)
+                                          : nullptr;
         waitingLink_ = nullptr;
         if (link) {
             PlayOver(link);
             return;
         }
         // Hosting was cancelled: back to the entry, with the stored choices.
-        network.presetSide.reset();
+        network = {static_cast<bool>(seams_.hostGame), std::nullopt};
     }
 }
 
