@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -56,6 +57,27 @@ int UnitCount(const Board& board) {
 
 }  // namespace
 
+// A host listening on 127.0.0.1 and a guest that has joined it with the code.
+struct Loopback {
+    NetHost host{kCode, QStringLiteral("Hana"), QStringLiteral("4.92")};
+    NetLink* joining = nullptr;
+
+    bool Connect() {
+        if (!host.Listen(QHostAddress::LocalHost, 0)) {
+            return false;
+        }
+        joining = NetLink::Join(QStringLiteral("127.0.0.1"), host.port(), kCode,
+                                QStringLiteral("Ren"), QStringLiteral("4.92"));
+        return QTest::qWaitFor([this] { return host.guest() != nullptr; }, kWait);
+    }
+};
+
+void ConfirmTheEntry() {
+    WhenModalOpens(
+        QStringLiteral("Form2"),
+        [](QWidget* entry) { ClickChild(entry, QStringLiteral("Command2")); }, kWait);
+}
+
 class NetworkBattleTest : public QObject {
     Q_OBJECT
 
@@ -65,17 +87,11 @@ private slots:
     // the guest accepts empties both boards, and the game ends in both result dialogs, counted
     // in both records as a network game.
     void twoScreensPlayAGameOverLoopback() {
-        NetHost host(kCode, QStringLiteral("Hana"), QStringLiteral("4.92"));
-        QVERIFY(host.Listen(QHostAddress::LocalHost, 0));
-        NetLink* joining = NetLink::Join(QStringLiteral("127.0.0.1"), host.port(), kCode,
-                                         QStringLiteral("Ren"), QStringLiteral("4.92"));
-        QTRY_VERIFY_WITH_TIMEOUT(host.guest() != nullptr, kWait);
-
-        WhenModalOpens(
-            QStringLiteral("Form2"),
-            [](QWidget* entry) { ClickChild(entry, QStringLiteral("Command2")); }, kWait);
-        NetScreen hosting(host.guest());
-        NetScreen guest(joining);
+        Loopback loopback;
+        QVERIFY(loopback.Connect());
+        ConfirmTheEntry();
+        NetScreen hosting(loopback.host.guest());
+        NetScreen guest(loopback.joining);
         hosting.window->show();
         guest.window->show();
 
@@ -137,6 +153,42 @@ private slots:
         const Pairing network{Pairing::Sides::Network};
         QCOMPARE(GameRecord(hosting.settings.store()).Counts(network), (RecordCounts{1, 0, 0, 0}));
         QCOMPARE(GameRecord(guest.settings.store()).Counts(network), (RecordCounts{0, 1, 0, 0}));
+    }
+
+    // When the guest's connection drops in the middle of a game, the host should be asked, and the
+    // computer at the strength picked should play the guest's side on; the game is no network game
+    // then.
+    void aSideThatLeftIsHandedToTheComputer() {
+        Loopback loopback;
+        QVERIFY(loopback.Connect());
+        ConfirmTheEntry();
+        NetScreen hosting(loopback.host.guest());
+        NetScreen guest(loopback.joining);
+        hosting.window->show();
+        guest.window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
+        hosting.Click(CellIndex(1, kRows));
+        QTRY_VERIFY_WITH_TIMEOUT(guest.battle().WaitsForInput(), kWait);
+
+        bool asked = false;
+        WhenModalOpens(
+            QStringLiteral("PeerLeft"),
+            [&asked](QWidget* question) {
+                asked = true;
+                SaveScreenshot(question->parentWidget(), QStringLiteral("network-left-screen"));
+                SaveScreenshot(question, QStringLiteral("network-left"));
+                auto* levels = question->findChild<QComboBox*>(QStringLiteral("PeerLeftLevel"));
+                levels->setCurrentIndex(static_cast<int>(ComputerLevel::Hard));
+                ClickChild(question, QStringLiteral("PeerLeftHandOver"));
+            },
+            kWait);
+        // The guest's connection drops.
+        delete loopback.joining;
+        QTRY_VERIFY_WITH_TIMEOUT(asked && !hosting.battle().IsNetworkMatch(), kWait);
+        QCOMPARE(hosting.state.players.kind[1], PlayerKind::HardComputer);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,
+            kWait);
     }
 };
 
