@@ -393,7 +393,7 @@ bool BattleWindow::MayLeaveGame(const QString& question) {
 }
 
 void BattleWindow::SaveGame() {
-    if (!battle_.CanSnapshot()) {
+    if (!battle_.CanSnapshot() || battle_.IsNetworkMatch()) {
         return;
     }
     const SavedGame game = battle_.Snapshot();

@@ -14,7 +14,7 @@
 namespace morvane {
 namespace {
 
-constexpr int kMessageTextSize = 16;
+constexpr int kPeerLeftTextSize = 16;
 
 }  // namespace
 
@@ -24,7 +24,7 @@ PeerLeftDialog::PeerLeftDialog(bool canHandOver, QWidget* parent) : QDialog(pare
 
     auto* message = new QLabel(tr("対戦相手が退出しました。"), this);
     message->setObjectName(QStringLiteral("PeerLeftMessage"));
-    message->setFont(look::Font(kMessageTextSize, true));
+    message->setFont(look::Font(kPeerLeftTextSize, true));
     message->setAlignment(Qt::AlignCenter);
 
     auto* end = new QPushButton(tr("終了"), this);
