@@ -139,6 +139,33 @@
         <source>Ｇａｍｅ&#x3000;Ｌｏａｄ&#x3000;Ｃｏｍｐｌｅｔｅｄ．</source>
         <translation>Game load completed.</translation>
     </message>
+    <message>
+        <source>対戦相手が投了しました。</source>
+        <translation>The other side resigned.</translation>
+    </message>
+    <message>
+        <source>待ったを申し込みました。</source>
+        <translation>Asked the other side to take back.</translation>
+    </message>
+    <message>
+        <source>待ったは断られました。</source>
+        <translation>The other side declined the take-back.</translation>
+    </message>
+</context>
+<context>
+    <name>morvane::BattleLink</name>
+    <message>
+        <source>対戦相手が待ったを申し込んでいます。
+受けますか？</source>
+        <translation>The other side asks to take back its move.
+Let it?</translation>
+    </message>
+    <message>
+        <source>対戦相手から不正なデータが届きました。
+ゲームを終了します。</source>
+        <translation>The other side sent something invalid.
+The game ends.</translation>
+    </message>
 </context>
 <context>
     <name>morvane::BattleMenuBar</name>
@@ -222,6 +249,14 @@
         <source>保存したゲームを振り返る(&amp;F)…</source>
         <translation>Review a saved &amp;file…</translation>
     </message>
+    <message>
+        <source>ネットワーク対戦を主催する(&amp;T)…</source>
+        <translation>Hos&amp;t a network game…</translation>
+    </message>
+    <message>
+        <source>ネットワーク対戦に参加する(&amp;J)…</source>
+        <translation>&amp;Join a network game…</translation>
+    </message>
 </context>
 <context>
     <name>morvane::BattleWindow</name>
@@ -250,6 +285,12 @@ and open the saved game?</translation>
 %1</source>
         <translation>Could not keep the game under way.
 %1</translation>
+    </message>
+    <message>
+        <source>対戦中のゲームを中断して
+ネットワーク対戦を始めますか？</source>
+        <translation>Leave the game under way
+and start a network game?</translation>
     </message>
 </context>
 <context>
@@ -293,6 +334,10 @@ and open the saved game?</translation>
     <message>
         <source>VS</source>
         <translation>VS</translation>
+    </message>
+    <message>
+        <source>Ｎｅｔｗｏｒｋ</source>
+        <translation>Network</translation>
     </message>
 </context>
 <context>
@@ -420,6 +465,33 @@ and open the saved game?</translation>
     </message>
 </context>
 <context>
+    <name>morvane::PeerLeftDialog</name>
+    <message>
+        <source>Morvaneⅲ－Network</source>
+        <translation>Morvaneⅲ - Network</translation>
+    </message>
+    <message>
+        <source>対戦相手が退出しました。</source>
+        <translation>The other side left.</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>End the game</translation>
+    </message>
+    <message>
+        <source>続きは電脳に任せますか？</source>
+        <translation>Or let the computer play on for it?</translation>
+    </message>
+    <message>
+        <source>電脳の強さ</source>
+        <translation>Computer strength</translation>
+    </message>
+    <message>
+        <source>電脳に任せる</source>
+        <translation>Hand over to the computer</translation>
+    </message>
+</context>
+<context>
     <name>morvane::PlayerEntry</name>
     <message>
         <source>Ｍｏｕｓｅ</source>
@@ -472,6 +544,14 @@ and open the saved game?</translation>
     <message>
         <source>[Master]</source>
         <translation>[Master]</translation>
+    </message>
+    <message>
+        <source>Ｎｅｔｗｏｒｋ</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,9 @@ void Battle::Tick() {
         qCDebug(battleLog, "state %d -> %d", static_cast<int>(prevState_),
                 static_cast<int>(curState_));
     }
+    if (net_ && HearEnding()) {
+        return;
+    }
     Act();
 }
 
@@ -145,7 +148,13 @@ void Battle::EnterPlayers() {
 void Battle::ShowPlayers() {
     for (int side = 0; side < 2; ++side) {
         const auto s = static_cast<std::size_t>(side);
-        name_[s] = PlayerKindLabel(state_.players.kind[s], false);
+        const PlayerKind kind = state_.players.kind[s];
+        if (net_) {
+            // Who is who: the names the two sides gave.
+            name_[s] = kind == PlayerKind::Network ? net_->peerName : net_->ownName;
+        } else {
+            name_[s] = PlayerKindLabel(kind, false);
+        }
         picture_[s] = state_.players.picture[s];
     }
 }
@@ -159,6 +168,9 @@ void Battle::FollowLanguage() {
 }
 
 void Battle::SetUpGame() {
+    if (net_ && !TermsArrived()) {
+        return;  // asked again on the next tick
+    }
     // The language changed during the last game: from this game on the pane and the names
     // speak the new one.
     FollowLanguage();
@@ -173,7 +185,11 @@ void Battle::SetUpGame() {
     DrawBoard();
     info_.AddInfo(tr("Ａｒｅａ　Ｆｏｒｍａｔ　Ｐｒｏｃｅｓｓ　Ａｌｌ　Ｃｏｍｐｌｅｔｅｄ．"));
     info_.AddSeparator();
-    if (state_.options.terrainSelect == TerrainOption::On) {
+    const bool guest = net_ && net_->role == NetworkRole::Guest;
+    if (guest) {
+        TakeRemoteTerms();
+        DrawBoard();
+    } else if (state_.options.terrainSelect == TerrainOption::On) {
         host_.SelectArea();
         DrawBoard();
     }
@@ -181,12 +197,23 @@ void Battle::SetUpGame() {
     ShowAreaSpace();
     const Board layout = state_.board;
 
-    AnnounceFirstPlayer(state_, info_);
+    if (guest) {
+        AnnounceFirstSide(state_.turn, info_);
+    } else {
+        AnnounceFirstPlayer(state_, info_);
+        if (const std::optional<int> remote = RemoteSide()) {
+            net_->peer->SendSetup(layout, *remote, state_.turn);
+        }
+    }
     info_.AddInfo(tr("Ｒｏｕｎｄ　%1．").arg(InterfaceNumber(state_.roundCount)));
     info_.AddInfo(tr("Ｓｔａｒｔｉｎｇ　Ｏｐｅｒａｔｉｏｎ！"));
     cursorIndex_ = kCursorHome;
 
     if (startFree_ < 1) {
+        if (net_) {
+            // No game began on the other side: the next one need not wait for it.
+            net_->news.ready = true;
+        }
         game_.reset();
         EndGame(NoBattleResult());
     } else {
@@ -248,7 +275,7 @@ void Battle::ShowTurnInfo() {
     info_.AddInfo(tr("Ｔｕｒｎ：%1").arg(SideMark(side)));
     sideColor_[1 - s] = kWhite;
     info_.AddSeparator();
-    if (!IsComputer(kind)) {
+    if (IsLocalPerson(kind)) {
         ShowOperationHelp(kind);
     }
 
@@ -285,7 +312,9 @@ void Battle::WaitForComputer() {
     if (!info_.IsIdle()) {
         return;
     }
-    const std::optional<int> cell = host_.ComputerMove();
+    const bool remote =
+        state_.players.kind[static_cast<std::size_t>(MoverSide())] == PlayerKind::Network;
+    const std::optional<int> cell = remote ? HearRemoteTurn() : host_.ComputerMove();
     if (!cell) {
         return;  // still thinking: asked again on the next tick
     }
@@ -316,11 +345,13 @@ void Battle::StepComputerCursor() {
 
 void Battle::PlaceUnit() {
     if (CanPlace(state_.board, placePoint_)) {
-        const bool byPerson =
-            !IsComputer(state_.players.kind[static_cast<std::size_t>(MoverSide())]);
-        history_.Record(
-            {placePoint_, state_.board[placePoint_], state_.turn, byPerson, turnStartCursor_});
+        const PlayerKind kind = state_.players.kind[static_cast<std::size_t>(MoverSide())];
+        history_.Record({placePoint_, state_.board[placePoint_], state_.turn, IsLocalPerson(kind),
+                         turnStartCursor_});
         state_.board[placePoint_] = UnitCode(state_.turn);
+        if (net_ && kind != PlayerKind::Network) {
+            net_->peer->SendMove(placePoint_);
+        }
         underWay_ = true;
         nextState_ = BattleState::Judge;
         return;
@@ -347,14 +378,10 @@ void Battle::Judge() {
         host_.RecordGame(*end);
     }
     switch (outcome) {
-        case Outcome::Win: {
+        case Outcome::Win:
             DrawBoard();
-            const int side = MoverSide();
-            auto& wins = wins_[static_cast<std::size_t>(side)];
-            wins = static_cast<std::uint8_t>(std::min(wins + 1, kMostWins));
-            EndGame(WinResult(side));
+            EndWithWin(MoverSide());
             break;
-        }
         case Outcome::Draw:
             DrawBoard();
             EndGame(DrawResult());
@@ -366,6 +393,12 @@ void Battle::Judge() {
     }
 }
 
+void Battle::EndWithWin(int side) {
+    auto& wins = wins_[static_cast<std::size_t>(side)];
+    wins = static_cast<std::uint8_t>(std::min(wins + 1, kMostWins));
+    EndGame(WinResult(side));
+}
+
 void Battle::EndGame(GameResult result) {
     underWay_ = false;
     result_ = std::move(result);
@@ -375,9 +408,17 @@ void Battle::EndGame(GameResult result) {
 void Battle::FinishGame() {
     switch (host_.ShowResult(result_)) {
         case ResultChoice::NextBattle:
+            if (net_) {
+                net_->peer->SendNext();
+            }
             nextState_ = BattleState::SetUpGame;
             break;
         case ResultChoice::ReEntry:
+            // Choosing the players again ends a network match.
+            if (net_) {
+                net_->peer->SendQuit();
+                net_.reset();
+            }
             nextState_ = BattleState::EnterPlayers;
             break;
         case ResultChoice::Quit:
@@ -464,11 +505,9 @@ void Battle::AskFor(Aid aid) {
     }
 }
 
-bool Battle::CanStartNewGame() const {
-    if (quitChosen_) {
-        return false;
-    }
-    // A turn goes on; neither a placement nor the game's end is waiting for the next tick.
+bool Battle::CanStartNewGame() const { return !quitChosen_ && !net_ && TurnGoesOn(); }
+
+bool Battle::TurnGoesOn() const {
     switch (nextState_) {
         case BattleState::TurnStart:
         case BattleState::WaitMouse:
@@ -511,7 +550,16 @@ SavedGame Battle::Snapshot() const {
 }
 
 bool Battle::CanOpenGame() const {
-    return (curState_ == BattleState::Boot && !quitChosen_) || CanStartNewGame();
+    return (curState_ == BattleState::Boot && !quitChosen_ && !net_) || CanStartNewGame();
+}
+
+void Battle::EnterPlayersAgain() {
+    if (!CanOpenGame()) {
+        return;
+    }
+    Abandon();
+    aid_ = Aid::None;
+    nextState_ = BattleState::EnterPlayers;
 }
 
 void Battle::OpenGame(const SavedGame& game) {
@@ -578,7 +626,7 @@ void Battle::ReplayMoves(const SavedGame& game) {
     int turnStartCursor = kCursorHome;
     for (const int cell : game.moves) {
         assert(CanPlace(state_.board, cell));
-        const bool byPerson = !IsComputer(game.players[static_cast<std::size_t>(MoverSide())]);
+        const bool byPerson = IsLocalPerson(game.players[static_cast<std::size_t>(MoverSide())]);
         history_.Record({cell, state_.board[cell], state_.turn, byPerson, turnStartCursor});
         state_.board[cell] = UnitCode(state_.turn);
         state_.turn = -state_.turn;
@@ -597,7 +645,13 @@ void Battle::ServeAid() {
             break;
         }
         case Aid::TakeBack:
-            TakeBackUnits();
+            if (net_) {
+                if (!ServeRemoteTakeBack()) {
+                    return;  // the other side's answer is awaited: input stays ignored
+                }
+            } else {
+                TakeBackUnits();
+            }
             break;
         case Aid::Redo:
             ReplayUnits();
@@ -613,12 +667,13 @@ void Battle::ShowHint(const Hint& hint) {
     RestartTurnWith(HintNote(hint));
 }
 
-void Battle::TakeBackUnits() {
-    const std::vector<PlacedUnit> taken = history_.TakeBackToPerson(state_.board);
+void Battle::TakeBackUnits() { ShowTakenBack(history_.TakeBackToPerson(state_.board)); }
+
+void Battle::ShowTakenBack(const std::vector<PlacedUnit>& taken) {
     if (taken.empty()) {
         return;  // no person has placed a unit in this game yet
     }
-    // The turn, the board and the cursor go back to when that person's turn began.
+    // The turn, the board and the cursor go back to when that side's turn began.
     state_.turn = taken.back().turn;
     cursorIndex_ = turnStartCursor_ = taken.back().turnStartCursor;
     DrawBoard();

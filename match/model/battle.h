@@ -12,6 +12,7 @@
 #include "match/model/info_panel.h"
 #include "match/model/match_state.h"
 #include "match/model/move_history.h"
+#include "match/model/remote_peer.h"
 #include "match/model/rgb.h"
 #include "match/model/saved_game.h"
 #include "rules/board.h"
@@ -100,11 +101,13 @@ public:
     // Whether each aid would be acted on if asked for now.
     bool CanHint() const { return TakesAid(); }
     bool CanTakeBack() const { return TakesAid() && history_.CanTakeBack(); }
-    bool CanRedo() const { return TakesAid() && history_.CanReplay(); }
+    // Nothing is replayed in a network match: the other side agreed to the take-back only.
+    bool CanRedo() const { return !net_ && TakesAid() && history_.CanReplay(); }
 
     // A unit has been placed in the game and the game has not ended: leaving it abandons it.
     bool GameUnderWay() const { return underWay_; }
-    // Whether NewGame() would act now: while a turn goes on, with no placement asked for.
+    // Whether NewGame() would act now: while a turn goes on, with no placement asked for, and
+    // not in a network match, whose games the host sets up when both sides are ready.
     bool CanStartNewGame() const;
     // Leaves the game: the record counts it as abandoned when it was under way, and the next
     // game is set up as after the result dialog's Next Battle.
@@ -118,13 +121,38 @@ public:
     // The game under way or just ended as a file keeps it: the board it started from, its
     // players, the units that stand in the order placed, and the counters as they stand.
     SavedGame Snapshot() const;
-    // Whether OpenGame() would act now: before the first tick, or while a turn goes on.
+    // Whether OpenGame() would act now: before the first tick, or while a turn goes on, and not
+    // in a network match.
     bool CanOpenGame() const;
     // Goes on from a saved game, one that ReadSavedGame accepts, instead of the game under way
     // (counted as abandoned when it was under way): its players, pictures and counters, the
     // board after its moves and the side to move. A finished game shows its final board and the
     // result dialog, counted already and not again.
     void OpenGame(const SavedGame& game);
+
+    // Leaves the game under way (counted as abandoned when it was under way) for the player
+    // entry; acts when OpenGame() would.
+    void EnterPlayersAgain();
+
+    // Makes this a network match with the other side behind peer, which outlives the match; the
+    // names are this side's and the other side's. The host calls it once the entry has left the
+    // players, one side PlayerKind::Network; the guest, whose game under way is left, then waits
+    // for the host's terms. In a network match a remote side's turn waits for its move as a
+    // computer's does; this side's units go out as they are placed; a take-back is a request the
+    // other side answers; the next game waits for both; a side that leaves can be handed to the
+    // computer.
+    void PlayNetwork(RemotePeer& peer, NetworkRole role, const QString& ownName,
+                     const QString& peerName);
+    bool IsNetworkMatch() const { return net_.has_value(); }
+    // News from the other side, checked already by the protocol; the next ticks act on it.
+    void RemoteMoved(int cell);
+    void RemoteAskedUndo();
+    void RemoteAnsweredUndo(bool accepted);
+    void RemoteResigned();
+    void RemoteReady();
+    void RemoteSetUp(const Board& terrain, int localSide, Turn first);
+    void RemoteLeft();
+    void RemoteInvalid();
 
     BattleState State() const { return curState_; }
     // A person's turn is waiting and the info panel has nothing left to show: ticks change
@@ -190,6 +218,30 @@ private:
     void DrawBoard();
     void ShowAreaSpace();
     void EndGame(GameResult result);
+    // The side has won the game: its counter counts it.
+    void EndWithWin(int side);
+    // The board, the turn and the cursor as they were before these units, latest first.
+    void ShowTakenBack(const std::vector<PlacedUnit>& taken);
+    // A turn goes on: neither a placement nor the game's end waits for the next tick.
+    bool TurnGoesOn() const;
+
+    // The network match's part of a tick (battle_network.cpp). Acts on the other side leaving
+    // or resigning; true when that took the tick.
+    bool HearEnding();
+    // The remote side's move once it came, after acting on its request to take back.
+    std::optional<int> HearRemoteTurn();
+    // Serves this side's take-back request; false while its answer is awaited.
+    bool ServeRemoteTakeBack();
+    // Whether the next game may be set up: the host's terms, or the guest being ready, came.
+    bool TermsArrived();
+    // The guest's game as the host's terms say: its players, its terrain, its first side.
+    void TakeRemoteTerms();
+    // The computer plays the remote side from now on, at level: the match is a local one.
+    void HandOver(ComputerLevel level);
+    // The match ends with the other side gone: the screen is to close.
+    void EndNetworkMatch();
+    // The side the other side of the network plays, if one does.
+    std::optional<int> RemoteSide() const;
     // The pane and the names are made for the interface's language, when it changed.
     void FollowLanguage();
     // Places the saved game's moves on its layout, as the turn loop would have placed them.
@@ -211,6 +263,7 @@ private:
     // The game set up last, as a file keeps it, but for the moves and the counters, which are
     // read as they stand; nothing before the first game and for a game with no free cell.
     std::optional<SavedGame> game_;
+    std::optional<NetworkMatch> net_;
     bool underWay_ = false;
     int turnStartCursor_ = kCellCount - 1;  // the cursor cell when the turn began
 

@@ -46,10 +46,10 @@ std::vector<BattleEvent> BattleWatch::Look(const Battle& battle,
         }
         if (!line.empty()) {
             const int winner = board[line.front()] == CircleWin ? 0 : 1;
-            const bool computerBeatPerson =
-                IsComputer(kinds[static_cast<std::size_t>(winner)]) &&
-                !IsComputer(kinds[static_cast<std::size_t>(1 - winner)]);
-            BattleEvent end{computerBeatPerson ? BattleEvent::Kind::Lost : BattleEvent::Kind::Won};
+            // The person at this machine lost to the computer or to the other side of a network.
+            const bool personLost = !IsLocalPerson(kinds[static_cast<std::size_t>(winner)]) &&
+                                    IsLocalPerson(kinds[static_cast<std::size_t>(1 - winner)]);
+            BattleEvent end{personLost ? BattleEvent::Kind::Lost : BattleEvent::Kind::Won};
             end.line = line;
             events.push_back(end);
         } else if (state == BattleState::Judge && state_ != BattleState::Judge &&

@@ -77,8 +77,12 @@ void AnnounceFirstPlayer(AppState& state, InfoPanel& info) {
     state.turn = ChooseFirstPlayer(state);
     info.AddInfo(RuleText(state));
     info.AddSeparator();
+    AnnounceFirstSide(state.turn, info);
+}
+
+void AnnounceFirstSide(Turn first, InfoPanel& info) {
     info.AddInfo(QCoreApplication::translate("morvane::FirstPlayer", "先攻は%1側です。")
-                     .arg(SideMark(SideNumber(state.turn))));
+                     .arg(SideMark(SideNumber(first))));
     info.AddSeparator();
 }
 

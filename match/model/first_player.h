@@ -16,4 +16,8 @@ Turn ChooseFirstPlayer(AppState& state);
 // applies and who begins.
 void AnnounceFirstPlayer(AppState& state, InfoPanel& info);
 
+// Tells the players in the info panel who begins, when that was decided elsewhere (by the host
+// of a network game).
+void AnnounceFirstSide(Turn first, InfoPanel& info);
+
 }  // namespace morvane

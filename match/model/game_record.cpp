@@ -56,6 +56,8 @@ QString PairingName(const Pairing& pairing) {
             return QStringLiteral("People");
         case Pairing::Sides::Computers:
             return QStringLiteral("Computers");
+        case Pairing::Sides::Network:
+            return QStringLiteral("Network");
     }
     return {};
 }
@@ -64,15 +66,17 @@ IntSetting CountSetting(const Pairing& pairing, Column column) {
     return settings::RecordCount(PairingName(pairing), ColumnName(column));
 }
 
-// The column a game's end moves: from the person's side when one person plays, else from ○'s.
+// The column a game's end moves: from the person's side when one person plays, from this
+// machine's in a network game, else from ○'s.
 Column ColumnOf(const Players& players, const Pairing& pairing, GameEnd end) {
     if (end == GameEnd::Draw) {
         return Column::Draws;
     }
     const int winner = end == GameEnd::CircleWins ? 0 : 1;
-    const int countedSide =
-        pairing.sides == Pairing::Sides::PersonAgainstComputer && IsComputer(players.kind[0]) ? 1
-                                                                                              : 0;
+    const bool circleIsOther =
+        (pairing.sides == Pairing::Sides::PersonAgainstComputer && IsComputer(players.kind[0])) ||
+        (pairing.sides == Pairing::Sides::Network && players.kind[0] == PlayerKind::Network);
+    const int countedSide = circleIsOther ? 1 : 0;
     return winner == countedSide ? Column::Wins : Column::Losses;
 }
 
@@ -92,16 +96,20 @@ std::optional<GameEnd> EndOf(Outcome outcome, Turn mover) {
 
 std::vector<Pairing> RecordPairings() {
     std::vector<Pairing> pairings;
-    pairings.reserve(kStrengths.size() + 2);  // and the two pairings of like players
+    pairings.reserve(kStrengths.size() + 3);  // and the two pairings of like players, and network
     for (const Strength& strength : kStrengths) {
         pairings.push_back({Pairing::Sides::PersonAgainstComputer, strength.level});
     }
     pairings.push_back({Pairing::Sides::People});
     pairings.push_back({Pairing::Sides::Computers});
+    pairings.push_back({Pairing::Sides::Network});
     return pairings;
 }
 
 Pairing PairingOf(const Players& players, ComputerLevel level) {
+    if (std::ranges::find(players.kind, PlayerKind::Network) != players.kind.end()) {
+        return {Pairing::Sides::Network};
+    }
     const int computers = static_cast<int>(std::ranges::count_if(players.kind, IsComputer));
     switch (computers) {
         case 0:

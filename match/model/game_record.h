@@ -16,8 +16,9 @@ class SettingsStore;
 std::optional<GameEnd> EndOf(Outcome outcome, Turn mover);
 
 // Who met whom, as the record tells games apart. A person plays at the mouse or the keyboard.
+// A game with a side played over the network is a network game, whoever plays this side.
 struct Pairing {
-    enum class Sides { PersonAgainstComputer, People, Computers };
+    enum class Sides { PersonAgainstComputer, People, Computers, Network };
     Sides sides;
     // The strength the person met; only a person against the computer has one.
     ComputerLevel level = ComputerLevel::Easy;
@@ -26,7 +27,7 @@ struct Pairing {
 };
 
 // Every pairing in the record's order: a person against each strength, weakest first, then two
-// people, then two computers.
+// people, then two computers, then network games.
 std::vector<Pairing> RecordPairings();
 
 // The pairing of a game between these players, the computer sides playing at level.
@@ -35,9 +36,9 @@ Pairing PairingOf(const Players& players, ComputerLevel level);
 // The player entry's kind that plays at a strength.
 PlayerKind ComputerKind(ComputerLevel level);
 
-// A pairing's games: won, lost and drawn, seen from the person's side; between two people or
-// two computers, from side ○'s (its wins are ○'s wins, its losses ×'s wins). Abandoned: left
-// before their end.
+// A pairing's games: won, lost and drawn, seen from the person's side (in a network game, this
+// machine's side); between two people or two computers, from side ○'s (its wins are ○'s wins, its
+// losses ×'s wins). Abandoned: left before their end.
 struct RecordCounts {
     int wins = 0;
     int losses = 0;

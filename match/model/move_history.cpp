@@ -12,15 +12,24 @@ bool ByPerson(const PlacedUnit& unit) { return unit.byPerson; }
 bool MoveHistory::CanTakeBack() const { return std::ranges::any_of(units_, ByPerson); }
 
 std::vector<PlacedUnit> MoveHistory::TakeBackToPerson(Board& board) {
-    const auto person = std::find_if(units_.rbegin(), units_.rend(), ByPerson);
-    if (person == units_.rend()) {
+    return TakeBackTo(board, std::find_if(units_.rbegin(), units_.rend(), ByPerson));
+}
+
+std::vector<PlacedUnit> MoveHistory::TakeBackToSide(Board& board, Turn side) {
+    return TakeBackTo(board,
+                      std::ranges::find(units_.rbegin(), units_.rend(), side, &PlacedUnit::turn));
+}
+
+std::vector<PlacedUnit> MoveHistory::TakeBackTo(Board& board,
+                                                std::vector<PlacedUnit>::reverse_iterator last) {
+    if (last == units_.rend()) {
         return {};
     }
-    std::vector<PlacedUnit> taken(units_.rbegin(), std::next(person));
+    std::vector<PlacedUnit> taken(units_.rbegin(), std::next(last));
     for (const PlacedUnit& unit : taken) {
         board[unit.cell] = unit.previousCode;
     }
-    units_.erase(std::next(person).base(), units_.end());
+    units_.erase(std::next(last).base(), units_.end());
     undone_.push_back(taken);
     return taken;
 }

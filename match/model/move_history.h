@@ -41,12 +41,18 @@ public:
     // Each cell gets its code from before the placement back. Returns the units taken, latest
     // first; none, and the board untouched, when no person has placed a unit.
     std::vector<PlacedUnit> TakeBackToPerson(Board& board);
+    // The same down to and including the latest unit of one side, whoever played it.
+    std::vector<PlacedUnit> TakeBackToSide(Board& board, Turn side);
 
     // Places again the units the latest take-back took, as they were placed. Returns them,
     // oldest first; none, and the board untouched, when nothing is left to replay.
     std::vector<PlacedUnit> Replay(Board& board);
 
 private:
+    // Takes back the units from the latest down to and including `last`.
+    std::vector<PlacedUnit> TakeBackTo(Board& board,
+                                       std::vector<PlacedUnit>::reverse_iterator last);
+
     std::vector<PlacedUnit> units_;
     // Each take-back's units, latest first, the latest take-back last.
     std::vector<std::vector<PlacedUnit>> undone_;

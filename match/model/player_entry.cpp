@@ -32,6 +32,8 @@ constexpr std::array<KindLabels, kPlayerKindCount> kLabels = {{
     {QT_TRANSLATE_NOOP("morvane::PlayerEntry", "［Ｍａｓｔｅｒ］"),
      QT_TRANSLATE_NOOP("morvane::PlayerEntry", "[Master]")},
 }};
+constexpr KindLabels kNetworkLabels{QT_TRANSLATE_NOOP("morvane::PlayerEntry", "Ｎｅｔｗｏｒｋ"),
+                                    QT_TRANSLATE_NOOP("morvane::PlayerEntry", "Network")};
 
 // Picture subjects: a mouse, a keyboard, a computer, an eye, a crowned eye.
 constexpr int kMousePicture = 0;
@@ -48,6 +50,7 @@ constexpr int kCircleCrownedEye = 10;
 int PictureKind(PlayerKind kind) {
     switch (kind) {
         case PlayerKind::Mouse:
+        case PlayerKind::Network:  // a person, at another machine's mouse
             return kMousePicture;
         case PlayerKind::Keyboard:
             return kKeyboardPicture;
@@ -61,7 +64,9 @@ int PictureKind(PlayerKind kind) {
 }  // namespace
 
 QString PlayerKindLabel(PlayerKind kind, bool wide) {
-    const KindLabels& labels = kLabels[static_cast<std::size_t>(ListPosition(kind))];
+    const KindLabels& labels = kind == PlayerKind::Network
+                                   ? kNetworkLabels
+                                   : kLabels[static_cast<std::size_t>(ListPosition(kind))];
     return QCoreApplication::translate("morvane::PlayerEntry", wide ? labels.wide : labels.narrow);
 }
 
@@ -108,7 +113,8 @@ bool ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind ki
         state.computerLevel = LevelOf(kind);
     }
     state.players.picture[s] = PlayerPicture(side, kind);
-    return StorePlayerKind(store, side, kind);
+    // The store keeps the side's last choice but a network one, which needs a new connection.
+    return kind == PlayerKind::Network || StorePlayerKind(store, side, kind);
 }
 
 }  // namespace morvane

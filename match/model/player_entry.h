@@ -28,8 +28,8 @@ bool StrongestPlays(const Players& players);
 ComputerLevel PlayingLevel(const std::array<PlayerKind, 2>& kinds, ComputerLevel level);
 
 // Applies the entry list's choice of a side: its kind and picture in the state, the computer
-// strength when the kind is a computer (a person leaves it as it was), and the stored choice.
-// Returns whether the choice reached the store.
+// strength when the kind is a computer (a person leaves it as it was), and the stored choice
+// (a network side is never stored). Returns whether the choice reached the store.
 bool ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind);
 
 }  // namespace morvane

@@ -80,6 +80,7 @@ QByteArray WriteSavedGame(const SavedGame& game) {
     text +=
         KeyLine(kLayoutKey, {QString::fromStdU16String(WriteAreaString(game.layout)).toLatin1()});
     for (std::size_t side = 0; side < kSideWords.size(); ++side) {
+        assert(game.players[side] != PlayerKind::Network);
         text += KeyLine(kSideWords[side],
                         {Bytes(kKindWords[static_cast<std::size_t>(game.players[side])]),
                          QByteArray::number(game.pictures[side])});

@@ -51,7 +51,7 @@ inline constexpr qint64 kSavedGameMaxBytes = qint64{64} * 1024;
 QString CellNotation(int index);
 std::optional<int> ParseCellNotation(QStringView text);
 
-// The game as file text.
+// The game as file text. A network side has no word in the file: such a game is never written.
 QByteArray WriteSavedGame(const SavedGame& game);
 
 // What reading a game file gave: the game, or the 1-based line that is wrong (0 for the file as

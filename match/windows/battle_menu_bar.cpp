@@ -24,6 +24,11 @@ BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) 
     resume_ = AddEntry(game_, QStringLiteral("Resume"), actions.resume);
     review_ = AddEntry(game_, QStringLiteral("Review"), actions.review);
     reviewFile_ = AddEntry(game_, QStringLiteral("ReviewFile"), actions.reviewFile);
+    if (actions.hostGame && actions.joinGame) {
+        game_->addSeparator();
+        hostGame_ = AddEntry(game_, QStringLiteral("HostGame"), actions.hostGame);
+        joinGame_ = AddEntry(game_, QStringLiteral("JoinGame"), actions.joinGame);
+    }
     game_->addSeparator();
     undo_ = AddEntry(game_, QStringLiteral("Undo"), actions.undo,
                      {QKeySequence(Qt::ControlModifier | Qt::Key_Z)});
@@ -84,6 +89,10 @@ void BattleMenuBar::SetTexts() {
     resume_->setText(tr("続きから(&E)"));
     review_->setText(ReviewThisGameText());
     reviewFile_->setText(tr("保存したゲームを振り返る(&F)…"));
+    if (hostGame_ && joinGame_) {
+        hostGame_->setText(tr("ネットワーク対戦を主催する(&T)…"));
+        joinGame_->setText(tr("ネットワーク対戦に参加する(&J)…"));
+    }
     undo_->setText(tr("元に戻す(&U)"));
     redo_->setText(tr("やり直し(&R)"));
     hint_->setText(tr("ヒント(&H)"));
@@ -121,8 +130,13 @@ bool BattleMenuBar::TriggerShortcut(QKeyCombination keys) {
 
 void BattleMenuBar::Follow(const Battle& battle, bool gameKept) {
     newGame_->setEnabled(battle.CanStartNewGame());
-    save_->setEnabled(battle.CanSnapshot());
+    // A network game is not saved: it could go on from the file without the other side.
+    save_->setEnabled(battle.CanSnapshot() && !battle.IsNetworkMatch());
     open_->setEnabled(battle.CanOpenGame());
+    if (hostGame_ && joinGame_) {
+        hostGame_->setEnabled(battle.CanOpenGame());
+        joinGame_->setEnabled(battle.CanOpenGame());
+    }
     resume_->setEnabled(gameKept && battle.CanOpenGame());
     review_->setEnabled(battle.CanSnapshot() && !battle.Snapshot().moves.empty());
     undo_->setEnabled(battle.CanTakeBack());

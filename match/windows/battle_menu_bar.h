@@ -24,6 +24,9 @@ struct BattleMenuActions {
     std::function<void()> resume;
     std::function<void()> review;      // the game under way or just ended
     std::function<void()> reviewFile;  // a game file the player picks
+    // Network games; empty: the menu has no entry for them.
+    std::function<void()> hostGame;
+    std::function<void()> joinGame;
     std::function<void()> undo;
     std::function<void()> redo;
     std::function<void()> hint;
@@ -40,7 +43,8 @@ struct BattleMenuActions {
     std::function<void()> about;
 };
 
-// The battle screen's menus: the game (new game, save, open, resume, undo, redo, hint, close), the
+// The battle screen's menus: the game (new game, save, open, resume, review, network games, undo,
+// redo, hint, close), the
 // view (display scale, sound, legal-cell marks, motion, language) and help (rules, keys, record,
 // information), each entry with its mnemonic and its desktop shortcut. An entry is enabled only
 // while it can act.
@@ -79,6 +83,8 @@ private:
     QAction* resume_;
     QAction* review_;
     QAction* reviewFile_;
+    QAction* hostGame_ = nullptr;
+    QAction* joinGame_ = nullptr;
     QAction* undo_;
     QAction* redo_;
     QAction* hint_;

@@ -6,12 +6,15 @@
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "assets/pictures.h"
 #include "match/model/computer_log.h"
 #include "match/model/game_record.h"
 #include "match/model/kept_game.h"
 #include "match/model/searched_cell.h"
+#include "match/windows/battle_link.h"
 #include "match/windows/battle_widgets.h"
 #include "match/windows/entry_window.h"
 #include "match/windows/game_file_dialogs.h"
@@ -281,6 +284,10 @@ void BattleWindow::closeEvent(QCloseEvent* event) {
     worker_.Cancel();
     KeepGameUnderWay();
     battle_.Abandon();
+    if (link_) {
+        link_->Close();
+    }
+    DropWaitingLink();
     event->accept();
     if (!closing_) {
         closing_ = true;
@@ -316,6 +323,10 @@ BattleMenuActions BattleWindow::MenuActions() {
     actions.resume = [this] { ResumeKeptGame(); };
     actions.review = [this] { ShowReview(this, battle_.Snapshot()); };
     actions.reviewFile = [this] { ReviewGameFile(); };
+    if (seams_.hostGame && seams_.joinGame) {
+        actions.hostGame = [this] { HostFromMenu(); };
+        actions.joinGame = [this] { JoinFromMenu(); };
+    }
     actions.undo = [this] { Ask([this] { battle_.TakeBack(); }); };
     actions.redo = [this] { Ask([this] { battle_.Redo(); }); };
     actions.hint = [this] {
@@ -382,7 +393,7 @@ bool BattleWindow::MayLeaveGame(const QString& question) {
 }
 
 void BattleWindow::SaveGame() {
-    if (!battle_.CanSnapshot()) {
+    if (!battle_.CanSnapshot() || battle_.IsNetworkMatch()) {
         return;
     }
     const SavedGame game = battle_.Snapshot();
@@ -447,8 +458,65 @@ void BattleWindow::StartAt(const SavedGame& game) {
     Render();
 }
 
+void BattleWindow::StartNetwork(NetLink* link) {
+    if (link->session().role() == Peer::Host) {
+        waitingLink_ = link;
+        networkSide_ = 1;
+    } else {
+        PlayOver(link);
+    }
+}
+
+void BattleWindow::DropWaitingLink() {
+    if (waitingLink_) {
+        waitingLink_->Act([](Session& session) {
+            session.Quit();
+            return true;
+        });
+        waitingLink_ = nullptr;
+    }
+}
+
+void BattleWindow::PlayOver(NetLink* link) {
+    if (link_) {
+        link_->Close();
+        link_->deleteLater();
+    }
+    link_ = new BattleLink(link, battle_, this, [this] { Wake(); });
+    battle_.PlayNetwork(*link_, link_->role(), link_->ownName(), link_->peerName());
+    if (link->session().state() == Session::State::Closed) {
+        battle_.RemoteLeft();  // it left before the match began
+    }
+    Render();
+}
+
+void BattleWindow::HostFromMenu() {
+    if (!battle_.CanOpenGame() ||
+        !MayLeaveGame(tr("対戦中のゲームを中断して\nネットワーク対戦を始めますか？"))) {
+        return;
+    }
+    worker_.Cancel();
+    networkSide_ = 1;
+    Ask([this] { battle_.EnterPlayersAgain(); });
+}
+
+void BattleWindow::JoinFromMenu() {
+    if (!battle_.CanOpenGame() ||
+        !MayLeaveGame(tr("対戦中のゲームを中断して\nネットワーク対戦を始めますか？"))) {
+        return;
+    }
+    NetLink* link = nullptr;
+    RunModal([&] { link = seams_.joinGame(this, this); });
+    if (link) {
+        worker_.Cancel();
+        PlayOver(link);
+        Wake();
+    }
+}
+
 void BattleWindow::KeepGameUnderWay() {
-    if (!kept_ || !battle_.GameUnderWay() || !battle_.CanSnapshot()) {
+    // A network game cannot go on without the other side.
+    if (!kept_ || battle_.IsNetworkMatch() || !battle_.GameUnderWay() || !battle_.CanSnapshot()) {
         return;
     }
     QString error;
@@ -563,8 +631,28 @@ void BattleWindow::RenderInfoPanel() {
 }
 
 void BattleWindow::EnterPlayers() {
-    EntryWindow entry(state_, store_, this);
-    entry.exec();
+    EntryNetwork network{seams_.hostGame || waitingLink_,
+                         std::exchange(networkSide_, std::nullopt)};
+    // Until the player leaves the entry without a network side, or a guest is in.
+    for (;;) {
+        EntryWindow entry(state_, store_, this, network);
+        entry.exec();
+        if (std::ranges::find(state_.players.kind, PlayerKind::Network) ==
+            state_.players.kind.end()) {
+            DropWaitingLink();
+            return;
+        }
+        NetLink* link = waitingLink_      ? waitingLink_.get()
+                        : seams_.hostGame ? seams_.hostGame(this, this)
+                                          : nullptr;
+        waitingLink_ = nullptr;
+        if (link) {
+            PlayOver(link);
+            return;
+        }
+        // Hosting was cancelled: back to the entry, with the stored choices.
+        network = {static_cast<bool>(seams_.hostGame), std::nullopt};
+    }
 }
 
 void BattleWindow::SelectArea() {

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -22,9 +23,11 @@ class QLabel;
 
 namespace morvane {
 
+class BattleLink;
 class CellLabel;
 class KeptGame;
 class MarkerFrame;
+class NetLink;
 class SettingsStore;
 
 // The battle screen's tick period. The old program asked for 1 ms and got about 64 ticks a
@@ -37,8 +40,13 @@ using RuleMoveFunction = std::function<int(const Board&, Turn, ComputerLevel, Te
 using SearchFunction = std::function<std::optional<SearchResult>(
     SearchEngine&, const Board&, Turn, SearchBudget, const YieldHook& keepGoing)>;
 
+// Sets a network game up, as its host or its guest: an authenticated link, a child of
+// linkParent, whose session waits for the first game; null when the player cancelled.
+using NetworkGameFunction = std::function<NetLink*(QWidget* parent, QObject* linkParent)>;
+
 // What tests may replace: the tick period, the rule-based computer players, the search and where
-// the sounds go (none: silence).
+// the sounds go (none: silence); and how network games are hosted and joined (empty: the screen
+// offers none).
 struct BattleSeams {
     std::chrono::milliseconds tickPeriod = kBattleTickPeriod;
     RuleMoveFunction ruleMove = [](const Board& board, Turn turn, ComputerLevel level,
@@ -51,6 +59,8 @@ struct BattleSeams {
         return engine.Search(board, turn, budget, keepGoing);
     };
     SoundSink* sounds = nullptr;
+    NetworkGameFunction hostGame{};
+    NetworkGameFunction joinGame{};
 };
 
 // The battle screen "Form3": plays a whole match. Its timer ticks the Battle state machine and
@@ -66,7 +76,9 @@ struct BattleSeams {
 // opens one and goes on from it, and the game menu resumes the kept game. It deletes itself when
 // closed (a search still running is cancelled and its thread ended first; a game under way
 // counts as abandoned and is kept) and
-// then emits closed().
+// then emits closed(). With the network seams the entry lists "Ｎｅｔｗｏｒｋ" and the game menu
+// hosts and joins network games; a network match is not saved, kept, opened over, redone or
+// left for a new game, and closing it tells the other side.
 class BattleWindow : public QWidget, private BattleHost {
     Q_OBJECT
 
@@ -84,6 +96,10 @@ public:
 
     // Goes on from a saved game instead of asking who plays: called before the screen is shown.
     void StartAt(const SavedGame& game);
+    // Plays a network match over an authenticated link, whose session waits for the first game:
+    // called before the screen is shown. The host's entry opens with side × on the network; the
+    // guest waits for the host's terms.
+    void StartNetwork(NetLink* link);
 
 signals:
     // The screen has closed (by Quit or its close box); the title window is to come back.
@@ -131,6 +147,14 @@ private:
     bool GoOnFrom(const SavedGame& game);
     // The game under way goes to the kept game as the screen closes.
     void KeepGameUnderWay();
+    // The match goes on over the link, as its host or its guest.
+    void PlayOver(NetLink* link);
+    // The host's link that waited for the entry goes: the entry left no side to the network.
+    void DropWaitingLink();
+    // The game menu's network entries: the player entry with side × on the network, or the
+    // guest's side of a host's game, once the player has let the game under way go.
+    void HostFromMenu();
+    void JoinFromMenu();
 
     void BuildBoard();
     void BuildSides();
@@ -149,6 +173,11 @@ private:
     BattleSeams seams_;
     KeptGame* kept_;
     Battle battle_;
+    BattleLink* link_ = nullptr;  // in a network match
+    // The side the next player entry opens on the network, for a host; the host's link that
+    // the command line made, waiting for that entry.
+    std::optional<int> networkSide_;
+    QPointer<NetLink> waitingLink_;
 
     SearchWorker worker_;
     QElapsedTimer thinking_;  // since the search under way started

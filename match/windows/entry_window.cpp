@@ -37,7 +37,8 @@ constexpr int kListWidth = 170;
 
 }  // namespace
 
-EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
+EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent,
+                         EntryNetwork network)
     : QDialog(parent), state_(state), store_(store) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Morvaneⅲ－Entry"));
@@ -64,6 +65,9 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
         lists_[s]->setObjectName(QStringLiteral("Cb_%1").arg(side));
         for (const char* text : kKindTexts) {
             lists_[s]->addItem(tr(text));
+        }
+        if (network.offered) {
+            lists_[s]->addItem(tr("Ｎｅｔｗｏｒｋ"));
         }
         lists_[s]->setMinimumWidth(kListWidth);
         // What a screen reader calls the side's list.
@@ -95,8 +99,10 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
 
     bool storedAtOpening = true;
     for (int side = 0; side < 2; ++side) {
-        lists_[static_cast<std::size_t>(side)]->setCurrentIndex(
-            ListPosition(LoadPlayerKind(store_, side)));
+        const PlayerKind kind = network.offered && network.presetSide == side
+                                    ? PlayerKind::Network
+                                    : LoadPlayerKind(store_, side);
+        lists_[static_cast<std::size_t>(side)]->setCurrentIndex(ListPosition(kind));
         storedAtOpening = Choose(side) && storedAtOpening;
         connect(lists_[static_cast<std::size_t>(side)], &QComboBox::activated, this,
                 [this, side] { TellIfNotStored(this, store_, Choose(side)); });
@@ -106,10 +112,17 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent)
 
 bool EntryWindow::Choose(int side) {
     const auto s = static_cast<std::size_t>(side);
+    QComboBox* other = lists_[1 - s];
+    const int networkPosition = ListPosition(PlayerKind::Network);
+    bool otherStored = true;
+    if (lists_[s]->currentIndex() == networkPosition && other->currentIndex() == networkPosition) {
+        other->setCurrentIndex(ListPosition(PlayerKind::Mouse));
+        otherStored = Choose(1 - side);
+    }
     const bool stored = ChoosePlayer(state_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
     pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], kEntryPictureSize));
     UpdateAccessibleName(pictures_[s], PlayerPictureName(side, lists_[s]->currentText()));
-    return stored;
+    return stored && otherStored;
 }
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "match/model/match_state.h"
 
@@ -12,14 +13,23 @@ namespace morvane {
 
 class SettingsStore;
 
+// What the player entry offers of network play.
+struct EntryNetwork {
+    bool offered = false;
+    std::optional<int> presetSide;  // the side that opens as Network
+};
+
 // The player entry "Form2": who plays side ○ and side ×. Opening applies both stored choices,
 // side ○ first, so the players, the computer strength and the pictures are set even when the
-// user confirms at once. Every choice is applied and stored as it is made.
+// user confirms at once. Every choice is applied and stored as it is made. Where a network game
+// can be set up the lists end with "Ｎｅｔｗｏｒｋ", which one side at most plays: choosing it
+// for one side gives the other back to the mouse when it was Network too.
 class EntryWindow : public QDialog {
     Q_OBJECT
 
 public:
-    EntryWindow(AppState& state, SettingsStore& store, QWidget* parent = nullptr);
+    EntryWindow(AppState& state, SettingsStore& store, QWidget* parent = nullptr,
+                EntryNetwork network = {});
 
 private:
     // Applies the list's choice of a side; returns whether it was stored.

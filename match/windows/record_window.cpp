@@ -38,6 +38,8 @@ QString PairingText(const Pairing& pairing) {
             return RecordWindow::tr("人 対 人");
         case Pairing::Sides::Computers:
             return RecordWindow::tr("電脳 対 電脳");
+        case Pairing::Sides::Network:
+            return RecordWindow::tr("人 対 %1").arg(PlayerKindLabel(PlayerKind::Network, false));
     }
     return {};
 }

@@ -23,6 +23,7 @@ Session::Session(Peer role, const QString& joinCode, const QString& name, const 
     : role_(role),
       joinCode_(joinCode),
       ownNonce_(NewNonce()),
+      ownName_(CleanName(name)),
       startedMs_(nowMs),
       lastReceivedMs_(nowMs),
       lastHeartbeatMs_(nowMs),
@@ -32,7 +33,7 @@ Session::Session(Peer role, const QString& joinCode, const QString& name, const 
     hello.protoMajor = kProtocolMajor;
     hello.protoMinor = kProtocolMinor;
     hello.app = appVersion;
-    hello.name = CleanName(name);
+    hello.name = ownName_;
     hello.nonce = ownNonce_;
     Send(hello);
 }

@@ -98,8 +98,13 @@ public:
     int movesMade() const { return static_cast<int>(moves_.size()); }
     // Side 0 (○) or 1 (×) to move.
     int sideToMove() const { return SideNumber(turn_); }
+    // The current game's terrain, and the side (0 or 1) that moved first in it.
+    const Board& terrain() const { return terrain_; }
+    int firstSide() const { return SideNumber(firstTurn_); }
     // Who plays side 0 and side 1 in the current game.
     const std::array<Peer, 2>& sides() const { return sides_; }
+    // This side's name as its hello gave it, and the other side's.
+    const QString& ownName() const { return ownName_; }
     const QString& peerName() const { return peerName_; }
     // Who has asked to take back a move and waits for the answer.
     std::optional<Peer> undoPendingBy() const { return undoPendingBy_; }
@@ -132,6 +137,7 @@ private:
     QString joinCode_;
     QString ownNonce_;
     QString peerNonce_;
+    QString ownName_;
     QString peerName_;
     State state_ = State::Handshake;
     bool peerHelloSeen_ = false;

@@ -1,0 +1,153 @@
+#include "match/windows/battle_link.h"
+
+#include <QWidget>
+
+#include "match/model/battle.h"
+#include "match/model/battle_log.h"
+#include "match/windows/peer_left_dialog.h"
+#include "shell/windows/message_dialog.h"
+
+namespace morvane {
+namespace {
+
+Turn TurnOfSide(int side) { return side == 0 ? kCircleTurn : kCrossTurn; }
+
+}  // namespace
+
+BattleLink::BattleLink(NetLink* link, Battle& battle, QWidget* screen, std::function<void()> wake)
+    : QObject(screen), link_(link), battle_(battle), screen_(screen), wake_(std::move(wake)) {
+    connect(link, &NetLink::eventOccurred, this, &BattleLink::Hear);
+    connect(link, &NetLink::finished, this, [this] { linkFinished_ = true; });
+}
+
+NetworkRole BattleLink::role() const {
+    return link_->session().role() == Peer::Host ? NetworkRole::Host : NetworkRole::Guest;
+}
+
+QString BattleLink::ownName() const { return link_->session().ownName(); }
+
+QString BattleLink::peerName() const { return link_->session().peerName(); }
+
+void BattleLink::Close() {
+    if (!link_) {
+        return;
+    }
+    SendQuit();
+    if (linkFinished_) {
+        return;  // its socket is closed already; it goes with its parent
+    }
+    // The link outlives the screen until its socket has sent the quit and closed.
+    NetLink* link = link_;
+    link->setParent(nullptr);
+    connect(link, &NetLink::finished, link, &QObject::deleteLater);
+}
+
+void BattleLink::Hear(const SessionEvent& event) {
+    using Kind = SessionEvent::Kind;
+    const Session& session = link_->session();
+    const bool byOther = event.by != session.role();
+    switch (event.kind) {
+        case Kind::GameStarted:
+            if (session.role() == Peer::Guest) {
+                const int localSide = session.sides()[0] == Peer::Guest ? 0 : 1;
+                battle_.RemoteSetUp(session.terrain(), localSide, TurnOfSide(session.firstSide()));
+            }
+            break;
+        case Kind::Moved:
+            if (byOther) {
+                battle_.RemoteMoved(event.cell);
+            }
+            break;
+        case Kind::GameOver:
+            // A game won or drawn on the board the battle judges itself.
+            if (event.resigned && byOther) {
+                battle_.RemoteResigned();
+            }
+            break;
+        case Kind::UndoRequested:
+            battle_.RemoteAskedUndo();
+            break;
+        case Kind::UndoAnswered:
+            battle_.RemoteAnsweredUndo(event.accepted);
+            break;
+        case Kind::NextRequested:
+            battle_.RemoteReady();
+            break;
+        case Kind::Invalid:
+            battle_.RemoteInvalid();
+            break;
+        case Kind::PeerQuit:
+        case Kind::PeerBye:
+        case Kind::Left:
+        case Kind::WrongCode:
+        case Kind::VersionMismatch:
+            battle_.RemoteLeft();
+            break;
+        case Kind::PeerHello:
+        case Kind::Authenticated:
+        case Kind::UndoApplied:
+            break;
+    }
+    wake_();
+}
+
+bool BattleLink::Act(const std::function<bool(Session&)>& action, const char* what) {
+    if (!link_) {
+        return false;
+    }
+    const bool done = link_->Act(action);
+    if (!done) {
+        qCDebug(battleLog) << "the network session did not take" << what;
+    }
+    return done;
+}
+
+void BattleLink::SendMove(int cell) {
+    Act([cell](Session& session) { return session.Move(cell); }, "a move");
+}
+
+bool BattleLink::SendUndoRequest() {
+    return Act([](Session& session) { return session.RequestUndo(); }, "an undo request");
+}
+
+void BattleLink::SendUndoAnswer(bool accept) {
+    Act([accept](Session& session) { return session.AnswerUndo(accept); }, "an undo answer");
+}
+
+void BattleLink::SendSetup(const Board& terrain, int remoteSide, Turn first) {
+    std::array<Peer, 2> sides{Peer::Host, Peer::Host};
+    sides[static_cast<std::size_t>(remoteSide)] = Peer::Guest;
+    Act([&](Session& session) { return session.StartGame(terrain, sides, SideNumber(first)); },
+        "a setup");
+}
+
+void BattleLink::SendNext() {
+    Act([](Session& session) { return session.RequestNextGame(); }, "the next game");
+}
+
+void BattleLink::SendQuit() {
+    Act(
+        [](Session& session) {
+            session.Quit();
+            return true;
+        },
+        "quit");
+}
+
+bool BattleLink::AllowUndo() {
+    return ShowMessage(screen_, tr("対戦相手が待ったを申し込んでいます。\n受けますか？"),
+                       YesCaption(), NoCaption(), QString()) == MessageAnswer::First;
+}
+
+std::optional<ComputerLevel> BattleLink::AfterPeerLeft(bool canHandOver) {
+    PeerLeftDialog dialog(canHandOver, screen_);
+    dialog.exec();
+    return dialog.Choice();
+}
+
+void BattleLink::TellInvalid() {
+    ShowMessage(screen_, tr("対戦相手から不正なデータが届きました。\nゲームを終了します。"),
+                QString(), QString(), ConfirmCaption());
+}
+
+}  // namespace morvane

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "match/model/remote_peer.h"
+#include "net/socket/net_link.h"
+
+class QWidget;
+
+namespace morvane {
+
+class Battle;
+
+// The battle screen's side of a network match: hands the link's news to the battle, sends the
+// battle's messages over the link, and asks the person here what the other side's news asks,
+// in the program's own dialogs over the screen.
+class BattleLink : public QObject, public RemotePeer {
+    Q_OBJECT
+
+public:
+    // The link is authenticated and waits for the first game. wake is called after each piece
+    // of news, so that the screen ticks on.
+    BattleLink(NetLink* link, Battle& battle, QWidget* screen, std::function<void()> wake);
+
+    NetworkRole role() const;
+    // This side's name and the other side's.
+    QString ownName() const;
+    QString peerName() const;
+
+    // The screen closes: the other side hears that this side quit, and the link goes once its
+    // socket has closed.
+    void Close();
+
+    void SendMove(int cell) override;
+    bool SendUndoRequest() override;
+    void SendUndoAnswer(bool accept) override;
+    void SendSetup(const Board& terrain, int remoteSide, Turn first) override;
+    void SendNext() override;
+    void SendQuit() override;
+    bool AllowUndo() override;
+    std::optional<ComputerLevel> AfterPeerLeft(bool canHandOver) override;
+    void TellInvalid() override;
+
+private:
+    void Hear(const SessionEvent& event);
+    // Runs a session action; what it refused is logged.
+    bool Act(const std::function<bool(Session&)>& action, const char* what);
+
+    QPointer<NetLink> link_;
+    bool linkFinished_ = false;
+    Battle& battle_;
+    QWidget* screen_;
+    std::function<void()> wake_;
+};
+
+}  // namespace morvane

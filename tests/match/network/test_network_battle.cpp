@@ -1,0 +1,196 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+#include "match/model/game_record.h"
+#include "match/model/stored_options.h"
+#include "match/windows/battle_window.h"
+#include "net/socket/net_host.h"
+#include "net/socket/net_link.h"
+#include "tests/support/modal.h"
+#include "tests/support/screenshot.h"
+#include "tests/support/temp_settings.h"
+
+using namespace morvane;
+using namespace morvane::testing;
+
+namespace {
+
+constexpr int kWait = 20000;  // generous: sanitizer builds are slow
+constexpr auto kCode = "K7P2QX";
+// Each side fills a column of its own from the bottom: ○ the first, × the second.
+constexpr int kMostMoves = 2 * kRows;
+
+// A battle screen over its own settings, playing over a link, ticking as fast as it can.
+struct NetScreen {
+    TempSettings settings;
+    AppState state;
+    QPointer<BattleWindow> window;
+
+    explicit NetScreen(NetLink* link) {
+        StorePlayerKind(settings.store(), 0, PlayerKind::Mouse);
+        state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, TerrainOption::Off};
+        window = new BattleWindow(state, settings.store(), {},
+                                  BattleSeams{std::chrono::milliseconds(0)});
+        window->StartNetwork(link);
+    }
+    ~NetScreen() { delete window; }
+
+    const Battle& battle() const { return window->battle(); }
+    QString Name(int side) const {
+        return window->findChild<QLabel*>(QStringLiteral("NameLb_%1").arg(side))->text();
+    }
+    void Click(int cell) const {
+        QTest::mouseClick(window->findChild<QLabel*>(QStringLiteral("Un_%1").arg(cell)),
+                          Qt::LeftButton);
+    }
+};
+
+int UnitCount(const Board& board) {
+    int units = 0;
+    for (int index = 0; index < kCellCount; ++index) {
+        units += board[index] != Empty && board[index] != Hollow && board[index] != Block ? 1 : 0;
+    }
+    return units;
+}
+
+}  // namespace
+
+// A host listening on 127.0.0.1 and a guest that has joined it with the code.
+struct Loopback {
+    NetHost host{kCode, QStringLiteral("Hana"), QStringLiteral("4.92")};
+    NetLink* joining = nullptr;
+
+    bool Connect() {
+        if (!host.Listen(QHostAddress::LocalHost, 0)) {
+            return false;
+        }
+        joining = NetLink::Join(QStringLiteral("127.0.0.1"), host.port(), kCode,
+                                QStringLiteral("Ren"), QStringLiteral("4.92"));
+        return QTest::qWaitFor([this] { return host.guest() != nullptr; }, kWait);
+    }
+};
+
+void ConfirmTheEntry() {
+    WhenModalOpens(
+        QStringLiteral("Form2"),
+        [](QWidget* entry) { ClickChild(entry, QStringLiteral("Command2")); }, kWait);
+}
+
+class NetworkBattleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Two screens should play a whole game over 127.0.0.1 through their timers: the host enters
+    // the players with × on the network, the guest plays ×, each shows the names, a take-back
+    // the guest accepts empties both boards, and the game ends in both result dialogs, counted
+    // in both records as a network game.
+    void twoScreensPlayAGameOverLoopback() {
+        Loopback loopback;
+        QVERIFY(loopback.Connect());
+        ConfirmTheEntry();
+        NetScreen hosting(loopback.host.guest());
+        NetScreen guest(loopback.joining);
+        hosting.window->show();
+        guest.window->show();
+
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
+        QCOMPARE(hosting.state.players.kind,
+                 (std::array<PlayerKind, 2>{PlayerKind::Mouse, PlayerKind::Network}));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            guest.state.players.kind,
+            (std::array<PlayerKind, 2>{PlayerKind::Network, PlayerKind::Mouse}), kWait);
+        QCOMPARE(hosting.Name(0), QStringLiteral("Hana"));
+        QCOMPARE(hosting.Name(1), QStringLiteral("Ren"));
+        QCOMPARE(guest.Name(0), QStringLiteral("Hana"));
+        QCOMPARE(guest.Name(1), QStringLiteral("Ren"));
+
+        // ○ and × each place a unit; ○ asks to take both back, and the guest lets it.
+        hosting.Click(CellIndex(1, kRows));
+        QTRY_VERIFY_WITH_TIMEOUT(guest.battle().WaitsForInput(), kWait);
+        guest.Click(CellIndex(2, kRows));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,
+            kWait);
+        SaveScreenshot(hosting.window, QStringLiteral("network-game-host"));
+        SaveScreenshot(guest.window, QStringLiteral("network-game-guest"));
+        WhenModalOpens(
+            QStringLiteral("FormMsg"),
+            [](QWidget* question) { ClickChild(question, QStringLiteral("選択_0")); }, kWait);
+        QTest::keyClick(hosting.window, Qt::Key_Z, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput() &&
+                                     UnitCount(hosting.battle().ShownBoard()) == 0 &&
+                                     UnitCount(guest.battle().ShownBoard()) == 0,
+                                 kWait);
+
+        // Then ○ fills the first column until it wins; both result dialogs are left by Quit.
+        int results = 0;
+        for (int dialog = 0; dialog < 2; ++dialog) {
+            WhenModalOpens(
+                QStringLiteral("Form5"),
+                [&results](QWidget* dialog) {
+                    ++results;
+                    ClickChild(dialog, QStringLiteral("Option1_3"));
+                    ClickChild(dialog, QStringLiteral("Command2"));
+                },
+                kWait);
+        }
+        std::array<int, 2> height{};
+        for (int move = 0; move < kMostMoves && results == 0; ++move) {
+            const bool hostMoves = move % 2 == 0;
+            const NetScreen& mover = hostMoves ? hosting : guest;
+            QTRY_VERIFY_WITH_TIMEOUT(!mover.window || mover.battle().WaitsForInput() || results > 0,
+                                     kWait);
+            if (results > 0 || !mover.window) {
+                break;
+            }
+            const int column = hostMoves ? 1 : 2;
+            mover.Click(CellIndex(column, kRows - height[static_cast<std::size_t>(column - 1)]++));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.window.isNull() && guest.window.isNull(), kWait);
+        QCOMPARE(results, 2);
+        const Pairing network{Pairing::Sides::Network};
+        QCOMPARE(GameRecord(hosting.settings.store()).Counts(network), (RecordCounts{1, 0, 0, 0}));
+        QCOMPARE(GameRecord(guest.settings.store()).Counts(network), (RecordCounts{0, 1, 0, 0}));
+    }
+
+    // When the guest's connection drops in the middle of a game, the host should be asked, and the
+    // computer at the strength picked should play the guest's side on; the game is no network game
+    // then.
+    void aSideThatLeftIsHandedToTheComputer() {
+        Loopback loopback;
+        QVERIFY(loopback.Connect());
+        ConfirmTheEntry();
+        NetScreen hosting(loopback.host.guest());
+        NetScreen guest(loopback.joining);
+        hosting.window->show();
+        guest.window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
+        hosting.Click(CellIndex(1, kRows));
+        QTRY_VERIFY_WITH_TIMEOUT(guest.battle().WaitsForInput(), kWait);
+
+        bool asked = false;
+        WhenModalOpens(
+            QStringLiteral("PeerLeft"),
+            [&asked](QWidget* question) {
+                asked = true;
+                SaveScreenshot(question->parentWidget(), QStringLiteral("network-left-screen"));
+                SaveScreenshot(question, QStringLiteral("network-left"));
+                auto* levels = question->findChild<QComboBox*>(QStringLiteral("PeerLeftLevel"));
+                levels->setCurrentIndex(static_cast<int>(ComputerLevel::Hard));
+                ClickChild(question, QStringLiteral("PeerLeftHandOver"));
+            },
+            kWait);
+        // The guest's connection drops.
+        delete loopback.joining;
+        QTRY_VERIFY_WITH_TIMEOUT(asked && !hosting.battle().IsNetworkMatch(), kWait);
+        QCOMPARE(hosting.state.players.kind[1], PlayerKind::HardComputer);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,
+            kWait);
+    }
+};
+
+QTEST_MAIN(NetworkBattleTest)
+#include "test_network_battle.moc"
