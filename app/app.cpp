@@ -8,6 +8,8 @@
 #include "match/windows/game_file_dialogs.h"
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
+#include "net/socket/net_link.h"
+#include "net/windows/net_windows.h"
 #include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
 #include "shell/windows/display_scale_choice.h"
@@ -31,7 +33,16 @@ TitleWindow* App::ShowTitle() {
 }
 
 void App::Start(const CommandLine& command) {
-    if (command.gameFile) {
+    if (command.host || command.join) {
+        // The network windows stand alone; once the other side is in, the battle screen plays
+        // over the link, and the title comes back when it closes.
+        NetLink* link = command.host ? HostNetworkGame(nullptr, nullptr, *command.host)
+                                     : JoinNetworkGame(nullptr, nullptr, *command.join);
+        if (link) {
+            OpenBattle(std::nullopt, link);
+            return;
+        }
+    } else if (command.gameFile) {
         if (const std::optional<SavedGame> game =
                 GameOrTell(nullptr, LoadGameFile(*command.gameFile))) {
             OpenBattle(game);
@@ -82,15 +93,25 @@ void App::ChooseTitleLanguage(QWidget* title, Language language) {
     });
 }
 
-void App::OpenBattle(const std::optional<SavedGame>& game) {
+void App::OpenBattle(const std::optional<SavedGame>& game, NetLink* link) {
     qCDebug(appLog) << "battle screen";
     BattleSeams seams;
     seams.sounds = &sounds_;
+    seams.hostGame = [](QWidget* parent, QObject* linkParent) {
+        return HostNetworkGame(parent, linkParent, HostRequest{});
+    };
+    seams.joinGame = [](QWidget* parent, QObject* linkParent) {
+        return JoinNetworkGame(parent, linkParent, JoinRequest{});
+    };
     auto* battle = new BattleWindow(
         state_, store_, [this](QWidget* parent) { ShowAreaSelect(parent, state_.board, store_); },
         std::move(seams), &kept_);
     if (game) {
         battle->StartAt(*game);
+    }
+    if (link) {
+        link->setParent(battle);
+        battle->StartNetwork(link);
     }
     QObject::connect(battle, &BattleWindow::closed, battle, [this] { ShowTitle(); });
     battle->show();

@@ -12,6 +12,8 @@
 
 namespace morvane {
 
+class NetLink;
+
 // Wires the program's windows together: what each title menu item opens, which window comes
 // back when another closes, Ctrl+W for every window, and the places the main windows reopen at.
 // Made once in main; it outlives every window.
@@ -25,15 +27,17 @@ public:
 
     // Shows a fresh title window; each new one starts with nothing hovered.
     TitleWindow* ShowTitle();
-    // The first window: the battle screen at the game file the command line names, else (or
-    // when that file is no game, which the message dialog tells) the title window.
+    // The first window: the host or join window the command line asks for, then the battle
+    // screen over its link; else the battle screen at the game file the command line names;
+    // else (or when that file is no game, which the message dialog tells, or the network
+    // window was cancelled) the title window.
     void Start(const CommandLine& command);
 
 private:
     TitleActions MakeTitleActions();
-    // The battle screen, opened once the title has closed, at a saved game when one is given;
-    // the title returns when it closes.
-    void OpenBattle(const std::optional<SavedGame>& game = std::nullopt);
+    // The battle screen, opened once the title has closed, at a saved game when one is given,
+    // or playing a network match over an authenticated link; the title returns when it closes.
+    void OpenBattle(const std::optional<SavedGame>& game = std::nullopt, NetLink* link = nullptr);
     // The extras menu's Resume: the kept game in the battle screen in place of the title.
     void ResumeKeptGame(QWidget* title);
     // Stores the language chosen on the title and puts the interface in it; the title is made

@@ -42,6 +42,22 @@ void BattleLink::Close() {
     connect(link, &NetLink::finished, link, &QObject::deleteLater);
 }
 
+void BattleLink::CatchUp() {
+    const Session& session = link_->session();
+    if (session.state() != Session::State::Playing && session.state() != Session::State::GameOver) {
+        return;
+    }
+    Hear(SessionEvent{.kind = SessionEvent::Kind::GameStarted});
+    // Units alternate from the first side; a side's own units are never news to it.
+    int side = session.firstSide();
+    for (const int cell : session.moves()) {
+        Hear(SessionEvent{.kind = SessionEvent::Kind::Moved,
+                          .by = session.sides()[static_cast<std::size_t>(side)],
+                          .cell = cell});
+        side = 1 - side;
+    }
+}
+
 void BattleLink::Hear(const SessionEvent& event) {
     using Kind = SessionEvent::Kind;
     const Session& session = link_->session();

@@ -29,6 +29,10 @@ public:
     QString ownName() const;
     QString peerName() const;
 
+    // Hands the battle what the link heard before this side listened: the game the host set up
+    // and the units placed in it since (a guest's join window waits for the first setup).
+    void CatchUp();
+
     // The screen closes: the other side hears that this side quit, and the link goes once its
     // socket has closed.
     void Close();

@@ -484,6 +484,7 @@ void BattleWindow::PlayOver(NetLink* link) {
     }
     link_ = new BattleLink(link, battle_, this, [this] { Wake(); });
     battle_.PlayNetwork(*link_, link_->role(), link_->ownName(), link_->peerName());
+    link_->CatchUp();
     if (link->session().state() == Session::State::Closed) {
         battle_.RemoteLeft();  // it left before the match began
     }

@@ -96,6 +96,8 @@ public:
     const Board& board() const { return board_; }
     int game() const { return game_; }
     int movesMade() const { return static_cast<int>(moves_.size()); }
+    // The cells of the current game's units in the order placed.
+    const QList<int>& moves() const { return moves_; }
     // Side 0 (○) or 1 (×) to move.
     int sideToMove() const { return SideNumber(turn_); }
     // The current game's terrain, and the side (0 or 1) that moved first in it.
