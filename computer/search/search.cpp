@@ -93,27 +93,75 @@ Deepening Deepen(Negamax<BitCount>& negamax, const Position& root, RootMoves& mo
 // this small within the time. With more free cells such questions seldom end in time, and the
 // whole budget deepens.
 constexpr int kMostFreeCellsToProve = 36;
-constexpr std::int64_t kDeepeningShare = 25;
+constexpr std::int64_t kDeepeningShare = 5;
 
-// The first of the root moves, in order, that keeps the game's value: a win when one is proven,
-// else at least a draw, each asked with a null window searched to the end. Nothing when the
-// budget ran out first or the position is lost (then any move is as good as the deepening's).
+// The questions of the first round get this many positions each; every round gives the questions
+// still open four times as many as the last.
+constexpr std::int64_t kFirstRoundNodes = 10'000;
+
+struct ValueKeeping {
+    int bit = 0;             // the move to play
+    std::int64_t nodes = 0;  // positions visited
+    bool abandoned = false;  // the yield hook called the search off
+};
+
+// A root move that keeps the game's value: a win when one is proven, else at least a draw, each
+// asked of each move with a null window searched to the end. The questions are asked in rounds,
+// the moves in their order in each: a round gives every question still open a few more
+// positions, so that a move whose win is quickly proven is found before a costly question about
+// another move is settled (the table keeps the work of a question left open). When the budget
+// runs out first, the first move in order not proven to lose stands.
 template <typename BitCount>
-std::optional<int> ValueKeepingBit(Negamax<BitCount>& negamax, const Position& root,
-                                   const RootMoves& moves, int count) {
-    for (const int bar : {kWinScore - 1, -1}) {
+ValueKeeping ValueKeepingBit(TranspositionTable& table, const Position& root,
+                             const RootMoves& moves, int count, Limits limits,
+                             const YieldHook& yield) {
+    ValueKeeping keeping{moves[0].bit};
+    std::array<int, kCellCount> highest;  // what each move is proven to score at most
+    highest.fill(search::kInfinity);
+    const auto settled = [&] {
         for (int i = 0; i < count; ++i) {
-            const int bit = moves[static_cast<std::size_t>(i)].bit;
-            const int score = negamax.ScoreRootMove(root, bit, search::kToTheEnd, bar, bar + 1);
-            if (negamax.stopped() != Stop::None) {
-                return std::nullopt;
+            if (highest[static_cast<std::size_t>(i)] >= 0) {
+                keeping.bit = moves[static_cast<std::size_t>(i)].bit;
+                break;
             }
-            if (score > bar) {
-                return bit;
+        }
+        return keeping;
+    };
+    for (const int bar : {kWinScore - 1, -1}) {
+        bool open = true;
+        for (std::int64_t round = kFirstRoundNodes; open; round *= 4) {
+            open = false;
+            for (int i = 0; i < count; ++i) {
+                if (highest[static_cast<std::size_t>(i)] <= bar) {
+                    continue;
+                }
+                const std::int64_t left = limits.nodes > 0 ? limits.nodes - keeping.nodes : round;
+                if (left <= 0) {
+                    return settled();
+                }
+                Negamax<BitCount> negamax(table, Limits{std::min(round, left), limits.deadline},
+                                          yield);
+                const int bit = moves[static_cast<std::size_t>(i)].bit;
+                const int score = negamax.ScoreRootMove(root, bit, search::kToTheEnd, bar, bar + 1);
+                keeping.nodes += negamax.nodes();
+                if (negamax.stopped() == Stop::Abandon) {
+                    keeping.abandoned = true;
+                    return keeping;
+                }
+                if (negamax.stopped() == Stop::Budget) {
+                    if (limits.deadline && Clock::now() >= *limits.deadline) {
+                        return settled();
+                    }
+                    open = true;
+                } else if (score > bar) {
+                    return ValueKeeping{bit, keeping.nodes, false};
+                } else {
+                    highest[static_cast<std::size_t>(i)] = score;
+                }
             }
         }
     }
-    return std::nullopt;
+    return settled();
 }
 
 template <typename BitCount>
@@ -148,17 +196,14 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
         return result;
     }
     // The table keeps what the deepening stored: the exact questions start from its moves.
-    Negamax<BitCount> exact(
-        table, budget.nodes > 0 ? Limits{nodesLeft, std::nullopt} : Limits{0, start + budget.time},
-        yield);
-    const std::optional<int> keeping = ValueKeepingBit(exact, root, moves, count);
-    if (exact.stopped() == Stop::Abandon) {
+    const ValueKeeping keeping = ValueKeepingBit<BitCount>(
+        table, root, moves, count,
+        budget.nodes > 0 ? Limits{nodesLeft, std::nullopt} : Limits{0, start + budget.time}, yield);
+    if (keeping.abandoned) {
         return std::nullopt;
     }
-    result.nodes += exact.nodes();
-    if (keeping) {
-        result.cell = search::kCellOfBit[static_cast<std::size_t>(*keeping)];
-    }
+    result.nodes += keeping.nodes;
+    result.cell = search::kCellOfBit[static_cast<std::size_t>(keeping.bit)];
     return result;
 }
 
