@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <fstream>
 
 #include "bench/positions.h"
 #include "match/model/search_worker.h"
@@ -21,10 +23,22 @@ QCoreApplication& Application() {
     return application;
 }
 
+// The time this thread has spent ready to run but waiting for a processor, as the system
+// counts it (the second field of its schedstat); 0 where the system does not say.
+std::chrono::nanoseconds RunQueueWait() {
+    std::ifstream stat("/proc/thread-self/schedstat");
+    std::int64_t running = 0;
+    std::int64_t waiting = 0;
+    stat >> running >> waiting;
+    return std::chrono::nanoseconds(waiting);
+}
+
 // One [ＭＡＳＴＥＲ] move on mid-game position range(0) as the battle screen makes it: on the
 // match's SearchWorker, while the window thread runs an event loop with a timer of range(1)
 // milliseconds that notes the longest gap between two of its runs until the answer arrives.
-// longest_gap_us is the longest the window thread waited for its events while MASTER thought.
+// longest_gap_us is the longest the window thread waited for its events while MASTER thought;
+// its_run_queue_us the part of that gap in which the thread was ready but had no processor (the
+// machine's load, not a wait of ours).
 void BM_WorkerEventLoopGap(benchmark::State& state) {
     Application();
     const Position& position = kMidGame[static_cast<std::size_t>(state.range(0))];
@@ -32,6 +46,7 @@ void BM_WorkerEventLoopGap(benchmark::State& state) {
     const Turn turn = position.turn;
     using Clock = std::chrono::steady_clock;
     Clock::duration longest{0};
+    std::chrono::nanoseconds longestRunQueue{0};
     SearchWorker worker;
     for (auto _ : state) {
         worker.Start([board, turn](SearchEngine& engine, const YieldHook& keepGoing) {
@@ -41,10 +56,16 @@ void BM_WorkerEventLoopGap(benchmark::State& state) {
         QTimer timer;
         timer.setInterval(static_cast<int>(state.range(1)));
         Clock::time_point last = Clock::now();
+        std::chrono::nanoseconds lastRunQueue = RunQueueWait();
         QObject::connect(&timer, &QTimer::timeout, [&] {
             const Clock::time_point now = Clock::now();
-            longest = std::max(longest, now - last);
+            const std::chrono::nanoseconds runQueue = RunQueueWait();
+            if (now - last > longest) {
+                longest = now - last;
+                longestRunQueue = runQueue - lastRunQueue;
+            }
             last = now;
+            lastRunQueue = runQueue;
             if (const auto answer = worker.TakeAnswer()) {
                 benchmark::DoNotOptimize(answer->cell);
                 loop.quit();
@@ -54,6 +75,8 @@ void BM_WorkerEventLoopGap(benchmark::State& state) {
         loop.exec();
     }
     state.counters["longest_gap_us"] = std::chrono::duration<double, std::micro>(longest).count();
+    state.counters["its_run_queue_us"] =
+        std::chrono::duration<double, std::micro>(longestRunQueue).count();
 }
 BENCHMARK(BM_WorkerEventLoopGap)
     ->ArgNames({"position", "timer_ms"})

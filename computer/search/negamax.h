@@ -41,6 +41,16 @@ struct RootMove {
 // Searched with this depth, no line meets a horizon: every position is followed to the end.
 inline constexpr int kToTheEnd = kCellCount;
 
+// How early a move into bit is tried where lines are followed to the end: by the winning cells
+// it makes (wins, with the unit; threats the opponent must answer), then by its closeness to
+// the middle columns. Each threat outranks the centre weight.
+template <typename BitCount>
+int ThreatOrder(int bit, Bits wins, Bits freeCells) {
+    constexpr int kThreatOrder = 4;
+    return CountBits<BitCount>(wins & freeCells & ~One(bit)) * kThreatOrder +
+           kCentreWeight[static_cast<std::size_t>(bit)];
+}
+
 // Negamax with alpha-beta pruning over Positions, principal-variation windows, a transposition
 // table and moves ordered by the winning cells they make (searching to the end) or by history. A
 // node is one position visited (Search entered). Immediate wins end a node at once; a single
@@ -70,12 +80,6 @@ public:
             return 0;
         }
         return -Search(root.Play(bit), depth - 1, -beta, -alpha);
-    }
-
-    // The root's score searched to the end of the game: exact within the window (alpha, beta),
-    // outside it a bound (at most alpha, or at least beta). 0 when stopped.
-    int SearchToTheEnd(const Position& root, int alpha, int beta) {
-        return Search(root, kToTheEnd, alpha, beta);
     }
 
     // One full-width pass over the root moves in their order, the best first found kept on
@@ -182,12 +186,15 @@ private:
             const Bits wins = toTheEnd ? WinningCells(p.mover | One(bit)) : 0;
             int order = kTableMoveOrder;
             if (bit != tableMove) {
-                order =
-                    toTheEnd
-                        ? CountBits<BitCount>(wins & freeCells & ~One(bit)) * kThreatOrder + centre
-                        : history[static_cast<std::size_t>(bit)] + centre;
+                order = toTheEnd ? ThreatOrder<BitCount>(bit, wins, freeCells)
+                                 : history[static_cast<std::size_t>(bit)] + centre;
             }
             candidates[static_cast<std::size_t>(count++)] = Candidate{bit, order, wins};
+        }
+        if (toTheEnd && p.free >= kLeastFreeForTableCutoff) {
+            if (const std::optional<int> cut = TableCutoff(p, candidates, count, depth, beta)) {
+                return *cut;
+            }
         }
 
         const int alphaAtStart = alpha;
@@ -234,6 +241,30 @@ private:
                                                        : Bound::Upper;
         table_.Store(p.key, bestScore, depth, bound, bestBit);
         return bestScore;
+    }
+
+    // A score of at least beta that a child's entry in the table already proves (its upper
+    // bound is the move's lower bound), stored for the position too: a transposition that
+    // ends the search here before any child is entered.
+    std::optional<int> TableCutoff(const Position& p,
+                                   const std::array<Candidate, kCellCount>& candidates, int count,
+                                   int depth, int beta) {
+        std::array<std::uint64_t, kCellCount> keys;
+        for (int i = 0; i < count; ++i) {
+            keys[static_cast<std::size_t>(i)] =
+                p.ChildKey(candidates[static_cast<std::size_t>(i)].bit);
+            table_.Prefetch(keys[static_cast<std::size_t>(i)]);
+        }
+        for (int i = 0; i < count; ++i) {
+            const TableEntry* entry = table_.Find(keys[static_cast<std::size_t>(i)]);
+            if (entry != nullptr && entry->depth >= depth - 1 && entry->bound != Bound::Lower &&
+                -entry->score >= beta) {
+                const int bit = candidates[static_cast<std::size_t>(i)].bit;
+                table_.Store(p.key, -entry->score, depth, Bound::Lower, bit);
+                return -entry->score;
+            }
+        }
+        return std::nullopt;
     }
 
     // The candidate to search in position i, best ordered first. Above the horizon's parents
@@ -303,9 +334,9 @@ private:
     }
 
     static constexpr int kHistoryLimit = 1 << 24;
-    // Each threat outranks the centre weight.
-    static constexpr int kThreatOrder = 4;
     static constexpr int kPrefetchAhead = 6;
+    // With fewer free cells the children are searched quicker than their entries are looked up.
+    static constexpr int kLeastFreeForTableCutoff = 12;
     static constexpr int kTableMoveOrder = 1 << 30;
 
     TranspositionTable& table_;

@@ -5,6 +5,7 @@
 
 #include "computer/search/negamax.h"
 #include "computer/search/position.h"
+#include "computer/search/root_prover.h"
 #include "computer/search/transposition_table.h"
 #include "rules/bit_count.h"
 
@@ -16,6 +17,7 @@ using search::Limits;
 using search::Negamax;
 using search::Position;
 using search::RootMove;
+using search::RootProver;
 using search::Stop;
 using search::TranspositionTable;
 
@@ -91,27 +93,75 @@ Deepening Deepen(Negamax<BitCount>& negamax, const Position& root, RootMoves& mo
 // this small within the time. With more free cells such questions seldom end in time, and the
 // whole budget deepens.
 constexpr int kMostFreeCellsToProve = 36;
-constexpr std::int64_t kDeepeningShare = 25;
+constexpr std::int64_t kDeepeningShare = 5;
 
-// The first of the root moves, in order, that keeps the game's value: a win when one is proven,
-// else at least a draw, each asked with a null window searched to the end. Nothing when the
-// budget ran out first or the position is lost (then any move is as good as the deepening's).
+// The questions of the first round get this many positions each; every round gives the questions
+// still open four times as many as the last.
+constexpr std::int64_t kFirstRoundNodes = 10'000;
+
+struct ValueKeeping {
+    int bit = 0;             // the move to play
+    std::int64_t nodes = 0;  // positions visited
+    bool abandoned = false;  // the yield hook called the search off
+};
+
+// A root move that keeps the game's value: a win when one is proven, else at least a draw, each
+// asked of each move with a null window searched to the end. The questions are asked in rounds,
+// the moves in their order in each: a round gives every question still open a few more
+// positions, so that a move whose win is quickly proven is found before a costly question about
+// another move is settled (the table keeps the work of a question left open). When the budget
+// runs out first, the first move in order not proven to lose stands.
 template <typename BitCount>
-std::optional<int> ValueKeepingBit(Negamax<BitCount>& negamax, const Position& root,
-                                   const RootMoves& moves, int count) {
-    for (const int bar : {kWinScore - 1, -1}) {
+ValueKeeping ValueKeepingBit(TranspositionTable& table, const Position& root,
+                             const RootMoves& moves, int count, Limits limits,
+                             const YieldHook& yield) {
+    ValueKeeping keeping{moves[0].bit};
+    std::array<int, kCellCount> highest;  // what each move is proven to score at most
+    highest.fill(search::kInfinity);
+    const auto settled = [&] {
         for (int i = 0; i < count; ++i) {
-            const int bit = moves[static_cast<std::size_t>(i)].bit;
-            const int score = negamax.ScoreRootMove(root, bit, search::kToTheEnd, bar, bar + 1);
-            if (negamax.stopped() != Stop::None) {
-                return std::nullopt;
+            if (highest[static_cast<std::size_t>(i)] >= 0) {
+                keeping.bit = moves[static_cast<std::size_t>(i)].bit;
+                break;
             }
-            if (score > bar) {
-                return bit;
+        }
+        return keeping;
+    };
+    for (const int bar : {kWinScore - 1, -1}) {
+        bool open = true;
+        for (std::int64_t round = kFirstRoundNodes; open; round *= 4) {
+            open = false;
+            for (int i = 0; i < count; ++i) {
+                if (highest[static_cast<std::size_t>(i)] <= bar) {
+                    continue;
+                }
+                const std::int64_t left = limits.nodes > 0 ? limits.nodes - keeping.nodes : round;
+                if (left <= 0) {
+                    return settled();
+                }
+                Negamax<BitCount> negamax(table, Limits{std::min(round, left), limits.deadline},
+                                          yield);
+                const int bit = moves[static_cast<std::size_t>(i)].bit;
+                const int score = negamax.ScoreRootMove(root, bit, search::kToTheEnd, bar, bar + 1);
+                keeping.nodes += negamax.nodes();
+                if (negamax.stopped() == Stop::Abandon) {
+                    keeping.abandoned = true;
+                    return keeping;
+                }
+                if (negamax.stopped() == Stop::Budget) {
+                    if (limits.deadline && Clock::now() >= *limits.deadline) {
+                        return settled();
+                    }
+                    open = true;
+                } else if (score > bar) {
+                    return ValueKeeping{bit, keeping.nodes, false};
+                } else {
+                    highest[static_cast<std::size_t>(i)] = score;
+                }
             }
         }
     }
-    return std::nullopt;
+    return settled();
 }
 
 template <typename BitCount>
@@ -146,17 +196,14 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
         return result;
     }
     // The table keeps what the deepening stored: the exact questions start from its moves.
-    Negamax<BitCount> exact(
-        table, budget.nodes > 0 ? Limits{nodesLeft, std::nullopt} : Limits{0, start + budget.time},
-        yield);
-    const std::optional<int> keeping = ValueKeepingBit(exact, root, moves, count);
-    if (exact.stopped() == Stop::Abandon) {
+    const ValueKeeping keeping = ValueKeepingBit<BitCount>(
+        table, root, moves, count,
+        budget.nodes > 0 ? Limits{nodesLeft, std::nullopt} : Limits{0, start + budget.time}, yield);
+    if (keeping.abandoned) {
         return std::nullopt;
     }
-    result.nodes += exact.nodes();
-    if (keeping) {
-        result.cell = search::kCellOfBit[static_cast<std::size_t>(*keeping)];
-    }
+    result.nodes += keeping.nodes;
+    result.cell = search::kCellOfBit[static_cast<std::size_t>(keeping.bit)];
     return result;
 }
 
@@ -178,13 +225,28 @@ int RankAtMost(int score) {
 // milliseconds, enough to see wins, blocks and traps a few plies ahead.
 constexpr std::int64_t kPreferenceNodes = 20'000;
 
+// The ranks a game from the root can end with: the mover wins only by its own moves (made with
+// root.free, root.free - 2, … free cells), the opponent only by the others. The range of ranks
+// left is kept on these, so every null window halves the results that can still be.
+struct RootRanks {
+    int free;
+
+    bool CanEndWith(int rank) const {
+        return rank == 0 || (rank > 0 ? free - rank : free - 1 + rank) % 2 == 0;
+    }
+    int AtLeast(int rank) const { return CanEndWith(rank) ? rank : rank + 1; }
+    int AtMost(int rank) const { return CanEndWith(rank) ? rank : rank - 1; }
+};
+
 // The rank of the root's exact score: null windows searched to the end narrow the range of
 // ranks it may have until one is left: first whether it is a win, then, if not, whether it is
 // at least a draw (two searches settle a drawn position, whose proofs cost most), then halving
 // towards the slower results, as strong four-in-a-row solvers do. Meaningless when the search
 // stopped.
 template <typename BitCount>
-int PinnedRank(Negamax<BitCount>& negamax, const Position& root) {
+int PinnedRank(RootProver<BitCount>& prover, const Position& root,
+               const Negamax<BitCount>& negamax) {
+    const RootRanks ranks{root.free};
     int lowest = root.free >= 2 ? -(root.free - 1) : 0;
     int highest = root.free;
     while (lowest < highest && negamax.stopped() == Stop::None) {
@@ -192,40 +254,22 @@ int PinnedRank(Negamax<BitCount>& negamax, const Position& root) {
         if (lowest < 0 && highest > 0) {
             middle = 0;
         } else if (lowest < 0 && highest == 0) {
-            middle = -1;
+            middle = ranks.AtMost(-1);
         } else if (middle <= 0 && lowest / 2 < middle) {
             middle = lowest / 2;
         } else if (middle >= 0 && highest / 2 > middle) {
             middle = highest / 2;
         }
+        middle = std::max(lowest, ranks.AtMost(middle));
         const int bar = ScoreOfRank(middle);
-        const int score = negamax.SearchToTheEnd(root, bar, bar + 1);
+        const int score = prover.Exceeds(bar);
         if (score > bar) {
-            lowest = std::max(middle + 1, RankAtLeast(score));
+            lowest = ranks.AtLeast(std::max(middle + 1, RankAtLeast(score)));
         } else {
-            highest = std::min(middle, RankAtMost(score));
+            highest = ranks.AtMost(std::min(middle, RankAtMost(score)));
         }
     }
     return lowest;
-}
-
-// Which root cells keep a proven score: a null window searched to the end of the game asks of
-// each legal cell whether it scores at least `least`. Ascending cells; nothing when stopped.
-template <typename BitCount>
-std::optional<CellList> CellsScoringAtLeast(Negamax<BitCount>& negamax, const Position& root,
-                                            search::Bits cells, int least) {
-    CellList kept;
-    for (search::Bits rest = cells; rest != 0; rest &= rest - 1) {
-        const int bit = search::LowestBit(rest);
-        const int score = negamax.ScoreRootMove(root, bit, search::kToTheEnd, least - 1, least);
-        if (negamax.stopped() != Stop::None) {
-            return std::nullopt;
-        }
-        if (score >= least) {
-            kept.Add(search::kCellOfBit[static_cast<std::size_t>(bit)]);
-        }
-    }
-    return kept;
 }
 
 CellList CellsOf(search::Bits bits) {
@@ -234,14 +278,6 @@ CellList CellsOf(search::Bits bits) {
         cells.Add(search::kCellOfBit[static_cast<std::size_t>(search::LowestBit(rest))]);
     }
     return cells;
-}
-
-search::Bits BitsOf(const CellList& cells) {
-    search::Bits bits = 0;
-    for (const int cell : cells) {
-        bits |= search::One(search::BitOfCell(cell));
-    }
-    return bits;
 }
 
 template <typename BitCount>
@@ -254,28 +290,20 @@ std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& boar
     table.NewSearch();
     Negamax<BitCount> negamax(table, LimitsOf(SearchBudget::Time(time)), yield);
 
-    const int score = ScoreOfRank(PinnedRank(negamax, root));
+    RootProver<BitCount> prover(negamax, root);
+    const int score = ScoreOfRank(PinnedRank(prover, root, negamax));
     const GameValue value = ValueOf(score);
-    std::optional<CellList> best;
-    std::optional<CellList> fastest;
-    if (negamax.stopped() == Stop::None) {
-        const search::Bits legal = root.Legal();
-        // In a lost position every cell keeps the value; a win must stay a win, a draw at least
-        // a draw. The fastest cells keep the exact score.
-        best = value == GameValue::Loss
-                   ? CellsOf(legal)
-                   : CellsScoringAtLeast(negamax, root, legal,
-                                         value == GameValue::Win ? kWinScore : 0);
-    }
-    if (best) {
-        fastest = value == GameValue::Draw
-                      ? best
-                      : CellsScoringAtLeast(negamax, root, BitsOf(*best), score);
-    }
+    // In a lost position every cell keeps the value; a win must stay a win, a draw at least a
+    // draw. The fastest cells keep the exact score.
+    const search::Bits best = value == GameValue::Loss
+                                  ? root.Legal()
+                                  : prover.ScoringAtLeast(value == GameValue::Win ? kWinScore : 0);
+    const search::Bits fastest =
+        value == GameValue::Draw ? best : prover.ScoringAtLeast(score) & best;
     if (negamax.stopped() == Stop::Abandon) {
         return std::nullopt;
     }
-    if (!fastest) {
+    if (negamax.stopped() != Stop::None) {
         const std::optional<SearchResult> preferred =
             RunSearch<BitCount>(table, board, turn, SearchBudget::Nodes(kPreferenceNodes), yield);
         if (!preferred) {
@@ -284,7 +312,7 @@ std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& boar
         return SolveResult{GameValue::Unknown, 0, {preferred->cell}, {}, 0, negamax.nodes()};
     }
     const int plies = value == GameValue::Draw ? root.free : PliesToEnd(score, root.free);
-    return SolveResult{value, plies, *best, *fastest, root.free, negamax.nodes()};
+    return SolveResult{value, plies, CellsOf(best), CellsOf(fastest), root.free, negamax.nodes()};
 }
 
 }  // namespace

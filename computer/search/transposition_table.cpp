@@ -22,6 +22,11 @@ TranspositionTable::Slots TranspositionTable::ZeroedSlots() {
     if (pages == MAP_FAILED) {
         throw std::bad_alloc();
     }
+    // Large pages where the system offers them: a search reads slots all over the table, and
+    // with small pages nearly every look-up also missed the address cache. A first touch then
+    // zeroes 2 MiB instead of 4 KiB, still far below a millisecond. Only advice: without large
+    // pages the table works the same.
+    madvise(pages, kTableBytes, MADV_HUGEPAGE);
     return Slots(static_cast<TableEntry*>(pages));
 }
 

@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(second.engine.load(), first.engine.load());
     }
 
-    // Cancelling tells the running job to give up and returns once its thread has ended; a
+    // Cancelling tells the running job to give up and returns once it has; a
     // job that gives up by itself answers no cell.
     void cancellingEndsTheJob() {
         HeldJob held;
