@@ -29,6 +29,7 @@ struct BattleMenuActions {
     std::function<void()> hint;
     std::function<void()> close;
     std::function<int()> currentScale;
+    int startScale = 100;  // the scale the windows are drawn at now
     std::function<void(int percent)> chooseScale;
     std::function<Language()> currentLanguage;
     std::function<void(Language language)> chooseLanguage;
