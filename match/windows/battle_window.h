@@ -23,6 +23,7 @@ class QLabel;
 namespace morvane {
 
 class CellLabel;
+class GrowingPage;
 class KeptGame;
 class MarkerFrame;
 class SettingsStore;
@@ -139,6 +140,10 @@ private:
     // Starts the tick again after it stopped for a person's input.
     void Wake();
     void Render();
+    // Draws the cells' pictures at the size the board stands at.
+    void RenderCellPixmaps();
+    // The screen has grown or shrunk: every picture is drawn afresh at its new size.
+    void Regrow();
     void RenderBoard();
     void RenderSides();
     void RenderInfoPanel();
@@ -153,7 +158,8 @@ private:
     SearchWorker worker_;
     QElapsedTimer thinking_;  // since the search under way started
 
-    QWidget* area_ = nullptr;  // everything under the menu bar
+    QWidget* area_ = nullptr;  // everything under the menu bar, at the window's own size
+    GrowingPage* grow_ = nullptr;
     BattleMenuBar* menuBar_ = nullptr;
     QTimer* timer_;
     // A tick is under way: it may have opened a modal window, whose event loop runs timer
@@ -173,6 +179,7 @@ private:
     MarkerFrame* turnMarker_ = nullptr;
     std::array<QLabel*, 2> names_{};
     std::array<QLabel*, 2> pictures_{};
+    std::array<QLabel*, 2> sideMarks_{};
     std::array<int, 2> drawnPictures_{};
     std::array<QLabel*, 2> winLabels_{};
     QLabel* roundLabel_ = nullptr;
