@@ -15,6 +15,7 @@
 #include "tests/match/battle_driver.h"
 #include "tests/match/notice_listener.h"
 #include "tests/rules/board_text.h"
+#include "tests/support/growth.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
@@ -89,15 +90,9 @@ private slots:
         screen.window->resize(screen.window->size() + room - own);
         QTRY_COMPARE(area->size(), own * growth);
         QCOMPARE(area->x(), (room.width() - area->width()) / 2);
-        const auto near = [growth](int grown, int designed) {
-            return std::abs(grown - designed * growth) <= 1.0;
-        };
         for (int cell = 0; cell < kCellCount; ++cell) {
-            const QRect grown = screen.Cell(cell)->geometry();
-            const QRect designed = ownCells[static_cast<std::size_t>(cell)];
-            QVERIFY2(near(grown.x(), designed.x()) && near(grown.y(), designed.y()) &&
-                         near(grown.width(), designed.width()) &&
-                         near(grown.height(), designed.height()),
+            QVERIFY2(GrownFrom(screen.Cell(cell)->geometry(),
+                               ownCells[static_cast<std::size_t>(cell)], growth),
                      qPrintable(QStringLiteral("cell %1").arg(cell)));
         }
         const QRect board =
