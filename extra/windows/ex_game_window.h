@@ -24,7 +24,8 @@ class GrowingPage;
 // `Formz11`: the extra game's window. It draws its ExMatch, forwards the clicks, keys, buttons
 // and menu items to it, and shows the messages the match asks for, worded by ExMessageText. The
 // counters live as long as the window; closing it (refused while the computer thinks) reports
-// closed().
+// closed(). It can be resized and maximised from its own size up: its board and panel grow
+// together.
 class ExGameWindow : public QMainWindow, private ExMatchHost {
     Q_OBJECT
 

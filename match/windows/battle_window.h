@@ -64,7 +64,8 @@ struct BattleSeams {
 // record at any time. While a person's turn waits, the cursor cell shows whether a unit can go
 // there; placed units arrive with a short motion and the game's moments sound (each of the three
 // a stored view-menu toggle, never holding up a tick). Ctrl+S saves the game to a file, Ctrl+O
-// opens one and goes on from it, and the game menu resumes the kept game. It deletes itself when
+// opens one and goes on from it, and the game menu resumes the kept game. It can be resized and
+// maximised from its own size up: its contents grow together. It deletes itself when
 // closed (a search still running is cancelled and its thread ended first; a game under way
 // counts as abandoned and is kept) and
 // then emits closed().
