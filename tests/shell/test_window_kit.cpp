@@ -97,20 +97,6 @@ private slots:
         QCOMPARE(LetterboxedPage(own, growth, QRect(QPoint(), room)), page);
     }
 
-    // A grown rectangle's edges are its own edges scaled and rounded, so that rectangles side by
-    // side stay side by side, one pixel apart as they were.
-    void grownRectanglesStaySideBySide() {
-        const qreal growth = 1.5;
-        for (int left = 0; left < 100; left += 31) {
-            const QRect cell = ScaledRect(QRect(left, 0, 30, 30), growth);
-            const QRect next = ScaledRect(QRect(left + 31, 0, 30, 30), growth);
-            const QRect line = ScaledRect(QRect(left + 30, 0, 1, 30), growth);
-            QCOMPARE(cell.right() + 1, line.left());
-            QCOMPARE(line.right() + 1, next.left());
-            QCOMPARE(cell.left(), qRound(left * growth));
-        }
-    }
-
     // A click is the left button pressed and released on the same control, inside it.
     void clicksArePressAndReleaseOnOneControl_data() {
         QTest::addColumn<QList<MouseStep>>("steps");
