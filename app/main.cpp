@@ -41,8 +41,8 @@ int main(int argc, char* argv[]) {
         return command.ending->status;
     }
     morvane::SettingsStore store;
-    const bool scaled =
-        morvane::SetStartScale(command.scale.value_or(morvane::ReadDisplayScale(store)));
+    const int startScale = command.scale.value_or(morvane::ReadDisplayScale(store));
+    const bool scaled = morvane::SetStartScale(startScale);
 
     // The game keeps its own fonts and colours whatever the desktop sets.
     QApplication::setDesktopSettingsAware(false);
@@ -73,6 +73,8 @@ int main(int argc, char* argv[]) {
                                              morvane::LanguageCode(*command.language)));
     }
     morvane::AppState state;
+    // A factor the user's environment names wins, and scales the screen's pixels as well.
+    state.startScale = scaled ? startScale : morvane::kDisplayScales.front();
     state.options = morvane::LoadMatchOptions(store);
 
     morvane::App app(store, state);

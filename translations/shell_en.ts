@@ -99,6 +99,10 @@ please enjoy this software.
         <source>English</source>
         <translation>English</translation>
     </message>
+    <message>
+        <source>この倍率ではウィンドウが画面に収まりません。</source>
+        <translation>At this scale the windows do not fit on the screen.</translation>
+    </message>
 </context>
 <context>
     <name>morvane::ChooseDisplayScale</name>

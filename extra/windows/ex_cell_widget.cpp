@@ -37,7 +37,7 @@ ExCellPictures LoadExCellPictures(qreal devicePixelRatio) {
 
 ExCellWidget::ExCellWidget(const ExCellPictures& pictures, int index, QWidget* parent)
     : QWidget(parent), pictures_(pictures), index_(index) {
-    setFixedSize(kSize, kSize);
+    resize(kSize, kSize);
     setFocusPolicy(Qt::NoFocus);
     NameForScreenReader();
 }

@@ -8,13 +8,19 @@ namespace morvane {
 
 using namespace exlayout;
 
-ExGameSurface::ExGameSurface(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kSurfaceWidth, kSurfaceHeight);
+ExGameSurface::ExGameSurface(QWidget* parent)
+    : QWidget(parent),
+      page_(new QWidget(this)),
+      grow_(new GrowingPage(this, page_, QSize(kSurfaceWidth, kSurfaceHeight))) {
+    page_->setObjectName(QStringLiteral("ExPage"));
+    connect(grow_, &GrowingPage::rescaled, this, qOverload<>(&QWidget::update));
 }
 
 void ExGameSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     look::PaintRock(painter, this, rect());
+    painter.translate(page_->pos());
+    painter.scale(grow_->Factor(), grow_->Factor());
     const QRect board(kBoardLeft, kBoardTop, kBoardSize, kBoardSize);
     painter.fillRect(board, look::kRockWell);
     painter.setPen(QPen(look::kRockCellLine, 1));

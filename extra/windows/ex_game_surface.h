@@ -5,6 +5,7 @@
 
 #include "extra/engine/ex_board.h"
 #include "extra/windows/ex_cell_widget.h"
+#include "shell/windows/growing_page.h"
 
 namespace morvane {
 
@@ -47,15 +48,24 @@ constexpr QRect CellRect(int cell) {
 }  // namespace exlayout
 
 // The game window's background: the rock, a sunken well under the board, dark enough for the
-// light cell lines to stand out at every scale, and the dark side panel.
+// light cell lines to stand out at every scale, and the dark side panel. The board and the panel
+// stand on its page, which grows with the window keeping its proportions, centred on the rock.
 class ExGameSurface : public QWidget {
     Q_OBJECT
 
 public:
     explicit ExGameSurface(QWidget* parent);
 
+    // Where the board's and the panel's controls go, placed through Grow().
+    QWidget* Page() const { return page_; }
+    GrowingPage& Grow() const { return *grow_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QWidget* page_;
+    GrowingPage* grow_;
 };
 
 }  // namespace morvane

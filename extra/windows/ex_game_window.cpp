@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -76,7 +75,11 @@ ExGameWindow::ExGameWindow(YieldHook thinkingYield, QWidget* parent)
     BuildBoard(surface);
     BuildPanel(surface);
     BuildMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connect(&surface->Grow(), &GrowingPage::rescaled, this, [this](qreal factor) {
+        // The cells draw their pictures afresh, rendered for their new size.
+        pictures_ = LoadExCellPictures(devicePixelRatioF() * factor);
+        Render();
+    });
     look::StyleWindow(this, look::Theme::Rock);
     PlaceOnShow(this);
     Render();
@@ -88,11 +91,13 @@ void ExGameWindow::Forward(Command command) {
     Render();
 }
 
-void ExGameWindow::BuildBoard(QWidget* surface) {
+void ExGameWindow::BuildBoard(ExGameSurface* surface) {
+    QWidget* page = surface->Page();
+    grow_ = &surface->Grow();
     for (int cell = 0; cell < kExCellCount; ++cell) {
-        auto* widget = new ExCellWidget(pictures_, cell, surface);
+        auto* widget = new ExCellWidget(pictures_, cell, page);
         widget->setObjectName(QStringLiteral("Un_%1").arg(cell));
-        widget->move(CellRect(cell).topLeft());
+        grow_->Place(widget, CellRect(cell));
         connect(widget, &ExCellWidget::clicked, this,
                 [this, cell] { Forward([this, cell] { match_.ClickCell(cell); }); });
         cells_[cell] = widget;
@@ -107,42 +112,43 @@ void ExGameWindow::BuildBoard(QWidget* surface) {
         QRect(outer.right() - kFrameWidth + 1, outer.top(), kFrameWidth, outer.height()),
     };
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        auto* line = new QFrame(surface);
+        auto* line = new QFrame(page);
         line->setObjectName(QStringLiteral("Mc_%1").arg(k));
-        line->setGeometry(lines[k]);
+        grow_->Place(line, lines[k]);
         look::SetBackground(line, look::kMouseFrame);
         mouseFrame_[k] = line;
     }
-    keyCursor_ = new QFrame(surface);
+    keyCursor_ = new QFrame(page);
     keyCursor_->setObjectName(QStringLiteral("c"));
     keyCursor_->setAttribute(Qt::WA_TransparentForMouseEvents);
     look::DrawOutline(keyCursor_, look::kKeyCursorFrame);
 }
 
-void ExGameWindow::BuildPanel(QWidget* surface) {
+void ExGameWindow::BuildPanel(ExGameSurface* surface) {
+    QWidget* page = surface->Page();
     const int inner = kPanelLeft + kPanelPadding;
-    info_ = new QLabel(surface);
+    info_ = new QLabel(page);
     info_->setObjectName(QStringLiteral("INf"));
     info_->setFont(look::FixedFont(kInfoFontSize));
     info_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     info_->setWordWrap(true);
-    info_->setGeometry(inner, kPanelTop + kPanelPadding, kInfoWidth,
-                       kPanelBottom - kThinkingHeight - 2 * kPanelPadding - kPanelTop - 2);
+    grow_->Place(info_, QRect(inner, kPanelTop + kPanelPadding, kInfoWidth,
+                              kPanelBottom - kThinkingHeight - 2 * kPanelPadding - kPanelTop - 2));
 
-    thinkingLabel_ = new QLabel(surface);
+    thinkingLabel_ = new QLabel(page);
     thinkingLabel_->setObjectName(QStringLiteral("L2"));
     thinkingLabel_->setFont(look::Font(kThinkingFontSize, true));
     thinkingLabel_->setAlignment(Qt::AlignCenter);
     look::SetTextColour(thinkingLabel_, look::kThinking);
     look::DrawOutline(thinkingLabel_, look::kThinkingPanel);
-    thinkingLabel_->setGeometry(inner, kPanelBottom - kPanelPadding - kThinkingHeight, kInnerWidth,
-                                kThinkingHeight);
+    grow_->Place(thinkingLabel_, QRect(inner, kPanelBottom - kPanelPadding - kThinkingHeight,
+                                       kInnerWidth, kThinkingHeight));
 
-    auto makeButton = [surface](const QString& name, const QString& text, const QRect& place) {
-        auto* button = new QPushButton(text, surface);
+    auto makeButton = [this, page](const QString& name, const QString& text, const QRect& place) {
+        auto* button = new QPushButton(text, page);
         button->setObjectName(name);
         button->setFocusPolicy(Qt::NoFocus);  // Space and the arrows belong to the board
-        button->setGeometry(place);
+        grow_->Place(button, place);
         return button;
     };
     int y = kPanelBottom - kPanelPadding - kStartHeight;
@@ -337,9 +343,9 @@ void ExGameWindow::Render() {
     for (QFrame* line : mouseFrame_) {
         line->setVisible(match_.mouseFrameShown());
     }
-    keyCursor_->setGeometry(
-        CellRect(match_.keyCursor())
-            .adjusted(-kCursorMargin, -kCursorMargin, kCursorMargin, kCursorMargin));
+    grow_->Place(keyCursor_,
+                 CellRect(match_.keyCursor())
+                     .adjusted(-kCursorMargin, -kCursorMargin, kCursorMargin, kCursorMargin));
     keyCursor_->setVisible(match_.keyCursorShown());
     keyCursor_->raise();
     info_->setText(ExInfoText(match_.info(), match_.mode()));

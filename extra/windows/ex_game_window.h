@@ -18,10 +18,14 @@ class QPushButton;
 
 namespace morvane {
 
+class ExGameSurface;
+class GrowingPage;
+
 // `Formz11`: the extra game's window. It draws its ExMatch, forwards the clicks, keys, buttons
 // and menu items to it, and shows the messages the match asks for, worded by ExMessageText. The
 // counters live as long as the window; closing it (refused while the computer thinks) reports
-// closed().
+// closed(). It can be resized and maximised from its own size up: its board and panel grow
+// together.
 class ExGameWindow : public QMainWindow, private ExMatchHost {
     Q_OBJECT
 
@@ -49,8 +53,8 @@ private:
     bool Ask(ExMessage question) override;
     void ShowThinking() override;
 
-    void BuildBoard(QWidget* surface);
-    void BuildPanel(QWidget* surface);
+    void BuildBoard(ExGameSurface* surface);
+    void BuildPanel(ExGameSurface* surface);
     void BuildMenus();
 
     // Hands a command to the match and draws what it left.
@@ -71,6 +75,7 @@ private:
     ExCellPictures pictures_;
     ExMatch match_;
 
+    GrowingPage* grow_ = nullptr;  // the board and the panel, growing with the window
     std::array<ExCellWidget*, kExCellCount> cells_{};
     std::array<QFrame*, 4> mouseFrame_{};          // Mc_0..Mc_3
     QFrame* keyCursor_ = nullptr;                  // c

@@ -26,10 +26,12 @@
 #include "shell/windows/about_window.h"
 #include "shell/windows/accessible_names.h"
 #include "shell/windows/display_scale_choice.h"
+#include "shell/windows/growing_page.h"
 #include "shell/windows/keys_window.h"
 #include "shell/windows/language_choice.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
+#include "shell/windows/page_scale.h"
 #include "shell/windows/rules_window.h"
 #include "shell/windows/store_failure.h"
 #include "shell/windows/system_info.h"
@@ -80,6 +82,12 @@ QRect InfoRect() { return QRect(kSidesLeft, kInfoTop, kInfoWidth, kInfoHeight); 
 
 QRect CountersRect() { return QRect(kCountersLeft, kInfoTop, kCountersWidth, kInfoHeight); }
 
+QRect InfoRowRect(int row) {
+    const QRect panel = InfoRect();
+    return QRect(panel.left() + kInfoPadding, panel.top() + kInfoPadding + row * kInfoRowHeight,
+                 panel.width() - 2 * kInfoPadding, kInfoRowHeight);
+}
+
 QLabel* MakeLabel(const QString& objectName, const QFont& font, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
@@ -106,22 +114,22 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     setFocusPolicy(Qt::StrongFocus);
     setFont(look::Font(kTextSize));
 
-    // The screen's contents keep their fixed size and places under the menu bar, which adds its
-    // own height to the window.
-    area_ = new QWidget(this);
+    // The screen's contents stand under the menu bar, which adds its own height to the window.
+    // They keep their proportions as the window grows: the room under the menu bar is the stage
+    // they grow on, centred on the window's background; at the least size, the window's own,
+    // they fill it.
+    auto* stage = new QWidget(this);
+    stage->setObjectName(QStringLiteral("BattleStage"));
+    area_ = new QWidget(stage);
     area_->setObjectName(QStringLiteral("BattleArea"));
-    area_->setFixedSize(kWindowWidth, kWindowHeight);
+    grow_ = new GrowingPage(stage, area_, QSize(kWindowWidth, kWindowHeight));
     menuBar_ = new BattleMenuBar(MenuActions(), this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menuBar_);
-    layout->addWidget(area_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(stage);
 
-    for (int code = 1; code < static_cast<int>(cellPixmaps_.size()); ++code) {
-        cellPixmaps_[static_cast<std::size_t>(code)] = CellPixmap(code);
-    }
     backgroundBrush_ = QBrush(
         RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}, devicePixelRatioF()));
     // The pointing hand's hot spot is its fingertip.
@@ -129,8 +137,11 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     BuildBoard();
     BuildSides();
     BuildInfoPanel();
+    RenderCellPixmaps();
     effects_.emplace(cells_, cellPixmaps_, area_, seams_.sounds);
     effects_->Motion().SetOn(ReadViewToggle(store_, ViewToggle::Motion));
+    grow_->Place(&effects_->Motion(), QRect(0, 0, kWindowWidth, kWindowHeight));
+    connect(grow_, &GrowingPage::rescaled, this, &BattleWindow::Regrow);
     look::StyleWindow(this);
     PlaceOnShow(this);
 
@@ -146,7 +157,7 @@ void BattleWindow::BuildBoard() {
     auto addLine = [&](const QRect& rect) {
         auto* frame = new QWidget(area_);
         frame->setObjectName(QStringLiteral("Line1_%1").arg(line++));
-        frame->setGeometry(rect);
+        grow_->Place(frame, rect);
         frame->setAutoFillBackground(true);
         QPalette palette = frame->palette();
         palette.setColor(QPalette::Window, look::kBattleGrid);
@@ -161,7 +172,7 @@ void BattleWindow::BuildBoard() {
 
     for (int index = 0; index < kCellCount; ++index) {
         auto* cell = new CellLabel(index, area_);
-        cell->setGeometry(CellRect(index));
+        grow_->Place(cell, CellRect(index));
         connect(cell, &CellLabel::clicked, this, [this](int i) {
             battle_.ClickCell(i);
             Render();
@@ -192,31 +203,30 @@ void BattleWindow::BuildSides() {
         const QRect panel = SideRect(side);
         auto* picture = new QLabel(area_);
         picture->setObjectName(QStringLiteral("Ig_%1").arg(side));
-        picture->setGeometry(panel.center().x() - kPictureSize / 2, panel.top() + 8, kPictureSize,
-                             kPictureSize);
+        grow_->Place(picture, QRect(panel.center().x() - kPictureSize / 2, panel.top() + 8,
+                                    kPictureSize, kPictureSize));
         pictures_[static_cast<std::size_t>(side)] = picture;
 
         // Which side the panel belongs to, in the board's own pictures.
         auto* mark = new QLabel(area_);
         mark->setObjectName(QStringLiteral("SideMark_%1").arg(side));
-        mark->setPixmap(
-            cellPixmaps_[static_cast<std::size_t>(UnitCode(side == 0 ? kCircleTurn : kCrossTurn))]);
-        mark->setGeometry(panel.left() + 8, panel.top() + 8, kCellSize, kCellSize);
+        grow_->Place(mark, QRect(panel.left() + 8, panel.top() + 8, kCellSize, kCellSize));
+        sideMarks_[static_cast<std::size_t>(side)] = mark;
 
         auto* name = MakeLabel(QStringLiteral("NameLb_%1").arg(side),
                                look::Font(kSideTextSize, true), area_);
-        name->setGeometry(panel.left(), panel.top() + 76, panel.width(), 20);
+        grow_->Place(name, QRect(panel.left(), panel.top() + 76, panel.width(), 20));
         names_[static_cast<std::size_t>(side)] = name;
 
         auto* wins =
             MakeLabel(QStringLiteral("WinLb_%1").arg(side), look::Font(kSideTextSize), area_);
-        wins->setGeometry(panel.left(), panel.top() + 98, panel.width(), 20);
+        grow_->Place(wins, QRect(panel.left(), panel.top() + 98, panel.width(), 20));
         winLabels_[static_cast<std::size_t>(side)] = wins;
     }
 
     auto* versus = MakeLabel(QStringLiteral("Label1"), look::Font(kLargeTextSize, true), area_);
     versus->setText(tr("VS"));
-    versus->setGeometry(kSidesLeft + kSideWidth, kSideTop, kVsWidth, kSideHeight);
+    grow_->Place(versus, QRect(kSidesLeft + kSideWidth, kSideTop, kVsWidth, kSideHeight));
 
     turnMarker_ = new MarkerFrame(ToQColor(kCyan), 2, area_);
     turnMarker_->setObjectName(QStringLiteral("TurnCur"));
@@ -224,20 +234,18 @@ void BattleWindow::BuildSides() {
 
     const QRect counters = CountersRect();
     roundLabel_ = MakeLabel(QStringLiteral("RoundLb"), look::Font(kLargeTextSize, true), area_);
-    roundLabel_->setGeometry(counters.left(), counters.top() + 12, counters.width(), 72);
+    grow_->Place(roundLabel_, QRect(counters.left(), counters.top() + 12, counters.width(), 72));
     areaSpaceLabel_ = MakeLabel(QStringLiteral("AreaSpaceLb"), look::Font(kTextSize), area_);
-    areaSpaceLabel_->setGeometry(counters.left(), counters.top() + 96, counters.width(), 24);
+    grow_->Place(areaSpaceLabel_,
+                 QRect(counters.left(), counters.top() + 96, counters.width(), 24));
 }
 
 void BattleWindow::BuildInfoPanel() {
-    const QRect panel = InfoRect();
     for (int row = 0; row < InfoPanel::kRowCount; ++row) {
         auto* label = new QLabel(area_);
         label->setObjectName(QStringLiteral("InfLb_%1").arg(row));
         label->setFont(look::FixedFont(kTextSize));
-        label->setGeometry(panel.left() + kInfoPadding,
-                           panel.top() + kInfoPadding + row * kInfoRowHeight,
-                           panel.width() - 2 * kInfoPadding, kInfoRowHeight);
+        grow_->Place(label, InfoRowRect(row));
         label->setTextFormat(Qt::PlainText);
         infoRows_[static_cast<std::size_t>(row)] = label;
     }
@@ -337,6 +345,7 @@ BattleMenuActions BattleWindow::MenuActions() {
     };
     actions.close = [this] { close(); };
     actions.currentScale = [this] { return ReadDisplayScale(store_); };
+    actions.startScale = state_.startScale;
     actions.chooseScale = [this](int percent) {
         RunModal([this, percent] { ChooseDisplayScale(this, store_, percent); });
     };
@@ -530,7 +539,8 @@ void BattleWindow::KeepGameUnderWay() {
 void BattleWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), backgroundBrush_);
-    painter.translate(area_->pos());
+    painter.translate(area_->mapTo(this, QPoint()));
+    painter.scale(grow_->Factor(), grow_->Factor());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(look::kBackdropEdge, 1));
     painter.setBrush(look::kBoardBackdrop);
@@ -581,8 +591,8 @@ void BattleWindow::RenderBoard() {
 
     const bool markers = battle_.MarkersShown();
     if (markers) {
-        cursor_->setGeometry(CellRect(battle_.CursorCell()).adjusted(-1, -1, 1, 1));
-        turnMarker_->setGeometry(SideRect(battle_.MarkedSide()).adjusted(-2, -2, 2, 2));
+        grow_->Place(cursor_, CellRect(battle_.CursorCell()).adjusted(-1, -1, 1, 1));
+        grow_->Place(turnMarker_, SideRect(battle_.MarkedSide()).adjusted(-2, -2, 2, 2));
         cursor_->raise();
     }
     cursor_->setVisible(markers);
@@ -590,7 +600,7 @@ void BattleWindow::RenderBoard() {
     cellMarks_->Follow(
         markers ? CursorCellMark(battle_.State(), battle_.ShownBoard(), battle_.CursorCell())
                 : CellMark::None,
-        CellRect(battle_.CursorCell()),
+        grow_->Scaled(CellRect(battle_.CursorCell())),
         cellPixmaps_[static_cast<std::size_t>(UnitCode(state_.turn))]);
 }
 
@@ -604,7 +614,8 @@ void BattleWindow::RenderSides() {
         look::SetTextColour(winLabels_[s], color);
         if (drawnPictures_[s] != battle_.Picture(side)) {
             drawnPictures_[s] = battle_.Picture(side);
-            pictures_[s]->setPixmap(PlayerPixmap(drawnPictures_[s], kPictureSize));
+            pictures_[s]->setPixmap(
+                PlayerPixmap(drawnPictures_[s], ScaledLength(kPictureSize, grow_->Factor())));
         }
         UpdateAccessibleName(pictures_[s], PlayerPictureName(side, battle_.NameText(side)));
     }
@@ -666,8 +677,8 @@ ResultChoice BattleWindow::ShowResult(const GameResult& result) {
     ResultDialog dialog(result, this);
     // Beside the board, so that the final position (the winning line) stays in view.
     PlaceBesideOnShow(&dialog, [this] {
-        return QRect(area_->mapToGlobal(QPoint(kMargin, kMargin)),
-                     QSize(kBoardWidth, kBoardHeight));
+        const QRect board = grow_->Scaled(QRect(kMargin, kMargin, kBoardWidth, kBoardHeight));
+        return QRect(area_->mapToGlobal(board.topLeft()), board.size());
     });
     // The game just ended can be reviewed from the dialog's context menu. The review is the
     // dialog's child while the dialog is up, so that it takes input beside it, and stays open
@@ -742,8 +753,28 @@ std::optional<SearchResult> BattleWindow::Think(SearchBudget budget) {
 }
 
 bool BattleWindow::InfoRowFits(const QString& row) const {
-    const QLabel* label = infoRows_.front();
-    return label->fontMetrics().horizontalAdvance(row) <= label->contentsRect().width();
+    // Measured at the window's own size, so that the panel's rows read the same at every size.
+    return QFontMetrics(look::FixedFont(kTextSize)).horizontalAdvance(row) <=
+           InfoRowRect(0).width();
+}
+
+void BattleWindow::RenderCellPixmaps() {
+    for (int code = 1; code < static_cast<int>(cellPixmaps_.size()); ++code) {
+        cellPixmaps_[static_cast<std::size_t>(code)] = CellPixmap(code, grow_->Factor());
+    }
+    for (int side = 0; side < 2; ++side) {
+        sideMarks_[static_cast<std::size_t>(side)]->setPixmap(
+            cellPixmaps_[static_cast<std::size_t>(UnitCode(side == 0 ? kCircleTurn : kCrossTurn))]);
+    }
+}
+
+void BattleWindow::Regrow() {
+    RenderCellPixmaps();
+    // Every picture is drawn afresh at the new size.
+    drawnCodes_.fill(-1);
+    drawnPictures_.fill(0);
+    Render();
+    update();
 }
 
 }  // namespace morvane

@@ -25,6 +25,7 @@ namespace morvane {
 
 class BattleLink;
 class CellLabel;
+class GrowingPage;
 class KeptGame;
 class MarkerFrame;
 class NetLink;
@@ -73,7 +74,8 @@ struct BattleSeams {
 // record at any time. While a person's turn waits, the cursor cell shows whether a unit can go
 // there; placed units arrive with a short motion and the game's moments sound (each of the three
 // a stored view-menu toggle, never holding up a tick). Ctrl+S saves the game to a file, Ctrl+O
-// opens one and goes on from it, and the game menu resumes the kept game. It deletes itself when
+// opens one and goes on from it, and the game menu resumes the kept game. It can be resized and
+// maximised from its own size up: its contents grow together. It deletes itself when
 // closed (a search still running is cancelled and its thread ended first; a game under way
 // counts as abandoned and is kept) and
 // then emits closed(). With the network seams the entry lists "Ｎｅｔｗｏｒｋ" and the game menu
@@ -163,6 +165,10 @@ private:
     // Starts the tick again after it stopped for a person's input.
     void Wake();
     void Render();
+    // Draws the cells' pictures at the size the board stands at.
+    void RenderCellPixmaps();
+    // The screen has grown or shrunk: every picture is drawn afresh at its new size.
+    void Regrow();
     void RenderBoard();
     void RenderSides();
     void RenderInfoPanel();
@@ -182,7 +188,8 @@ private:
     SearchWorker worker_;
     QElapsedTimer thinking_;  // since the search under way started
 
-    QWidget* area_ = nullptr;  // everything under the menu bar
+    QWidget* area_ = nullptr;  // everything under the menu bar, at the window's own size
+    GrowingPage* grow_ = nullptr;
     BattleMenuBar* menuBar_ = nullptr;
     QTimer* timer_;
     // A tick is under way: it may have opened a modal window, whose event loop runs timer
@@ -202,6 +209,7 @@ private:
     MarkerFrame* turnMarker_ = nullptr;
     std::array<QLabel*, 2> names_{};
     std::array<QLabel*, 2> pictures_{};
+    std::array<QLabel*, 2> sideMarks_{};
     std::array<int, 2> drawnPictures_{};
     std::array<QLabel*, 2> winLabels_{};
     QLabel* roundLabel_ = nullptr;

@@ -16,9 +16,10 @@ qreal ScreenRatio() { return qGuiApp->devicePixelRatio(); }
 
 QColor ToQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-QPixmap CellPixmap(int code) {
-    return RenderPicture(QStringLiteral(":/cells/cell_%1.svg").arg(code),
-                         QSize(kCellPictureSize, kCellPictureSize), ScreenRatio());
+QPixmap CellPixmap(int code, qreal growth) {
+    const int size = qRound(kCellPictureSize * growth);
+    return RenderPicture(QStringLiteral(":/cells/cell_%1.svg").arg(code), QSize(size, size),
+                         ScreenRatio());
 }
 
 QPixmap PlayerPixmap(int number, int size) {

@@ -11,8 +11,8 @@ namespace morvane {
 
 QColor ToQColor(Rgb rgb);
 
-// Cell picture 1..8 (a CellState code) at the cells' size.
-QPixmap CellPixmap(int code);
+// Cell picture 1..8 (a CellState code) at the cells' size, grown by the given factor.
+QPixmap CellPixmap(int code, qreal growth = 1.0);
 
 // Player picture 1..10 at the given edge length.
 QPixmap PlayerPixmap(int number, int size);

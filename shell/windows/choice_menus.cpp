@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QMenu>
+#include <QScreen>
 
 #include "shell/settings/display_scale.h"
+#include "shell/settings/window_sizes.h"
 #include "shell/windows/look.h"
 
 namespace morvane {
@@ -64,7 +66,12 @@ QString LanguageMenuTitle() {
     return QCoreApplication::translate("morvane::ChoiceMenus", "言語／Language");
 }
 
-QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
+QString ScaleTooLargeTip() {
+    return QCoreApplication::translate("morvane::ChoiceMenus",
+                                       "この倍率ではウィンドウが画面に収まりません。");
+}
+
+QMenu* AddDisplayScaleMenu(QMenu* menu, int startScale, std::function<int()> current,
                            const std::function<void(int percent)>& choose) {
     QList<Choice> choices;
     for (const int percent : kDisplayScales) {
@@ -73,8 +80,23 @@ QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
              InterfaceNumber(percent) + QCoreApplication::translate("morvane::ChoiceMenus", "％"),
              [choose, percent] { choose(percent); }});
     }
-    return AddChoices(menu, QStringLiteral("DisplayScale"), DisplayScaleMenuTitle(), choices,
-                      [current = std::move(current)] { return ScaleName(current()); });
+    QMenu* submenu =
+        AddChoices(menu, QStringLiteral("DisplayScale"), DisplayScaleMenuTitle(), choices,
+                   [current = std::move(current)] { return ScaleName(current()); });
+    submenu->setToolTipsVisible(true);
+    // The screen's free area is measured in the pixels the windows are drawn in now; at the
+    // scale 100 it is that many times larger.
+    QObject::connect(
+        submenu, &QMenu::aboutToShow, submenu, [menu, entries = submenu->actions(), startScale] {
+            const QSize room = menu->screen()->availableGeometry().size() * startScale / 100;
+            for (std::size_t k = 0; k < kDisplayScales.size(); ++k) {
+                const bool fits = ScaleFits(kDisplayScales[k], room);
+                QAction* entry = entries[static_cast<qsizetype>(k)];
+                entry->setEnabled(fits);
+                entry->setToolTip(fits ? QString() : ScaleTooLargeTip());
+            }
+        });
+    return submenu;
 }
 
 QMenu* AddLanguageMenu(QMenu* menu, std::function<Language()> current,

@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <memory>
 
+#include "shell/settings/window_sizes.h"
+#include "shell/windows/choice_menus.h"
 #include "shell/windows/message_dialog_window.h"
 #include "tests/app/all_windows.h"
 #include "tests/support/screenshot.h"
@@ -95,6 +99,42 @@ private slots:
                                 .arg(window->y())
                                 .arg(window->width())
                                 .arg(window->height())));
+    }
+
+    // Every window opens at the size that the display scale's fit reckons with; a page that
+    // scrolls has that size, whatever part of it the small screen shows.
+    void everyWindowOpensAtItsListedSize_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        for (const WindowSize& window : kWindowSizes) {
+            QTest::newRow(window.name) << QString::fromLatin1(window.name) << window.size;
+        }
+    }
+    void everyWindowOpensAtItsListedSize() {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        Windows windows;
+        const std::unique_ptr<QWidget> window = windows.Make(name);
+        window->show();
+        const auto* page = window->findChild<QScrollArea*>(QStringLiteral("Page"));
+        QCOMPARE(page != nullptr ? page->widget()->size() : window->size(), size);
+    }
+
+    // On the small screen only the windows' own size is offered: the larger scales are greyed,
+    // and their tip says why.
+    void scalesTooLargeForTheScreenAreGreyed() {
+        Windows windows;
+        const std::unique_ptr<QWidget> extras = windows.Make(QStringLiteral("ExtrasMenu"));
+        auto* scales = extras->findChild<QMenu*>(QStringLiteral("DisplayScale"));
+        emit scales->aboutToShow();
+        const QList<QAction*> entries = scales->actions();
+        QCOMPARE(entries.size(), qsizetype(kDisplayScales.size()));
+        for (std::size_t k = 0; k < kDisplayScales.size(); ++k) {
+            const QAction* entry = entries[qsizetype(k)];
+            const bool offered = kDisplayScales[k] == 100;
+            QCOMPARE(entry->isEnabled(), offered);
+            QCOMPARE(entry->toolTip() == ScaleTooLargeTip(), !offered);
+        }
     }
 
     // The message dialog's captions keep their colours, yellow and the highlighted one green,

@@ -10,6 +10,7 @@
 #include "tests/extra/ex_board_text.h"
 #include "tests/extra/ex_play.h"
 #include "tests/extra/ex_window_driver.h"
+#include "tests/support/growth.h"
 #include "tests/support/modal.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/screenshot.h"
@@ -147,6 +148,38 @@ class ExGameWindowTest : public QObject {
 private slots:
     void initTestCase() { look::PinApplicationLook(); }
     void cleanup() { UseLanguage(Language::Japanese); }
+
+    // The window grows keeping the board's proportions: every cell stands at its own place and
+    // size times the growth; a click on a grown cell places the unit there.
+    void windowGrowsKeepingTheBoardsProportions_data() {
+        QTest::addColumn<qreal>("growth");
+        QTest::newRow("1.5 times") << 1.5;
+        QTest::newRow("2 times") << 2.0;
+    }
+    void windowGrowsKeepingTheBoardsProportions() {
+        QFETCH(qreal, growth);
+        ExGameWindow window{YieldHook()};
+        ExWindowDriver driver(window);
+        window.show();
+        const auto* page = window.findChild<QWidget*>(QStringLiteral("ExPage"));
+        const QSize own = page->size();
+        std::array<QRect, kExCellCount> ownCells;
+        for (int cell = 0; cell < kExCellCount; ++cell) {
+            ownCells[static_cast<std::size_t>(cell)] = driver.Cell(cell)->geometry();
+        }
+
+        window.resize(window.size() + own * growth - own);
+        QTRY_COMPARE(page->size(), own * growth);
+        for (int cell = 0; cell < kExCellCount; ++cell) {
+            QVERIFY2(GrownFrom(driver.Cell(cell)->geometry(),
+                               ownCells[static_cast<std::size_t>(cell)], growth),
+                     qPrintable(QStringLiteral("cell %1").arg(cell)));
+        }
+        driver.Start(true);
+        const int bottomRight = kExCellCount - 1;
+        driver.ClickCell(bottomRight);
+        QTRY_COMPARE(static_cast<ExCellWidget*>(driver.Cell(bottomRight))->code(), ExMouseUnit);
+    }
 
     // The lines between the empty cells stand out from the well: along each line the surface
     // is clearly lighter than along the middles of the cells beside it.

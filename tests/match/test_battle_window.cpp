@@ -15,6 +15,7 @@
 #include "tests/match/battle_driver.h"
 #include "tests/match/notice_listener.h"
 #include "tests/rules/board_text.h"
+#include "tests/support/growth.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
@@ -59,6 +60,52 @@ private slots:
     }
 
     void cleanup() { UseLanguage(Language::Japanese); }
+
+    // The screen grows with its window and keeps its proportions: the cells stand at their own
+    // places and sizes times the growth, within a pixel's rounding, the board centred where the
+    // window is wider than the growth needs; a click on a grown cell places the unit there.
+    void screenGrowsKeepingItsProportions_data() {
+        QTest::addColumn<qreal>("across");
+        QTest::addColumn<qreal>("down");
+        QTest::addColumn<qreal>("growth");
+        QTest::newRow("1.5 times") << 1.5 << 1.5 << 1.5;
+        QTest::newRow("2 times") << 2.0 << 2.0 << 2.0;
+        QTest::newRow("wider than 1.5 times") << 2.0 << 1.5 << 1.5;
+    }
+    void screenGrowsKeepingItsProportions() {
+        QFETCH(qreal, across);
+        QFETCH(qreal, down);
+        QFETCH(qreal, growth);
+        Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
+        screen.Open();
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));
+        const auto* area = screen.window->findChild<QWidget*>(QStringLiteral("BattleArea"));
+        const QSize own = area->size();
+        std::array<QRect, kCellCount> ownCells;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            ownCells[static_cast<std::size_t>(cell)] = screen.Cell(cell)->geometry();
+        }
+
+        const QSize room(qRound(own.width() * across), qRound(own.height() * down));
+        screen.window->resize(screen.window->size() + room - own);
+        QTRY_COMPARE(area->size(), own * growth);
+        QCOMPARE(area->x(), (room.width() - area->width()) / 2);
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            QVERIFY2(GrownFrom(screen.Cell(cell)->geometry(),
+                               ownCells[static_cast<std::size_t>(cell)], growth),
+                     qPrintable(QStringLiteral("cell %1").arg(cell)));
+        }
+        const QRect board =
+            screen.Cell(0)->geometry().united(screen.Cell(kCellCount - 1)->geometry());
+        const QRect ownBoard = ownCells.front().united(ownCells.back());
+        QCOMPARE(qRound(100.0 * board.width() / board.height()),
+                 qRound(100.0 * ownBoard.width() / ownBoard.height()));
+
+        const int target = CellIndex(5, 12);
+        ClickCell(screen, target);
+        QTRY_COMPARE(screen.battle().ShownBoard()[target], CircleUnit);
+        screen.window->close();
+    }
 
     // Every control of the screen is reachable by its name, with the grid lines in light grey.
     void controlsCarryTheirNames_data() {

@@ -15,6 +15,7 @@
 #include "shell/settings/language.h"
 #include "shell/settings/settings_store.h"
 #include "shell/settings/view_toggles.h"
+#include "shell/settings/window_sizes.h"
 #include "tests/support/temp_settings.h"
 
 using namespace morvane;
@@ -342,6 +343,34 @@ private slots:
         }
         QCOMPARE(ReadDisplayScale(temp.store()), scale);
         QCOMPARE(ScaleFactorText(ReadDisplayScale(temp.store())), factor);
+    }
+
+    // A scale is offered only when every window, with its frame, fits the screen's free area or
+    // scrolls; these are the windows that would run off it.
+    void scaleIsOfferedWhenEveryWindowFits_data() {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<QStringList>("tooLarge");
+        const QSize small(1024, 768);
+        const QSize large(1280, 1024);
+        QTest::newRow("1024x768 100") << small << 100 << QStringList();
+        QTest::newRow("1024x768 125") << small << 125 << QStringList();
+        QTest::newRow("1024x768 150") << small << 150 << QStringList{"FormKeys", "Form6"};
+        QTest::newRow("1024x768 200")
+            << small << 200 << QStringList{"Form1", "FormMsg", "Form9", "FormKeys", "FormRecord",
+                                           "Form3", "Form4",   "Form6", "Formz11",  "Formz13"};
+        QTest::newRow("1280x1024 100") << large << 100 << QStringList();
+        QTest::newRow("1280x1024 125") << large << 125 << QStringList();
+        QTest::newRow("1280x1024 150") << large << 150 << QStringList();
+        QTest::newRow("1280x1024 200")
+            << large << 200 << QStringList{"Form1", "FormKeys", "Form3", "Form6"};
+    }
+    void scaleIsOfferedWhenEveryWindowFits() {
+        QFETCH(QSize, room);
+        QFETCH(int, percent);
+        QFETCH(QStringList, tooLarge);
+        QCOMPARE(WindowsTooLarge(percent, room), tooLarge);
+        QCOMPARE(ScaleFits(percent, room), tooLarge.isEmpty());
     }
 
     // The stored language is Japanese unless English was stored as "en", whatever the

@@ -12,6 +12,7 @@
 #include "shell/windows/click_detector.h"
 #include "shell/windows/display_scale_choice.h"
 #include "shell/windows/message_dialog.h"
+#include "shell/windows/page_scale.h"
 #include "shell/windows/window_place.h"
 #include "tests/support/modal.h"
 #include "tests/support/temp_settings.h"
@@ -71,6 +72,31 @@ class WindowKitTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A growing page fills its room as far as its proportions let it, never below its own
+    // size, centred in the room.
+    void pageGrowsKeepingItsProportions_data() {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<qreal>("growth");
+        QTest::addColumn<QRect>("page");
+        const QSize own(200, 100);
+        QTest::newRow("its own size") << own << 1.0 << QRect(0, 0, 200, 100);
+        QTest::newRow("twice as large") << own * 2 << 2.0 << QRect(0, 0, 400, 200);
+        QTest::newRow("wider: bars left and right")
+            << QSize(500, 150) << 1.5 << QRect(100, 0, 300, 150);
+        QTest::newRow("taller: bars above and below")
+            << QSize(300, 300) << 1.5 << QRect(0, 75, 300, 150);
+        QTest::newRow("smaller: its own size")
+            << QSize(150, 80) << 1.0 << QRect(-25, -10, 200, 100);
+    }
+    void pageGrowsKeepingItsProportions() {
+        QFETCH(QSize, room);
+        QFETCH(qreal, growth);
+        QFETCH(QRect, page);
+        const QSize own(200, 100);
+        QCOMPARE(GrowthFactor(own, room), growth);
+        QCOMPARE(LetterboxedPage(own, growth, QRect(QPoint(), room)), page);
+    }
+
     // A click is the left button pressed and released on the same control, inside it.
     void clicksArePressAndReleaseOnOneControl_data() {
         QTest::addColumn<QList<MouseStep>>("steps");
