@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tests, benchmarks and package checks need, when any
 # is missing; the packages named as arguments (those only some ways of running need) are
-# installed only then.
+# installed only then. With --build first, installs only what configuring and building need, so
+# that a build can start while the rest (the fonts the tests draw with, Qt's own translations,
+# clang-tidy and the package checks) is installed beside it.
 set -euo pipefail
 
-packages=(
-    g++ cmake ninja-build pkg-config
+build_packages=(
+    g++ cmake ninja-build pkg-config lld
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev libqt6multimedia6
-    qt6-translations-l10n
-    fonts-noto-cjk
-    libbenchmark-dev clang-format clang-tidy
-    dpkg-dev lintian appstream desktop-file-utils man-db
-    "$@"
+    libbenchmark-dev clang-format
 )
+check_packages=(
+    fonts-noto-cjk qt6-translations-l10n clang-tidy
+    dpkg-dev lintian appstream desktop-file-utils man-db
+)
+
+if [ "${1:-}" = --build ]; then
+    shift
+    packages=("${build_packages[@]}" "$@")
+else
+    packages=("${build_packages[@]}" "${check_packages[@]}" "$@")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

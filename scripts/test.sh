@@ -2,19 +2,21 @@
 # Installs what is missing, builds and runs every test, and checks the package:
 #  1. the Release build with the plain CMake commands and the default generator (the way a
 #     packager or a new contributor builds), warnings as errors, and every test;
-#  2. clang-tidy's checks over the compile commands of build 1;
+#  2. the Debian package made from build 1 and checked as a distribution would;
 #  3. the Debug build with assertions, AddressSanitizer and UndefinedBehaviorSanitizer, and every
 #     test;
 #  4. the ThreadSanitizer build of the tests whose work runs on a worker thread, and those tests;
-#  5. the Debian package made from build 1 and checked as a distribution would, while the
-#     thread-sanitized tests run.
+#  5. clang-tidy's checks over the compile commands of build 1.
 # The three builds are unity builds (each library's sources compiled a few at a time as one
 # file), which halves their compiling and clang-tidy's parsing; the optimized preset that
 # contributors work with compiles file by file, so a source that leans on a neighbour's includes
 # shows there.
-# The tests spend most of their time waiting for timers, so each test run shares the machine
-# with the next step's compiling; a step's output is shown when it ends. Each step says how long
-# it took.
+# Only what building needs is installed before the first build; the rest (the tests' fonts,
+# clang-tidy, the package checks) is installed while it builds. The tests spend most of their
+# time waiting for timers, so each test run shares the machine with the next step's compiling,
+# which runs at a lower priority so that the tests' timing holds: build 1's tests and the package
+# check beside build 3, build 3's tests beside build 4, build 4's tests beside clang-tidy. A
+# step's output is shown when it ends. Each step says how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -74,9 +76,10 @@ release_build() {
     cmake --build build/plain -j "$jobs"
 }
 
+# Builds 3 and 4 run beside tests, at a lower priority.
 sanitized_build() {
     cmake --preset sanitized -DMORVANE_WERROR=ON >/dev/null
-    cmake --build --preset sanitized -j "$jobs"
+    nice -n 10 cmake --build --preset sanitized -j "$jobs"
 }
 
 # The tests of what thinks on a worker thread: the battle screen's computer and hint, the review.
@@ -84,21 +87,28 @@ thread_tests=(test_match_battle test_match_battle_window test_match_battle_terra
     test_match_game_review test_app_close_window_key)
 thread_build() {
     cmake --preset tsan -DMORVANE_WERROR=ON >/dev/null
-    cmake --build --preset tsan -j "$jobs" --target "${thread_tests[@]}"
+    nice -n 10 cmake --build --preset tsan -j "$jobs" --target "${thread_tests[@]}"
 }
 
-build packages scripts/install-deps.sh
+build build-packages scripts/install-deps.sh --build
+started packages scripts/install-deps.sh
 build release-build release_build
+finished packages
+if [ ${#failed[@]} -ne 0 ]; then
+    echo "test.sh: the packages the tests need could not be installed" >&2
+    exit 1
+fi
 started release-tests ctest --test-dir build/plain -j "$jobs" --output-on-failure
-step clang-tidy scripts/tidy.sh build/plain
-finished release-tests
+started package scripts/check-package.sh build/plain
 build sanitized-build sanitized_build
+finished release-tests
+finished package
 started sanitized-tests ctest --preset sanitized -j "$jobs"
 build thread-sanitizer-build thread_build
 finished sanitized-tests
-started package scripts/check-package.sh build/plain
-step thread-sanitizer-tests ctest --preset tsan -j "$jobs" --no-tests=error -R "^($(IFS='|'; echo "${thread_tests[*]}"))\$"
-finished package
+started thread-sanitizer-tests ctest --preset tsan -j "$jobs" --no-tests=error -R "^($(IFS='|'; echo "${thread_tests[*]}"))\$"
+step clang-tidy nice -n 10 scripts/tidy.sh build/plain
+finished thread-sanitizer-tests
 
 echo "== all: $SECONDS s =="
 if [ ${#failed[@]} -ne 0 ]; then

@@ -1,1 +1,1 @@
-// The precompiled headers of a test folder are made with this file, which has nothing of its own.
+// The tests' precompiled headers are made with this file, which has nothing of its own.
