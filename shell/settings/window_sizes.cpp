@@ -13,7 +13,7 @@ const std::array<WindowSize, 17> kWindowSizes{{
     {"Form8", {400, 171}},
     {"Form9", {560, 337}},
     {"FormKeys", {758, 514}},
-    {"FormRecord", {581, 409}},
+    {"FormRecord", {581, 439}},
     {"Form2", {452, 263}},
     {"Form3", {645, 434}},
     {"Form4", {422, 370}},
