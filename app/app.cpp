@@ -39,7 +39,7 @@ void App::Start(const CommandLine& command) {
         NetLink* link = command.host ? HostNetworkGame(nullptr, nullptr, *command.host)
                                      : JoinNetworkGame(nullptr, nullptr, *command.join);
         if (link) {
-            OpenBattle(std::nullopt, link);
+            OpenBattle(std::nullopt, link, command.networkPlayer);
             return;
         }
     } else if (command.gameFile) {
@@ -94,7 +94,8 @@ void App::ChooseTitleLanguage(QWidget* title, Language language) {
     });
 }
 
-void App::OpenBattle(const std::optional<SavedGame>& game, NetLink* link) {
+void App::OpenBattle(const std::optional<SavedGame>& game, NetLink* link,
+                     std::optional<PlayerKind> local) {
     qCDebug(appLog) << "battle screen";
     BattleSeams seams;
     seams.sounds = &sounds_;
@@ -112,7 +113,7 @@ void App::OpenBattle(const std::optional<SavedGame>& game, NetLink* link) {
     }
     if (link) {
         link->setParent(battle);
-        battle->StartNetwork(link);
+        battle->StartNetwork(link, local);
     }
     QObject::connect(battle, &BattleWindow::closed, battle, [this] { ShowTitle(); });
     battle->show();

@@ -36,8 +36,10 @@ public:
 private:
     TitleActions MakeTitleActions();
     // The battle screen, opened once the title has closed, at a saved game when one is given,
-    // or playing a network match over an authenticated link; the title returns when it closes.
-    void OpenBattle(const std::optional<SavedGame>& game = std::nullopt, NetLink* link = nullptr);
+    // or playing a network match over an authenticated link, this side played by local; the
+    // title returns when it closes.
+    void OpenBattle(const std::optional<SavedGame>& game = std::nullopt, NetLink* link = nullptr,
+                    std::optional<PlayerKind> local = std::nullopt);
     // The extras menu's Resume: the kept game in the battle screen in place of the title.
     void ResumeKeptGame(QWidget* title);
     // Stores the language chosen on the title and puts the interface in it; the title is made

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "match/model/saved_game_format.h"
 #include "net/protocol/handshake.h"
 #include "shell/settings/display_scale.h"
 #include "version.h"
@@ -53,6 +54,25 @@ CommandLine UsageError(const QString& program, const QString& what) {
 // The program ends with a usage error: the option takes only the values listed.
 CommandLine BadValue(const QString& program, const QString& option, const QString& choices) {
     return UsageError(program, QStringLiteral("%1 takes %2").arg(option, choices));
+}
+
+// The player kinds --player takes: the game file's words for them.
+QString PlayerChoices() {
+    QStringList choices;
+    for (const std::string_view word : saved_game_format::kKindWords) {
+        choices << QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+    }
+    return choices.join(QStringLiteral(", "));
+}
+
+std::optional<PlayerKind> PlayerOf(const QString& text) {
+    for (int kind = 0; kind < kPlayerKindCount; ++kind) {
+        const std::string_view word = saved_game_format::kKindWords[static_cast<std::size_t>(kind)];
+        if (text == QLatin1String(word.data(), static_cast<qsizetype>(word.size()))) {
+            return static_cast<PlayerKind>(kind);
+        }
+    }
+    return std::nullopt;
 }
 
 const QString kHostForm = QStringLiteral("[ADDRESS:]PORT");
@@ -160,7 +180,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("The network game's join code: %1, as the host's window shows it.")
             .arg(kCodeRule),
         QStringLiteral("code"));
-    parser.addOptions({help, version, scale, language, host, join, code});
+    const QCommandLineOption player(
+        QStringLiteral("player"),
+        QStringLiteral("Who plays this side of the network game of --host or --join: %1 (the "
+                       "mouse when left out). Given to the host, it plays side ○ against the "
+                       "network without asking who plays.")
+            .arg(PlayerChoices()),
+        QStringLiteral("kind"));
+    parser.addOptions({help, version, scale, language, host, join, code, player});
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("A saved game (.morvane) to go on from, instead of the title."),
@@ -230,6 +257,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 return UsageError(program, QStringLiteral("--join needs --code"));
             }
             command.join = JoinRequest{endpoint->address, endpoint->port, *joinCode, true};
+        }
+        if (parser.isSet(player)) {
+            if (!parser.isSet(host) && !parser.isSet(join)) {
+                return UsageError(program, QStringLiteral("--player goes with --host or --join"));
+            }
+            command.networkPlayer = PlayerOf(parser.value(player));
+            if (!command.networkPlayer) {
+                return BadValue(program, QStringLiteral("--player"), PlayerChoices());
+            }
         }
     }
     return command;

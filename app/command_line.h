@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "net/windows/net_windows.h"
+#include "rules/player_kind.h"
 #include "shell/settings/language.h"
 
 namespace morvane {
@@ -26,6 +27,8 @@ struct CommandLine {
     std::optional<HostRequest> host;
     // --join ADDRESS:PORT --code CODE: join the network game there at once.
     std::optional<JoinRequest> join;
+    // --player KIND: who plays this side of that network game; the mouse when not given.
+    std::optional<PlayerKind> networkPlayer;
 
     // The program ends at once, instead of playing, after printing out (on standard output) and
     // err (on standard error): status 0 after --help or --version, 2 after a bad option value.

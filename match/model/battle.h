@@ -141,8 +141,9 @@ public:
     // computer's does; this side's units go out as they are placed; a take-back is a request the
     // other side answers; the next game waits for both; a side that leaves can be handed to the
     // computer.
+    // The guest's side is played by local (the mouse unless told otherwise).
     void PlayNetwork(RemotePeer& peer, NetworkRole role, const QString& ownName,
-                     const QString& peerName);
+                     const QString& peerName, PlayerKind local = PlayerKind::Mouse);
     bool IsNetworkMatch() const { return net_.has_value(); }
     // News from the other side, checked already by the protocol; the next ticks act on it.
     void RemoteMoved(int cell);

@@ -12,8 +12,8 @@
 namespace morvane {
 
 void Battle::PlayNetwork(RemotePeer& peer, NetworkRole role, const QString& ownName,
-                         const QString& peerName) {
-    net_.emplace(NetworkMatch{&peer, role, ownName, peerName, {}, false});
+                         const QString& peerName, PlayerKind local) {
+    net_.emplace(NetworkMatch{&peer, role, ownName, peerName, local, {}, false});
     // A network match is a match of its own: its rounds and wins count from the start.
     state_.roundCount = 0;
     if (role == NetworkRole::Host) {
@@ -210,13 +210,13 @@ void Battle::TakeRemoteTerms() {
     const RemoteNews::Setup setup = *std::exchange(net_->news.setup, std::nullopt);
     for (int side = 0; side < 2; ++side) {
         const auto s = static_cast<std::size_t>(side);
-        // The person here plays with the mouse.
-        const PlayerKind kind = side == setup.localSide ? PlayerKind::Mouse : PlayerKind::Network;
+        const PlayerKind kind = side == setup.localSide ? net_->local : PlayerKind::Network;
         state_.players.kind[s] = kind;
         state_.players.picture[s] = PlayerPicture(side, kind);
     }
+    state_.computerLevel = PlayingLevel(state_.players.kind, state_.computerLevel);
     ShowPlayers();
-    background_ = BattleBackground::Blue;
+    background_ = StrongestPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
     state_.board = setup.terrain;
     state_.turn = state_.lastFirst = setup.first;
 }

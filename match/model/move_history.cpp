@@ -20,8 +20,8 @@ std::vector<PlacedUnit> MoveHistory::TakeBackToSide(Board& board, Turn side) {
                       std::ranges::find(units_.rbegin(), units_.rend(), side, &PlacedUnit::turn));
 }
 
-std::vector<PlacedUnit> MoveHistory::TakeBackTo(Board& board,
-                                                std::vector<PlacedUnit>::reverse_iterator last) {
+std::vector<PlacedUnit> MoveHistory::TakeBackTo(
+    Board& board, const std::vector<PlacedUnit>::reverse_iterator& last) {
     if (last == units_.rend()) {
         return {};
     }

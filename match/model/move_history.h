@@ -51,7 +51,7 @@ public:
 private:
     // Takes back the units from the latest down to and including `last`.
     std::vector<PlacedUnit> TakeBackTo(Board& board,
-                                       std::vector<PlacedUnit>::reverse_iterator last);
+                                       const std::vector<PlacedUnit>::reverse_iterator& last);
 
     std::vector<PlacedUnit> units_;
     // Each take-back's units, latest first, the latest take-back last.

@@ -6,6 +6,7 @@
 
 #include "computer/computer_level.h"
 #include "rules/board.h"
+#include "rules/player_kind.h"
 
 namespace morvane {
 
@@ -66,6 +67,7 @@ struct NetworkMatch {
     NetworkRole role;
     QString ownName;
     QString peerName;
+    PlayerKind local;  // who plays this side: a person at the mouse, or the computer
     RemoteNews news;
     bool undoRequested = false;  // this side's request waits for its answer
 };

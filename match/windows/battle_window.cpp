@@ -13,6 +13,7 @@
 #include "match/model/computer_log.h"
 #include "match/model/game_record.h"
 #include "match/model/kept_game.h"
+#include "match/model/player_entry.h"
 #include "match/model/searched_cell.h"
 #include "match/windows/battle_link.h"
 #include "match/windows/battle_widgets.h"
@@ -467,12 +468,13 @@ void BattleWindow::StartAt(const SavedGame& game) {
     Render();
 }
 
-void BattleWindow::StartNetwork(NetLink* link) {
+void BattleWindow::StartNetwork(NetLink* link, std::optional<PlayerKind> local) {
     if (link->session().role() == Peer::Host) {
         waitingLink_ = link;
         networkSide_ = 1;
+        networkLocal_ = local;
     } else {
-        PlayOver(link);
+        PlayOver(link, local.value_or(PlayerKind::Mouse));
     }
 }
 
@@ -486,13 +488,13 @@ void BattleWindow::DropWaitingLink() {
     }
 }
 
-void BattleWindow::PlayOver(NetLink* link) {
+void BattleWindow::PlayOver(NetLink* link, PlayerKind local) {
     if (link_) {
         link_->Close();
         link_->deleteLater();
     }
     link_ = new BattleLink(link, battle_, this, [this] { Wake(); });
-    battle_.PlayNetwork(*link_, link_->role(), link_->ownName(), link_->peerName());
+    battle_.PlayNetwork(*link_, link_->role(), link_->ownName(), link_->peerName(), local);
     link_->CatchUp();
     if (link->session().state() == Session::State::Closed) {
         battle_.RemoteLeft();  // it left before the match began
@@ -643,6 +645,20 @@ void BattleWindow::RenderInfoPanel() {
 }
 
 void BattleWindow::EnterPlayers() {
+    if (const std::optional<PlayerKind> local = std::exchange(networkLocal_, std::nullopt);
+        local && waitingLink_) {
+        // Told who plays here: ○ here, × on the network, and no entry to answer.
+        const std::array<PlayerKind, 2> kinds{*local, PlayerKind::Network};
+        for (int side = 0; side < 2; ++side) {
+            const auto s = static_cast<std::size_t>(side);
+            state_.players.kind[s] = kinds[s];
+            state_.players.picture[s] = PlayerPicture(side, kinds[s]);
+        }
+        state_.computerLevel = PlayingLevel(kinds, state_.computerLevel);
+        networkSide_.reset();
+        PlayOver(std::exchange(waitingLink_, nullptr));
+        return;
+    }
     EntryNetwork network{seams_.hostGame || waitingLink_,
                          std::exchange(networkSide_, std::nullopt)};
     // Until the player leaves the entry without a network side, or a guest is in.

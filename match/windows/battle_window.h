@@ -100,8 +100,9 @@ public:
     void StartAt(const SavedGame& game);
     // Plays a network match over an authenticated link, whose session waits for the first game:
     // called before the screen is shown. The host's entry opens with side × on the network; the
-    // guest waits for the host's terms.
-    void StartNetwork(NetLink* link);
+    // guest waits for the host's terms. Given who plays this side, the host skips its entry (○
+    // here, × on the network) and the guest plays its side so instead of at the mouse.
+    void StartNetwork(NetLink* link, std::optional<PlayerKind> local = std::nullopt);
 
 signals:
     // The screen has closed (by Quit or its close box); the title window is to come back.
@@ -149,8 +150,8 @@ private:
     bool GoOnFrom(const SavedGame& game);
     // The game under way goes to the kept game as the screen closes.
     void KeepGameUnderWay();
-    // The match goes on over the link, as its host or its guest.
-    void PlayOver(NetLink* link);
+    // The match goes on over the link, as its host or its guest (whose side local plays).
+    void PlayOver(NetLink* link, PlayerKind local = PlayerKind::Mouse);
     // The host's link that waited for the entry goes: the entry left no side to the network.
     void DropWaitingLink();
     // The game menu's network entries: the player entry with side × on the network, or the
@@ -183,6 +184,7 @@ private:
     // The side the next player entry opens on the network, for a host; the host's link that
     // the command line made, waiting for that entry.
     std::optional<int> networkSide_;
+    std::optional<PlayerKind> networkLocal_;  // who plays this side, when the start said so
     QPointer<NetLink> waitingLink_;
 
     SearchWorker worker_;

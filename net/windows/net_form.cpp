@@ -32,7 +32,7 @@ QLineEdit* MakeNameField(QWidget* window, const SettingsStore& store) {
 }
 
 QString TakeName(QWidget* window, SettingsStore& store, const QLineEdit* field) {
-    const QString name = CleanName(field->text());
+    QString name = CleanName(field->text());
     if (name != store.Read(settings::NetworkName())) {
         TellIfNotStored(window, store, store.Write(settings::NetworkName(), name));
     }

@@ -11,8 +11,18 @@ constexpr char kFactor[] = "QT_SCALE_FACTOR";
 constexpr int kPlays = -1;
 
 // The network game asked for, in a line: "host ADDRESS PORT CODE" ("*" for every address) or
-// "join ADDRESS PORT CODE", each to start at once; empty when none is.
+// "join ADDRESS PORT CODE", each to start at once, and " as KIND" for who plays it when given;
+// empty when none is.
+QString NetworkGame(const CommandLine& command);
+
 QString NetworkRequest(const CommandLine& command) {
+    const QString game = NetworkGame(command);
+    return command.networkPlayer
+               ? game + QStringLiteral(" as %1").arg(static_cast<int>(*command.networkPlayer))
+               : game;
+}
+
+QString NetworkGame(const CommandLine& command) {
     if (command.host && command.host->listenAtOnce) {
         const QString address = command.host->address == QHostAddress::Any
                                     ? QStringLiteral("*")
@@ -181,6 +191,19 @@ private slots:
             << "--code takes six characters of A-Z and 2-9";
         QTest::newRow("a code alone") << QStringList{"morvane", "--code", code} << ""
                                       << "--code goes with --host or --join";
+        QTest::newRow("host, the computer playing")
+            << QStringList{"morvane", "--host", "7442", "--code", code, "--player", "master"}
+            << "host * 7442 K7P2QX as 6"
+            << "";
+        QTest::newRow("join, the keyboard playing")
+            << QStringList{"morvane", "--join", "[::1]:7442", "--code", code, "--player=keyboard"}
+            << "join ::1 7442 K7P2QX as 1"
+            << "";
+        QTest::newRow("a player that is none")
+            << QStringList{"morvane", "--host", "7442", "--player", "network"} << ""
+            << "--player takes mouse, keyboard, easy, normal, hard, expert, master";
+        QTest::newRow("a player alone") << QStringList{"morvane", "--player", "easy"} << ""
+                                        << "--player goes with --host or --join";
         QTest::newRow("host and join")
             << QStringList{"morvane", "--host", "7442", "--join", "a:7442", "--code", code} << ""
             << "--host and --join do not go together";
