@@ -62,6 +62,7 @@ struct Message {
 inline constexpr QStringView kByeCode = u"code";
 inline constexpr QStringView kByeVersion = u"version";
 inline constexpr QStringView kByeInvalid = u"invalid";
+inline constexpr QStringView kByeQuit = u"quit";  // after this side's quit, as it closes
 
 // Whether a board may begin a game: Empty, Hollow and Block only, and some cell free.
 bool IsTerrain(const Board& board);

@@ -189,6 +189,11 @@ void Session::Quit() {
         return;
     }
     Send({MessageType::Quit});
+    // The match is over and the connection goes: the last word on it is a bye, as on any close.
+    Message bye;
+    bye.type = MessageType::Bye;
+    bye.reason = kByeQuit.toString();
+    Send(bye);
     Close();
 }
 

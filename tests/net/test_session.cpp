@@ -301,6 +301,19 @@ private slots:
         QVERIFY(HasEvent(pair.host.TakeEvents(), Kind::Left));
     }
 
+    // Quitting ends the match with a quit and closes with a bye, the last word on the link.
+    void quitEndsWithABye() {
+        Session host = HostAt(Stage::Playing);
+        host.Quit();
+        FrameReader reader;
+        const QList<QJsonObject> sent = reader.Feed(host.TakeOutput());
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(sent[0].value("t").toString(), QStringLiteral("quit"));
+        QCOMPARE(sent[1].value("t").toString(), QStringLiteral("bye"));
+        QCOMPARE(sent[1].value("reason").toString(), QStringLiteral("quit"));
+        QCOMPARE(host.state(), Session::State::Closed);
+    }
+
     // It should play a whole match between two sessions: terrain, a declined and an accepted
     // undo, a win both sides see alike, the next game by both, and a resignation.
     void playsAWholeMatch() {
