@@ -208,13 +208,9 @@ bool Battle::TermsArrived() {
 
 void Battle::TakeRemoteTerms() {
     const RemoteNews::Setup setup = *std::exchange(net_->news.setup, std::nullopt);
-    for (int side = 0; side < 2; ++side) {
-        const auto s = static_cast<std::size_t>(side);
-        const PlayerKind kind = side == setup.localSide ? net_->local : PlayerKind::Network;
-        state_.players.kind[s] = kind;
-        state_.players.picture[s] = PlayerPicture(side, kind);
-    }
-    state_.computerLevel = PlayingLevel(state_.players.kind, state_.computerLevel);
+    std::array<PlayerKind, 2> kinds{PlayerKind::Network, PlayerKind::Network};
+    kinds[static_cast<std::size_t>(setup.localSide)] = net_->local;
+    SetPlayers(state_, kinds);
     ShowPlayers();
     background_ = StrongestPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
     state_.board = setup.terrain;

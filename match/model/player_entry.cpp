@@ -106,6 +106,15 @@ ComputerLevel PlayingLevel(const std::array<PlayerKind, 2>& kinds, ComputerLevel
     return level;
 }
 
+void SetPlayers(AppState& state, const std::array<PlayerKind, 2>& kinds) {
+    for (int side = 0; side < 2; ++side) {
+        const auto s = static_cast<std::size_t>(side);
+        state.players.kind[s] = kinds[s];
+        state.players.picture[s] = PlayerPicture(side, kinds[s]);
+    }
+    state.computerLevel = PlayingLevel(kinds, state.computerLevel);
+}
+
 bool ChoosePlayer(AppState& state, SettingsStore& store, int side, PlayerKind kind) {
     const auto s = static_cast<std::size_t>(side);
     state.players.kind[s] = kind;

@@ -27,6 +27,9 @@ bool StrongestPlays(const Players& players);
 // side ○'s, as choosing both in the entry leaves it; level when people play both sides.
 ComputerLevel PlayingLevel(const std::array<PlayerKind, 2>& kinds, ComputerLevel level);
 
+// Both sides played by these kinds, without the entry: their pictures, and the computer strength
+// when a computer plays. Nothing is stored.
+void SetPlayers(AppState& state, const std::array<PlayerKind, 2>& kinds);
 // Applies the entry list's choice of a side: its kind and picture in the state, the computer
 // strength when the kind is a computer (a person leaves it as it was), and the stored choice
 // (a network side is never stored). Returns whether the choice reached the store.

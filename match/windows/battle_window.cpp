@@ -648,13 +648,7 @@ void BattleWindow::EnterPlayers() {
     if (const std::optional<PlayerKind> local = std::exchange(networkLocal_, std::nullopt);
         local && waitingLink_) {
         // Told who plays here: ○ here, × on the network, and no entry to answer.
-        const std::array<PlayerKind, 2> kinds{*local, PlayerKind::Network};
-        for (int side = 0; side < 2; ++side) {
-            const auto s = static_cast<std::size_t>(side);
-            state_.players.kind[s] = kinds[s];
-            state_.players.picture[s] = PlayerPicture(side, kinds[s]);
-        }
-        state_.computerLevel = PlayingLevel(kinds, state_.computerLevel);
+        SetPlayers(state_, {*local, PlayerKind::Network});
         networkSide_.reset();
         PlayOver(std::exchange(waitingLink_, nullptr));
         return;
