@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <cstdio>
 
@@ -41,6 +42,8 @@ int main(int argc, char* argv[]) {
         return command.ending->status;
     }
     morvane::SettingsStore store;
+    // Nothing has been stored yet on a first start: the language follows the desktop's then.
+    const bool firstStart = !QFileInfo::exists(store.FileName());
     const int startScale = command.scale.value_or(morvane::ReadDisplayScale(store));
     const bool scaled = morvane::SetStartScale(startScale);
 
@@ -55,7 +58,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     morvane::look::PinApplicationLook();
 
-    const morvane::Language language = command.language.value_or(morvane::ReadLanguage(store));
+    const morvane::Language language =
+        command.language.value_or(morvane::StartLanguage(store, firstStart));
     if (!morvane::UseLanguage(language)) {
         qCWarning(morvane::appLog) << "the English translation could not be loaded";
     }
@@ -67,10 +71,12 @@ int main(int argc, char* argv[]) {
         morvane::TellIfNotStored(nullptr, store,
                                  store.Write(morvane::settings::DisplayScale(), *command.scale));
     }
-    if (command.language) {
-        morvane::TellIfNotStored(nullptr, store,
-                                 store.Write(morvane::settings::InterfaceLanguage(),
-                                             morvane::LanguageCode(*command.language)));
+    // A language chosen on the command line, or taken from the desktop on the first start, is
+    // kept for the next starts, as a choice in the game is.
+    if (command.language || language != morvane::ReadLanguage(store)) {
+        morvane::TellIfNotStored(
+            nullptr, store,
+            store.Write(morvane::settings::InterfaceLanguage(), morvane::LanguageCode(language)));
     }
     morvane::AppState state;
     // A factor the user's environment names wins, and scales the screen's pixels as well.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstring>
 #include <memory>
 
 #include "shell/settings/settings_keys.h"
@@ -46,6 +47,16 @@ void UseQtTranslation(Language language) {
     }
 }
 
+// The part of a locale name before the first of the given characters: a locale is named
+// language[_territory][.codeset][@modifier], and C.UTF-8 is C.
+QByteArray BeforeAny(const QByteArray& text, const char* ends) {
+    qsizetype length = 0;
+    while (length < text.size() && std::strchr(ends, text[length]) == nullptr) {
+        ++length;
+    }
+    return text.first(length);
+}
+
 }  // namespace
 
 QString LanguageCode(Language language) {
@@ -63,6 +74,26 @@ std::optional<Language> LanguageOfCode(const QString& code) {
 
 Language ReadLanguage(const SettingsStore& store) {
     return LanguageOfCode(store.Read(settings::InterfaceLanguage())).value_or(Language::Japanese);
+}
+
+Language DesktopLanguage(const QByteArray& lcAll, const QByteArray& lcMessages,
+                         const QByteArray& lang) {
+    for (const QByteArray* variable : {&lcAll, &lcMessages, &lang}) {
+        if (variable->isEmpty()) {
+            continue;
+        }
+        const QByteArray name = BeforeAny(*variable, ".@");
+        const bool japanese = BeforeAny(name, "_") == "ja" || name == "C" || name == "POSIX";
+        return japanese ? Language::Japanese : Language::English;
+    }
+    return Language::Japanese;
+}
+
+Language StartLanguage(const SettingsStore& store, bool firstStart) {
+    if (!firstStart) {
+        return ReadLanguage(store);
+    }
+    return DesktopLanguage(qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG"));
 }
 
 bool UseLanguage(Language language) {

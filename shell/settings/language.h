@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -13,9 +14,18 @@ class SettingsStore;
 QString LanguageCode(Language language);
 std::optional<Language> LanguageOfCode(const QString& code);
 
-// The stored language; Japanese when none is stored or the stored one is unknown, whatever the
-// desktop's own language.
+// The stored language; Japanese when none is stored or the stored one is unknown.
 Language ReadLanguage(const SettingsStore& store);
+
+// The language a desktop's locale variables ask for: the first of LC_ALL, LC_MESSAGES and LANG
+// that is set names it. Japanese for a Japanese locale, for C and POSIX (what a machine without
+// a chosen language has) and when none is set; English for any other.
+Language DesktopLanguage(const QByteArray& lcAll, const QByteArray& lcMessages,
+                         const QByteArray& lang);
+
+// The language to start in: the stored one, except on the very first start (no settings file
+// yet), which follows the desktop's locale.
+Language StartLanguage(const SettingsStore& store, bool firstStart);
 
 // Every text the program translates from now on is in this language; windows already open keep
 // theirs. False, with the interface left in Japanese, when the English translation cannot be

@@ -373,8 +373,7 @@ private slots:
         QCOMPARE(ScaleFits(percent, room), tooLarge.isEmpty());
     }
 
-    // The stored language is Japanese unless English was stored as "en", whatever the
-    // desktop's own language.
+    // The stored language is Japanese unless English was stored as "en".
     void storedLanguageDefaultsToJapanese_data() {
         QTest::addColumn<QString>("raw");
         QTest::addColumn<Language>("language");
@@ -397,6 +396,74 @@ private slots:
         const Language read = ReadLanguage(temp.store());
         QLocale::setDefault(desktop);
         QCOMPARE(read, language);
+    }
+
+    // The very first start follows the desktop's locale (the first of LC_ALL, LC_MESSAGES and
+    // LANG that is set): English unless it is Japanese, C or POSIX. Later starts take the
+    // stored language, whatever the desktop says.
+    void startLanguageFollowsTheDesktopOnlyAtFirst_data() {
+        QTest::addColumn<QByteArray>("lcAll");
+        QTest::addColumn<QByteArray>("lcMessages");
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<bool>("firstStart");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<Language>("language");
+        const auto ja = Language::Japanese;
+        const auto en = Language::English;
+        QTest::newRow("ja_JP") << QByteArray() << QByteArray() << QByteArray("ja_JP.UTF-8") << true
+                               << QString() << ja;
+        QTest::newRow("en_US") << QByteArray() << QByteArray() << QByteArray("en_US.UTF-8") << true
+                               << QString() << en;
+        QTest::newRow("de_DE@euro")
+            << QByteArray() << QByteArray() << QByteArray("de_DE@euro") << true << QString() << en;
+        QTest::newRow("C") << QByteArray() << QByteArray() << QByteArray("C") << true << QString()
+                           << ja;
+        QTest::newRow("C.UTF-8") << QByteArray() << QByteArray() << QByteArray("C.UTF-8") << true
+                                 << QString() << ja;
+        QTest::newRow("POSIX") << QByteArray() << QByteArray() << QByteArray("POSIX") << true
+                               << QString() << ja;
+        QTest::newRow("unset") << QByteArray() << QByteArray() << QByteArray() << true << QString()
+                               << ja;
+        QTest::newRow("LC_ALL before LANG") << QByteArray("ja_JP") << QByteArray("en_GB")
+                                            << QByteArray("en_US") << true << QString() << ja;
+        QTest::newRow("LC_MESSAGES before LANG") << QByteArray() << QByteArray("en_GB")
+                                                 << QByteArray("ja_JP") << true << QString() << en;
+        QTest::newRow("not a first start, nothing stored")
+            << QByteArray() << QByteArray() << QByteArray("en_US.UTF-8") << false << QString()
+            << ja;
+        QTest::newRow("stored ja wins")
+            << QByteArray() << QByteArray() << QByteArray("en_US.UTF-8") << false << "ja" << ja;
+        QTest::newRow("stored en wins")
+            << QByteArray() << QByteArray() << QByteArray("ja_JP.UTF-8") << false << "en" << en;
+    }
+    void startLanguageFollowsTheDesktopOnlyAtFirst() {
+        QFETCH(QByteArray, lcAll);
+        QFETCH(QByteArray, lcMessages);
+        QFETCH(QByteArray, lang);
+        QFETCH(bool, firstStart);
+        QFETCH(QString, stored);
+        QFETCH(Language, language);
+        const std::array<std::pair<const char*, QByteArray>, 3> variables{
+            {{"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}}};
+        // An empty value stands for a variable that is not set.
+        const auto set = [](const char* name, const QByteArray& value) {
+            value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
+        };
+        std::array<QByteArray, 3> kept;
+        for (std::size_t i = 0; i < variables.size(); ++i) {
+            kept[i] = qgetenv(variables[i].first);
+            set(variables[i].first, variables[i].second);
+        }
+        TempSettings temp;
+        if (!stored.isNull()) {
+            WriteRaw(temp.fileName(), QStringLiteral("Display"), QStringLiteral("Language"),
+                     stored);
+        }
+        const Language started = StartLanguage(temp.store(), firstStart);
+        for (std::size_t i = 0; i < variables.size(); ++i) {
+            set(variables[i].first, kept[i]);
+        }
+        QCOMPARE(started, language);
     }
 
     // Each view aid is on until the player turns it off, and stays as the player left it.
