@@ -92,7 +92,7 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
                                       actions_.chooseScale(this, percent);
                                   }
                               },
-                              actions_.startScale, actions_.currentLanguage,
+                              actions_.currentLanguage,
                               [this](Language language) {
                                   if (actions_.chooseLanguage) {
                                       actions_.chooseLanguage(this, language);

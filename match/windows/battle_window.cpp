@@ -346,7 +346,6 @@ BattleMenuActions BattleWindow::MenuActions() {
     };
     actions.close = [this] { close(); };
     actions.currentScale = [this] { return ReadDisplayScale(store_); };
-    actions.startScale = state_.startScale;
     actions.chooseScale = [this](int percent) {
         RunModal([this, percent] { ChooseDisplayScale(this, store_, percent); });
     };
