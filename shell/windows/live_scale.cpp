@@ -66,12 +66,16 @@ void Rescale(const StandingWindow& standing) {
 }
 
 // Widgets draw into a surface kept at the window's size in native pixels, which Qt only renews
-// when the window's size in the game's pixels changes.
+// when the window's size in the game's pixels changes. Then each window is told, as when it moves
+// to a screen of another density, so that Qt tells every widget in it (pictures drawn for the
+// density are drawn afresh) and draws it whole.
 void RenewSurfaces() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (QBackingStore* surface = widget->backingStore()) {
+        QWindow* window = widget->windowHandle();
+        QBackingStore* surface = widget->backingStore();
+        if (window != nullptr && surface != nullptr) {
             surface->resize(widget->size());
-            widget->update();
+            Q_EMIT window->screenChanged(window->screen());
         }
     }
 }

@@ -48,8 +48,8 @@ private slots:
     void cleanup() { ApplyDisplayScale(kDisplayScales.front()); }
 
     // Each window keeps its size in the game's pixels and is drawn that many times larger on the
-    // screen; a click where a cell of the board now stands on the screen places there; 100
-    // brings every window back to its own size.
+    // screen, its pictures drawn afresh for the density; a click where a cell of the board now
+    // stands on the screen places there; 100 brings every window back to its own size.
     void openWindowsTakeTheChosenScale_data() {
         QTest::addColumn<int>("percent");
         QTest::addColumn<int>("cell");
@@ -81,6 +81,8 @@ private slots:
             QCOMPARE(windows[k]->devicePixelRatioF(), factor);
             QCOMPARE(NativeSize(windows[k]), sizes[k] * factor);
         }
+        const auto* picture = title.findChild<QLabel*>(QStringLiteral("Image1"));
+        QCOMPARE(picture->pixmap().devicePixelRatio(), factor);
         const QLabel* target = battle.Cell(cell);
         const QPoint local = target->mapTo(battle.window, target->rect().center());
         ClickNative(battle.window, local * factor, battle.window->mapToGlobal(local) * factor);
