@@ -73,7 +73,9 @@ private slots:
             sizes << window->size();
         }
 
+        testing::SaveScreen(QStringLiteral("live_scale_%1_before").arg(percent));
         ChooseDisplayScale(nullptr, battle.settings.store(), percent);
+        testing::SaveScreen(QStringLiteral("live_scale_%1_after").arg(percent));
         const qreal factor = percent / 100.0;
         QCOMPARE(AppliedDisplayScale(), percent);
         for (qsizetype k = 0; k < windows.size(); ++k) {
