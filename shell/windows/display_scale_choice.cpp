@@ -18,7 +18,9 @@ void ChooseDisplayScale(QWidget* parent, SettingsStore& store, int percent) {
     qCDebug(settingsLog) << "display scale" << percent;
     ApplyDisplayScale(percent);
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->windowType() != Qt::Popup) {
+        const bool placed =
+            window->windowType() == Qt::Window || window->windowType() == Qt::Dialog;
+        if (placed && window->isVisible() && !window->isMaximized() && !window->isFullScreen()) {
             KeepOnScreen(window);
         }
     }

@@ -83,14 +83,16 @@ void RenewSurfaces() {
 }  // namespace
 
 void ApplyDisplayScale(int percent) {
+    // Until another scale is chosen, the screens keep the factors Qt gave them (the user's
+    // QT_SCREEN_SCALE_FACTORS among them).
+    if (percent == AppliedDisplayScale()) {
+        return;
+    }
     QGuiApplication* application = qGuiApp;
-    const QVariant applied = application->property(kAppliedProperty);
-    if (!applied.isValid()) {
+    if (!application->property(kAppliedProperty).isValid()) {
         // A screen plugged in later is drawn at the scale of the others.
         QObject::connect(application, &QGuiApplication::screenAdded, application,
                          [](QScreen* screen) { SetScreenFactor(screen, AppliedDisplayScale()); });
-    } else if (applied.toInt() == percent) {
-        return;
     }
     application->setProperty(kAppliedProperty, percent);
 

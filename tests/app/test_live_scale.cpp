@@ -48,7 +48,8 @@ private slots:
     void cleanup() { ApplyDisplayScale(kDisplayScales.front()); }
 
     // Each window keeps its size in the game's pixels and is drawn that many times larger on the
-    // screen, its pictures drawn afresh for the density; a click where a cell of the board now
+    // screen, its pictures drawn afresh for the density, as much of it on the screen as the
+    // screen holds; a click where a cell of the board now
     // stands on the screen places there; 100 brings every window back to its own size.
     void openWindowsTakeTheChosenScale_data() {
         QTest::addColumn<int>("percent");
@@ -82,6 +83,10 @@ private slots:
             QCOMPARE(windows[k]->size(), sizes[k]);
             QCOMPARE(windows[k]->devicePixelRatioF(), factor);
             QCOMPARE(NativeSize(windows[k]), sizes[k] * factor);
+            const QRect frame = windows[k]->frameGeometry();
+            const QRect room = windows[k]->screen()->availableGeometry();
+            QVERIFY(room.contains(frame.topLeft()));
+            QCOMPARE(frame.intersected(room).size(), frame.size().boundedTo(room.size()));
         }
         const auto* picture = title.findChild<QLabel*>(QStringLiteral("Image1"));
         QCOMPARE(picture->pixmap().devicePixelRatio(), factor);
