@@ -68,7 +68,6 @@ TitleActions App::MakeTitleActions() {
         record.exec();
     };
     actions.currentScale = [this] { return ReadDisplayScale(store_); };
-    actions.startScale = state_.startScale;
     actions.chooseScale = [this](QWidget* title, int percent) {
         ChooseDisplayScale(title, store_, percent);
     };

@@ -26,7 +26,7 @@ ExtrasMenu::ExtrasMenu(const ExtrasActions& actions, QWidget* title) : QMenu(tit
         connect(this, &QMenu::aboutToShow, this, follow);
     }
     if (actions.currentScale && actions.chooseScale) {
-        AddDisplayScaleMenu(this, actions.startScale, actions.currentScale, actions.chooseScale);
+        AddDisplayScaleMenu(this, actions.currentScale, actions.chooseScale);
     }
     if (actions.currentLanguage && actions.chooseLanguage) {
         AddLanguageMenu(this, actions.currentLanguage, actions.chooseLanguage);

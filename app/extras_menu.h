@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <functional>
 
-#include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
 
 namespace morvane {
@@ -16,8 +15,6 @@ struct ExtrasActions {
     // choosing one does.
     std::function<int()> currentScale;
     std::function<void(int percent)> chooseScale;
-    // The scale the windows are drawn at now, against which the submenu measures the screen.
-    int startScale = kDisplayScales.front();
     // The language's submenu, shown when both are given: the language in use, and what choosing
     // one does.
     std::function<Language()> currentLanguage;

@@ -6,10 +6,10 @@
 #include "app/app.h"
 #include "app/app_log.h"
 #include "app/command_line.h"
-#include "app/start_scale.h"
 #include "match/model/stored_options.h"
 #include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
 #include "shell/windows/store_failure.h"
 
@@ -29,11 +29,10 @@ void Write(const QByteArray& bytes, std::FILE* stream) {
 
 }  // namespace
 
-// Start-up: the command line and the display scale come first, since the scale must be set
-// before the application object is made; then the language, before any window is made; a
-// settings file the store refuses is told of, and the game goes on with the defaults; then the
-// match options are read from the settings store once and the title window opens. The program runs
-// while any of its windows is open.
+// Start-up: the command line first; then the display scale and the language, before any window
+// is made; a settings file the store refuses is told of, and the game goes on with the defaults;
+// then the match options are read from the settings store once and the title window opens. The
+// program runs while any of its windows is open.
 int main(int argc, char* argv[]) {
     const morvane::CommandLine command = morvane::ParseCommandLine(ArgumentsOf(argc, argv));
     if (command.ending) {
@@ -44,15 +43,11 @@ int main(int argc, char* argv[]) {
     morvane::SettingsStore store;
     // Nothing has been stored yet on a first start: the language follows the desktop's then.
     const bool firstStart = !QFileInfo::exists(store.FileName());
-    const int startScale = command.scale.value_or(morvane::ReadDisplayScale(store));
-    const bool scaled = morvane::SetStartScale(startScale);
 
     // The game keeps its own fonts and colours whatever the desktop sets.
     QApplication::setDesktopSettingsAware(false);
     QApplication application(argc, argv);
-    if (scaled) {
-        morvane::ForgetStartScale();
-    }
+    morvane::ApplyDisplayScale(command.scale.value_or(morvane::ReadDisplayScale(store)));
     QApplication::setApplicationName(QStringLiteral("Morvaneⅲ"));
     QApplication::setDesktopFileName(QStringLiteral("example.c_seed_c9953457.morvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
@@ -65,7 +60,7 @@ int main(int argc, char* argv[]) {
     }
     qCDebug(morvane::appLog) << "settings file" << store.FileName() << "language"
                              << morvane::LanguageCode(language) << "scale"
-                             << morvane::ReadDisplayScale(store);
+                             << morvane::AppliedDisplayScale();
     morvane::TellIfFileRefused(nullptr, store);
     if (command.scale) {
         morvane::TellIfNotStored(nullptr, store,
@@ -79,8 +74,6 @@ int main(int argc, char* argv[]) {
             store.Write(morvane::settings::InterfaceLanguage(), morvane::LanguageCode(language)));
     }
     morvane::AppState state;
-    // A factor the user's environment names wins, and scales the screen's pixels as well.
-    state.startScale = scaled ? startScale : morvane::kDisplayScales.front();
     state.options = morvane::LoadMatchOptions(store);
 
     morvane::App app(store, state);

@@ -9,6 +9,7 @@
 #include "app/extras_menu.h"
 #include "assets/pictures.h"
 #include "shell/windows/about_window.h"
+#include "shell/windows/density_picture.h"
 #include "shell/windows/hover_label.h"
 #include "shell/windows/keys_window.h"
 #include "shell/windows/look.h"
@@ -92,7 +93,7 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
                                       actions_.chooseScale(this, percent);
                                   }
                               },
-                              actions_.startScale, actions_.currentLanguage,
+                              actions_.currentLanguage,
                               [this](Language language) {
                                   if (actions_.chooseLanguage) {
                                       actions_.chooseLanguage(this, language);
@@ -114,7 +115,8 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(QRect(QPoint(kMargin, kMargin), kPictureSize));
-    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF(), CurrentLanguage()));
+    ShowPicture(picture,
+                [](qreal ratio) { return TitlePicture(kPictureSize, ratio, CurrentLanguage()); });
     MakeDecoration(picture);
 
     auto* frame = new QFrame(this);

@@ -5,7 +5,6 @@
 #include <array>
 #include <functional>
 
-#include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
 
 class QFrame;
@@ -34,8 +33,6 @@ struct TitleActions {
     // tells the player over the title window when it takes effect).
     std::function<int()> currentScale;
     std::function<void(QWidget* title, int percent)> chooseScale;
-    // The scale the windows are drawn at now, against which the extras menu measures the screen.
-    int startScale = kDisplayScales.front();
     // The extras menu's language: the one in use, and switching to a chosen one (which may
     // replace the title window).
     std::function<Language()> currentLanguage;

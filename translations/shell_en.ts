@@ -105,15 +105,6 @@ please enjoy this software.
     </message>
 </context>
 <context>
-    <name>morvane::ChooseDisplayScale</name>
-    <message>
-        <source>表示倍率は次回の起動から
-有効になります。</source>
-        <translation>The display scale takes effect
-the next time the game starts.</translation>
-    </message>
-</context>
-<context>
     <name>morvane::ContactWindow</name>
     <message>
         <source>Morvaneⅲ－（Adress）</source>

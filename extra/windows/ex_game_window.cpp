@@ -75,11 +75,7 @@ ExGameWindow::ExGameWindow(YieldHook thinkingYield, QWidget* parent)
     BuildBoard(surface);
     BuildPanel(surface);
     BuildMenus();
-    connect(&surface->Grow(), &GrowingPage::rescaled, this, [this](qreal factor) {
-        // The cells draw their pictures afresh, rendered for their new size.
-        pictures_ = LoadExCellPictures(devicePixelRatioF() * factor);
-        Render();
-    });
+    connect(grow_, &GrowingPage::rescaled, this, &ExGameWindow::RenderCellPictures);
     look::StyleWindow(this, look::Theme::Rock);
     PlaceOnShow(this);
     Render();
@@ -232,6 +228,19 @@ void ExGameWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     Render();
+}
+
+void ExGameWindow::RenderCellPictures() {
+    pictures_ = LoadExCellPictures(devicePixelRatioF() * grow_->Factor());
+    Render();
+}
+
+bool ExGameWindow::event(QEvent* event) {
+    // The window's density changed (a display scale chosen, another screen).
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        RenderCellPictures();
+    }
+    return QMainWindow::event(event);
 }
 
 void ExGameWindow::closeEvent(QCloseEvent* event) {

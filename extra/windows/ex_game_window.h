@@ -45,6 +45,7 @@ signals:
     void closed();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -68,6 +69,9 @@ private:
 
     // Draws the match as it is now.
     void Render();
+    // The cells' pictures rendered afresh for the window's density and the board's size, then
+    // the match drawn with them.
+    void RenderCellPictures();
     void RenderControls();
     // Sounds a unit that has come onto the board since the last look.
     void SoundPlacements(const ExBoard& shown);

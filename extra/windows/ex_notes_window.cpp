@@ -9,6 +9,7 @@
 
 #include "assets/pictures.h"
 #include "shell/settings/language.h"
+#include "shell/windows/density_picture.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/window_place.h"
@@ -32,7 +33,9 @@ ExNotesWindow::ExNotesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(RenderPicture(OldVersionPicture(), kPictureSize, devicePixelRatioF()));
+    ShowPicture(picture, [](qreal ratio) {
+        return RenderPicture(OldVersionPicture(), kPictureSize, ratio);
+    });
     picture->setFixedSize(kPictureSize);
 
     auto* notes = new QPushButton(tr("リメイク版での注意点"), this);

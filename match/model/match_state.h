@@ -6,7 +6,6 @@
 #include "rules/board.h"
 #include "rules/match_options.h"
 #include "rules/player_kind.h"
-#include "shell/settings/display_scale.h"
 
 namespace morvane {
 
@@ -31,8 +30,6 @@ struct AppState {
     MatchOptions options;
     int roundCount = 0;  // 0 until the first game of a battle screen visit, then 1..999
     Turn lastFirst = 0;  // the side that moved first in the most recent game
-    // The display scale the windows are drawn at, in percent: the one the program started with.
-    int startScale = kDisplayScales.front();
 };
 
 }  // namespace morvane

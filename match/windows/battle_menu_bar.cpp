@@ -42,8 +42,7 @@ BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) 
 
     view_ = addMenu(QString());
     view_->setObjectName(QStringLiteral("ViewMenu"));
-    scales_ =
-        AddDisplayScaleMenu(view_, actions.startScale, actions.currentScale, actions.chooseScale);
+    scales_ = AddDisplayScaleMenu(view_, actions.currentScale, actions.chooseScale);
     view_->addSeparator();
     sound_ = AddToggle(view_, QStringLiteral("SoundToggle"), ViewToggle::Sound, actions);
     cellMarks_ =

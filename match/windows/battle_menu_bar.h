@@ -3,7 +3,6 @@
 #include <QMenuBar>
 #include <functional>
 
-#include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
 #include "shell/settings/view_toggles.h"
 
@@ -33,7 +32,6 @@ struct BattleMenuActions {
     std::function<void()> hint;
     std::function<void()> close;
     std::function<int()> currentScale;
-    int startScale = kDisplayScales.front();  // the scale the windows are drawn at now
     std::function<void(int percent)> chooseScale;
     std::function<Language()> currentLanguage;
     std::function<void(Language language)> chooseLanguage;

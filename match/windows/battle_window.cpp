@@ -131,8 +131,7 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     layout->setMenuBar(menuBar_);
     layout->addWidget(stage);
 
-    backgroundBrush_ = QBrush(
-        RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}, devicePixelRatioF()));
+    RenderBackground();
     // The pointing hand's hot spot is its fingertip.
     hand_ = MakePointer(QStringLiteral(":/pointers/hand.svg"), {32, 32}, {10, 3});
     BuildBoard();
@@ -346,7 +345,6 @@ BattleMenuActions BattleWindow::MenuActions() {
     };
     actions.close = [this] { close(); };
     actions.currentScale = [this] { return ReadDisplayScale(store_); };
-    actions.startScale = state_.startScale;
     actions.chooseScale = [this](int percent) {
         RunModal([this, percent] { ChooseDisplayScale(this, store_, percent); });
     };
@@ -626,10 +624,7 @@ void BattleWindow::RenderSides() {
 
     if (battle_.Background() != drawnBackground_) {
         drawnBackground_ = battle_.Background();
-        const QString resource = drawnBackground_ == BattleBackground::Red
-                                     ? QStringLiteral(":/backgrounds/red.svg")
-                                     : QStringLiteral(":/backgrounds/blue.svg");
-        backgroundBrush_ = QBrush(RenderPicture(resource, {48, 48}, devicePixelRatioF()));
+        RenderBackground();
         update();
     }
 }
@@ -776,6 +771,23 @@ void BattleWindow::RenderCellPixmaps() {
         sideMarks_[static_cast<std::size_t>(side)]->setPixmap(
             cellPixmaps_[static_cast<std::size_t>(UnitCode(side == 0 ? kCircleTurn : kCrossTurn))]);
     }
+}
+
+void BattleWindow::RenderBackground() {
+    const QString resource = drawnBackground_ == BattleBackground::Red
+                                 ? QStringLiteral(":/backgrounds/red.svg")
+                                 : QStringLiteral(":/backgrounds/blue.svg");
+    backgroundBrush_ = QBrush(RenderPicture(resource, {48, 48}, devicePixelRatioF()));
+}
+
+bool BattleWindow::event(QEvent* event) {
+    // The window's density changed (a display scale chosen, another screen): every picture is
+    // drawn afresh for it.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        RenderBackground();
+        Regrow();
+    }
+    return QWidget::event(event);
 }
 
 void BattleWindow::Regrow() {

@@ -109,6 +109,7 @@ signals:
     void closed();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -170,6 +171,8 @@ private:
     void RenderCellPixmaps();
     // The screen has grown or shrunk: every picture is drawn afresh at its new size.
     void Regrow();
+    // The background's brush, drawn for the window's density.
+    void RenderBackground();
     void RenderBoard();
     void RenderSides();
     void RenderInfoPanel();

@@ -15,6 +15,4 @@ int ReadDisplayScale(const SettingsStore& store) {
     return IsDisplayScale(stored) ? stored : kDisplayScales.front();
 }
 
-QByteArray ScaleFactorText(int percent) { return QByteArray::number(percent / 100.0); }
-
 }  // namespace morvane

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <array>
 
 namespace morvane {
@@ -15,8 +14,5 @@ bool IsDisplayScale(int percent);
 
 // The stored display scale; anything but one of kDisplayScales reads as 100.
 int ReadDisplayScale(const SettingsStore& store);
-
-// The display scale as the factor Qt scales every window by (QT_SCALE_FACTOR): 150 is "1.5".
-QByteArray ScaleFactorText(int percent);
 
 }  // namespace morvane

@@ -10,6 +10,7 @@
 #include "assets/pictures.h"
 #include "shell/settings/language.h"
 #include "shell/windows/contact_window.h"
+#include "shell/windows/density_picture.h"
 #include "shell/windows/look.h"
 #include "shell/windows/ok_button.h"
 #include "shell/windows/system_info.h"
@@ -57,7 +58,8 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Ig"));
     picture->setFixedSize(kPictureSize);
-    picture->setPixmap(TitlePicture(kPictureSize, devicePixelRatioF(), CurrentLanguage()));
+    ShowPicture(picture,
+                [](qreal ratio) { return TitlePicture(kPictureSize, ratio, CurrentLanguage()); });
 
     auto* card = new QFrame(page);
     card->setObjectName(QStringLiteral("Shape1"));
@@ -65,8 +67,9 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     auto* emblem = new QLabel(card);
     emblem->setObjectName(QStringLiteral("Image1"));
     emblem->setFixedSize(kEmblemSize);
-    emblem->setPixmap(
-        RenderPicture(QStringLiteral(":/icons/morvane.svg"), kEmblemSize, devicePixelRatioF()));
+    ShowPicture(emblem, [](qreal ratio) {
+        return RenderPicture(QStringLiteral(":/icons/morvane.svg"), kEmblemSize, ratio);
+    });
 
     auto* version = new QLabel(ProgramVersionText(), card);
     version->setObjectName(QStringLiteral("lb"));

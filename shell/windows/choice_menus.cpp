@@ -9,6 +9,7 @@
 
 #include "shell/settings/display_scale.h"
 #include "shell/settings/window_sizes.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
 
 namespace morvane {
@@ -71,7 +72,7 @@ QString ScaleTooLargeTip() {
                                        "この倍率ではウィンドウが画面に収まりません。");
 }
 
-QMenu* AddDisplayScaleMenu(QMenu* menu, int startScale, std::function<int()> current,
+QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
                            const std::function<void(int percent)>& choose) {
     QList<Choice> choices;
     for (const int percent : kDisplayScales) {
@@ -86,16 +87,15 @@ QMenu* AddDisplayScaleMenu(QMenu* menu, int startScale, std::function<int()> cur
     submenu->setToolTipsVisible(true);
     // The screen's free area is measured in the pixels the windows are drawn in now; at the
     // scale 100 it is that many times larger.
-    QObject::connect(
-        submenu, &QMenu::aboutToShow, submenu, [menu, entries = submenu->actions(), startScale] {
-            const QSize room = menu->screen()->availableGeometry().size() * startScale / 100;
-            for (std::size_t k = 0; k < kDisplayScales.size(); ++k) {
-                const bool fits = ScaleFits(kDisplayScales[k], room);
-                QAction* entry = entries[static_cast<qsizetype>(k)];
-                entry->setEnabled(fits);
-                entry->setToolTip(fits ? QString() : ScaleTooLargeTip());
-            }
-        });
+    QObject::connect(submenu, &QMenu::aboutToShow, submenu, [menu, entries = submenu->actions()] {
+        const QSize room = menu->screen()->availableGeometry().size() * AppliedDisplayScale() / 100;
+        for (std::size_t k = 0; k < kDisplayScales.size(); ++k) {
+            const bool fits = ScaleFits(kDisplayScales[k], room);
+            QAction* entry = entries[static_cast<qsizetype>(k)];
+            entry->setEnabled(fits);
+            entry->setToolTip(fits ? QString() : ScaleTooLargeTip());
+        }
+    });
     return submenu;
 }
 

@@ -12,9 +12,8 @@ namespace morvane {
 // Adds to menu the display scale's submenu, one entry for each of kDisplayScales: current()
 // gives the stored percent, checked each time the submenu opens; choose() is what choosing does.
 // Each time it opens, a scale whose windows would not fit the screen is greyed, with a tip
-// saying so; startScale is the scale the windows are drawn at now, the one the program started
-// with.
-QMenu* AddDisplayScaleMenu(QMenu* menu, int startScale, std::function<int()> current,
+// saying so.
+QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
                            const std::function<void(int percent)>& choose);
 
 // Adds to menu the language's submenu, Japanese and English: current() gives the language in use,

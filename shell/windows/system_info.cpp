@@ -37,10 +37,12 @@ void StartSysInfo(QWidget* parent, const SystemInfoPlatform& platform) {
     if (tool && platform.StartDetached(*tool)) {
         return;
     }
-    ShowMessage(
-        parent,
-        QCoreApplication::translate("morvane::StartSysInfo", "現時点ではｼｽﾃﾑ情報を使用できません"),
-        QString(), QString(), ConfirmCaption());
+    ShowMessage(parent, SysInfoMissingNotice(), QString(), QString(), ConfirmCaption());
+}
+
+QString SysInfoMissingNotice() {
+    return QCoreApplication::translate("morvane::StartSysInfo",
+                                       "現時点ではｼｽﾃﾑ情報を使用できません");
 }
 
 }  // namespace morvane

@@ -38,4 +38,7 @@ std::optional<QString> FindSystemInfoTool(const SystemInfoPlatform& platform);
 // dialog that it cannot be used now (no tool found, or it would not start).
 void StartSysInfo(QWidget* parent, const SystemInfoPlatform& platform);
 
+// What the user is told when the tool cannot be used, in the interface's language.
+QString SysInfoMissingNotice();
+
 }  // namespace morvane

@@ -147,6 +147,17 @@ void Place(QWidget* window, const std::function<QRect()>& keepInView,
     window->move(MovedInto(place, available).topLeft());
 }
 
+}  // namespace
+
+void KeepOnScreen(QWidget* window) {
+    const QMargins frame = FrameMargins(window, OwnerOf(window));
+    const QRect available = window->screen()->availableGeometry();
+    FitScrollingPage(window, available.marginsRemoved(frame).size());
+    window->move(MovedInto(window->frameGeometry(), available).topLeft());
+}
+
+namespace {
+
 class Placer : public QObject {
 public:
     // Takes the place of the placer the window had.

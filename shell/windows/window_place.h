@@ -23,6 +23,10 @@ void PlaceOnShow(QWidget* window);
 // place: this replaces the one it had.
 void PlaceBesideOnShow(QWidget* window, std::function<QRect()> keepInView);
 
+// Moves a shown window as little as it takes to lie wholly on its screen's free area, its
+// scrolling page first fitted to that area: for a window that has grown where it stands.
+void KeepOnScreen(QWidget* window);
+
 // Remembers where the main windows were last closed. While it exists, a main window (one that
 // PlaceOnShow places, with no owner and not modal: the title, the battle screen, the extra game's
 // windows) reopens where it was last hidden, when most of it is still on a screen; it is kept

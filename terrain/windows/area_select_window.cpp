@@ -14,6 +14,7 @@
 #include "assets/pictures.h"
 #include "shell/settings/language.h"
 #include "shell/windows/accessible_names.h"
+#include "shell/windows/density_picture.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/ok_button.h"
@@ -250,8 +251,9 @@ QWidget* AreaSelectWindow::BuildNotice() {
         picture->setObjectName(IndexedName(QStringLiteral("Image1"), index));
         const QString resource = index == 0 ? QStringLiteral(":/editor/select_hollow.svg")
                                             : QStringLiteral(":/editor/select_block.svg");
-        picture->setPixmap(
-            RenderPicture(resource, QSize(kPictureSize, kPictureSize), devicePixelRatioF()));
+        ShowPicture(picture, [resource](qreal ratio) {
+            return RenderPicture(resource, QSize(kPictureSize, kPictureSize), ratio);
+        });
         picture->setAlignment(Qt::AlignCenter);
         layout->addWidget(picture, 0, index);
     }

@@ -24,7 +24,6 @@
 #include "shell/settings/display_scale.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/contact_window.h"
-#include "shell/windows/display_scale_choice.h"
 #include "shell/windows/keys_window.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/message_dialog_window.h"
@@ -63,9 +62,9 @@ struct Windows {
              }},
             {QStringLiteral("FormMsg"),
              [](Windows& w) {
-                 // A notice of the program's own, in the interface's language.
+                 // A notice, in the interface's language.
                  return std::make_unique<MessageDialog>(
-                     &w.owner, NextStartNotice(),
+                     &w.owner, SysInfoMissingNotice(),
                      std::array<QString, 3>{QString(), QString(), ConfirmCaption()});
              }},
             {QStringLiteral("frmAbout"),

@@ -14,6 +14,7 @@
 #include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
 #include "shell/settings/settings_keys.h"
+#include "shell/windows/live_scale.h"
 #include "tests/match/battle_driver.h"
 #include "tests/support/modal.h"
 #include "tests/support/pointer.h"
@@ -180,7 +181,7 @@ private slots:
     }
 
     // The extras menu's "表示倍率" lists the four scales with the stored one checked; choosing
-    // one stores it, tells the player it takes effect from the next start, and checks it.
+    // one stores it, draws the title at it at once without a word, and checks it.
     void extrasMenuChoosesTheDisplayScale_data() {
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("chosen");
@@ -211,15 +212,17 @@ private slots:
         emit scales->aboutToShow();
         QCOMPARE(checkedEntries(), QStringList{QStringLiteral("Scale_%1").arg(stored)});
 
+        const qreal ownRatio = title->devicePixelRatioF();
         const testing::MessageLog log;
         scales->findChild<QAction*>(QStringLiteral("Scale_%1").arg(chosen))->trigger();
-        QCOMPARE(log.texts(),
-                 QStringList{QStringLiteral("表示倍率は次回の起動から\n有効になります。")});
+        QCOMPARE(log.texts(), QStringList());
         QCOMPARE(ReadDisplayScale(settings.store()), chosen);
+        QCOMPARE(title->devicePixelRatioF(), ownRatio * chosen / 100);
         emit scales->aboutToShow();
         QCOMPARE(checkedEntries(), QStringList{QStringLiteral("Scale_%1").arg(chosen)});
         title->close();
         DeleteClosedWindows();
+        ApplyDisplayScale(kDisplayScales.front());
     }
 
     // Choosing a language in the extras menu, or the other one with the title's language button

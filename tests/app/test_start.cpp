@@ -1,13 +1,11 @@
 #include <QTest>
 
 #include "app/command_line.h"
-#include "app/start_scale.h"
 
 using namespace morvane;
 
 namespace {
 
-constexpr char kFactor[] = "QT_SCALE_FACTOR";
 constexpr int kPlays = -1;
 
 // The network game asked for, in a line: "host ADDRESS PORT CODE" ("*" for every address) or
@@ -220,39 +218,6 @@ private slots:
                      command.ending->err.constData());
             QCOMPARE(command.ending->err.count('\n'), 1);
         }
-    }
-
-    // The factor is set for the display scale unless the user's environment names one, and is
-    // taken out again afterwards.
-    void startScaleRespectsTheUsersFactor_data() {
-        QTest::addColumn<QByteArray>("users");
-        QTest::addColumn<int>("percent");
-        QTest::addColumn<QByteArray>("applied");
-        QTest::newRow("100: nothing set") << QByteArray() << 100 << QByteArray();
-        QTest::newRow("125") << QByteArray() << 125 << QByteArray("1.25");
-        QTest::newRow("150") << QByteArray() << 150 << QByteArray("1.5");
-        QTest::newRow("200") << QByteArray() << 200 << QByteArray("2");
-        QTest::newRow("the user's factor wins") << QByteArray("3") << 150 << QByteArray("3");
-        QTest::newRow("the user's 1 wins") << QByteArray("1") << 200 << QByteArray("1");
-        QTest::newRow("an empty variable names none") << QByteArray("") << 150 << QByteArray("1.5");
-    }
-    void startScaleRespectsTheUsersFactor() {
-        QFETCH(QByteArray, users);
-        QFETCH(int, percent);
-        QFETCH(QByteArray, applied);
-        if (users.isNull()) {
-            qunsetenv(kFactor);
-        } else {
-            qputenv(kFactor, users);
-        }
-        const bool set = SetStartScale(percent);
-        QCOMPARE(qgetenv(kFactor), applied);
-        QCOMPARE(qEnvironmentVariableIsSet(kFactor), !applied.isNull());
-        if (set) {
-            ForgetStartScale();
-        }
-        QCOMPARE(qgetenv(kFactor), set ? QByteArray() : users);
-        qunsetenv(kFactor);
     }
 };
 

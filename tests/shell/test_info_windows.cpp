@@ -16,7 +16,6 @@
 #include "shell/windows/about_window.h"
 #include "shell/windows/accessible_names.h"
 #include "shell/windows/contact_window.h"
-#include "shell/windows/display_scale_choice.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/rules_window.h"
@@ -143,11 +142,6 @@ private slots:
             const FakeSystemInfo none;
             return MessagesShownBy([&] { StartSysInfo(nullptr, none); }).join(QLatin1Char('|'));
         }) << QStringLiteral("System info is not available right now.");
-        QTest::newRow("display scale stored") << MakeText([] {
-            testing::TempSettings settings;
-            return MessagesShownBy([&] { ChooseDisplayScale(nullptr, settings.store(), 150); })
-                .join(QLatin1Char('|'));
-        }) << QStringLiteral("The display scale takes effect\nthe next time the game starts.");
         QTest::newRow("settings not stored") << MakeText([] {
             testing::BlockedSettings blocked;
             return MessagesShownBy([&] { TellIfNotStored(nullptr, blocked.store(), false); })

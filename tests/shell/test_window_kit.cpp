@@ -11,6 +11,7 @@
 #include "shell/settings/settings_store.h"
 #include "shell/windows/click_detector.h"
 #include "shell/windows/display_scale_choice.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/page_scale.h"
 #include "shell/windows/window_place.h"
@@ -355,27 +356,32 @@ private slots:
         QVERIFY((centre - owner.frameGeometry().center()).manhattanLength() <= 2);
     }
 
-    // A display scale chosen while the game runs is stored, and the player is told that it takes
-    // effect from the next start, or that it could not be stored.
-    void aChosenDisplayScaleIsStoredForTheNextStart_data() {
+    // A display scale chosen while the game runs is stored and used at once, without a word; one
+    // that could not be stored is told of and not used.
+    void aChosenDisplayScaleIsStoredAndUsed_data() {
         QTest::addColumn<bool>("writable");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("stored") << true
-                                << QStringLiteral("表示倍率は次回の起動から\n有効になります。");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("used");
+        QTest::newRow("stored") << true << QStringList() << 150;
         QTest::newRow("the store cannot be written")
-            << false << QStringLiteral("設定を保存できませんでした。");
+            << false << QStringList{QStringLiteral("設定を保存できませんでした。")} << 100;
     }
-    void aChosenDisplayScaleIsStoredForTheNextStart() {
+    void aChosenDisplayScaleIsStoredAndUsed() {
         QFETCH(bool, writable);
-        QFETCH(QString, message);
+        QFETCH(QStringList, messages);
+        QFETCH(int, used);
         testing::TempSettings temp;
         testing::BlockedSettings blocked;
         SettingsStore& store = writable ? temp.store() : blocked.store();
         const testing::MessageLog log;
         ChooseDisplayScale(nullptr, store, 150);
-        QCOMPARE(log.texts().size(), 1);
-        QVERIFY2(log.texts().front().startsWith(message), qPrintable(log.texts().front()));
-        QCOMPARE(ReadDisplayScale(store), writable ? 150 : 100);
+        QCOMPARE(log.texts().size(), messages.size());
+        for (qsizetype k = 0; k < messages.size(); ++k) {
+            QVERIFY2(log.texts()[k].startsWith(messages[k]), qPrintable(log.texts()[k]));
+        }
+        QCOMPARE(ReadDisplayScale(store), used);
+        QCOMPARE(AppliedDisplayScale(), used);
+        ApplyDisplayScale(kDisplayScales.front());
     }
 
     // A page that the screen can hold makes the window exactly its size, without scroll bars; a
