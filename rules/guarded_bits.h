@@ -79,21 +79,45 @@ template <int Columns>
 inline constexpr std::array<int, 4> kLineSteps = {1, kRowStride<Columns>, kRowStride<Columns> - 1,
                                                   kRowStride<Columns> + 1};
 
-// The cells that would complete a run of four or more for a side holding units: for every
-// axis, a cell with three of its own units on one side, or two on one side and one on the
-// other. The result may include occupied cells; callers mask it with the open cells.
-template <int Columns, int Rows>
-constexpr Bits WinningCells(Bits units) {
-    Bits cells = 0;
+// The positions that would complete a run of four or more for a side holding units, in any
+// unsigned word laid out in rows of Columns + 1 bits: for every axis, a position with three of
+// its own units on one side, or two on one side and one on the other. The result may include
+// occupied cells and positions off the board.
+template <int Columns, typename Word>
+constexpr Word CompletingPositions(Word units) {
+    Word cells = 0;
     for (const int step : kLineSteps<Columns>) {
-        const Bits before1 = units << step;
-        const Bits before2 = units << (2 * step);
-        const Bits after1 = units >> step;
-        const Bits after2 = units >> (2 * step);
+        const Word before1 = units << step;
+        const Word before2 = units << (2 * step);
+        const Word after1 = units >> step;
+        const Word after2 = units >> (2 * step);
         cells |= (before1 & before2 & ((units << (3 * step)) | after1)) |
                  (after1 & after2 & ((units >> (3 * step)) | before1));
     }
-    return cells & kBoardMask<Columns, Rows>;
+    return cells;
+}
+
+// The cells that would complete a run of four or more for a side holding units. The result may
+// include occupied cells; callers mask it with the open cells.
+template <int Columns, int Rows>
+constexpr Bits WinningCells(Bits units) {
+    return CompletingPositions<Columns>(units) & kBoardMask<Columns, Rows>;
+}
+
+// WinningCells(units | One(bit)), given wins = WinningCells(units). A new winning cell lies on a
+// line through bit, within three steps of it on every axis, so it is found in a 64-bit slice of
+// the board centred on bit (three rows and three cells either side), where the shifts are
+// cheaper than on the whole board. Cells outside the slice read as empty there, which can only
+// hide winning cells, never invent one; those away from bit are already in wins.
+template <int Columns, int Rows>
+constexpr Bits WinningCellsWith(Bits units, Bits wins, int bit) {
+    constexpr int kCentre = 3 * kRowStride<Columns> + 3;
+    static_assert(2 * kCentre < 64);
+    const Bits slice = bit >= kCentre ? units >> (bit - kCentre) : units << (kCentre - bit);
+    const std::uint64_t local = static_cast<std::uint64_t>(slice) | (std::uint64_t{1} << kCentre);
+    const Bits found = CompletingPositions<Columns>(local);
+    const Bits placed = bit >= kCentre ? found << (bit - kCentre) : found >> (kCentre - bit);
+    return wins | (placed & kBoardMask<Columns, Rows>);
 }
 
 // Whether the units hold a run of four or more on some axis.

@@ -23,6 +23,10 @@ inline constexpr Bits kBottomRow = guarded::kBottomRow<kColumns, kRows>;
 
 constexpr int BitOfCell(int cell) { return guarded::BitOfCell<kColumns>(cell); }
 constexpr Bits WinningCells(Bits units) { return guarded::WinningCells<kColumns, kRows>(units); }
+// WinningCells(units | One(bit)), given wins = WinningCells(units).
+constexpr Bits WinningCellsWith(Bits units, Bits wins, int bit) {
+    return guarded::WinningCellsWith<kColumns, kRows>(units, wins, bit);
+}
 constexpr bool HasLine(Bits units) { return guarded::HasLine<kColumns>(units); }
 
 }  // namespace morvane::search

@@ -116,6 +116,7 @@ private:
         int bit;
         int order;
         Bits wins;  // the mover's winning cells with this unit, when ordered by them; else 0
+        std::uint64_t key;  // the child's
     };
 
     int Search(const Position& p, int depth, int alpha, int beta) {
@@ -179,17 +180,27 @@ private:
         // opponent must answer) order the moves best; above a horizon, where speed counts
         // most, the cheaper history does.
         const bool toTheEnd = depth == p.free;
+        // The children will look themselves up, and where many cells are free this node looks
+        // them up first: their entries start loading now, while the moves are ordered.
         for (Bits rest = moves; rest != 0; rest &= rest - 1) {
             const int bit = LowestBit(rest);
-            const int centre = kCentreWeight[static_cast<std::size_t>(bit)];
-            // Kept for the child, which needs them too.
-            const Bits wins = toTheEnd ? WinningCells(p.mover | One(bit)) : 0;
-            int order = kTableMoveOrder;
-            if (bit != tableMove) {
-                order = toTheEnd ? ThreatOrder<BitCount>(bit, wins, freeCells)
-                                 : history[static_cast<std::size_t>(bit)] + centre;
+            const std::uint64_t key = p.ChildKey(bit);
+            if (depth > 1) {
+                table_.Prefetch(key);
             }
-            candidates[static_cast<std::size_t>(count++)] = Candidate{bit, order, wins};
+            candidates[static_cast<std::size_t>(count++)] = Candidate{bit, 0, 0, key};
+        }
+        for (int i = 0; i < count; ++i) {
+            Candidate& candidate = candidates[static_cast<std::size_t>(i)];
+            const int bit = candidate.bit;
+            // Kept for the child, which needs them too.
+            candidate.wins = toTheEnd ? p.WinsWith(bit) : 0;
+            candidate.order = kTableMoveOrder;
+            if (bit != tableMove) {
+                candidate.order = toTheEnd ? ThreatOrder<BitCount>(bit, candidate.wins, freeCells)
+                                           : history[static_cast<std::size_t>(bit)] +
+                                                 kCentreWeight[static_cast<std::size_t>(bit)];
+            }
         }
         if (toTheEnd && p.free >= kLeastFreeForTableCutoff) {
             if (const std::optional<int> cut = TableCutoff(p, candidates, count, depth, beta)) {
@@ -203,14 +214,6 @@ private:
         for (int i = 0; i < count; ++i) {
             const Candidate& candidate = NextCandidate(candidates, i, count, depth);
             const int bit = candidate.bit;
-            if (depth > 1) {
-                // The children will look themselves up: their entries are loaded a few
-                // children ahead.
-                for (int ahead = i == 0 ? 0 : i + kPrefetchAhead - 1;
-                     ahead < std::min(count, i + kPrefetchAhead); ++ahead) {
-                    table_.Prefetch(p.ChildKey(candidates[static_cast<std::size_t>(ahead)].bit));
-                }
-            }
             const Position child = toTheEnd ? p.Play(bit, candidate.wins) : p.Play(bit);
             int score;
             if (i == 0) {
@@ -249,14 +252,8 @@ private:
     std::optional<int> TableCutoff(const Position& p,
                                    const std::array<Candidate, kCellCount>& candidates, int count,
                                    int depth, int beta) {
-        std::array<std::uint64_t, kCellCount> keys;
         for (int i = 0; i < count; ++i) {
-            keys[static_cast<std::size_t>(i)] =
-                p.ChildKey(candidates[static_cast<std::size_t>(i)].bit);
-            table_.Prefetch(keys[static_cast<std::size_t>(i)]);
-        }
-        for (int i = 0; i < count; ++i) {
-            const TableEntry* entry = table_.Find(keys[static_cast<std::size_t>(i)]);
+            const TableEntry* entry = table_.Find(candidates[static_cast<std::size_t>(i)].key);
             if (entry != nullptr && entry->depth >= depth - 1 && entry->bound != Bound::Lower &&
                 -entry->score >= beta) {
                 const int bit = candidates[static_cast<std::size_t>(i)].bit;
@@ -334,7 +331,6 @@ private:
     }
 
     static constexpr int kHistoryLimit = 1 << 24;
-    static constexpr int kPrefetchAhead = 6;
     // With fewer free cells the children are searched quicker than their entries are looked up.
     static constexpr int kLeastFreeForTableCutoff = 12;
     static constexpr int kTableMoveOrder = 1 << 30;

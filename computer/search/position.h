@@ -109,7 +109,10 @@ struct Position {
     }
 
     // The position after the mover puts a unit on bit (a legal cell); the opponent moves next.
-    Position Play(int bit) const { return Play(bit, WinningCells(mover | One(bit))); }
+    Position Play(int bit) const { return Play(bit, WinsWith(bit)); }
+
+    // The mover's winning cells with a unit on bit too.
+    Bits WinsWith(int bit) const { return WinningCellsWith(mover, moverWins, bit); }
 
     // The same, the mover's winning cells with the new unit already known.
     Position Play(int bit, Bits winsWithUnit) const {

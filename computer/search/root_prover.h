@@ -21,9 +21,9 @@ public:
         const Bits freeCells = root.FreeCells();
         for (Bits rest = root.Legal(); rest != 0; rest &= rest - 1) {
             const int bit = LowestBit(rest);
-            moves_[static_cast<std::size_t>(count_++)] = Move{
-                bit, ThreatOrder<BitCount>(bit, WinningCells(root.mover | One(bit)), freeCells),
-                -kInfinity, kInfinity};
+            moves_[static_cast<std::size_t>(count_++)] =
+                Move{bit, ThreatOrder<BitCount>(bit, root.WinsWith(bit), freeCells), -kInfinity,
+                     kInfinity};
         }
         // The moves that make the most winning cells first, as inside the search.
         std::stable_sort(moves_.begin(), moves_.begin() + count_,

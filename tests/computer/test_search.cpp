@@ -217,7 +217,8 @@ class SearchTest : public QObject {
 
 private slots:
     // It should see the placeable cells and the cells that complete a line exactly as CanPlace
-    // and CompletesLine do, on random boards of every density, with ◇, ■ and marked units.
+    // and CompletesLine do, on random boards of every density, with ◇, ■ and marked units; the
+    // winning cells a unit adds, found round its cell, should be the whole board's.
     void bitBoardsFollowThePlacementAndLineRules_data() {
         QTest::addColumn<int>("emptyShare");
         QTest::addColumn<int>("highestCode");
@@ -254,6 +255,9 @@ private slots:
                         CompletesLine(trial, cell)) {
                         QFAIL(qPrintable(RowsOf(trial).join(QLatin1Char('/'))));
                     }
+                    const search::Bits wins = search::WinningCells(units);
+                    QVERIFY(search::WinningCellsWith(units, wins, bit) ==
+                            search::WinningCells(units | search::One(bit)));
                 }
             }
         }
