@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tests, benchmarks and package checks need, when any
 # is missing; the packages named as arguments (those only some ways of running need) are
-# installed only then. With --build first, installs only what configuring and building need, so
-# that a build can start while the rest (the fonts the tests draw with, Qt's own translations,
-# clang-tidy and the package checks) is installed beside it.
+# installed only then. With --build first, installs only what configuring and making the Release
+# build need, so that it can start while the rest (the fonts the tests draw with, Qt's own
+# translations, Clang for the sanitizer builds, clang-tidy and the package checks) is installed
+# beside it.
 set -euo pipefail
 
 build_packages=(
@@ -13,7 +14,7 @@ build_packages=(
     libbenchmark-dev clang-format
 )
 check_packages=(
-    fonts-noto-cjk qt6-translations-l10n clang-tidy
+    fonts-noto-cjk qt6-translations-l10n clang libclang-rt-14-dev clang-tidy
     dpkg-dev lintian appstream desktop-file-utils man-db
 )
 

@@ -19,7 +19,7 @@ namespace {
 const QColor& kButtonColour = look::kYellow;    // a button not highlighted
 const QColor& kHighlightColour = look::kGreen;  // the highlighted button
 const QColor& kMessageColour = look::kBrightText;
-constexpr int kTextSize = 17;
+constexpr int kMessageTextSize = 17;
 constexpr int kButtonTextSize = 18;
 
 // Geometry in pixels.
@@ -74,7 +74,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
     text_->setAttribute(Qt::WA_TransparentForMouseEvents);
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    text_->setFont(look::Font(kTextSize));
+    text_->setFont(look::Font(kMessageTextSize));
     look::HoldTextColour(text_, kMessageColour);
     text_->setText(text);
     const int lineHeight = text_->fontMetrics().lineSpacing();
