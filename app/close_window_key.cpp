@@ -21,3 +21,5 @@ bool CloseWindowKey::eventFilter(QObject* watched, QEvent* event) {
 }
 
 }  // namespace morvane
+
+#include "moc_close_window_key.cpp"

@@ -42,3 +42,5 @@ QAction* ExtrasMenu::AddEntry(const QString& name, const QString& text,
 }
 
 }  // namespace morvane
+
+#include "moc_extras_menu.cpp"

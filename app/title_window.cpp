@@ -340,3 +340,5 @@ void TitleWindow::ShowNotReady() {
 }
 
 }  // namespace morvane
+
+#include "moc_title_window.cpp"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fails on any project include that runs upwards, and on any include of a source file (.cpp):
+# Fails on any project include that runs upwards, and on any include of a source file (.cpp)
+# other than the moc output a source includes for its own classes (moc_<name>.cpp):
 # each folder may include only the folders its row below names (its own included). A file belongs to the longest folder of the table that
 # holds it; an include is allowed when its path starts with a folder of that file's row.
 # Includes without a folder (generated headers such as version.h) are always allowed; files in
@@ -62,7 +63,7 @@ grep -Hn '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' $files |
             file = parts[1]; line = parts[2]
             if (!match($0, /"[^"]*"/)) next
             target = substr($0, RSTART + 1, RLENGTH - 2)
-            if (target ~ /\.(c|cc|cpp|cxx)$/) {
+            if (target ~ /\.(c|cc|cpp|cxx)$/ && target !~ /^moc_[^\/]*\.cpp$/) {
                 printf "%s:%s: includes \"%s\", a source file, not a header\n", file, line, target
                 failures++
                 next

@@ -3,9 +3,9 @@
 # using the compile commands of a configured build (default: build/optimized). Fails on any finding.
 # In a unity build (CMAKE_UNITY_BUILD) the compile commands name the generated files that
 # gather a library's sources, so those are checked: each source is then parsed with its
-# neighbours once instead of alone. Their #include of a .cpp is how a unity build works, so
-# bugprone-suspicious-include is left to the include check (scripts/check-layers.sh), which
-# refuses a .cpp include anywhere in the tree.
+# neighbours once instead of alone. Their #include of a .cpp is how a unity build works (as is a
+# source's include of its classes' moc output), so bugprone-suspicious-include is left to the
+# include check (scripts/check-layers.sh), which refuses any other .cpp include in the tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build/optimized}

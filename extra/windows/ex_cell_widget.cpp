@@ -72,3 +72,5 @@ void ExCellWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 }  // namespace morvane
+
+#include "moc_ex_cell_widget.cpp"

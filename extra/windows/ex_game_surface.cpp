@@ -38,3 +38,5 @@ void ExGameSurface::paintEvent(QPaintEvent* /*event*/) {
 }
 
 }  // namespace morvane
+
+#include "moc_ex_game_surface.cpp"

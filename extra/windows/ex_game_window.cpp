@@ -383,3 +383,5 @@ void ExGameWindow::RenderControls() {
 }
 
 }  // namespace morvane
+
+#include "moc_ex_game_window.cpp"

@@ -98,3 +98,5 @@ void RunExHelpWindow(QWidget* parent) {
 }
 
 }  // namespace morvane
+
+#include "moc_ex_help_window.cpp"

@@ -78,3 +78,5 @@ void ExNotesWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 }  // namespace morvane
+
+#include "moc_ex_notes_window.cpp"

@@ -91,3 +91,5 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
 }
 
 }  // namespace morvane
+
+#include "moc_ex_terrain_settings_window.cpp"

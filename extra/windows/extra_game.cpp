@@ -23,3 +23,5 @@ void ExtraGame::OpenGameWindow() {
 }
 
 }  // namespace morvane
+
+#include "moc_extra_game.cpp"

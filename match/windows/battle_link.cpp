@@ -167,3 +167,5 @@ void BattleLink::TellInvalid() {
 }
 
 }  // namespace morvane
+
+#include "moc_battle_link.cpp"

@@ -145,3 +145,5 @@ void BattleMenuBar::Follow(const Battle& battle, bool gameKept) {
 }
 
 }  // namespace morvane
+
+#include "moc_battle_menu_bar.cpp"

@@ -61,3 +61,5 @@ void MarkerFrame::paintEvent(QPaintEvent*) {
 }
 
 }  // namespace morvane
+
+#include "moc_battle_widgets.cpp"

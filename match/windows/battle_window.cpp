@@ -800,3 +800,5 @@ void BattleWindow::Regrow() {
 }
 
 }  // namespace morvane
+
+#include "moc_battle_window.cpp"

@@ -126,3 +126,5 @@ bool EntryWindow::Choose(int side) {
 }
 
 }  // namespace morvane
+
+#include "moc_entry_window.cpp"

@@ -113,3 +113,5 @@ OptionsWindow::OptionsWindow(AppState& state, SettingsStore& store, QWidget* par
 }
 
 }  // namespace morvane
+
+#include "moc_options_window.cpp"

@@ -70,3 +70,5 @@ PeerLeftDialog::PeerLeftDialog(bool canHandOver, QWidget* parent) : QDialog(pare
 }
 
 }  // namespace morvane
+
+#include "moc_peer_left_dialog.cpp"

@@ -139,3 +139,5 @@ void RecordWindow::AskReset() {
 }
 
 }  // namespace morvane
+
+#include "moc_record_window.cpp"

@@ -109,3 +109,5 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
 }
 
 }  // namespace morvane
+
+#include "moc_result_dialog.cpp"

@@ -336,3 +336,5 @@ void ReviewWindow::done(int result) {
 }
 
 }  // namespace morvane
+
+#include "moc_review_window.cpp"

@@ -71,3 +71,5 @@ void NetHost::StopListening() {
 }
 
 }  // namespace morvane
+
+#include "moc_net_host.cpp"

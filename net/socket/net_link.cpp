@@ -77,3 +77,5 @@ void NetLink::Pump() {
 }
 
 }  // namespace morvane
+
+#include "moc_net_link.cpp"

@@ -169,3 +169,5 @@ void HostWindow::ShowListening(bool listening) {
 }
 
 }  // namespace morvane
+
+#include "moc_host_window.cpp"

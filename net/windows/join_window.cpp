@@ -199,3 +199,5 @@ void JoinWindow::ShowConnecting(bool connecting) {
 }
 
 }  // namespace morvane
+
+#include "moc_join_window.cpp"

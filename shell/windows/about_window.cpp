@@ -146,3 +146,5 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
 }
 
 }  // namespace morvane
+
+#include "moc_about_window.cpp"

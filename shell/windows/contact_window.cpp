@@ -43,3 +43,5 @@ ContactWindow::ContactWindow(QWidget* parent) : QDialog(parent) {
 }
 
 }  // namespace morvane
+
+#include "moc_contact_window.cpp"

@@ -60,3 +60,5 @@ void GrowingPage::Apply(Placed& placed) const {
 }
 
 }  // namespace morvane
+
+#include "moc_growing_page.cpp"

@@ -24,3 +24,5 @@ void HoverLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 }  // namespace morvane
+
+#include "moc_hover_label.cpp"

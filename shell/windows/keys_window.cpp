@@ -166,3 +166,5 @@ KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent) {
 }
 
 }  // namespace morvane
+
+#include "moc_keys_window.cpp"

@@ -187,3 +187,5 @@ MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& c
 }
 
 }  // namespace morvane
+
+#include "moc_message_dialog_window.cpp"

@@ -70,3 +70,5 @@ RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
 }
 
 }  // namespace morvane
+
+#include "moc_rules_window.cpp"

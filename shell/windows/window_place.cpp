@@ -284,3 +284,5 @@ void SetScrollingPage(QWidget* window, QWidget* content) {
 }
 
 }  // namespace morvane
+
+#include "moc_window_place.cpp"

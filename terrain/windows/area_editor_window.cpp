@@ -478,3 +478,5 @@ void ShowAreaEditor(QWidget* parent, Board& board, SettingsStore& store) {
 }
 
 }  // namespace morvane
+
+#include "moc_area_editor_window.cpp"

@@ -336,3 +336,5 @@ void ShowAreaSelect(QWidget* parent, Board& board, SettingsStore& store) {
 }
 
 }  // namespace morvane
+
+#include "moc_area_select_window.cpp"

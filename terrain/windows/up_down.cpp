@@ -55,3 +55,5 @@ void UpDown::setValue(int value) {
 }
 
 }  // namespace morvane
+
+#include "moc_up_down.cpp"

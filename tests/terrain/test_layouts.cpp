@@ -179,7 +179,7 @@ private slots:
         const std::u16string empty = PreviewText(Board{});
         std::u16string expected;
         for (int y = 0; y < 12; ++y) {
-            expected += std::u16string(8, u'\u3000') + u'\n';
+            expected.append(8, u'\u3000').push_back(u'\n');
         }
         QCOMPARE(Show(empty), Show(expected));
 
