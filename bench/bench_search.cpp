@@ -248,6 +248,8 @@ void BM_MasterKeepsOpeningWin(benchmark::State& state) {
 BENCHMARK(BM_MasterKeepsOpeningWin)
     ->ArgNames({"nodes", "seed"})
     ->ArgsProduct({{3'000'000, 1'500'000, 0}, {3, 4}})
+    ->Args({3'000'000, 5})
+    ->Args({3'000'000, 6})
     ->Unit(benchmark::kSecond)
     ->Iterations(1);
 
