@@ -414,6 +414,13 @@ and start a network game?</translation>
     </message>
 </context>
 <context>
+    <name>morvane::KeptGame</name>
+    <message>
+        <source>残しておけるゲームは%1つまでです</source>
+        <translation>At most %1 games can be kept</translation>
+    </message>
+</context>
+<context>
     <name>morvane::OptionsWindow</name>
     <message>
         <source>Morvaneⅲ－Option</source>
@@ -840,6 +847,14 @@ Are you sure?</translation>
     <message>
         <source>結果が盤面と合いません</source>
         <translation>The result does not agree with the board</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>It is not a regular file</translation>
+    </message>
+    <message>
+        <source>「%1」は%2桁の16進数です</source>
+        <translation>&quot;%1&quot; takes %2 hexadecimal digits</translation>
     </message>
 </context>
 </TS>

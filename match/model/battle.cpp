@@ -218,6 +218,7 @@ void Battle::SetUpGame() {
         EndGame(NoBattleResult());
     } else {
         game_.emplace();
+        game_->id = NewGameId();
         game_->layout = layout;
         game_->players = state_.players.kind;
         game_->pictures = state_.players.picture;
@@ -375,7 +376,7 @@ void Battle::Judge() {
     const Outcome outcome = JudgePlacement(state_.board, placePoint_);
     if (const std::optional<GameEnd> end = EndOf(outcome, state_.turn)) {
         game_->end = end;
-        host_.RecordGame(*end);
+        host_.RecordGame(*end, game_->id);
     }
     switch (outcome) {
         case Outcome::Win:
@@ -530,9 +531,17 @@ void Battle::NewGame() {
 }
 
 void Battle::Abandon() {
-    if (underWay_) {
-        underWay_ = false;
-        host_.RecordAbandoned();
+    if (!underWay_) {
+        return;
+    }
+    underWay_ = false;
+    // A game the people here never played in is not theirs to have left: the computer's
+    // opening move before the player went on to something else (another game, a network game)
+    // counts nothing. Between two computers any unit makes it a game.
+    const bool peoplePlay = std::ranges::any_of(state_.players.kind, IsLocalPerson);
+    const bool peopleMoved = std::ranges::any_of(history_.Units(), &PlacedUnit::byPerson);
+    if (!peoplePlay || peopleMoved) {
+        host_.RecordAbandoned(game_ ? game_->id : QString());
     }
 }
 
@@ -588,6 +597,9 @@ void Battle::OpenGame(const SavedGame& game) {
     ReplayMoves(game);
     game_ = game;
     game_->moves.clear();
+    if (game_->id.isEmpty()) {
+        game_->id = NewGameId();  // a file written before games had ids
+    }
     startFree_ = CountFreeCells(game.layout);
     ShowAreaSpace();
 

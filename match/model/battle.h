@@ -47,10 +47,11 @@ public:
     virtual void SelectArea() = 0;
     // The result dialog: the user's choice.
     virtual ResultChoice ShowResult(const GameResult& result) = 0;
-    // A game has been won or drawn: the record of games counts it.
-    virtual void RecordGame(GameEnd end) = 0;
+    // A game has been won or drawn: the record of games counts it. The id tells the game apart
+    // from every other (SavedGame::id), so that a game resumed or opened again counts once.
+    virtual void RecordGame(GameEnd end, const QString& gameId) = 0;
     // A game was left before its end: the record counts it as abandoned.
-    virtual void RecordAbandoned() = 0;
+    virtual void RecordAbandoned(const QString& gameId) = 0;
     // The computer's cell for the side to move, or nothing while it still thinks.
     virtual std::optional<int> ComputerMove() = 0;
     // A hint for the side to move, or nothing while its search still runs.

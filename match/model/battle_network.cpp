@@ -130,7 +130,7 @@ bool Battle::HearEnding() {
     const int side = 1 - RemoteSide().value_or(1);
     const GameEnd end = side == 0 ? GameEnd::CircleWins : GameEnd::CrossWins;
     game_->end = end;
-    host_.RecordGame(end);
+    host_.RecordGame(end, game_->id);
     info_.CutPage();
     info_.ClearPending();
     info_.AddInfo(tr("対戦相手が投了しました。"));

@@ -62,6 +62,11 @@ QString PairingName(const Pairing& pairing) {
     return {};
 }
 
+// Moves a count by one, within the values the record writes: a count at its highest stays there.
+void Step(SettingsEntries& entries, const IntSetting& setting, int by) {
+    entries.Write(setting, std::clamp(entries.Read(setting) + by, 0, setting.maximum));
+}
+
 IntSetting CountSetting(const Pairing& pairing, Column column) {
     return settings::RecordCount(PairingName(pairing), ColumnName(column));
 }
@@ -130,28 +135,48 @@ RecordCounts GameRecord::Counts(const Pairing& pairing) const {
             store_.Read(CountSetting(pairing, Column::Abandoned))};
 }
 
-bool GameRecord::Count(const Players& players, ComputerLevel level, GameEnd end) {
+bool GameRecord::Count(const Players& players, ComputerLevel level, GameEnd end,
+                       const QString& gameId) {
     const Pairing pairing = PairingOf(players, level);
-    return Increment(CountSetting(pairing, ColumnOf(players, pairing, end)));
+    return Move({PairingName(pairing), ColumnName(ColumnOf(players, pairing, end))}, gameId);
 }
 
-bool GameRecord::CountAbandoned(const Players& players, ComputerLevel level) {
-    return Increment(CountSetting(PairingOf(players, level), Column::Abandoned));
+bool GameRecord::CountAbandoned(const Players& players, ComputerLevel level,
+                                const QString& gameId) {
+    return Move({PairingName(PairingOf(players, level)), ColumnName(Column::Abandoned)}, gameId);
 }
 
-bool GameRecord::Increment(const IntSetting& setting) {
-    // A count at its highest stays there, rather than being stored as one the record never reads.
-    return store_.Write(setting, std::min(store_.Read(setting) + 1, setting.maximum));
+bool GameRecord::Move(const CountName& count, const QString& gameId) {
+    // Read and written under one lock: two copies of the game finishing at once both count.
+    return store_.Change([&](SettingsEntries& entries) {
+        RecordedGames games(entries.Read(settings::RecordedGames()));
+        const std::optional<CountName> before = games.CountOf(gameId);
+        const bool leftBefore = before && before->column == ColumnName(Column::Abandoned);
+        if (before && (!leftBefore || count.column == ColumnName(Column::Abandoned))) {
+            return;  // counted already: finished before, or left again
+        }
+        if (leftBefore) {
+            // Left before, finished now: it counts by how it ended.
+            Step(entries, settings::RecordCount(before->pairing, before->column), -1);
+        }
+        Step(entries, settings::RecordCount(count.pairing, count.column), +1);
+        if (!gameId.isEmpty()) {
+            games.Set(gameId, count);
+            entries.Write(settings::RecordedGames(), games.Text());
+        }
+    });
 }
 
 bool GameRecord::Reset() {
-    bool stored = true;
-    for (const Pairing& pairing : RecordPairings()) {
-        for (const Column column : kEveryColumn) {
-            stored = store_.Write(CountSetting(pairing, column), 0) && stored;
+    // The games counted before start afresh too: one of them finished or left now counts anew.
+    return store_.Change([](SettingsEntries& entries) {
+        for (const Pairing& pairing : RecordPairings()) {
+            for (const Column column : kEveryColumn) {
+                entries.Write(CountSetting(pairing, column), 0);
+            }
         }
-    }
-    return stored;
+        entries.Write(settings::RecordedGames(), QString());
+    });
 }
 
 }  // namespace morvane

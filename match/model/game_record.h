@@ -5,6 +5,7 @@
 
 #include "match/model/game_result.h"
 #include "match/model/match_state.h"
+#include "match/model/recorded_games.h"
 #include "rules/line.h"
 #include "shell/settings/settings_keys.h"
 
@@ -58,16 +59,21 @@ public:
     RecordCounts Counts(const Pairing& pairing) const;
 
     // Counts one finished game between these players, the computer sides playing at level.
-    // Returns whether the count reached the store.
-    bool Count(const Players& players, ComputerLevel level, GameEnd end);
-    // Counts one game between these players that was left before its end.
-    bool CountAbandoned(const Players& players, ComputerLevel level);
+    // A game with an id counts once: finished again, nothing moves; left before (counted as
+    // abandoned), it moves from that count to its end's. Returns whether the count reached the
+    // store.
+    bool Count(const Players& players, ComputerLevel level, GameEnd end,
+               const QString& gameId = {});
+    // Counts one game between these players that was left before its end, unless the game
+    // with this id has been counted already.
+    bool CountAbandoned(const Players& players, ComputerLevel level, const QString& gameId = {});
 
     // Sets every count to 0. Returns whether every count reached the store.
     bool Reset();
 
 private:
-    bool Increment(const IntSetting& setting);
+    // Moves the named count by one for the game, as Count says.
+    bool Move(const CountName& count, const QString& gameId);
 
     SettingsStore& store_;
 };

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QUuid>
 #include <algorithm>
 #include <cassert>
 
@@ -94,8 +96,13 @@ QByteArray WriteSavedGame(const SavedGame& game) {
     if (game.end) {
         text += KeyLine(kResultKey, {Bytes(EndWord(*game.end))});
     }
+    if (!game.id.isEmpty()) {
+        text += KeyLine(kIdKey, {game.id.toLatin1()});
+    }
     return text;
 }
+
+QString NewGameId() { return QUuid::createUuid().toString(QUuid::Id128); }
 
 Board BoardAfter(const SavedGame& game, int plies) {
     assert(plies >= 0 && static_cast<std::size_t>(plies) <= game.moves.size());
@@ -113,10 +120,17 @@ Turn TurnAfter(const SavedGame& game, int plies) {
 SavedGameRead LoadGameFile(const QString& path) {
     QFile file(path);
     SavedGameRead read;
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Opening a FIFO or a device waits for a writer that may never come: only a regular file,
+    // or a link to one, is opened. QFileInfo looks through links.
+    const QFileInfo info(path);
+    const bool regular = !info.exists() || info.isFile();
+    if (!regular || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = regular ? file.errorString()
+                                       : QCoreApplication::translate(
+                                             "morvane::SavedGame", "通常のファイルではありません");
         read.error = QCoreApplication::translate("morvane::SavedGame", "「%1」を開けません：%2")
-                         .arg(FileName(path), file.errorString());
-        qCWarning(battleLog) << "game file not opened:" << path << file.errorString();
+                         .arg(FileName(path), reason);
+        qCWarning(battleLog) << "game file not opened:" << path << reason;
         return read;
     }
     // One byte past the limit tells a file that is too large, whatever its reported size.
@@ -143,12 +157,25 @@ SavedGameRead LoadGameFile(const QString& path) {
 bool SaveGameFile(const QString& path, const SavedGame& game, QString& error) {
     QSaveFile file(path);
     const QByteArray text = WriteSavedGame(game);
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit()) {
+    QString reason;
+    bool saved = file.open(QIODevice::WriteOnly);
+    if (saved) {
+        // The write only fills a buffer: a full disk shows when the buffer is flushed. commit()
+        // flushes too but does not see that failure, and would put the short file in place.
+        saved =
+            file.write(text) == text.size() && file.flush() && file.error() == QFileDevice::NoError;
+        if (!saved) {
+            reason = file.errorString();
+            file.cancelWriting();
+        }
+        saved = file.commit() && saved;
+    }
+    if (saved) {
         return true;
     }
     error = QCoreApplication::translate("morvane::SavedGame", "「%1」に保存できません：%2")
-                .arg(FileName(path), file.errorString());
-    qCWarning(battleLog) << "game file not saved:" << path << file.errorString();
+                .arg(FileName(path), reason.isEmpty() ? file.errorString() : reason);
+    qCWarning(battleLog) << "game file not saved:" << error;
     return false;
 }
 

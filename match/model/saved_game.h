@@ -25,6 +25,7 @@ namespace morvane {
 //   wins 0 0          ○'s and ×'s wins, 0..255 each
 //   move 5-12         one line per unit placed, in order (none before the first move)
 //   result circle     circle, cross or draw; only once the game has ended
+//   id 0123…ef        the game's identity, kGameIdLength lowercase hex digits; optional
 // The writer puts the lines in this order; the reader takes the single keys in any order, skips
 // blank lines, a CR before the LF and a byte-order mark.
 struct SavedGame {
@@ -36,6 +37,9 @@ struct SavedGame {
     int round = 1;                                          // 1..999
     std::array<int, 2> wins{0, 0};                          // games won so far, 0..255 each
     std::optional<GameEnd> end;  // how the game ended; nothing while it is under way
+    // Tells the game apart from every other, in all its copies (kept, saved, resumed), so that
+    // the record counts it once; empty for a game from a file written without one.
+    QString id;
 
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
@@ -44,6 +48,10 @@ struct SavedGame {
 inline constexpr char kSavedGameFormat[] = "Morvane game 1";
 // The extension of game files, without the dot.
 inline constexpr char kSavedGameSuffix[] = "morvane";
+// The digits of a game's id.
+inline constexpr int kGameIdLength = 32;
+// A fresh id for a game that starts.
+QString NewGameId();
 // Larger files are refused unread.
 inline constexpr qint64 kSavedGameMaxBytes = qint64{64} * 1024;
 

@@ -21,6 +21,7 @@ inline constexpr std::string_view kRoundKey = "round";
 inline constexpr std::string_view kWinsKey = "wins";
 inline constexpr std::string_view kMoveKey = "move";  // one line per unit placed
 inline constexpr std::string_view kResultKey = "result";
+inline constexpr std::string_view kIdKey = "id";
 
 // The two sides' words: the key of a side's player line, and a value of `first` and `result`.
 inline constexpr std::array<std::string_view, 2> kSideWords{"circle", "cross"};

@@ -25,12 +25,12 @@ constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 constexpr QByteArrayView kFormatName = "Morvane game ";
 
 // The keys that appear once, and how many values follow each.
-enum class Key { Layout, Circle, Cross, First, Round, Wins, Result };
+enum class Key { Layout, Circle, Cross, First, Round, Wins, Result, Id };
 struct KeyRule {
     std::string_view word;
     qsizetype values;
 };
-constexpr std::array<KeyRule, 7> kKeyRules{{
+constexpr std::array<KeyRule, 8> kKeyRules{{
     {kLayoutKey, 1},
     {kSideWords[0], 2},
     {kSideWords[1], 2},
@@ -38,6 +38,7 @@ constexpr std::array<KeyRule, 7> kKeyRules{{
     {kRoundKey, 1},
     {kWinsKey, 2},
     {kResultKey, 1},
+    {kIdKey, 1},
 }};
 constexpr std::array<Key, 6> kRequiredKeys{Key::Layout, Key::Circle, Key::Cross,
                                            Key::First,  Key::Round,  Key::Wins};
@@ -246,6 +247,19 @@ Judgement GameReader::ReadValues(Key key, int number, const QList<QByteArrayView
                 game_.wins[side] = *wins;
             }
             return std::nullopt;
+        case Key::Id: {
+            const QByteArrayView id = values.front();
+            const bool hex = std::all_of(id.begin(), id.end(), [](char c) {
+                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+            });
+            if (id.size() != kGameIdLength || !hex) {
+                return Refusal{number,
+                               tr("「%1」は%2桁の16進数です")
+                                   .arg(Text(View(kIdKey)), QString::number(kGameIdLength))};
+            }
+            game_.id = Text(id);
+            return std::nullopt;
+        }
         case Key::Result: {
             if (values.front() == View(kDrawWord)) {
                 result_ = GameEnd::Draw;

@@ -702,17 +702,18 @@ ResultChoice BattleWindow::ShowResult(const GameResult& result) {
     return dialog.Choice();
 }
 
-void BattleWindow::RecordGame(GameEnd end) {
+void BattleWindow::RecordGame(GameEnd end, const QString& gameId) {
     TellIfNotStored(this, store_,
-                    GameRecord(store_).Count(state_.players, state_.computerLevel, end));
+                    GameRecord(store_).Count(state_.players, state_.computerLevel, end, gameId));
     if (kept_) {
         kept_->DropIfPairing(PairingOf(state_.players, state_.computerLevel));
     }
 }
 
-void BattleWindow::RecordAbandoned() {
-    TellIfNotStored(this, store_,
-                    GameRecord(store_).CountAbandoned(state_.players, state_.computerLevel));
+void BattleWindow::RecordAbandoned(const QString& gameId) {
+    TellIfNotStored(
+        this, store_,
+        GameRecord(store_).CountAbandoned(state_.players, state_.computerLevel, gameId));
 }
 
 std::optional<int> BattleWindow::ComputerMove() {

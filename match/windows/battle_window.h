@@ -119,8 +119,8 @@ private:
     void EnterPlayers() override;
     void SelectArea() override;
     ResultChoice ShowResult(const GameResult& result) override;
-    void RecordGame(GameEnd end) override;
-    void RecordAbandoned() override;
+    void RecordGame(GameEnd end, const QString& gameId) override;
+    void RecordAbandoned(const QString& gameId) override;
     std::optional<int> ComputerMove() override;
     std::optional<Hint> FindHint() override;
     bool InfoRowFits(const QString& row) const override;

@@ -106,4 +106,6 @@ IntSetting RecordCount(const QString& pairing, const QString& column) {
     return {kRecord, pairing + QLatin1Char('-') + column, 0, 0, kMostRecordCount};
 }
 
+TextSetting RecordedGames() { return {kRecord, QStringLiteral("Games"), QString()}; }
+
 }  // namespace morvane::settings

@@ -54,6 +54,9 @@ TextSetting NetworkName();
 // The record of finished games: how many games of a pairing (its stored name) ended as one of
 // the record's columns ("Wins", "Losses", "Draws"); 0 when missing.
 IntSetting RecordCount(const QString& pairing, const QString& column);
+// The games the record has counted lately, each with the count it moved, so that a game counts
+// once however often it is kept, resumed or opened again.
+TextSetting RecordedGames();
 
 }  // namespace settings
 }  // namespace morvane

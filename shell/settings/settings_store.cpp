@@ -36,6 +36,22 @@ bool StampLaterThan(const QString& fileName, const QDateTime& replaced) {
            file.setFileTime(replaced.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
+int IntOf(const QVariant& stored, const IntSetting& setting) {
+    if (!stored.isValid()) {
+        return setting.defaultValue;
+    }
+    bool ok = false;
+    const int value = stored.toString().trimmed().toInt(&ok);
+    if (!ok || value < setting.minimum || value > setting.maximum) {
+        return setting.defaultValue;
+    }
+    return value;
+}
+
+QString TextOf(const QVariant& stored, const TextSetting& setting) {
+    return stored.isValid() ? stored.toString() : setting.defaultValue;
+}
+
 }  // namespace
 
 // Where QSettings keeps the user's INI file for the application, named without making a
@@ -75,85 +91,111 @@ QVariant SettingsStore::ReadValue(const QString& section, const QString& key) co
 }
 
 int SettingsStore::Read(const IntSetting& setting) const {
-    const QVariant stored = ReadValue(setting.section, setting.key);
-    if (!stored.isValid()) {
-        return setting.defaultValue;
-    }
-    bool ok = false;
-    const int value = stored.toString().trimmed().toInt(&ok);
-    if (!ok || value < setting.minimum || value > setting.maximum) {
-        return setting.defaultValue;
-    }
-    return value;
+    return IntOf(ReadValue(setting.section, setting.key), setting);
 }
 
 QString SettingsStore::Read(const TextSetting& setting) const {
-    const QVariant stored = ReadValue(setting.section, setting.key);
-    return stored.isValid() ? stored.toString() : setting.defaultValue;
+    return TextOf(ReadValue(setting.section, setting.key), setting);
+}
+
+int SettingsEntries::Read(const IntSetting& setting) const {
+    return IntOf(settings_.value(PathOf(setting.section, setting.key)), setting);
+}
+
+QString SettingsEntries::Read(const TextSetting& setting) const {
+    return TextOf(settings_.value(PathOf(setting.section, setting.key)), setting);
+}
+
+void SettingsEntries::Write(const IntSetting& setting, int value) {
+    settings_.setValue(PathOf(setting.section, setting.key), QString::number(value));
+}
+
+void SettingsEntries::Write(const TextSetting& setting, const QString& value) {
+    settings_.setValue(PathOf(setting.section, setting.key), value);
 }
 
 bool SettingsStore::Write(const IntSetting& setting, int value) {
-    return WriteText(setting.section, setting.key, QString::number(value));
+    return WriteWholeFile(
+        Start::FromTheEntries, [&](SettingsEntries& entries) { entries.Write(setting, value); },
+        PathOf(setting.section, setting.key));
 }
 
 bool SettingsStore::Write(const TextSetting& setting, const QString& value) {
-    return WriteText(setting.section, setting.key, value);
+    return WriteWholeFile(
+        Start::FromTheEntries, [&](SettingsEntries& entries) { entries.Write(setting, value); },
+        PathOf(setting.section, setting.key));
 }
 
-bool SettingsStore::WriteText(const QString& section, const QString& key, const QString& text) {
-    const char* failure = WriteWholeFile(section, key, text);
+bool SettingsStore::Change(const std::function<void(SettingsEntries&)>& change) {
+    return WriteWholeFile(Start::FromTheEntries, change, QStringLiteral("a change"));
+}
+
+bool SettingsStore::Replace(const std::function<void(SettingsEntries&)>& fill) {
+    return WriteWholeFile(Start::Empty, fill, QStringLiteral("a new file"));
+}
+
+bool SettingsStore::WriteWholeFile(Start start, const std::function<void(SettingsEntries&)>& change,
+                                   const QString& what) {
+    const char* failure = WriteWholeFileOrSayWhy(start, change);
     if (failure != nullptr) {
         qCWarning(settingsLog).noquote().nospace()
-            << PathOf(section, key) << " not stored in " << fileName_ << ": " << failure;
+            << what << " not stored in " << fileName_ << ": " << failure;
     }
     return failure == nullptr;
 }
 
-const char* SettingsStore::WriteWholeFile(const QString& section, const QString& key,
-                                          const QString& text) {
+const char* SettingsStore::WriteWholeFileOrSayWhy(
+    Start start, const std::function<void(SettingsEntries&)>& change) {
     const FileCheck check = CheckFile();
     if (check.refusal == FileRefusal::NotARegularFile) {
         return "not a regular file";
     }
-    if (check.refusal == FileRefusal::TooLarge) {
+    // A file that is replaced whole is never read, whatever its size.
+    if (check.refusal == FileRefusal::TooLarge && start == Start::FromTheEntries) {
         return "too large";
     }
-    if (!QDir().mkpath(QFileInfo(check.path).absolutePath())) {
+    const QString path = check.refusal == FileRefusal::TooLarge
+                             ? QFileInfo(fileName_).canonicalFilePath()
+                             : check.path;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         return "its folder cannot be made";
     }
     // One copy of the game writes at a time, and none waits long for another.
-    QLockFile lock(check.path + QStringLiteral(".lock"));
+    QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMs)) {
         return "another copy holds its lock";
     }
-    // The file is written whole: its entries as they are now, with this one set, go to a fresh
-    // file beside it, which then takes its place. QSettings never holds a change for the store's
-    // own file, so a write that fails leaves nothing behind that a later access would write;
-    // and the fresh file holds no faults, so its status tells what the write did.
-    QTemporaryFile fresh(check.path + QStringLiteral(".XXXXXX"));
+    // The file is written whole: its entries as they are now, with the change made, go to a
+    // fresh file beside it, which then takes its place. QSettings never holds a change for the
+    // store's own file, so a write that fails leaves nothing behind that a later access would
+    // write; and the fresh file holds no faults, so its status tells what the write did.
+    QTemporaryFile fresh(path + QStringLiteral(".XXXXXX"));
     if (!fresh.open()) {
         return "no file can be made beside it";
     }
     {
-        const QSettings current(check.path, QSettings::IniFormat);
         QSettings next(fresh.fileName(), QSettings::IniFormat);
-        for (const QString& entry : current.allKeys()) {
-            next.setValue(entry, current.value(entry));
+        if (start == Start::FromTheEntries) {
+            const QSettings current(path, QSettings::IniFormat);
+            for (const QString& entry : current.allKeys()) {
+                next.setValue(entry, current.value(entry));
+            }
         }
-        next.setValue(PathOf(section, key), text);
+        SettingsEntries entries(next);
+        change(entries);
         next.sync();
         if (next.status() != QSettings::NoError) {
             return "the new file cannot be written";
         }
     }
-    if (const QFileInfo replaced(check.path); replaced.exists()) {
+    if (const QFileInfo replaced(path); replaced.exists()) {
         QFile::setPermissions(fresh.fileName(), replaced.permissions());
         if (!StampLaterThan(fresh.fileName(), replaced.lastModified())) {
             return "the new file cannot be dated";
         }
     }
     if (std::rename(QFile::encodeName(fresh.fileName()).constData(),
-                    QFile::encodeName(check.path).constData()) != 0) {
+                    QFile::encodeName(path).constData()) != 0) {
         return "the new file cannot take its place";
     }
     fresh.setAutoRemove(false);

@@ -5,7 +5,27 @@
 
 #include "shell/settings/settings_keys.h"
 
+#include <functional>
+
+class QSettings;
+
 namespace morvane {
+
+// The entries of a store while one change to it is made: what Read gives is what the file holds
+// at that moment, under the store's lock, so that a value read, changed and written back cannot
+// lose another copy's change made meanwhile.
+class SettingsEntries {
+public:
+    explicit SettingsEntries(QSettings& settings) : settings_(settings) {}
+
+    int Read(const IntSetting& setting) const;
+    QString Read(const TextSetting& setting) const;
+    void Write(const IntSetting& setting, int value);
+    void Write(const TextSetting& setting, const QString& value);
+
+private:
+    QSettings& settings_;
+};
 
 // The per-user settings store under the application name "Morvaneⅲ": text values addressed by
 // section and key, read with a default (a read never creates an entry), written at once.
@@ -38,6 +58,13 @@ public:
     // not be written (a read-only file or folder, a directory or a file in the way).
     bool Write(const IntSetting& setting, int value);
     bool Write(const TextSetting& setting, const QString& value);
+    // Reads and writes any entries as one step, under the lock that every copy of the game
+    // writes under: change sees the entries as they are now and sets those it changes; the file
+    // keeps the others. True when the change reached the file, as for Write.
+    bool Change(const std::function<void(SettingsEntries&)>& change);
+    // Puts a file in place of whatever stood there, holding only the entries fill sets. Until
+    // the new file is complete the old one stays, so a write that fails loses nothing.
+    bool Replace(const std::function<void(SettingsEntries&)>& fill);
 
     // The file that backs the store.
     QString FileName() const { return fileName_; }
@@ -52,9 +79,14 @@ private:
     };
     FileCheck CheckFile() const;
     QVariant ReadValue(const QString& section, const QString& key) const;
-    bool WriteText(const QString& section, const QString& key, const QString& text);
-    // Why the entry could not be written, or nothing when it was.
-    const char* WriteWholeFile(const QString& section, const QString& key, const QString& text);
+    // A file written whole starts from the entries the store holds now, or from none.
+    enum class Start { FromTheEntries, Empty };
+    // Logs why not, naming what was to be stored, when the file could not be written.
+    bool WriteWholeFile(Start start, const std::function<void(SettingsEntries&)>& change,
+                        const QString& what);
+    // Why the file could not be written, or nothing when it was.
+    const char* WriteWholeFileOrSayWhy(Start start,
+                                       const std::function<void(SettingsEntries&)>& change);
 
     QString fileName_;
 };

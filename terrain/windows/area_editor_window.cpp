@@ -427,6 +427,19 @@ void AreaEditorWindow::done(int result) {
     QDialog::done(result);
 }
 
+namespace {
+
+// The layouts as a file of the store's entries, in place of whatever stood at path.
+bool ExportLayouts(const QString& path, const std::array<QString, kUserFileCount>& layouts) {
+    return SettingsStore(path).Replace([&](SettingsEntries& entries) {
+        for (int file = 0; file < kUserFileCount; ++file) {
+            entries.Write(settings::UserLayout(file), layouts[static_cast<std::size_t>(file)]);
+        }
+    });
+}
+
+}  // namespace
+
 bool AreaEditorWindow::ExportFiles() {
     QFileDialog chooser(this, tr("地形の書き出し"),
                         QDir::home().filePath(QStringLiteral("Morvaneⅲ-layouts.ini")),
@@ -437,16 +450,10 @@ bool AreaEditorWindow::ExportFiles() {
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
         return false;
     }
-    // The chooser has asked before replacing a file: the export is the whole of it.
+    // The chooser has asked before replacing a file: the export is the whole of it, and takes
+    // the old file's place only once it is complete.
     const QString path = chooser.selectedFiles().front();
-    QFile::remove(path);
-    SettingsStore exported(path);
-    bool written = true;
-    for (int file = 0; file < kUserFileCount; ++file) {
-        written = exported.Write(settings::UserLayout(file),
-                                 areaFiles_[static_cast<std::size_t>(file)]) &&
-                  written;
-    }
+    const bool written = ExportLayouts(path, areaFiles_);
     if (!written) {
         qCWarning(terrainLog) << "layouts not exported to" << path;
         ShowMessage(this,

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -52,8 +54,13 @@ Board SmallPit() {
                          QStringList(4, QStringLiteral(".....###")));
 }
 
-// The lines of a review of the game saved in a file, each line's JSON one object.
-QList<QJsonObject> ReviewLines(const SavedGame& game, const QString& milliseconds) {
+// A review of the game saved in a file: the command's lines, each line's JSON one object, and
+// what a batch answers to the same call followed by a blank line.
+struct Review {
+    QList<QJsonObject> lines;
+    QList<QByteArray> batchLines;
+};
+Review ReviewOf(const SavedGame& game, const QString& milliseconds) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("game.morvane"));
     QString error;
@@ -64,13 +71,15 @@ QList<QJsonObject> ReviewLines(const SavedGame& game, const QString& millisecond
     if (run.exitCode != 0 || !run.err.isEmpty()) {
         qFatal("review failed: %s", run.err.constData());
     }
-    QList<QJsonObject> lines;
+    Review review;
     for (const QByteArray& line : run.out.split('\n')) {
         if (!line.isEmpty()) {
-            lines << QJsonDocument::fromJson(line).object();
+            review.lines << QJsonDocument::fromJson(line).object();
         }
     }
-    return lines;
+    const QByteArray call = QStringLiteral("review %1 %2\n\n").arg(path, milliseconds).toUtf8();
+    review.batchLines = Analyze({"batch"}, call).out.split('\n');
+    return review;
 }
 
 QJsonObject AnalyzeJson(const QStringList& args) {
@@ -361,7 +370,7 @@ private slots:
         game.layout = layout;
         game.moves.assign(moves.begin(), moves.end());
         game.end = end;
-        const QList<QJsonObject> lines = ReviewLines(game, milliseconds);
+        const auto [lines, batchLines] = ReviewOf(game, milliseconds);
         QCOMPARE(lines.size(), moves.size());
         for (int ply = 0; ply < lines.size(); ++ply) {
             const QJsonObject& line = lines[ply];
@@ -371,6 +380,15 @@ private slots:
             QCOMPARE(line.value("value").toString(), values[ply]);
             QCOMPARE(line.value("kept"), kept[ply]);
         }
+        // A batch answers the review in one line, the same moves as one list, and stays in step
+        // with the next call (a blank line, answered with the usage line).
+        QCOMPARE(batchLines.size(), 3);  // and the last answer's line end
+        QJsonArray listed;
+        for (const QJsonObject& line : lines) {
+            listed.append(line);
+        }
+        QCOMPARE(QJsonDocument::fromJson(batchLines[0]).object(), QJsonObject({{"moves", listed}}));
+        QVERIFY(batchLines[1].startsWith("morvane-analyze: usage"));
     }
 
     // It should refuse a file it cannot read or that holds no game that can have been played:
@@ -385,13 +403,22 @@ private slots:
         QTest::newRow("a unit in the air") << header + "move 5-10\n"
                                            << "game.morvane, line 9";
         QTest::newRow("not a game file") << QByteArray("\x89PNG\r\n") << "game.morvane, line 1";
+        // Opening a FIFO would wait for a writer for ever.
+        QTest::newRow("a FIFO") << QByteArray("fifo") << "game.morvane";
+        QTest::newRow("a link to a FIFO") << QByteArray("link to a fifo") << "game.morvane";
     }
     void reviewRefusesAFileThatIsNoGame() {
         QFETCH(QByteArray, text);
         QFETCH(QString, named);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("game.morvane"));
-        if (!text.isEmpty()) {
+        const QString fifo = folder.filePath(QStringLiteral("fifo"));
+        if (text == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (text == "link to a fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+            QVERIFY(QFile::link(fifo, path));
+        } else if (!text.isEmpty()) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(text);

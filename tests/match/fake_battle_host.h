@@ -25,6 +25,9 @@ public:
     QList<GameResult> results;
     QList<GameEnd> recorded;
     int abandoned = 0;
+    // The ids the games were counted under, in order.
+    QStringList recordedIds;
+    QStringList abandonedIds;
 
     void EnterPlayers() override {
         ++entries;
@@ -42,8 +45,14 @@ public:
         results << result;
         return onResult ? onResult(result) : ResultChoice::Quit;
     }
-    void RecordGame(GameEnd end) override { recorded << end; }
-    void RecordAbandoned() override { ++abandoned; }
+    void RecordGame(GameEnd end, const QString& gameId) override {
+        recorded << end;
+        recordedIds << gameId;
+    }
+    void RecordAbandoned(const QString& gameId) override {
+        ++abandoned;
+        abandonedIds << gameId;
+    }
     std::optional<int> ComputerMove() override {
         ++computerCalls;
         return onComputer ? onComputer() : std::nullopt;

@@ -732,26 +732,34 @@ private slots:
         }
     }
 
-    // A game left by New game or by closing the screen counts as abandoned once a unit is in;
-    // New game then sets up the next round as Next Battle does.
+    // A game left by New game or by closing the screen counts as abandoned once the person has
+    // put a unit in (the computer's opening move alone does not make it theirs), under the
+    // game's id; New game then sets up the next round as Next Battle does.
     void leavingAGameCountsItAbandoned_data() {
         QTest::addColumn<QStringList>("start");
+        QTest::addColumn<bool>("computerFirst");
         QTest::addColumn<int>("clicks");
         QTest::addColumn<bool>("newGame");  // else the screen closes
         QTest::addColumn<int>("abandoned");
-        QTest::newRow("new game, no unit yet") << QStringList() << 0 << true << 0;
-        QTest::newRow("new game after a unit") << QStringList() << 1 << true << 1;
-        QTest::newRow("closing, no unit yet") << QStringList() << 0 << false << 0;
-        QTest::newRow("closing after a unit") << QStringList() << 1 << false << 1;
+        QTest::newRow("new game, no unit yet") << QStringList() << false << 0 << true << 0;
+        QTest::newRow("new game after a unit") << QStringList() << false << 1 << true << 1;
+        QTest::newRow("closing, no unit yet") << QStringList() << false << 0 << false << 0;
+        QTest::newRow("closing after a unit") << QStringList() << false << 1 << false << 1;
+        QTest::newRow("closing after the computer's unit only")
+            << QStringList() << true << 0 << false << 0;
+        QTest::newRow("new game after both moved") << QStringList() << true << 1 << true << 1;
         // ○ wins at once: the game has ended and the result has been shown.
-        QTest::newRow("closing after the end") << QStringList{"ooo....."} << 1 << false << 0;
+        QTest::newRow("closing after the end")
+            << QStringList{"ooo....."} << false << 1 << false << 0;
     }
     void leavingAGameCountsItAbandoned() {
         QFETCH(QStringList, start);
+        QFETCH(bool, computerFirst);
         QFETCH(int, clicks);
         QFETCH(bool, newGame);
         QFETCH(int, abandoned);
-        Match match(PlayerKind::Mouse, PlayerKind::EasyComputer);
+        using enum PlayerKind;
+        Match match(computerFirst ? EasyComputer : Mouse, computerFirst ? Mouse : EasyComputer);
         match.PlayOn(BoardFromRows(start));
         Battle& battle = match.Open();
         QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
@@ -760,18 +768,21 @@ private slots:
             battle.ClickCell(CellIndex(4, kRows));
             QVERIFY(match.TickUntil([&] { return battle.WaitsForInput() || battle.QuitChosen(); }));
         }
-        QCOMPARE(battle.GameUnderWay(), abandoned > 0);
+        QCOMPARE(battle.GameUnderWay(), abandoned > 0 || computerFirst);
+        const QString id = battle.Snapshot().id;
+        QCOMPARE(id.size(), kGameIdLength);
         if (newGame) {
             battle.NewGame();
             QVERIFY(match.TickUntil([&] { return battle.WaitsForInput(); }));
             QCOMPARE(match.state.roundCount, 2);
             QCOMPARE(match.host.areas, 2);  // the next game's board was made afresh
             // × began it, as set, on an empty board.
-            QCOMPARE(CountFreeCells(match.state.board), kCellCount - 1);
+            QCOMPARE(CountFreeCells(match.state.board), kCellCount - (computerFirst ? 0 : 1));
         } else {
             battle.Abandon();
         }
         QCOMPARE(match.host.abandoned, abandoned);
+        QCOMPARE(match.host.abandonedIds, QStringList(abandoned, id));
         QVERIFY(match.host.recorded.size() == (start.isEmpty() ? 0 : 1));
     }
 

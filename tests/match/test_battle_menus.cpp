@@ -371,7 +371,8 @@ private slots:
     }
 
     // A game under way is kept when the screen closes; the next screen's Resume, enabled only
-    // while a game is kept, goes on with it and drops it.
+    // while a game is kept, goes on with it and drops it. Left again, the game still counts as
+    // one abandoned game.
     void closingKeepsTheGameAndResumeGoesOn() {
         QTemporaryDir dir;
         KeptGame kept(dir.filePath(QStringLiteral("kept.morvane")));
@@ -392,6 +393,9 @@ private slots:
 
         Screen second(PlayerKind::Mouse, PlayerKind::EasyComputer);
         second.kept = &kept;
+        // The next run of the program, on the same settings.
+        QVERIFY(QFile::remove(second.settings.fileName()));
+        QVERIFY(QFile::copy(first.settings.fileName(), second.settings.fileName()));
         second.Open();
         QVERIFY(WaitUntilSettled(second));
         QVERIFY(resume(second)->isEnabled());
@@ -400,6 +404,12 @@ private slots:
         QCOMPARE(second.state.board, played);
         QVERIFY(!kept.Exists());
         QVERIFY(!resume(second)->isEnabled());
+        second.window->close();
+        QVERIFY(kept.Exists());
+        const RecordCounts oneLeft{.abandoned = 1};
+        QCOMPARE(
+            GameRecord(second.settings.store()).Counts({Pairing::Sides::PersonAgainstComputer}),
+            oneLeft);
         delete second.window;
     }
 

@@ -1,5 +1,8 @@
 #include <QSettings>
 #include <QTest>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include "match/model/game_record.h"
 #include "shell/settings/settings_store.h"
@@ -193,6 +196,69 @@ private slots:
         SettingsStore restarted(temp.fileName());
         const QList<RecordCounts> zeros(static_cast<qsizetype>(RecordPairings().size()));
         QCOMPARE(AllCounts(GameRecord(restarted)), zeros);
+    }
+
+    // A game counts once, however often it is kept, resumed, saved and opened again: left
+    // and never finished, as abandoned; finished, by its end, whether it was left before or not.
+    // Each event is the game's id (a, b, or none) and what happened to it: W won, L left.
+    void aGameCountsOnce_data() {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<RecordCounts>("counts");
+        QTest::newRow("left, resumed, left again")
+            << QStringList{"aL", "aL"} << RecordCounts{.abandoned = 1};
+        QTest::newRow("left, then finished") << QStringList{"aL", "aW"} << RecordCounts{.wins = 1};
+        QTest::newRow("finished, opened again and finished")
+            << QStringList{"aW", "aW"} << RecordCounts{.wins = 1};
+        QTest::newRow("left, finished, then left from a saved copy")
+            << QStringList{"aL", "aW", "aL"} << RecordCounts{.wins = 1};
+        QTest::newRow("two games left") << QStringList{"aL", "bL"} << RecordCounts{.abandoned = 2};
+        QTest::newRow("one left, the other finished, each resumed")
+            << QStringList{"aL", "bW", "aL", "bL"} << RecordCounts{.wins = 1, .abandoned = 1};
+        QTest::newRow("games without an id count each time")
+            << QStringList{"L", "L", "W"} << RecordCounts{.wins = 1, .abandoned = 2};
+    }
+    void aGameCountsOnce() {
+        QFETCH(QStringList, events);
+        QFETCH(RecordCounts, counts);
+        TempSettings temp;
+        const Players players{{PlayerKind::Mouse, PlayerKind::NormalComputer}};
+        for (const QString& event : events) {
+            const QString id =
+                event.chopped(1).isEmpty() ? QString() : event.chopped(1).repeated(32);
+            SettingsStore store(temp.fileName());  // each event in a run of its own
+            GameRecord record(store);
+            QVERIFY(event.endsWith('W')
+                        ? record.Count(players, ComputerLevel::Normal, GameEnd::CircleWins, id)
+                        : record.CountAbandoned(players, ComputerLevel::Normal, id));
+        }
+        QCOMPARE(GameRecord(temp.store()).Counts(AgainstComputer(ComputerLevel::Normal)), counts);
+    }
+
+    // Copies of the game counting at the same moment lose none of each other's counts.
+    void copiesCountingAtOnceLoseNoCount() {
+        TempSettings temp;
+        constexpr int kCopies = 4;
+        constexpr int kGamesEach = 10;
+        std::vector<std::thread> copies;
+        std::atomic<int> stored = 0;
+        const Players people{{PlayerKind::Mouse, PlayerKind::Keyboard}};
+        for (int copy = 0; copy < kCopies; ++copy) {
+            copies.emplace_back([&, copy] {
+                SettingsStore store(temp.fileName());
+                GameRecord record(store);
+                for (int game = 0; game < kGamesEach; ++game) {
+                    const QString id =
+                        QStringLiteral("%1%2").arg(copy).arg(game, 31, 10, QChar('0'));
+                    stored +=
+                        record.Count(people, ComputerLevel::Easy, GameEnd::CircleWins, id) ? 1 : 0;
+                }
+            });
+        }
+        for (std::thread& copy : copies) {
+            copy.join();
+        }
+        QCOMPARE(stored.load(), kCopies * kGamesEach);
+        QCOMPARE(GameRecord(temp.store()).Counts({Sides::People}).wins, kCopies * kGamesEach);
     }
 
     // A store that cannot be written says so for a count and for a reset.

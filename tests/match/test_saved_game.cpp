@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "match/model/saved_game.h"
+#include "tests/support/full_disk.h"
 
 using namespace morvane;
 
@@ -258,6 +259,7 @@ private slots:
         QTest::newRow("a file where the folder should be") << "blocker/game.morvane";
         QTest::newRow("a folder where the file should be") << "folder.morvane";
         QTest::newRow("a read-only folder") << "read-only/game.morvane";
+        QTest::newRow("a full disk") << "full/game.morvane";
     }
     void failedSaveIsToldAndKeepsTheOld() {
         QFETCH(QString, target);
@@ -270,6 +272,13 @@ private slots:
         QVERIFY(dir.mkdir(QStringLiteral("read-only")));
         const QString path = dir.filePath(target);
         const QByteArray old = WriteSavedGame(Game({"1-12"}));
+        const bool full = target.startsWith(u"full");
+        if (full) {
+            QVERIFY(dir.mkdir(QStringLiteral("full")));
+            QFile oldFile(path);
+            QVERIFY(oldFile.open(QIODevice::WriteOnly));
+            oldFile.write(old);
+        }
         if (target.startsWith(u"read-only")) {
             QFile oldFile(path);
             QVERIFY(oldFile.open(QIODevice::WriteOnly));
@@ -284,12 +293,21 @@ private slots:
             }
         }
         QString error;
+        std::optional<test::FullDisk> fullDisk;
+        if (full) {
+            fullDisk.emplace();
+        }
         const bool saved = SaveGameFile(path, Game(kCircleWinsColumn1, GameEnd::CircleWins), error);
+        fullDisk.reset();
         QFile::setPermissions(dir.filePath(QStringLiteral("read-only")),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!saved);
         QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder.morvane/inside"))).isDir());
+        if (full) {  // nothing half-written is left beside it either
+            QCOMPARE(QDir(dir.filePath(QStringLiteral("full"))).entryList(QDir::Files),
+                     QStringList{"game.morvane"});
+        }
         if (QFileInfo(path).isFile()) {
             QFile kept(path);
             QVERIFY(kept.open(QIODevice::ReadOnly));

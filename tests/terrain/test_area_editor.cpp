@@ -15,6 +15,7 @@
 #include "terrain/layouts/area_layouts.h"
 #include "terrain/windows/area_editor_window.h"
 #include "terrain/windows/area_text.h"
+#include "tests/support/full_disk.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 #include "tests/support/temp_settings.h"
@@ -140,19 +141,23 @@ private slots:
         QTest::addColumn<bool>("exportChosen");
         QTest::addColumn<bool>("stored");
         QTest::addColumn<bool>("exported");
+        QTest::addColumn<bool>("diskFull");  // while exporting over an older export
         constexpr int kDiscard = 0;
         constexpr int kExport = 1;
         constexpr int kRetry = 2;
+        constexpr int kConfirm = 2;  // the message that the export failed
         QTest::newRow("Ｏ．Ｋ．, retry once writable")
-            << 0 << QList<int>{kRetry} << 0 << false << true << false;
+            << 0 << QList<int>{kRetry} << 0 << false << true << false << false;
         QTest::newRow("frame, retry twice")
-            << 1 << QList<int>{kRetry, kRetry} << 1 << false << true << false;
+            << 1 << QList<int>{kRetry, kRetry} << 1 << false << true << false << false;
         QTest::newRow("escape, close without storing")
-            << 2 << QList<int>{kDiscard} << -1 << false << false << false;
+            << 2 << QList<int>{kDiscard} << -1 << false << false << false << false;
         QTest::newRow("Ｏ．Ｋ．, export")
-            << 0 << QList<int>{kExport} << -1 << true << false << true;
+            << 0 << QList<int>{kExport} << -1 << true << false << true << false;
         QTest::newRow("export cancelled, close without storing")
-            << 0 << QList<int>{kExport, kDiscard} << -1 << false << false << false;
+            << 0 << QList<int>{kExport, kDiscard} << -1 << false << false << false << false;
+        QTest::newRow("export on a full disk keeps the older export")
+            << 0 << QList<int>{kExport, kConfirm, kDiscard} << -1 << true << false << false << true;
     }
     void unstorableLayoutsOfferAWayOut() {
         QFETCH(int, way);
@@ -161,9 +166,17 @@ private slots:
         QFETCH(bool, exportChosen);
         QFETCH(bool, stored);
         QFETCH(bool, exported);
+        QFETCH(bool, diskFull);
         testing::BlockedSettings blocked;
         const QTemporaryDir exportFolder;
         const QString exportFile = exportFolder.filePath(QStringLiteral("layouts.ini"));
+        const QByteArray olderExport = "[Area]\nolder=export\n";
+        std::optional<test::FullDisk> fullDisk;
+        if (diskFull) {
+            QFile older(exportFile);
+            QVERIFY(older.open(QIODevice::WriteOnly));
+            older.write(olderExport);
+        }
         Board board;
         AreaEditorWindow window(board, blocked.store());
         window.show();
@@ -180,6 +193,7 @@ private slots:
                 if (index == unblockedAt) {
                     blocked.Unblock();
                 }
+                fullDisk.reset();  // the export has failed and is told
                 if (index + 1 < answers.size()) {
                     answer(index + 1);
                 }
@@ -187,6 +201,10 @@ private slots:
                     testing::WhenModalOpens(QStringLiteral("AreaExport"), [&](QWidget* chooser) {
                         auto* dialog = static_cast<QFileDialog*>(chooser);
                         if (exportChosen) {
+                            if (diskFull) {
+                                dialog->setOption(QFileDialog::DontConfirmOverwrite);
+                                fullDisk.emplace();
+                            }
                             dialog->selectFile(exportFile);
                             static_cast<QDialog*>(dialog)->accept();
                         } else {
@@ -215,7 +233,13 @@ private slots:
         blocked.Unblock();
         QCOMPARE(blocked.store().Read(settings::UserLayout(0)), stored ? file1 : kEmptyFile);
         QCOMPARE(blocked.store().Read(settings::UserLayout(1)), stored ? file2 : kEmptyFile);
-        QCOMPARE(QFile::exists(exportFile), exported);
+        QCOMPARE(QFile::exists(exportFile), exported || diskFull);
+        if (diskFull) {
+            QFile older(exportFile);
+            QVERIFY(older.open(QIODevice::ReadOnly));
+            QCOMPARE(older.readAll(), olderExport);
+            QCOMPARE(QDir(exportFolder.path()).entryList(QDir::Files), QStringList{"layouts.ini"});
+        }
         if (exported) {
             const SettingsStore exports(exportFile);
             QCOMPARE(exports.Read(settings::UserLayout(0)), file1);

@@ -75,7 +75,10 @@ Answer Analyze(const QStringList& args) {
 QByteArray BatchAnswer(const QString& line) {
     static const QRegularExpression kSpaces(QStringLiteral("\\s+"));
     const Answer answer = Analyze(line.split(kSpaces, Qt::SkipEmptyParts));
-    return answer.status == 0 ? answer.out : answer.err;
+    if (answer.status != 0) {
+        return answer.err;
+    }
+    return answer.batchOut.isEmpty() ? answer.out : answer.batchOut;
 }
 
 }  // namespace morvane::analyze

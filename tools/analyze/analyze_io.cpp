@@ -140,11 +140,12 @@ QJsonArray ToJson(const CellList& cells) {
 }
 
 Answer JsonAnswer(const QJsonObject& object) {
-    return {0, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n', {}};
+    return {0, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n', {}, {}};
 }
 
 Answer ErrorAnswer(const QString& message) {
-    return {kBadArguments, {}, "morvane-analyze: " + EscapeControls(message).toLocal8Bit() + '\n'};
+    return {
+        kBadArguments, {}, "morvane-analyze: " + EscapeControls(message).toLocal8Bit() + '\n', {}};
 }
 
 }  // namespace morvane::analyze

@@ -25,6 +25,9 @@ struct Answer {
     int status = 0;
     QByteArray out;
     QByteArray err;
+    // The answer as a batch prints it, where `out` takes more than one line (or none): a batch
+    // answers each call with exactly one line. Empty when `out` is that line.
+    QByteArray batchOut;
 };
 
 // Parsers for the tool's arguments. Each returns nothing and sets `error` to a one-line

@@ -1,5 +1,6 @@
 #include "tools/analyze/review_command.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -43,6 +44,7 @@ Answer RunReviewCommand(const QStringList& args) {
                                       YieldHook()));
     }
     Answer answer;
+    QJsonArray moves;
     int ply = 0;
     for (const ReviewedMove& move : review.Moves()) {
         const QJsonObject line{
@@ -53,7 +55,11 @@ Answer RunReviewCommand(const QStringList& args) {
             {QStringLiteral("value"), ValueName(move.before.value)},
             {QStringLiteral("kept"), Kept(move.verdict)}};
         answer.out += QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+        moves.append(line);
     }
+    answer.batchOut = QJsonDocument(QJsonObject{{QStringLiteral("moves"), moves}})
+                          .toJson(QJsonDocument::Compact) +
+                      '\n';
     return answer;
 }
 

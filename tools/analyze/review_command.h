@@ -10,7 +10,8 @@ namespace morvane::analyze {
 inline constexpr int kBadGameFile = 1;
 
 // review FILE [MS]: every move of the saved game with its mover's value before it and whether
-// the move kept it, each position solved within MS milliseconds; one JSON line a move.
+// the move kept it, each position solved within MS milliseconds; one JSON line a move, and in a
+// batch one line for the whole game: {"moves":[…]}, the same objects in order.
 Answer RunReviewCommand(const QStringList& args);
 
 }  // namespace morvane::analyze
