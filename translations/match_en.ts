@@ -419,6 +419,14 @@ and start a network game?</translation>
         <source>残しておけるゲームは%1つまでです</source>
         <translation>At most %1 games can be kept</translation>
     </message>
+    <message>
+        <source>フォルダ「%1」を作れません</source>
+        <translation>The folder &quot;%1&quot; cannot be made</translation>
+    </message>
+    <message>
+        <source>ほかのMorvaneⅲがゲームを残しているところです</source>
+        <translation>Another Morvaneⅲ is keeping a game at this moment</translation>
+    </message>
 </context>
 <context>
     <name>morvane::OptionsWindow</name>

@@ -79,14 +79,18 @@ bool KeptGame::SeenAsItIs(const QString& path) const {
 bool KeptGame::Keep(const SavedGame& game, QString& error) {
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder)) {
-        error = QDir::toNativeSeparators(folder);
+        error = QCoreApplication::translate("morvane::KeptGame", "フォルダ「%1」を作れません")
+                    .arg(QDir::toNativeSeparators(folder));
         qCWarning(battleLog) << "no folder for the kept game:" << path_;
         return false;
     }
     // Two copies keeping at the same moment take turns, so that neither takes the other's file.
+    // A lock that cannot even be made (a full disk) is gone without: the game's own file then
+    // fails too, and says why.
     QLockFile lock(path_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs)) {
-        error = QDir::toNativeSeparators(path_);
+    if (!lock.tryLock(kLockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        error = QCoreApplication::translate("morvane::KeptGame",
+                                            "ほかのMorvaneⅲがゲームを残しているところです");
         qCWarning(battleLog) << "another copy holds the kept games' lock:" << path_;
         return false;
     }
