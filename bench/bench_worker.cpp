@@ -49,8 +49,9 @@ void BM_WorkerEventLoopGap(benchmark::State& state) {
     std::chrono::nanoseconds longestRunQueue{0};
     SearchWorker worker;
     for (auto _ : state) {
-        worker.Start([board, turn](SearchEngine& engine, const YieldHook& keepGoing) {
-            return engine.Search(board, turn, SearchBudget{}, keepGoing);
+        const SearchQuestion question{board, turn, SearchBudget{}};
+        worker.Start(question, [question](SearchEngine& engine, const YieldHook& keepGoing) {
+            return engine.Search(question.board, question.turn, question.budget, keepGoing);
         });
         QEventLoop loop;
         QTimer timer;
@@ -66,7 +67,7 @@ void BM_WorkerEventLoopGap(benchmark::State& state) {
             }
             last = now;
             lastRunQueue = runQueue;
-            if (const auto answer = worker.TakeAnswer()) {
+            if (const auto answer = worker.TakeAnswer(question)) {
                 benchmark::DoNotOptimize(answer->cell);
                 loop.quit();
             }

@@ -27,6 +27,8 @@ struct SearchBudget {
 
     static SearchBudget Time(std::chrono::milliseconds time) { return SearchBudget{time, 0}; }
     static SearchBudget Nodes(std::int64_t nodes) { return SearchBudget{{}, nodes}; }
+
+    friend bool operator==(const SearchBudget&, const SearchBudget&) = default;
 };
 
 // No cell: the board has no free cell.

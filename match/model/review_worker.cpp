@@ -7,10 +7,9 @@
 namespace morvane {
 
 ReviewWorker::ReviewWorker(SavedGame game, std::chrono::milliseconds budget)
-    : review_(std::move(game)),
-      budget_(budget),
-      engine_(std::make_unique<SearchEngine>()),
-      thread_([this] { Work(); }) {}
+    : review_(std::move(game)), budget_(budget), engine_(std::make_unique<SearchEngine>()) {
+    runner_.Run([this](const std::stop_token& stop) { Work(stop); });
+}
 
 ReviewWorker::~ReviewWorker() { Stop(); }
 
@@ -34,24 +33,15 @@ ReviewSnapshot ReviewWorker::Snapshot(int plies) const {
     return snapshot;
 }
 
-void ReviewWorker::Stop() {
-    {
-        const std::lock_guard lock(mutex_);
-        stopped_ = true;
-    }
-    wake_.notify_one();
-    if (thread_.joinable()) {
-        thread_.join();
-    }
-}
+void ReviewWorker::Stop() { runner_.Stop(); }
 
-void ReviewWorker::Work() {
-    const YieldHook keepGoing([this] { return !stopped_.load(std::memory_order_relaxed); });
+void ReviewWorker::Work(const std::stop_token& stop) {
+    const YieldHook keepGoing([&stop] { return !stop.stop_requested(); });
     std::unique_lock lock(mutex_);
-    while (!stopped_) {
+    while (!stop.stop_requested()) {
         const std::optional<ReviewJob> job = review_.NextJob();
         if (!job) {
-            wake_.wait(lock, [this] { return stopped_ || review_.NextJob(); });
+            wake_.wait(lock, stop, [this] { return review_.NextJob().has_value(); });
             continue;
         }
         lock.unlock();

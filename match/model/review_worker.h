@@ -1,14 +1,13 @@
 #pragma once
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 #include "match/model/game_review.h"
+#include "match/model/job_runner.h"
 
 namespace morvane {
 
@@ -22,7 +21,7 @@ struct ReviewSnapshot {
     bool finished = false;  // every question answered
 };
 
-// A game's review worked out on a thread of its own with one search engine, question by
+// A game's review worked out as one job on a job runner with one search engine, question by
 // question, so that the window thread never waits for the solver: it asks for a snapshot when
 // it likes (a timer) and says which position it shows. Destroying the worker stops the work.
 class ReviewWorker {
@@ -43,15 +42,14 @@ public:
     void Stop();
 
 private:
-    void Work();
+    void Work(const std::stop_token& stop);
 
     GameReview review_;  // guarded by mutex_
     const std::chrono::milliseconds budget_;
-    std::unique_ptr<SearchEngine> engine_;  // used by the worker thread alone
+    std::unique_ptr<SearchEngine> engine_;  // used by the job alone
     mutable std::mutex mutex_;
-    std::condition_variable wake_;
-    std::atomic<bool> stopped_{false};
-    std::thread thread_;
+    std::condition_variable_any wake_;  // the position shown has changed
+    JobRunner runner_;                  // last: stops the work before the rest goes
 };
 
 }  // namespace morvane

@@ -737,23 +737,27 @@ std::optional<Hint> BattleWindow::FindHint() {
 }
 
 std::optional<SearchResult> BattleWindow::Think(SearchBudget budget) {
+    const SearchQuestion question{state_.board, state_.turn, budget};
     if (!worker_.Idle()) {
-        const std::optional<SearchResult> answer = worker_.TakeAnswer();
+        // An answer for another position (the game moved on while it was searched) is dropped,
+        // and the search starts afresh below.
+        const std::optional<SearchResult> answer = worker_.TakeAnswer(question);
         if (answer) {
             qCDebug(computerLog,
                     "the search answered cell %d, score %d, depth %d, %lld nodes, in %lld ms",
                     answer->cell, answer->score, answer->depth,
                     static_cast<long long>(answer->nodes),
                     static_cast<long long>(thinking_.elapsed()));
+            return answer;
         }
-        return answer;
+        if (!worker_.Idle()) {
+            return std::nullopt;
+        }
     }
     thinking_.start();
-    // The battle asks for one search at a time and waits for its answer, with the board as it
-    // stands: nothing changes the board until then.
-    worker_.Start([search = seams_.search, board = state_.board, turn = state_.turn, budget](
-                      SearchEngine& engine, const YieldHook& keepGoing) {
-        return search(engine, board, turn, budget, keepGoing);
+    worker_.Start(question, [search = seams_.search, question](SearchEngine& engine,
+                                                               const YieldHook& keepGoing) {
+        return search(engine, question.board, question.turn, question.budget, keepGoing);
     });
     return std::nullopt;
 }

@@ -10,6 +10,8 @@ using namespace morvane;
 namespace {
 
 constexpr auto kPatience = std::chrono::seconds(20);
+// The question every job here answers, unless a test asks another.
+const SearchQuestion kAsked{};
 
 // Waits, for a bounded time, until the condition holds.
 template <typename Condition>
@@ -29,6 +31,7 @@ struct HeldJob {
     std::atomic<bool> started = false;
     std::atomic<bool> released = false;
     std::atomic<bool> gaveUp = false;
+    std::atomic<bool> answered = false;  // about to return its cell
     std::atomic<SearchEngine*> engine = nullptr;
     int cell = 0;
 
@@ -42,12 +45,15 @@ struct HeldJob {
                 gaveUp = true;
                 return std::nullopt;
             }
+            answered = true;
             return SearchResult{cell};
         };
     }
 };
 
 }  // namespace
+
+Q_DECLARE_METATYPE(morvane::SearchQuestion)
 
 class SearchWorkerTest : public QObject {
     Q_OBJECT
@@ -59,21 +65,21 @@ private slots:
         SearchWorker worker;
         HeldJob first;
         first.cell = 17;
-        worker.Start(first.Make());
+        worker.Start(kAsked, first.Make());
         QVERIFY(Eventually([&] { return first.started.load(); }));
         QVERIFY(!worker.Idle());
-        QCOMPARE(worker.TakeAnswer().has_value(), false);
+        QCOMPARE(worker.TakeAnswer(kAsked).has_value(), false);
         first.released = true;
         std::optional<SearchResult> answer;
-        QVERIFY(Eventually([&] { return (answer = worker.TakeAnswer()).has_value(); }));
+        QVERIFY(Eventually([&] { return (answer = worker.TakeAnswer(kAsked)).has_value(); }));
         QCOMPARE(answer->cell, 17);
         QVERIFY(worker.Idle());
-        QCOMPARE(worker.TakeAnswer().has_value(), false);
+        QCOMPARE(worker.TakeAnswer(kAsked).has_value(), false);
 
         HeldJob second;
         second.released = true;
-        worker.Start(second.Make());
-        QVERIFY(Eventually([&] { return worker.TakeAnswer().has_value(); }));
+        worker.Start(kAsked, second.Make());
+        QVERIFY(Eventually([&] { return worker.TakeAnswer(kAsked).has_value(); }));
         QCOMPARE(second.engine.load(), first.engine.load());
     }
 
@@ -83,25 +89,56 @@ private slots:
         HeldJob held;
         {
             SearchWorker worker;
-            worker.Start(held.Make());
+            worker.Start(kAsked, held.Make());
             QVERIFY(Eventually([&] { return held.started.load(); }));
             worker.Cancel();
             QVERIFY(held.gaveUp);
             QVERIFY(worker.Idle());
-            QCOMPARE(worker.TakeAnswer().has_value(), false);
+            QCOMPARE(worker.TakeAnswer(kAsked).has_value(), false);
 
-            worker.Start([](SearchEngine&, const YieldHook&) { return std::nullopt; });
+            worker.Start(kAsked, [](SearchEngine&, const YieldHook&) { return std::nullopt; });
             std::optional<SearchResult> answer;
-            QVERIFY(Eventually([&] { return (answer = worker.TakeAnswer()).has_value(); }));
+            QVERIFY(Eventually([&] { return (answer = worker.TakeAnswer(kAsked)).has_value(); }));
             QCOMPARE(answer->cell, kNoCell);
         }
         HeldJob leftRunning;
         {
             SearchWorker worker;
-            worker.Start(leftRunning.Make());
+            worker.Start(kAsked, leftRunning.Make());
             QVERIFY(Eventually([&] { return leftRunning.started.load(); }));
         }
         QVERIFY(leftRunning.gaveUp);
+    }
+
+    // An answer is taken only for the question it answers: asked about another position (or
+    // with another budget), the worker drops the job, finished or not, and is idle for the new
+    // question.
+    void anAnswerToAnotherQuestionIsDropped_data() {
+        QTest::addColumn<SearchQuestion>("asked");
+        QTest::addColumn<bool>("finished");
+        SearchQuestion otherBoard;
+        otherBoard.board[CellIndex(1, kRows)] = UnitCode(kCircleTurn);
+        const SearchQuestion otherTurn{Board{}, kCrossTurn, SearchBudget{}};
+        const SearchQuestion otherBudget{Board{}, kCircleTurn, SearchBudget::Nodes(1000)};
+        QTest::newRow("another board, still searching") << otherBoard << false;
+        QTest::newRow("another board, answered") << otherBoard << true;
+        QTest::newRow("the other side to move") << otherTurn << true;
+        QTest::newRow("another budget") << otherBudget << true;
+    }
+    void anAnswerToAnotherQuestionIsDropped() {
+        QFETCH(SearchQuestion, asked);
+        QFETCH(bool, finished);
+        SearchWorker worker;
+        HeldJob held;
+        held.released = finished;
+        held.cell = 17;
+        worker.Start(kAsked, held.Make());
+        QVERIFY(Eventually([&] { return held.started.load(); }));
+        QVERIFY(Eventually([&] { return !finished || held.answered.load(); }));
+        QCOMPARE(worker.TakeAnswer(asked).has_value(), false);
+        QVERIFY(worker.Idle());
+        QCOMPARE(held.gaveUp.load(), !finished);
+        QCOMPARE(worker.TakeAnswer(kAsked).has_value(), false);
     }
 };
 

@@ -2,6 +2,10 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <atomic>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "match/model/game_record.h"
 #include "match/model/stored_options.h"
@@ -28,11 +32,11 @@ struct NetScreen {
     AppState state;
     QPointer<BattleWindow> window;
 
-    explicit NetScreen(NetLink* link) {
+    explicit NetScreen(NetLink* link,
+                       BattleSeams seams = BattleSeams{std::chrono::milliseconds(0)}) {
         StorePlayerKind(settings.store(), 0, PlayerKind::Mouse);
         state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, TerrainOption::Off};
-        window = new BattleWindow(state, settings.store(), {},
-                                  BattleSeams{std::chrono::milliseconds(0)});
+        window = new BattleWindow(state, settings.store(), {}, std::move(seams));
         window->StartNetwork(link);
     }
     ~NetScreen() { delete window; }
@@ -54,6 +58,42 @@ int UnitCount(const Board& board) {
     }
     return units;
 }
+
+// A search that notes each board it is asked about and answers its lowest placeable cell; the
+// first search holds its answer until released (or called off), as a long search would.
+struct NotingSearch {
+    std::mutex mutex;
+    std::vector<Board> boards;
+    std::atomic<bool> released = false;
+
+    SearchFunction Make() {
+        return [this](SearchEngine&, const Board& board, Turn, SearchBudget,
+                      const YieldHook& keepGoing) -> std::optional<SearchResult> {
+            bool first = false;
+            {
+                const std::lock_guard lock(mutex);
+                boards.push_back(board);
+                first = boards.size() == 1;
+            }
+            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWait);
+            while (first && !released && std::chrono::steady_clock::now() < giveUp) {
+                if (!keepGoing()) {
+                    return std::nullopt;
+                }
+                std::this_thread::yield();
+            }
+            int cell = 0;
+            while (cell < kCellCount - 1 && !CanPlace(board, cell)) {
+                ++cell;
+            }
+            return SearchResult{cell};
+        };
+    }
+    std::vector<Board> Boards() {
+        const std::lock_guard lock(mutex);
+        return boards;
+    }
+};
 
 }  // namespace
 
@@ -189,6 +229,52 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,
             kWait);
+    }
+
+    // A hint searched while the other side resigns answers a position that is gone: the next
+    // game's hint searches its own board rather than take that answer.
+    void aHintForAResignedGameIsNotTakenLater() {
+        Loopback loopback;
+        QVERIFY(loopback.Connect());
+        ConfirmTheEntry();
+        NotingSearch search;
+        BattleSeams seams{std::chrono::milliseconds(0)};
+        seams.search = search.Make();
+        NetScreen hosting(loopback.host.guest(), std::move(seams));
+        hosting.window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
+        QTest::keyClick(hosting.window, Qt::Key_H);
+        QTRY_COMPARE_WITH_TIMEOUT(search.Boards().size(), std::size_t{1}, kWait);
+
+        // The guest resigns while the hint is searched, and asks for the next game at once.
+        WhenModalOpens(
+            QStringLiteral("Form5"),
+            [](QWidget* dialog) {
+                ClickChild(
+                    dialog,
+                    QStringLiteral("Option1_%1").arg(static_cast<int>(ResultChoice::NextBattle)));
+                ClickChild(dialog, QStringLiteral("Command2"));
+            },
+            kWait);
+        const Session& guest = loopback.joining->session();
+        const int resignedGame = guest.game();
+        QVERIFY(loopback.joining->Act([](Session& session) { return session.Resign(); }));
+        QVERIFY(loopback.joining->Act([](Session& session) { return session.RequestNextGame(); }));
+        QTRY_VERIFY_WITH_TIMEOUT(!hosting.battle().WaitsForInput(), kWait);
+        search.released = true;  // the answer for the resigned game's board is ready now
+
+        // × (the guest) begins the next game; then the host asks for a hint on that board.
+        QTRY_VERIFY_WITH_TIMEOUT(guest.state() == Session::State::Playing &&
+                                     guest.game() == resignedGame + 1 && guest.sideToMove() == 1,
+                                 kWait);
+        QVERIFY(loopback.joining->Act(
+            [](Session& session) { return session.Move(CellIndex(5, kRows)); }));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 1,
+            kWait);
+        QTest::keyClick(hosting.window, Qt::Key_H);
+        QTRY_COMPARE_WITH_TIMEOUT(search.Boards().size(), std::size_t{2}, kWait);
+        QCOMPARE(UnitCount(search.Boards().back()), 1);
     }
 };
 
