@@ -19,8 +19,9 @@ const QString kFileName = QStringLiteral("Morvaneⅲ.ini");
 // The store holds a few kilobytes; a file far larger is no store of this program's, and reading
 // it would hold up every window.
 constexpr qint64 kMostFileSize = qint64{256} * 1024;
-// How long a write waits for another copy of the game to finish its own.
-constexpr int kLockWaitMs = 1000;
+// How long a write waits for other copies of the game to finish their own (several may finish a
+// game at the same moment, each write taking a few milliseconds).
+constexpr int kLockWaitMs = 2000;
 
 QString PathOf(const QString& section, const QString& key) { return section + '/' + key; }
 

@@ -238,7 +238,7 @@ private slots:
     void copiesCountingAtOnceLoseNoCount() {
         TempSettings temp;
         constexpr int kCopies = 4;
-        constexpr int kGamesEach = 10;
+        constexpr int kGamesEach = 5;
         std::vector<std::thread> copies;
         std::atomic<int> stored = 0;
         const Players people{{PlayerKind::Mouse, PlayerKind::Keyboard}};
