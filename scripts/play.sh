@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the game and starts it: on the desktop when its display can be opened, otherwise on a
 # VNC server that takes connections from this machine only, with a password made for the run
-# (README: "Playing without a display").
+# (docs/handbook.md: "Playing without a display").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -76,6 +76,6 @@ xauth -q -f "$auth" add "$display" MIT-MAGIC-COOKIE-1 "$cookie"
 
 echo "Connect a VNC viewer on this machine to localhost port ${port}: vncviewer localhost::${port}"
 echo "The password, for this run only: ${password}"
-echo "From another machine, through ssh: see \"Playing without a display\" in README.md."
+echo "From another machine, through ssh: see \"Playing without a display\" in docs/handbook.md."
 echo "Ctrl+W closes the window in front (windows have no frames here); closing the title ends."
 DISPLAY="$display" XAUTHORITY="$auth" QT_QPA_PLATFORM=xcb setpriv --pdeathsig KILL -- "$game"

@@ -25,7 +25,7 @@ struct KeyScreen {
     std::vector<KeyLine> lines;
 };
 
-// Every key of the game, the one list of them; the manual page and the README follow it.
+// Every key of the game, the one list of them; the manual page and docs/handbook.md follow it.
 const std::vector<KeyScreen> kKeyScreens{
     {QT_TRANSLATE_NOOP("morvane::KeysWindow", "タイトル画面"),
      {
