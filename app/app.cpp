@@ -85,10 +85,13 @@ void App::ChooseTitleLanguage(QWidget* title, Language language) {
         return;
     }
     // The title's texts were made in the language before: a fresh title, where this one stands,
-    // takes its place once the menu that chose has closed.
+    // takes its place once the menu that chose has closed. Hidden first, this one leaves its
+    // place to the place memory, and the fresh one opens there as a title opened again does,
+    // placed before it is on the screen: moved once there, it could land by its content where
+    // its frame was meant to go while the window manager frames it.
     QTimer::singleShot(0, title, [this, title] {
-        TitleWindow* fresh = ShowTitle();
-        fresh->move(title->pos());
+        title->hide();
+        ShowTitle();
         title->close();
     });
 }

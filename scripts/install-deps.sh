@@ -3,8 +3,8 @@
 # is missing; the packages named as arguments (those only some ways of running need) are
 # installed only then. With --build first, installs only what configuring and making the Release
 # build need, so that it can start while the rest (the fonts the tests draw with, Qt's own
-# translations, Clang for the sanitizer builds, clang-tidy and the package checks) is installed
-# beside it.
+# translations, Clang for the sanitizer builds, clang-tidy, the package checks, and the virtual
+# display and window manager that the window-manager tests run on) is installed beside it.
 set -euo pipefail
 
 build_packages=(
@@ -16,6 +16,7 @@ build_packages=(
 check_packages=(
     fonts-noto-cjk qt6-translations-l10n clang libclang-rt-14-dev clang-tidy
     dpkg-dev lintian appstream desktop-file-utils man-db
+    xvfb openbox xauth x11-utils
 )
 
 if [ "${1:-}" = --build ]; then

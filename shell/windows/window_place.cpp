@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -36,11 +37,51 @@ QScreen* ScreenFor(const QWidget* owner) {
     return screen != nullptr ? screen : QApplication::primaryScreen();
 }
 
+// The window frame's margins as the window system last told them: the widget's own frame
+// geometry keeps those it had at its last move, which for a window just shown may be from before
+// the window manager framed it, while its native window asks again once the frame has changed.
 QMargins MarginsOf(const QWidget* window) {
-    const QRect frame = window->frameGeometry();
-    const QRect inner = window->geometry();
-    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
-                    frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QWindow* native = window->windowHandle();
+    return native != nullptr ? native->frameMargins() : QMargins();
+}
+
+QRect FrameGeometry(const QWidget* window) {
+    const QWindow* native = window->windowHandle();
+    return native != nullptr ? native->frameGeometry() : window->frameGeometry();
+}
+
+// Moves the window so that the top left corner of its frame comes to the point. QWidget::move()
+// means that corner only once the window manager has told Qt of the frame; a window being shown
+// (for the first time or again) has none yet, and the move would put its content there, the
+// frame above and left of it by the frame's size: a title bar higher each time a window opened
+// where it was left. The native window is told that the place is its frame's, which the window
+// manager honours when it frames it.
+void MoveFrameTo(QWidget* window, QPoint topLeft) {
+    QWindow* native = window->windowHandle();
+    if (native == nullptr) {
+        // Qt places a window that has no native window yet by its frame when it makes one.
+        window->move(topLeft);
+        return;
+    }
+    if (!window->testAttribute(Qt::WA_Mapped)) {
+        // Showing hands the widget's geometry to the native window, as the content's, when the
+        // two differ: the widget goes to the same point, and its size (which its layout set
+        // while it was hidden, and which reaches the native window only when shown) goes first.
+        window->move(topLeft);
+        if (native->size() != window->size()) {
+            native->resize(window->size());
+        }
+    }
+    const QMargins frame = native->frameMargins();
+    if (window->testAttribute(Qt::WA_Mapped) && !frame.isNull()) {
+        // A framed window on the screen: its content goes inside the frame the window manager
+        // told, and the widget knows its new place at once.
+        window->setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), window->size()));
+        return;
+    }
+    // A window on the screen but not yet framed is moved by this request alone: moving the
+    // widget too would send another, for its content's place, which could win.
+    native->setFramePosition(topLeft);
 }
 
 // The window frame's margins: the window's own once it has been shown; before the window system
@@ -142,9 +183,9 @@ void Place(QWidget* window, const std::function<QRect()>& keepInView,
     } else if (keepInView) {
         place = BesideArea(frameSize, keepInView(), available);
     } else {
-        place.moveCenter(owner != nullptr ? owner->frameGeometry().center() : available.center());
+        place.moveCenter(owner != nullptr ? FrameGeometry(owner).center() : available.center());
     }
-    window->move(MovedInto(place, available).topLeft());
+    MoveFrameTo(window, MovedInto(place, available).topLeft());
 }
 
 }  // namespace
@@ -153,7 +194,7 @@ void KeepOnScreen(QWidget* window) {
     const QMargins frame = FrameMargins(window, OwnerOf(window));
     const QRect available = window->screen()->availableGeometry();
     FitScrollingPage(window, available.marginsRemoved(frame).size());
-    window->move(MovedInto(window->frameGeometry(), available).topLeft());
+    MoveFrameTo(window, MovedInto(FrameGeometry(window), available).topLeft());
 }
 
 namespace {
@@ -255,7 +296,12 @@ bool PlaceMemory::eventFilter(QObject* watched, QEvent* event) {
     const TextSetting setting = settings::WindowPlace(window->objectName());
     if (showing) {
         placer->Recall(PlaceOf(store_.Read(setting)));
-    } else if (const QString place = PlaceText(window->pos()); store_.Read(setting) != place) {
+        return false;
+    }
+    // The frame's corner, read from the native window: pos() counts a frame that came after the
+    // widget's last move as none.
+    if (const QString place = PlaceText(FrameGeometry(window).topLeft());
+        store_.Read(setting) != place) {
         // A place is no choice of the player's: one that cannot be stored is not worth a
         // message, and the window simply opens where it would have.
         store_.Write(setting, place);
