@@ -60,10 +60,12 @@ void UnitMotion::Start(Motion motion, std::chrono::milliseconds time) {
     connect(animation, &QVariantAnimation::finished, this,
             [this, animation] { Finish(animation); });
     motion.animation = animation;
+    QWidget* const cell = motion.cell;
     motions_.push_back(std::move(motion));
     raise();
     show();
     animation->start();
+    emit started(cell);
 }
 
 void UnitMotion::Finish(QVariantAnimation* animation) {
@@ -119,3 +121,5 @@ void UnitMotion::paintEvent(QPaintEvent*) {
 }
 
 }  // namespace morvane
+
+#include "moc_unit_motion.cpp"

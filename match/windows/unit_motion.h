@@ -20,6 +20,8 @@ inline constexpr std::chrono::milliseconds kPulseTime{450};
 // only kept from view under the moving picture until the motion ends. Turned off, nothing moves
 // and every cell shows at once.
 class UnitMotion : public QWidget {
+    Q_OBJECT
+
 public:
     explicit UnitMotion(QWidget* board);
 
@@ -34,6 +36,10 @@ public:
     void FadeIn(QWidget* cell, const QPixmap& hollow, const QPixmap& unit);
     // The cells light up once and go back as they were.
     void Pulse(const std::vector<QRect>& cells);
+
+signals:
+    // A motion has begun, over the cell it brings a unit into (none for a pulse).
+    void started(QWidget* cell);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
