@@ -16,7 +16,7 @@ constexpr int kMidGameSet = 0;
 constexpr int kHollowSet = 1;
 
 // One ComputerMove of strength range(0) on position range(2) of set range(1) (mid-game
-// without terrain, or 40 ◇ with the terrain option on), yielding to a no-op hook.
+// without terrain, or 40 ◇ with the terrain option on).
 void BM_ComputerMove(benchmark::State& state) {
     const ComputerLevel level = ComputerLevelFromIndex(static_cast<int>(state.range(0)));
     const bool hollows = state.range(1) == kHollowSet;
@@ -24,9 +24,8 @@ void BM_ComputerMove(benchmark::State& state) {
     const Position& position = hollows ? kHollows[index] : kMidGame[index];
     const Board board = BoardOf(position);
     const TerrainOption terrain = hollows ? TerrainOption::On : TerrainOption::Off;
-    const YieldHook noOp([] { return true; });
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputerMove(board, position.turn, level, terrain, noOp));
+        benchmark::DoNotOptimize(ComputerMove(board, position.turn, level, terrain));
     }
 }
 BENCHMARK(BM_ComputerMove)
@@ -90,8 +89,7 @@ void BM_MasterEventGap(benchmark::State& state) {
             throttle.Yield(static_cast<unsigned>(steps));
             return true;
         });
-        benchmark::DoNotOptimize(
-            ComputerMove(board, position.turn, ComputerLevel::Master, TerrainOption::Off, pump));
+        benchmark::DoNotOptimize(SearchBestMove(board, position.turn, SearchBudget{}, pump));
         yields.Note();
         events.Note();
     }

@@ -52,8 +52,7 @@ struct BattleSeams {
     std::chrono::milliseconds tickPeriod = kBattleTickPeriod;
     RuleMoveFunction ruleMove = [](const Board& board, Turn turn, ComputerLevel level,
                                    TerrainOption terrain) {
-        // Only a yield that says so makes a rule-based strength give up.
-        return *ComputerMove(board, turn, level, terrain, YieldHook());
+        return ComputerMove(board, turn, level, terrain);
     };
     SearchFunction search = [](SearchEngine& engine, const Board& board, Turn turn,
                                SearchBudget budget, const YieldHook& keepGoing) {
