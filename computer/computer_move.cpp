@@ -29,10 +29,8 @@ int ComputerMove(const Board& board, Turn turn, ComputerLevel level, TerrainOpti
                  SearchBudget budget, SearchEngine* engine) {
     if (level == ComputerLevel::Master) {
         // Nothing calls this search off: it always answers.
-        const YieldHook never;
-        const std::optional<SearchResult> result = engine
-                                                       ? engine->Search(board, turn, budget, never)
-                                                       : SearchBestMove(board, turn, budget, never);
+        const std::optional<SearchResult> result =
+            engine ? engine->Search(board, turn, budget) : SearchBestMove(board, turn, budget);
         if (result->cell != kNoCell) {
             return result->cell;
         }
