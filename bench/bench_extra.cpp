@@ -60,18 +60,11 @@ int ReferenceMove(const ExBoard& board) {
     return ExBestCells(board, scores).front();
 }
 
-// A no-op hook told of every node, counting them as the game's event pump does (the last ply
-// reported in batches).
-YieldHook NoOpPump() {
-    return YieldHook::Counting([](int) { return true; });
-}
-
 // One computer move on the empty board, 11,110 nodes.
 void BM_ExComputerMoveEmptyBoard(benchmark::State& state) {
-    const YieldHook noOp = NoOpPump();
     for (auto _ : state) {
         ExBoard board;
-        benchmark::DoNotOptimize(ExComputerMove(board, noOp));
+        benchmark::DoNotOptimize(ExComputerMove(board));
     }
 }
 BENCHMARK(BM_ExComputerMoveEmptyBoard)
@@ -92,11 +85,10 @@ BENCHMARK(BM_ExReferenceMoveEmptyBoard)
 // One iteration plays a move on every position of the corpus; per_position is the mean time
 // of one move.
 void BM_ExComputerMoveCorpus(benchmark::State& state) {
-    const YieldHook noOp = NoOpPump();
     for (auto _ : state) {
         for (const ExBoard& position : Corpus()) {
             ExBoard board = position;
-            benchmark::DoNotOptimize(ExComputerMove(board, noOp));
+            benchmark::DoNotOptimize(ExComputerMove(board));
         }
     }
     state.counters["per_position"] =

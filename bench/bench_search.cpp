@@ -28,7 +28,7 @@ void BM_SearchPositions(benchmark::State& state) {
     for (auto _ : state) {
         for (const Position& position : positions) {
             const auto result = engine.Search(BoardOf(position), position.turn,
-                                              SearchBudget::Nodes(kNodesPerSearch), YieldHook());
+                                              SearchBudget::Nodes(kNodesPerSearch));
             nodes += result->nodes;
         }
     }
@@ -70,7 +70,7 @@ void BM_SolveCorpus(benchmark::State& state) {
     for (auto _ : state) {
         for (const Endgame& endgame : corpus) {
             const auto start = std::chrono::steady_clock::now();
-            const auto result = engine.Solve(endgame.board, endgame.turn, kSolveTime, YieldHook());
+            const auto result = engine.Solve(endgame.board, endgame.turn, kSolveTime);
             const std::chrono::duration<double, std::milli> took =
                 std::chrono::steady_clock::now() - start;
             slowest = std::max(slowest, took.count());
@@ -102,7 +102,7 @@ void BM_SolveFewPositionsWithItsEngine(benchmark::State& state) {
     std::int64_t nodes = 0;
     for (auto _ : state) {
         SearchEngine engine;
-        const auto result = engine.Solve(board, position.turn, kSolveTime, YieldHook());
+        const auto result = engine.Solve(board, position.turn, kSolveTime);
         nodes = result->nodes;
         benchmark::DoNotOptimize(result);
     }
@@ -136,8 +136,7 @@ void BM_SolveClassic(benchmark::State& state) {
     for (auto _ : state) {
         for (const testing::Endgame& position : positions) {
             const auto start = std::chrono::steady_clock::now();
-            const auto result =
-                engine.Solve(position.board, position.turn, kClassicSolveTime, YieldHook());
+            const auto result = engine.Solve(position.board, position.turn, kClassicSolveTime);
             const std::chrono::duration<double, std::milli> took =
                 std::chrono::steady_clock::now() - start;
             total += took.count();
@@ -174,13 +173,12 @@ void BM_MasterKeepsOpeningValue(benchmark::State& state) {
     for (auto _ : state) {
         for (int n = 0; n < kPositions; ++n) {
             const testing::Endgame position = *maker.Next(testing::ClassicBoard(), 8 + n % 5);
-            const auto solved =
-                engine.Solve(position.board, position.turn, kJudgeTime, YieldHook());
+            const auto solved = engine.Solve(position.board, position.turn, kJudgeTime);
             if (solved->value == GameValue::Loss || solved->value == GameValue::Unknown) {
                 continue;
             }
-            const auto move = engine.Search(position.board, position.turn,
-                                            SearchBudget::Nodes(state.range(0)), YieldHook());
+            const auto move =
+                engine.Search(position.board, position.turn, SearchBudget::Nodes(state.range(0)));
             ++judged;
             kept += std::ranges::find(solved->best, move->cell) != solved->best.end() ? 1 : 0;
         }
@@ -217,8 +215,7 @@ const std::vector<WonOpening>& WonOpenings(unsigned seed) {
         SearchEngine engine;
         for (int n = 0; n < kPlayed; ++n) {
             const testing::Endgame position = *maker.Next(testing::ClassicBoard(), 6 + n % 8);
-            const auto solved =
-                engine.Solve(position.board, position.turn, kJudgeTime, YieldHook());
+            const auto solved = engine.Solve(position.board, position.turn, kJudgeTime);
             if (solved->value == GameValue::Win && solved->plies >= 14 && solved->plies <= 27) {
                 found->second.push_back(WonOpening{position, solved->best});
             }
@@ -235,8 +232,7 @@ void BM_MasterKeepsOpeningWin(benchmark::State& state) {
     int kept = 0;
     for (auto _ : state) {
         for (const WonOpening& opening : openings) {
-            const auto move =
-                engine.Search(opening.position.board, opening.position.turn, budget, YieldHook());
+            const auto move = engine.Search(opening.position.board, opening.position.turn, budget);
             kept += std::ranges::find(opening.best, move->cell) != opening.best.end() ? 1 : 0;
         }
     }

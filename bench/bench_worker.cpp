@@ -50,8 +50,8 @@ void BM_WorkerEventLoopGap(benchmark::State& state) {
     SearchWorker worker;
     for (auto _ : state) {
         const SearchQuestion question{board, turn, SearchBudget{}};
-        worker.Start(question, [question](SearchEngine& engine, const YieldHook& keepGoing) {
-            return engine.Search(question.board, question.turn, question.budget, keepGoing);
+        worker.Start(question, [question](SearchEngine& engine, std::stop_token stop) {
+            return engine.Search(question.board, question.turn, question.budget, stop);
         });
         QEventLoop loop;
         QTimer timer;

@@ -1,20 +1,22 @@
 #include "computer/computer_move.h"
 
+#include <optional>
+
 #include "computer/strengths.h"
 
 namespace morvane {
 
-std::optional<Decision> DecideComputerMove(const Board& board, Turn turn, ComputerLevel level,
-                                           TerrainOption terrain, const YieldHook& yield) {
+Decision DecideComputerMove(const Board& board, Turn turn, ComputerLevel level,
+                            TerrainOption terrain) {
     switch (level) {
         case ComputerLevel::Easy:
-            return ThinkEasy(board, turn, yield);
+            return ThinkEasy(board, turn);
         case ComputerLevel::Normal:
-            return ThinkNormal(board, turn, yield);
+            return ThinkNormal(board, turn);
         case ComputerLevel::Hard:
-            return ThinkHard(board, turn, yield);
+            return ThinkHard(board, turn);
         case ComputerLevel::Expert:
-            return ThinkExpert(board, turn, terrain, yield);
+            return ThinkExpert(board, turn, terrain);
         case ComputerLevel::Master:
             break;
     }
@@ -23,16 +25,12 @@ std::optional<Decision> DecideComputerMove(const Board& board, Turn turn, Comput
     return Decision{};
 }
 
-std::optional<int> ComputerMove(const Board& board, Turn turn, ComputerLevel level,
-                                TerrainOption terrain, const YieldHook& yield, SearchBudget budget,
-                                SearchEngine* engine) {
+int ComputerMove(const Board& board, Turn turn, ComputerLevel level, TerrainOption terrain,
+                 SearchBudget budget, SearchEngine* engine) {
     if (level == ComputerLevel::Master) {
-        const std::optional<SearchResult> result = engine
-                                                       ? engine->Search(board, turn, budget, yield)
-                                                       : SearchBestMove(board, turn, budget, yield);
-        if (!result) {
-            return std::nullopt;
-        }
+        // Nothing calls this search off: it always answers.
+        const std::optional<SearchResult> result =
+            engine ? engine->Search(board, turn, budget) : SearchBestMove(board, turn, budget);
         if (result->cell != kNoCell) {
             return result->cell;
         }
@@ -40,11 +38,7 @@ std::optional<int> ComputerMove(const Board& board, Turn turn, ComputerLevel lev
         // screen, so that no placement is ever asked for no cell.
         level = ComputerLevel::Hard;
     }
-    const std::optional<Decision> decision = DecideComputerMove(board, turn, level, terrain, yield);
-    if (!decision) {
-        return std::nullopt;
-    }
-    return DrawCell(*decision);
+    return DrawCell(DecideComputerMove(board, turn, level, terrain));
 }
 
 }  // namespace morvane

@@ -20,11 +20,10 @@ Turn HeadlessGames::Play(GameLevels levels, Turn firstTurn) {
     if (CountFreeCells(board) == 0) {
         return kDraw;
     }
-    const YieldHook noYield;
     for (Turn turn = firstTurn;; turn = -turn) {
         const ComputerLevel level = SideNumber(turn) == 0 ? levels.circle : levels.cross;
-        const int cell = *ComputerMove(board, turn, level, setting_.terrain, noYield,
-                                       setting_.masterBudget, &engine_);
+        const int cell =
+            ComputerMove(board, turn, level, setting_.terrain, setting_.masterBudget, &engine_);
         assert(CanPlace(board, cell));
         board[cell] = UnitCode(turn);
         switch (JudgePlacement(board, cell)) {

@@ -89,13 +89,10 @@ int ReachWeight(const Board& board, int cell) {
     return weight;
 }
 
-std::optional<int> LinePotential(const Board& board, Turn side, const YieldHook& yield) {
+int LinePotential(const Board& board, Turn side) {
     const CellList units = UnitsOf(board, UnitCode(-side));
     int total = 0;
     for (const int unit : units) {
-        if (!yield()) {
-            return std::nullopt;
-        }
         for (const Step ray : kRays) {
             if (ReachesThree(unit, ray)) {
                 total += FirstPassValue(board, unit, ray);

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <optional>
-
 #include "rules/board.h"
-#include "rules/yield_hook.h"
 
 namespace morvane {
 
@@ -14,8 +11,7 @@ int ReachWeight(const Board& board, int cell);
 
 // The room the units of side -side have to grow into lines, weighted towards the bottom of the
 // board: two passes over their units and the usable three-cell rays from each; a ray closed by
-// the other side or by terrain counts nothing. Yields once per unit in the first pass; nothing
-// when yield asked to abandon.
-std::optional<int> LinePotential(const Board& board, Turn side, const YieldHook& yield);
+// the other side or by terrain counts nothing.
+int LinePotential(const Board& board, Turn side);
 
 }  // namespace morvane

@@ -1,25 +1,20 @@
 #include "computer/opening.h"
 
+#include <optional>
+
 #include "rules/line.h"
 
 namespace morvane {
 namespace {
 
-enum class ScanResult { Abandoned, Found, NotFound };
-
 // The first candidate, in list order, where a unit of side completes a line.
-ScanResult FindFirstLine(const Board& board, const CellList& candidates, Turn side,
-                         const YieldHook& yield, int& found) {
+std::optional<int> FindFirstLine(const Board& board, const CellList& candidates, Turn side) {
     for (const int cell : candidates) {
-        if (!yield()) {
-            return ScanResult::Abandoned;
-        }
         if (CompletesLine(board, cell, UnitCode(side))) {
-            found = cell;
-            return ScanResult::Found;
+            return cell;
         }
     }
-    return ScanResult::NotFound;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -41,8 +36,7 @@ bool OpponentWinsAbove(const Board& board, int cell, Turn turn) {
     return CompletesLine(board, cell - kColumns, UnitCode(-turn));
 }
 
-OpeningResult RunOpeningSteps(const Board& board, Turn turn, const YieldHook& yield,
-                              Decision& decision) {
+OpeningResult RunOpeningSteps(const Board& board, Turn turn, Decision& decision) {
     decision.candidates = BuildCandidates(board);
     decision.safe.Clear();
     decision.cells.Clear();
@@ -50,23 +44,14 @@ OpeningResult RunOpeningSteps(const Board& board, Turn turn, const YieldHook& yi
     // A win beats a block; the lowest index wins within each.
     for (const auto& [side, kind] :
          {std::pair{turn, DecisionKind::Win}, std::pair{-turn, DecisionKind::Block}}) {
-        int found = 0;
-        switch (FindFirstLine(board, decision.candidates, side, yield, found)) {
-            case ScanResult::Abandoned:
-                return OpeningResult::Abandoned;
-            case ScanResult::Found:
-                decision.kind = kind;
-                decision.cells.Add(found);
-                return OpeningResult::Decided;
-            case ScanResult::NotFound:
-                break;
+        if (const std::optional<int> found = FindFirstLine(board, decision.candidates, side)) {
+            decision.kind = kind;
+            decision.cells.Add(*found);
+            return OpeningResult::Decided;
         }
     }
 
     for (const int cell : decision.candidates) {
-        if (!yield()) {
-            return OpeningResult::Abandoned;
-        }
         if (!OpponentWinsAbove(board, cell, turn)) {
             decision.safe.Add(cell);
         }

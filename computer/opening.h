@@ -1,10 +1,7 @@
 #pragma once
 
-#include <optional>
-
 #include "computer/decision.h"
 #include "rules/board.h"
-#include "rules/yield_hook.h"
 
 namespace morvane {
 
@@ -17,29 +14,23 @@ CellList BuildCandidates(const Board& board);
 bool OpponentWinsAbove(const Board& board, int cell, Turn turn);
 
 enum class OpeningResult {
-    Abandoned,  // yield asked to stop
-    Decided,    // a win, a block or (no safe cell) any legal cell: the decision is complete
-    Continue,   // the strength chooses among decision.safe, which is not empty
+    Decided,   // a win, a block or (no safe cell) any legal cell: the decision is complete
+    Continue,  // the strength chooses among decision.safe, which is not empty
 };
 
 // The steps every strength takes first: candidates; the first candidate that wins for turn;
 // else the first that completes the opponent's line; else the safe list, and when no cell is
 // safe, any legal cell. Fills decision's candidates and safe list (and, when Decided, its kind
-// and cells). Yields once per candidate in each scan.
-OpeningResult RunOpeningSteps(const Board& board, Turn turn, const YieldHook& yield,
-                              Decision& decision);
+// and cells).
+OpeningResult RunOpeningSteps(const Board& board, Turn turn, Decision& decision);
 
 // How every strength thinks: the opening steps, and only when they leave the choice open, the
 // strength's own choice among decision.safe. choose(decision) fills in the decision's kind and
-// cells and returns it, or nothing when abandoned. Nothing when the opening steps were
-// abandoned; their decision when they settled the move.
+// cells and returns it. The opening steps' decision when they settled the move.
 template <typename Choose>
-std::optional<Decision> ThinkAfterOpeningSteps(const Board& board, Turn turn,
-                                               const YieldHook& yield, const Choose& choose) {
+Decision ThinkAfterOpeningSteps(const Board& board, Turn turn, const Choose& choose) {
     Decision decision;
-    switch (RunOpeningSteps(board, turn, yield, decision)) {
-        case OpeningResult::Abandoned:
-            return std::nullopt;
+    switch (RunOpeningSteps(board, turn, decision)) {
         case OpeningResult::Decided:
             return decision;
         case OpeningResult::Continue:

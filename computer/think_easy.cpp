@@ -3,11 +3,11 @@
 
 namespace morvane {
 
-std::optional<Decision> ThinkEasy(const Board& board, Turn turn, const YieldHook& yield) {
-    return ThinkAfterOpeningSteps(board, turn, yield, [](Decision& decision) {
+Decision ThinkEasy(const Board& board, Turn turn) {
+    return ThinkAfterOpeningSteps(board, turn, [](Decision& decision) {
         decision.kind = DecisionKind::Pick;
         decision.cells = decision.safe;
-        return std::optional<Decision>(decision);
+        return decision;
     });
 }
 

@@ -62,7 +62,7 @@ void CountThreat(int unit, Step step, MarkMap& marks, ThreatCount& count) {
 
 }  // namespace
 
-std::optional<ThreatCount> CountThreats(const Board& board, Turn side, const YieldHook& yield) {
+ThreatCount CountThreats(const Board& board, Turn side) {
     const std::int16_t code = UnitCode(-side);
     MarkMap marks{};
     ThreatCount count;
@@ -70,19 +70,10 @@ std::optional<ThreatCount> CountThreats(const Board& board, Turn side, const Yie
         if (board[unit] != code) {
             continue;
         }
-        if (!yield()) {
-            return std::nullopt;
-        }
         for (const Step step : kWindowSteps) {
-            if (!yield()) {
-                return std::nullopt;
-            }
             if (ReachesThree(unit, step) && IsThreat(board, unit, step)) {
                 CountThreat(unit, step, marks, count);
             }
-        }
-        if (!yield()) {
-            return std::nullopt;
         }
     }
     return count;

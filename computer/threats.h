@@ -1,10 +1,8 @@
 #pragma once
 
 #include <compare>
-#include <optional>
 
 #include "rules/board.h"
-#include "rules/yield_hook.h"
 
 namespace morvane {
 
@@ -17,8 +15,7 @@ struct ThreatCount {
     auto operator<=>(const ThreatCount&) const = default;
 };
 
-// The threats of the units of side -side on the board. Yields twice per unit and once per
-// window direction; nothing when yield asked to abandon.
-std::optional<ThreatCount> CountThreats(const Board& board, Turn side, const YieldHook& yield);
+// The threats of the units of side -side on the board.
+ThreatCount CountThreats(const Board& board, Turn side);
 
 }  // namespace morvane

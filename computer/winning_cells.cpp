@@ -9,16 +9,12 @@ constexpr int kPlaceableScore = 2;
 constexpr int kPendingScore = 1;
 }  // namespace
 
-std::optional<WinningCells> CountWinningCells(const Board& board, Turn side,
-                                              const YieldHook& yield) {
+WinningCells CountWinningCells(const Board& board, Turn side) {
     const std::int16_t code = UnitCode(-side);
     WinningCells count;
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (board[cell] >= CircleUnit) {
             continue;
-        }
-        if (!yield()) {
-            return std::nullopt;
         }
         if (!CompletesLine(board, cell, code)) {
             continue;

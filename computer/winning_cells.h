@@ -1,10 +1,8 @@
 #pragma once
 
 #include <compare>
-#include <optional>
 
 #include "rules/board.h"
-#include "rules/yield_hook.h"
 
 namespace morvane {
 
@@ -18,8 +16,7 @@ struct WinningCells {
 };
 
 // The winning cells of side -side on the board: every empty or ◇ cell where a unit of that
-// side would complete a line. Yields once per free cell; nothing when yield asked to abandon.
-std::optional<WinningCells> CountWinningCells(const Board& board, Turn side,
-                                              const YieldHook& yield);
+// side would complete a line.
+WinningCells CountWinningCells(const Board& board, Turn side);
 
 }  // namespace morvane

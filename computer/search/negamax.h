@@ -5,13 +5,13 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 
 #include "computer/search/bitboard.h"
 #include "computer/search/evaluation.h"
 #include "computer/search/position.h"
 #include "computer/search/score.h"
 #include "computer/search/transposition_table.h"
-#include "rules/yield_hook.h"
 
 namespace morvane::search {
 
@@ -25,10 +25,9 @@ struct Limits {
 
 enum class Stop { None, Budget, Abandon };
 
-// The yield hook and the clock are consulted once per so many nodes (a fraction of a
-// millisecond at full speed). The hook is told of them as that many steps, since each node is
-// one: the event pump, which reads its clock once per few dozen steps, then reads it at every
-// check and lets events run within a millisecond of their being due.
+// The stop token and the clock are consulted once per so many nodes (a fraction of a
+// millisecond at full speed), so that a search called off or out of time returns that soon,
+// while reading the clock, far dearer than a node, costs the search next to nothing.
 inline constexpr std::int64_t kNodesPerCheck = 4096;
 
 inline constexpr int kInfinity = kWinScore * 2;
@@ -62,8 +61,8 @@ template <typename BitCount>
 class Negamax {
 public:
     // The table must have started a new search (NewSearch).
-    Negamax(TranspositionTable& table, Limits limits, const YieldHook& yield)
-        : table_(table), limits_(limits), yield_(yield) {
+    Negamax(TranspositionTable& table, Limits limits, const std::stop_token& stopToken)
+        : table_(table), limits_(limits), stopToken_(stopToken) {
         nextCheck_ = NextCheck();
     }
 
@@ -311,7 +310,7 @@ private:
             return false;
         }
         if (nodes_ % kNodesPerCheck == 0) {
-            if (!yield_.Steps(static_cast<int>(kNodesPerCheck))) {
+            if (stopToken_.stop_requested()) {
                 stop_ = Stop::Abandon;
                 return false;
             }
@@ -337,7 +336,7 @@ private:
 
     TranspositionTable& table_;
     Limits limits_;
-    const YieldHook& yield_;
+    const std::stop_token& stopToken_;
     Stop stop_ = Stop::None;
     std::int64_t nodes_ = 0;
     std::int64_t nextCheck_ = 0;

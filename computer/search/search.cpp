@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "computer/search/negamax.h"
 #include "computer/search/position.h"
@@ -102,7 +103,7 @@ constexpr std::int64_t kFirstRoundNodes = 10'000;
 struct ValueKeeping {
     int bit = 0;             // the move to play
     std::int64_t nodes = 0;  // positions visited
-    bool abandoned = false;  // the yield hook called the search off
+    bool abandoned = false;  // the stop token called the search off
 };
 
 // A root move that keeps the game's value: a win when one is proven, else at least a draw, each
@@ -114,7 +115,7 @@ struct ValueKeeping {
 template <typename BitCount>
 ValueKeeping ValueKeepingBit(TranspositionTable& table, const Position& root,
                              const RootMoves& moves, int count, Limits limits,
-                             const YieldHook& yield) {
+                             const std::stop_token& stop) {
     ValueKeeping keeping{moves[0].bit};
     std::array<int, kCellCount> highest;  // what each move is proven to score at most
     highest.fill(search::kInfinity);
@@ -140,7 +141,7 @@ ValueKeeping ValueKeepingBit(TranspositionTable& table, const Position& root,
                     return settled();
                 }
                 Negamax<BitCount> negamax(table, Limits{std::min(round, left), limits.deadline},
-                                          yield);
+                                          stop);
                 const int bit = moves[static_cast<std::size_t>(i)].bit;
                 const int score = negamax.ScoreRootMove(root, bit, search::kToTheEnd, bar, bar + 1);
                 keeping.nodes += negamax.nodes();
@@ -166,7 +167,7 @@ ValueKeeping ValueKeepingBit(TranspositionTable& table, const Position& root,
 
 template <typename BitCount>
 std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& board, Turn turn,
-                                      SearchBudget budget, const YieldHook& yield) {
+                                      SearchBudget budget, const std::stop_token& stop) {
     const Position root = Position::Of(board, turn);
     // A line already on the board decides nothing in play: only a line through a new unit
     // wins, and the winning cells the search works with are exactly those.
@@ -181,7 +182,7 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
         budget.nodes > 0
             ? Limits{std::max<std::int64_t>(1, budget.nodes * share / 100), std::nullopt}
             : Limits{0, start + budget.time * share / 100};
-    Negamax<BitCount> negamax(table, deepeningLimits, yield);
+    Negamax<BitCount> negamax(table, deepeningLimits, stop);
     RootMoves moves;
     const int count = FirstRootOrder(root, moves);
     const Deepening deepening = Deepen(negamax, root, moves, count);
@@ -198,7 +199,7 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
     // The table keeps what the deepening stored: the exact questions start from its moves.
     const ValueKeeping keeping = ValueKeepingBit<BitCount>(
         table, root, moves, count,
-        budget.nodes > 0 ? Limits{nodesLeft, std::nullopt} : Limits{0, start + budget.time}, yield);
+        budget.nodes > 0 ? Limits{nodesLeft, std::nullopt} : Limits{0, start + budget.time}, stop);
     if (keeping.abandoned) {
         return std::nullopt;
     }
@@ -282,13 +283,13 @@ CellList CellsOf(search::Bits bits) {
 
 template <typename BitCount>
 std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& board, Turn turn,
-                                    std::chrono::milliseconds time, const YieldHook& yield) {
+                                    std::chrono::milliseconds time, const std::stop_token& stop) {
     const Position root = Position::Of(board, turn);
     if (const std::optional<int> finished = FinishedScore(root)) {
         return SolveResult{ValueOf(*finished), 0, {}, {}, 0, 0};
     }
     table.NewSearch();
-    Negamax<BitCount> negamax(table, LimitsOf(SearchBudget::Time(time)), yield);
+    Negamax<BitCount> negamax(table, LimitsOf(SearchBudget::Time(time)), stop);
 
     RootProver<BitCount> prover(negamax, root);
     const int score = ScoreOfRank(PinnedRank(prover, root, negamax));
@@ -305,7 +306,7 @@ std::optional<SolveResult> RunSolve(TranspositionTable& table, const Board& boar
     }
     if (negamax.stopped() != Stop::None) {
         const std::optional<SearchResult> preferred =
-            RunSearch<BitCount>(table, board, turn, SearchBudget::Nodes(kPreferenceNodes), yield);
+            RunSearch<BitCount>(table, board, turn, SearchBudget::Nodes(kPreferenceNodes), stop);
         if (!preferred) {
             return std::nullopt;
         }
@@ -322,16 +323,16 @@ SearchEngine::SearchEngine() : table_(std::make_unique<TranspositionTable>()) {}
 SearchEngine::~SearchEngine() = default;
 
 std::optional<SearchResult> SearchEngine::Search(const Board& board, Turn turn, SearchBudget budget,
-                                                 const YieldHook& yield) {
-    return HasHardwareBitCount() ? RunSearch<HardwareBitCount>(*table_, board, turn, budget, yield)
-                                 : RunSearch<PortableBitCount>(*table_, board, turn, budget, yield);
+                                                 std::stop_token stop) {
+    return HasHardwareBitCount() ? RunSearch<HardwareBitCount>(*table_, board, turn, budget, stop)
+                                 : RunSearch<PortableBitCount>(*table_, board, turn, budget, stop);
 }
 
 std::optional<SolveResult> SearchEngine::Solve(const Board& board, Turn turn,
                                                std::chrono::milliseconds time,
-                                               const YieldHook& yield) {
-    return HasHardwareBitCount() ? RunSolve<HardwareBitCount>(*table_, board, turn, time, yield)
-                                 : RunSolve<PortableBitCount>(*table_, board, turn, time, yield);
+                                               std::stop_token stop) {
+    return HasHardwareBitCount() ? RunSolve<HardwareBitCount>(*table_, board, turn, time, stop)
+                                 : RunSolve<PortableBitCount>(*table_, board, turn, time, stop);
 }
 
 GameValue ProvenValue(const SearchResult& result) {
@@ -339,13 +340,13 @@ GameValue ProvenValue(const SearchResult& result) {
 }
 
 std::optional<SearchResult> SearchBestMove(const Board& board, Turn turn, SearchBudget budget,
-                                           const YieldHook& yield) {
-    return SearchEngine().Search(board, turn, budget, yield);
+                                           std::stop_token stop) {
+    return SearchEngine().Search(board, turn, budget, std::move(stop));
 }
 
 std::optional<SolveResult> SolvePosition(const Board& board, Turn turn,
-                                         std::chrono::milliseconds time, const YieldHook& yield) {
-    return SearchEngine().Solve(board, turn, time, yield);
+                                         std::chrono::milliseconds time, std::stop_token stop) {
+    return SearchEngine().Solve(board, turn, time, std::move(stop));
 }
 
 }  // namespace morvane

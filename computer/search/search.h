@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 #include "computer/search/cell_list.h"
 #include "computer/search/score.h"
 #include "rules/board.h"
-#include "rules/yield_hook.h"
 
 namespace morvane {
 
@@ -61,9 +61,9 @@ struct SolveResult {
 // system, so an engine is ready at once), which a caller keeps for a whole game or run instead
 // of building it anew. Every search starts afresh: what one search stored is never seen by the
 // next, so a search with a node budget gives the same result however many came before it.
-// Both searches read the board and never change it, and call yield every few thousand
-// positions (telling it of each as a step); when yield answers false they stop and return
-// nothing. One engine serves one thread at a time.
+// Both searches read the board and never change it, and look at their stop token every few
+// thousand positions; once a stop is requested they stop and return nothing. One engine serves
+// one thread at a time.
 class SearchEngine {
 public:
     SearchEngine();
@@ -79,7 +79,7 @@ public:
     // as the game judges: a line already on the board is no win, only a line through a newly
     // placed unit is, so it answers a placeable cell whenever the board has a free cell.
     std::optional<SearchResult> Search(const Board& board, Turn turn, SearchBudget budget,
-                                       const YieldHook& yield);
+                                       std::stop_token stop = {});
 
     // The game's value for turn with best play on both sides, searched to its end within the
     // time: the exact score is pinned with null windows, then each cell is asked whether it
@@ -88,7 +88,7 @@ public:
     // opponent's line is on it: unlike play, where only a new line wins); one with no
     // placeable cell is a draw; both take 0 plies.
     std::optional<SolveResult> Solve(const Board& board, Turn turn, std::chrono::milliseconds time,
-                                     const YieldHook& yield);
+                                     std::stop_token stop = {});
 
 private:
     std::unique_ptr<search::TranspositionTable> table_;
@@ -100,10 +100,10 @@ GameValue ProvenValue(const SearchResult& result);
 
 // One search with an engine of its own.
 std::optional<SearchResult> SearchBestMove(const Board& board, Turn turn, SearchBudget budget,
-                                           const YieldHook& yield);
+                                           std::stop_token stop = {});
 
 // One solve with an engine of its own.
 std::optional<SolveResult> SolvePosition(const Board& board, Turn turn,
-                                         std::chrono::milliseconds time, const YieldHook& yield);
+                                         std::chrono::milliseconds time, std::stop_token stop = {});
 
 }  // namespace morvane

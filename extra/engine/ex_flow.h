@@ -63,7 +63,7 @@ public:
     // True when answered Ｙｅｓ.
     virtual bool Ask(ExMessage question) = 0;
     // The computer has started to think or has rated another cell: the window draws the match
-    // at once (the search lets events run only now and then).
+    // at once (no event runs until the computer has moved).
     virtual void ShowThinking() = 0;
 
 protected:

@@ -1,15 +1,13 @@
 #include "extra/engine/ex_match.h"
 
 #include <cassert>
-#include <utility>
 
 #include "extra/engine/ex_search.h"
 #include "rules/random.h"
 
 namespace morvane {
 
-ExMatch::ExMatch(ExMatchHost& host, YieldHook thinkingYield)
-    : host_(host), thinkingYield_(std::move(thinkingYield)) {}
+ExMatch::ExMatch(ExMatchHost& host) : host_(host) {}
 
 void ExMatch::Start() {
     assert(!inProgress());
@@ -166,7 +164,7 @@ bool ExMatch::ComputerToMove() const {
 
 bool ExMatch::PlayComputerTurn() {
     thinking_ = true;
-    const bool moved = ExComputerMove(board_, thinkingYield_, [this](int percentLeft) {
+    const bool moved = ExComputerMove(board_, [this](int percentLeft) {
                            percentLeft_ = percentLeft;
                            host_.ShowThinking();
                        }).has_value();

@@ -4,7 +4,6 @@
 
 #include "extra/engine/ex_board.h"
 #include "extra/engine/ex_flow.h"
-#include "rules/yield_hook.h"
 
 namespace morvane {
 
@@ -25,8 +24,7 @@ inline constexpr int kExMostTerrainDraws = 50;
 // messages asked of its host and draws the state.
 class ExMatch {
 public:
-    // thinkingYield is what the computer calls at every node of its search.
-    ExMatch(ExMatchHost& host, YieldHook thinkingYield);
+    explicit ExMatch(ExMatchHost& host);
 
     ExMode mode() const { return mode_; }
     // The board of play; emptied as soon as a game ends.
@@ -88,7 +86,7 @@ private:
     void EndGameIfOver();
     void RebuildInfo();
     bool ComputerToMove() const;
-    // False when the search was abandoned: then nothing has changed.
+    // False when the computer found no legal cell: then nothing has changed.
     bool PlayComputerTurn();
     void PlaceKeybordUnit();
     // The Mouse side's keys against the computer.
@@ -100,7 +98,6 @@ private:
     ExPlayer OtherPlayer() const;
 
     ExMatchHost& host_;
-    YieldHook thinkingYield_;
 
     ExMode mode_ = ExMode::AgainstComputer;
     ExBoard board_;

@@ -41,19 +41,14 @@ struct CandidateRating {
 template <typename BitCount>
 class ExSearch {
 public:
-    ExSearch(const ExBoard& board, const YieldHook& yield)
+    explicit ExSearch(const ExBoard& board)
         : root_(Position::Of(board)),
           rootHasLine_(HasLine(board)),
           mouseWinning_(WinningCells(root_.mouse)),
-          otherWinning_(WinningCells(root_.other)),
-          yield_(yield) {}
+          otherWinning_(WinningCells(root_.other)) {}
 
-    // Nothing when the yield hook asks to abandon.
-    std::optional<CandidateRating> Rate(int cell) {
+    CandidateRating Rate(int cell) {
         const int bit = exbits::BitOfCell(cell);
-        if (!yield_()) {
-            return std::nullopt;
-        }
         if (rootHasLine_ || Has(otherWinning_, bit)) {
             return CandidateRating{LineWeight(0), true};
         }
@@ -62,53 +57,37 @@ public:
         const Bits otherWinningLater = WinningCells(own.other);
         for (Bits replies = own.Legal(); replies != 0; replies &= replies - 1) {
             const int reply = LowestBit(replies);
-            if (!yield_()) {
-                return std::nullopt;
-            }
             if (Has(mouseWinning_, reply)) {
                 score += LineWeight(1);
                 continue;
             }
             const Position afterReply = own.WithMouse(reply);
             score += NoLineWeight(afterReply);
-            const auto below =
-                RateSecondMoves(afterReply, otherWinningLater, WinningCells(afterReply.mouse));
-            if (!below) {
-                return std::nullopt;
-            }
-            score += *below;
+            score += RateSecondMoves(afterReply, otherWinningLater, WinningCells(afterReply.mouse));
         }
         return CandidateRating{score, false};
     }
 
 private:
     // Levels 2 and 3 below a Mouse reply: the sum of their weights.
-    std::optional<std::int32_t> RateSecondMoves(const Position& position, Bits otherWinning,
-                                                Bits mouseWinning) {
+    static std::int32_t RateSecondMoves(const Position& position, Bits otherWinning,
+                                        Bits mouseWinning) {
         std::int32_t score = 0;
         for (Bits moves = position.Legal(); moves != 0; moves &= moves - 1) {
             const int move = LowestBit(moves);
             if (Has(otherWinning, move)) {
                 score += LineWeight(2);
-                if (!yield_()) {
-                    return std::nullopt;
-                }
                 continue;
             }
             const Position afterMove = position.WithOther(move);
             score += NoLineWeight(afterMove);
-            // The last replies have no children, so their weights are counted together; each
-            // of them is still a visited node, reported to the yield hook in one batch with
-            // the node above them.
+            // The last replies have no children, so their weights are counted together.
             const Bits replies = afterMove.Legal();
             const int replyCount = exbits::CountBits<BitCount>(replies);
             const int winningReplies = exbits::CountBits<BitCount>(replies & mouseWinning);
             const std::int32_t fillWeight =
                 afterMove.open == 1 ? kExFullBoardWeight : kExOpenBoardWeight;
             score += winningReplies * LineWeight(3) + (replyCount - winningReplies) * fillWeight;
-            if (!yield_.Steps(1 + replyCount)) {
-                return std::nullopt;
-            }
         }
         return score;
     }
@@ -117,7 +96,6 @@ private:
     bool rootHasLine_;
     Bits mouseWinning_;
     Bits otherWinning_;
-    const YieldHook& yield_;
 };
 
 void Report(const ExProgress& progress, int percentLeft) {
@@ -127,24 +105,20 @@ void Report(const ExProgress& progress, int percentLeft) {
 }
 
 template <typename BitCount>
-std::optional<ExScores> RateCells(const ExBoard& board, const YieldHook& yield,
-                                  const ExProgress& progress) {
+ExScores RateCells(const ExBoard& board, const ExProgress& progress) {
     ExScores result;
-    ExSearch<BitCount> search(board, yield);
+    ExSearch<BitCount> search(board);
     Report(progress, kExProgressStart);
     for (int cell = 0; cell < kExCellCount && !result.winCell; ++cell) {
         if (!ExCanPlace(board, cell)) {
             continue;
         }
-        const auto rating = search.Rate(cell);
-        if (!rating) {
-            return std::nullopt;
-        }
-        if (rating->winsAtOnce) {
+        const CandidateRating rating = search.Rate(cell);
+        if (rating.winsAtOnce) {
             result.scores.fill(0);
             result.winCell = cell;
         }
-        result.scores[static_cast<std::size_t>(cell)] = rating->score;
+        result.scores[static_cast<std::size_t>(cell)] = rating.score;
         Report(progress, kExProgressStart - cell);
     }
     return result;
@@ -152,10 +126,9 @@ std::optional<ExScores> RateCells(const ExBoard& board, const YieldHook& yield,
 
 }  // namespace
 
-std::optional<ExScores> ExRateCells(const ExBoard& board, const YieldHook& yield,
-                                    const ExProgress& progress) {
-    return HasHardwareBitCount() ? RateCells<HardwareBitCount>(board, yield, progress)
-                                 : RateCells<PortableBitCount>(board, yield, progress);
+ExScores ExRateCells(const ExBoard& board, const ExProgress& progress) {
+    return HasHardwareBitCount() ? RateCells<HardwareBitCount>(board, progress)
+                                 : RateCells<PortableBitCount>(board, progress);
 }
 
 std::vector<int> ExBestCells(const ExBoard& board, const ExScores& scores) {
@@ -176,13 +149,8 @@ std::vector<int> ExBestCells(const ExBoard& board, const ExScores& scores) {
     return best;
 }
 
-std::optional<int> ExComputerMove(ExBoard& board, const YieldHook& yield,
-                                  const ExProgress& progress) {
-    const auto scores = ExRateCells(board, yield, progress);
-    if (!scores) {
-        return std::nullopt;
-    }
-    const std::vector<int> best = ExBestCells(board, *scores);
+std::optional<int> ExComputerMove(ExBoard& board, const ExProgress& progress) {
+    const std::vector<int> best = ExBestCells(board, ExRateCells(board, progress));
     if (best.empty()) {
         return std::nullopt;
     }

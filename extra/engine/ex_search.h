@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "extra/engine/ex_board.h"
-#include "rules/yield_hook.h"
 
 namespace morvane {
 
@@ -35,18 +34,15 @@ using ExProgress = std::function<void(int percentLeft)>;
 
 // Rates every cell the computer (ExOtherUnit) may play: the sum of the weights of every node of
 // the four-ply tree below it, in ascending cell order, stopping at the first cell that wins at
-// once. The yield hook runs once per node; when it answers false the rating is abandoned and
-// nothing is returned.
-std::optional<ExScores> ExRateCells(const ExBoard& board, const YieldHook& yield,
-                                    const ExProgress& progress = {});
+// once. It takes microseconds: progress is reported synchronously, for the window to draw.
+ExScores ExRateCells(const ExBoard& board, const ExProgress& progress = {});
 
 // The legal cells whose score is the best among the legal cells, in ascending order.
 std::vector<int> ExBestCells(const ExBoard& board, const ExScores& scores);
 
 // The computer's move: rates the cells, then puts ExOtherUnit into one of the best cells drawn
-// at random with equal chance, and returns that cell. When the rating is abandoned, or there is
-// no legal cell, the board is left as it was and nothing is returned.
-std::optional<int> ExComputerMove(ExBoard& board, const YieldHook& yield,
-                                  const ExProgress& progress = {});
+// at random with equal chance, and returns that cell. When there is no legal cell, the board is
+// left as it was and nothing is returned.
+std::optional<int> ExComputerMove(ExBoard& board, const ExProgress& progress = {});
 
 }  // namespace morvane

@@ -62,10 +62,8 @@ std::optional<Sound> EndSound(ExMessage notice) {
 
 }  // namespace
 
-ExGameWindow::ExGameWindow(YieldHook thinkingYield, QWidget* parent)
-    : QMainWindow(parent),
-      pictures_(LoadExCellPictures(devicePixelRatioF())),
-      match_(*this, std::move(thinkingYield)) {
+ExGameWindow::ExGameWindow(QWidget* parent)
+    : QMainWindow(parent), pictures_(LoadExCellPictures(devicePixelRatioF())), match_(*this) {
     setObjectName(QStringLiteral("Formz11"));
     setWindowTitle(tr("Morvane-リメイク版"));
     setFocusPolicy(Qt::StrongFocus);
@@ -320,6 +318,7 @@ bool ExGameWindow::Ask(ExMessage question) {
 void ExGameWindow::ShowThinking() {
     Render();
     repaint();
+    emit thinkingShown();
 }
 
 void ExGameWindow::SoundPlacements(const ExBoard& shown) {

@@ -5,9 +5,7 @@
 
 #include "extra/engine/ex_match.h"
 #include "extra/windows/ex_cell_widget.h"
-#include "rules/yield_hook.h"
 #include "shell/sound/sound_sink.h"
-#include "shell/windows/event_pump.h"
 
 class QAction;
 class QActionGroup;
@@ -30,9 +28,7 @@ class ExGameWindow : public QMainWindow, private ExMatchHost {
     Q_OBJECT
 
 public:
-    // thinkingYield is what the computer calls at every node of its search: the program's
-    // event pump, or a test's own hook.
-    explicit ExGameWindow(YieldHook thinkingYield = MakeEventPump(), QWidget* parent = nullptr);
+    explicit ExGameWindow(QWidget* parent = nullptr);
 
     // Where the window's sounds go: a unit placed by either side and the game's end. None: silence.
     void SetSounds(SoundSink* sounds) { sounds_ = sounds; }
@@ -43,6 +39,9 @@ public:
 
 signals:
     void closed();
+    // The window has drawn the computer's progress and the computer thinks on: no event runs
+    // until it has moved, so this is the one moment at which anything can act meanwhile.
+    void thinkingShown();
 
 protected:
     bool event(QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 #include "computer/search/search.h"
@@ -74,11 +75,11 @@ struct ReviewJob {
     Turn turn = kCircleTurn;
 };
 
-// Solves the job's board within the time; nothing when yield called it off. The value is for
+// Solves the job's board within the time; nothing when stop called it off. The value is for
 // the side the job's position has to move: a cell's answer is its child's, negated, one ply
 // further from the end.
 std::optional<ReviewValue> SolveJob(SearchEngine& engine, const ReviewJob& job,
-                                    std::chrono::milliseconds time, const YieldHook& yield);
+                                    std::chrono::milliseconds time, std::stop_token stop = {});
 
 // The review of one game: the solver's value of every position the game went through, what
 // each move did to it, and, for the position a player looks at, the value of every cell that

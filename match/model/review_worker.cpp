@@ -36,7 +36,6 @@ ReviewSnapshot ReviewWorker::Snapshot(int plies) const {
 void ReviewWorker::Stop() { runner_.Stop(); }
 
 void ReviewWorker::Work(const std::stop_token& stop) {
-    const YieldHook keepGoing([&stop] { return !stop.stop_requested(); });
     std::unique_lock lock(mutex_);
     while (!stop.stop_requested()) {
         const std::optional<ReviewJob> job = review_.NextJob();
@@ -45,7 +44,7 @@ void ReviewWorker::Work(const std::stop_token& stop) {
             continue;
         }
         lock.unlock();
-        const std::optional<ReviewValue> value = SolveJob(*engine_, *job, budget_, keepGoing);
+        const std::optional<ReviewValue> value = SolveJob(*engine_, *job, budget_, stop);
         lock.lock();
         if (!value) {
             qCDebug(battleLog) << "the review was stopped at position" << job->position;

@@ -17,8 +17,7 @@ void SearchWorker::Start(const SearchQuestion& question, Job job) {
     asked_ = question;
     answered_ = false;
     runner_.Run([this, job = std::move(job)](const std::stop_token& stop) {
-        const YieldHook keepGoing([&stop] { return !stop.stop_requested(); });
-        answer_ = job(*engine_, keepGoing).value_or(SearchResult{});
+        answer_ = job(*engine_, stop).value_or(SearchResult{});
         answered_.store(true, std::memory_order_release);
     });
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 #include "computer/search/search.h"
 #include "match/model/job_runner.h"
@@ -26,10 +27,10 @@ struct SearchQuestion {
 // thread starts it and then only asks, tick by tick, whether its answer is ready.
 class SearchWorker {
 public:
-    // A search on the match's engine. keepGoing answers false once the job is cancelled; the job
+    // A search on the match's engine. Once the job is cancelled its stop token says so; the job
     // then gives up (returns nothing) as soon as it can.
-    using Job = std::function<std::optional<SearchResult>(SearchEngine& engine,
-                                                          const YieldHook& keepGoing)>;
+    using Job =
+        std::function<std::optional<SearchResult>(SearchEngine& engine, std::stop_token stop)>;
 
     SearchWorker() = default;
     // Cancels a running job.

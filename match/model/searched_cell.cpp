@@ -11,9 +11,8 @@ int PlaceableSearchedCell(const Board& board, Turn turn, int searched) {
     if (searched >= 0 && searched < kCellCount && CanPlace(board, searched)) {
         return searched;
     }
-    // The rule-based strengths take microseconds and never give up without a yield that says so.
-    const int chosen =
-        *ComputerMove(board, turn, ComputerLevel::Hard, TerrainOption::Off, YieldHook());
+    // The rule-based strengths take microseconds: the window thread can wait for this one.
+    const int chosen = ComputerMove(board, turn, ComputerLevel::Hard, TerrainOption::Off);
     qCWarning(battleLog,
               "the search answered no placeable cell (%d) for %s; HARD's choice %d stands in",
               searched, turn == kCircleTurn ? "circle" : "cross", chosen);

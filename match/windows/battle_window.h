@@ -39,7 +39,7 @@ inline constexpr std::chrono::milliseconds kBattleTickPeriod{16};
 using RuleMoveFunction = std::function<int(const Board&, Turn, ComputerLevel, TerrainOption)>;
 // The search behind MASTER's move and the hint, run on the worker thread with the match's engine.
 using SearchFunction = std::function<std::optional<SearchResult>(
-    SearchEngine&, const Board&, Turn, SearchBudget, const YieldHook& keepGoing)>;
+    SearchEngine&, const Board&, Turn, SearchBudget, std::stop_token stop)>;
 
 // Sets a network game up, as its host or its guest: an authenticated link, a child of
 // linkParent, whose session waits for the first game; null when the player cancelled.
@@ -52,12 +52,11 @@ struct BattleSeams {
     std::chrono::milliseconds tickPeriod = kBattleTickPeriod;
     RuleMoveFunction ruleMove = [](const Board& board, Turn turn, ComputerLevel level,
                                    TerrainOption terrain) {
-        // Only a yield that says so makes a rule-based strength give up.
-        return *ComputerMove(board, turn, level, terrain, YieldHook());
+        return ComputerMove(board, turn, level, terrain);
     };
     SearchFunction search = [](SearchEngine& engine, const Board& board, Turn turn,
-                               SearchBudget budget, const YieldHook& keepGoing) {
-        return engine.Search(board, turn, budget, keepGoing);
+                               SearchBudget budget, std::stop_token stop) {
+        return engine.Search(board, turn, budget, stop);
     };
     SoundSink* sounds = nullptr;
     NetworkGameFunction hostGame{};

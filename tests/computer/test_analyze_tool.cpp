@@ -110,7 +110,7 @@ private slots:
         const QStringList rows{"##......", "ooo....x"};
         const Board board = BoardFromRows(rows);
         const QJsonObject result = AnalyzeJson({"eval", AreaString(rows), side});
-        QCOMPARE(result.value("line_potential").toInt(), *LinePotential(board, turn, YieldHook()));
+        QCOMPARE(result.value("line_potential").toInt(), LinePotential(board, turn));
         QCOMPARE(result.value("threats").toArray(), threats);
         QCOMPARE(result.value("winning_cells").toArray(), winningCells);
         const QJsonArray reach = result.value("reach").toArray();

@@ -77,7 +77,7 @@ private slots:
         QFETCH(int, x);
         QFETCH(int, y);
         QFETCH(int, potential);
-        QCOMPARE(LinePotential(HollowsAround(x, y), kScoresCircle, YieldHook()), potential);
+        QCOMPARE(LinePotential(HollowsAround(x, y), kScoresCircle), potential);
     }
 
     // It should score each ray as specified: open bottom cells 36 then 108, and nothing for a
@@ -114,7 +114,7 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(int, turn);
         QFETCH(int, potential);
-        QCOMPARE(LinePotential(BoardFromRows(rows), turn, YieldHook()), potential);
+        QCOMPARE(LinePotential(BoardFromRows(rows), turn), potential);
     }
 
     // It should count windows of three units and one free cell, a threat next to or under an
@@ -145,11 +145,9 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(int, stacked);
         QFETCH(int, single);
-        const std::optional<ThreatCount> count =
-            CountThreats(BoardFromRows(rows), kScoresCircle, YieldHook());
-        QVERIFY(count);
-        QCOMPARE(count->stacked, stacked);
-        QCOMPARE(count->single, single);
+        const ThreatCount count = CountThreats(BoardFromRows(rows), kScoresCircle);
+        QCOMPARE(count.stacked, stacked);
+        QCOMPARE(count.single, single);
     }
 
     // It should compare threat counts on stacked threats first, then on single ones.
@@ -181,60 +179,9 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(int, score);
         QFETCH(int, pending);
-        const std::optional<WinningCells> count =
-            CountWinningCells(BoardFromRows(rows), kScoresCircle, YieldHook());
-        QVERIFY(count);
-        QCOMPARE(count->score, score);
-        QCOMPARE(count->pending, pending);
-    }
-
-    // It should let window events run as often as the window needs while the computer
-    // thinks: the line potential once per scored unit (first pass only), the threat count
-    // twice per unit and once per step of its table, tried or not, and every evaluation
-    // should stop at once when asked to.
-    void evaluationsYieldOncePerItemTheyScan_data() {
-        QTest::addColumn<QString>("evaluation");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("yields");
-        const QStringList threeUnits{"o.......", "xo.....o"};
-        QTest::newRow("potential, three units") << "potential" << threeUnits << 3;
-        QTest::newRow("potential, none") << "potential" << QStringList{"xx......"} << 0;
-        QTest::newRow("threats, three units, steps off the board included")
-            << "threats" << threeUnits << 3 * (2 + 8);
-        QTest::newRow("threats, none") << "threats" << QStringList{"xx......"} << 0;
-    }
-    void evaluationsYieldOncePerItemTheyScan() {
-        QFETCH(QString, evaluation);
-        QFETCH(QStringList, rows);
-        QFETCH(int, yields);
-        const Board board = BoardFromRows(rows);
-        const auto run = [&](const YieldHook& hook) {
-            return evaluation == QLatin1String("potential")
-                       ? LinePotential(board, kScoresCircle, hook).has_value()
-                       : CountThreats(board, kScoresCircle, hook).has_value();
-        };
-        YieldRecorder recorder;
-        QVERIFY(run(recorder.Hook()));
-        QCOMPARE(recorder.Calls(), yields);
-        for (int allowed = 0; allowed < yields; ++allowed) {
-            YieldRecorder abandoning(allowed);
-            QVERIFY(!run(abandoning.Hook()));
-            QCOMPARE(abandoning.Calls(), allowed + 1);
-        }
-    }
-
-    // It should yield once per free cell, and on abandon return nothing at once.
-    void countWinningCellsYieldsPerFreeCell() {
-        const Board board = BoardFromRows({"ooo.....", "xox....."});
-        const int yields = CountFreeCells(board);
-        YieldRecorder recorder;
-        QVERIFY(CountWinningCells(board, kScoresCircle, recorder.Hook()));
-        QCOMPARE(recorder.Calls(), yields);
-        for (int allowed = 0; allowed < yields; ++allowed) {
-            YieldRecorder abandoning(allowed);
-            QVERIFY(!CountWinningCells(board, kScoresCircle, abandoning.Hook()));
-            QCOMPARE(abandoning.Calls(), allowed + 1);
-        }
+        const WinningCells count = CountWinningCells(BoardFromRows(rows), kScoresCircle);
+        QCOMPARE(count.score, score);
+        QCOMPARE(count.pending, pending);
     }
 };
 

@@ -101,30 +101,10 @@ private slots:
         QFETCH(int, cell);
         const Board board = BoardFromRows(rows);
         Decision decision;
-        QCOMPARE(RunOpeningSteps(board, turn, YieldHook(), decision), OpeningResult::Decided);
+        QCOMPARE(RunOpeningSteps(board, turn, decision), OpeningResult::Decided);
         QCOMPARE(decision.kind, kind);
         QCOMPARE(ToList(decision.cells), QList<int>{cell});
         QCOMPARE(ToList(decision.candidates), ToList(BuildCandidates(board)));
-    }
-
-    // It should let window events run once per candidate in each scan it makes, and stop at
-    // the candidate that settles the move.
-    void openingStepsYieldOncePerCandidateScanned_data() {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("yields");
-        QTest::newRow("empty board: win, block and safe scans of 8")
-            << QStringList{"........"} << 3 * 8;
-        // Candidates: the three cells on the units, then columns 4 to 8 of the bottom row.
-        QTest::newRow("a win at the fourth candidate") << QStringList{"ooo....."} << 4;
-        QTest::newRow("a block at the fourth candidate, after a whole win scan")
-            << QStringList{"xxx....."} << 8 + 4;
-    }
-    void openingStepsYieldOncePerCandidateScanned() {
-        QFETCH(QStringList, rows);
-        QFETCH(int, yields);
-        YieldRecorder recorder;
-        QVERIFY(ThinkEasy(BoardFromRows(rows), kCircleTurn, recorder.Hook()));
-        QCOMPARE(recorder.Calls(), yields);
     }
 
     // It should keep, in candidate order, exactly the cells that give the opponent no line
@@ -133,15 +113,14 @@ private slots:
         const Board board = BoardFromRows({"xxx.....", "oox.o..."});
         const QList<int> safe =
             Cells({{1, 10}, {2, 10}, {3, 10}, {5, 11}, {6, 12}, {7, 12}, {8, 12}});
-        const std::optional<Decision> decision = ThinkEasy(board, kCircleTurn, YieldHook());
-        QVERIFY(decision);
-        QCOMPARE(decision->kind, DecisionKind::Pick);
-        QCOMPARE(ToList(decision->safe), safe);
-        QCOMPARE(ToList(decision->cells), safe);
+        const Decision decision = ThinkEasy(board, kCircleTurn);
+        QCOMPARE(decision.kind, DecisionKind::Pick);
+        QCOMPARE(ToList(decision.safe), safe);
+        QCOMPARE(ToList(decision.cells), safe);
 
         QSet<int> drawn;
         for (int i = 0; i < 2000; ++i) {
-            drawn.insert(DrawCell(*decision));
+            drawn.insert(DrawCell(decision));
         }
         QCOMPARE(drawn, QSet<int>(safe.begin(), safe.end()));
     }
@@ -149,12 +128,11 @@ private slots:
     // It should give every safe cell of the empty board the same chance.
     void easyIsUniformOnTheEmptyBoard() {
         const Board board;
-        const std::optional<Decision> decision = ThinkEasy(board, kCrossTurn, YieldHook());
-        QVERIFY(decision);
+        const Decision decision = ThinkEasy(board, kCrossTurn);
         QMap<int, int> counts;
         constexpr int kDraws = 8000;
         for (int i = 0; i < kDraws; ++i) {
-            ++counts[DrawCell(*decision)];
+            ++counts[DrawCell(decision)];
         }
         QCOMPARE(counts.keys(), ToList(BuildCandidates(board)));
         for (const int count : counts) {
@@ -169,16 +147,15 @@ private slots:
         const Board board =
             BoardFromRows({"########", "########", "########", "########", "########", "########",
                            "########", "########", "########", "xxx..xxx", "###..###", "########"});
-        const std::optional<Decision> decision = ThinkEasy(board, kCircleTurn, YieldHook());
-        QVERIFY(decision);
-        QCOMPARE(decision->kind, DecisionKind::Any);
-        QVERIFY(decision->safe.Empty());
+        const Decision decision = ThinkEasy(board, kCircleTurn);
+        QCOMPARE(decision.kind, DecisionKind::Any);
+        QVERIFY(decision.safe.Empty());
         const QList<int> both = Cells({{4, 11}, {5, 11}});
-        QCOMPARE(ToList(decision->candidates), both);
-        QCOMPARE(ToList(decision->cells), both);
+        QCOMPARE(ToList(decision.candidates), both);
+        QCOMPARE(ToList(decision.cells), both);
         QSet<int> drawn;
         for (int i = 0; i < 200; ++i) {
-            drawn.insert(DrawCell(*decision));
+            drawn.insert(DrawCell(decision));
         }
         QCOMPARE(drawn, QSet<int>(both.begin(), both.end()));
     }

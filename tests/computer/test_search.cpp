@@ -1,7 +1,9 @@
 #include <QTest>
 #include <algorithm>
+#include <future>
 #include <map>
 #include <random>
+#include <stop_token>
 #include <unordered_map>
 #include <vector>
 
@@ -299,7 +301,7 @@ private slots:
             const int free = fewestFree + round % (mostFree - fewestFree + 1);
             const std::optional<Endgame> made = Generate(kind, free, endgames, played);
             QVERIFY(made.has_value());
-            const auto solved = engine.Solve(made->board, made->turn, kAmpleTime, YieldHook());
+            const auto solved = engine.Solve(made->board, made->turn, kAmpleTime);
             QVERIFY(solved.has_value());
             ++values[solved->value];
 
@@ -322,7 +324,7 @@ private slots:
         const Board board =
             BoardFromRows({"########", "########", "########", "########", "########", "########",
                            "..o.o..#", "..x.x..#", "x.xoo..#", "o.xxo..#", "o.oxxox#", "xoooxox#"});
-        const auto solved = SolvePosition(board, kCrossTurn, kAmpleTime, YieldHook());
+        const auto solved = SolvePosition(board, kCrossTurn, kAmpleTime);
         QVERIFY(solved.has_value());
         QCOMPARE(solved->value, GameValue::Win);
         QCOMPARE(solved->plies, 9);
@@ -350,7 +352,7 @@ private slots:
         QFETCH(int, turn);
         QFETCH(GameValue, value);
         const Board board = BoardFromRows(rows);
-        const auto solved = SolvePosition(board, turn, kAmpleTime, YieldHook());
+        const auto solved = SolvePosition(board, turn, kAmpleTime);
         QVERIFY(solved.has_value());
         QCOMPARE(solved->value, value);
         QCOMPARE(solved->plies, 0);
@@ -387,7 +389,7 @@ private slots:
         SearchEngine engine;
         const SearchBudget budget = SearchBudget::Nodes(2000);
         for (int move = 0; move < kCellCount; ++move, turn = -turn) {
-            const auto searched = engine.Search(board, turn, budget, YieldHook());
+            const auto searched = engine.Search(board, turn, budget);
             QVERIFY(searched.has_value());
             QVERIFY2(searched->cell != kNoCell && CanPlace(board, searched->cell),
                      qPrintable(QString::number(searched->cell)));
@@ -428,7 +430,7 @@ private slots:
         QFETCH(QList<int>, cells);
         QFETCH(bool, proven);
         const Board board = BoardFromRows(rows);
-        const auto result = SearchBestMove(board, turn, SearchBudget::Nodes(50000), YieldHook());
+        const auto result = SearchBestMove(board, turn, SearchBudget::Nodes(50000));
         QVERIFY(result.has_value());
         QVERIFY2(cells.contains(result->cell), qPrintable(QString::number(result->cell)));
         QCOMPARE(result->completed, proven);
@@ -453,37 +455,46 @@ private slots:
         QFETCH(int, turn);
         const Board board = BoardFromRows(rows);
         SearchEngine engine;
-        const auto solved = engine.Solve(board, turn, kAmpleTime, YieldHook());
-        const auto move = engine.Search(board, turn, SearchBudget::Nodes(300'000), YieldHook());
+        const auto solved = engine.Solve(board, turn, kAmpleTime);
+        const auto move = engine.Search(board, turn, SearchBudget::Nodes(300'000));
         QVERIFY(solved && move);
         QCOMPARE(solved->value, GameValue::Win);
         QVERIFY2(std::ranges::find(solved->best, move->cell) != solved->best.end(),
                  qPrintable(QString::number(move->cell)));
     }
 
-    // It should tell the yield hook of every position it visits, a few thousand at a time, and,
-    // when the hook answers false, stop at once and return nothing. A new engine is ready at
-    // once: its table needs no clearing.
-    void yieldHookCanAbandonTheSearch_data() {
+    // It should stop once its stop token says so and return nothing, whether the stop was
+    // asked for before it began or while it runs. A new engine is ready at once: its table needs
+    // no clearing.
+    void stopTokenCallsTheSearchOff_data() {
         QTest::addColumn<bool>("solve");
-        QTest::addColumn<int>("allowed");
-        QTest::newRow("search, at the first check") << false << 0;
-        QTest::newRow("search, at the third check") << false << 2;
-        QTest::newRow("solve, at the first check") << true << 0;
-        QTest::newRow("solve, at the fifth check") << true << 4;
+        QTest::addColumn<bool>("whileRunning");
+        QTest::newRow("search, asked before") << false << false;
+        QTest::newRow("search, asked while it runs") << false << true;
+        QTest::newRow("solve, asked before") << true << false;
+        QTest::newRow("solve, asked while it runs") << true << true;
     }
-    void yieldHookCanAbandonTheSearch() {
+    void stopTokenCallsTheSearchOff() {
         QFETCH(bool, solve);
-        QFETCH(int, allowed);
-        const Board board = BoardFromRows({"...o....", "..xxo..."});
-        YieldRecorder recorder(allowed);
-        const bool answered =
-            solve ? SolvePosition(board, kCircleTurn, kAmpleTime, recorder.Hook()).has_value()
-                  : SearchBestMove(board, kCircleTurn, SearchBudget::Nodes(1'000'000),
-                                   recorder.Hook())
-                        .has_value();
-        QVERIFY(!answered);
-        QCOMPARE(recorder.Calls(), allowed + 1);
+        QFETCH(bool, whileRunning);
+        // On the empty board neither ends on its own within twice the wait.
+        static constexpr std::chrono::seconds kWait{10};
+        std::stop_source source;
+        if (!whileRunning) {
+            source.request_stop();
+        }
+        std::promise<void> started;
+        std::future<bool> answered = std::async(std::launch::async, [&started, solve,
+                                                                     stop = source.get_token()] {
+            started.set_value();
+            return solve ? SolvePosition(Board{}, kCircleTurn, 2 * kWait, stop).has_value()
+                         : SearchBestMove(Board{}, kCircleTurn, SearchBudget::Time(2 * kWait), stop)
+                               .has_value();
+        });
+        QVERIFY(started.get_future().wait_for(kWait) == std::future_status::ready);
+        source.request_stop();
+        QVERIFY(answered.wait_for(kWait) == std::future_status::ready);
+        QVERIFY(!answered.get());
     }
 
     // It should, on a node budget, give the same result every time, whatever the engine
@@ -491,10 +502,10 @@ private slots:
     void budgets() {
         const Board board = BoardFromRows({"...o....", "..xxo..."});
         const SearchBudget budget = SearchBudget::Nodes(200'000);
-        const auto fresh = SearchBestMove(board, kCircleTurn, budget, YieldHook());
+        const auto fresh = SearchBestMove(board, kCircleTurn, budget);
         SearchEngine engine;
-        QVERIFY(engine.Search(Board{}, kCrossTurn, budget, YieldHook()).has_value());
-        const auto reused = engine.Search(board, kCircleTurn, budget, YieldHook());
+        QVERIFY(engine.Search(Board{}, kCrossTurn, budget).has_value());
+        const auto reused = engine.Search(board, kCircleTurn, budget);
         QVERIFY(fresh && reused);
         QCOMPARE(reused->nodes, budget.nodes);
         QCOMPARE(reused->cell, fresh->cell);
@@ -502,8 +513,8 @@ private slots:
         QCOMPARE(reused->depth, fresh->depth);
         QVERIFY(fresh->depth > 4);
 
-        const auto timed = engine.Search(
-            Board{}, kCircleTurn, SearchBudget::Time(std::chrono::milliseconds(50)), YieldHook());
+        const auto timed =
+            engine.Search(Board{}, kCircleTurn, SearchBudget::Time(std::chrono::milliseconds(50)));
         QVERIFY(timed.has_value());
         QVERIFY(!timed->completed && timed->depth > 0);
         QVERIFY(CanPlace(Board{}, timed->cell));

@@ -23,12 +23,7 @@ namespace {
 // The decision of a strength on the board.
 Decision DecideOn(const QStringList& rows, Turn turn, ComputerLevel level,
                   TerrainOption terrain = TerrainOption::Off) {
-    const std::optional<Decision> decision =
-        DecideComputerMove(BoardFromRows(rows), turn, level, terrain, YieldHook());
-    if (!decision) {
-        qFatal("the decision was abandoned");
-    }
-    return *decision;
+    return DecideComputerMove(BoardFromRows(rows), turn, level, terrain);
 }
 
 int ScoreAfterTrial(const QStringList& rows, int cell, Turn trialSide,
@@ -75,9 +70,7 @@ private slots:
     void normalFallsBackToTheFavouritesWhenEveryReplyHurts() {
         const QStringList rows{".xo....."};
         const QList<int> favourites = Cells({{4, 12}, {5, 12}});
-        const auto potential = [](const Board& board) {
-            return *LinePotential(board, kCircleTurn, YieldHook());
-        };
+        const auto potential = [](const Board& board) { return LinePotential(board, kCircleTurn); };
         const int present = potential(BoardFromRows(rows));
         for (const int cell : favourites) {
             QVERIFY(ScoreAfterTrial(rows, cell, kCircleTurn, potential) > present);
@@ -97,7 +90,7 @@ private slots:
             Board board = BoardFromRows(rows);
             board[cell] = CrossUnit;
             const ThreatCount expected = best.contains(cell) ? ThreatCount{1, 1} : ThreatCount{};
-            QCOMPARE(CountThreats(board, kCircleTurn, YieldHook()), expected);
+            QCOMPARE(CountThreats(board, kCircleTurn), expected);
         }
         QCOMPARE(decision.kind, DecisionKind::Pick);
         QCOMPARE(ToList(decision.cells), best);
@@ -116,7 +109,7 @@ private slots:
     void expertTakesAMoveThatMakesTwoWinningCells() {
         const QStringList rows{"..oo...."};
         const auto ownCells = [](const Board& board) {
-            return CountWinningCells(board, kCrossTurn, YieldHook())->score;
+            return CountWinningCells(board, kCrossTurn).score;
         };
         QCOMPARE(ownCells(BoardFromRows(rows)), 0);
         QCOMPARE(ScoreAfterTrial(rows, CellIndex(2, 12), kCircleTurn, ownCells), 4);
@@ -175,7 +168,7 @@ private slots:
         const int untouched = RandomUpTo(kWide);
         SeedRandomForTesting(kSeed);
         QCOMPARE(ComputerMove(BoardFromRows(rows), kCircleTurn, ComputerLevel::Expert,
-                              TerrainOption::On, YieldHook()),
+                              TerrainOption::On),
                  CellIndex(4, 12));
         QCOMPARE(RandomUpTo(kWide), untouched);
     }

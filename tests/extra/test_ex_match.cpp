@@ -1,7 +1,6 @@
 #include <QTest>
 #include <array>
 #include <functional>
-#include <utility>
 
 #include "extra/engine/ex_match.h"
 #include "rules/random.h"
@@ -56,7 +55,7 @@ private:
 
 // A match with its host, as the window holds them.
 struct Fixture {
-    explicit Fixture(YieldHook yield = YieldHook()) : match(host, std::move(yield)) {}
+    Fixture() : match(host) {}
 
     void ChooseMode(ExMode mode) {
         host.answers << true;
@@ -519,13 +518,11 @@ private slots:
     void refusalsWhileTheComputerThinks() {
         QFETCH(ExCommand, command);
         QFETCH(QString, refusal);
-        const ExMatch* match = nullptr;
         std::optional<ExMessage> whileThinking;
-        Fixture f(YieldHook([&] {
-            whileThinking = whileThinking ? whileThinking : match->Refusal(command);
-            return true;
-        }));
-        match = &f.match;
+        Fixture f;
+        f.host.whileThinking = [&] {
+            whileThinking = whileThinking ? whileThinking : f.match.Refusal(command);
+        };
         QCOMPARE(f.match.Refusal(command), std::nullopt);
         f.Start(true);
         QCOMPARE(f.match.Refusal(command), std::nullopt);
@@ -538,36 +535,29 @@ private slots:
     // It should, while the computer thinks, show its progress, take no click, key or new game,
     // and then hand the turn back to the Mouse side with one unit placed.
     void nothingActsWhileTheComputerThinks() {
-        ExMatch* match = nullptr;
-        RecordingHost* host = nullptr;
-        // Runs once, at the computer's first node, as a person would act meanwhile.
+        Fixture f;
+        // Runs once, at the computer's first progress report, as a person would act meanwhile.
         auto actWhileThinking = [&] {
-            QVERIFY(match->thinking());
-            QVERIFY(!match->cellsEnabled() && !match->mouseFrameShown());
-            QCOMPARE(match->info().game->toMove, ExPlayer::Program);
-            const ExBoard before = match->board();
-            host->messages.clear();
-            match->ClickCell(93);
-            QVERIFY(!match->PressKey(ExKey::Space));
-            match->ChooseNewGame();
-            QCOMPARE(host->messages, QStringList{"RefusedWhileThinking"});
-            QCOMPARE(match->board(), before);
-            QCOMPARE(match->turn(), kExOtherTurn);
+            QVERIFY(!f.match.cellsEnabled() && !f.match.mouseFrameShown());
+            QCOMPARE(f.match.info().game->toMove, ExPlayer::Program);
+            const ExBoard before = f.match.board();
+            f.host.messages.clear();
+            f.match.ClickCell(93);
+            QVERIFY(!f.match.PressKey(ExKey::Space));
+            f.match.ChooseNewGame();
+            QCOMPARE(f.host.messages, QStringList{"RefusedWhileThinking"});
+            QCOMPARE(f.match.board(), before);
+            QCOMPARE(f.match.turn(), kExOtherTurn);
         };
         bool acted = false;
-        Fixture f(YieldHook([&] {
-            if (!acted) {
-                acted = true;
-                actWhileThinking();
-            }
-            return true;
-        }));
-        match = &f.match;
-        host = &f.host;
         QList<int> progress;
         f.host.whileThinking = [&] {
             QVERIFY(f.match.thinking());
             progress << f.match.percentLeft();
+            if (!acted) {
+                acted = true;
+                actWhileThinking();
+            }
         };
         f.Start(true);
         f.match.ClickCell(94);

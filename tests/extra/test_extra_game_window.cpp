@@ -158,7 +158,7 @@ private slots:
     }
     void windowGrowsKeepingTheBoardsProportions() {
         QFETCH(qreal, growth);
-        ExGameWindow window{YieldHook()};
+        ExGameWindow window;
         ExWindowDriver driver(window);
         window.show();
         const auto* page = window.findChild<QWidget*>(QStringLiteral("ExPage"));
@@ -218,7 +218,7 @@ private slots:
     // computer through the window: the computer moves first at once after its message, and
     // answers every click on a legal cell until one side wins or the board is full.
     void wholeGameAgainstTheComputer() {
-        ExGameWindow window;  // the program's own event pump
+        ExGameWindow window;
         RecordingSink sounds;
         window.SetSounds(&sounds);
         window.show();
@@ -252,8 +252,7 @@ private slots:
             // computer's, which takes an immediate win whenever it has one.
             bool ends = HasLine(after) || OpenCells(after) <= 1;
             if (!HasLine(after) && OpenCells(after) > 0) {
-                const auto rated = ExRateCells(after, YieldHook());
-                ends = ends || rated->winCell.has_value();
+                ends = ends || ExRateCells(after).winCell.has_value();
             }
             if (ends) {
                 driver.AnswerNextMessage();
@@ -287,7 +286,7 @@ private slots:
     // of both sides announced over their final positions, a mode change that keeps the
     // counts, and 【New Game!】 in the middle of a game.
     void wholeGamesBetweenTwoPeople() {
-        ExGameWindow window{YieldHook()};
+        ExGameWindow window;
         window.show();
         ExWindowDriver driver(window);
         WhenModalOpens("FormMsg", [](QWidget* dialog) { dialog->close(); });
@@ -387,7 +386,7 @@ private slots:
     // rotation buttons, play the next game on it, and start the game after without it; with
     // no computer thinking, the window closes in the middle of a game.
     void terrainThroughTheButtons() {
-        ExGameWindow window{YieldHook()};
+        ExGameWindow window;
         window.show();
         ExWindowDriver driver(window);
         driver.ChooseMode(ExMode::AgainstPerson, 0);
@@ -433,7 +432,7 @@ private slots:
         ExWindowDriver* driver = nullptr;
         bool checked = false;
         QStringList progress;
-        // Runs once, at the computer's first node, as a person would act meanwhile.
+        // Runs once, at the computer's first progress report, as a person would act meanwhile.
         auto actWhileThinking = [&] {
             QVERIFY(window->match().thinking());
             QVERIFY(driver->ThinkingLabel()->isVisible());
@@ -460,16 +459,15 @@ private slots:
             QCOMPARE(window->match().board(), before);
             QCOMPARE(window->match().turn(), kExOtherTurn);
         };
-        YieldHook hook([&] {
+        ExGameWindow real;
+        window = &real;
+        connect(&real, &ExGameWindow::thinkingShown, this, [&] {
             progress << window->findChild<QLabel*>("L2")->text();
             if (!checked) {
                 checked = true;
                 actWhileThinking();
             }
-            return true;
         });
-        ExGameWindow real(hook);
-        window = &real;
         real.show();
         ExWindowDriver realDriver(real);
         driver = &realDriver;
@@ -481,7 +479,7 @@ private slots:
         QCOMPARE(Count(real.match().board(), ExOtherUnit), 1);
         QCOMPARE(real.match().turn(), kExMouseTurn);
         QCOMPARE(progress.first(), QStringLiteral("現在思考中・・・\n残：100%"));
-        QCOMPARE(progress.last(), QStringLiteral("現在思考中・・・\n残：2%"));  // after cell 98
+        QCOMPARE(progress.last(), QStringLiteral("現在思考中・・・\n残：1%"));  // after cell 99
     }
 
     // In English a drawn game between two people and a won one read in English from the mode
@@ -490,7 +488,7 @@ private slots:
     // lines fit it throughout.
     void wholeGamesInEnglish() {
         QVERIFY(UseLanguage(Language::English));
-        ExGameWindow window{YieldHook()};
+        ExGameWindow window;
         window.show();
         ExWindowDriver driver(window);
         QStringList faults = EnglishFaults(driver, "opened");

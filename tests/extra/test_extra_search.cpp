@@ -39,18 +39,6 @@ ScoreMap LegalScores(const ExBoard& board, const ExScores& scores) {
     return map;
 }
 
-// A yield hook that counts its calls and answers false from call number `stopAt` on.
-struct CountingYield {
-    long calls = 0;
-    long stopAt = -1;
-    YieldHook Hook() {
-        return YieldHook([this] {
-            ++calls;
-            return stopAt < 0 || calls < stopAt;
-        });
-    }
-};
-
 // Positions of every kind the search may meet: stones, then alternate legal placements, then
 // boxes left on empty cells; some left holding a run, some with the end-of-game codes sprinkled
 // in, as the analysis tool may be handed. Positions with more than a dozen legal cells are
@@ -176,11 +164,10 @@ private slots:
         QFETCH(ExBoard, board);
         QFETCH(ScoreMap, scores);
         QFETCH(QList<int>, best);
-        const auto rated = ExRateCells(board, YieldHook());
-        QVERIFY(rated.has_value());
-        QCOMPARE(LegalScores(board, *rated), scores);
-        QVERIFY(!rated->winCell.has_value());
-        const std::vector<int> bestCells = ExBestCells(board, *rated);
+        const ExScores rated = ExRateCells(board);
+        QCOMPARE(LegalScores(board, rated), scores);
+        QVERIFY(!rated.winCell.has_value());
+        const std::vector<int> bestCells = ExBestCells(board, rated);
         QCOMPARE(QList<int>(bestCells.begin(), bestCells.end()), best);
     }
 
@@ -192,16 +179,14 @@ private slots:
             ExBoardFromRows({"..........", "..........", ".........x", ".........x", "xxx......x"});
         board[5] = ExBox;
         QList<int> progress;
-        const auto rated =
-            ExRateCells(board, YieldHook(), [&](int percent) { progress << percent; });
-        QVERIFY(rated.has_value());
-        QCOMPARE(rated->winCell, std::optional<int>(69));
+        const ExScores rated = ExRateCells(board, [&](int percent) { progress << percent; });
+        QCOMPARE(rated.winCell, std::optional<int>(69));
         ExScores expected;
         expected.scores[69] = 160;
-        QCOMPARE(rated->scores, expected.scores);
+        QCOMPARE(rated.scores, expected.scores);
         QCOMPARE(progress, (QList<int>{100, 95, 31}));
         ExBoard played = board;
-        QCOMPARE(ExComputerMove(played, YieldHook()), std::optional<int>(69));
+        QCOMPARE(ExComputerMove(played), std::optional<int>(69));
         QCOMPARE(played[69], static_cast<std::int16_t>(ExOtherUnit));
     }
 
@@ -209,21 +194,19 @@ private slots:
     // as the full scan does: the first legal candidate's node already has a line.
     void aRunOnTheBoardMakesTheFirstCandidateWin() {
         const ExBoard board = ExBoardFromRows({"oooo......"});
-        const auto rated = ExRateCells(board, YieldHook());
-        QVERIFY(rated.has_value());
-        QCOMPARE(rated->winCell, std::optional<int>(80));
-        QCOMPARE(*rated, ReferenceRateCells(board));
+        const ExScores rated = ExRateCells(board);
+        QCOMPARE(rated.winCell, std::optional<int>(80));
+        QCOMPARE(rated, ReferenceRateCells(board));
     }
 
     // It should report 100 first and then 100 - i after each legal candidate i.
     void progressOnTheEmptyBoard() {
         QList<int> progress;
-        QVERIFY(ExRateCells(ExBoard{}, YieldHook(), [&](int percent) { progress << percent; }));
+        ExRateCells(ExBoard{}, [&](int percent) { progress << percent; });
         QCOMPARE(progress, (QList<int>{100, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
     }
 
-    // It should give exactly the scores of the full-scan search and visit (yield at) exactly
-    // as many nodes, on positions of every kind.
+    // It should give exactly the scores of the full-scan search on positions of every kind.
     void sameScoresAsTheFullScan() {
         PositionMaker maker(7);
         long totalNodes = 0;
@@ -233,55 +216,21 @@ private slots:
             const ExBoard& board = *made;
             long nodes = 0;
             const ExScores expected = ReferenceRateCells(board, &nodes);
-            CountingYield counter;
-            const auto rated = ExRateCells(board, counter.Hook());
-            QVERIFY(rated.has_value());
-            if (*rated != expected) {
+            if (ExRateCells(board) != expected) {
                 QFAIL(
                     qPrintable(QStringLiteral("round %1: %2")
                                    .arg(round)
                                    .arg(morvane::testing::ExRowsOf(board).join(QLatin1Char('/')))));
             }
-            QCOMPARE(counter.calls, nodes);
             totalNodes += nodes;
         }
         QVERIFY(totalNodes > 100 * kEquivalencePositions);
     }
 
-    // It should, when the yield hook says to abandon at any node, place nothing.
-    void abandonedSearchLeavesTheBoard_data() {
-        QTest::addColumn<long>("stopAt");
-        QTest::newRow("first node") << 1L;
-        QTest::newRow("second node") << 2L;
-        QTest::newRow("inside the second candidate") << 1200L;
-        QTest::newRow("last leaf of the empty board") << 11110L;
-    }
-    void abandonedSearchLeavesTheBoard() {
-        QFETCH(long, stopAt);
-        ExBoard board;
-        CountingYield counter{0, stopAt};
-        QCOMPARE(ExComputerMove(board, counter.Hook()), std::nullopt);
-        QCOMPARE(counter.calls, stopAt);
-        QCOMPARE(board, ExBoard{});
-    }
-
-    // It should visit 11,110 nodes on the empty board and then place one unit; a hook that
-    // counts steps is told of every node too, the last ply's in batches.
+    // It should place one unit on the bottom row of the empty board, and change nothing else.
     void fullSearchOfTheEmptyBoardPlacesOneUnit() {
         ExBoard board;
-        CountingYield counter;
-        const auto cell = ExComputerMove(board, counter.Hook());
-        QCOMPARE(counter.calls, 11110L);
-        long stepsTold = 0;
-        long calls = 0;
-        const YieldHook counting = YieldHook::Counting([&](int steps) {
-            stepsTold += steps;
-            ++calls;
-            return true;
-        });
-        QVERIFY(ExRateCells(ExBoard{}, counting).has_value());
-        QCOMPARE(stepsTold, 11110L);
-        QVERIFY(calls < 1200);
+        const auto cell = ExComputerMove(board);
         QVERIFY(cell.has_value() && *cell >= kExBottomRowStart);
         ExBoard expected;
         expected[*cell] = ExOtherUnit;
@@ -292,14 +241,12 @@ private slots:
     // ten bottom cells rate 1111.
     void tiesAreDrawnUniformly() {
         SeedRandomForTesting(99);
-        const auto rated = ExRateCells(ExBoard{}, YieldHook());
-        QVERIFY(rated.has_value());
-        QCOMPARE(ExBestCells(ExBoard{}, *rated).size(), std::size_t{10});
+        QCOMPARE(ExBestCells(ExBoard{}, ExRateCells(ExBoard{})).size(), std::size_t{10});
         std::map<int, int> chosen;
         constexpr int kDraws = 2000;
         for (int draw = 0; draw < kDraws; ++draw) {
             ExBoard board;
-            ++chosen[ExComputerMove(board, YieldHook()).value_or(-1)];
+            ++chosen[ExComputerMove(board).value_or(-1)];
         }
         QCOMPARE(static_cast<int>(chosen.size()), 10);
         for (const auto& [cell, count] : chosen) {
@@ -313,7 +260,7 @@ private slots:
         ExBoard board;
         board.cells.fill(ExStone);
         const ExBoard before = board;
-        QCOMPARE(ExComputerMove(board, YieldHook()), std::nullopt);
+        QCOMPARE(ExComputerMove(board), std::nullopt);
         QCOMPARE(board, before);
     }
 };

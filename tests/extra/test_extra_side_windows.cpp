@@ -110,7 +110,7 @@ private slots:
     // It should show the draws, write every slider move to them at once, keep them when closed
     // by its close box, and show them again when reopened.
     void terrainSettingsWriteAtOnce() {
-        ExGameWindow window{YieldHook()};
+        ExGameWindow window;
         window.show();
         ExWindowDriver driver(window);
         bool opened = false;
@@ -152,7 +152,7 @@ private slots:
         driver.ChooseMode(ExMode::AgainstPerson, 0);
         driver.Click("Command4");
         QCOMPARE(window.match().board(), ExBoard{});
-        QCOMPARE(ExGameWindow{YieldHook()}.match().stoneDraws, 8);
+        QCOMPARE(ExGameWindow().match().stoneDraws, 8);
     }
 
     // It should show the help after its notice, and its closing remark however it is closed.
@@ -163,7 +163,7 @@ private slots:
     }
     void helpShowsItsNoticeTextAndClosingRemark() {
         QFETCH(bool, byEscape);
-        ExGameWindow window{YieldHook()};
+        ExGameWindow window;
         window.show();
         ExWindowDriver driver(window);
         driver.AnswerNextMessage();
@@ -212,7 +212,7 @@ private slots:
         AnswerNotice(notices, "formz10_notes_english");
         QTest::mouseClick(notes.findChild<QPushButton*>("Command1"), Qt::LeftButton);
 
-        ExGameWindow window{YieldHook()};
+        ExGameWindow window;
         window.show();
         AnswerNotice(notices, "formz11_help_notice_english");
         testing::WhenModalOpens("Formz13", [&notices](QWidget* help) {

@@ -25,11 +25,11 @@ inline constexpr int kWait = 20000;  // generous: sanitizer builds are slow
 inline SearchFunction SearchUntilCalledOff(std::atomic<bool>& started,
                                            std::atomic<bool>& calledOff) {
     return [&started, &calledOff](SearchEngine&, const Board&, Turn, SearchBudget,
-                                  const YieldHook& keepGoing) -> std::optional<SearchResult> {
+                                  std::stop_token stop) -> std::optional<SearchResult> {
         started = true;
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWait);
         while (std::chrono::steady_clock::now() < giveUp) {
-            if (!keepGoing()) {
+            if (stop.stop_requested()) {
                 calledOff = true;
                 return std::nullopt;
             }

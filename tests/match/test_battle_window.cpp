@@ -453,8 +453,9 @@ private slots:
     void searchWithoutACellLeavesARuleBasedChoice() {
         QFETCH(bool, hint);
         Screen screen(hint ? PlayerKind::Mouse : PlayerKind::MasterComputer, PlayerKind::Mouse);
-        screen.seams.search = [](SearchEngine&, const Board&, Turn, SearchBudget,
-                                 const YieldHook&) { return std::optional(SearchResult{}); };
+        screen.seams.search = [](SearchEngine&, const Board&, Turn, SearchBudget, std::stop_token) {
+            return std::optional(SearchResult{});
+        };
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no placeable cell")));
         screen.Open();
         if (hint) {
@@ -486,8 +487,8 @@ private slots:
         Screen screen(PlayerKind::MasterComputer, PlayerKind::MasterComputer);
         screen.PlayOn(BoardFromRows(start));
         screen.seams.search = [](SearchEngine& engine, const Board& board, Turn turn, SearchBudget,
-                                 const YieldHook& keepGoing) {
-            return engine.Search(board, turn, SearchBudget::Nodes(5000), keepGoing);
+                                 std::stop_token stop) {
+            return engine.Search(board, turn, SearchBudget::Nodes(5000), stop);
         };
         bool ended = false;
         WhenModalOpens(
@@ -584,9 +585,9 @@ private slots:
         screen.PlayOn(start);
         std::atomic<int> searches = 0;
         screen.seams.search = [&](SearchEngine& engine, const Board& board, Turn turn,
-                                  SearchBudget budget, const YieldHook& keepGoing) {
+                                  SearchBudget budget, std::stop_token stop) {
             ++searches;
-            return engine.Search(board, turn, budget, keepGoing);
+            return engine.Search(board, turn, budget, stop);
         };
         const auto pressAids = [&] {
             QTest::keyClick(screen.window, Qt::Key_H);
@@ -643,8 +644,7 @@ private slots:
     void wholeGameInEnglish() {
         QVERIFY(UseLanguage(Language::English));
         Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
-        screen.seams.search = [](SearchEngine&, const Board&, Turn, SearchBudget,
-                                 const YieldHook&) {
+        screen.seams.search = [](SearchEngine&, const Board&, Turn, SearchBudget, std::stop_token) {
             return std::optional(SearchResult{CellIndex(4, 12), kWinScore, 1, 1, true});
         };
         screen.Open();

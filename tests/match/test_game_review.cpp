@@ -45,7 +45,7 @@ QString Letters(const std::vector<ReviewedMove>& moves) {
 void SolveAll(GameReview& review, milliseconds budget) {
     SearchEngine engine;
     while (const std::optional<ReviewJob> job = review.NextJob()) {
-        review.Record(*job, *SolveJob(engine, *job, budget, YieldHook()));
+        review.Record(*job, *SolveJob(engine, *job, budget));
     }
 }
 
@@ -166,7 +166,7 @@ private slots:
         };
         for (std::optional<ReviewJob> job = review.NextJob(); job && forThisPosition(*job);
              job = review.NextJob()) {
-            review.Record(*job, *SolveJob(engine, *job, kAmpleBudget, YieldHook()));
+            review.Record(*job, *SolveJob(engine, *job, kAmpleBudget));
         }
         QList<int> shownCells;
         QList<GameValue> shownValues;

@@ -37,11 +37,11 @@ struct HeldJob {
 
     SearchWorker::Job Make() {
         return [this](SearchEngine& searchEngine,
-                      const YieldHook& keepGoing) -> std::optional<SearchResult> {
+                      std::stop_token stop) -> std::optional<SearchResult> {
             engine = &searchEngine;
             started = true;
-            const bool ended = Eventually([&] { return released || !keepGoing(); });
-            if (!ended || !keepGoing()) {
+            const bool ended = Eventually([&] { return released || stop.stop_requested(); });
+            if (!ended || stop.stop_requested()) {
                 gaveUp = true;
                 return std::nullopt;
             }
@@ -96,7 +96,7 @@ private slots:
             QVERIFY(worker.Idle());
             QCOMPARE(worker.TakeAnswer(kAsked).has_value(), false);
 
-            worker.Start(kAsked, [](SearchEngine&, const YieldHook&) { return std::nullopt; });
+            worker.Start(kAsked, [](SearchEngine&, std::stop_token) { return std::nullopt; });
             std::optional<SearchResult> answer;
             QVERIFY(Eventually([&] { return (answer = worker.TakeAnswer(kAsked)).has_value(); }));
             QCOMPARE(answer->cell, kNoCell);

@@ -63,7 +63,7 @@ Answer RunExMoveCommand(const QStringList& args) {
     if (!board) {
         return ErrorAnswer(error);
     }
-    const ExScores rated = *ExRateCells(*board, YieldHook());
+    const ExScores rated = ExRateCells(*board);
     QJsonObject scores;
     for (int cell = 0; cell < kExCellCount; ++cell) {
         if (ExCanPlace(*board, cell)) {

@@ -101,10 +101,9 @@ Answer RunEvalCommand(const QStringList& args) {
     if (!side) {
         return ErrorAnswer(error);
     }
-    const YieldHook noYield;
-    const int potential = *LinePotential(*board, *side, noYield);
-    const ThreatCount threats = *CountThreats(*board, *side, noYield);
-    const WinningCells winning = *CountWinningCells(*board, *side, noYield);
+    const int potential = LinePotential(*board, *side);
+    const ThreatCount threats = CountThreats(*board, *side);
+    const WinningCells winning = CountWinningCells(*board, *side);
     QJsonArray reach;
     for (int cell = 0; cell < kCellCount; ++cell) {
         reach.append(ReachWeight(*board, cell));
@@ -131,12 +130,11 @@ Answer RunMoveCommand(const QStringList& args) {
     if (*level == ComputerLevel::Master) {
         return SearchMoveAnswer(*board, *side);
     }
-    const std::optional<Decision> decision =
-        DecideComputerMove(*board, *side, *level, *terrain, YieldHook());
-    return JsonAnswer({{QStringLiteral("candidates"), ToJson(decision->candidates)},
-                       {QStringLiteral("safe"), ToJson(decision->safe)},
-                       {QStringLiteral("kind"), KindName(decision->kind)},
-                       {QStringLiteral("cells"), ToJson(decision->cells)}});
+    const Decision decision = DecideComputerMove(*board, *side, *level, *terrain);
+    return JsonAnswer({{QStringLiteral("candidates"), ToJson(decision.candidates)},
+                       {QStringLiteral("safe"), ToJson(decision.safe)},
+                       {QStringLiteral("kind"), KindName(decision.kind)},
+                       {QStringLiteral("cells"), ToJson(decision.cells)}});
 }
 
 Answer RunLadderCommand(const QStringList& args) {

@@ -40,8 +40,8 @@ Answer RunReviewCommand(const QStringList& args) {
     }
     GameReview review(*read.game);
     while (const std::optional<ReviewJob> job = review.NextJob()) {
-        review.Record(*job, *SolveJob(ToolEngine(), *job, std::chrono::milliseconds(*milliseconds),
-                                      YieldHook()));
+        review.Record(*job,
+                      *SolveJob(ToolEngine(), *job, std::chrono::milliseconds(*milliseconds)));
     }
     Answer answer;
     QJsonArray moves;

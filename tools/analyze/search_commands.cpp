@@ -36,7 +36,7 @@ QString ValueName(GameValue value) {
 
 Answer SearchMoveAnswer(const Board& board, Turn side) {
     const SearchResult result =
-        *ToolEngine().Search(board, side, SearchBudget::Time(kMasterThinkBudget), YieldHook());
+        *ToolEngine().Search(board, side, SearchBudget::Time(kMasterThinkBudget));
     // No cell only when the board has no free cell.
     const QJsonArray cells = result.cell == kNoCell ? QJsonArray{} : QJsonArray{result.cell};
     return JsonAnswer({{QStringLiteral("kind"), QStringLiteral("search")},
@@ -60,7 +60,7 @@ Answer RunSolveCommand(const QStringList& args) {
     QElapsedTimer timer;
     timer.start();
     const SolveResult result =
-        *ToolEngine().Solve(*board, *side, std::chrono::milliseconds(*milliseconds), YieldHook());
+        *ToolEngine().Solve(*board, *side, std::chrono::milliseconds(*milliseconds));
     const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     const bool known = result.value != GameValue::Unknown;
     return JsonAnswer(

@@ -68,7 +68,7 @@ struct NotingSearch {
 
     SearchFunction Make() {
         return [this](SearchEngine&, const Board& board, Turn, SearchBudget,
-                      const YieldHook& keepGoing) -> std::optional<SearchResult> {
+                      std::stop_token stop) -> std::optional<SearchResult> {
             bool first = false;
             {
                 const std::lock_guard lock(mutex);
@@ -77,7 +77,7 @@ struct NotingSearch {
             }
             const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWait);
             while (first && !released && std::chrono::steady_clock::now() < giveUp) {
-                if (!keepGoing()) {
+                if (stop.stop_requested()) {
                     return std::nullopt;
                 }
                 std::this_thread::yield();
