@@ -16,7 +16,7 @@ void JobRunner::Run(Job job) {
         const std::lock_guard lock(mutex_);
         posted_ = std::move(job);
         if (!thread_.joinable()) {
-            thread_ = std::jthread([this](std::stop_token ending) { Serve(std::move(ending)); });
+            thread_ = std::jthread([this](const std::stop_token& ending) { Serve(ending); });
         }
     }
     wake_.notify_all();
@@ -30,7 +30,7 @@ void JobRunner::Stop() {
     jobStop_ = std::stop_source();
 }
 
-void JobRunner::Serve(std::stop_token ending) {
+void JobRunner::Serve(const std::stop_token& ending) {
 #if defined(__linux__)
     // A batch thread keeps its full share of the processor but gives way when a thread that
     // waited wakes up: the window thread's events are not kept waiting behind the work.

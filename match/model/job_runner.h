@@ -29,7 +29,7 @@ public:
     void Stop();
 
 private:
-    void Serve(std::stop_token ending);
+    void Serve(const std::stop_token& ending);
 
     std::mutex mutex_;                  // guards everything below but the thread
     std::condition_variable_any wake_;  // a job was posted, or one has returned

@@ -125,7 +125,7 @@ bool KeptGame::Keep(const SavedGame& game, QString& error) {
 
 SavedGameRead KeptGame::Load() {
     loaded_ = Latest();
-    const SavedGameRead read = LoadGameFile(loaded_.isEmpty() ? path_ : loaded_);
+    SavedGameRead read = LoadGameFile(loaded_.isEmpty() ? path_ : loaded_);
     if (!loaded_.isEmpty()) {
         seen_[loaded_] = Contents(loaded_);
     }
