@@ -323,14 +323,14 @@ SearchEngine::SearchEngine() : table_(std::make_unique<TranspositionTable>()) {}
 SearchEngine::~SearchEngine() = default;
 
 std::optional<SearchResult> SearchEngine::Search(const Board& board, Turn turn, SearchBudget budget,
-                                                 std::stop_token stop) {
+                                                 const std::stop_token& stop) {
     return HasHardwareBitCount() ? RunSearch<HardwareBitCount>(*table_, board, turn, budget, stop)
                                  : RunSearch<PortableBitCount>(*table_, board, turn, budget, stop);
 }
 
 std::optional<SolveResult> SearchEngine::Solve(const Board& board, Turn turn,
                                                std::chrono::milliseconds time,
-                                               std::stop_token stop) {
+                                               const std::stop_token& stop) {
     return HasHardwareBitCount() ? RunSolve<HardwareBitCount>(*table_, board, turn, time, stop)
                                  : RunSolve<PortableBitCount>(*table_, board, turn, time, stop);
 }
@@ -340,13 +340,14 @@ GameValue ProvenValue(const SearchResult& result) {
 }
 
 std::optional<SearchResult> SearchBestMove(const Board& board, Turn turn, SearchBudget budget,
-                                           std::stop_token stop) {
-    return SearchEngine().Search(board, turn, budget, std::move(stop));
+                                           const std::stop_token& stop) {
+    return SearchEngine().Search(board, turn, budget, stop);
 }
 
 std::optional<SolveResult> SolvePosition(const Board& board, Turn turn,
-                                         std::chrono::milliseconds time, std::stop_token stop) {
-    return SearchEngine().Solve(board, turn, time, std::move(stop));
+                                         std::chrono::milliseconds time,
+                                         const std::stop_token& stop) {
+    return SearchEngine().Solve(board, turn, time, stop);
 }
 
 }  // namespace morvane

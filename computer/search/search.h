@@ -79,7 +79,7 @@ public:
     // as the game judges: a line already on the board is no win, only a line through a newly
     // placed unit is, so it answers a placeable cell whenever the board has a free cell.
     std::optional<SearchResult> Search(const Board& board, Turn turn, SearchBudget budget,
-                                       std::stop_token stop = {});
+                                       const std::stop_token& stop = {});
 
     // The game's value for turn with best play on both sides, searched to its end within the
     // time: the exact score is pinned with null windows, then each cell is asked whether it
@@ -88,7 +88,7 @@ public:
     // opponent's line is on it: unlike play, where only a new line wins); one with no
     // placeable cell is a draw; both take 0 plies.
     std::optional<SolveResult> Solve(const Board& board, Turn turn, std::chrono::milliseconds time,
-                                     std::stop_token stop = {});
+                                     const std::stop_token& stop = {});
 
 private:
     std::unique_ptr<search::TranspositionTable> table_;
@@ -100,10 +100,11 @@ GameValue ProvenValue(const SearchResult& result);
 
 // One search with an engine of its own.
 std::optional<SearchResult> SearchBestMove(const Board& board, Turn turn, SearchBudget budget,
-                                           std::stop_token stop = {});
+                                           const std::stop_token& stop = {});
 
 // One solve with an engine of its own.
 std::optional<SolveResult> SolvePosition(const Board& board, Turn turn,
-                                         std::chrono::milliseconds time, std::stop_token stop = {});
+                                         std::chrono::milliseconds time,
+                                         const std::stop_token& stop = {});
 
 }  // namespace morvane

@@ -755,10 +755,10 @@ std::optional<SearchResult> BattleWindow::Think(SearchBudget budget) {
         }
     }
     thinking_.start();
-    worker_.Start(question,
-                  [search = seams_.search, question](SearchEngine& engine, std::stop_token stop) {
-                      return search(engine, question.board, question.turn, question.budget, stop);
-                  });
+    worker_.Start(question, [search = seams_.search, question](SearchEngine& engine,
+                                                               const std::stop_token& stop) {
+        return search(engine, question.board, question.turn, question.budget, stop);
+    });
     return std::nullopt;
 }
 

@@ -55,7 +55,7 @@ struct BattleSeams {
         return ComputerMove(board, turn, level, terrain);
     };
     SearchFunction search = [](SearchEngine& engine, const Board& board, Turn turn,
-                               SearchBudget budget, std::stop_token stop) {
+                               SearchBudget budget, const std::stop_token& stop) {
         return engine.Search(board, turn, budget, stop);
     };
     SoundSink* sounds = nullptr;
