@@ -14,7 +14,7 @@ build_packages=(
     libbenchmark-dev clang-format
 )
 check_packages=(
-    fonts-noto-cjk qt6-translations-l10n clang libclang-rt-14-dev clang-tidy
+    fonts-noto-cjk qt6-translations-l10n clang libclang-rt-dev clang-tidy
     dpkg-dev lintian appstream desktop-file-utils man-db
 )
 
