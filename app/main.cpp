@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("example.c_seed_c9953457.morvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     morvane::look::PinApplicationLook();
-    // After the look, whose font the scale enlarges.
+    // After the look: the tips' font at the scale is made from the application's.
     morvane::ApplyDisplayScale(command.scale.value_or(morvane::ReadDisplayScale(store)));
 
     const morvane::Language language =

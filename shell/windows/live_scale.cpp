@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSpacerItem>
 #include <QToolBar>
+#include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 #include <QtMath>
@@ -134,7 +135,7 @@ public:
     }
 
     void LayOutWindows(qreal factor) {
-        ScaleApplicationFont(factor);
+        ScaleTipFont(factor);
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->testAttribute(Qt::WA_WState_Polished) && !IsTip(window)) {
                 LayOutWindow(window, factor);
@@ -220,19 +221,13 @@ private:
         return false;
     }
 
-    void ScaleApplicationFont(qreal factor) {
+    // The application's font stays at the scale 100, since the program copies it into the
+    // fonts it gives; tips, which take theirs from it, have one of their own at the scale.
+    static void ScaleTipFont(qreal factor) {
         QFont font = QApplication::font();
-        if (font.pixelSize() <= 0) {
-            return;
-        }
-        const int size = Follow(
-            applicationFont_, font.pixelSize(), !applicationFontKept_,
-            [factor](int at100) { return ScaleLength(at100, factor); },
-            [](int now) { return now; });
-        applicationFontKept_ = true;
-        if (size != font.pixelSize()) {
-            font.setPixelSize(size);
-            QApplication::setFont(font);
+        if (font.pixelSize() > 0) {
+            font.setPixelSize(ScaleLength(font.pixelSize(), factor));
+            QToolTip::setFont(font);
         }
     }
 
@@ -304,8 +299,11 @@ private:
         // The program gives fonts and style sheets at the scale 100.
         const auto asGiven = [](auto now) { return now; };
         QFont font = widget->font();
-        if ((font.resolveMask() & QFont::SizeResolved) != 0 && font.pixelSize() > 0 &&
-            widget->testAttribute(Qt::WA_SetFont)) {
+        // A window with no font of its own (a dialog or a menu that Qt makes) has the
+        // application's, at the scale 100: it is given its own at the scale.
+        const bool own = (font.resolveMask() & QFont::SizeResolved) != 0 &&
+                         widget->testAttribute(Qt::WA_SetFont);
+        if ((own || widget->isWindow()) && font.pixelSize() > 0) {
             const int size = Follow(
                 laid.font, font.pixelSize(), fresh,
                 [factor](int at100) { return ScaleLength(at100, factor); }, asGiven);
@@ -453,8 +451,6 @@ private:
     QHash<const QWidget*, LaidWidget> widgets_;
     QHash<const QLayout*, LaidLayout> layouts_;
     bool busy_ = false;
-    Kept<int> applicationFont_;
-    bool applicationFontKept_ = false;
 };
 
 }  // namespace
