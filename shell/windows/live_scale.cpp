@@ -15,6 +15,7 @@
 #include <QVariant>
 #include <QWidget>
 #include <QtMath>
+#include <unordered_map>
 #include <utility>
 
 #include "shell/settings/display_scale.h"
@@ -162,25 +163,26 @@ protected:
         if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
             // The scale's own changes are not the program's.
             if (const auto laid = widgets_.find(widget);
-                !busy_ && laid != widgets_.end() && laid->factor != 1.0) {
+                !busy_ && laid != widgets_.end() && laid->second.factor != 1.0) {
                 const Busy busy(busy_);
-                FollowFontAndSheet(widget, *laid, false);
+                FollowFontAndSheet(widget, laid->second, false);
             }
             return false;
         }
-        const bool popup = widget->windowType() == Qt::Popup;
-        const bool showing = event->type() == QEvent::Show && !event->spontaneous();
-        if ((!(showing && !popup) && !(event->type() == QEvent::Polish && popup)) ||
-            IsTip(widget->window())) {
+        const bool arrives = widget->windowType() == Qt::Popup
+                                 ? event->type() == QEvent::Polish
+                                 : event->type() == QEvent::Show && !event->spontaneous();
+        if (!arrives || IsTip(widget->window())) {
             return false;
         }
         const qreal factor = CurrentFactor();
+        const qreal windowFactor = WindowFactor(widget->window());
         if (widget->isWindow()) {
-            if (WindowFactor(widget) != factor) {
+            if (windowFactor != factor) {
                 LayOutWindow(widget, factor);
             }
-        } else if (!widgets_.contains(widget) && windows_.value(widget->window(), 1.0) != 1.0 &&
-                   WindowFactor(widget->window()) == factor && !ByOwner(widget)) {
+        } else if (windowFactor != 1.0 && windowFactor == factor && !widgets_.contains(widget) &&
+                   !ByOwner(widget)) {
             QList<QWidget*> part{widget};
             for (QWidget* child : widget->findChildren<QWidget*>()) {
                 if (child->window() == widget->window() && !ByOwner(child)) {
@@ -209,7 +211,10 @@ private:
     // A tip takes the application's font, which the scale sets, as it shows.
     static bool IsTip(const QWidget* window) { return window->windowType() == Qt::ToolTip; }
 
-    qreal WindowFactor(const QWidget* window) const { return windows_.value(window, 1.0); }
+    qreal WindowFactor(const QWidget* window) const {
+        const auto laid = windows_.find(window);
+        return laid != windows_.end() ? laid->second : 1.0;
+    }
 
     // Whether the widget is on a part that its owner lays out.
     static bool ByOwner(const QWidget* widget) {
@@ -243,7 +248,7 @@ private:
         const bool fresh = !widgets_.contains(window);
         LayOut(widgets, factor);
         if (!windows_.contains(window)) {
-            connect(window, &QObject::destroyed, this, [this, window] { windows_.remove(window); });
+            connect(window, &QObject::destroyed, this, [this, window] { windows_.erase(window); });
         }
         windows_[window] = factor;
         // A window grows from its size at the scale 100: the one it had as it first showed or as
@@ -326,7 +331,7 @@ private:
     void LayOutWidget(QWidget* widget, qreal factor) {
         const bool fresh = !widgets_.contains(widget);
         if (fresh) {
-            connect(widget, &QObject::destroyed, this, [this, widget] { widgets_.remove(widget); });
+            connect(widget, &QObject::destroyed, this, [this, widget] { widgets_.erase(widget); });
         }
         LaidWidget& laid = widgets_[widget];
         const qreal from = laid.factor;
@@ -382,7 +387,7 @@ private:
     void LayOutLayout(QLayout* layout, qreal factor) {
         const bool fresh = !layouts_.contains(layout);
         if (fresh) {
-            connect(layout, &QObject::destroyed, this, [this, layout] { layouts_.remove(layout); });
+            connect(layout, &QObject::destroyed, this, [this, layout] { layouts_.erase(layout); });
         }
         LaidLayout& laid = layouts_[layout];
         auto* grid = qobject_cast<QGridLayout*>(layout);
@@ -447,9 +452,11 @@ private:
         layout->invalidate();
     }
 
-    QHash<const QWidget*, qreal> windows_;
-    QHash<const QWidget*, LaidWidget> widgets_;
-    QHash<const QLayout*, LaidLayout> layouts_;
+    // A widget's or a layout's entry stays where it is while others are added (a window can show
+    // while another is laid out).
+    std::unordered_map<const QWidget*, qreal> windows_;
+    std::unordered_map<const QWidget*, LaidWidget> widgets_;
+    std::unordered_map<const QLayout*, LaidLayout> layouts_;
     bool busy_ = false;
 };
 
