@@ -119,3 +119,5 @@ void UnitMotion::paintEvent(QPaintEvent*) {
 }
 
 }  // namespace morvane
+
+#include "moc_unit_motion.cpp"

@@ -20,6 +20,8 @@ inline constexpr std::chrono::milliseconds kPulseTime{450};
 // only kept from view under the moving picture until the motion ends. Turned off, nothing moves
 // and every cell shows at once.
 class UnitMotion : public QWidget {
+    Q_OBJECT
+
 public:
     explicit UnitMotion(QWidget* board);
 
