@@ -103,7 +103,7 @@ void BM_SolveFewPositionsWithItsEngine(benchmark::State& state) {
     for (auto _ : state) {
         SearchEngine engine;
         // Not const: newer Google Benchmark (Debian 13's) deprecates DoNotOptimize on a const
-        // object larger than a pointer.
+        // object.
         auto result = engine.Solve(board, position.turn, kSolveTime, YieldHook());
         nodes = result->nodes;
         benchmark::DoNotOptimize(result);

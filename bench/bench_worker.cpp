@@ -66,7 +66,9 @@ void BM_WorkerEventLoopGap(benchmark::State& state) {
             }
             last = now;
             lastRunQueue = runQueue;
-            if (const auto answer = worker.TakeAnswer()) {
+            // Not const: newer Google Benchmark (Debian 13's) deprecates DoNotOptimize on a
+            // const object.
+            if (auto answer = worker.TakeAnswer()) {
                 benchmark::DoNotOptimize(answer->cell);
                 loop.quit();
             }
