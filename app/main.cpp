@@ -47,11 +47,12 @@ int main(int argc, char* argv[]) {
     // The game keeps its own fonts and colours whatever the desktop sets.
     QApplication::setDesktopSettingsAware(false);
     QApplication application(argc, argv);
-    morvane::ApplyDisplayScale(command.scale.value_or(morvane::ReadDisplayScale(store)));
     QApplication::setApplicationName(QStringLiteral("Morvaneⅲ"));
     QApplication::setDesktopFileName(QStringLiteral("example.c_seed_c9953457.morvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
     morvane::look::PinApplicationLook();
+    // After the look: the tips' font at the scale is made from the application's.
+    morvane::ApplyDisplayScale(command.scale.value_or(morvane::ReadDisplayScale(store)));
 
     const morvane::Language language =
         command.language.value_or(morvane::StartLanguage(store, firstStart));

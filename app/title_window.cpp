@@ -12,6 +12,7 @@
 #include "shell/windows/density_picture.h"
 #include "shell/windows/hover_label.h"
 #include "shell/windows/keys_window.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
 #include "shell/windows/menu_pointer.h"
 #include "shell/windows/message_dialog.h"
@@ -75,6 +76,12 @@ constexpr int kLanguageButtonHeight = 16;
 constexpr int kLanguageButtonTop = 2;  // two pixels above it and below it
 constexpr int kLanguageTextSize = 11;
 
+// Where a menu item stands, at the scale 100.
+QRect ItemRect(int item) {
+    return QRect(kMenuLeft + kItemInset, kItemTop + item * kItemPitch, kMenuWidth - 2 * kItemInset,
+                 kItemHeight);
+}
+
 // A control that only decorates: the pointer over it is over the window background.
 void MakeDecoration(QWidget* widget) { widget->setAttribute(Qt::WA_TransparentForMouseEvents); }
 
@@ -114,14 +121,14 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setGeometry(QRect(QPoint(kMargin, kMargin), kPictureSize));
+    PlaceScaled(picture, QRect(QPoint(kMargin, kMargin), kPictureSize));
     ShowPicture(picture,
                 [](qreal ratio) { return TitlePicture(kPictureSize, ratio, CurrentLanguage()); });
     MakeDecoration(picture);
 
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Shape2"));
-    frame->setGeometry(kMenuLeft, kMargin, kMenuWidth, kPictureSize.height());
+    PlaceScaled(frame, QRect(kMenuLeft, kMargin, kMenuWidth, kPictureSize.height()));
     look::DrawOutline(frame, look::kTitleMenuFrame);
     MakeDecoration(frame);
     // The marker lies over the frame and under the items, which are made after it.
@@ -140,22 +147,21 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
         label->setAccessibleDescription(tr(kItems[item].help));
         label->setFont(look::Font(kItemTextSize, true));
         label->setIndent(14);
-        label->setGeometry(kMenuLeft + kItemInset, kItemTop + item * kItemPitch,
-                           kMenuWidth - 2 * kItemInset, kItemHeight);
+        PlaceScaled(label, ItemRect(item));
         connect(label, &HoverLabel::hovered, this, [this, item] { HoverOn(item); });
         connect(label, &HoverLabel::clicked, this, [this, item] { Click(item); });
         items_[item] = label;
     }
 
     help_->setObjectName(QStringLiteral("Label"));
-    help_->setGeometry(kMargin, kFooterTop, kMenuLeft - kMargin, kFooterHeight);
+    PlaceScaled(help_, QRect(kMargin, kFooterTop, kMenuLeft - kMargin, kFooterHeight));
     help_->setFont(look::Font(kHelpTextSize));
     look::SetTextColour(help_, look::kGold);
     MakeDecoration(help_);
 
     auto* version = new QLabel(ProgramVersionText(), this);
     version->setObjectName(QStringLiteral("Label1"));
-    version->setGeometry(kMenuLeft, kFooterTop, kMenuWidth, kFooterHeight);
+    PlaceScaled(version, QRect(kMenuLeft, kFooterTop, kMenuWidth, kFooterHeight));
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     version->setFont(look::Font(kVersionTextSize));
     look::SetTextColour(version, look::kVersionText);
@@ -183,8 +189,8 @@ void TitleWindow::AddLanguageButton() {
     button->setFocusPolicy(Qt::NoFocus);
     look::StyleAddedSmallButton(button);
     const int width = button->sizeHint().width();
-    button->setGeometry(kMenuLeft + kMenuWidth - width, kLanguageButtonTop, width,
-                        kLanguageButtonHeight);
+    PlaceScaled(button, QRect(kMenuLeft + kMenuWidth - width, kLanguageButtonTop, width,
+                              kLanguageButtonHeight));
     const Language other = english ? Language::Japanese : Language::English;
     connect(button, &QPushButton::clicked, this,
             [this, other] { actions_.chooseLanguage(this, other); });
@@ -194,9 +200,7 @@ void TitleWindow::HoverOn(int item) {
     if (item == hoveredItem_) {
         return;
     }
-    const QRect label = items_[item]->geometry();
-    marker_->setGeometry(label.left() - 4, label.top() - kMarkerRise, label.width() + 8,
-                         label.height() + 2 * kMarkerRise);
+    PlaceScaled(marker_, ItemRect(item).adjusted(-4, -kMarkerRise, 4, kMarkerRise));
     marker_->show();
     help_->setText(tr("【%1】").arg(tr(kItems[item].help)));
     setCursor(pointer_);

@@ -102,7 +102,9 @@ void BM_SolveFewPositionsWithItsEngine(benchmark::State& state) {
     std::int64_t nodes = 0;
     for (auto _ : state) {
         SearchEngine engine;
-        const auto result = engine.Solve(board, position.turn, kSolveTime);
+        // Not const: newer Google Benchmark (Debian 13's) deprecates DoNotOptimize on a const
+        // object.
+        auto result = engine.Solve(board, position.turn, kSolveTime);
         nodes = result->nodes;
         benchmark::DoNotOptimize(result);
     }

@@ -67,7 +67,9 @@ void BM_WorkerEventLoopGap(benchmark::State& state) {
             }
             last = now;
             lastRunQueue = runQueue;
-            if (const auto answer = worker.TakeAnswer(question)) {
+            // Not const: newer Google Benchmark (Debian 13's) deprecates DoNotOptimize on a
+            // const object.
+            if (auto answer = worker.TakeAnswer(question)) {
                 benchmark::DoNotOptimize(answer->cell);
                 loop.quit();
             }

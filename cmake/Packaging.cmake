@@ -80,10 +80,9 @@ of a position as JSON, for scripts and tests.]=])
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 # The Debian way of naming the file: morvane_<version>_<architecture>.deb
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The libraries the programs link come from dpkg-shlibdeps (which also names qt6-base-abi at the
-# Qt version built with, since the display scale changed while the game runs uses Qt's private
-# interface); what they load at run time is named here: Qt's platform plugins and the font the
-# windows are drawn in.
+# The libraries the programs link come from dpkg-shlibdeps (Qt's public interface only, so any Qt
+# 6 of at least the version built with will do); what they load at run time is named here: Qt's
+# platform plugins and the font the windows are drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk")
 # Qt's own texts in the file dialogs speak Japanese with Qt's translations; without them they

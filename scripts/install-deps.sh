@@ -10,11 +10,11 @@ set -euo pipefail
 build_packages=(
     g++ cmake ninja-build pkg-config lld
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev libqt6multimedia6
+    qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev libqt6multimedia6
     libbenchmark-dev clang-format
 )
 check_packages=(
-    fonts-noto-cjk qt6-translations-l10n clang libclang-rt-14-dev clang-tidy
+    fonts-noto-cjk qt6-translations-l10n clang libclang-rt-dev clang-tidy
     dpkg-dev lintian appstream desktop-file-utils man-db
     xvfb openbox xauth x11-utils
 )

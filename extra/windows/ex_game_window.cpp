@@ -16,6 +16,7 @@
 #include "extra/windows/ex_terrain_settings_window.h"
 #include "extra/windows/ex_texts.h"
 #include "extra/windows/extra_log.h"
+#include "shell/windows/density_picture.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/window_place.h"
@@ -74,6 +75,8 @@ ExGameWindow::ExGameWindow(QWidget* parent)
     BuildPanel(surface);
     BuildMenus();
     connect(grow_, &GrowingPage::rescaled, this, &ExGameWindow::RenderCellPictures);
+    // The display scale changed (the page then grows too) or the window's density did.
+    OnPictureDensityChange(this, [this] { RenderCellPictures(); });
     look::StyleWindow(this, look::Theme::Rock);
     PlaceOnShow(this);
     Render();
@@ -231,14 +234,6 @@ void ExGameWindow::keyPressEvent(QKeyEvent* event) {
 void ExGameWindow::RenderCellPictures() {
     pictures_ = LoadExCellPictures(devicePixelRatioF() * grow_->Factor());
     Render();
-}
-
-bool ExGameWindow::event(QEvent* event) {
-    // The window's density changed (a display scale chosen, another screen).
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        RenderCellPictures();
-    }
-    return QMainWindow::event(event);
 }
 
 void ExGameWindow::closeEvent(QCloseEvent* event) {

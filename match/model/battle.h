@@ -20,8 +20,10 @@
 
 namespace morvane {
 
-// The state the battle screen's tick acts on.
-enum class BattleState : std::uint8_t {
+// The state the battle screen's tick acts on. No underlying type is named: Qt 6.8's lupdate
+// reads one as the end of what it understands of the file and loses the Battle class below, whose
+// texts it then files under another context.
+enum class BattleState {
     TurnStart = 0,
     WaitMouse = 1,
     WaitKeyboard = 2,

@@ -34,6 +34,8 @@ private:
 // A rounded outline drawn over other widgets (the cursor frame, the turn marker); clicks and
 // pointer moves pass through it to what lies beneath.
 class MarkerFrame : public QWidget {
+    Q_OBJECT
+
 public:
     MarkerFrame(const QColor& color, int lineWidth, QWidget* parent);
 

@@ -26,6 +26,7 @@
 #include "shell/settings/display_scale.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/accessible_names.h"
+#include "shell/windows/density_picture.h"
 #include "shell/windows/display_scale_choice.h"
 #include "shell/windows/growing_page.h"
 #include "shell/windows/keys_window.h"
@@ -142,6 +143,12 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     effects_->Motion().SetOn(ReadViewToggle(store_, ViewToggle::Motion));
     grow_->Place(&effects_->Motion(), QRect(0, 0, kWindowWidth, kWindowHeight));
     connect(grow_, &GrowingPage::rescaled, this, &BattleWindow::Regrow);
+    // The display scale changed (the page then grows too) or the window's density did: every
+    // picture is drawn afresh for it.
+    OnPictureDensityChange(this, [this] {
+        RenderBackground();
+        Regrow();
+    });
     look::StyleWindow(this);
     PlaceOnShow(this);
 
@@ -782,17 +789,9 @@ void BattleWindow::RenderBackground() {
     const QString resource = drawnBackground_ == BattleBackground::Red
                                  ? QStringLiteral(":/backgrounds/red.svg")
                                  : QStringLiteral(":/backgrounds/blue.svg");
-    backgroundBrush_ = QBrush(RenderPicture(resource, {48, 48}, devicePixelRatioF()));
-}
-
-bool BattleWindow::event(QEvent* event) {
-    // The window's density changed (a display scale chosen, another screen): every picture is
-    // drawn afresh for it.
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        RenderBackground();
-        Regrow();
-    }
-    return QWidget::event(event);
+    backgroundBrush_ = QBrush(ScaledPicture(this, [&resource](qreal ratio) {
+        return RenderPicture(resource, {48, 48}, ratio);
+    }));
 }
 
 void BattleWindow::Regrow() {

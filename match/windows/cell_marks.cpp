@@ -47,3 +47,5 @@ void CellMarks::Follow(CellMark mark, const QRect& cell, const QPixmap& unit) {
 }
 
 }  // namespace morvane
+
+#include "moc_cell_marks.cpp"

@@ -12,6 +12,8 @@ class MarkerFrame;
 
 // A unit picture drawn faintly over a cell; clicks and pointer moves pass through it.
 class GhostUnit : public QWidget {
+    Q_OBJECT
+
 public:
     explicit GhostUnit(QWidget* parent);
     void SetUnit(const QPixmap& unit);

@@ -12,6 +12,7 @@
 #include "match/windows/match_pictures.h"
 #include "rules/board.h"
 #include "shell/windows/accessible_names.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
 #include "shell/windows/ok_button.h"
 #include "shell/windows/store_failure.h"
@@ -51,7 +52,8 @@ EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent,
         const int column = side * 2;
 
         auto* mark = new QLabel(this);
-        mark->setPixmap(CellPixmap(UnitCode(side == 0 ? kCircleTurn : kCrossTurn)));
+        mark->setPixmap(CellPixmap(UnitCode(side == 0 ? kCircleTurn : kCrossTurn),
+                                   AppliedDisplayScale() / 100.0));
         mark->setAlignment(Qt::AlignCenter);
         sides->addWidget(mark, 0, column);
 
@@ -120,7 +122,7 @@ bool EntryWindow::Choose(int side) {
         otherStored = Choose(1 - side);
     }
     const bool stored = ChoosePlayer(state_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
-    pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], kEntryPictureSize));
+    pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], Scaled(kEntryPictureSize)));
     UpdateAccessibleName(pictures_[s], PlayerPictureName(side, lists_[s]->currentText()));
     return stored && otherStored;
 }

@@ -12,6 +12,8 @@
 
 #include "assets/pictures.h"
 #include "match/windows/match_pictures.h"
+#include "shell/windows/density_picture.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
 #include "shell/windows/ok_button.h"
 #include "shell/windows/window_place.h"
@@ -37,8 +39,9 @@ class MessageStage : public QWidget {
 public:
     explicit MessageStage(QWidget* parent) : QWidget(parent) {
         setFixedSize(kMessageWidth, kMessageHeight);
-        texture_ = QBrush(
-            RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}, devicePixelRatioF()));
+        texture_ = QBrush(ScaledPicture(this, [](qreal ratio) {
+            return RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}, ratio);
+        }));
     }
 
 protected:
@@ -47,7 +50,7 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(texture_);
-        painter.drawRoundedRect(rect(), 8, 8);
+        painter.drawRoundedRect(rect(), Scaled(8), Scaled(8));
     }
 
 private:
@@ -72,10 +75,10 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
 
     auto* stage = new MessageStage(this);
     auto* shadow = MakeMessage(QStringLiteral("Label1_0"), result.text, look::kBlack, stage);
-    shadow->setGeometry(-kShadowOffset, kShadowOffset, kMessageWidth, kMessageHeight);
+    PlaceScaled(shadow, QRect(-kShadowOffset, kShadowOffset, kMessageWidth, kMessageHeight));
     auto* message =
         MakeMessage(QStringLiteral("Label1_1"), result.text, ToQColor(result.color), stage);
-    message->setGeometry(0, 0, kMessageWidth, kMessageHeight);
+    PlaceScaled(message, QRect(0, 0, kMessageWidth, kMessageHeight));
 
     auto* choices = new QButtonGroup(this);
     auto* options = new QVBoxLayout;

@@ -16,6 +16,8 @@
 #include "match/model/player_entry.h"
 #include "match/windows/match_pictures.h"
 #include "shell/settings/language.h"
+#include "shell/windows/density_picture.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
 #include "shell/windows/ok_button.h"
 #include "shell/windows/window_place.h"
@@ -30,10 +32,12 @@ public:
 
     explicit ReviewBoard(QWidget* parent) : QWidget(parent) {
         setObjectName(QStringLiteral("ReviewBoard"));
-        setFixedSize(kColumns * kPitch + 1, kRows * kPitch + 1);
-        for (int code = Hollow; code <= Block; ++code) {
-            pictures_[static_cast<std::size_t>(code)] = CellPixmap(code);
-        }
+        setFixedSize(kWidth, kHeight);
+        RenderPictures();
+        OnPictureDensityChange(this, [this] {
+            RenderPictures();
+            update();
+        });
     }
 
     void Show(const Board& board, int lastCell) {
@@ -46,12 +50,15 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), look::kNightDeep);
+        // Drawn at the scale 100.
+        const qreal factor = AppliedDisplayScale() / 100.0;
+        painter.scale(factor, factor);
         painter.setPen(look::kBoardGrid);
         for (int x = 0; x <= kColumns; ++x) {
-            painter.drawLine(x * kPitch, 0, x * kPitch, height());
+            painter.drawLine(x * kPitch, 0, x * kPitch, kHeight);
         }
         for (int y = 0; y <= kRows; ++y) {
-            painter.drawLine(0, y * kPitch, width(), y * kPitch);
+            painter.drawLine(0, y * kPitch, kWidth, y * kPitch);
         }
         for (int cell = 0; cell < kCellCount; ++cell) {
             const int code = board_[cell];
@@ -66,6 +73,17 @@ protected:
     }
 
 private:
+    static constexpr int kWidth = kColumns * kPitch + 1;
+    static constexpr int kHeight = kRows * kPitch + 1;
+
+    // The cell pictures, rendered at the display scale for the screen.
+    void RenderPictures() {
+        for (int code = Hollow; code <= Block; ++code) {
+            pictures_[static_cast<std::size_t>(code)] =
+                CellPixmap(code, AppliedDisplayScale() / 100.0);
+        }
+    }
+
     static QRect CellRect(int cell) {
         return QRect((CellX(cell) - 1) * kPitch + 1, (CellY(cell) - 1) * kPitch + 1, kPitch - 1,
                      kPitch - 1);

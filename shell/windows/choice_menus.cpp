@@ -9,7 +9,6 @@
 
 #include "shell/settings/display_scale.h"
 #include "shell/settings/window_sizes.h"
-#include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
 
 namespace morvane {
@@ -85,10 +84,9 @@ QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
         AddChoices(menu, QStringLiteral("DisplayScale"), DisplayScaleMenuTitle(), choices,
                    [current = std::move(current)] { return ScaleName(current()); });
     submenu->setToolTipsVisible(true);
-    // The screen's free area is measured in the pixels the windows are drawn in now; at the
-    // scale 100 it is that many times larger.
+    // The screen's free area is measured in Qt's pixels, which the display scale leaves alone.
     QObject::connect(submenu, &QMenu::aboutToShow, submenu, [menu, entries = submenu->actions()] {
-        const QSize room = menu->screen()->availableGeometry().size() * AppliedDisplayScale() / 100;
+        const QSize room = menu->screen()->availableGeometry().size();
         for (std::size_t k = 0; k < kDisplayScales.size(); ++k) {
             const bool fits = ScaleFits(kDisplayScales[k], room);
             QAction* entry = entries[static_cast<qsizetype>(k)];

@@ -4,15 +4,24 @@
 #include <functional>
 
 class QLabel;
+class QWidget;
 
 namespace morvane {
 
-// Draws a picture for a density: device pixels to the game's pixel.
+// Draws a picture at its size at the display scale 100 for a density: device pixels to that
+// size's pixel.
 using PictureRenderer = std::function<QPixmap(qreal devicePixelRatio)>;
 
-// Shows on the label the picture render draws for the label's density, and draws it afresh each
-// time that density changes (a display scale chosen while the game runs, the window moved to a
-// screen of another density), so that it stays sharp.
+// The picture render draws, as widget shows it: at the display scale in use, with as many device
+// pixels as widget's screen gives it, so that it is sharp.
+QPixmap ScaledPicture(const QWidget* widget, const PictureRenderer& render);
+
+// Calls redraw each time what widget's pictures are drawn for changes: the display scale, or its
+// window's screen or that screen's density. Keeps doing so while widget lives.
+void OnPictureDensityChange(QWidget* widget, std::function<void()> redraw);
+
+// Shows on the label the picture render draws (ScaledPicture), and draws it afresh each time the
+// display scale or the label's density changes, so that it keeps its size and stays sharp.
 void ShowPicture(QLabel* label, PictureRenderer render);
 
 }  // namespace morvane

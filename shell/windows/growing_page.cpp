@@ -3,13 +3,17 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "shell/windows/live_scale.h"
 #include "shell/windows/page_scale.h"
 
 namespace morvane {
 
 GrowingPage::GrowingPage(QWidget* stage, QWidget* page, QSize designed)
     : QObject(stage), stage_(stage), page_(page), designed_(designed) {
+    // The stage's least size grows with the display scale, and the page with it; the page's
+    // controls are placed here, never by the display scale.
     stage_->setMinimumSize(designed_);
+    LaidOutByOwner(page_);
     page_->setGeometry(QRect(QPoint(), designed_));
     stage_->installEventFilter(this);
 }

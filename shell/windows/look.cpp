@@ -18,6 +18,7 @@
 #include <limits>
 
 #include "assets/pictures.h"
+#include "shell/windows/live_scale.h"
 
 namespace morvane::look {
 namespace {
@@ -53,14 +54,37 @@ const QColor kRockScrollGroove(36, 24, 14);
 const QColor kRockMenu(58, 38, 22);
 const QColor kRockMenuChosen(110, 76, 46);
 
+// The widget style's lengths that a layout takes when it is given none of its own: the display
+// scale gives each layout its margins and spacing itself.
+bool IsLayoutLength(QStyle::PixelMetric metric) {
+    switch (metric) {
+        case QStyle::PM_LayoutLeftMargin:
+        case QStyle::PM_LayoutTopMargin:
+        case QStyle::PM_LayoutRightMargin:
+        case QStyle::PM_LayoutBottomMargin:
+        case QStyle::PM_LayoutHorizontalSpacing:
+        case QStyle::PM_LayoutVerticalSpacing:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // Fusion with a focus frame that shows on the game's dark backgrounds, where Fusion's own, a
 // faint tint of the highlight colour, is lost. Like Fusion's it is drawn only once the keyboard
 // has moved the focus in the window, so that a window used with the mouse looks as before. It
 // marks the controls whose own style leaves the focus to the widget style: option buttons, tabs,
-// toolbar buttons (and push buttons, inside their own focus edge).
+// toolbar buttons (and push buttons, inside their own focus edge). Its lengths (frames, scroll
+// bars, indicators, icons) grow with the display scale, as the rest of a window does.
 class GameStyle : public QProxyStyle {
 public:
     GameStyle() : QProxyStyle(QStyleFactory::create(kStyle)) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int length = QProxyStyle::pixelMetric(metric, option, widget);
+        return IsLayoutLength(metric) || length <= 0 ? length : Scaled(length);
+    }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
@@ -73,11 +97,13 @@ public:
         }
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QPen(kGold, kFocusFrameWidth));
+        const int width = Scaled(kFocusFrameWidth);
+        const qreal radius = kFocusFrameRadius * AppliedDisplayScale() / 100.0;
+        painter->setPen(QPen(kGold, width));
         painter->setBrush(Qt::NoBrush);
-        const qreal inset = kFocusFrameWidth / 2.0;
+        const qreal inset = width / 2.0;
         painter->drawRoundedRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset),
-                                 kFocusFrameRadius, kFocusFrameRadius);
+                                 radius, radius);
         painter->restore();
     }
 
@@ -464,12 +490,15 @@ void FramePanel(QWidget* panel, const QColor& border) {
 
 void PaintRock(QPainter& painter, const QWidget* widget, const QRect& area) {
     // Rendering the texture takes a while and windows repaint often (also while the computer
-    // thinks), so one tile per screen density is kept in Qt's pixmap cache.
+    // thinks), so one tile per screen density and display scale is kept in Qt's pixmap cache.
     const qreal ratio = widget->devicePixelRatioF();
-    const QString key = QStringLiteral("morvane-extra-rock@%1").arg(ratio);
+    const int scale = AppliedDisplayScale();
+    const QString key = QStringLiteral("morvane-extra-rock@%1x%2").arg(ratio).arg(scale);
     QPixmap tile;
     if (!QPixmapCache::find(key, &tile)) {
-        tile = RenderPicture(kRockPicture, QSize(kRockTileSize, kRockTileSize), ratio);
+        tile =
+            RenderPicture(kRockPicture, QSize(kRockTileSize, kRockTileSize), ratio * scale / 100.0);
+        tile.setDevicePixelRatio(ratio);
         QPixmapCache::insert(key, tile);
     }
     painter.drawTiledPixmap(area, tile);

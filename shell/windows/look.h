@@ -14,8 +14,8 @@ namespace morvane {
 
 // The game's one look: its fonts, its colours and the style of its controls. Every window takes
 // its fonts and colours from here and nowhere else, and none of it comes from the desktop: the
-// fonts have fixed pixel sizes, so a window looks the same on every machine and only a scale
-// factor (QT_SCALE_FACTOR, a high-density screen) enlarges it, evenly.
+// fonts have fixed pixel sizes, so a window looks the same on every machine and only the display
+// scale or a scale factor (QT_SCALE_FACTOR, a high-density screen) enlarges it, evenly.
 namespace look {
 
 // The two looks a window can have: the night blue of the main game and the shell, and the dark

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "shell/windows/hover_label.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
 #include "shell/windows/menu_pointer.h"
 #include "shell/windows/message_dialog_window.h"
@@ -84,7 +85,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
     const int buttonsHeight = MessageChoice::kSlotCount * kButtonHeight +
                               (MessageChoice::kSlotCount - 1) * kButtonSpacing;
     const int contentHeight = std::max(textHeight, buttonsHeight);
-    text_->setGeometry(kMargin, kMargin, kTextWidth, contentHeight);
+    PlaceScaled(text_, QRect(kMargin, kMargin, kTextWidth, contentHeight));
 
     const int buttonsLeft = kMargin + kTextWidth + kGap;
     const int buttonsTop = kMargin + (contentHeight - buttonsHeight) / 2;
@@ -96,8 +97,10 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
         button->setText(captions[slot]);
         // An empty slot shows nothing and takes neither clicks nor pointer movement.
         button->setEnabled(choice_.captioned(slot));
-        button->setGeometry(buttonsLeft, buttonsTop + slot * (kButtonHeight + kButtonSpacing),
-                            kButtonWidth, kButtonHeight);
+        buttonPlaces_[slot] =
+            QRect(buttonsLeft, buttonsTop + slot * (kButtonHeight + kButtonSpacing), kButtonWidth,
+                  kButtonHeight);
+        PlaceScaled(button, buttonPlaces_[slot]);
         connect(button, &HoverLabel::hovered, this, [this, slot] {
             if (choice_.Highlight(slot)) {
                 DrawChoice();
@@ -135,8 +138,7 @@ void MessageDialog::DrawChoice() {
                              slot == highlighted ? kHighlightColour : kButtonColour);
     }
     if (highlighted >= 0 && highlighted < MessageChoice::kSlotCount) {
-        const QRect button = buttons_[highlighted]->geometry();
-        frame_->setGeometry(button.adjusted(0, -kFrameRise, 0, kFrameRise));
+        PlaceScaled(frame_, buttonPlaces_[highlighted].adjusted(0, -kFrameRise, 0, kFrameRise));
         frame_->show();
     } else {
         frame_->hide();
@@ -159,15 +161,19 @@ void MessageDialog::mouseMoveEvent(QMouseEvent* /*event*/) {
 
 void MessageDialog::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    QLinearGradient sky(0, 0, 0, height());
+    // Drawn at the scale 100, on the dialog's size at it.
+    const qreal factor = AppliedDisplayScale() / 100.0;
+    painter.scale(factor, factor);
+    const QRect room(0, 0, qRound(width() / factor), qRound(height() / factor));
+    QLinearGradient sky(0, 0, 0, room.height());
     sky.setColorAt(0, look::kNightSky);
     sky.setColorAt(1, look::kNightDeep);
-    painter.fillRect(rect(), sky);
+    painter.fillRect(room, sky);
     painter.setPen(QPen(look::kSteel, 2));
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    painter.drawRect(room.adjusted(1, 1, -1, -1));
     const int rule = kMargin + kTextWidth + kGap / 2;
     painter.setPen(QPen(look::kSteel.darker(130), 1));
-    painter.drawLine(rule, kMargin, rule, height() - kMargin);
+    painter.drawLine(rule, kMargin, rule, room.height() - kMargin);
 }
 
 QString YesCaption() { return MessageDialog::tr("Ｙｅｓ"); }

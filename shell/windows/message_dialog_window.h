@@ -41,6 +41,7 @@ private:
     QCursor pointer_;
     QLabel* text_;
     std::array<HoverLabel*, MessageChoice::kSlotCount> buttons_{};
+    std::array<QRect, MessageChoice::kSlotCount> buttonPlaces_{};  // at the scale 100
     QFrame* frame_;
 };
 

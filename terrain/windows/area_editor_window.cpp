@@ -20,6 +20,8 @@
 #include "assets/pictures.h"
 #include "rules/cell_cursor.h"
 #include "shell/windows/accessible_names.h"
+#include "shell/windows/density_picture.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/ok_button.h"
@@ -91,6 +93,12 @@ std::optional<CursorStep> StepOfKey(int key) {
 
 const Tool& ToolOfCode(std::int16_t code) { return *std::ranges::find(kTools, code, &Tool::code); }
 
+// A picture of the editor at its size at the scale 100, as the window shows it.
+QPixmap EditorPicture(const QWidget* window, const QString& resource, int size) {
+    return ScaledPicture(
+        window, [&](qreal ratio) { return RenderPicture(resource, QSize(size, size), ratio); });
+}
+
 }  // namespace
 
 AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* parent)
@@ -101,8 +109,7 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     setFont(look::Font(kEditorTextSize));
     for (const std::int16_t code : {Hollow, CircleUnit, CrossUnit, Block}) {
         cellPictures_[static_cast<std::size_t>(code)] =
-            RenderPicture(QStringLiteral(":/cells/cell_%1.svg").arg(code),
-                          QSize(kCellSize, kCellSize), devicePixelRatioF());
+            EditorPicture(this, QStringLiteral(":/cells/cell_%1.svg").arg(code), kCellSize);
     }
 
     // The whole window is one page, which scrolls on a screen too small for it.
@@ -172,9 +179,9 @@ QWidget* AreaEditorWindow::BuildBoard(QWidget* page) {
     for (int index = 0; index < kCellCount; ++index) {
         auto* cell = new QLabel(panel);
         cell->setObjectName(IndexedName(QStringLiteral("Un"), index));
-        cell->setGeometry(kGridLine + (CellX(index) - 1) * (kCellSize + kGridLine),
-                          kGridLine + (CellY(index) - 1) * (kCellSize + kGridLine), kCellSize,
-                          kCellSize);
+        PlaceScaled(cell, QRect(kGridLine + (CellX(index) - 1) * (kCellSize + kGridLine),
+                                kGridLine + (CellY(index) - 1) * (kCellSize + kGridLine), kCellSize,
+                                kCellSize));
         cell->setAutoFillBackground(true);
         cell->setBackgroundRole(QPalette::Base);
         cell->setMouseTracking(true);
@@ -203,8 +210,7 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
 
     // Buttons 1 to 5 only show things: the editor's emblem and the tool now chosen.
     auto* emblem = new QLabel(toolbar);
-    emblem->setPixmap(RenderPicture(QStringLiteral(":/editor/emblem.svg"),
-                                    QSize(kSwatchSize, kSwatchSize), devicePixelRatioF()));
+    emblem->setPixmap(EditorPicture(this, QStringLiteral(":/editor/emblem.svg"), kSwatchSize));
     name(emblem, 1);
     toolbar->addWidget(emblem);
     name(toolbar->widgetForAction(toolbar->addSeparator()), 2);
@@ -223,9 +229,7 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
     auto* tools = new QActionGroup(toolbar);
     for (const Tool& tool : kTools) {
         QAction* action = toolbar->addAction(
-            QIcon(RenderPicture(tool.picture, QSize(kToolIconSize, kToolIconSize),
-                                devicePixelRatioF())),
-            tr(tool.tip));
+            QIcon(EditorPicture(this, tool.picture, kToolIconSize)), tr(tool.tip));
         action->setCheckable(true);
         action->setChecked(tool.code == Empty);
         tools->addAction(action);
@@ -241,8 +245,7 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
     name(spring, 12);
     toolbar->addWidget(spring);
     QAction* clear = toolbar->addAction(
-        QIcon(RenderPicture(QStringLiteral(":/editor/clear.svg"),
-                            QSize(kToolIconSize, kToolIconSize), devicePixelRatioF())),
+        QIcon(EditorPicture(this, QStringLiteral(":/editor/clear.svg"), kToolIconSize)),
         tr(kClearTip));
     name(toolbar->widgetForAction(clear), kClearButton);
     actingButtons_.append(clear);
@@ -377,8 +380,7 @@ void AreaEditorWindow::ToolbarButtonClicked(int button) {
 
 void AreaEditorWindow::ChooseTool(std::int16_t code) {
     paintCode_ = code;
-    toolSwatch_->setPixmap(RenderPicture(ToolOfCode(code).picture, QSize(kSwatchSize, kSwatchSize),
-                                         devicePixelRatioF()));
+    toolSwatch_->setPixmap(EditorPicture(this, ToolOfCode(code).picture, kSwatchSize));
 }
 
 void AreaEditorWindow::ClearCurrentFile() {

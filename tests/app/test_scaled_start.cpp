@@ -6,13 +6,15 @@
 
 #include "app/app.h"
 #include "shell/settings/display_scale.h"
+#include "shell/settings/window_sizes.h"
 #include "shell/windows/live_scale.h"
 
 using namespace morvane;
 
 // The program started with the display scale 150 stored, the way main starts it: the title
-// window is drawn at 1.5 device pixels to the pixel (times the factor the screen or the user's
-// environment sets), its picture rendered for that density.
+// window opens at 1.5 times its own size, its texts and its picture with it, and the picture is
+// rendered for the screen's density (which the screen or the user's environment sets), one
+// picture pixel to a screen pixel.
 class ScaledStartTest : public QObject {
     Q_OBJECT
 
@@ -23,7 +25,7 @@ private slots:
     // The app keeps a game left under way in the data folder: the tests' own, never the user's.
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void titleIsDrawnAtTheStoredScale() {
+    void titleOpensAtTheStoredScale() {
         AppState state;
         App app(store_, state);
         app.ShowTitle();
@@ -34,14 +36,18 @@ private slots:
             }
         }
         QVERIFY(title != nullptr);
-        const qreal ratio = ownRatio_ * 1.5;
-        QCOMPARE(title->devicePixelRatioF(), ratio);
-        QCOMPARE(title->grab().size(), title->size() * ratio);
+        const auto own =
+            std::ranges::find(kWindowSizes, QStringLiteral("Form1"),
+                              [](const WindowSize& w) { return QString::fromLatin1(w.name); });
+        QCOMPARE(title->size(), own->size * 1.5);
+        QCOMPARE(title->devicePixelRatioF(), ownRatio_);
+        QCOMPARE(title->grab().size(), title->size() * ownRatio_);
 
         const auto* picture = title->findChild<QLabel*>(QStringLiteral("Image1"));
+        QCOMPARE(picture->size(), QSize(340, 300) * 1.5);
         const QPixmap pixmap = picture->pixmap();
-        QCOMPARE(pixmap.devicePixelRatio(), ratio);
-        QCOMPARE(pixmap.size(), picture->size() * ratio);
+        QCOMPARE(pixmap.devicePixelRatio(), ownRatio_);
+        QCOMPARE(pixmap.size(), picture->size() * ownRatio_);
         title->close();
     }
 

@@ -276,7 +276,7 @@ private slots:
     // that shows on the screen. Once the page is out, redrawing the screen says nothing more.
     void infoPagesAreAnnounced() {
         Screen screen(PlayerKind::Mouse, PlayerKind::Keyboard);
-        const NoticeListener listener;
+        NoticeListener listener;
         screen.Open();
         QVERIFY(WaitUntilSettled(screen));
         // A key, ignored in a mouse turn, wakes the tick and redraws the screen.

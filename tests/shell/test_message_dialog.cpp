@@ -38,17 +38,33 @@ QLabel* Button(QWidget* dialog, int slot) {
 
 QFrame* Frame(QWidget* dialog) { return dialog->findChild<QFrame*>(QStringLiteral("Shape1")); }
 
+// The colour a caption is drawn in: which of the two caption colours its pixels show. (Qt 6.8
+// draws a style sheet's colour without handing it to the label's palette.)
 QColor CaptionColour(QWidget* dialog, int slot) {
-    return Button(dialog, slot)->palette().color(QPalette::WindowText);
+    const QImage drawn = Button(dialog, slot)->grab().toImage();
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (const QColor colour = drawn.pixelColor(x, y);
+                colour == kGreen || colour == kYellow) {
+                return colour;
+            }
+        }
+    }
+    return {};
 }
+
+bool Captioned(QWidget* dialog, int slot) { return !Button(dialog, slot)->text().isEmpty(); }
 
 bool ShowsCustomPointer(QWidget* dialog) { return dialog->cursor().shape() == Qt::BitmapCursor; }
 
 // The dialog shows exactly one highlighted slot: green caption, the frame around it, the
-// custom pointer; every other caption yellow.
+// custom pointer; every other caption yellow (an empty slot draws nothing).
 void VerifyHighlighted(QWidget* dialog, int slot) {
+    QVERIFY(Captioned(dialog, slot));
     for (int other = 0; other < 3; ++other) {
-        QCOMPARE(CaptionColour(dialog, other), other == slot ? kGreen : kYellow);
+        if (Captioned(dialog, other)) {
+            QCOMPARE(CaptionColour(dialog, other), other == slot ? kGreen : kYellow);
+        }
     }
     QFrame* frame = Frame(dialog);
     QVERIFY(frame->isVisible());
@@ -62,7 +78,9 @@ void VerifyHighlighted(QWidget* dialog, int slot) {
 // Nothing is highlighted: all captions yellow, no frame, the ordinary pointer.
 void VerifyNothingHighlighted(QWidget* dialog) {
     for (int slot = 0; slot < 3; ++slot) {
-        QCOMPARE(CaptionColour(dialog, slot), kYellow);
+        if (Captioned(dialog, slot)) {
+            QCOMPARE(CaptionColour(dialog, slot), kYellow);
+        }
     }
     QVERIFY(!Frame(dialog)->isVisible());
     QCOMPARE(dialog->cursor().shape(), Qt::ArrowCursor);

@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QVBoxLayout>
 #include <memory>
 
 #include "shell/settings/display_scale.h"
@@ -382,6 +383,70 @@ private slots:
         QCOMPARE(ReadDisplayScale(store), used);
         QCOMPARE(AppliedDisplayScale(), used);
         ApplyDisplayScale(kDisplayScales.front());
+    }
+
+    // Every length a window is built with at the scale 100 (its size, a control placed by hand,
+    // a font, a style sheet, a layout's margins, spacing and spacers, a least size) is that many
+    // times larger at a display scale, and so is a style sheet that the program gives at it;
+    // back at 100, every one is as it was given.
+    void everyLengthOfAWindowFollowsTheScale_data() {
+        QTest::addColumn<int>("percent");
+        QTest::newRow("125") << 125;
+        QTest::newRow("150") << 150;
+        QTest::newRow("200") << 200;
+    }
+    void everyLengthOfAWindowFollowsTheScale() {
+        QFETCH(int, percent);
+        // Lengths that every scale multiplies to whole pixels.
+        QWidget window;
+        window.setFixedSize(200, 100);
+        auto* label = new QLabel(QStringLiteral("text"), &window);
+        QFont font = label->font();
+        font.setPixelSize(16);
+        label->setFont(font);
+        PlaceScaled(label, QRect(12, 20, 60, 32));
+        const QString sheet = QStringLiteral("QLabel { border: %1px solid red; padding: %2px; }");
+        label->setStyleSheet(sheet.arg(4).arg(8));
+        auto* box = new QWidget(&window);
+        PlaceScaled(box, QRect(80, 0, 100, 100));
+        auto* layout = new QVBoxLayout(box);
+        layout->setContentsMargins(8, 4, 8, 4);
+        layout->setSpacing(4);
+        layout->addSpacing(12);
+        auto* least = new QWidget(box);
+        least->setMinimumWidth(40);
+        layout->addWidget(least);
+        window.show();
+        const auto lengths = [&] {
+            return QList<int>{window.width(),
+                              window.height(),
+                              label->x(),
+                              label->y(),
+                              label->width(),
+                              label->height(),
+                              label->font().pixelSize(),
+                              layout->contentsMargins().left(),
+                              layout->contentsMargins().top(),
+                              layout->spacing(),
+                              layout->itemAt(0)->spacerItem()->sizeHint().height(),
+                              least->minimumWidth()};
+        };
+        const QList<int> at100 = lengths();
+
+        ApplyDisplayScale(percent);
+        const qreal factor = percent / 100.0;
+        QList<int> scaled;
+        for (const int length : at100) {
+            scaled << qRound(length * factor);
+        }
+        QCOMPARE(lengths(), scaled);
+        QCOMPARE(label->styleSheet(), sheet.arg(qRound(4 * factor)).arg(qRound(8 * factor)));
+        label->setStyleSheet(sheet.arg(12).arg(4));
+        QCOMPARE(label->styleSheet(), sheet.arg(qRound(12 * factor)).arg(qRound(4 * factor)));
+
+        ApplyDisplayScale(kDisplayScales.front());
+        QCOMPARE(lengths(), at100);
+        QCOMPARE(label->styleSheet(), sheet.arg(12).arg(4));
     }
 
     // A page that the screen can hold makes the window exactly its size, without scroll bars; a
