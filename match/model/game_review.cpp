@@ -59,9 +59,8 @@ std::optional<int> DecidingMove(const std::vector<ReviewedMove>& moves) {
 }
 
 std::optional<ReviewValue> SolveJob(SearchEngine& engine, const ReviewJob& job,
-                                    std::chrono::milliseconds time, std::stop_token stop) {
-    const std::optional<SolveResult> solved =
-        engine.Solve(job.board, job.turn, time, std::move(stop));
+                                    std::chrono::milliseconds time, const std::stop_token& stop) {
+    const std::optional<SolveResult> solved = engine.Solve(job.board, job.turn, time, stop);
     if (!solved) {
         return std::nullopt;
     }

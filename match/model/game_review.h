@@ -79,7 +79,8 @@ struct ReviewJob {
 // the side the job's position has to move: a cell's answer is its child's, negated, one ply
 // further from the end.
 std::optional<ReviewValue> SolveJob(SearchEngine& engine, const ReviewJob& job,
-                                    std::chrono::milliseconds time, std::stop_token stop = {});
+                                    std::chrono::milliseconds time,
+                                    const std::stop_token& stop = {});
 
 // The review of one game: the solver's value of every position the game went through, what
 // each move did to it, and, for the position a player looks at, the value of every cell that
