@@ -75,7 +75,7 @@ TitleActions App::MakeTitleActions() {
     actions.chooseLanguage = [this](QWidget* title, Language language) {
         ChooseTitleLanguage(title, language);
     };
-    actions.canResume = [this] { return kept_.Exists(); };
+    actions.canResume = [this] { return commands_.HasKeptGame(); };
     actions.resumeGame = [this](QWidget* title) { ResumeKeptGame(title); };
     return actions;
 }
@@ -108,7 +108,10 @@ void App::OpenBattle(const std::optional<SavedGame>& game, NetLink* link,
         return JoinNetworkGame(parent, linkParent, JoinRequest{});
     };
     auto* battle = new BattleWindow(
-        state_, store_, [this](QWidget* parent) { ShowAreaSelect(parent, state_.board, store_); },
+        state_, store_,
+        [this](QWidget* parent, const BattleWindow::AreaChosen& chosen) {
+            OpenAreaSelect(parent, state_.board, store_, parent, chosen);
+        },
         std::move(seams), &kept_);
     if (game) {
         battle->StartAt(*game);
@@ -122,10 +125,9 @@ void App::OpenBattle(const std::optional<SavedGame>& game, NetLink* link,
 }
 
 void App::ResumeKeptGame(QWidget* title) {
-    const std::optional<SavedGame> game = GameOrTell(title, kept_.Load());
-    // Resumed, or found to hold nothing to go on with: either way it is no longer kept.
-    kept_.Drop();
+    const std::optional<SavedGame> game = commands_.KeptGameToResume(title);
     if (game) {
+        commands_.DropKeptGame();
         title->close();
         OpenBattle(game);
     }

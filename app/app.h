@@ -6,6 +6,7 @@
 #include "extra/windows/extra_game.h"
 #include "match/model/kept_game.h"
 #include "match/model/match_state.h"
+#include "match/windows/game_commands.h"
 #include "shell/settings/settings_store.h"
 #include "shell/sound/sound_board.h"
 #include "shell/windows/window_place.h"
@@ -51,6 +52,7 @@ private:
     SoundBoard sounds_;
     ExtraGame extraGame_;
     KeptGame kept_{KeptGame::DefaultPath()};
+    GameCommands commands_{store_, &kept_};
     CloseWindowKey closeWindowKey_;
     PlaceMemory placeMemory_;
 };

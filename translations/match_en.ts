@@ -259,14 +259,17 @@ The game ends.</translation>
     </message>
 </context>
 <context>
+    <name>morvane::BattleView</name>
+    <message>
+        <source>VS</source>
+        <translation>VS</translation>
+    </message>
+</context>
+<context>
     <name>morvane::BattleWindow</name>
     <message>
         <source>Morvaneⅲ－Battle</source>
         <translation>Morvaneⅲ - Battle</translation>
-    </message>
-    <message>
-        <source>VS</source>
-        <translation>VS</translation>
     </message>
     <message>
         <source>対戦中のゲームを中断して

@@ -17,12 +17,14 @@ namespace morvane {
 namespace {
 
 // Japanese is cut into the pane's fixed rows, English into rows as wide as the window draws them.
-InfoPanel PaneFor(const BattleHost& host) {
+InfoPanel PaneFor(const RowFits& rowFits) {
     if (CurrentLanguage() == Language::Japanese) {
         return InfoPanel();
     }
-    return InfoPanel([&host](const QString& row) { return host.InfoRowFits(row); });
+    return InfoPanel(rowFits);
 }
+
+bool IsWinMark(int code) { return code == CircleWin || code == CrossWin; }
 
 // The cursor starts every game at the bottom-right cell.
 constexpr int kCursorHome = kCellCount - 1;
@@ -62,8 +64,13 @@ QStringList HintNote(const Hint& hint) {
 
 }  // namespace
 
-Battle::Battle(AppState& state, BattleHost& host)
-    : state_(state), host_(host), info_(PaneFor(host)), paneLanguage_(CurrentLanguage()) {
+Battle::Battle(AppState& state, BattleThinker& thinker, RowFits rowFits, QObject* parent)
+    : QObject(parent),
+      state_(state),
+      thinker_(thinker),
+      rowFits_(std::move(rowFits)),
+      info_(PaneFor(rowFits_)),
+      paneLanguage_(CurrentLanguage()) {
     state_.roundCount = 0;
     info_.CutPage();
     info_.SetPending(tr("（ＮＯ－ＤＡＴＡ．）"));
@@ -74,7 +81,9 @@ Battle::Battle(AppState& state, BattleHost& host)
 }
 
 void Battle::Tick() {
-    if (quitChosen_) {
+    // Nothing moves while a question waits, the pane neither: it stood still while the old
+    // program's modal windows were up.
+    if (quitChosen_ || question_ != BattleQuestion::None) {
         return;
     }
     info_.InfoTick();
@@ -121,8 +130,6 @@ void Battle::Act() {
             break;
         case BattleState::Place:
             PlaceUnit();
-            DrawBoard();
-            ShowAreaSpace();
             break;
         case BattleState::Judge:
             Judge();
@@ -138,8 +145,27 @@ void Battle::Act() {
     }
 }
 
+void Battle::Ask(BattleQuestion question) { question_ = question; }
+
+bool Battle::Answering(BattleQuestion question) {
+    if (question_ != question) {
+        return false;
+    }
+    question_ = BattleQuestion::None;
+    return true;
+}
+
 void Battle::EnterPlayers() {
-    host_.EnterPlayers();
+    Ask(BattleQuestion::Players);
+    emit playersAsked();
+}
+
+void Battle::AnswerPlayers(const Players& players, ComputerLevel level) {
+    if (!Answering(BattleQuestion::Players)) {
+        return;
+    }
+    state_.players = players;
+    state_.computerLevel = level;
     ShowPlayers();
     background_ = StrongestPlays(state_.players) ? BattleBackground::Red : BattleBackground::Blue;
     nextState_ = BattleState::SetUpGame;
@@ -162,7 +188,7 @@ void Battle::ShowPlayers() {
 void Battle::FollowLanguage() {
     if (paneLanguage_ != CurrentLanguage()) {
         paneLanguage_ = CurrentLanguage();
-        info_ = PaneFor(host_);
+        info_ = PaneFor(rowFits_);
         ShowPlayers();
     }
 }
@@ -185,14 +211,28 @@ void Battle::SetUpGame() {
     DrawBoard();
     info_.AddInfo(tr("Ａｒｅａ　Ｆｏｒｍａｔ　Ｐｒｏｃｅｓｓ　Ａｌｌ　Ｃｏｍｐｌｅｔｅｄ．"));
     info_.AddSeparator();
-    const bool guest = net_ && net_->role == NetworkRole::Guest;
-    if (guest) {
+    if (net_ && net_->role == NetworkRole::Guest) {
         TakeRemoteTerms();
         DrawBoard();
     } else if (state_.options.terrainSelect == TerrainOption::On) {
-        host_.SelectArea();
-        DrawBoard();
+        Ask(BattleQuestion::Area);
+        emit areaAsked();
+        return;
     }
+    FinishSetUp();
+}
+
+void Battle::AnswerArea(const Board& terrain) {
+    if (!Answering(BattleQuestion::Area)) {
+        return;
+    }
+    state_.board = terrain;
+    DrawBoard();
+    FinishSetUp();
+}
+
+void Battle::FinishSetUp() {
+    const bool guest = net_ && net_->role == NetworkRole::Guest;
     startFree_ = CountFreeCells(state_.board);
     ShowAreaSpace();
     const Board layout = state_.board;
@@ -315,7 +355,10 @@ void Battle::WaitForComputer() {
     }
     const bool remote =
         state_.players.kind[static_cast<std::size_t>(MoverSide())] == PlayerKind::Network;
-    const std::optional<int> cell = remote ? HearRemoteTurn() : host_.ComputerMove();
+    const std::optional<int> cell =
+        remote ? HearRemoteTurn()
+               : thinker_.ComputerMove(state_.board, state_.turn, state_.computerLevel,
+                                       state_.options.terrainSelect);
     if (!cell) {
         return;  // still thinking: asked again on the next tick
     }
@@ -345,18 +388,32 @@ void Battle::StepComputerCursor() {
 }
 
 void Battle::PlaceUnit() {
-    if (CanPlace(state_.board, placePoint_)) {
-        const PlayerKind kind = state_.players.kind[static_cast<std::size_t>(MoverSide())];
-        history_.Record({placePoint_, state_.board[placePoint_], state_.turn, IsLocalPerson(kind),
-                         turnStartCursor_});
-        state_.board[placePoint_] = UnitCode(state_.turn);
-        if (net_ && kind != PlayerKind::Network) {
-            net_->peer->SendMove(placePoint_);
-        }
-        underWay_ = true;
-        nextState_ = BattleState::Judge;
+    if (!CanPlace(state_.board, placePoint_)) {
+        ShowRefusal();
+        DrawBoard();
+        ShowAreaSpace();
+        emit happened({BattleEvent::Kind::Refused});
         return;
     }
+    const PlayerKind kind = state_.players.kind[static_cast<std::size_t>(MoverSide())];
+    const int previousCode = state_.board[placePoint_];
+    history_.Record({placePoint_, state_.board[placePoint_], state_.turn, IsLocalPerson(kind),
+                     turnStartCursor_});
+    state_.board[placePoint_] = UnitCode(state_.turn);
+    if (net_ && kind != PlayerKind::Network) {
+        net_->peer->SendMove(placePoint_);
+    }
+    underWay_ = true;
+    nextState_ = BattleState::Judge;
+    DrawBoard();
+    ShowAreaSpace();
+    emit happened({.kind = BattleEvent::Kind::UnitPlaced,
+                   .cell = placePoint_,
+                   .turn = state_.turn,
+                   .intoHollow = previousCode == Hollow});
+}
+
+void Battle::ShowRefusal() {
     nextState_ = prevState_;
     info_.CutPage();
     info_.ClearPending();
@@ -376,15 +433,17 @@ void Battle::Judge() {
     const Outcome outcome = JudgePlacement(state_.board, placePoint_);
     if (const std::optional<GameEnd> end = EndOf(outcome, state_.turn)) {
         game_->end = end;
-        host_.RecordGame(*end, game_->id);
+        emit gameCounted(*end, game_->id);
     }
     switch (outcome) {
         case Outcome::Win:
             DrawBoard();
+            AnnounceWin(MoverSide());
             EndWithWin(MoverSide());
             break;
         case Outcome::Draw:
             DrawBoard();
+            emit happened({BattleEvent::Kind::Drawn});
             EndGame(DrawResult());
             break;
         case Outcome::Continue:
@@ -392,6 +451,19 @@ void Battle::Judge() {
             nextState_ = BattleState::TurnStart;
             break;
     }
+}
+
+void Battle::AnnounceWin(int side) {
+    const auto& kinds = state_.players.kind;
+    const bool personLost = !IsLocalPerson(kinds[static_cast<std::size_t>(side)]) &&
+                            IsLocalPerson(kinds[static_cast<std::size_t>(1 - side)]);
+    BattleEvent end{personLost ? BattleEvent::Kind::Lost : BattleEvent::Kind::Won};
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (IsWinMark(shownBoard_[cell])) {
+            end.line.push_back(cell);
+        }
+    }
+    emit happened(end);
 }
 
 void Battle::EndWithWin(int side) {
@@ -407,7 +479,15 @@ void Battle::EndGame(GameResult result) {
 }
 
 void Battle::FinishGame() {
-    switch (host_.ShowResult(result_)) {
+    Ask(BattleQuestion::Result);
+    emit resultAsked(result_);
+}
+
+void Battle::AnswerResult(ResultChoice choice) {
+    if (!Answering(BattleQuestion::Result)) {
+        return;
+    }
+    switch (choice) {
         case ResultChoice::NextBattle:
             if (net_) {
                 net_->peer->SendNext();
@@ -541,7 +621,7 @@ void Battle::Abandon() {
     const bool peoplePlay = std::ranges::any_of(state_.players.kind, IsLocalPerson);
     const bool peopleMoved = std::ranges::any_of(history_.Units(), &PlacedUnit::byPerson);
     if (!peoplePlay || peopleMoved) {
-        host_.RecordAbandoned(game_ ? game_->id : QString());
+        emit gameAbandoned(game_ ? game_->id : QString());
     }
 }
 
@@ -622,6 +702,9 @@ void Battle::OpenGame(const SavedGame& game) {
         state_.turn = -state_.turn;
         JudgePlacement(state_.board, placePoint_);
         DrawBoard();
+        if (*game.end != GameEnd::Draw) {
+            AnnounceWin(*game.end == GameEnd::CircleWins ? 0 : 1);
+        }
         EndGame(*game.end == GameEnd::Draw ? DrawResult()
                                            : WinResult(*game.end == GameEnd::CircleWins ? 0 : 1));
     } else {
@@ -649,7 +732,7 @@ void Battle::ReplayMoves(const SavedGame& game) {
 void Battle::ServeAid() {
     switch (aid_) {
         case Aid::Hint: {
-            const std::optional<Hint> hint = host_.FindHint();
+            const std::optional<Hint> hint = thinker_.FindHint(state_.board, state_.turn);
             if (!hint) {
                 return;  // still searching: the aid stays pending, so input stays ignored
             }
@@ -677,6 +760,7 @@ void Battle::ServeAid() {
 void Battle::ShowHint(const Hint& hint) {
     cursorIndex_ = hint.cell;
     RestartTurnWith(HintNote(hint));
+    emit happened({BattleEvent::Kind::HintArrived});
 }
 
 void Battle::TakeBackUnits() { ShowTakenBack(history_.TakeBackToPerson(state_.board)); }
@@ -707,6 +791,12 @@ void Battle::ReplayUnits() {
     ShowAreaSpace();
     const int count = static_cast<int>(replayed.size());
     RestartTurnWith({tr("%1手進めました", nullptr, count).arg(InterfaceNumber(count))});
+    for (const PlacedUnit& unit : replayed) {
+        emit happened({.kind = BattleEvent::Kind::UnitPlaced,
+                       .cell = unit.cell,
+                       .turn = unit.turn,
+                       .intoHollow = unit.previousCode == Hollow});
+    }
 }
 
 // The page starts again with the turn's own help (which also moves the cursor frame), the aid's

@@ -1,12 +1,15 @@
 #pragma once
 
-#include <QCoreApplication>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
+#include "match/model/battle_event.h"
+#include "match/model/battle_thinker.h"
 #include "match/model/game_result.h"
 #include "match/model/hint.h"
 #include "match/model/info_panel.h"
@@ -37,49 +40,52 @@ enum class BattleState {
     Boot = 255,
 };
 
-// What the battle needs from its window: the modal windows and the computer. A modal window's
-// call returns when the window has closed. The computer's move and the hint never make a tick
-// wait: they answer nothing while the computer still thinks, and are asked again on later ticks
-// until they answer.
-class BattleHost {
-public:
-    // The player entry: leaves the players and the computer strength in the state.
-    virtual void EnterPlayers() = 0;
-    // The area select: leaves the chosen terrain on the board.
-    virtual void SelectArea() = 0;
-    // The result dialog: the user's choice.
-    virtual ResultChoice ShowResult(const GameResult& result) = 0;
-    // A game has been won or drawn: the record of games counts it. The id tells the game apart
-    // from every other (SavedGame::id), so that a game resumed or opened again counts once.
-    virtual void RecordGame(GameEnd end, const QString& gameId) = 0;
-    // A game was left before its end: the record counts it as abandoned.
-    virtual void RecordAbandoned(const QString& gameId) = 0;
-    // The computer's cell for the side to move, or nothing while it still thinks.
-    virtual std::optional<int> ComputerMove() = 0;
-    // A hint for the side to move, or nothing while its search still runs.
-    virtual std::optional<Hint> FindHint() = 0;
-    // Whether a text fits one row of the info panel as the window draws it. Asked only while
-    // the interface is in English: Japanese fills rows of a fixed twelve characters.
-    virtual bool InfoRowFits(const QString& row) const = 0;
-
-protected:
-    ~BattleHost() = default;
+// A question the battle waits on: its ticks do nothing until the question is answered.
+enum class BattleQuestion {
+    None,
+    Players,      // who plays: AnswerPlayers
+    Area,         // the terrain of the game being set up: AnswerArea
+    Result,       // what follows the game's result: AnswerResult
+    PeerUndo,     // whether the other side may take back its last move: AnswerPeerUndo
+    PeerLeft,     // the other side left; who plays its side now: AnswerPeerLeft
+    PeerInvalid,  // the other side sent something the protocol refuses: AnswerPeerInvalid
 };
+
+// Whether a text fits one row of the info panel as the window draws it.
+using RowFits = std::function<bool(const QString& row)>;
 
 // The window background.
 enum class BattleBackground { Blue, Red };
 
 // The battle screen's turn loop: a state machine advanced one step per timer tick. Input only
-// records a request that the next tick acts on; the board changes only inside ticks. The
-// window draws what this reports: the board as last drawn, the labels, the cursor, the pane.
-class Battle {
-    Q_DECLARE_TR_FUNCTIONS(morvane::Battle)
+// records a request that the next tick acts on; the board changes only inside ticks and answers.
+// The window draws what this reports (the board as last drawn, the labels, the cursor, the pane),
+// marks what it emits as having happened, and answers the questions it asks: a question's signal
+// says what is asked, and the ticks wait until its Answer call, which may come at once or after a
+// window has closed.
+class Battle : public QObject {
+    Q_OBJECT
 
 public:
-    // The screen has opened: the round count starts again from 0.
-    Battle(AppState& state, BattleHost& host);
+    // The screen has opened: the round count starts again from 0. The rows of the English pane
+    // are cut where rowFits says; Japanese fills rows of a fixed twelve characters.
+    Battle(AppState& state, BattleThinker& thinker, RowFits rowFits, QObject* parent = nullptr);
 
     void Tick();
+
+    // The question waiting for its answer, if any.
+    BattleQuestion Question() const { return question_; }
+    // The answers; each acts only while its question waits.
+    // The players the entry left and the strength of every computer side.
+    void AnswerPlayers(const Players& players, ComputerLevel level);
+    // The terrain the game is played on.
+    void AnswerArea(const Board& terrain);
+    void AnswerResult(ResultChoice choice);
+    void AnswerPeerUndo(bool allow);
+    // The strength that plays the other side from now on, or nothing to end the match.
+    void AnswerPeerLeft(std::optional<ComputerLevel> level);
+    // The person has been told; the match ends.
+    void AnswerPeerInvalid();
 
     // A cell was clicked, or the pointer moved over it (acted on only in a mouse turn).
     void ClickCell(int index);
@@ -172,6 +178,8 @@ public:
     int CursorCell() const { return drawnCursor_; }
     // The cursor frame and the turn marker, hidden until the first turn.
     bool MarkersShown() const { return markersShown_; }
+    // The side to move, or that moved last once the game is over.
+    Turn TurnToMove() const { return state_.turn; }
     // The side whose panel the turn marker frames.
     int MarkedSide() const { return markedSide_; }
     // Whether the cells show the pointing hand (a mouse player's turn).
@@ -186,6 +194,24 @@ public:
     BattleBackground Background() const { return background_; }
     // Player pictures 1..10 of side ○ and side × (0 before the entry).
     int Picture(int side) const { return picture_.at(static_cast<std::size_t>(side)); }
+
+signals:
+    // A unit placed, a placement refused, the game's end, a hint shown.
+    void happened(const morvane::BattleEvent& event);
+    // A game has been won or drawn: the record of games counts it. The id tells the game apart
+    // from every other (SavedGame::id), so that a game resumed or opened again counts once.
+    void gameCounted(morvane::GameEnd end, const QString& gameId);
+    // A game was left before its end: the record counts it as abandoned.
+    void gameAbandoned(const QString& gameId);
+
+    // The questions (see BattleQuestion): each waits for its answer.
+    void playersAsked();
+    void areaAsked();
+    void resultAsked(const morvane::GameResult& result);
+    void peerUndoAsked();
+    // Without a side to hand over (no game set up yet), only ending is to be offered.
+    void peerLeftAsked(bool canHandOver);
+    void peerInvalidTold();
 
 private:
     // A player aid asked for and not yet served.
@@ -206,9 +232,17 @@ private:
     // The players' names and pictures, as the entry left them.
     void ShowPlayers();
     void SetUpGame();
+    // The game's setup once its terrain is on the board.
+    void FinishSetUp();
+    // Waits for the question's answer; false when it is not the one waiting.
+    void Ask(BattleQuestion question);
+    bool Answering(BattleQuestion question);
+    // The winning line as drawn: the person here won, or lost to the computer or the network.
+    void AnnounceWin(int side);
     void StartTurn();
     void WaitForComputer();
     void PlaceUnit();
+    void ShowRefusal();
     void Judge();
     void FinishGame();
 
@@ -253,7 +287,8 @@ private:
     int MoverSide() const { return SideNumber(state_.turn); }
 
     AppState& state_;
-    BattleHost& host_;
+    BattleThinker& thinker_;
+    RowFits rowFits_;
     InfoPanel info_;
     Language paneLanguage_;  // the language the pane was made for
 
@@ -261,6 +296,7 @@ private:
     BattleState nextState_ = BattleState::EnterPlayers;
     BattleState prevState_ = BattleState::Boot;
     bool quitChosen_ = false;
+    BattleQuestion question_ = BattleQuestion::None;
 
     Aid aid_ = Aid::None;
     MoveHistory history_;  // the game's placements, for taking them back

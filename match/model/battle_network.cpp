@@ -102,20 +102,13 @@ bool Battle::HearEnding() {
     }
     switch (news.ending) {
         case RemoteNews::Ending::Invalid:
-            net_->peer->TellInvalid();
-            EndNetworkMatch();
+            Ask(BattleQuestion::PeerInvalid);
+            emit peerInvalidTold();
             return true;
-        case RemoteNews::Ending::Left: {
-            const std::optional<int> remote = RemoteSide();
-            const std::optional<ComputerLevel> level =
-                net_->peer->AfterPeerLeft(remote.has_value());
-            if (!level || !remote) {
-                EndNetworkMatch();
-                return true;
-            }
-            HandOver(*level);
-            return false;
-        }
+        case RemoteNews::Ending::Left:
+            Ask(BattleQuestion::PeerLeft);
+            emit peerLeftAsked(RemoteSide().has_value());
+            return true;
         case RemoteNews::Ending::None:
             break;
     }
@@ -130,7 +123,7 @@ bool Battle::HearEnding() {
     const int side = 1 - RemoteSide().value_or(1);
     const GameEnd end = side == 0 ? GameEnd::CircleWins : GameEnd::CrossWins;
     game_->end = end;
-    host_.RecordGame(end, game_->id);
+    emit gameCounted(end, game_->id);
     info_.CutPage();
     info_.ClearPending();
     info_.AddInfo(tr("対戦相手が投了しました。"));
@@ -143,12 +136,8 @@ std::optional<int> Battle::HearRemoteTurn() {
     RemoteNews& news = net_->news;
     if (news.undoAsked) {
         news.undoAsked = false;
-        const bool allow = net_->peer->AllowUndo();
-        net_->peer->SendUndoAnswer(allow);
-        if (allow) {
-            // Back to before the other side's last unit, which is then its turn again.
-            ShowTakenBack(history_.TakeBackToSide(state_.board, state_.turn));
-        }
+        Ask(BattleQuestion::PeerUndo);
+        emit peerUndoAsked();
         return std::nullopt;
     }
     if (news.moves.empty()) {
@@ -157,6 +146,34 @@ std::optional<int> Battle::HearRemoteTurn() {
     const int cell = news.moves.front();
     news.moves.pop_front();
     return cell;
+}
+
+void Battle::AnswerPeerUndo(bool allow) {
+    if (!Answering(BattleQuestion::PeerUndo)) {
+        return;
+    }
+    net_->peer->SendUndoAnswer(allow);
+    if (allow) {
+        // Back to before the other side's last unit, which is then its turn again.
+        ShowTakenBack(history_.TakeBackToSide(state_.board, state_.turn));
+    }
+}
+
+void Battle::AnswerPeerLeft(std::optional<ComputerLevel> level) {
+    if (!Answering(BattleQuestion::PeerLeft)) {
+        return;
+    }
+    if (level && RemoteSide()) {
+        HandOver(*level);
+    } else {
+        EndNetworkMatch();
+    }
+}
+
+void Battle::AnswerPeerInvalid() {
+    if (Answering(BattleQuestion::PeerInvalid)) {
+        EndNetworkMatch();
+    }
 }
 
 bool Battle::ServeRemoteTakeBack() {

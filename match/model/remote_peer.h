@@ -13,8 +13,8 @@ namespace morvane {
 // This machine's part in a network match: the host sets the games up, the guest plays them.
 enum class NetworkRole { Host, Guest };
 
-// The other side of a network match, as the battle sees it: the messages that go to it, and the
-// questions its news asks of the person here. A question's call returns once it is answered.
+// The other side of a network match, as the battle sees it: the messages that go to it. The
+// questions its news asks of the person here are the battle's own.
 class RemotePeer {
 public:
     // A unit of this side has gone in.
@@ -29,14 +29,6 @@ public:
     virtual void SendNext() = 0;
     // This side ends the match.
     virtual void SendQuit() = 0;
-
-    // The other side asks to take back its last move: whether the person here lets it.
-    virtual bool AllowUndo() = 0;
-    // The other side left: the strength that plays its side from now on, or nothing to end the
-    // game. Without a side to hand over (no game set up yet), only ending is offered.
-    virtual std::optional<ComputerLevel> AfterPeerLeft(bool canHandOver) = 0;
-    // The other side sent something the protocol refuses: tells the person, and the game ends.
-    virtual void TellInvalid() = 0;
 
 protected:
     ~RemotePeer() = default;

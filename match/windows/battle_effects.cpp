@@ -9,12 +9,6 @@ BattleEffects::BattleEffects(const std::array<CellLabel*, kCellCount>& cells,
                              SoundSink* sounds)
     : cells_(cells), pictures_(pictures), motion_(new UnitMotion(board)), sounds_(sounds) {}
 
-void BattleEffects::Follow(const Battle& battle, const std::array<PlayerKind, 2>& kinds) {
-    for (const BattleEvent& event : watch_.Look(battle, kinds)) {
-        Show(event);
-    }
-}
-
 void BattleEffects::Show(const BattleEvent& event) {
     switch (event.kind) {
         case BattleEvent::Kind::UnitPlaced: {

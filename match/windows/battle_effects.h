@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <array>
 
-#include "match/model/battle_watch.h"
+#include "match/model/battle_event.h"
 #include "match/windows/unit_motion.h"
 #include "shell/sound/sound_sink.h"
 
@@ -13,7 +13,7 @@ class CellLabel;
 
 // What the battle screen adds to the battle it draws: a placed unit's arrival and sound, the
 // sound of a refusal, the game's end with the winning line's pulse, and the sound of a hint
-// served. It follows the battle after each step and never holds it up.
+// served. It shows what the battle says has happened and never holds it up.
 class BattleEffects {
 public:
     // The cells and their pictures by cell code are the window's; the sink may be none.
@@ -22,20 +22,16 @@ public:
 
     UnitMotion& Motion() { return *motion_; }
 
-    // A person has just asked for a hint.
-    void HintAsked(const Battle& battle) { watch_.HintAsked(battle); }
-    // Moves and sounds what happened since the last call.
-    void Follow(const Battle& battle, const std::array<PlayerKind, 2>& kinds);
+    // Moves and sounds what happened.
+    void Show(const BattleEvent& event);
 
 private:
-    void Show(const BattleEvent& event);
     void Play(Sound sound);
 
     const std::array<CellLabel*, kCellCount>& cells_;
     const std::array<QPixmap, 9>& pictures_;
     UnitMotion* motion_;
     SoundSink* sounds_;
-    BattleWatch watch_;
 };
 
 }  // namespace morvane

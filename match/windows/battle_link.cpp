@@ -6,6 +6,7 @@
 #include "match/model/battle_log.h"
 #include "match/windows/peer_left_dialog.h"
 #include "shell/windows/message_dialog.h"
+#include "shell/windows/open_dialog.h"
 
 namespace morvane {
 namespace {
@@ -18,6 +19,28 @@ BattleLink::BattleLink(NetLink* link, Battle& battle, QWidget* screen, std::func
     : QObject(screen), link_(link), battle_(battle), screen_(screen), wake_(std::move(wake)) {
     connect(link, &NetLink::eventOccurred, this, &BattleLink::Hear);
     connect(link, &NetLink::finished, this, [this] { linkFinished_ = true; });
+
+    connect(&battle, &Battle::peerUndoAsked, this, [this] {
+        OpenMessage(screen_, tr("対戦相手が待ったを申し込んでいます。\n受けますか？"), YesCaption(),
+                    NoCaption(), QString(), this, [this](MessageAnswer answer) {
+                        battle_.AnswerPeerUndo(answer == MessageAnswer::First);
+                        wake_();
+                    });
+    });
+    connect(&battle, &Battle::peerLeftAsked, this, [this](bool canHandOver) {
+        OpenDialog(new PeerLeftDialog(canHandOver, screen_), this,
+                   [this](const PeerLeftDialog& dialog) {
+                       battle_.AnswerPeerLeft(dialog.Choice());
+                       wake_();
+                   });
+    });
+    connect(&battle, &Battle::peerInvalidTold, this, [this] {
+        OpenMessage(screen_, tr("対戦相手から不正なデータが届きました。\nゲームを終了します。"),
+                    QString(), QString(), ConfirmCaption(), this, [this](MessageAnswer) {
+                        battle_.AnswerPeerInvalid();
+                        wake_();
+                    });
+    });
 }
 
 NetworkRole BattleLink::role() const {
@@ -148,22 +171,6 @@ void BattleLink::SendQuit() {
             return true;
         },
         "quit");
-}
-
-bool BattleLink::AllowUndo() {
-    return ShowMessage(screen_, tr("対戦相手が待ったを申し込んでいます。\n受けますか？"),
-                       YesCaption(), NoCaption(), QString()) == MessageAnswer::First;
-}
-
-std::optional<ComputerLevel> BattleLink::AfterPeerLeft(bool canHandOver) {
-    PeerLeftDialog dialog(canHandOver, screen_);
-    dialog.exec();
-    return dialog.Choice();
-}
-
-void BattleLink::TellInvalid() {
-    ShowMessage(screen_, tr("対戦相手から不正なデータが届きました。\nゲームを終了します。"),
-                QString(), QString(), ConfirmCaption());
 }
 
 }  // namespace morvane

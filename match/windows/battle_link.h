@@ -14,14 +14,14 @@ namespace morvane {
 class Battle;
 
 // The battle screen's side of a network match: hands the link's news to the battle, sends the
-// battle's messages over the link, and asks the person here what the other side's news asks,
-// in the program's own dialogs over the screen.
+// battle's messages over the link, and answers the questions the other side's news makes the
+// battle ask, from the program's own dialogs over the screen, opened without waiting.
 class BattleLink : public QObject, public RemotePeer {
     Q_OBJECT
 
 public:
     // The link is authenticated and waits for the first game. wake is called after each piece
-    // of news, so that the screen ticks on.
+    // of news and each answer, so that the screen ticks on.
     BattleLink(NetLink* link, Battle& battle, QWidget* screen, std::function<void()> wake);
 
     NetworkRole role() const;
@@ -43,9 +43,6 @@ public:
     void SendSetup(const Board& terrain, int remoteSide, Turn first) override;
     void SendNext() override;
     void SendQuit() override;
-    bool AllowUndo() override;
-    std::optional<ComputerLevel> AfterPeerLeft(bool canHandOver) override;
-    void TellInvalid() override;
 
 private:
     void Hear(const SessionEvent& event);

@@ -38,9 +38,9 @@ constexpr int kListWidth = 170;
 
 }  // namespace
 
-EntryWindow::EntryWindow(AppState& state, SettingsStore& store, QWidget* parent,
+EntryWindow::EntryWindow(const AppState& state, SettingsStore& store, QWidget* parent,
                          EntryNetwork network)
-    : QDialog(parent), state_(state), store_(store) {
+    : QDialog(parent), chosen_(state), store_(store) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Morvaneⅲ－Entry"));
 
@@ -121,8 +121,9 @@ bool EntryWindow::Choose(int side) {
         other->setCurrentIndex(ListPosition(PlayerKind::Mouse));
         otherStored = Choose(1 - side);
     }
-    const bool stored = ChoosePlayer(state_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
-    pictures_[s]->setPixmap(PlayerPixmap(state_.players.picture[s], Scaled(kEntryPictureSize)));
+    const bool stored =
+        ChoosePlayer(chosen_, store_, side, PlayerKindAt(lists_[s]->currentIndex()));
+    pictures_[s]->setPixmap(PlayerPixmap(chosen_.players.picture[s], Scaled(kEntryPictureSize)));
     UpdateAccessibleName(pictures_[s], PlayerPictureName(side, lists_[s]->currentText()));
     return stored && otherStored;
 }

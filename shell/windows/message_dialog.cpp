@@ -12,6 +12,7 @@
 #include "shell/windows/look.h"
 #include "shell/windows/menu_pointer.h"
 #include "shell/windows/message_dialog_window.h"
+#include "shell/windows/open_dialog.h"
 #include "shell/windows/window_place.h"
 
 namespace morvane {
@@ -190,6 +191,20 @@ MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& c
     }
     dialog.exec();
     return static_cast<MessageAnswer>(dialog.answer());
+}
+
+void OpenMessage(QWidget* parent, const QString& text, const QString& caption0,
+                 const QString& caption1, const QString& caption2, const QObject* receiver,
+                 std::function<void(MessageAnswer)> answered) {
+    auto* dialog = new MessageDialog(parent, text, {caption0, caption1, caption2});
+    if (!dialog->HasButtons()) {
+        delete dialog;
+        answered(MessageAnswer::None);
+        return;
+    }
+    OpenDialog(dialog, receiver, [answered = std::move(answered)](const MessageDialog& closed) {
+        answered(static_cast<MessageAnswer>(closed.answer()));
+    });
 }
 
 }  // namespace morvane

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+class QObject;
 class QWidget;
 
 namespace morvane {
@@ -15,6 +17,12 @@ enum class MessageAnswer { First = 0, Second = 1, Third = 2, None = -1 };
 // None at once, without showing anything, when no caption is given.
 MessageAnswer ShowMessage(QWidget* parent, const QString& text, const QString& caption0,
                           const QString& caption1, const QString& caption2);
+
+// The same dialog opened without waiting for it: answered gets the answer once the dialog has
+// closed, unless receiver has gone by then (at once, with None, when no caption is given).
+void OpenMessage(QWidget* parent, const QString& text, const QString& caption0,
+                 const QString& caption1, const QString& caption2, const QObject* receiver,
+                 std::function<void(MessageAnswer)> answered);
 
 // The captions of the usual answers, "Ｙｅｓ" and "Ｎｏ", and of the one button under a notice,
 // "確認", in the interface's language.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QWidget>
 
 #include "shell/settings/settings_log.h"
 #include "shell/settings/settings_store.h"
@@ -9,15 +10,29 @@
 
 namespace morvane {
 
+namespace {
+
+QString NotStoredText(const SettingsStore& store) {
+    return QCoreApplication::translate(
+               "morvane::TellIfNotStored",
+               "設定を保存できませんでした。\n%1\n書き込めるか確かめて下さい。")
+        .arg(QDir::toNativeSeparators(store.FileName()));
+}
+
+}  // namespace
+
 bool TellIfNotStored(QWidget* parent, const SettingsStore& store, bool stored) {
     if (!stored) {
-        const QString text = QCoreApplication::translate(
-            "morvane::TellIfNotStored",
-            "設定を保存できませんでした。\n%1\n書き込めるか確かめて下さい。");
-        ShowMessage(parent, text.arg(QDir::toNativeSeparators(store.FileName())), QString(),
-                    QString(), ConfirmCaption());
+        ShowMessage(parent, NotStoredText(store), QString(), QString(), ConfirmCaption());
     }
     return stored;
+}
+
+void TellSoonIfNotStored(QWidget* parent, const SettingsStore& store, bool stored) {
+    if (!stored) {
+        OpenMessage(parent, NotStoredText(store), QString(), QString(), ConfirmCaption(), parent,
+                    [](MessageAnswer) {});
+    }
 }
 
 void TellIfFileRefused(QWidget* parent, const SettingsStore& store) {

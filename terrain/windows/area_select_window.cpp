@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "assets/pictures.h"
 #include "shell/settings/language.h"
@@ -18,6 +19,7 @@
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/ok_button.h"
+#include "shell/windows/open_dialog.h"
 #include "shell/windows/store_failure.h"
 #include "shell/windows/window_place.h"
 #include "terrain/layouts/area_preview.h"
@@ -330,9 +332,12 @@ void AreaSelectWindow::DrawPreview() {
     preview_->setText(QString::fromStdU16String(PreviewText(board_, previewBlank_)));
 }
 
-void ShowAreaSelect(QWidget* parent, Board& board, SettingsStore& store) {
-    AreaSelectWindow window(board, store, parent);
-    window.exec();
+void OpenAreaSelect(QWidget* parent, const Board& board, SettingsStore& store,
+                    const QObject* receiver, std::function<void(const Board&)> chosen) {
+    // The window leaves its choice in a board that lives as long as the window.
+    auto area = std::make_shared<Board>(board);
+    OpenDialog(new AreaSelectWindow(*area, store, parent), receiver,
+               [area, chosen = std::move(chosen)](const AreaSelectWindow&) { chosen(*area); });
 }
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "rules/board.h"
 #include "shell/settings/settings_store.h"
@@ -60,7 +61,9 @@ private:
     bool storedAtOpening_ = true;
 };
 
-// Shows the area select window modal over parent; the chosen terrain is left in board.
-void ShowAreaSelect(QWidget* parent, Board& board, SettingsStore& store);
+// Opens the area select window modal over parent, starting from board, without waiting for it;
+// chosen gets the terrain once the window has closed, unless receiver has gone by then.
+void OpenAreaSelect(QWidget* parent, const Board& board, SettingsStore& store,
+                    const QObject* receiver, std::function<void(const Board&)> chosen);
 
 }  // namespace morvane

@@ -87,7 +87,7 @@ struct Windows {
              }},
             {QStringLiteral("Form3"),
              [](Windows& w) {
-                 // Its tick would open the player entry modally: here it never comes.
+                 // Its tick would open the player entry: here it never comes.
                  return std::make_unique<BattleWindow>(w.state, w.settings.store(),
                                                        BattleWindow::AreaSelectFunction{},
                                                        BattleSeams{std::chrono::hours(1)});

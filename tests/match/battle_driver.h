@@ -58,7 +58,7 @@ struct Screen {
     // Every game starts on the given board, as if the area select had made it.
     void PlayOn(const Board& board) {
         state.options.terrainSelect = TerrainOption::On;
-        areaSelect = [this, board](QWidget*) { state.board = board; };
+        areaSelect = [board](QWidget*, const BattleWindow::AreaChosen& chosen) { chosen(board); };
     }
 
     // Opens the screen; the entry window that its first tick shows is confirmed as it stands.

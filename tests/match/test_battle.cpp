@@ -50,7 +50,7 @@ struct Match {
         host.onArea = [this, board] { state.board = board; };
     }
 
-    Battle& Open() { return battle.emplace(state, host); }
+    Battle& Open() { return host.Open(battle, state); }
 
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {

@@ -10,7 +10,7 @@ using morvane::testing::FakeBattleHost;
 namespace {
 
 // Stands in for the other side of the network: records what the battle sends it, as words,
-// and answers its questions as set.
+// and says how the person here answers the questions its news asks.
 struct FakePeer : RemotePeer {
     QStringList sent;
     bool allowUndo = true;
@@ -28,9 +28,6 @@ struct FakePeer : RemotePeer {
     }
     void SendNext() override { sent << QStringLiteral("next"); }
     void SendQuit() override { sent << QStringLiteral("quit"); }
-    bool AllowUndo() override { return allowUndo; }
-    std::optional<ComputerLevel> AfterPeerLeft(bool) override { return afterLeft; }
-    void TellInvalid() override { ++invalidTold; }
 };
 
 // What happens next in a network match, seen from the host at the mouse, playing ○ first
@@ -74,7 +71,15 @@ struct NetMatch {
         state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, TerrainOption::Off};
         host.onEntry = [this] { state.players.kind = {PlayerKind::Mouse, PlayerKind::Network}; };
         host.onComputer = [this] { return FirstPlaceable(state.board); };
-        battle.emplace(state, host);
+        host.Open(battle, state);
+        QObject::connect(&*battle, &Battle::peerUndoAsked,
+                         [this] { battle->AnswerPeerUndo(peer.allowUndo); });
+        QObject::connect(&*battle, &Battle::peerLeftAsked,
+                         [this](bool) { battle->AnswerPeerLeft(peer.afterLeft); });
+        QObject::connect(&*battle, &Battle::peerInvalidTold, [this] {
+            ++peer.invalidTold;
+            battle->AnswerPeerInvalid();
+        });
         battle->PlayNetwork(peer, NetworkRole::Host, QStringLiteral("Hana"), QStringLiteral("Ren"));
     }
 

@@ -26,8 +26,8 @@ void StoreUserLayout(SettingsStore& store, int file, const QStringList& rows) {
 // A battle screen whose area select is the real area select window.
 void UseRealAreaSelect(Screen& screen) {
     screen.state.options.terrainSelect = TerrainOption::On;
-    screen.areaSelect = [&screen](QWidget* parent) {
-        ShowAreaSelect(parent, screen.state.board, screen.settings.store());
+    screen.areaSelect = [&screen](QWidget* parent, const BattleWindow::AreaChosen& chosen) {
+        OpenAreaSelect(parent, screen.state.board, screen.settings.store(), parent, chosen);
     };
 }
 

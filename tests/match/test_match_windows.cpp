@@ -122,10 +122,10 @@ private slots:
         const auto* list = entry.findChild<QComboBox*>(QStringLiteral("Cb_0"));
         QCOMPARE(list->count(), kPlayerKindCount);
         QCOMPARE(list->itemText(list->count() - 1), QStringLiteral("[ＭＡＳＴＥＲ]"));
-        QCOMPARE(state.players.kind,
+        QCOMPARE(entry.players().kind,
                  (std::array<PlayerKind, 2>{PlayerKind::Mouse, PlayerKind::NormalComputer}));
-        QCOMPARE(state.players.picture, (std::array<int, 2>{5, 3}));
-        QCOMPARE(state.computerLevel, ComputerLevel::Normal);
+        QCOMPARE(entry.players().picture, (std::array<int, 2>{5, 3}));
+        QCOMPARE(entry.level(), ComputerLevel::Normal);
         QSettings stored(settings.fileName(), QSettings::IniFormat);
         QCOMPARE(stored.value(QStringLiteral("System/0")).toString(), QStringLiteral("0"));
         QCOMPARE(stored.value(QStringLiteral("System/1")).toString(), QStringLiteral("3"));
@@ -169,11 +169,11 @@ private slots:
         entry.show();
         for (const auto& [side, kind] : picks) {
             PickEntry(&entry, side, kind);
-            QCOMPARE(state.players.kind[static_cast<std::size_t>(side)], kind);
+            QCOMPARE(entry.players().kind[static_cast<std::size_t>(side)], kind);
             QCOMPARE(settings.store().Read(settings::PlayerKind(side)), static_cast<int>(kind));
         }
-        QCOMPARE(state.computerLevel, ComputerLevelFromIndex(level));
-        QCOMPARE(state.players.picture, pictures);
+        QCOMPARE(entry.level(), ComputerLevelFromIndex(level));
+        QCOMPARE(entry.players().picture, pictures);
         testing::SaveScreenshot(&entry, QStringLiteral("entry_") + QTest::currentDataTag());
     }
 
@@ -184,9 +184,9 @@ private slots:
         settings.store().Write(settings::PlayerKind(1), static_cast<int>(PlayerKind::EasyComputer));
         AppState state;
         EntryWindow entry(state, settings.store());
-        QCOMPARE(state.players.kind,
+        QCOMPARE(entry.players().kind,
                  (std::array<PlayerKind, 2>{PlayerKind::HardComputer, PlayerKind::EasyComputer}));
-        QCOMPARE(state.computerLevel, ComputerLevel::Easy);
+        QCOMPARE(entry.level(), ComputerLevel::Easy);
         QCOMPARE(entry.findChild<QComboBox*>(QStringLiteral("Cb_0"))->currentIndex(), 4);
     }
 
@@ -218,7 +218,7 @@ private slots:
         EntryWindow entry(state, settings.store());
         QCOMPARE(ExecWithKeys(entry, keys, QStringLiteral("entry_keys_") + QTest::currentDataTag()),
                  int(QDialog::Accepted));
-        QCOMPARE(state.players.kind, kinds);
+        QCOMPARE(entry.players().kind, kinds);
         for (int side = 0; side < 2; ++side) {
             QCOMPARE(settings.store().Read(settings::PlayerKind(side)),
                      static_cast<int>(kinds[static_cast<std::size_t>(side)]));
@@ -463,7 +463,7 @@ private slots:
         window->show();
         if (entry) {
             PickEntry(window.get(), 1, PlayerKind::HardComputer);
-            QCOMPARE(state.computerLevel, ComputerLevel::Hard);
+            QCOMPARE(static_cast<EntryWindow*>(window.get())->level(), ComputerLevel::Hard);
         } else {
             ClickChild(window.get(), QStringLiteral("Option1_2"));
             QCOMPARE(state.options.firstGameFirst, FirstGameFirst::Cross);

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
+#include <optional>
 
 #include "rules/random.h"
 #include "shell/settings/language.h"
@@ -442,16 +443,23 @@ private slots:
         QCOMPARE(board, FixedBoard(WhirlpoolArea));
     }
 
-    // The battle screen's entry shows the window modal and returns when "Ｏ．Ｋ．" closes it.
-    void showAreaSelectReturnsWithTheChosenLayout() {
+    // The battle screen opens the window modal without waiting; the layout chosen comes back
+    // once "Ｏ．Ｋ．" has closed it, and the board it started from is left alone.
+    void openAreaSelectAnswersWithTheChosenLayout() {
         TempSettings temp;
-        Board board;
+        const Board board;
+        QWidget receiver;
+        std::optional<Board> chosen;
         testing::WhenModalOpens(QStringLiteral("Form6"), [](QWidget* window) {
             testing::ClickChild(window, QStringLiteral("Option1_3"));
             testing::ClickChild(window, QStringLiteral("Command2"));
         });
-        ShowAreaSelect(nullptr, board, temp.store());
-        QCOMPARE(board, FixedBoard(InsecterArea));
+        OpenAreaSelect(nullptr, board, temp.store(), &receiver,
+                       [&chosen](const Board& area) { chosen = area; });
+        QVERIFY(!chosen);
+        QTRY_VERIFY(chosen.has_value());
+        QCOMPARE(*chosen, FixedBoard(InsecterArea));
+        QCOMPARE(board, Board{});
         QCOMPARE(temp.store().Read(settings::AreaChoice()), int(InsecterArea));
     }
 

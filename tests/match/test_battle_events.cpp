@@ -1,7 +1,6 @@
 #include <QTest>
 #include <optional>
 
-#include "match/model/battle_watch.h"
 #include "tests/match/fake_battle_host.h"
 #include "tests/rules/board_text.h"
 
@@ -29,12 +28,11 @@ QString Describe(const BattleEvent& event) {
     return event.line.empty() ? name : name + QStringLiteral(", line of %1").arg(event.line.size());
 }
 
-// A battle on a fixed board whose window looks at it after every tick, as the screen does.
+// A battle on a fixed board, with what it says has happened written down.
 struct Watched {
     AppState state;
     FakeBattleHost host;
     std::optional<Battle> battle;
-    BattleWatch watch;
     QStringList events;
 
     Watched(PlayerKind circle, PlayerKind cross, const Board& board) {
@@ -50,24 +48,18 @@ struct Watched {
             return std::nullopt;
         };
         host.onHint = [] { return Hint{CellIndex(1, 12)}; };
-        battle.emplace(state, host);
-        Look();
+        host.Open(battle, state);
+        QObject::connect(&*battle, &Battle::happened,
+                         [this](const BattleEvent& event) { events << Describe(event); });
     }
 
-    void Look() {
-        for (const BattleEvent& event : watch.Look(*battle, state.players.kind)) {
-            events << Describe(event);
-        }
-    }
-
-    // Ticks, looking after each, until a person's turn rests or the match has ended.
+    // Ticks until a person's turn rests or the match has ended.
     bool TickUntilRest() {
         for (int tick = 0; tick < 5000; ++tick) {
             if (battle->QuitChosen() || battle->WaitsForInput()) {
                 return true;
             }
             battle->Tick();
-            Look();
         }
         return false;
     }
@@ -75,7 +67,7 @@ struct Watched {
 
 }  // namespace
 
-class BattleWatchTest : public QObject {
+class BattleEventsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -110,6 +102,10 @@ private slots:
                                 << QStringList{"hint"};
         QTest::newRow("a hint left for a new game")
             << mouse << mouse << Board{} << QStringList{"hint then new game"} << QStringList{};
+        QTest::newRow("a take-back replayed")
+            << mouse << mouse << BoardFromRows({"d......."})
+            << QStringList{"1 12", "2 12", "undo", "redo"}
+            << QStringList{"○ at 1,12 into ◇", "× at 2,12", "× at 2,12"};
     }
     void eachHappeningIsToldOnce() {
         QFETCH(PlayerKind, circle);
@@ -123,17 +119,17 @@ private slots:
             QVERIFY(watched.TickUntilRest());
             if (step.startsWith(QStringLiteral("hint"))) {
                 battle.AskHint();
-                watched.watch.HintAsked(battle);
-                watched.Look();
                 if (step.endsWith(QStringLiteral("new game"))) {
                     battle.NewGame();
-                    watched.Look();
                 }
+            } else if (step == QStringLiteral("undo")) {
+                battle.TakeBack();
+            } else if (step == QStringLiteral("redo")) {
+                battle.Redo();
             } else {
                 const QStringList xy = step.split(QLatin1Char(' '));
                 battle.HoverCell(CellIndex(xy[0].toInt(), xy[1].toInt()));
                 battle.ClickCell(CellIndex(xy[0].toInt(), xy[1].toInt()));
-                watched.Look();
             }
         }
         QVERIFY(watched.TickUntilRest());
@@ -141,5 +137,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BattleWatchTest)
-#include "test_battle_watch.moc"
+QTEST_MAIN(BattleEventsTest)
+#include "test_battle_events.moc"
