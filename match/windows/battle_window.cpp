@@ -217,6 +217,11 @@ void BattleWindow::RunModal(const std::function<void()>& open) {
     Wake();
 }
 
+void BattleWindow::OpenFromMenu(QDialog* window) {
+    timer_->stop();
+    OpenDialog(window, this, [this](const QDialog&) { Wake(); });
+}
+
 BattleMenuActions BattleWindow::MenuActions() {
     BattleMenuActions actions;
     actions.newGame = [this] { NewGame(); };
@@ -243,10 +248,10 @@ BattleMenuActions BattleWindow::MenuActions() {
     };
     actions.viewToggleOn = [this](ViewToggle toggle) { return ReadViewToggle(store_, toggle); };
     actions.setViewToggle = [this](ViewToggle toggle, bool on) { SetViewToggle(toggle, on); };
-    actions.rules = [this] { RunModal([this] { RulesWindow(this).exec(); }); };
-    actions.keys = [this] { RunModal([this] { KeysWindow(this).exec(); }); };
-    actions.record = [this] { RunModal([this] { RecordWindow(store_, this).exec(); }); };
-    actions.about = [this] { RunModal([this] { AboutWindow(this, NativeSystemInfo()).exec(); }); };
+    actions.rules = [this] { OpenFromMenu(new RulesWindow(this)); };
+    actions.keys = [this] { OpenFromMenu(new KeysWindow(this)); };
+    actions.record = [this] { OpenFromMenu(new RecordWindow(store_, this)); };
+    actions.about = [this] { OpenFromMenu(new AboutWindow(this, NativeSystemInfo())); };
     return actions;
 }
 

@@ -15,6 +15,8 @@
 #include "match/windows/network_match_setup.h"
 #include "shell/sound/sound_sink.h"
 
+class QDialog;
+
 namespace morvane {
 
 class BattleView;
@@ -108,6 +110,9 @@ private:
     void Ask(const std::function<void()>& request);
     // Opens a modal window from the menu; the match waits meanwhile.
     void RunModal(const std::function<void()>& open);
+    // Opens a window of the help menu modal to the screen, without waiting for it; the match
+    // waits until it has closed.
+    void OpenFromMenu(QDialog* window);
     // Leaves the game under way, once the player has said so, for the next one.
     void NewGame();
     // Turns a view aid on or off and stores the choice.

@@ -608,7 +608,7 @@ private slots:
         });
         QVERIFY(WaitForState(screen, BattleState::WaitMouse));
         QTest::keyClick(screen.window, Qt::Key_F1);
-        QVERIFY(rulesShown);
+        QTRY_VERIFY_WITH_TIMEOUT(rulesShown, kWait);
 
         // ○ plays elsewhere; the computer blocks the row.
         ClickCell(screen, CellIndex(8, 12));
