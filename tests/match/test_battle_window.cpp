@@ -1,9 +1,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
@@ -54,11 +52,6 @@ class BattleWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The log is silent by default; the tests that expect its warnings turn them on.
-    void initTestCase() {
-        QLoggingCategory::setFilterRules(QStringLiteral("morvane.battle.warning=true"));
-    }
-
     void cleanup() { UseLanguage(Language::Japanese); }
 
     // The screen grows with its window and keeps its proportions: the cells stand at their own
@@ -456,7 +449,6 @@ private slots:
         screen.seams.search = [](SearchEngine&, const Board&, Turn, SearchBudget, std::stop_token) {
             return std::optional(SearchResult{});
         };
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no placeable cell")));
         screen.Open();
         if (hint) {
             QVERIFY(WaitUntilSettled(screen));
