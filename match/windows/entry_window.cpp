@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "match/model/player_entry.h"
@@ -109,7 +110,9 @@ EntryWindow::EntryWindow(const AppState& state, SettingsStore& store, QWidget* p
         connect(lists_[static_cast<std::size_t>(side)], &QComboBox::activated, this,
                 [this, side] { TellIfNotStored(this, store_, Choose(side)); });
     }
-    TellIfNotStored(this, store_, storedAtOpening);
+    // Told once the window is up: it may be opened inside the battle's tick, which must not wait.
+    QTimer::singleShot(0, this,
+                       [this, storedAtOpening] { TellIfNotStored(this, store_, storedAtOpening); });
 }
 
 bool EntryWindow::Choose(int side) {

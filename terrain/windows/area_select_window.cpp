@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -153,7 +154,8 @@ AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* 
     const QSignalBlocker quiet(storedFile);
     storedFile->setChecked(true);
     opening_ = false;
-    Stored(storedAtOpening_);
+    // Told once the window is up: it may be opened inside the battle's tick, which must not wait.
+    QTimer::singleShot(0, this, [this] { Stored(storedAtOpening_); });
 }
 
 QWidget* AreaSelectWindow::BuildAreaFrame() {

@@ -459,8 +459,8 @@ private slots:
         } else {
             window = std::make_unique<OptionsWindow>(state, blocked.store());
         }
-        QCOMPARE(messages.texts().size(), toldAtOpening);
         window->show();
+        QTRY_COMPARE(messages.texts().size(), toldAtOpening);
         if (entry) {
             PickEntry(window.get(), 1, PlayerKind::HardComputer);
             QCOMPARE(static_cast<EntryWindow*>(window.get())->level(), ComputerLevel::Hard);

@@ -424,8 +424,8 @@ private slots:
         Board board;
         const testing::MessageLog messages;
         AreaSelectWindow window(board, blocked.store());
-        QCOMPARE(messages.texts().size(), 1);
         window.show();
+        QTRY_COMPARE(messages.texts().size(), 1);
         Click(&window, QStringLiteral("Option1_5"));
         QCOMPARE(messages.texts().size(), 2);
         QCOMPARE(board, FixedBoard(WhirlpoolArea));
