@@ -4,6 +4,7 @@
 #include <cassert>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "match/model/battle_log.h"
 #include "match/model/first_player.h"
@@ -175,12 +176,12 @@ void Battle::ShowPlayers() {
     for (int side = 0; side < 2; ++side) {
         const auto s = static_cast<std::size_t>(side);
         const PlayerKind kind = state_.players.kind[s];
-        if (net_) {
-            // Who is who: the names the two sides gave.
-            name_[s] = kind == PlayerKind::Network ? net_->peerName : net_->ownName;
-        } else {
-            name_[s] = PlayerKindLabel(kind, false);
-        }
+        // Who is who in a network match: the names the two sides gave, or for a side that gave
+        // none, who plays it.
+        const QString given = !net_                         ? QString()
+                              : kind == PlayerKind::Network ? net_->peerName
+                                                            : net_->ownName;
+        name_[s] = given.trimmed().isEmpty() ? PlayerKindLabel(kind, false) : given;
         picture_[s] = state_.players.picture[s];
     }
 }
@@ -326,6 +327,8 @@ void Battle::ShowTurnInfo() {
     markersShown_ = true;
 
     handPointer_ = kind == PlayerKind::Mouse;
+    // The keyboard's frame is the player's own from the start; the pointer's only once it moves.
+    cursorChosen_ = kind == PlayerKind::Keyboard;
     if (kind != PlayerKind::Mouse) {
         cursorX_ = CellX(cursorIndex_);
         cursorY_ = CellY(cursorIndex_);
@@ -474,6 +477,9 @@ void Battle::EndWithWin(int side) {
 
 void Battle::EndGame(GameResult result) {
     underWay_ = false;
+    if (game_) {
+        lastFinished_ = Record();
+    }
     result_ = std::move(result);
     nextState_ = BattleState::GameOver;
 }
@@ -525,10 +531,27 @@ void Battle::HoverCell(int index) {
         return;
     }
     cursorIndex_ = index;
+    cursorChosen_ = true;
     MoveCursorFrame();
 }
 
+void Battle::PointerLeft() {
+    if (AcceptsInput(BattleState::WaitMouse)) {
+        cursorChosen_ = false;
+    }
+}
+
 void Battle::PressKey(int key) {
+    if (key >= Qt::Key_1 && key < Qt::Key_1 + kColumns) {
+        PressColumn(key - Qt::Key_0);
+        return;
+    }
+    const bool places = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (places && AcceptsInput(BattleState::WaitMouse) && cursorChosen_) {
+        placePoint_ = cursorIndex_;
+        nextState_ = BattleState::Place;
+        return;
+    }
     if (!AcceptsInput(BattleState::WaitKeyboard)) {
         return;
     }
@@ -547,6 +570,8 @@ void Battle::PressKey(int key) {
             step = CursorStep::Right;
             break;
         case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
             placePoint_ = cursorIndex_;
             nextState_ = BattleState::Place;
             break;
@@ -559,6 +584,30 @@ void Battle::PressKey(int key) {
         cursorY_ = CellY(cell);
     }
     cursorIndex_ = CellIndex(cursorX_, cursorY_);
+    MoveCursorFrame();
+}
+
+void Battle::PressColumn(int column) {
+    if (!AcceptsInput(BattleState::WaitMouse) && !AcceptsInput(BattleState::WaitKeyboard)) {
+        return;
+    }
+    // From the bottom up, the cells of the column a unit can go into; the one after the frame's
+    // when the frame stands in the column already, else the lowest.
+    std::vector<int> free;
+    for (int y = kRows; y >= 1; --y) {
+        if (CanPlace(state_.board, CellIndex(column, y))) {
+            free.push_back(CellIndex(column, y));
+        }
+    }
+    if (free.empty()) {
+        return;
+    }
+    const auto here = std::ranges::find(free, cursorIndex_);
+    const bool next = cursorChosen_ && here != free.end() && here + 1 != free.end();
+    cursorIndex_ = next ? *(here + 1) : free.front();
+    cursorX_ = CellX(cursorIndex_);
+    cursorY_ = CellY(cursorIndex_);
+    cursorChosen_ = true;
     MoveCursorFrame();
 }
 
@@ -629,6 +678,10 @@ bool Battle::CanSnapshot() const { return game_ && nextState_ != BattleState::Ju
 
 SavedGame Battle::Snapshot() const {
     assert(CanSnapshot());
+    return Record();
+}
+
+SavedGame Battle::Record() const {
     SavedGame game = *game_;
     for (const PlacedUnit& unit : history_.Units()) {
         game.moves.push_back(unit.cell);
@@ -760,6 +813,8 @@ void Battle::ServeAid() {
 void Battle::ShowHint(const Hint& hint) {
     cursorIndex_ = hint.cell;
     RestartTurnWith(HintNote(hint));
+    // The frame stands where the computer advises: Space or Enter takes the advice.
+    cursorChosen_ = true;
     emit happened({BattleEvent::Kind::HintArrived});
 }
 
@@ -805,6 +860,17 @@ void Battle::RestartTurnWith(const QStringList& note) {
     info_.CutPage();
     info_.ClearPending();
     StartTurn();
+    if (nextState_ == BattleState::ComputerWait) {
+        // The other side's turn shows only that it waits, a text of no row of its own: the note
+        // goes above it, each in a row.
+        info_.ClearPending();
+        for (const QString& line : note) {
+            info_.AddInfo(line);
+        }
+        info_.AddSeparator();
+        info_.AddInfo(tr("Ｗａｉｔ．．．"));
+        return;
+    }
     info_.AddSeparator();
     for (const QString& line : note) {
         info_.AddInfo(line);

@@ -90,8 +90,16 @@ public:
     // A cell was clicked, or the pointer moved over it (acted on only in a mouse turn).
     void ClickCell(int index);
     void HoverCell(int index);
-    // A key was pressed (a Qt::Key; acted on only in a keyboard turn).
+    // A key was pressed (a Qt::Key). The arrows move the cursor frame and Space or Enter places
+    // in a keyboard turn; keys 1 to 8 move the frame in either person's turn to the lowest cell
+    // of that column where a unit can go, pressed again to the next one up, after which Space or
+    // Enter places in a mouse turn too.
     void PressKey(int key);
+    // The pointer has left the board: in a mouse turn the frame no longer shows where it points.
+    void PointerLeft();
+    // The person to move has put the cursor frame where it stands this turn (by the pointer or
+    // the keys): what a unit would do there may be shown.
+    bool CursorChosen() const { return cursorChosen_; }
 
     // Player aids, asked for in a person's turn and served by the next tick (a hint by the tick
     // that finds its search finished); ignored in any other state, after a placement was asked
@@ -130,6 +138,9 @@ public:
     // The game under way or just ended as a file keeps it: the board it started from, its
     // players, the units that stand in the order placed, and the counters as they stand.
     SavedGame Snapshot() const;
+    // The game that ended last, as it ended, kept until the next game ends (nothing before one
+    // has ended on this screen).
+    const std::optional<SavedGame>& LastFinished() const { return lastFinished_; }
     // Whether OpenGame() would act now: before the first tick, or while a turn goes on, and not
     // in a network match.
     bool CanOpenGame() const;
@@ -253,6 +264,10 @@ private:
     void ShowOperationHelp(PlayerKind kind);
     void MoveCursorFrame();
     void StepComputerCursor();
+    // Keys 1 to 8: the frame to the column's lowest free cell, then each one above in turn.
+    void PressColumn(int column);
+    // The game as it stands, whether or not a placement waits for its judgment.
+    SavedGame Record() const;
     void DrawBoard();
     void ShowAreaSpace();
     void EndGame(GameResult result);
@@ -303,9 +318,11 @@ private:
     // The game set up last, as a file keeps it, but for the moves and the counters, which are
     // read as they stand; nothing before the first game and for a game with no free cell.
     std::optional<SavedGame> game_;
+    std::optional<SavedGame> lastFinished_;
     std::optional<NetworkMatch> net_;
     bool underWay_ = false;
     int turnStartCursor_ = kCellCount - 1;  // the cursor cell when the turn began
+    bool cursorChosen_ = false;
 
     int placePoint_ = 0;
     int cursorIndex_ = kCellCount - 1;

@@ -68,6 +68,8 @@ QLabel* MakeLabel(const QString& objectName, const QFont& font, QWidget* parent)
     label->setObjectName(objectName);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
+    // The players' names come from the other side of a network game: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     look::SetTextColour(label, look::kWhite);
     return label;
 }
@@ -137,6 +139,7 @@ void BattleView::BuildBoard() {
         connect(cell, &CellLabel::clicked, this, &BattleView::cellClicked);
         connect(cell, &CellLabel::hovered, this, &BattleView::cellHovered);
         connect(cell, &CellLabel::rightClicked, this, &BattleView::cellRightClicked);
+        connect(cell, &CellLabel::left, this, &BattleView::cellLeft);
         cells_[static_cast<std::size_t>(index)] = cell;
     }
 
@@ -254,9 +257,12 @@ void BattleView::RenderBoard(const Battle& battle) {
     }
     cursor_->setVisible(markers);
     turnMarker_->setVisible(markers);
+    // Where the player has not put the frame (the pointer is elsewhere), nothing is shown of
+    // what a unit would do there.
     cellMarks_->Follow(
-        markers ? CursorCellMark(battle.State(), battle.ShownBoard(), battle.CursorCell())
-                : CellMark::None,
+        markers && battle.CursorChosen()
+            ? CursorCellMark(battle.State(), battle.ShownBoard(), battle.CursorCell())
+            : CellMark::None,
         grow_->Scaled(CellRect(battle.CursorCell())),
         cellPixmaps_[static_cast<std::size_t>(UnitCode(battle.TurnToMove()))]);
 }

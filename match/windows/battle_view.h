@@ -51,6 +51,8 @@ signals:
     void cellClicked(int index);
     void cellHovered(int index);
     void cellRightClicked();
+    // The pointer has left a cell, maybe for the next one, maybe off the board.
+    void cellLeft();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

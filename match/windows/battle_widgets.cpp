@@ -32,6 +32,11 @@ void CellLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void CellLabel::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    emit left();
+}
+
 void CellLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit hovered(index_);

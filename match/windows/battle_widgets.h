@@ -20,8 +20,11 @@ signals:
     void clicked(int index);
     void hovered(int index);
     void rightClicked();
+    // The pointer has left the cell.
+    void left();
 
 protected:
+    void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

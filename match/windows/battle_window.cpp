@@ -66,6 +66,11 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
             [this](int cell) { Ask([this, cell] { battle_.HoverCell(cell); }); });
     connect(view_, &BattleView::cellRightClicked, this,
             [this] { Ask([this] { battle_.RightClickCell(); }); });
+    // Only what is drawn changes: the tick sleeps on.
+    connect(view_, &BattleView::cellLeft, this, [this] {
+        battle_.PointerLeft();
+        Render();
+    });
 
     connect(&battle_, &Battle::happened, view_, &BattleView::Show);
     connect(&battle_, &Battle::gameCounted, this, &BattleWindow::CountGame);

@@ -271,7 +271,7 @@ private slots:
             << QList<int>{Qt::Key_Right, Qt::Key_Left} << 8 << 12;
         QTest::newRow("left and up inside")
             << QList<int>{Qt::Key_Left, Qt::Key_Up, Qt::Key_Up} << 7 << 10;
-        QTest::newRow("other keys do nothing") << QList<int>{Qt::Key_A, Qt::Key_Return} << 8 << 12;
+        QTest::newRow("other keys do nothing") << QList<int>{Qt::Key_A, Qt::Key_Escape} << 8 << 12;
     }
     void keyboardCursorWraps() {
         QFETCH(QList<int>, keys);
@@ -286,6 +286,109 @@ private slots:
         QCOMPARE(battle.CursorCell(), CellIndex(x, y));
         match.Tick(3);
         QCOMPARE(battle.State(), BattleState::WaitKeyboard);
+    }
+
+    // Keys 1 to 8 put the frame on the column's lowest free cell, then on each ◇ above it in
+    // turn, for mouse and keyboard players alike; Space or Enter then places, in a mouse turn
+    // only once the player has put the frame somewhere.
+    void columnKeysChooseTheCell_data() {
+        QTest::addColumn<PlayerKind>("kind");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<bool>("placed");
+        const auto mouse = PlayerKind::Mouse;
+        const auto keyboard = PlayerKind::Keyboard;
+        QTest::newRow("the floor first") << mouse << QList<int>{Qt::Key_3} << 3 << 12 << false;
+        QTest::newRow("again: the ◇ above")
+            << mouse << QList<int>{Qt::Key_3, Qt::Key_3} << 3 << 8 << false;
+        QTest::newRow("and onto it")
+            << keyboard << QList<int>{Qt::Key_3, Qt::Key_3, Qt::Key_3} << 3 << 7 << false;
+        QTest::newRow("the ◇ higher up") << mouse << QList<int>(4, Qt::Key_3) << 3 << 5 << false;
+        QTest::newRow("past the top: the floor again")
+            << mouse << QList<int>(6, Qt::Key_3) << 3 << 12 << false;
+        QTest::newRow("a full column keeps the frame")
+            << mouse << QList<int>{Qt::Key_3, Qt::Key_4} << 3 << 12 << false;
+        QTest::newRow("another column starts at its floor")
+            << keyboard << QList<int>{Qt::Key_3, Qt::Key_3, Qt::Key_1} << 1 << 12 << false;
+        QTest::newRow("Enter places in a mouse turn")
+            << mouse << QList<int>{Qt::Key_3, Qt::Key_3, Qt::Key_Enter} << 3 << 8 << true;
+        QTest::newRow("Space without a chosen cell does nothing")
+            << mouse << QList<int>{Qt::Key_Space} << 8 << 12 << false;
+        QTest::newRow("Space places in a keyboard turn")
+            << keyboard << QList<int>{Qt::Key_3, Qt::Key_Space} << 3 << 12 << true;
+        QTest::newRow("Return places in a keyboard turn")
+            << keyboard << QList<int>{Qt::Key_Return} << 8 << 12 << true;
+        QTest::newRow("the arrows go on from the column")
+            << keyboard << QList<int>{Qt::Key_3, Qt::Key_Left} << 2 << 12 << false;
+    }
+    void columnKeysChooseTheCell() {
+        QFETCH(PlayerKind, kind);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(bool, placed);
+        Match match(kind, kind);
+        match.PlayOn(BoardFromRows({"...#....", "...#....", "...#....", "...#....", "..d#....",
+                                    "...#....", "...#....", "..d#....", "...#....", "...#....",
+                                    "...#....", "...#...."}));
+        Battle& battle = match.Open();
+        QVERIFY(match.TickUntilState(kind == PlayerKind::Mouse ? BattleState::WaitMouse
+                                                               : BattleState::WaitKeyboard));
+        for (const int key : keys) {
+            battle.PressKey(key);
+        }
+        QCOMPARE(battle.CursorCell(), CellIndex(x, y));
+        match.Tick(3);
+        QCOMPARE(match.state.board[CellIndex(x, y)] == CircleUnit, placed);
+    }
+
+    // What a unit would do under the frame shows only where the player put the frame: in a
+    // mouse turn once the pointer is on the board, not after it has left; in a keyboard turn
+    // from the start.
+    void theFrameIsThePlayersOnlyWhereTheyPutIt() {
+        Match mouse(PlayerKind::Mouse, PlayerKind::Mouse);
+        Battle& battle = mouse.Open();
+        QVERIFY(mouse.TickUntilState(BattleState::WaitMouse));
+        QVERIFY(!battle.CursorChosen());
+        battle.HoverCell(CellIndex(2, 12));
+        QVERIFY(battle.CursorChosen());
+        battle.PointerLeft();
+        QVERIFY(!battle.CursorChosen());
+        QCOMPARE(battle.CursorCell(), CellIndex(2, 12));  // the frame itself stays
+
+        Match keyboard(PlayerKind::Keyboard, PlayerKind::Keyboard);
+        keyboard.Open();
+        QVERIFY(keyboard.TickUntilState(BattleState::WaitKeyboard));
+        QVERIFY(keyboard.battle->CursorChosen());
+        keyboard.battle->PointerLeft();
+        QVERIFY(keyboard.battle->CursorChosen());
+    }
+
+    // The game that ended last stays as it ended, to be saved or reviewed, while the next one is
+    // played, until that one ends.
+    void theLastFinishedGameStaysUntilTheNextEnds() {
+        Match match(PlayerKind::Mouse, PlayerKind::Mouse);
+        match.PlayOn(BlocksAbove({"ooo.####"}));
+        match.host.onResult = [&](const GameResult&) {
+            return match.host.results.size() < 2 ? ResultChoice::NextBattle : ResultChoice::Quit;
+        };
+        Battle& battle = match.Open();
+        QVERIFY(!battle.LastFinished());
+        QVERIFY(match.TickUntilState(BattleState::WaitMouse));
+        battle.ClickCell(CellIndex(4, 12));  // ○ wins
+        QVERIFY(match.TickUntil([&] { return match.host.results.size() == 1; }));
+        QVERIFY(match.TickUntilState(BattleState::WaitMouse));  // the next game's first turn
+        QVERIFY(battle.LastFinished());
+        QCOMPARE(battle.LastFinished()->moves, std::vector<int>{CellIndex(4, 12)});
+        QCOMPARE(battle.LastFinished()->end, std::optional(GameEnd::CircleWins));
+        QVERIFY(battle.Snapshot().moves.empty());  // the game under way is the new one
+        const QString firstId = battle.LastFinished()->id;
+
+        battle.ClickCell(CellIndex(4, 12));  // × fills the last cell: a draw
+        QVERIFY(match.TickUntil([&] { return battle.QuitChosen(); }));
+        QVERIFY(battle.LastFinished()->id != firstId);
+        QCOMPARE(battle.LastFinished()->end, std::optional(GameEnd::Draw));
     }
 
     // Clicks, pointer moves and keys count only in their own player's turn.

@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "match/model/battle.h"
+#include "match/model/player_entry.h"
 #include "tests/match/fake_battle_host.h"
 
 using namespace morvane;
@@ -67,7 +68,9 @@ struct NetMatch {
     FakePeer peer;
     std::optional<Battle> battle;
 
-    NetMatch() {
+    // The names this side and the other side gave.
+    explicit NetMatch(const QString& ownName = QStringLiteral("Hana"),
+                      const QString& peerName = QStringLiteral("Ren")) {
         state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, TerrainOption::Off};
         host.onEntry = [this] { state.players.kind = {PlayerKind::Mouse, PlayerKind::Network}; };
         host.onComputer = [this] { return FirstPlaceable(state.board); };
@@ -80,7 +83,7 @@ struct NetMatch {
             ++peer.invalidTold;
             battle->AnswerPeerInvalid();
         });
-        battle->PlayNetwork(peer, NetworkRole::Host, QStringLiteral("Hana"), QStringLiteral("Ren"));
+        battle->PlayNetwork(peer, NetworkRole::Host, ownName, peerName);
     }
 
     // Ticks until the condition holds, within a bound.
@@ -236,6 +239,33 @@ private slots:
         match.battle->RemoteReady();
         // Games after the first alternate who begins.
         QVERIFY(match.TickUntil([&] { return match.peer.sent.last() == "setup 1 1"; }));
+    }
+
+    // A side that gave no name is shown by who plays it.
+    void aSideWithoutANameShowsWhoPlaysIt() {
+        NetMatch match{QString(), QStringLiteral("  ")};
+        QVERIFY(match.PersonWaits());
+        QCOMPARE(match.battle->NameText(0), PlayerKindLabel(PlayerKind::Mouse, false));
+        QCOMPARE(match.battle->NameText(1), PlayerKindLabel(PlayerKind::Network, false));
+    }
+
+    // Once the other side's take-back is granted it is its turn again: the pane says so with
+    // the wait on a row of its own under the note, nothing running past the pane's edge.
+    void aGrantedTakeBackWaitsOnItsOwnRow() {
+        NetMatch match;
+        for (const Step step :
+             {Step::LocalMove, Step::RemoteMove, Step::LocalMove, Step::RemoteAsksUndo}) {
+            QVERIFY(match.Play(step));
+        }
+        QVERIFY(match.TickUntil([&] { return match.battle->Info().IsSettled(); }));
+        QStringList rows;
+        for (int row = 0; row < InfoPanel::kRowCount; ++row) {
+            rows << match.battle->Info().RowText(row).trimmed();
+        }
+        rows.removeAll(QString());
+        QVERIFY(rows.contains(QStringLiteral("Ｗａｉｔ．．．")));
+        QVERIFY(rows.indexOf(QStringLiteral("Ｗａｉｔ．．．")) >
+                rows.indexOf(QStringLiteral("２手戻しました")));
     }
 };
 
