@@ -77,6 +77,12 @@ TitleActions App::MakeTitleActions() {
     };
     actions.canResume = [this] { return commands_.HasKeptGame(); };
     actions.resumeGame = [this](QWidget* title) { ResumeKeptGame(title); };
+    actions.hostGame = [this] {
+        PlayNetworkGame(HostNetworkGame(nullptr, nullptr, HostRequest{}));
+    };
+    actions.joinGame = [this] {
+        PlayNetworkGame(JoinNetworkGame(nullptr, nullptr, JoinRequest{}));
+    };
     return actions;
 }
 
@@ -122,6 +128,14 @@ void App::OpenBattle(const std::optional<SavedGame>& game, NetLink* link,
     }
     QObject::connect(battle, &BattleWindow::closed, battle, [this] { ShowTitle(); });
     battle->show();
+}
+
+void App::PlayNetworkGame(NetLink* link) {
+    if (link) {
+        OpenBattle(std::nullopt, link);
+    } else {
+        ShowTitle();  // the player cancelled
+    }
 }
 
 void App::ResumeKeptGame(QWidget* title) {

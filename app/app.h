@@ -41,6 +41,9 @@ private:
     // title returns when it closes.
     void OpenBattle(const std::optional<SavedGame>& game = std::nullopt, NetLink* link = nullptr,
                     std::optional<PlayerKind> local = std::nullopt);
+    // The battle screen over a network link from the title; without one (cancelled), the title
+    // again.
+    void PlayNetworkGame(NetLink* link);
     // The extras menu's Resume: the kept game in the battle screen in place of the title.
     void ResumeKeptGame(QWidget* title);
     // Stores the language chosen on the title and puts the interface in it; the title is made

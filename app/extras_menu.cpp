@@ -25,6 +25,10 @@ ExtrasMenu::ExtrasMenu(const ExtrasActions& actions, QWidget* title) : QMenu(tit
         follow();
         connect(this, &QMenu::aboutToShow, this, follow);
     }
+    if (actions.hostGame && actions.joinGame) {
+        AddEntry(QStringLiteral("HostGame"), tr("ネットワーク対戦を主催する…"), actions.hostGame);
+        AddEntry(QStringLiteral("JoinGame"), tr("ネットワーク対戦に参加する…"), actions.joinGame);
+    }
     if (actions.currentScale && actions.chooseScale) {
         AddDisplayScaleMenu(this, actions.currentScale, actions.chooseScale);
     }

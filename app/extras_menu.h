@@ -23,6 +23,9 @@ struct ExtrasActions {
     // is enabled only then), and going on with it.
     std::function<bool()> canResume;
     std::function<void()> resume;
+    // Network games, shown when both are given: hosting one, and joining a host's.
+    std::function<void()> hostGame;
+    std::function<void()> joinGame;
 };
 
 // `ExtrasMenu`: the title window's menu of player aids beside the six items, in the game's

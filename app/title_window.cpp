@@ -93,26 +93,29 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
       pointer_(MenuPointer()),
       marker_(new QFrame(this)),
       help_(new QLabel(this)),
-      extras_(new ExtrasMenu({[this] { OpenModal(actions_.openRecord); }, [this] { OpenKeys(); },
-                              actions_.currentScale,
-                              [this](int percent) {
-                                  if (actions_.chooseScale) {
-                                      actions_.chooseScale(this, percent);
-                                  }
-                              },
-                              actions_.currentLanguage,
-                              [this](Language language) {
-                                  if (actions_.chooseLanguage) {
-                                      actions_.chooseLanguage(this, language);
-                                  }
-                              },
-                              actions_.canResume,
-                              [this] {
-                                  if (actions_.resumeGame) {
-                                      actions_.resumeGame(this);
-                                  }
-                              }},
-                             this)) {
+      extras_(new ExtrasMenu(
+          {[this] { OpenModal(actions_.openRecord); }, [this] { OpenKeys(); },
+           actions_.currentScale,
+           [this](int percent) {
+               if (actions_.chooseScale) {
+                   actions_.chooseScale(this, percent);
+               }
+           },
+           actions_.currentLanguage,
+           [this](Language language) {
+               if (actions_.chooseLanguage) {
+                   actions_.chooseLanguage(this, language);
+               }
+           },
+           actions_.canResume,
+           [this] {
+               if (actions_.resumeGame) {
+                   actions_.resumeGame(this);
+               }
+           },
+           actions_.hostGame ? [this] { LeaveFor(actions_.hostGame); } : std::function<void()>(),
+           actions_.joinGame ? [this] { LeaveFor(actions_.joinGame); } : std::function<void()>()},
+          this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Morvaneⅲ－Ｔｉｔｌｅ"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -170,11 +173,39 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     if (actions_.chooseLanguage) {
         AddLanguageButton();
     }
+    AddShortcutButtons();
     PlaceOnShow(this);
 
     // Opens as if an item had been hovered and the pointer had then left it.
     hoveredItem_ = Option;
     Reset();
+}
+
+void TitleWindow::AddShortcutButtons() {
+    int left = kMargin;
+    const auto add = [this, &left](const QString& name, const QString& text,
+                                   const std::function<void()>& choose) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(name);
+        button->setFont(look::Font(kLanguageTextSize));
+        // As the language button: the keyboard belongs to the menu items.
+        button->setFocusPolicy(Qt::NoFocus);
+        look::StyleAddedSmallButton(button);
+        const int width = button->sizeHint().width();
+        PlaceScaled(button, QRect(left, kLanguageButtonTop, width, kLanguageButtonHeight));
+        left += width + 6;
+        connect(button, &QPushButton::clicked, this, choose);
+    };
+    if (actions_.canResume && actions_.resumeGame && actions_.canResume()) {
+        add(QStringLiteral("ContinueButton"), tr("続きから"),
+            [this] { actions_.resumeGame(this); });
+    }
+    if (actions_.hostGame && actions_.joinGame) {
+        add(QStringLiteral("HostButton"), tr("ネット対戦を主催"),
+            [this] { LeaveFor(actions_.hostGame); });
+        add(QStringLiteral("JoinButton"), tr("ネット対戦に参加"),
+            [this] { LeaveFor(actions_.joinGame); });
+    }
 }
 
 void TitleWindow::AddLanguageButton() {

@@ -41,13 +41,20 @@ struct TitleActions {
     // on with it (which closes the title window when it opens the battle screen).
     std::function<bool()> canResume;
     std::function<void(QWidget* title)> resumeGame;
+    // Network games, offered when both are given: each runs after the title window has closed
+    // (it is deleted); the battle screen opens once the other side is in, else the title comes
+    // back.
+    std::function<void()> hostGame;
+    std::function<void()> joinGame;
 };
 
 // `Form1`: the title picture, the six menu items with a marker bar and a help line that follow
 // the pointer, and the version. Deletes itself when closed. Besides, the keyboard works it: Up
 // and Down hover the items as the pointer does, Enter or Space opens the hovered one, F1 the
 // rules, F3 the record; a right click, the Menu key or Shift+F10 opens the extras menu. A small
-// button in the top right corner switches the language when the actions can.
+// button in the top right corner switches the language when the actions can; small buttons in
+// the top left corner go on with a kept game and host or join a network game when the actions
+// can (the extras menu offers them to the keyboard).
 class TitleWindow : public QWidget {
     Q_OBJECT
 
@@ -83,6 +90,8 @@ private:
     void ShowExtrasMenuByKey();
     // The button that switches to the other language, reading that language's name in it.
     void AddLanguageButton();
+    // The small buttons over the picture: continue, host, join, whichever the actions offer.
+    void AddShortcutButtons();
 
     TitleActions actions_;
     int hoveredItem_ = kNoItem;

@@ -19,6 +19,14 @@
         <source>続きから</source>
         <translation>Resume</translation>
     </message>
+    <message>
+        <source>ネットワーク対戦を主催する…</source>
+        <translation>Host a network game…</translation>
+    </message>
+    <message>
+        <source>ネットワーク対戦に参加する…</source>
+        <translation>Join a network game…</translation>
+    </message>
 </context>
 <context>
     <name>morvane::TitleWindow</name>
@@ -85,6 +93,18 @@
     <message>
         <source>この機能は準備中です。</source>
         <translation>This feature is not ready yet.</translation>
+    </message>
+    <message>
+        <source>続きから</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>ネット対戦を主催</source>
+        <translation>Host a network game</translation>
+    </message>
+    <message>
+        <source>ネット対戦に参加</source>
+        <translation>Join a network game</translation>
     </message>
 </context>
 </TS>

@@ -257,6 +257,26 @@ The game ends.</translation>
         <source>ネットワーク対戦に参加する(&amp;J)…</source>
         <translation>&amp;Join a network game…</translation>
     </message>
+    <message>
+        <source>この対局を保存(&amp;S)…</source>
+        <translation>&amp;Save this game…</translation>
+    </message>
+    <message>
+        <source>終わった対局を保存(&amp;A)…</source>
+        <translation>S&amp;ave the finished game…</translation>
+    </message>
+    <message>
+        <source>終わった対局を振り返る(&amp;L)…</source>
+        <translation>Review the finished game (&amp;L)…</translation>
+    </message>
+    <message>
+        <source>対戦者の変更(&amp;P)…</source>
+        <translation>Change &amp;players…</translation>
+    </message>
+    <message>
+        <source>全画面表示(&amp;F)</source>
+        <translation>&amp;Full screen</translation>
+    </message>
 </context>
 <context>
     <name>morvane::BattleView</name>
@@ -294,6 +314,12 @@ and open the saved game?</translation>
 ネットワーク対戦を始めますか？</source>
         <translation>Leave the game under way
 and start a network game?</translation>
+    </message>
+    <message>
+        <source>対戦中のゲームを中断して
+対戦者を変更しますか？</source>
+        <translation>Leave the game under way
+and change the players?</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,26 @@ please enjoy this software.
         <source>Morvaneⅲ－Keys</source>
         <translation>Morvaneⅲ - Keys</translation>
     </message>
+    <message>
+        <source>Space / Enter</source>
+        <translation>Space / Enter</translation>
+    </message>
+    <message>
+        <source>1 ～ 8</source>
+        <translation>1 – 8</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>全画面（対戦・おまけ）</source>
+        <translation>Full screen (battle, extra game)</translation>
+    </message>
+    <message>
+        <source>列の置ける所へ□（再押しで上へ）</source>
+        <translation>□ to the column&apos;s free cell (again: up)</translation>
+    </message>
 </context>
 <context>
     <name>morvane::MessageDialog</name>

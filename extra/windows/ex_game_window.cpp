@@ -217,6 +217,10 @@ void ExGameWindow::keyPressEvent(QKeyEvent* event) {
         menuBar()->setActiveAction(systemMenu_->menuAction());
         return;
     }
+    if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) {
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+        return;
+    }
     const ExKey key = KeyOf(event->key());
     // Between games Enter presses Start!!, so that a game against the computer can be played
     // with the keys alone.

@@ -10,6 +10,8 @@ namespace morvane {
 
 QString ReviewThisGameText() { return BattleMenuBar::tr("この対局を振り返る(&V)…"); }
 
+QString SaveThisGameText() { return BattleMenuBar::tr("この対局を保存(&S)…"); }
+
 BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) : QMenuBar(parent) {
     setObjectName(QStringLiteral("BattleMenuBar"));
     setFont(look::Font(look::kTextSize));
@@ -24,6 +26,10 @@ BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) 
     resume_ = AddEntry(game_, QStringLiteral("Resume"), actions.resume);
     review_ = AddEntry(game_, QStringLiteral("Review"), actions.review);
     reviewFile_ = AddEntry(game_, QStringLiteral("ReviewFile"), actions.reviewFile);
+    saveFinished_ = AddEntry(game_, QStringLiteral("SaveFinished"), actions.saveFinished);
+    reviewFinished_ = AddEntry(game_, QStringLiteral("ReviewFinished"), actions.reviewFinished);
+    game_->addSeparator();
+    changePlayers_ = AddEntry(game_, QStringLiteral("ChangePlayers"), actions.changePlayers);
     if (actions.hostGame && actions.joinGame) {
         game_->addSeparator();
         hostGame_ = AddEntry(game_, QStringLiteral("HostGame"), actions.hostGame);
@@ -48,6 +54,9 @@ BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) 
     cellMarks_ =
         AddToggle(view_, QStringLiteral("CellMarksToggle"), ViewToggle::CellMarks, actions);
     motion_ = AddToggle(view_, QStringLiteral("MotionToggle"), ViewToggle::Motion, actions);
+    fullScreen_ = AddEntry(view_, QStringLiteral("FullScreen"), actions.toggleFullScreen,
+                           {QKeySequence(Qt::Key_F11)});
+    fullScreen_->setCheckable(true);
     view_->addSeparator();
     languages_ = AddLanguageMenu(view_, actions.currentLanguage, actions.chooseLanguage);
 
@@ -89,6 +98,9 @@ void BattleMenuBar::SetTexts() {
     resume_->setText(tr("続きから(&E)"));
     review_->setText(ReviewThisGameText());
     reviewFile_->setText(tr("保存したゲームを振り返る(&F)…"));
+    saveFinished_->setText(tr("終わった対局を保存(&A)…"));
+    reviewFinished_->setText(tr("終わった対局を振り返る(&L)…"));
+    changePlayers_->setText(tr("対戦者の変更(&P)…"));
     if (hostGame_ && joinGame_) {
         hostGame_->setText(tr("ネットワーク対戦を主催する(&T)…"));
         joinGame_->setText(tr("ネットワーク対戦に参加する(&J)…"));
@@ -102,6 +114,7 @@ void BattleMenuBar::SetTexts() {
     sound_->setText(tr("効果音(&S)"));
     cellMarks_->setText(tr("置ける場所を示す(&P)"));
     motion_->setText(tr("動き(&M)"));
+    fullScreen_->setText(tr("全画面表示(&F)"));
     languages_->setTitle(LanguageMenuTitle());
     help_->setTitle(tr("ヘルプ(&H)"));
     rules_->setText(tr("ルール(&R)…"));
@@ -128,7 +141,7 @@ bool BattleMenuBar::TriggerShortcut(QKeyCombination keys) {
     return false;
 }
 
-void BattleMenuBar::Follow(const Battle& battle, bool gameKept) {
+void BattleMenuBar::Follow(const Battle& battle, bool gameKept, bool fullScreen) {
     newGame_->setEnabled(battle.CanStartNewGame());
     // A network game is not saved: it could go on from the file without the other side.
     save_->setEnabled(battle.CanSnapshot() && !battle.IsNetworkMatch());
@@ -139,6 +152,11 @@ void BattleMenuBar::Follow(const Battle& battle, bool gameKept) {
     }
     resume_->setEnabled(gameKept && battle.CanOpenGame());
     review_->setEnabled(battle.CanSnapshot() && !battle.Snapshot().moves.empty());
+    saveFinished_->setEnabled(battle.LastFinished().has_value());
+    reviewFinished_->setEnabled(battle.LastFinished() && !battle.LastFinished()->moves.empty());
+    // Choosing the players again ends a network match: that is the result dialog's to offer.
+    changePlayers_->setEnabled(battle.CanOpenGame() && !battle.IsNetworkMatch());
+    fullScreen_->setChecked(fullScreen);
     undo_->setEnabled(battle.CanTakeBack());
     redo_->setEnabled(battle.CanRedo());
     hint_->setEnabled(battle.CanHint());

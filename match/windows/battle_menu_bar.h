@@ -16,6 +16,7 @@ class Battle;
 // The entry that opens the review of the game just played, in the game menu and beside the
 // result dialog.
 QString ReviewThisGameText();
+QString SaveThisGameText();
 
 struct BattleMenuActions {
     std::function<void()> newGame;
@@ -24,6 +25,11 @@ struct BattleMenuActions {
     std::function<void()> resume;
     std::function<void()> review;      // the game under way or just ended
     std::function<void()> reviewFile;  // a game file the player picks
+    // The game that ended last, while the next one is played.
+    std::function<void()> saveFinished;
+    std::function<void()> reviewFinished;
+    // The player entry again, as the result dialog's Re Entry.
+    std::function<void()> changePlayers;
     // Network games; empty: the menu has no entry for them.
     std::function<void()> hostGame;
     std::function<void()> joinGame;
@@ -37,25 +43,27 @@ struct BattleMenuActions {
     std::function<void(Language language)> chooseLanguage;
     std::function<bool(ViewToggle toggle)> viewToggleOn;
     std::function<void(ViewToggle toggle, bool on)> setViewToggle;
+    std::function<void()> toggleFullScreen;
     std::function<void()> rules;
     std::function<void()> keys;
     std::function<void()> record;
     std::function<void()> about;
 };
 
-// The battle screen's menus: the game (new game, save, open, resume, review, network games, undo,
-// redo, hint, close), the
-// view (display scale, sound, legal-cell marks, motion, language) and help (rules, keys, record,
-// information), each entry with its mnemonic and its desktop shortcut. An entry is enabled only
-// while it can act.
+// The battle screen's menus: the game (new game, save, open, resume, review, the game that ended
+// last, change players, network games, undo, redo, hint, close), the view (display scale, sound,
+// legal-cell marks, motion, full screen, language) and help (rules, keys, record, information),
+// each entry with its mnemonic and its desktop shortcut. An entry is enabled only while it can
+// act.
 class BattleMenuBar : public QMenuBar {
     Q_OBJECT
 
 public:
     BattleMenuBar(const BattleMenuActions& actions, QWidget* parent);
 
-    // Enables the game's entries as the battle stands; resuming needs a kept game.
-    void Follow(const Battle& battle, bool gameKept);
+    // Enables the game's entries as the battle stands; resuming needs a kept game. The full
+    // screen entry is checked while the screen fills the display.
+    void Follow(const Battle& battle, bool gameKept, bool fullScreen);
 
     // Chooses the enabled entry these keys are a shortcut of, if any: the window passes on the
     // keys that reach it, since a shortcut only works by itself in the active window.
@@ -83,6 +91,9 @@ private:
     QAction* resume_;
     QAction* review_;
     QAction* reviewFile_;
+    QAction* saveFinished_;
+    QAction* reviewFinished_;
+    QAction* changePlayers_;
     QAction* hostGame_ = nullptr;
     QAction* joinGame_ = nullptr;
     QAction* undo_;
@@ -92,6 +103,7 @@ private:
     QAction* sound_;
     QAction* cellMarks_;
     QAction* motion_;
+    QAction* fullScreen_;
     QAction* rules_;
     QAction* keys_;
     QAction* record_;

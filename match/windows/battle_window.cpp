@@ -182,14 +182,19 @@ void BattleWindow::AskResult(const GameResult& result) {
     auto* dialog = new ResultDialog(result, this);
     // Beside the board, so that the final position (the winning line) stays in view.
     PlaceBesideOnShow(dialog, [this] { return view_->BoardOnScreen(); });
-    // The game just ended can be reviewed from the dialog's context menu. The review is the
-    // dialog's child while the dialog is up, so that it takes input beside it, and stays open
-    // with the battle screen once the choice is made.
+    // The game just ended can be saved and reviewed from the dialog's context menu and keys. The
+    // review is the dialog's child while the dialog is up, so that it takes input beside it, and
+    // stays open with the battle screen once the choice is made.
+    auto* save = new QAction(SaveThisGameText(), dialog);
+    save->setObjectName(QStringLiteral("SaveFromResult"));
+    save->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_S));
+    connect(save, &QAction::triggered, dialog, [this, dialog] { SaveFinishedGame(dialog); });
     auto* review = new QAction(ReviewThisGameText(), dialog);
     review->setObjectName(QStringLiteral("ReviewFromResult"));
+    review->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_R));
     connect(review, &QAction::triggered, dialog,
-            [this, dialog] { ShowReview(dialog, battle_.Snapshot()); });
-    dialog->addAction(review);
+            [this, dialog] { ShowReview(dialog, *battle_.LastFinished()); });
+    dialog->addActions({save, review});
     dialog->setContextMenuPolicy(Qt::ActionsContextMenu);
     OpenDialog(dialog, &battle_, [this](const ResultDialog& closed) {
         for (ReviewWindow* window :
@@ -235,6 +240,9 @@ BattleMenuActions BattleWindow::MenuActions() {
     actions.resume = [this] { ResumeKeptGame(); };
     actions.review = [this] { ShowReview(this, battle_.Snapshot()); };
     actions.reviewFile = [this] { ReviewGameFile(); };
+    actions.saveFinished = [this] { SaveFinishedGame(this); };
+    actions.reviewFinished = [this] { ShowReview(this, *battle_.LastFinished()); };
+    actions.changePlayers = [this] { ChangePlayers(); };
     if (network_->Offered()) {
         actions.hostGame = [this] { HostFromMenu(); };
         actions.joinGame = [this] { JoinFromMenu(); };
@@ -253,6 +261,10 @@ BattleMenuActions BattleWindow::MenuActions() {
     };
     actions.viewToggleOn = [this](ViewToggle toggle) { return ReadViewToggle(store_, toggle); };
     actions.setViewToggle = [this](ViewToggle toggle, bool on) { SetViewToggle(toggle, on); };
+    actions.toggleFullScreen = [this] {
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+        Render();
+    };
     actions.rules = [this] { OpenFromMenu(new RulesWindow(this)); };
     actions.keys = [this] { OpenFromMenu(new KeysWindow(this)); };
     actions.record = [this] { OpenFromMenu(new RecordWindow(store_, this)); };
@@ -305,6 +317,21 @@ void BattleWindow::SaveGame() {
     }
     const SavedGame game = battle_.Snapshot();
     RunModal([&] { commands_.SaveAs(this, game); });
+}
+
+void BattleWindow::SaveFinishedGame(QWidget* parent) {
+    if (const std::optional<SavedGame>& game = battle_.LastFinished()) {
+        RunModal([&] { commands_.SaveAs(parent, *game); });
+    }
+}
+
+void BattleWindow::ChangePlayers() {
+    if (!battle_.CanOpenGame() || battle_.IsNetworkMatch() ||
+        !MayLeaveGame(tr("対戦中のゲームを中断して\n対戦者を変更しますか？"))) {
+        return;
+    }
+    thinker_.Cancel();
+    Ask([this] { battle_.EnterPlayersAgain(); });
 }
 
 void BattleWindow::OpenGameFile() {
@@ -398,7 +425,7 @@ void BattleWindow::CountAbandoned(const QString& gameId) {
 }
 
 void BattleWindow::Render() {
-    menuBar_->Follow(battle_, commands_.HasKeptGame());
+    menuBar_->Follow(battle_, commands_.HasKeptGame(), isFullScreen());
     view_->Render(battle_);
 }
 

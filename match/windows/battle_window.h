@@ -121,6 +121,10 @@ private:
     // game is under way.
     bool MayLeaveGame(const QString& question);
     void SaveGame();
+    // The game that ended last goes to a file the player picks, asked over parent.
+    void SaveFinishedGame(QWidget* parent);
+    // The player entry again, once the player has let the game under way go.
+    void ChangePlayers();
     void OpenGameFile();
     void ResumeKeptGame();
     void ReviewGameFile();

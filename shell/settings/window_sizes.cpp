@@ -12,7 +12,7 @@ const std::array<WindowSize, 17> kWindowSizes{{
     {"frmAbout", {600, 565}, true},
     {"Form8", {400, 171}},
     {"Form9", {560, 337}},
-    {"FormKeys", {758, 514}},
+    {"FormKeys", {784, 540}},
     {"FormRecord", {581, 439}},
     {"Form2", {452, 263}},
     {"Form3", {645, 434}},

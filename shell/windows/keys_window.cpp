@@ -44,6 +44,8 @@ const std::vector<KeyScreen> kKeyScreens{
      {
          {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Ctrl+W"),
           QT_TRANSLATE_NOOP("morvane::KeysWindow", "ウィンドウを閉じる")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "F11"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "全画面（対戦・おまけ）")},
      }},
     {QT_TRANSLATE_NOOP("morvane::KeysWindow", "メッセージ"),
      {
@@ -56,8 +58,10 @@ const std::vector<KeyScreen> kKeyScreens{
      {
          {QT_TRANSLATE_NOOP("morvane::KeysWindow", "← → ↑ ↓"),
           QT_TRANSLATE_NOOP("morvane::KeysWindow", "Keybordの□を動かす")},
-         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Space"),
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Space / Enter"),
           QT_TRANSLATE_NOOP("morvane::KeysWindow", "Keybordが□に置く")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "1 ～ 8"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "列の置ける所へ□（再押しで上へ）")},
          {QT_TRANSLATE_NOOP("morvane::KeysWindow", "H"),
           QT_TRANSLATE_NOOP("morvane::KeysWindow", "ヒント")},
          {QT_TRANSLATE_NOOP("morvane::KeysWindow", "Ctrl+Z"),

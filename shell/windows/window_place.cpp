@@ -298,6 +298,11 @@ bool PlaceMemory::eventFilter(QObject* watched, QEvent* event) {
         placer->Recall(PlaceOf(store_.Read(setting)));
         return false;
     }
+    // A window hidden while it filled the screen keeps the place it had before: it reopens at
+    // its own size, where the player last put it.
+    if (window->windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)) {
+        return false;
+    }
     // The frame's corner, read from the native window: pos() counts a frame that came after the
     // widget's last move as none.
     if (const QString place = PlaceText(FrameGeometry(window).topLeft());

@@ -2,6 +2,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/title_window.h"
@@ -297,6 +298,48 @@ private slots:
         QVERIFY(titleWasClosed);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(title == nullptr);
+    }
+
+    // The small buttons over the picture: Continue only while a game is kept; Host and Join close
+    // the title first, then run their action.
+    void shortcutButtonsOfferWhatTheActionsCan_data() {
+        QTest::addColumn<bool>("kept");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("a kept game: continue")
+            << true << "ContinueButton"
+            << QStringList{"ContinueButton", "HostButton", "JoinButton"};
+        QTest::newRow("nothing kept: host")
+            << false << "HostButton" << QStringList{"HostButton", "JoinButton"};
+        QTest::newRow("join") << false << "JoinButton" << QStringList{"HostButton", "JoinButton"};
+    }
+    void shortcutButtonsOfferWhatTheActionsCan() {
+        QFETCH(bool, kept);
+        QFETCH(QString, button);
+        QFETCH(QStringList, shown);
+        QStringList ran;
+        QPointer<TitleWindow> title;
+        TitleActions actions;
+        actions.canResume = [kept] { return kept; };
+        actions.resumeGame = [&](QWidget*) { ran << "ContinueButton"; };
+        actions.hostGame = [&] {
+            ran << (title->isVisible() ? "HostButton, title open" : "HostButton");
+        };
+        actions.joinGame = [&] {
+            ran << (title->isVisible() ? "JoinButton, title open" : "JoinButton");
+        };
+        title = new TitleWindow(actions);
+        title->show();
+        QStringList buttons;
+        for (const auto* found : title->findChildren<QPushButton*>()) {
+            if (found->objectName() != QStringLiteral("LanguageButton")) {
+                buttons << found->objectName();
+            }
+        }
+        QCOMPARE(buttons, shown);
+        QTest::mouseClick(title->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(ran, QStringList{button});
+        delete title;
     }
 
     // Up and Down hover the items exactly as the pointer does, round the six; Enter or Space

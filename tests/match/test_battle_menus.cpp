@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -79,6 +80,22 @@ private slots:
                                      << "ReviewFile"
                                      << "保存したゲームを振り返る(&F)…"
                                      << "";
+        QTest::newRow("save the finished game") << "GameMenu"
+                                                << "SaveFinished"
+                                                << "終わった対局を保存(&A)…"
+                                                << "";
+        QTest::newRow("review the finished game") << "GameMenu"
+                                                  << "ReviewFinished"
+                                                  << "終わった対局を振り返る(&L)…"
+                                                  << "";
+        QTest::newRow("change players") << "GameMenu"
+                                        << "ChangePlayers"
+                                        << "対戦者の変更(&P)…"
+                                        << "";
+        QTest::newRow("full screen") << "ViewMenu"
+                                     << "FullScreen"
+                                     << "全画面表示(&F)"
+                                     << "F11";
         QTest::newRow("undo") << "GameMenu"
                               << "Undo"
                               << "元に戻す(&U)"
@@ -238,26 +255,29 @@ private slots:
                    WaitUntilSettled(screen);
         };
         QVERIFY(settledWith(0));
-        QCOMPARE(EnabledGameEntries(screen),
-                 QStringList({"NewGame", "Save", "Open", "ReviewFile", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Save", "Open", "ReviewFile",
+                                                          "ChangePlayers", "Hint", "Close"}));
 
         ClickCell(screen, CellIndex(8, kRows));
         // Asked to place: no aid, and no new game, until the placement is in.
         QCOMPARE(EnabledGameEntries(screen), QStringList({"Save", "ReviewFile", "Close"}));
         QVERIFY(settledWith(2));
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Save", "Open", "Review",
-                                                          "ReviewFile", "Undo", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Review", "ReviewFile", "ChangePlayers",
+                              "Undo", "Hint", "Close"}));
         const Board played = screen.state.board;
 
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settledWith(0));
         QCOMPARE(EnabledGameEntries(screen),
-                 QStringList({"NewGame", "Save", "Open", "ReviewFile", "Redo", "Hint", "Close"}));
+                 QStringList({"NewGame", "Save", "Open", "ReviewFile", "ChangePlayers", "Redo",
+                              "Hint", "Close"}));
         QTest::keyClick(screen.window, Qt::Key_Y, Qt::ControlModifier);
         QVERIFY(settledWith(2));
         QCOMPARE(screen.state.board, played);
-        QCOMPARE(EnabledGameEntries(screen), QStringList({"NewGame", "Save", "Open", "Review",
-                                                          "ReviewFile", "Undo", "Hint", "Close"}));
+        QCOMPARE(EnabledGameEntries(screen),
+                 QStringList({"NewGame", "Save", "Open", "Review", "ReviewFile", "ChangePlayers",
+                              "Undo", "Hint", "Close"}));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(settledWith(0));
         QTest::keyClick(screen.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -411,6 +431,42 @@ private slots:
             GameRecord(second.settings.store()).Counts({Pairing::Sides::PersonAgainstComputer}),
             oneLeft);
         delete second.window;
+    }
+
+    // The game just ended is saved from the result dialog's keys, and after Next Battle, while
+    // the next game is played, it is still there to review from the game menu.
+    void theEndedGameIsSavedFromTheResultAndReviewedLater() {
+        Screen screen(PlayerKind::Mouse, PlayerKind::Mouse);
+        screen.PlayOn(BlocksAbove({"oo...###"}));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ended.morvane"));
+        WhenModalOpens(QStringLiteral("Form5"), [&](QWidget* result) {
+            AnswerGameFileDialog(path);
+            // Its keys work once it is the active window, as it is on a desktop.
+            QApplication::setActiveWindow(result);
+            QTest::keyClick(result, Qt::Key_S, Qt::ControlModifier);
+            ClickChild(result, QStringLiteral("Command2"));  // Next Battle
+        });
+        screen.Open();
+        for (const int x : {3, 5, 4}) {
+            ClickCell(screen, CellIndex(x, kRows));
+            QVERIFY(QTest::qWaitFor(
+                [&] { return screen.battle().State() != BattleState::WaitMouse; }, kWait));
+        }
+        QVERIFY(WaitForState(screen, BattleState::WaitMouse));  // the next game
+        const SavedGameRead saved = LoadGameFile(path);
+        QVERIFY(saved.game.has_value());
+        QCOMPARE(saved.game->moves,
+                 (std::vector<int>{CellIndex(3, kRows), CellIndex(5, kRows), CellIndex(4, kRows)}));
+        QCOMPARE(saved.game->end, std::optional(GameEnd::CircleWins));
+
+        auto* reviewFinished = screen.window->findChild<QAction*>(QStringLiteral("ReviewFinished"));
+        QVERIFY(reviewFinished->isEnabled());
+        reviewFinished->trigger();
+        auto* review = screen.window->findChild<ReviewWindow*>(QStringLiteral("FormReview"));
+        QVERIFY(review != nullptr);
+        QCOMPARE(review->ShownPlies(), 3);
+        delete screen.window;
     }
 
     // The review asked for beside the result dialog stays open once the dialog has closed.
