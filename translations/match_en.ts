@@ -321,6 +321,12 @@ and start a network game?</translation>
         <translation>Leave the game under way
 and change the players?</translation>
     </message>
+    <message>
+        <source>ネットワーク対戦を終了して
+画面を閉じますか？</source>
+        <translation>End the network game
+and close the screen?</translation>
+    </message>
 </context>
 <context>
     <name>morvane::EntryWindow</name>

@@ -120,6 +120,19 @@ void BattleWindow::Answered() {
 }
 
 void BattleWindow::closeEvent(QCloseEvent* event) {
+    // Closing ends a network match for both sides: the player is asked first, as a new game
+    // asks over a game under way. A match that has ended already closes at once.
+    if (battle_.IsNetworkMatch() && !battle_.QuitChosen() && !closing_) {
+        bool leave = false;
+        RunModal([&] {
+            leave = ShowMessage(this, tr("ネットワーク対戦を終了して\n画面を閉じますか？"),
+                                YesCaption(), NoCaption(), QString()) == MessageAnswer::First;
+        });
+        if (!leave) {
+            event->ignore();
+            return;
+        }
+    }
     timer_->stop();
     thinker_.Cancel();
     KeepGameUnderWay();

@@ -276,6 +276,30 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(search.Boards().size(), std::size_t{2}, kWait);
         QCOMPARE(UnitCount(search.Boards().back()), 1);
     }
+
+    // Closing the screen in a network match asks first: No keeps the match; Yes ends it, and
+    // the other side hears that this one quit.
+    void closingANetworkMatchAsksFirst() {
+        Loopback loopback;
+        QVERIFY(loopback.Connect());
+        ConfirmTheEntry();
+        NetScreen hosting(loopback.host.guest());
+        hosting.window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
+        QStringList asked;
+        for (const QString& answer : {QStringLiteral("選択_1"), QStringLiteral("選択_0")}) {
+            WhenModalOpens(QStringLiteral("FormMsg"), [&asked, answer](QWidget* message) {
+                asked << message->findChild<QLabel*>(QStringLiteral("言葉"))->text();
+                ClickChild(message, answer);
+            });
+            hosting.window->close();
+            QCOMPARE(hosting.window->isVisible(), answer == QStringLiteral("選択_1"));
+        }
+        QCOMPARE(asked,
+                 QStringList(2, QStringLiteral("ネットワーク対戦を終了して\n画面を閉じますか？")));
+        const Session& guest = loopback.joining->session();
+        QTRY_VERIFY_WITH_TIMEOUT(guest.state() == Session::State::Closed, kWait);
+    }
 };
 
 QTEST_MAIN(NetworkBattleTest)
