@@ -3,9 +3,11 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QUrl>
 
 #include "match/model/saved_game_format.h"
 #include "net/protocol/handshake.h"
+#include "net/protocol/invitation.h"
 #include "shell/settings/display_scale.h"
 #include "version.h"
 
@@ -210,8 +212,29 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             {},
             0};
     } else {
+        // A link the desktop hands over ("morvane://ADDRESS:PORT/CODE") joins that game; anything
+        // else is a game file.
+        std::optional<Invitation> invitation;
         if (!parser.positionalArguments().isEmpty()) {
-            command.gameFile = parser.positionalArguments().constFirst();
+            const QString argument = parser.positionalArguments().constFirst();
+            if (argument.startsWith(QStringLiteral("morvane:"), Qt::CaseInsensitive)) {
+                invitation = ReadInvitation(argument);
+                if (!invitation) {
+                    return BadValue(program, QStringLiteral("an invitation"),
+                                    QStringLiteral("the form morvane://ADDRESS:PORT/CODE"));
+                }
+                if (parser.isSet(host) || parser.isSet(join)) {
+                    return UsageError(
+                        program, QStringLiteral("an invitation goes without --host and --join"));
+                }
+                command.join =
+                    JoinRequest{invitation->address, invitation->port, invitation->code, true};
+            } else if (argument.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive)) {
+                // The desktop passes a file as a link when it hands links over as well.
+                command.gameFile = QUrl(argument).toLocalFile();
+            } else {
+                command.gameFile = argument;
+            }
         }
         if (parser.isSet(scale)) {
             command.scale = ScaleOf(parser.value(scale));
@@ -259,7 +282,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             command.join = JoinRequest{endpoint->address, endpoint->port, *joinCode, true};
         }
         if (parser.isSet(player)) {
-            if (!parser.isSet(host) && !parser.isSet(join)) {
+            if (!parser.isSet(host) && !parser.isSet(join) && !invitation) {
                 return UsageError(program, QStringLiteral("--player goes with --host or --join"));
             }
             command.networkPlayer = PlayerOf(parser.value(player));

@@ -67,8 +67,8 @@ if [ -f "$desktop" ] && ! grep -qx "Icon=$app_id" "$desktop"; then
     echo "the desktop entry's icon is not $app_id"
     failures+=("desktop icon")
 fi
-if [ -f "$desktop" ] && ! grep -qx "MimeType=application/x-morvane-game;" "$desktop"; then
-    echo "the desktop entry does not open saved games (application/x-morvane-game)"
+if [ -f "$desktop" ] && ! grep -qx "MimeType=application/x-morvane-game;x-scheme-handler/morvane;" "$desktop"; then
+    echo "the desktop entry does not open saved games and invitations (application/x-morvane-game, x-scheme-handler/morvane)"
     failures+=("desktop mime type")
 fi
 

@@ -77,7 +77,8 @@ class NetworkProcessesTest : public QObject {
 
 private slots:
     // Two copies started from the command line as two players would, one hosting on 127.0.0.1
-    // and one joining it, each side played by the computer: both play the game to its end.
+    // and one joining it by its invitation link, each side played by the computer: both play the
+    // game to its end.
     void twoCopiesPlayAGameToItsEnd() {
         std::array<std::unique_ptr<Copy>, 2> copies;
         QString where;
@@ -98,7 +99,8 @@ private slots:
         Copy& host = *copies[0];
         copies[1] = std::make_unique<Copy>();
         Copy& guest = *copies[1];
-        guest.Start({QStringLiteral("--join"), where, QStringLiteral("--code"), kCode,
+        // The guest joins as the desktop starts it from an invitation link.
+        guest.Start({QStringLiteral("morvane://%1/%2").arg(where, kCode),
                      QStringLiteral("--player"), QStringLiteral("normal")});
         QVERIFY(guest.process.waitForStarted());
         // Each copy counts the game in its record once it has reached its end, as a network game.

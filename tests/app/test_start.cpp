@@ -107,6 +107,21 @@ private slots:
         QCOMPARE(command.ending->err.isEmpty(), err.isEmpty());
     }
 
+    // A game file comes as a path, or as a file link where the desktop hands links over.
+    void aGameFileComesAsAPathOrALink_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("a path") << "saves/game.morvane"
+                                << "saves/game.morvane";
+        QTest::newRow("a file link") << "file:///tmp/my%20game.morvane"
+                                     << "/tmp/my game.morvane";
+    }
+    void aGameFileComesAsAPathOrALink() {
+        QFETCH(QString, argument);
+        QFETCH(QString, file);
+        QCOMPARE(ParseCommandLine({"morvane", argument}).gameFile, std::optional(file));
+    }
+
     // --lang takes a language code, alone or with --scale; anything else is a usage error.
     void languageIsRead_data() {
         QTest::addColumn<QStringList>("arguments");
@@ -134,7 +149,8 @@ private slots:
     }
 
     // --host and --join read an address and a port (IPv6 in brackets), --code a join code in
-    // either case; anything else, or options that do not go together, is a usage error.
+    // either case, and an invitation link all three; anything else, or options that do not go
+    // together, is a usage error.
     void networkGameIsRead_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("request");
@@ -205,6 +221,21 @@ private slots:
         QTest::newRow("host and join")
             << QStringList{"morvane", "--host", "7442", "--join", "a:7442", "--code", code} << ""
             << "--host and --join do not go together";
+        QTest::newRow("an invitation joins")
+            << QStringList{"morvane", "morvane://[::1]:7442/k7p2qx"} << "join ::1 7442 K7P2QX"
+            << "";
+        QTest::newRow("an invitation, the keyboard playing")
+            << QStringList{"morvane", "--player", "keyboard", "morvane://10.0.0.2:9000/K7P2QX"}
+            << "join 10.0.0.2 9000 K7P2QX as 1"
+            << "";
+        QTest::newRow("an invitation without a port")
+            << QStringList{"morvane", "morvane://10.0.0.2/K7P2QX"} << ""
+            << "an invitation takes the form morvane://ADDRESS:PORT/CODE";
+        QTest::newRow("an invitation and --join")
+            << QStringList{"morvane", "--join", "a:7442",
+                           "--code",  code,     "morvane://10.0.0.2:9000/K7P2QX"}
+            << ""
+            << "an invitation goes without --host and --join";
     }
     void networkGameIsRead() {
         QFETCH(QStringList, arguments);
