@@ -44,21 +44,28 @@ class ReviewWindowTest : public QObject {
 
 private slots:
     // A won game in either language: the keys step through it, the move list marks the move
-    // that threw the draw away, and the position after it values each column's cell.
+    // that threw the draw away and the window names it, and the position after it values each
+    // column's cell.
     void showsAWonGameMoveByMove_data() {
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("done");
         QTest::addColumn<QString>("deciding");
         QTest::addColumn<QString>("position");
         QTest::addColumn<QString>("column3");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("title");
         QTest::newRow("Japanese") << Language::Japanese << "解析完了"
                                   << "４．× 2-10　引き分けを逃した　★決め手"
                                   << "４手目（全７手）"
-                                  << "３列　3-12　勝ち：あと３手　◀実戦";
+                                  << "３列　3-12　勝ち：あと３手　◀実戦"
+                                  << "決定的な一手：第４手"
+                                  << "Morvaneⅲ－Review";
         QTest::newRow("English") << Language::English << "Analysis complete"
                                  << "4. × 2-10  threw the draw away  ★ deciding move"
                                  << "Move 4 of 7"
-                                 << "Column 3: 3-12 win in 3  ◀ played";
+                                 << "Column 3: 3-12 win in 3  ◀ played"
+                                 << "Decisive move: 4"
+                                 << "Morvaneⅲ - Review";
     }
     void showsAWonGameMoveByMove() {
         QFETCH(Language, language);
@@ -66,13 +73,15 @@ private slots:
         QFETCH(QString, deciding);
         QFETCH(QString, position);
         QFETCH(QString, column3);
+        QFETCH(QString, named);
+        QFETCH(QString, title);
         const LanguageInUse inUse(language);
         QVERIFY(inUse.used);
         ReviewWindow window(WonGame(), nullptr, std::chrono::seconds(20));
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(window.windowTitle(), "Morvaneⅲ－Review");
+        QCOMPARE(window.windowTitle(), title);
         QCOMPARE(window.ShownPlies(), 7);
         QTest::keyClick(&window, Qt::Key_Home);
         QCOMPARE(window.ShownPlies(), 0);
@@ -83,6 +92,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(LabelText(&window, "Progress"), done, kPatienceMs);
         QCOMPARE(window.findChild<QListWidget*>("Moves")->item(3)->text(), deciding);
         QCOMPARE(LabelText(&window, "Column_3"), column3);
+        QCOMPARE(LabelText(&window, "DecidingMove"), named);
         const QString shot =
             QStringLiteral("review_won_game_") + (language == Language::Japanese ? "ja" : "en");
         testing::SaveScreenshot(&window, shot);
