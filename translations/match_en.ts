@@ -769,10 +769,6 @@ Are you sure?</translation>
         <translation>blunder (estimate)</translation>
     </message>
     <message>
-        <source>&#x3000;★決め手（推定）</source>
-        <translation>  ★ deciding move (estimate)</translation>
-    </message>
-    <message>
         <source>決定的な一手：第%1手（推定）</source>
         <translation>Decisive move: %1 (estimate)</translation>
     </message>

@@ -27,7 +27,7 @@ inline constexpr int kMostFreeCellsToSolve = 36;
 // Positions the search visits to estimate the cells of one position: about a tenth of a second
 // on this machine's cores, and a count rather than a time, so that a game is reviewed alike
 // however busy the machine is.
-inline constexpr std::int64_t kEstimateNodes = 1'500'000;
+inline constexpr std::int64_t kEstimateNodes = 1'000'000;
 
 // A placeable cell of a position with what placing there gives the side to move: the proven
 // value where the solver or the search proved it, and the search's estimate.

@@ -101,7 +101,7 @@ namespace {
 constexpr int kPollMilliseconds = 100;
 // The least width of the column beside the board, with the moves and the cells: small enough
 // that the window fits a 1024 × 768 screen at the display scale 150.
-constexpr int kSideWidth = 350;
+constexpr int kMovesPaneWidth = 350;
 // The height of the line under the board.
 constexpr int kStatusHeight = 22;
 // The moves show at least four rows; the list grows with the window.
@@ -148,13 +148,13 @@ QString VerdictText(const ReviewedMove& move) {
     return grade ? GradeText(*grade) : ReviewWindow::tr("未証明");
 }
 
-QString MoveText(int ply, const ReviewedMove& move, const std::optional<DecidingMove>& deciding) {
+QString MoveText(int ply, const ReviewedMove& move, bool deciding) {
     QString text = ReviewWindow::tr("%1．%2 %3　%4")
                        .arg(InterfaceNumber(ply), SideMark(SideNumber(move.side)),
                             CellNotation(move.cell), VerdictText(move));
-    if (deciding && deciding->index == ply - 1) {
-        text += deciding->estimated ? ReviewWindow::tr("　★決め手（推定）")
-                                    : ReviewWindow::tr("　★決め手");
+    // Whether it rests on the estimate, the line that names it says.
+    if (deciding) {
+        text += ReviewWindow::tr("　★決め手");
     }
     return text;
 }
@@ -217,7 +217,7 @@ ReviewWindow::ReviewWindow(const SavedGame& game, QWidget* parent, std::chrono::
     moves_->setObjectName(QStringLiteral("Moves"));
     moves_->setFocusPolicy(Qt::NoFocus);
     moves_->setAccessibleName(tr("手順"));
-    moves_->setMinimumWidth(kSideWidth);
+    moves_->setMinimumWidth(kMovesPaneWidth);
     moves_->setWordWrap(true);
     for (std::size_t move = 0; move < game.moves.size(); ++move) {
         moves_->addItem(QString());
@@ -380,8 +380,7 @@ void ReviewWindow::RefreshMoves(const ReviewSnapshot& snapshot) {
     for (int row = 0; row < static_cast<int>(snapshot.moves.size()); ++row) {
         const bool deciding = snapshot.decidingMove && snapshot.decidingMove->index == row;
         QListWidgetItem* item = moves_->item(row);
-        item->setText(MoveText(row + 1, snapshot.moves[static_cast<std::size_t>(row)],
-                               snapshot.decidingMove));
+        item->setText(MoveText(row + 1, snapshot.moves[static_cast<std::size_t>(row)], deciding));
         item->setForeground(deciding ? look::kGold : look::kPaleText);
     }
 }

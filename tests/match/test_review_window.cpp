@@ -26,6 +26,16 @@ SavedGame WonGame() {
     return game;
 }
 
+// A game on the open board that the keyboard player (○) lost to [ＭＡＳＴＥＲ] in 16 moves: the
+// solver proves nothing before the end, and the search proves the loss only after ○'s 13th move.
+SavedGame LostToMaster() {
+    SavedGame game;
+    game.players = {PlayerKind::Keyboard, PlayerKind::MasterComputer};
+    game.moves = {93, 92, 91, 83, 88, 84, 85, 75, 67, 76, 68, 90, 82, 74, 77, 69};
+    game.end = GameEnd::CrossWins;
+    return game;
+}
+
 // The interface in a language until the end of the scope, however the test leaves it.
 struct LanguageInUse {
     explicit LanguageInUse(Language language) { used = UseLanguage(language); }
@@ -100,6 +110,37 @@ private slots:
         testing::SaveScreenshot(&window, shot + "_end");
         QTest::keyClick(&window, Qt::Key_Left);
         QCOMPARE(window.ShownPlies(), 6);
+    }
+
+    // A game lost to MASTER, in either language: the window names the move after which it was
+    // lost, by the estimate, and the move list grades and marks it.
+    void namesWhereALostGameWasLost_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("done");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("deciding");
+        QTest::newRow("Japanese") << Language::Japanese << "解析完了"
+                                  << "決定的な一手：第１３手（推定）"
+                                  << "１３．○ 3-11　大悪手（推定）　★決め手";
+        QTest::newRow("English") << Language::English << "Analysis complete"
+                                 << "Decisive move: 13 (estimate)"
+                                 << "13. ○ 3-11  blunder (estimate)  ★ deciding move";
+    }
+    void namesWhereALostGameWasLost() {
+        QFETCH(Language, language);
+        QFETCH(QString, done);
+        QFETCH(QString, named);
+        QFETCH(QString, deciding);
+        const LanguageInUse inUse(language);
+        QVERIFY(inUse.used);
+        ReviewWindow window(LostToMaster());
+        window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(LabelText(&window, "Progress"), done, kPatienceMs);
+        QCOMPARE(LabelText(&window, "DecidingMove"), named);
+        QCOMPARE(window.findChild<QListWidget*>("Moves")->item(12)->text(), deciding);
+        window.ShowPlies(13);
+        testing::SaveScreenshot(&window, QStringLiteral("review_lost_to_master_") +
+                                             (language == Language::Japanese ? "ja" : "en"));
     }
 
     // The entry point opens the review beside its owner without blocking it, and closing the
