@@ -718,7 +718,7 @@ Are you sure?</translation>
     </message>
     <message>
         <source>Morvaneⅲ－Review</source>
-        <translation>Morvaneⅲ－Review</translation>
+        <translation>Morvaneⅲ - Review</translation>
     </message>
     <message>
         <source>手順</source>
@@ -779,6 +779,74 @@ Are you sure?</translation>
     <message>
         <source>最後の局面へ</source>
         <translation>To the end</translation>
+    </message>
+    <message>
+        <source>最善手（推定）</source>
+        <translation>best (estimate)</translation>
+    </message>
+    <message>
+        <source>好手（推定）</source>
+        <translation>good (estimate)</translation>
+    </message>
+    <message>
+        <source>疑問手（推定）</source>
+        <translation>inaccuracy (estimate)</translation>
+    </message>
+    <message>
+        <source>悪手（推定）</source>
+        <translation>mistake (estimate)</translation>
+    </message>
+    <message>
+        <source>大悪手（推定）</source>
+        <translation>blunder (estimate)</translation>
+    </message>
+    <message>
+        <source>決定的な一手：第%1手（推定）</source>
+        <translation>Decisive move: %1 (estimate)</translation>
+    </message>
+    <message>
+        <source>決定的な一手：第%1手</source>
+        <translation>Decisive move: %1</translation>
+    </message>
+    <message>
+        <source>勝ち：%1手以内</source>
+        <translation>win within %1</translation>
+    </message>
+    <message>
+        <source>負け：%1手以内</source>
+        <translation>loss within %1</translation>
+    </message>
+    <message>
+        <source>推定＋%1</source>
+        <translation>est. +%1</translation>
+    </message>
+    <message>
+        <source>推定－%1</source>
+        <translation>est. -%1</translation>
+    </message>
+    <message>
+        <source>推定±%1</source>
+        <translation>est. ±%1</translation>
+    </message>
+    <message>
+        <source>｜＜</source>
+        <translation>|&lt;</translation>
+    </message>
+    <message>
+        <source>＜</source>
+        <translation>&lt;</translation>
+    </message>
+    <message>
+        <source>＞</source>
+        <translation>&gt;</translation>
+    </message>
+    <message>
+        <source>＞｜</source>
+        <translation>&gt;|</translation>
+    </message>
+    <message>
+        <source>－</source>
+        <translation>-</translation>
     </message>
 </context>
 <context>

@@ -85,19 +85,11 @@ please enjoy this software.
     </message>
     <message>
         <source>言語／Language</source>
-        <translation>Language</translation>
+        <translation>Language／言語</translation>
     </message>
     <message>
         <source>％</source>
         <translation>%</translation>
-    </message>
-    <message>
-        <source>日本語</source>
-        <translation>Japanese</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
     </message>
     <message>
         <source>この倍率ではウィンドウが画面に収まりません。</source>

@@ -208,6 +208,56 @@ std::optional<SearchResult> RunSearch(TranspositionTable& table, const Board& bo
     return result;
 }
 
+// Every root move scored with an exact window at the same depth, deeper each pass; the moves
+// keep their first order, so the scores of a pass stand in that order.
+template <typename BitCount>
+std::optional<CellScores> RunScoreCells(TranspositionTable& table, const Board& board, Turn turn,
+                                        SearchBudget budget, const std::stop_token& stop) {
+    const Position root = Position::Of(board, turn);
+    CellScores result;
+    if (root.free == 0) {
+        return result;
+    }
+    table.NewSearch();
+    Negamax<BitCount> negamax(table, LimitsOf(budget), stop);
+    RootMoves moves;
+    const int count = FirstRootOrder(root, moves);
+    std::array<int, kCellCount> pass{};
+    for (int depth = 1; depth <= root.free; ++depth) {
+        bool decided = true;
+        for (int i = 0; i < count && negamax.stopped() == Stop::None; ++i) {
+            const int score = negamax.ScoreRootMove(root, moves[static_cast<std::size_t>(i)].bit,
+                                                    depth, -search::kInfinity, search::kInfinity);
+            pass[static_cast<std::size_t>(i)] = score;
+            decided = decided && IsDecisive(score);
+        }
+        if (negamax.stopped() != Stop::None) {
+            break;
+        }
+        for (int i = 0; i < count; ++i) {
+            moves[static_cast<std::size_t>(i)].score = pass[static_cast<std::size_t>(i)];
+        }
+        result.depth = depth;
+        if (decided) {
+            break;
+        }
+    }
+    if (negamax.stopped() == Stop::Abandon) {
+        return std::nullopt;
+    }
+    std::sort(moves.begin(), moves.begin() + count, [](RootMove a, RootMove b) {
+        return search::kCellOfBit[static_cast<std::size_t>(a.bit)] <
+               search::kCellOfBit[static_cast<std::size_t>(b.bit)];
+    });
+    for (int i = 0; i < count; ++i) {
+        const RootMove move = moves[static_cast<std::size_t>(i)];
+        result.scores[static_cast<std::size_t>(result.cells.Size())] = move.score;
+        result.cells.Add(search::kCellOfBit[static_cast<std::size_t>(move.bit)]);
+    }
+    result.nodes = negamax.nodes();
+    return result;
+}
+
 // The scores a game can end with are ranked: rank 0 is a draw, rank f > 0 a win by the move
 // made with f free cells, rank -f a loss by the opponent's move made with f free cells. The
 // exact score is pinned on ranks, since the scores between them are never a game's result.
@@ -333,6 +383,14 @@ std::optional<SolveResult> SearchEngine::Solve(const Board& board, Turn turn,
                                                const std::stop_token& stop) {
     return HasHardwareBitCount() ? RunSolve<HardwareBitCount>(*table_, board, turn, time, stop)
                                  : RunSolve<PortableBitCount>(*table_, board, turn, time, stop);
+}
+
+std::optional<CellScores> SearchEngine::ScoreCells(const Board& board, Turn turn,
+                                                   SearchBudget budget,
+                                                   const std::stop_token& stop) {
+    return HasHardwareBitCount()
+               ? RunScoreCells<HardwareBitCount>(*table_, board, turn, budget, stop)
+               : RunScoreCells<PortableBitCount>(*table_, board, turn, budget, stop);
 }
 
 GameValue ProvenValue(const SearchResult& result) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -45,6 +46,15 @@ struct SearchResult {
 
 enum class GameValue { Win, Loss, Draw, Unknown };
 
+// Every placeable cell's score for the side to move, each searched to the same depth with an
+// exact window, so that the scores compare: how much worse than the best cell another one is.
+struct CellScores {
+    CellList cells;                        // the placeable cells, ascending
+    std::array<int, kCellCount> scores{};  // scores[k] is cells[k]'s, as in score.h
+    int depth = 0;           // plies of the last pass that scored every cell; 0 when none did
+    std::int64_t nodes = 0;  // positions visited
+};
+
 struct SolveResult {
     GameValue value = GameValue::Unknown;  // for the side to move
     int plies = 0;     // to the end of the game, the winner hurrying and the loser delaying; a draw
@@ -89,6 +99,13 @@ public:
     // placeable cell is a draw; both take 0 plies.
     std::optional<SolveResult> Solve(const Board& board, Turn turn, std::chrono::milliseconds time,
                                      const std::stop_token& stop = {});
+
+    // Every placeable cell's score for turn: deeper and deeper passes that score each cell with
+    // an exact window, until the budget is spent, every score is decisive (a decisive score is
+    // proven and stays) or the lines reach the end of the game; the last finished pass counts.
+    // It plays as Search does: a line already on the board wins nothing.
+    std::optional<CellScores> ScoreCells(const Board& board, Turn turn, SearchBudget budget,
+                                         const std::stop_token& stop = {});
 
 private:
     std::unique_ptr<search::TranspositionTable> table_;

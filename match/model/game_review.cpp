@@ -1,5 +1,6 @@
 #include "match/model/game_review.h"
 
+#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -16,168 +17,288 @@ ReviewValue AfterMove(const ReviewValue& opponent) {
     if (opponent.value == GameValue::Unknown) {
         return {};
     }
-    return {Negated(opponent.value), opponent.plies + 1};
+    return {Negated(opponent.value), opponent.plies + 1, opponent.within};
+}
+
+// The opponent's value once the move is made, from the mover's value of the move.
+ReviewValue BeforeReply(const ReviewValue& mover) {
+    if (mover.value == GameValue::Unknown) {
+        return {};
+    }
+    return {Negated(mover.value), mover.plies - 1, mover.within};
+}
+
+// Whether a newly proven value tells more than the one known: any value more than none, an exact
+// distance more than a bound.
+bool TellsMore(const ReviewValue& found, const ReviewValue& known) {
+    return found.value != GameValue::Unknown &&
+           (known.value == GameValue::Unknown || (known.within && !found.within));
 }
 
 }  // namespace
 
-GameValue Negated(GameValue value) {
-    switch (value) {
-        case GameValue::Win:
-            return GameValue::Loss;
-        case GameValue::Loss:
-            return GameValue::Win;
-        case GameValue::Draw:
-        case GameValue::Unknown:
-            return value;
+std::optional<int> ScoreOfCell(const CellReview& cell, int free) {
+    if (const std::optional<int> proven = ScoreOfValue(cell.value, free)) {
+        return proven;
     }
-    return GameValue::Unknown;
+    return cell.estimate;
 }
 
-Verdict VerdictOf(GameValue before, GameValue after) {
-    if (before == GameValue::Unknown || after == GameValue::Unknown) {
-        return Verdict::Unproven;
-    }
-    if (before == GameValue::Win) {
-        return after == GameValue::Win    ? Verdict::KeptWin
-               : after == GameValue::Draw ? Verdict::ThrewWinToDraw
-                                          : Verdict::ThrewWinToLoss;
-    }
-    if (before == GameValue::Draw && after == GameValue::Loss) {
-        return Verdict::ThrewDraw;
-    }
-    return Verdict::Kept;
-}
-
-std::optional<int> DecidingMove(const std::vector<ReviewedMove>& moves) {
-    for (int index = static_cast<int>(moves.size()) - 1; index >= 0; --index) {
-        if (ChangedTheOutcome(moves[static_cast<std::size_t>(index)].verdict)) {
-            return index;
+std::optional<ReviewAnswer> AnswerJob(SearchEngine& engine, const ReviewJob& job,
+                                      std::chrono::milliseconds solveTime,
+                                      const std::stop_token& stop) {
+    if (job.estimate) {
+        std::optional<CellScores> scores =
+            engine.ScoreCells(job.board, job.turn, SearchBudget::Nodes(kEstimateNodes), stop);
+        if (!scores) {
+            return std::nullopt;
         }
+        return ReviewAnswer(*scores);
     }
-    return std::nullopt;
-}
-
-std::optional<ReviewValue> SolveJob(SearchEngine& engine, const ReviewJob& job,
-                                    std::chrono::milliseconds time, const std::stop_token& stop) {
-    const std::optional<SolveResult> solved = engine.Solve(job.board, job.turn, time, stop);
+    const std::optional<SolveResult> solved = engine.Solve(job.board, job.turn, solveTime, stop);
     if (!solved) {
         return std::nullopt;
     }
     const ReviewValue value = solved->value == GameValue::Unknown
                                   ? ReviewValue{}
                                   : ReviewValue{solved->value, solved->plies};
-    return job.cell == kNoCell ? value : AfterMove(value);
+    return ReviewAnswer(job.cell == kNoCell ? value : AfterMove(value));
 }
 
-GameReview::GameReview(SavedGame game)
-    : game_(std::move(game)), positions_(game_.moves.size() + 1), cells_(game_.moves.size() + 1) {}
-
-Board GameReview::SolverBoard(int plies) const {
-    if (plies < MoveCount()) {
-        return BoardAfter(game_, plies);
+GameReview::GameReview(SavedGame game) : game_(std::move(game)) {
+    positions_.resize(game_.moves.size() + 1);
+    for (int plies = 0; plies <= MoveCount(); ++plies) {
+        PositionReview& position = positions_[static_cast<std::size_t>(plies)];
+        position.turn = TurnAfter(game_, plies);
+        if (plies < MoveCount()) {
+            position.board = BoardAfter(game_, plies);
+        } else if (plies == 0) {
+            position.board = game_.layout;
+        } else {
+            // The end of the game: the last unit placed, without the marks of the end.
+            position.board = Placed(BoardAfter(game_, plies - 1), game_.moves.back(),
+                                    TurnAfter(game_, plies - 1));
+        }
+        position.free = CountFreeCells(position.board);
+        const bool over = plies == MoveCount() && game_.end;
+        position.estimated = over;
+        for (int cell = 0; cell < kCellCount && !over; ++cell) {
+            if (CanPlace(position.board, cell)) {
+                position.cells.push_back(CellReview{cell, {}, std::nullopt, true});
+            }
+        }
     }
-    if (plies == 0) {
-        return game_.layout;
-    }
-    return Placed(BoardAfter(game_, plies - 1), game_.moves.back(), TurnAfter(game_, plies - 1));
 }
 
 void GameReview::Focus(int plies) {
     assert(plies >= 0 && plies <= MoveCount());
     focus_ = plies;
-    std::vector<CellReview>& cells = cells_[static_cast<std::size_t>(plies)];
-    if (!cells.empty() || (plies == MoveCount() && game_.end)) {
-        return;
-    }
-    const Board board = SolverBoard(plies);
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (CanPlace(board, cell)) {
-            cells.push_back(CellReview{cell, {}, true});
-        }
-    }
 }
 
-std::optional<ReviewJob> GameReview::NextJob() const {
-    if (focus_) {
-        const int plies = *focus_;
-        const bool played = plies < MoveCount();
-        // The cell played there is asked as the game's next position.
-        if (played && !positions_[static_cast<std::size_t>(plies) + 1]) {
-            return ReviewJob{plies + 1, kNoCell, SolverBoard(plies + 1),
-                             TurnAfter(game_, plies + 1)};
-        }
-        for (const CellReview& cell : cells_[static_cast<std::size_t>(plies)]) {
-            if (cell.pending &&
-                !(played && cell.cell == game_.moves[static_cast<std::size_t>(plies)])) {
-                const Turn turn = TurnAfter(game_, plies);
-                return ReviewJob{plies, cell.cell, Placed(SolverBoard(plies), cell.cell, turn),
-                                 -turn};
-            }
-        }
+bool GameReview::Solvable(int plies) const {
+    const PositionReview& position = positions_[static_cast<std::size_t>(plies)];
+    return position.free <= kMostFreeCellsToSolve || position.cells.empty();
+}
+
+std::optional<ReviewJob> GameReview::PositionJob(int plies) const {
+    const PositionReview& position = positions_[static_cast<std::size_t>(plies)];
+    if (!position.estimated) {
+        return ReviewJob{plies, kNoCell, position.board, position.turn, true};
     }
-    for (int plies = MoveCount(); plies >= 0; --plies) {
-        if (!positions_[static_cast<std::size_t>(plies)]) {
-            return ReviewJob{plies, kNoCell, SolverBoard(plies), TurnAfter(game_, plies)};
+    const bool exact = position.value.value != GameValue::Unknown && !position.value.within;
+    if (!position.solved && !exact && Solvable(plies)) {
+        return ReviewJob{plies, kNoCell, position.board, position.turn, false};
+    }
+    return std::nullopt;
+}
+
+std::optional<ReviewJob> GameReview::CellJob(int plies) const {
+    const PositionReview& position = positions_[static_cast<std::size_t>(plies)];
+    if (!Solvable(plies)) {
+        return std::nullopt;
+    }
+    const CellReview* played = PlayedCell(plies);
+    for (const CellReview& cell : position.cells) {
+        // The cell played there is asked as the game's next position.
+        const bool exact = cell.value.value != GameValue::Unknown && !cell.value.within;
+        if (&cell != played && !exact &&
+            std::ranges::find(position.cellsSolved, cell.cell) == position.cellsSolved.end()) {
+            return ReviewJob{plies, cell.cell, Placed(position.board, cell.cell, position.turn),
+                             -position.turn, false};
         }
     }
     return std::nullopt;
 }
 
-void GameReview::Record(const ReviewJob& job, const ReviewValue& value) {
-    const auto position = static_cast<std::size_t>(job.position);
-    if (job.cell == kNoCell) {
-        if (!positions_[position]) {
-            ++positionsDone_;
+std::optional<ReviewJob> GameReview::NextJob() const {
+    if (focus_) {
+        // The position shown, the move into it and the move made from it.
+        const int shown = *focus_;
+        for (const int plies : {shown, shown - 1, shown + 1}) {
+            if (plies >= 0 && plies <= MoveCount()) {
+                if (std::optional<ReviewJob> job = PositionJob(plies)) {
+                    return job;
+                }
+            }
         }
-        positions_[position] = value;
+        if (std::optional<ReviewJob> job = CellJob(shown)) {
+            return job;
+        }
+    }
+    for (int plies = MoveCount(); plies >= 0; --plies) {
+        if (std::optional<ReviewJob> job = PositionJob(plies)) {
+            return job;
+        }
+    }
+    return std::nullopt;
+}
+
+const CellReview* GameReview::PlayedCell(int plies) const {
+    if (plies < 0 || plies >= MoveCount()) {
+        return nullptr;
+    }
+    const std::vector<CellReview>& cells = positions_[static_cast<std::size_t>(plies)].cells;
+    const int played = game_.moves[static_cast<std::size_t>(plies)];
+    const auto found = std::ranges::find(cells, played, &CellReview::cell);
+    return found != cells.end() ? &*found : nullptr;
+}
+
+CellReview* GameReview::PlayedCell(int plies) {
+    return const_cast<CellReview*>(std::as_const(*this).PlayedCell(plies));
+}
+
+void GameReview::Prove(int plies, const ReviewValue& value) {
+    ReviewValue& known = positions_[static_cast<std::size_t>(plies)].value;
+    if (!TellsMore(value, known)) {
         return;
     }
-    for (CellReview& cell : cells_[position]) {
-        if (cell.cell == job.cell) {
-            cell.value = value;
-            cell.pending = false;
+    known = value;
+    if (CellReview* played = PlayedCell(plies - 1)) {
+        ProveCell(plies - 1, *played, AfterMove(value));
+    }
+}
+
+void GameReview::ProveCell(int plies, CellReview& cell, const ReviewValue& value) {
+    if (!TellsMore(value, cell.value)) {
+        return;
+    }
+    cell.value = value;
+    cell.pending = false;
+    if (&cell == PlayedCell(plies)) {
+        Prove(plies + 1, BeforeReply(value));
+    }
+    // Once every cell is proven, so is the position: its best cell's value.
+    PositionReview& position = positions_[static_cast<std::size_t>(plies)];
+    if (std::ranges::all_of(position.cells, [](const CellReview& each) {
+            return each.value.value != GameValue::Unknown;
+        })) {
+        const auto best =
+            std::ranges::max_element(position.cells, {}, [&position](const CellReview& each) {
+                return *ScoreOfValue(each.value, position.free);
+            });
+        Prove(plies, best->value);
+    }
+}
+
+void GameReview::RecordScores(int plies, const CellScores& scores) {
+    PositionReview& position = positions_[static_cast<std::size_t>(plies)];
+    position.estimated = true;
+    if (scores.depth == 0) {
+        return;
+    }
+    const bool complete = scores.depth >= position.free;
+    for (int k = 0; k < scores.cells.Size(); ++k) {
+        const auto found = std::ranges::find(position.cells, scores.cells[k], &CellReview::cell);
+        if (found == position.cells.end()) {
+            continue;
+        }
+        const int score = scores.scores[static_cast<std::size_t>(k)];
+        found->estimate = score;
+        found->pending = false;
+        ProveCell(plies, *found, ValueOfScore(score, position.free, complete));
+    }
+}
+
+void GameReview::Record(const ReviewJob& job, const ReviewAnswer& answer) {
+    if (const auto* scores = std::get_if<CellScores>(&answer)) {
+        RecordScores(job.position, *scores);
+        return;
+    }
+    const ReviewValue& value = std::get<ReviewValue>(answer);
+    PositionReview& position = positions_[static_cast<std::size_t>(job.position)];
+    if (job.cell == kNoCell) {
+        position.solved = true;
+        Prove(job.position, value);
+        return;
+    }
+    position.cellsSolved.push_back(job.cell);
+    const auto found = std::ranges::find(position.cells, job.cell, &CellReview::cell);
+    if (found != position.cells.end()) {
+        ProveCell(job.position, *found, value);
+    }
+}
+
+ReviewValue GameReview::ValueOf(int plies) const {
+    const PositionReview& position = positions_[static_cast<std::size_t>(plies)];
+    if (position.value.value != GameValue::Unknown) {
+        return position.value;
+    }
+    // A cell proven to win proves the position a win, in at most as many plies.
+    ReviewValue win;
+    for (const CellReview& cell : position.cells) {
+        if (cell.value.value == GameValue::Win &&
+            (win.value == GameValue::Unknown || cell.value.plies < win.plies)) {
+            win = cell.value;
         }
     }
+    return win;
+}
+
+std::optional<int> GameReview::BestScore(int plies) const {
+    const PositionReview& position = positions_[static_cast<std::size_t>(plies)];
+    std::optional<int> best;
+    for (const CellReview& cell : position.cells) {
+        const std::optional<int> score = ScoreOfCell(cell, position.free);
+        if (!score) {
+            return std::nullopt;
+        }
+        best = std::max(best.value_or(*score), *score);
+    }
+    return best;
+}
+
+bool GameReview::Answered(int plies) const { return !PositionJob(plies).has_value(); }
+
+int GameReview::PositionsDone() const {
+    int done = 0;
+    for (int plies = 0; plies <= MoveCount(); ++plies) {
+        done += Answered(plies) ? 1 : 0;
+    }
+    return done;
 }
 
 std::vector<ReviewedMove> GameReview::Moves() const {
     std::vector<ReviewedMove> moves;
     moves.reserve(game_.moves.size());
     for (int ply = 0; ply < MoveCount(); ++ply) {
+        const CellReview& played = *PlayedCell(ply);
         ReviewedMove move;
-        move.cell = game_.moves[static_cast<std::size_t>(ply)];
-        move.side = TurnAfter(game_, ply);
-        const std::optional<ReviewValue>& before = positions_[static_cast<std::size_t>(ply)];
-        const std::optional<ReviewValue>& next = positions_[static_cast<std::size_t>(ply) + 1];
-        move.before = before.value_or(ReviewValue{});
-        move.after = AfterMove(next.value_or(ReviewValue{}));
-        // A position the solver did not prove in time is a win all the same when the move
-        // played from it is proven to win (in at most as many plies).
-        if (move.before.value == GameValue::Unknown && move.after.value == GameValue::Win) {
-            move.before = move.after;
-        }
+        move.cell = played.cell;
+        move.side = positions_[static_cast<std::size_t>(ply)].turn;
+        move.before = ValueOf(ply);
+        move.after = played.value;
         move.verdict = VerdictOf(move.before.value, move.after.value);
-        move.pending = !next || (!before && move.before.value == GameValue::Unknown);
+        move.bestScore = BestScore(ply);
+        move.playedScore = ScoreOfCell(played, positions_[static_cast<std::size_t>(ply)].free);
+        move.pending = move.verdict == Verdict::Unproven && !GradeOf(move) &&
+                       !(Answered(ply) && Answered(ply + 1));
         moves.push_back(move);
     }
     return moves;
 }
 
 std::vector<CellReview> GameReview::Cells(int plies) const {
-    std::vector<CellReview> cells = cells_[static_cast<std::size_t>(plies)];
-    if (plies >= MoveCount()) {
-        return cells;
-    }
-    const int played = game_.moves[static_cast<std::size_t>(plies)];
-    const std::optional<ReviewValue>& next = positions_[static_cast<std::size_t>(plies) + 1];
-    for (CellReview& cell : cells) {
-        if (cell.cell == played && next) {
-            cell.pending = false;
-            cell.value = AfterMove(*next);
-        }
-    }
-    return cells;
+    return positions_[static_cast<std::size_t>(plies)].cells;
 }
 
 }  // namespace morvane

@@ -1,92 +1,73 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <stop_token>
+#include <variant>
 #include <vector>
 
 #include "computer/search/search.h"
+#include "match/model/review_judgement.h"
 #include "match/model/saved_game.h"
 #include "rules/board.h"
 
 namespace morvane {
 
 // How long the solver may take over one position of a review: short, so that a whole game is
-// looked at within a minute, and late positions (few free cells) are proven well within it.
+// looked at quickly, and late positions (few free cells) are proven well within it.
 inline constexpr std::chrono::milliseconds kReviewBudget{300};
 
-// A side's value with best play on both sides, and the plies to the end of the game when proven.
-struct ReviewValue {
-    GameValue value = GameValue::Unknown;
-    int plies = 0;
+// The solver is asked only about positions with at most this many free cells: with more, a
+// proof to the end of the game seldom comes within the budget (MASTER's own search draws the
+// line at the same count), and the search's estimate, which proves the short forced wins, is
+// what the review goes by.
+inline constexpr int kMostFreeCellsToSolve = 36;
 
-    friend bool operator==(const ReviewValue&, const ReviewValue&) = default;
-};
+// Positions the search visits to estimate the cells of one position: about a tenth of a second
+// on this machine's cores, and a count rather than a time, so that a game is reviewed alike
+// however busy the machine is.
+inline constexpr std::int64_t kEstimateNodes = 1'000'000;
 
-// The same position's value for the opponent.
-GameValue Negated(GameValue value);
-
-// What a move did to its mover's proven value.
-enum class Verdict {
-    KeptWin,         // a win before and after
-    ThrewWinToDraw,  // a win before, a draw after
-    ThrewWinToLoss,  // a win before, a loss after
-    ThrewDraw,       // a draw before, a loss after
-    Kept,            // a draw or a loss before, the same after
-    Unproven,        // the value before or after is unknown
-};
-
-Verdict VerdictOf(GameValue before, GameValue after);
-
-constexpr bool ChangedTheOutcome(Verdict verdict) {
-    return verdict == Verdict::ThrewWinToDraw || verdict == Verdict::ThrewWinToLoss ||
-           verdict == Verdict::ThrewDraw;
-}
-
-// One move of the game as the review sees it.
-struct ReviewedMove {
-    int cell = 0;
-    Turn side = kCircleTurn;
-    ReviewValue before;  // the mover's value before the move; a win when the move is proven to
-                         // win, though the solver could not prove the position before it in time
-    ReviewValue after;   // the mover's value after it: the opponent's then, negated
-    Verdict verdict = Verdict::Unproven;
-    bool pending = true;  // the solver has not yet been asked about both values
-};
-
-// The move (index into moves) that decided the game: the last one that threw a proven win or
-// draw away, after which the outcome it left stood. Nothing when no proven move changed it.
-std::optional<int> DecidingMove(const std::vector<ReviewedMove>& moves);
-
-// A placeable cell of a position with the value placing there gives the side to move; pending
-// until the solver has been asked.
+// A placeable cell of a position with what placing there gives the side to move: the proven
+// value where the solver or the search proved it, and the search's estimate.
 struct CellReview {
     int cell = 0;
-    ReviewValue value;
-    bool pending = true;
+    ReviewValue value;            // Unknown until proven
+    std::optional<int> estimate;  // the search's score (score.h), when it has been asked
+    bool pending = true;          // neither proven nor estimated yet
 };
 
-// One question for the solver: a position of the game (cell is kNoCell), or a placeable cell of
-// one, asked as the position after placing there.
+// The cell's score as the review compares cells: its proven value's, else the estimate's.
+std::optional<int> ScoreOfCell(const CellReview& cell, int free);
+
+// One question about a position of the game: the solver's value of the position (cell is
+// kNoCell), or of a placeable cell of it, asked as the position after placing there; or the
+// search's scores of all its cells (estimate).
 struct ReviewJob {
     int position = 0;  // the plies played before it, 0..moves
     int cell = kNoCell;
-    Board board;  // what the solver is asked about
+    Board board;  // what the solver or the search is asked about
     Turn turn = kCircleTurn;
+    bool estimate = false;
 };
 
-// Solves the job's board within the time; nothing when stop called it off. The value is for
-// the side the job's position has to move: a cell's answer is its child's, negated, one ply
-// further from the end.
-std::optional<ReviewValue> SolveJob(SearchEngine& engine, const ReviewJob& job,
-                                    std::chrono::milliseconds time,
-                                    const std::stop_token& stop = {});
+// A solver's answer, for the side the job's position has to move (a cell's is its child's,
+// negated, one ply further from the end), or the search's scores.
+using ReviewAnswer = std::variant<ReviewValue, CellScores>;
 
-// The review of one game: the solver's value of every position the game went through, what
-// each move did to it, and, for the position a player looks at, the value of every cell that
-// could have been played. The work is handed out as jobs: the looked-at position's cells first,
-// then the game's positions from the last one back, since a late position is proven fast and an
-// early one may not be within the budget at all (it stays unknown).
+// Answers the job: solves within the time, or scores the cells on kEstimateNodes positions.
+// Nothing when stop called it off.
+std::optional<ReviewAnswer> AnswerJob(SearchEngine& engine, const ReviewJob& job,
+                                      std::chrono::milliseconds solveTime,
+                                      const std::stop_token& stop = {});
+
+// The review of one game: every placeable cell of every position the game went through, valued
+// by the search's estimate and, where the solver or the search proves it, by its proven value;
+// the position's proven value; and what each move did. A move's value is its cell's, one object
+// that the move list and the cell list both read. The work is handed out as jobs: the position
+// looked at and the move into it first, then the game's positions from the last one back, since
+// a late position is proven fast and an early one may not be within the budget at all.
 class GameReview {
 public:
     explicit GameReview(SavedGame game);
@@ -94,31 +75,55 @@ public:
     const SavedGame& Game() const { return game_; }
     int MoveCount() const { return static_cast<int>(game_.moves.size()); }
 
-    // Ask for the cells of this position (0..MoveCount()) before anything else.
+    // Ask about this position (0..MoveCount()) and its cells before anything else.
     void Focus(int plies);
 
     // The next question, or nothing when all are answered.
     std::optional<ReviewJob> NextJob() const;
-    void Record(const ReviewJob& job, const ReviewValue& value);
+    void Record(const ReviewJob& job, const ReviewAnswer& answer);
 
     std::vector<ReviewedMove> Moves() const;
     // The placeable cells of the position after plies moves, ascending; none once the game has
     // ended there.
     std::vector<CellReview> Cells(int plies) const;
 
-    // Positions of the game solved so far, out of PositionCount().
-    int PositionsDone() const { return positionsDone_; }
+    // Positions of the game whose own questions are all answered, out of PositionCount().
+    int PositionsDone() const;
     int PositionCount() const { return MoveCount() + 1; }
 
 private:
-    // The board the solver is asked about for the position after plies moves: the game's, or
-    // for the end of the game the last unit placed without the marks of the end.
-    Board SolverBoard(int plies) const;
+    struct PositionReview {
+        Board board;  // what the solver and the search are asked about
+        Turn turn = kCircleTurn;
+        int free = 0;
+        ReviewValue value;       // the position's, once proven
+        bool solved = false;     // the solver has answered, or is not to be asked
+        bool estimated = false;  // the search has scored the cells, or there are none
+        std::vector<CellReview> cells;
+        std::vector<int> cellsSolved;  // the cells the solver has answered about
+    };
+
+    bool Solvable(int plies) const;
+    // Whether the position's own questions (not its cells') are all answered.
+    bool Answered(int plies) const;
+    std::optional<ReviewJob> PositionJob(int plies) const;
+    std::optional<ReviewJob> CellJob(int plies) const;
+    CellReview* PlayedCell(int plies);
+    const CellReview* PlayedCell(int plies) const;
+    // Records a proven value for the position, and for the cell played into it, where it tells
+    // more than the value known (an exact distance more than a bound).
+    void Prove(int plies, const ReviewValue& value);
+    // Records a proven value for a cell, for the position it was played into, and for its own
+    // position once every cell of it is proven, where it tells more than the value known.
+    void ProveCell(int plies, CellReview& cell, const ReviewValue& value);
+    void RecordScores(int plies, const CellScores& scores);
+    // The position's proven value: its own, else the fastest of its cells proven to win.
+    ReviewValue ValueOf(int plies) const;
+    // The best cell's score (ScoreOfCell); nothing while a cell has none.
+    std::optional<int> BestScore(int plies) const;
 
     SavedGame game_;
-    std::vector<std::optional<ReviewValue>> positions_;  // 0..MoveCount()
-    std::vector<std::vector<CellReview>> cells_;         // per position, filled when focused
-    int positionsDone_ = 0;
+    std::vector<PositionReview> positions_;  // 0..MoveCount()
     std::optional<int> focus_;
 };
 

@@ -25,7 +25,7 @@ ReviewSnapshot ReviewWorker::Snapshot(int plies) const {
     const std::lock_guard lock(mutex_);
     ReviewSnapshot snapshot;
     snapshot.moves = review_.Moves();
-    snapshot.decidingMove = DecidingMove(snapshot.moves);
+    snapshot.decidingMove = FindDecidingMove(snapshot.moves);
     snapshot.cells = review_.Cells(plies);
     snapshot.positionsDone = review_.PositionsDone();
     snapshot.positionCount = review_.PositionCount();
@@ -44,13 +44,13 @@ void ReviewWorker::Work(const std::stop_token& stop) {
             continue;
         }
         lock.unlock();
-        const std::optional<ReviewValue> value = SolveJob(*engine_, *job, budget_, stop);
+        const std::optional<ReviewAnswer> answer = AnswerJob(*engine_, *job, budget_, stop);
         lock.lock();
-        if (!value) {
+        if (!answer) {
             qCDebug(battleLog) << "the review was stopped at position" << job->position;
             return;
         }
-        review_.Record(*job, *value);
+        review_.Record(*job, *answer);
     }
 }
 

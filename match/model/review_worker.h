@@ -14,7 +14,7 @@ namespace morvane {
 // What a review has found so far, copied out for the window thread.
 struct ReviewSnapshot {
     std::vector<ReviewedMove> moves;
-    std::optional<int> decidingMove;
+    std::optional<DecidingMove> decidingMove;
     std::vector<CellReview> cells;  // of the position asked for
     int positionsDone = 0;
     int positionCount = 0;

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
 
 #include "match/model/game_result.h"
 #include "match/model/player_entry.h"
@@ -98,10 +99,31 @@ namespace {
 
 // How often the window asks the review what it has found while the solver works.
 constexpr int kPollMilliseconds = 100;
-constexpr int kMoveListWidth = 420;
-constexpr int kCellsPaneWidth = 270;
+// The least width of the column beside the board, with the moves and the cells: small enough
+// that the window fits a 1024 × 768 screen at the display scale 150.
+constexpr int kMovesPaneWidth = 350;
+// The height of the line under the board.
+constexpr int kStatusHeight = 22;
+// The moves show at least four rows; the list grows with the window.
+constexpr int kLeastMovesHeight = 90;
 // What stands for a value the solver has not been asked about yet.
 QString PendingMark() { return QStringLiteral("…"); }
+
+QString GradeText(Grade grade) {
+    switch (grade) {
+        case Grade::Best:
+            return ReviewWindow::tr("最善手（推定）");
+        case Grade::Good:
+            return ReviewWindow::tr("好手（推定）");
+        case Grade::Inaccuracy:
+            return ReviewWindow::tr("疑問手（推定）");
+        case Grade::Mistake:
+            return ReviewWindow::tr("悪手（推定）");
+        case Grade::Blunder:
+            return ReviewWindow::tr("大悪手（推定）");
+    }
+    return {};
+}
 
 QString VerdictText(const ReviewedMove& move) {
     if (move.pending) {
@@ -120,19 +142,30 @@ QString VerdictText(const ReviewedMove& move) {
             return move.before.value == GameValue::Draw ? ReviewWindow::tr("引き分けを保った")
                                                         : ReviewWindow::tr("負けのまま");
         case Verdict::Unproven:
-            return ReviewWindow::tr("未証明");
+            break;
     }
-    return {};
+    const std::optional<Grade> grade = GradeOf(move);
+    return grade ? GradeText(*grade) : ReviewWindow::tr("未証明");
 }
 
 QString MoveText(int ply, const ReviewedMove& move, bool deciding) {
     QString text = ReviewWindow::tr("%1．%2 %3　%4")
                        .arg(InterfaceNumber(ply), SideMark(SideNumber(move.side)),
                             CellNotation(move.cell), VerdictText(move));
+    // Whether it rests on the estimate, the line that names it says.
     if (deciding) {
         text += ReviewWindow::tr("　★決め手");
     }
     return text;
+}
+
+QString DecidingText(const std::optional<DecidingMove>& deciding) {
+    if (!deciding) {
+        return {};
+    }
+    const QString ply = InterfaceNumber(deciding->index + 1);
+    return deciding->estimated ? ReviewWindow::tr("決定的な一手：第%1手（推定）").arg(ply)
+                               : ReviewWindow::tr("決定的な一手：第%1手").arg(ply);
 }
 
 QString CellValueText(const CellReview& cell) {
@@ -142,13 +175,22 @@ QString CellValueText(const CellReview& cell) {
     const QString plies = InterfaceNumber(cell.value.plies);
     switch (cell.value.value) {
         case GameValue::Win:
-            return ReviewWindow::tr("勝ち：あと%1手").arg(plies);
+            return cell.value.within ? ReviewWindow::tr("勝ち：%1手以内").arg(plies)
+                                     : ReviewWindow::tr("勝ち：あと%1手").arg(plies);
         case GameValue::Loss:
-            return ReviewWindow::tr("負け：あと%1手").arg(plies);
+            return cell.value.within ? ReviewWindow::tr("負け：%1手以内").arg(plies)
+                                     : ReviewWindow::tr("負け：あと%1手").arg(plies);
         case GameValue::Draw:
             return ReviewWindow::tr("引き分け：あと%1手").arg(plies);
         case GameValue::Unknown:
             break;
+    }
+    if (cell.estimate) {
+        const int score = *cell.estimate;
+        const QString size = InterfaceNumber(std::abs(score));
+        return score > 0   ? ReviewWindow::tr("推定＋%1").arg(size)
+               : score < 0 ? ReviewWindow::tr("推定－%1").arg(size)
+                           : ReviewWindow::tr("推定±%1").arg(size);
     }
     return QStringLiteral("?");
 }
@@ -175,7 +217,8 @@ ReviewWindow::ReviewWindow(const SavedGame& game, QWidget* parent, std::chrono::
     moves_->setObjectName(QStringLiteral("Moves"));
     moves_->setFocusPolicy(Qt::NoFocus);
     moves_->setAccessibleName(tr("手順"));
-    moves_->setMinimumWidth(kMoveListWidth);
+    moves_->setMinimumWidth(kMovesPaneWidth);
+    moves_->setWordWrap(true);
     for (std::size_t move = 0; move < game.moves.size(); ++move) {
         moves_->addItem(QString());
     }
@@ -183,31 +226,49 @@ ReviewWindow::ReviewWindow(const SavedGame& game, QWidget* parent, std::chrono::
             [this](QListWidgetItem* item) { ShowPlies(moves_->row(item) + 1); });
     progress_ = new QLabel(this);
     progress_->setObjectName(QStringLiteral("Progress"));
+    // As high whatever font its digits come from: the board's column sets the window's height.
+    progress_->setMinimumHeight(kStatusHeight);
+    deciding_ = new QLabel(this);
+    deciding_->setObjectName(QStringLiteral("DecidingMove"));
+
+    // The board with the analysis's progress under it; beside it the moves, which take the
+    // room the window has to spare, with the deciding move over them, and the cells of the
+    // position shown. The board sets the window's height.
+    auto* boardPane = new QVBoxLayout;
+    boardPane->setSpacing(6);
+    boardPane->addWidget(board_);
+    boardPane->addWidget(progress_);
+    boardPane->addStretch(1);
 
     auto* movesHeading = new QLabel(tr("手順"), this);
     auto* columnsHeading = new QLabel(tr("この局面で打てるマス"), this);
-    for (QLabel* heading : {movesHeading, columnsHeading}) {
+    for (QLabel* heading : {movesHeading, columnsHeading, deciding_}) {
         look::SetTextColour(heading, look::kGold);
+        // The moves take the room to spare, not the lines around them.
+        heading->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
-    auto* cellsPane = new QVBoxLayout;
-    cellsPane->addWidget(columnsHeading);
-    cellsPane->addWidget(BuildColumns());
-    cellsPane->addStretch(1);
-    cellsPane->addWidget(progress_);
-    auto* movesPane = new QVBoxLayout;
-    movesPane->addWidget(movesHeading);
-    movesPane->addWidget(moves_, 1);
+    auto* movesTitle = new QHBoxLayout;
+    movesTitle->addWidget(movesHeading);
+    movesTitle->addStretch(1);
+    movesTitle->addWidget(deciding_);
+    moves_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    moves_->setMinimumHeight(kLeastMovesHeight);
+    auto* sidePane = new QVBoxLayout;
+    sidePane->setSpacing(6);
+    sidePane->addLayout(movesTitle);
+    sidePane->addWidget(moves_, 1);
+    sidePane->addWidget(columnsHeading);
+    sidePane->addWidget(BuildColumns());
 
     auto* main = new QHBoxLayout;
     main->setSpacing(16);
-    main->addWidget(board_, 0, Qt::AlignTop);
-    main->addLayout(cellsPane);
-    main->addLayout(movesPane, 1);
+    main->addLayout(boardPane);
+    main->addLayout(sidePane, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 14);
-    layout->setSpacing(10);
-    layout->addLayout(main);
+    layout->setContentsMargins(18, 12, 18, 12);
+    layout->setSpacing(8);
+    layout->addLayout(main, 1);
     layout->addLayout(BuildNavigation());
 
     look::StyleWindow(this);
@@ -216,6 +277,9 @@ ReviewWindow::ReviewWindow(const SavedGame& game, QWidget* parent, std::chrono::
     connect(poll_, &QTimer::timeout, this, &ReviewWindow::Refresh);
     poll_->setInterval(kPollMilliseconds);
     ShowPlies(plies_);
+    // The size the display scales' fit reckons with, on every screen: shown unsized, a window
+    // would be cut to two thirds of a small screen, down to its least size.
+    resize(sizeHint());
 }
 
 ReviewWindow::~ReviewWindow() = default;
@@ -229,10 +293,10 @@ QLayout* ReviewWindow::BuildNavigation() {
         QKeySequence key;
     };
     const std::array<Step, 4> kSteps{{
-        {"First", QStringLiteral("｜＜"), tr("最初の局面へ"), QKeySequence(Qt::Key_Home)},
-        {"Back", QStringLiteral("＜"), tr("一手戻る"), QKeySequence(Qt::Key_Left)},
-        {"Forward", QStringLiteral("＞"), tr("一手進む"), QKeySequence(Qt::Key_Right)},
-        {"Last", QStringLiteral("＞｜"), tr("最後の局面へ"), QKeySequence(Qt::Key_End)},
+        {"First", tr("｜＜"), tr("最初の局面へ"), QKeySequence(Qt::Key_Home)},
+        {"Back", tr("＜"), tr("一手戻る"), QKeySequence(Qt::Key_Left)},
+        {"Forward", tr("＞"), tr("一手進む"), QKeySequence(Qt::Key_Right)},
+        {"Last", tr("＞｜"), tr("最後の局面へ"), QKeySequence(Qt::Key_End)},
     }};
     auto* row = new QHBoxLayout;
     for (std::size_t step = 0; step < kSteps.size(); ++step) {
@@ -263,13 +327,16 @@ QLayout* ReviewWindow::BuildNavigation() {
 
 QWidget* ReviewWindow::BuildColumns() {
     auto* panel = new QWidget(this);
-    panel->setMinimumWidth(kCellsPaneWidth);
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* grid = new QVBoxLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
     for (int column = 1; column <= kColumns; ++column) {
         auto* label = new QLabel(panel);
         label->setObjectName(QStringLiteral("Column_%1").arg(column));
+        // A column with several placeable cells (◇) is cut at the window's edge rather than
+        // widen the window; its tip shows it whole.
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         grid->addWidget(label);
         columns_[static_cast<std::size_t>(column - 1)] = label;
     }
@@ -299,6 +366,7 @@ void ReviewWindow::Refresh() {
     const ReviewSnapshot snapshot = worker_->Snapshot(plies_);
     RefreshMoves(snapshot);
     RefreshColumns(snapshot);
+    deciding_->setText(DecidingText(snapshot.decidingMove));
     progress_->setText(snapshot.finished ? tr("解析完了")
                                          : tr("解析中：%1／%2局面")
                                                .arg(InterfaceNumber(snapshot.positionsDone),
@@ -310,7 +378,7 @@ void ReviewWindow::Refresh() {
 
 void ReviewWindow::RefreshMoves(const ReviewSnapshot& snapshot) {
     for (int row = 0; row < static_cast<int>(snapshot.moves.size()); ++row) {
-        const bool deciding = snapshot.decidingMove == row;
+        const bool deciding = snapshot.decidingMove && snapshot.decidingMove->index == row;
         QListWidgetItem* item = moves_->item(row);
         item->setText(MoveText(row + 1, snapshot.moves[static_cast<std::size_t>(row)], deciding));
         item->setForeground(deciding ? look::kGold : look::kPaleText);
@@ -339,11 +407,12 @@ void ReviewWindow::RefreshColumns(const ReviewSnapshot& snapshot) {
                                (cell.cell == played ? tr("　◀実戦") : QString());
             }
         }
-        columns_[static_cast<std::size_t>(column - 1)]->setText(
+        QLabel* label = columns_[static_cast<std::size_t>(column - 1)];
+        label->setText(
             tr("%1列　%2")
-                .arg(InterfaceNumber(column), entries.isEmpty()
-                                                  ? QStringLiteral("－")
-                                                  : entries.join(QStringLiteral(" / "))));
+                .arg(InterfaceNumber(column),
+                     entries.isEmpty() ? tr("－") : entries.join(QStringLiteral(" / "))));
+        label->setToolTip(entries.size() > 1 ? label->text() : QString());
     }
 }
 

@@ -21,8 +21,9 @@ class ReviewBoard;
 void ShowReview(QWidget* parent, const SavedGame& game);
 
 // `FormReview`: a finished or saved game move by move, with what the solver proves of each
-// move, the move that decided the game, and the value of every cell the side to move could
-// take in the position shown. The solving runs on the review's own thread; the window asks
+// move (or, where it proves nothing in time, the grade the search's estimate gives it), the move
+// that decided the game, and the value of every cell the side to move could take in the
+// position shown. The solving runs on the review's own thread; the window asks
 // for what it has found on a timer that runs until nothing is left to find.
 class ReviewWindow : public QDialog {
     Q_OBJECT
@@ -52,6 +53,7 @@ private:
     QListWidget* moves_ = nullptr;
     std::array<QLabel*, kColumns> columns_{};
     QLabel* position_ = nullptr;
+    QLabel* deciding_ = nullptr;
     QLabel* progress_ = nullptr;
     std::array<QPushButton*, 4> steps_{};  // first, back, forward, last
     QTimer* poll_ = nullptr;

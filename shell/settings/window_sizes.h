@@ -16,7 +16,7 @@ struct WindowSize {
 
 // Every window of the program at its own size: the windows that can grow at the size they open
 // at, the others at their one size. A test holds each window to its entry.
-extern const std::array<WindowSize, 17> kWindowSizes;
+extern const std::array<WindowSize, 20> kWindowSizes;
 
 // What a window's frame (its title bar and edges) adds to it on a desktop, in screen pixels.
 inline constexpr QSize kWindowFrame{16, 40};

@@ -60,8 +60,8 @@ QString DisplayScaleMenuTitle() {
     return QCoreApplication::translate("morvane::ChoiceMenus", "表示倍率");
 }
 
-// The title carries the English word, so that a player who does not read Japanese finds the way
-// out of the submenu.
+// The title carries both languages' words, the interface's own first, so that a player who does
+// not read the interface's language finds the way out of the submenu.
 QString LanguageMenuTitle() {
     return QCoreApplication::translate("morvane::ChoiceMenus", "言語／Language");
 }
@@ -99,12 +99,12 @@ QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
 
 QMenu* AddLanguageMenu(QMenu* menu, std::function<Language()> current,
                        const std::function<void(Language language)>& choose) {
+    // Each language is named in itself, whatever the interface speaks: the name a player looks
+    // for is the one in the language they read.
     const QList<Choice> choices = {
-        {LanguageName(Language::Japanese),
-         QCoreApplication::translate("morvane::ChoiceMenus", "日本語"),
+        {LanguageName(Language::Japanese), QStringLiteral("日本語"),
          [choose] { choose(Language::Japanese); }},
-        {LanguageName(Language::English),
-         QCoreApplication::translate("morvane::ChoiceMenus", "English"),
+        {LanguageName(Language::English), QStringLiteral("English"),
          [choose] { choose(Language::English); }},
     };
     return AddChoices(menu, QStringLiteral("Language"), LanguageMenuTitle(), choices,

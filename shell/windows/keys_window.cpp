@@ -149,23 +149,26 @@ KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormKeys"));
     setWindowTitle(tr("Morvaneⅲ－Keys"));
 
+    // The whole window is one page, which scrolls on a screen too small for it.
+    auto* page = new QWidget(this);
     auto* columns = new QHBoxLayout;
     columns->setSpacing(36);
     QGridLayout* first = MakeColumn(columns);
     QGridLayout* second = MakeColumn(columns);
     const std::size_t firstScreens = FirstColumnScreens();
     for (std::size_t index = 0; index < kKeyScreens.size(); ++index) {
-        AddScreen(index < firstScreens ? first : second, kKeyScreens[index], this);
+        AddScreen(index < firstScreens ? first : second, kKeyScreens[index], page);
     }
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(28, 22, 28, 20);
     layout->addLayout(columns);
     layout->addSpacing(18);
-    layout->addWidget(MakeOkButton(this), 0, Qt::AlignHCenter);
+    layout->addWidget(MakeOkButton(this, page), 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     look::StyleWindow(this);
+    SetScrollingPage(this, page);
     PlaceOnShow(this);
 }
 

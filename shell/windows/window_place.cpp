@@ -324,6 +324,9 @@ void SetScrollingPage(QWidget* window, QWidget* content) {
     auto* page = new QScrollArea(window);
     page->setObjectName(kPageName);
     page->setFrameShape(QFrame::NoFrame);
+    // The page itself is no stop for Tab nor a place for a click to leave the focus; it still
+    // scrolls to show the control that Tab reaches.
+    page->setFocusPolicy(Qt::NoFocus);
     page->setAlignment(Qt::AlignCenter);
     content->adjustSize();
     page->setWidget(content);

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -141,11 +140,6 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     layout->setSizeConstraint(QLayout::SetFixedSize);
     look::StyleWindow(this);
     SetScrollingPage(this, page);
-    // The page itself is no stop for Tab nor a place for a click to leave the focus; it still
-    // scrolls to show the control that Tab reaches.
-    if (auto* scroller = findChild<QScrollArea*>()) {
-        scroller->setFocusPolicy(Qt::NoFocus);
-    }
     PlaceOnShow(this);
 
     // Opening: the marker on the first cell, the three stored files, File 1 on screen and the

@@ -130,7 +130,9 @@ AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* 
     preview->addStretch();
     preview->addWidget(ok);
 
-    auto* layout = new QHBoxLayout(this);
+    // The whole window is one page, which scrolls on a screen too small for it.
+    auto* page = new QWidget(this);
+    auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->setSpacing(14);
     layout->addWidget(BuildAreaFrame());
@@ -138,6 +140,7 @@ AreaSelectWindow::AreaSelectWindow(Board& board, SettingsStore& store, QWidget* 
     layout->addLayout(preview);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     look::StyleWindow(this);
+    SetScrollingPage(this, page);
     PlaceOnShow(this);
 
     // Opening: the stored area choice acts as a click, made with the counts the spin controls

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QList>
 #include <QString>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "match/windows/options_window.h"
 #include "match/windows/record_window.h"
 #include "match/windows/result_dialog.h"
+#include "match/windows/review_window.h"
 #include "net/windows/host_window.h"
 #include "net/windows/join_window.h"
 #include "shell/settings/display_scale.h"
@@ -107,6 +109,22 @@ struct Windows {
              [](Windows& w) {
                  return std::make_unique<AreaEditorWindow>(w.state.board, w.settings.store(),
                                                            &w.owner);
+             }},
+            {QStringLiteral("FormReview"),
+             [](Windows& w) {
+                 // A game on a board with no free cell, reviewed at once: its texts are the same
+                 // on every machine. The window's size does not depend on the game.
+                 SavedGame game;
+                 game.layout.cells.fill(Block);
+                 auto review = std::make_unique<ReviewWindow>(game, &w.owner);
+                 // Laid out with its looks while it waits, as it would be shown at once.
+                 review->ensurePolished();
+                 const auto* progress = review->findChild<QLabel*>(QStringLiteral("Progress"));
+                 if (!QTest::qWaitFor(
+                         [progress] { return progress->text() == ReviewWindow::tr("解析完了"); })) {
+                     qFatal("The review of a board with no free cell did not finish");
+                 }
+                 return review;
              }},
             {QStringLiteral("NetHost"),
              [](Windows& w) {

@@ -4,10 +4,14 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
+#include <algorithm>
+#include <map>
 #include <memory>
 
+#include "shell/settings/display_scale.h"
 #include "shell/settings/window_sizes.h"
 #include "shell/windows/choice_menus.h"
+#include "shell/windows/live_scale.h"
 #include "shell/windows/message_dialog_window.h"
 #include "tests/app/all_windows.h"
 #include "tests/support/screenshot.h"
@@ -53,6 +57,25 @@ QList<QRect> ShownGeometry(const QString& name) {
         geometry.append(control->geometry());
     }
     return geometry;
+}
+
+// Every listed window's size as it shows at the display scale, in the order of the list.
+// Measured once a scale.
+const QList<std::pair<QString, QSize>>& ShownSizes(int percent) {
+    static std::map<int, QList<std::pair<QString, QSize>>> measured;
+    auto [sizes, fresh] = measured.try_emplace(percent);
+    if (fresh) {
+        ApplyDisplayScale(percent);
+        for (const WindowSize& listed : kWindowSizes) {
+            const QString name = QString::fromLatin1(listed.name);
+            Windows windows;
+            const std::unique_ptr<QWidget> window = windows.Make(name);
+            window->show();
+            sizes->second.append({name, window->size()});
+        }
+        ApplyDisplayScale(kDisplayScales.front());
+    }
+    return sizes->second;
 }
 
 int CountPixels(const QImage& image, const QRect& area, const QColor& colour) {
@@ -118,6 +141,41 @@ private slots:
         window->show();
         const auto* page = window->findChild<QScrollArea*>(QStringLiteral("Page"));
         QCOMPARE(page != nullptr ? page->widget()->size() : window->size(), size);
+    }
+
+    // At every display scale on the screens players have, every window the player can open,
+    // shown at that scale, fits the screen's free area with its frame (or scrolls) where the
+    // scale is offered, and some window runs off where it is greyed: a scale is greyed exactly
+    // when a window would not fit.
+    void scalesAreGreyedOnlyWhenAWindowRunsOff_data() {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<bool>("offered");
+        for (const QSize room : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            for (const int percent : kDisplayScales) {
+                const bool offered = percent < 200 || room.height() > 1024;
+                QTest::addRow("%dx%d at %d", room.width(), room.height(), percent)
+                    << room << percent << offered;
+            }
+        }
+    }
+    void scalesAreGreyedOnlyWhenAWindowRunsOff() {
+        QFETCH(QSize, room);
+        QFETCH(int, percent);
+        QFETCH(bool, offered);
+        QStringList runOff;
+        for (const auto& [name, size] : ShownSizes(percent)) {
+            const auto listed = std::ranges::find(kWindowSizes, name, [](const WindowSize& w) {
+                return QString::fromLatin1(w.name);
+            });
+            const QSize framed = size + kWindowFrame;
+            if (!listed->scrolls &&
+                (framed.width() > room.width() || framed.height() > room.height())) {
+                runOff << name;
+            }
+        }
+        QVERIFY2(runOff.isEmpty() == offered, qPrintable(runOff.join(QStringLiteral(", "))));
+        QCOMPARE(ScaleFits(percent, room), offered);
     }
 
     // On the small screen only the windows' own size is offered: the larger scales are greyed,

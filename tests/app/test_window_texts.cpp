@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "shell/settings/language.h"
+#include "shell/windows/choice_menus.h"
 #include "tests/app/all_windows.h"
 #include "tests/support/window_texts.h"
 
@@ -114,7 +115,9 @@ private slots:
         QCOMPARE(lines, JapaneseLines(name));
     }
 
-    // In English no window holds a Japanese text, and every text shown fits its control.
+    // In English no window holds a Japanese text but the language menu's, which names Japanese
+    // in Japanese and carries the Japanese word in its title, and every text shown fits its
+    // control.
     void englishTextsAreEnglishAndFit_data() { AddWindowRows(); }
     void englishTextsAreEnglishAndFit() {
         QFETCH(QString, name);
@@ -122,8 +125,9 @@ private slots:
         Windows windows;
         std::unique_ptr<QWidget> window;
         QStringList faults;
+        const QStringList namedInThemselves{QStringLiteral("日本語"), LanguageMenuTitle()};
         for (const HeldText& held : ShownTexts(windows, name, window)) {
-            if (testing::HasJapanese(held.text)) {
+            if (testing::HasJapanese(held.text) && !namedInThemselves.contains(held.text)) {
                 faults << QStringLiteral("Japanese in %1: %2").arg(held.where, held.text);
             }
             if (held.shownIn != nullptr && held.shownIn->isVisibleTo(window.get()) &&

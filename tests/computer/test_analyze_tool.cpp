@@ -341,7 +341,8 @@ private slots:
     }
 
     // It should print a line for every move of a saved game: its ply, side and cell, the
-    // mover's value before it and whether the move kept it (null where a value is unproven).
+    // mover's value before it and whether the move kept it (null where a value is unproven),
+    // the estimate's grade where it is unproven, and whether it is the deciding move.
     void reviewJudgesEveryMove_data() {
         QTest::addColumn<Board>("layout");
         QTest::addColumn<QList<int>>("moves");
@@ -349,15 +350,19 @@ private slots:
         QTest::addColumn<QString>("milliseconds");
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QJsonArray>("kept");
+        QTest::addColumn<QJsonArray>("grades");
+        QTest::addColumn<int>("deciding");  // the ply, 0 for none
+        const QJsonValue none = QJsonValue::Null;
         QTest::newRow("× throws the draw at ply 4, ○ wins")
             << SmallPit() << QList<int>{89, 81, 91, 73, 90, 65, 88}
             << std::optional(GameEnd::CircleWins) << "20000"
             << QStringList{"draw", "draw", "draw", "draw", "win", "loss", "win"}
-            << QJsonArray{true, true, true, false, true, true, true};
+            << QJsonArray{true, true, true, false, true, true, true}
+            << QJsonArray{none, none, none, none, none, none, none} << 4;
         QTest::newRow("an open board, a millisecond a position")
             << Board{} << QList<int>{CellIndex(4, kRows), CellIndex(4, kRows - 1)}
             << std::optional<GameEnd>() << "1" << QStringList{"unknown", "unknown"}
-            << QJsonArray{QJsonValue::Null, QJsonValue::Null};
+            << QJsonArray{none, none} << QJsonArray{"best", "good"} << 0;
     }
     void reviewJudgesEveryMove() {
         QFETCH(Board, layout);
@@ -366,6 +371,8 @@ private slots:
         QFETCH(QString, milliseconds);
         QFETCH(QStringList, values);
         QFETCH(QJsonArray, kept);
+        QFETCH(QJsonArray, grades);
+        QFETCH(int, deciding);
         SavedGame game;
         game.layout = layout;
         game.moves.assign(moves.begin(), moves.end());
@@ -379,6 +386,11 @@ private slots:
             QCOMPARE(line.value("cell").toString(), CellNotation(moves[ply]));
             QCOMPARE(line.value("value").toString(), values[ply]);
             QCOMPARE(line.value("kept"), kept[ply]);
+            QCOMPARE(line.value("grade"), grades[ply]);
+            QCOMPARE(line.value("decisive").toBool(), ply + 1 == deciding);
+            // A graded move carries the scores it was graded by.
+            QVERIFY(line.value("grade").isNull() ||
+                    (line.value("best_score").isDouble() && line.value("played_score").isDouble()));
         }
         // A batch answers the review in one line, the same moves as one list, and stays in step
         // with the next call (a blank line, answered with the usage line).

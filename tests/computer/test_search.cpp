@@ -318,6 +318,69 @@ private slots:
         QCOMPARE(values[GameValue::Unknown], 0);
     }
 
+    // It should score every placeable cell as the exhaustive negamax does once its passes reach
+    // the end of the game, and a decisive score found before the end should prove the value,
+    // the game ending within as many plies as it says (a shorter way may lie beyond the last
+    // pass): on endgames searched until every cell is proven, and cut short.
+    void cellScoresProveWhatTheySay_data() {
+        QTest::addColumn<Generated>("kind");
+        QTest::addColumn<int>("nodes");
+        QTest::addColumn<bool>("proven");  // every cell proven
+        QTest::newRow("endgames in columns, proven") << Generated::Endgame << 10'000'000 << true;
+        QTest::newRow("endgames with ◇ and ■, proven")
+            << Generated::TerrainEndgame << 10'000'000 << true;
+        QTest::newRow("endgames in columns, cut short") << Generated::Endgame << 400 << false;
+        QTest::newRow("endgames with ◇ and ■, cut short")
+            << Generated::TerrainEndgame << 400 << false;
+    }
+    void cellScoresProveWhatTheySay() {
+        QFETCH(Generated, kind);
+        QFETCH(int, nodes);
+        QFETCH(bool, proven);
+        EndgameMaker endgames(static_cast<unsigned>(kind) + 7);
+        PlayedPositionMaker played(0);
+        SearchEngine engine;
+        std::map<QString, int> seen;  // exact, bounded, unproven
+        for (int round = 0; round < kEndgamesPerRow; ++round) {
+            const int free = 6 + round % 5;
+            const std::optional<Endgame> made = Generate(kind, free, endgames, played);
+            QVERIFY(made.has_value());
+            const auto scored =
+                engine.ScoreCells(made->board, made->turn, SearchBudget::Nodes(nodes));
+            QVERIFY(scored.has_value());
+            QVERIFY(scored->depth > 0);
+            Board board = made->board;
+            ExhaustiveNegamax negamax(board);
+            QList<int> placeable;
+            for (const int cell : negamax.FreeCells()) {
+                if (CanPlace(board, cell)) {
+                    placeable << cell;
+                }
+            }
+            QCOMPARE(ToList(scored->cells), placeable);
+            const QString where = Describe(*made);
+            for (int k = 0; k < scored->cells.Size(); ++k) {
+                const int score = scored->scores[static_cast<std::size_t>(k)];
+                // The exhaustive score is 1 + the free cells left after the winning move.
+                const int exhaustive = negamax.ScoreMove(board, made->turn, scored->cells[k], free);
+                const int expected = exhaustive > 0   ? kWinScore + exhaustive - 1
+                                     : exhaustive < 0 ? -(kWinScore - exhaustive - 1)
+                                                      : 0;
+                if (scored->depth >= free) {
+                    ++seen[QStringLiteral("exact")];
+                    QVERIFY2(score == expected, qPrintable(where));
+                } else if (IsDecisive(score)) {
+                    ++seen[QStringLiteral("bounded")];
+                    QVERIFY2(score > 0 ? expected >= score : expected <= score, qPrintable(where));
+                } else {
+                    ++seen[QStringLiteral("unproven")];
+                }
+            }
+        }
+        QVERIFY(seen[QStringLiteral("bounded")] > 0);
+        QCOMPARE(seen[QStringLiteral("unproven")] == 0, proven);
+    }
+
     // It should prove the shortest forced win, not the first one a shallow search meets: in this
     // classic game (columns 4 4 3 5 6 1 2 7 3 5 5 3 1 4 5 7 1 5 5 1 4 3 6 3 3) × wins in 9.
     void solverFindsTheFastestWin() {

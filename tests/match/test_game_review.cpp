@@ -1,4 +1,5 @@
 #include <QTest>
+#include <algorithm>
 #include <chrono>
 
 #include "match/model/review_worker.h"
@@ -45,7 +46,7 @@ QString Letters(const std::vector<ReviewedMove>& moves) {
 void SolveAll(GameReview& review, milliseconds budget) {
     SearchEngine engine;
     while (const std::optional<ReviewJob> job = review.NextJob()) {
-        review.Record(*job, *SolveJob(engine, *job, budget));
+        review.Record(*job, *AnswerJob(engine, *job, budget));
     }
 }
 
@@ -116,7 +117,9 @@ private slots:
         QCOMPARE(review.PositionsDone(), review.PositionCount());
         const std::vector<ReviewedMove> moves = review.Moves();
         QCOMPARE(Letters(moves), verdicts);
-        QCOMPARE(DecidingMove(moves).value_or(-1), deciding);
+        const std::optional<DecidingMove> found = FindDecidingMove(moves);
+        QCOMPARE(found ? found->index : -1, deciding);
+        QVERIFY(!found || !found->estimated);
     }
 
     // It should count a move proven to win as kept the win, though the position before it was
@@ -159,14 +162,15 @@ private slots:
         QFETCH(QList<int>, distances);
         GameReview review(GameOf(SmallPit(), kDrawThrownThenWon, GameEnd::CircleWins));
         review.Focus(plies);
-        // Answer the position's own cells only: the first questions are theirs.
+        // Answer the questions about the position shown and its neighbours only: the first
+        // questions are theirs.
         SearchEngine engine;
-        const auto forThisPosition = [plies](const ReviewJob& job) {
-            return job.cell != kNoCell ? job.position == plies : job.position == plies + 1;
+        const auto nearThisPosition = [plies](const ReviewJob& job) {
+            return std::abs(job.position - plies) <= 1;
         };
-        for (std::optional<ReviewJob> job = review.NextJob(); job && forThisPosition(*job);
+        for (std::optional<ReviewJob> job = review.NextJob(); job && nearThisPosition(*job);
              job = review.NextJob()) {
-            review.Record(*job, *SolveJob(engine, *job, kAmpleBudget));
+            review.Record(*job, *AnswerJob(engine, *job, kAmpleBudget));
         }
         QList<int> shownCells;
         QList<GameValue> shownValues;
@@ -183,6 +187,166 @@ private slots:
         QVERIFY(review.PositionsDone() < review.PositionCount());
     }
 
+    // A move the solver did not judge should be graded by how much worse its cell scored than
+    // the best cell, proven values scoring beyond every estimate; a proven move is not graded.
+    void gradeFollowsTheLoss_data() {
+        QTest::addColumn<Verdict>("verdict");
+        QTest::addColumn<int>("best");
+        QTest::addColumn<int>("played");
+        QTest::addColumn<int>("grade");  // a Grade, or -1 for none
+        constexpr int kFree = 40;
+        const int winIn3 = *ScoreOfValue({GameValue::Win, 3}, kFree);
+        const int winIn7 = *ScoreOfValue({GameValue::Win, 7}, kFree);
+        const int lossIn4 = *ScoreOfValue({GameValue::Loss, 4}, kFree);
+        const auto grade = [](Grade g) { return static_cast<int>(g); };
+        const Verdict unproven = Verdict::Unproven;
+        QTest::newRow("the best cell") << unproven << 40 << 40 << grade(Grade::Best);
+        QTest::newRow("less than half a winning cell")
+            << unproven << 40 << 29 << grade(Grade::Good);
+        QTest::newRow("half a winning cell") << unproven << 40 << 28 << grade(Grade::Inaccuracy);
+        QTest::newRow("a winning cell") << unproven << 40 << 16 << grade(Grade::Mistake);
+        QTest::newRow("less than one on its row parity")
+            << unproven << 40 << -15 << grade(Grade::Mistake);
+        QTest::newRow("one on its row parity") << unproven << 40 << -16 << grade(Grade::Blunder);
+        QTest::newRow("a proven win for an estimate")
+            << unproven << winIn3 << 90 << grade(Grade::Blunder);
+        QTest::newRow("a proven loss for an estimate")
+            << unproven << -30 << lossIn4 << grade(Grade::Blunder);
+        QTest::newRow("a slower proven win") << unproven << winIn3 << winIn7 << grade(Grade::Good);
+        QTest::newRow("a proven verdict") << Verdict::ThrewDraw << 0 << lossIn4 << -1;
+    }
+    void gradeFollowsTheLoss() {
+        QFETCH(Verdict, verdict);
+        QFETCH(int, best);
+        QFETCH(int, played);
+        QFETCH(int, grade);
+        ReviewedMove move;
+        move.verdict = verdict;
+        move.bestScore = best;
+        move.playedScore = played;
+        const std::optional<Grade> graded = GradeOf(move);
+        QCOMPARE(graded ? static_cast<int>(*graded) : -1, grade);
+    }
+
+    // The deciding move should be the last that threw a proven value away; where none did, the
+    // last whose played cell left its mover's standing below the best cell's by the estimate.
+    // Each move here: a verdict letter as in Letters, the best and the played cell's scores.
+    void decidingMoveIsTheLastChange_data() {
+        QTest::addColumn<QString>("verdicts");
+        QTest::addColumn<QList<int>>("scores");  // best and played, a pair a move
+        QTest::addColumn<int>("deciding");       // -1 for none
+        QTest::addColumn<bool>("estimated");
+        QTest::newRow("level all along")
+            << "???" << QList<int>{20, 20, 30, 10, 100, -100} << -1 << false;
+        QTest::newRow("a clear advantage thrown away")
+            << "???" << QList<int>{20, 20, 120, 100, 30, 30} << 1 << true;
+        QTest::newRow("the last of two estimated changes")
+            << "????" << QList<int>{0, -150, 150, 150, 40, -200, 200, 200} << 2 << true;
+        QTest::newRow("a proven change before a later estimated one")
+            << "T?k?" << QList<int>{0, -10000, 0, 0, 0, 0, 120, 0} << 0 << false;
+    }
+    void decidingMoveIsTheLastChange() {
+        QFETCH(QString, verdicts);
+        QFETCH(QList<int>, scores);
+        QFETCH(int, deciding);
+        QFETCH(bool, estimated);
+        std::vector<ReviewedMove> moves(static_cast<std::size_t>(verdicts.size()));
+        for (qsizetype k = 0; k < verdicts.size(); ++k) {
+            ReviewedMove& move = moves[static_cast<std::size_t>(k)];
+            move.verdict = static_cast<Verdict>(QStringLiteral("WDLTk?").indexOf(verdicts[k]));
+            move.bestScore = scores[2 * k];
+            move.playedScore = scores[2 * k + 1];
+        }
+        const std::optional<DecidingMove> found = FindDecidingMove(moves);
+        QCOMPARE(found ? found->index : -1, deciding);
+        QCOMPARE(found && found->estimated, estimated);
+    }
+
+    // The move list and the cell list should never disagree, however far the review has come:
+    // a move's value is its played cell's, the same score grades it, and once every cell of a
+    // position is proven the move from it is judged by them. A finished review leaves no move
+    // without a verdict or a grade.
+    void moveListAndCellListAgree_data() {
+        QTest::addColumn<SavedGame>("game");
+        QTest::addColumn<int>("focus");    // -1: none
+        QTest::addColumn<int>("answers");  // questions answered, -1 all
+        const SavedGame won = GameOf(SmallPit(), kDrawThrownThenWon, GameEnd::CircleWins);
+        const SavedGame opening =
+            GameOf(Board{}, {CellIndex(4, kRows), CellIndex(5, kRows), CellIndex(4, kRows - 1),
+                             CellIndex(1, kRows), CellIndex(4, kRows - 2)});
+        QTest::newRow("a won game, all answered") << won << 4 << -1;
+        QTest::newRow("a won game, the end first") << won << -1 << 3;
+        QTest::newRow("a won game, a position looked at") << won << 4 << 6;
+        QTest::newRow("an opening, estimated") << opening << 2 << -1;
+        QTest::newRow("an opening, half answered") << opening << 2 << 3;
+    }
+    void moveListAndCellListAgree() {
+        QFETCH(SavedGame, game);
+        QFETCH(int, focus);
+        QFETCH(int, answers);
+        GameReview review(game);
+        if (focus >= 0) {
+            review.Focus(focus);
+        }
+        SearchEngine engine;
+        for (int asked = 0; asked != answers; ++asked) {
+            const std::optional<ReviewJob> job = review.NextJob();
+            if (!job) {
+                break;
+            }
+            review.Record(*job, *AnswerJob(engine, *job, kAmpleBudget));
+        }
+        const std::vector<ReviewedMove> moves = review.Moves();
+        for (int ply = 0; ply < review.MoveCount(); ++ply) {
+            const ReviewedMove& move = moves[static_cast<std::size_t>(ply)];
+            const std::vector<CellReview> cells = review.Cells(ply);
+            const int free = CountFreeCells(BoardAfter(game, ply));
+            const auto played = std::ranges::find(cells, move.cell, &CellReview::cell);
+            QVERIFY(played != cells.end());
+            QCOMPARE(move.after, played->value);
+            QCOMPARE(move.playedScore, ScoreOfCell(*played, free));
+            if (std::ranges::all_of(cells, [](const CellReview& cell) {
+                    return cell.value.value != GameValue::Unknown;
+                })) {
+                const auto best = std::ranges::max_element(
+                    cells, {}, [free](const CellReview& c) { return *ScoreOfCell(c, free); });
+                QCOMPARE(move.before, best->value);
+                QVERIFY(move.verdict != Verdict::Unproven);
+            }
+            if (!review.NextJob()) {
+                QVERIFY(!move.pending);
+                QVERIFY(move.verdict != Verdict::Unproven || GradeOf(move));
+            }
+        }
+    }
+
+    // The move looked at and the position it leads to should be answered before any other
+    // position is asked about.
+    void theMoveLookedAtComesFirst_data() {
+        QTest::addColumn<int>("focus");
+        QTest::newRow("the first move") << 1;
+        QTest::newRow("the deciding move") << 4;
+        QTest::newRow("the last move") << int(kDrawThrownThenWon.size());
+    }
+    void theMoveLookedAtComesFirst() {
+        QFETCH(int, focus);
+        GameReview review(GameOf(SmallPit(), kDrawThrownThenWon, GameEnd::CircleWins));
+        review.Focus(focus);
+        SearchEngine engine;
+        const auto shown = [&review, focus] {
+            const bool cellsDone = std::ranges::none_of(
+                review.Cells(focus), [](const CellReview& cell) { return cell.pending; });
+            return cellsDone && !review.Moves()[static_cast<std::size_t>(focus - 1)].pending;
+        };
+        while (!shown()) {
+            const std::optional<ReviewJob> job = review.NextJob();
+            QVERIFY(job.has_value());
+            QVERIFY2(std::abs(job->position - focus) <= 1,
+                     qPrintable(QString::number(job->position)));
+            review.Record(*job, *AnswerJob(engine, *job, kAmpleBudget));
+        }
+    }
+
     // On its own thread the review should come to the same verdicts, and the position looked at
     // gets its cells.
     void workerFinishesTheReview() {
@@ -192,13 +356,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(worker.Snapshot(4).finished, 60'000);
         const ReviewSnapshot snapshot = worker.Snapshot(4);
         QCOMPARE(Letters(snapshot.moves), "kkkTWkW");
-        QCOMPARE(snapshot.decidingMove, std::optional(3));
+        QCOMPARE(snapshot.decidingMove, std::optional(DecidingMove{3, false}));
         QCOMPARE(snapshot.positionsDone, snapshot.positionCount);
         QCOMPARE(snapshot.cells.size(), std::size_t{5});
     }
 
-    // Stopping should end a solve in the middle, long before its hour's budget (else the test
-    // runs out of time), and leave the review unfinished.
+    // Stopping should end the work in the middle (the estimate of an open board's first
+    // position, which would else be recorded) and leave the review unfinished.
     void stopEndsTheWorkAtOnce() {
         ReviewWorker worker(GameOf(Board{}, {CellIndex(4, kRows)}), std::chrono::hours(1));
         worker.Stop();

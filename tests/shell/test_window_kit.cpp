@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -9,7 +10,9 @@
 #include <memory>
 
 #include "shell/settings/display_scale.h"
+#include "shell/settings/language.h"
 #include "shell/settings/settings_store.h"
+#include "shell/windows/choice_menus.h"
 #include "shell/windows/click_detector.h"
 #include "shell/windows/display_scale_choice.h"
 #include "shell/windows/live_scale.h"
@@ -383,6 +386,31 @@ private slots:
         QCOMPARE(ReadDisplayScale(store), used);
         QCOMPARE(AppliedDisplayScale(), used);
         ApplyDisplayScale(kDisplayScales.front());
+    }
+
+    // The language menu names each language in that language whatever the interface speaks,
+    // and its title carries both languages' words, the interface's own first.
+    void languagesAreNamedInThemselves_data() {
+        QTest::addColumn<Language>("interface");
+        QTest::addColumn<QStringList>("texts");  // the title, then the entries
+        QTest::newRow("Japanese") << Language::Japanese
+                                  << QStringList{"言語／Language", "日本語", "English"};
+        QTest::newRow("English") << Language::English
+                                 << QStringList{"Language／言語", "日本語", "English"};
+    }
+    void languagesAreNamedInThemselves() {
+        QFETCH(Language, interface);
+        QFETCH(QStringList, texts);
+        QVERIFY(UseLanguage(interface));
+        QMenu menu;
+        const QMenu* languages = AddLanguageMenu(
+            &menu, [] { return Language::Japanese; }, [](Language) {});
+        QStringList shown{languages->title()};
+        for (const QAction* entry : languages->actions()) {
+            shown << entry->text();
+        }
+        UseLanguage(Language::Japanese);
+        QCOMPARE(shown, texts);
     }
 
     // Every length a window is built with at the scale 100 (its size, a control placed by hand,

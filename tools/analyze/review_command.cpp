@@ -20,6 +20,30 @@ QJsonValue Kept(Verdict verdict) {
     return !ChangedTheOutcome(verdict);
 }
 
+QJsonValue OrNull(const std::optional<int>& number) {
+    return number ? QJsonValue(*number) : QJsonValue(QJsonValue::Null);
+}
+
+// The estimate's grade of a move without a proven verdict; null for the others.
+QJsonValue GradeName(const std::optional<Grade>& grade) {
+    if (!grade) {
+        return QJsonValue(QJsonValue::Null);
+    }
+    switch (*grade) {
+        case Grade::Best:
+            return QStringLiteral("best");
+        case Grade::Good:
+            return QStringLiteral("good");
+        case Grade::Inaccuracy:
+            return QStringLiteral("inaccuracy");
+        case Grade::Mistake:
+            return QStringLiteral("mistake");
+        case Grade::Blunder:
+            return QStringLiteral("blunder");
+    }
+    return QJsonValue(QJsonValue::Null);
+}
+
 }  // namespace
 
 Answer RunReviewCommand(const QStringList& args) {
@@ -41,19 +65,25 @@ Answer RunReviewCommand(const QStringList& args) {
     GameReview review(*read.game);
     while (const std::optional<ReviewJob> job = review.NextJob()) {
         review.Record(*job,
-                      *SolveJob(ToolEngine(), *job, std::chrono::milliseconds(*milliseconds)));
+                      *AnswerJob(ToolEngine(), *job, std::chrono::milliseconds(*milliseconds)));
     }
     Answer answer;
     QJsonArray moves;
-    int ply = 0;
-    for (const ReviewedMove& move : review.Moves()) {
+    const std::vector<ReviewedMove> reviewed = review.Moves();
+    const std::optional<DecidingMove> deciding = FindDecidingMove(reviewed);
+    for (int ply = 1; ply <= static_cast<int>(reviewed.size()); ++ply) {
+        const ReviewedMove& move = reviewed[static_cast<std::size_t>(ply - 1)];
         const QJsonObject line{
-            {QStringLiteral("ply"), ++ply},
+            {QStringLiteral("ply"), ply},
             {QStringLiteral("side"),
              move.side == kCircleTurn ? QStringLiteral("o") : QStringLiteral("x")},
             {QStringLiteral("cell"), CellNotation(move.cell)},
             {QStringLiteral("value"), ValueName(move.before.value)},
-            {QStringLiteral("kept"), Kept(move.verdict)}};
+            {QStringLiteral("kept"), Kept(move.verdict)},
+            {QStringLiteral("best_score"), OrNull(move.bestScore)},
+            {QStringLiteral("played_score"), OrNull(move.playedScore)},
+            {QStringLiteral("grade"), GradeName(GradeOf(move))},
+            {QStringLiteral("decisive"), deciding && deciding->index == ply - 1}};
         answer.out += QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
         moves.append(line);
     }
