@@ -2,7 +2,9 @@
 
 namespace morvane {
 
-QString VersionText(int major, int minor) { return QStringLiteral("%1.%2").arg(major).arg(minor); }
+QString ProtocolVersionText(int major, int minor) {
+    return QStringLiteral("%1.%2").arg(major).arg(minor);
+}
 
 QString CleanName(const QString& name) {
     QString clean = name.trimmed();

@@ -17,7 +17,7 @@ inline constexpr int kMaxWrongCodes = 3;
 inline constexpr int kMaxNameLength = 24;
 
 // A protocol version as both sides show it ("2.0").
-QString VersionText(int major, int minor);
+QString ProtocolVersionText(int major, int minor);
 
 // A name as it is sent and shown: trimmed, cut to kMaxNameLength characters (never inside a
 // surrogate pair).

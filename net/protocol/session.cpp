@@ -360,22 +360,22 @@ void Session::HandleHello(const Message& message) {
     }
     peerHelloSeen_ = true;
     SessionEvent hello{SessionEvent::Kind::PeerHello};
-    hello.version = VersionText(message.protoMajor, message.protoMinor);
+    hello.version = ProtocolVersionText(message.protoMajor, message.protoMinor);
     Emit(hello);
     if (message.protoMajor != kProtocolMajor) {
         qCWarning(netLog) << "the other side speaks protocol" << hello.version;
         SendBye(kByeVersion);
         SessionEvent mismatch{SessionEvent::Kind::VersionMismatch};
-        mismatch.text = VersionText(kProtocolMajor, kProtocolMinor);
+        mismatch.text = ProtocolVersionText(kProtocolMajor, kProtocolMinor);
         mismatch.version = hello.version;
         Emit(mismatch);
         Close();
         return;
     }
-    exchange_.Begin(
-        message.nonce,
-        KeyExchange::AssociatedData(VersionText(kProtocolMajor, kProtocolMinor), appVersion_),
-        KeyExchange::AssociatedData(hello.version, message.app));
+    exchange_.Begin(message.nonce,
+                    KeyExchange::AssociatedData(ProtocolVersionText(kProtocolMajor, kProtocolMinor),
+                                                appVersion_),
+                    KeyExchange::AssociatedData(hello.version, message.app));
     if (role_ == Peer::Guest) {
         Message share;
         share.type = MessageType::Share;

@@ -76,7 +76,8 @@ public:
     void Tick(qint64 nowMs);
 
     // The host starts a game: the first after the handshake, or the next once both sides asked
-    // for it; false otherwise, or for a board that is no terrain (IsTerrain).
+    // for it; false otherwise, or for a board that is no terrain (IsTerrain), or after game
+    // kMaxGameNumber.
     bool StartGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide);
     // This side places a unit; false when it may not (not its turn, a request waiting, a cell
     // that takes no unit).

@@ -44,7 +44,6 @@ HostWindow::HostWindow(const HostRequest& request, SettingsStore& store, QWidget
       code_(ReadJoinCode(request.code).value_or(NewJoinCode())),
       port_(MakePortBox(this, request.port, 0)),
       name_(MakeNameField(this, store)),
-      codeLabel_(new QLabel(code_, this)),
       listen_(new QPushButton(this)),
       status_(MakeStatusLine(this)) {
     setObjectName(QStringLiteral("NetHost"));
@@ -60,6 +59,7 @@ HostWindow::HostWindow(const HostRequest& request, SettingsStore& store, QWidget
     addresses->setTextInteractionFlags(Qt::TextSelectableByMouse);
     addresses->setFont(look::FixedFont(look::kTextSize));
 
+    codeLabel_ = new QLabel(code_, this);
     codeLabel_->setObjectName(QStringLiteral("Code"));
     codeLabel_->setTextFormat(Qt::PlainText);
     codeLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -39,7 +39,7 @@ private:
     QString code_;
     QSpinBox* port_;
     QLineEdit* name_;
-    QLabel* codeLabel_;
+    QLabel* codeLabel_ = nullptr;
     QPushButton* listen_;
     QLabel* status_;
     QPointer<NetHost> host_;

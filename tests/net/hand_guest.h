@@ -109,8 +109,8 @@ private:
             const QJsonArray proto = message.value("proto").toArray();
             exchange_.Begin(
                 QByteArray::fromHex(message.value("nonce").toString().toLatin1()),
-                KeyExchange::AssociatedData(VersionText(kProtocolMajor, 0), "4.92"),
-                KeyExchange::AssociatedData(VersionText(proto[0].toInt(), proto[1].toInt()),
+                KeyExchange::AssociatedData(ProtocolVersionText(kProtocolMajor, 0), "4.92"),
+                KeyExchange::AssociatedData(ProtocolVersionText(proto[0].toInt(), proto[1].toInt()),
                                             message.value("app").toString()));
         } else if (type == "share") {
             exchange_.TakePeerShare(QByteArray::fromHex(message.value("y").toString().toLatin1()));

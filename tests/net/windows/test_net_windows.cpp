@@ -1,3 +1,4 @@
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
