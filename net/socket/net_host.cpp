@@ -31,6 +31,8 @@ NetHost::NetHost(const QString& joinCode, const QString& name, const QString& ap
     connect(&server_, &QTcpServer::newConnection, this, &NetHost::Accept);
 }
 
+NetHost::~NetHost() { EndHandshakes(kByeBusy); }
+
 bool NetHost::Listen(const QHostAddress& address, quint16 port) {
     if (!server_.listen(address, port)) {
         qCWarning(netLog) << "cannot listen on" << address << port << server_.errorString();
@@ -91,6 +93,8 @@ void NetHost::OnHandshakeEvent(NetLink* link, const SessionEvent& event) {
 void NetHost::EndHandshakes(QStringView reason) {
     for (NetLink* link : std::exchange(handshakes_, {})) {
         if (link != nullptr) {
+            // What it says as it ends is no news to the host.
+            disconnect(link, &NetLink::eventOccurred, this, nullptr);
             link->Act([reason](Session& session) {
                 session.Withdraw(reason);
                 return true;

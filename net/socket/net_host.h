@@ -24,6 +24,8 @@ class NetHost : public QObject {
 public:
     NetHost(const QString& joinCode, const QString& name, const QString& appVersion,
             QObject* parent = nullptr);
+    // The handshakes still running hear that the host takes no one now.
+    ~NetHost() override;
 
     // Listens on address:port (port 0: any free port); false when the address cannot be bound.
     bool Listen(const QHostAddress& address, quint16 port);
