@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
+#include <QtEndian>
 #include <functional>
 #include <optional>
 
@@ -37,7 +39,7 @@ public:
         if (edit) {
             edit(hello);
         }
-        return EncodeClearFrame(hello);
+        return AnyFrame(Json(hello));
     }
     // Its share, once the host's hello has been read.
     QByteArray Share(const Edit& edit = {}) {
@@ -68,10 +70,10 @@ public:
                                  {"stream", QString(2 * kStreamHeaderBytes, u'0')}});
     }
     // A message as this guest sends it now: in the clear before its proof, sealed after.
-    QByteArray Frame(const QJsonObject& message) { return FramePayload(EncodeMessage(message)); }
+    QByteArray Frame(const QJsonObject& message) { return FramePayload(Json(message)); }
     // Any payload, sealed once this guest has proved the key.
     QByteArray FramePayload(const QByteArray& payload) {
-        return EncodeFrame(sealer_ ? sealer_->Seal(payload) : payload);
+        return AnyFrame(sealer_ ? sealer_->Seal(payload) : payload);
     }
 
     // The messages in the host's bytes, taking its hello, share and proof as they come.
@@ -103,6 +105,17 @@ public:
     }
 
 private:
+    // A hostile guest writes what it likes: a message without a string "t" or beyond the limits
+    // too, framed with its true length.
+    static QByteArray Json(const QJsonObject& message) {
+        return QJsonDocument(message).toJson(QJsonDocument::Compact);
+    }
+    static QByteArray AnyFrame(const QByteArray& payload) {
+        QByteArray frame(kFrameHeaderBytes, Qt::Uninitialized);
+        qToBigEndian(static_cast<quint32>(payload.size()), frame.data());
+        return frame + payload;
+    }
+
     void Take(const QJsonObject& message) {
         const QString type = message.value("t").toString();
         if (type == "hello") {
