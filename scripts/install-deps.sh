@@ -10,7 +10,7 @@ set -euo pipefail
 build_packages=(
     g++ cmake ninja-build pkg-config lld
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev libqt6multimedia6
+    qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev libqt6multimedia6 libsodium-dev
     libbenchmark-dev clang-format
 )
 check_packages=(

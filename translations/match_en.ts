@@ -166,6 +166,12 @@ Let it?</translation>
         <translation>The other side sent something invalid.
 The game ends.</translation>
     </message>
+    <message>
+        <source>対戦相手と対局の状態が食い違ったので、
+ゲームを終了します。</source>
+        <translation>This side and the other side no longer agree on the game.
+The game ends.</translation>
+    </message>
 </context>
 <context>
     <name>morvane::BattleMenuBar</name>

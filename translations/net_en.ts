@@ -56,16 +56,16 @@
         <translation>Stopped listening.</translation>
     </message>
     <message>
-        <source>違う参加コードが%1回続いたので、待ち受けを止めました。</source>
-        <translation>Stopped listening after %1 wrong join codes.</translation>
-    </message>
-    <message>
         <source>待ち受け停止</source>
         <translation>Stop</translation>
     </message>
     <message>
         <source>待ち受け開始</source>
         <translation>Listen</translation>
+    </message>
+    <message>
+        <source>違う参加コードが%1回続いたので、参加コードを新しくしました。新しいコードを相手に伝えてください。</source>
+        <translation>After %1 wrong join codes, there is a new join code. Tell the other player the new one.</translation>
     </message>
 </context>
 <context>
@@ -111,10 +111,6 @@
         <translation>Please enter the host&apos;s address.</translation>
     </message>
     <message>
-        <source>参加コードは、A～Zと2～9の６文字です。</source>
-        <translation>A join code is six characters of A to Z and 2 to 9.</translation>
-    </message>
-    <message>
         <source>%1 のポート%2に接続しています…</source>
         <translation>Connecting to %1, port %2…</translation>
     </message>
@@ -149,6 +145,10 @@
     <message>
         <source>アドレス「%1」が見つかりません。</source>
         <translation>The address &quot;%1&quot; cannot be found.</translation>
+    </message>
+    <message>
+        <source>参加コードは、0～9とA～Z（Uを除く）の６文字です。</source>
+        <translation>A join code is six characters of 0 to 9 and A to Z (without U).</translation>
     </message>
 </context>
 <context>

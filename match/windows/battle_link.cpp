@@ -1,9 +1,9 @@
 #include "match/windows/battle_link.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include "match/model/battle.h"
-#include "match/model/battle_log.h"
 #include "match/windows/peer_left_dialog.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/open_dialog.h"
@@ -35,8 +35,11 @@ BattleLink::BattleLink(NetLink* link, Battle& battle, QWidget* screen, std::func
                    });
     });
     connect(&battle, &Battle::peerInvalidTold, this, [this] {
-        OpenMessage(screen_, tr("対戦相手から不正なデータが届きました。\nゲームを終了します。"),
-                    QString(), QString(), ConfirmCaption(), this, [this](MessageAnswer) {
+        const QString text =
+            desynced_ ? tr("対戦相手と対局の状態が食い違ったので、\nゲームを終了します。")
+                      : tr("対戦相手から不正なデータが届きました。\nゲームを終了します。");
+        OpenMessage(screen_, text, QString(), QString(), ConfirmCaption(), this,
+                    [this](MessageAnswer) {
                         battle_.AnswerPeerInvalid();
                         wake_();
                     });
@@ -115,9 +118,19 @@ void BattleLink::Hear(const SessionEvent& event) {
         case Kind::Invalid:
             battle_.RemoteInvalid();
             break;
+        case Kind::Desynced:
+            // Told as the other side's invalid data is: the match ends with a message on both
+            // sides, which names what happened. Heard inside the battle's own tick when the
+            // session refused what the tick asked, it wakes the screen again after that tick,
+            // which may stop the timer as it ends.
+            desynced_ = true;
+            battle_.RemoteInvalid();
+            QTimer::singleShot(0, this, [this] { wake_(); });
+            break;
         case Kind::PeerQuit:
         case Kind::PeerBye:
         case Kind::Left:
+        case Kind::TimedOut:
         case Kind::WrongCode:
         case Kind::VersionMismatch:
             battle_.RemoteLeft();
@@ -134,11 +147,16 @@ bool BattleLink::Act(const std::function<bool(Session&)>& action, const char* wh
     if (!link_) {
         return false;
     }
-    const bool done = link_->Act(action);
-    if (!done) {
-        qCDebug(battleLog) << "the network session did not take" << what;
+    if (link_->Act(action)) {
+        return true;
     }
-    return done;
+    // The battle and the session keep one game between them: once the session refuses what the
+    // battle asks, they no longer agree, and the match ends for both sides.
+    link_->Act([what](Session& session) {
+        session.Desync(QStringLiteral("the battle asked for %1").arg(QLatin1String(what)));
+        return true;
+    });
+    return false;
 }
 
 void BattleLink::SendMove(int cell) {
@@ -146,6 +164,9 @@ void BattleLink::SendMove(int cell) {
 }
 
 bool BattleLink::SendUndoRequest() {
+    if (link_ && !link_->session().HasMoved(link_->session().role())) {
+        return false;  // nothing of this side's to take back: the battle goes on as it is
+    }
     return Act([](Session& session) { return session.RequestUndo(); }, "an undo request");
 }
 

@@ -46,11 +46,12 @@ public:
 
 private:
     void Hear(const SessionEvent& event);
-    // Runs a session action; what it refused is logged.
+    // Runs a session action; one it refuses ends the match (Session::Desync).
     bool Act(const std::function<bool(Session&)>& action, const char* what);
 
     QPointer<NetLink> link_;
     bool linkFinished_ = false;
+    bool desynced_ = false;  // the match ends because the two sides' games disagree
     Battle& battle_;
     QWidget* screen_;
     std::function<void()> wake_;

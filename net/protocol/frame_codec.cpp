@@ -8,17 +8,52 @@
 
 namespace morvane {
 
-QByteArray EncodeFrame(const QJsonObject& message) {
-    assert(message.value(QStringLiteral("t")).isString());
-    const QByteArray payload = QJsonDocument(message).toJson(QJsonDocument::Compact);
-    assert(payload.size() <= qsizetype{kMaxFramePayload});
+QByteArray EncodeFrame(QByteArrayView payload) {
+    assert(!payload.isEmpty() && payload.size() <= qsizetype{kMaxFramePayload});
     QByteArray frame(kFrameHeaderBytes, Qt::Uninitialized);
     qToBigEndian(static_cast<quint32>(payload.size()), frame.data());
-    return frame + payload;
+    frame += payload;
+    return frame;
 }
 
-QList<QJsonObject> FrameReader::Feed(QByteArrayView bytes) {
-    QList<QJsonObject> messages;
+QByteArray EncodeMessage(const QJsonObject& message) {
+    assert(message.value(QStringLiteral("t")).isString());
+    QByteArray payload = QJsonDocument(message).toJson(QJsonDocument::Compact);
+    assert(payload.size() <= qsizetype{kMaxMessageBytes});
+    return payload;
+}
+
+QByteArray EncodeClearFrame(const QJsonObject& message) {
+    return EncodeFrame(EncodeMessage(message));
+}
+
+std::optional<QJsonObject> DecodeMessage(QByteArrayView payload, QString* error) {
+    if (payload.size() > qsizetype{kMaxMessageBytes}) {
+        *error = QStringLiteral("a message of more than %1 bytes").arg(kMaxMessageBytes);
+        return std::nullopt;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(payload);
+    if (utf8.hasError()) {
+        *error = QStringLiteral("payload is not UTF-8");
+        return std::nullopt;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+        *error = QStringLiteral("payload is not a JSON object");
+        return std::nullopt;
+    }
+    QJsonObject message = document.object();
+    if (!message.value(QStringLiteral("t")).isString()) {
+        *error = QStringLiteral("message without a string \"t\"");
+        return std::nullopt;
+    }
+    return message;
+}
+
+QList<QByteArray> FrameReader::Feed(QByteArrayView bytes) {
+    QList<QByteArray> payloads;
     while (!broken() && !bytes.isEmpty()) {
         // The header first, byte by byte if need be; its length is judged before the payload
         // gets any room.
@@ -43,38 +78,14 @@ QList<QJsonObject> FrameReader::Feed(QByteArrayView bytes) {
         if (take < missing) {
             break;
         }
-        QJsonObject message = Decode(QByteArrayView(pending_).sliced(kFrameHeaderBytes));
+        payloads.append(pending_.sliced(kFrameHeaderBytes));
         pending_.clear();
-        if (!broken()) {
-            messages.append(std::move(message));
-        }
     }
     if (broken()) {
         pending_.clear();
-        messages.clear();
+        payloads.clear();
     }
-    return messages;
-}
-
-QJsonObject FrameReader::Decode(QByteArrayView payload) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(payload);
-    if (utf8.hasError()) {
-        error_ = QStringLiteral("payload is not UTF-8");
-        return {};
-    }
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        error_ = QStringLiteral("payload is not a JSON object");
-        return {};
-    }
-    QJsonObject message = document.object();
-    if (!message.value(QStringLiteral("t")).isString()) {
-        error_ = QStringLiteral("message without a string \"t\"");
-        return {};
-    }
-    return message;
+    return payloads;
 }
 
 }  // namespace morvane

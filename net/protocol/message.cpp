@@ -4,15 +4,20 @@
 #include <cmath>
 #include <utility>
 
+#include "net/protocol/cpace.h"
 #include "net/protocol/handshake.h"
+#include "net/protocol/key_exchange.h"
+#include "net/protocol/sealed_stream.h"
 
 namespace morvane {
 
 namespace {
 
-constexpr std::array<std::pair<MessageType, QStringView>, 11> kTypeNames{{
+constexpr std::array<std::pair<MessageType, QStringView>, 13> kTypeNames{{
     {MessageType::Hello, u"hello"},
-    {MessageType::Auth, u"auth"},
+    {MessageType::Share, u"share"},
+    {MessageType::Confirm, u"confirm"},
+    {MessageType::Name, u"name"},
     {MessageType::Setup, u"setup"},
     {MessageType::Move, u"move"},
     {MessageType::Resign, u"resign"},
@@ -52,12 +57,18 @@ QString TerrainText(const Board& terrain) {
     return text;
 }
 
+QString HexText(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex()); }
+
+bool IsHexDigit(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
 // Reads the fields of a received object, noting the first one that is missing or wrong.
 class FieldReader {
 public:
     explicit FieldReader(const QJsonObject& object) : object_(object) {}
 
-    int Int(const QString& key, int min, int max) {
+    qint64 Int(const QString& key, qint64 min, qint64 max) {
         return IntOf(object_.value(key), key, min, max);
     }
     QString Text(const QString& key, int maxLength) {
@@ -67,6 +78,15 @@ public:
             return {};
         }
         return value.toString();
+    }
+    // Exactly `bytes` bytes written as hex digits, in either case.
+    QByteArray Hex(const QString& key, qsizetype bytes) {
+        const QString text = Text(key, static_cast<int>(2 * bytes));
+        if (text.size() != 2 * bytes || !std::all_of(text.begin(), text.end(), IsHexDigit)) {
+            Fail(key);
+            return {};
+        }
+        return QByteArray::fromHex(text.toLatin1());
     }
     bool Bool(const QString& key) {
         const QJsonValue value = object_.value(key);
@@ -83,13 +103,15 @@ public:
         }
         return value.toArray();
     }
-    int IntOf(const QJsonValue& value, const QString& key, int min, int max) {
+    qint64 IntOf(const QJsonValue& value, const QString& key, qint64 min, qint64 max) {
         const double number = value.toDouble(-1.0);
-        if (!value.isDouble() || std::floor(number) != number || number < min || number > max) {
+        // Every bound is at most 2^53 - 1, so the comparisons in double are exact.
+        if (!value.isDouble() || std::floor(number) != number ||
+            number < static_cast<double>(min) || number > static_cast<double>(max)) {
             Fail(key);
             return min;
         }
-        return static_cast<int>(number);
+        return static_cast<qint64>(number);
     }
     void Fail(const QString& key) {
         if (error_.isEmpty()) {
@@ -102,6 +124,12 @@ private:
     const QJsonObject& object_;
     QString error_;
 };
+
+int SmallInt(FieldReader& fields, const QString& key, int min, int max) {
+    return static_cast<int>(fields.Int(key, min, max));
+}
+
+qint64 Game(FieldReader& fields) { return fields.Int(QStringLiteral("game"), 1, kMaxGameNumber); }
 
 Board ReadTerrain(FieldReader& fields) {
     Board terrain;
@@ -138,6 +166,19 @@ std::array<Peer, 2> ReadSides(FieldReader& fields) {
     return {Peer::Host, Peer::Guest};
 }
 
+void ReadHello(FieldReader& fields, Message& message) {
+    const QJsonArray proto = fields.Array(QStringLiteral("proto"), 2);
+    message.protoMajor =
+        static_cast<int>(fields.IntOf(proto.at(0), QStringLiteral("proto"), 0, kMaxProtocolNumber));
+    message.protoMinor =
+        static_cast<int>(fields.IntOf(proto.at(1), QStringLiteral("proto"), 0, kMaxProtocolNumber));
+    if (!fields.error().isEmpty() || message.protoMajor != kProtocolMajor) {
+        return;  // another major's hello is judged by its version alone
+    }
+    message.app = fields.Text(QStringLiteral("app"), kMaxAppTextLength);
+    message.nonce = fields.Hex(QStringLiteral("nonce"), kNonceBytes);
+}
+
 }  // namespace
 
 bool IsTerrain(const Board& board) {
@@ -154,11 +195,20 @@ QJsonObject ToJson(const Message& message) {
         case MessageType::Hello:
             object.insert("proto", QJsonArray{message.protoMajor, message.protoMinor});
             object.insert("app", message.app);
-            object.insert("name", message.name);
-            object.insert("nonce", message.nonce);
+            // Names travel sealed; the empty one is for the checks of the first version, so
+            // that its players are told of the other version rather than of invalid data.
+            object.insert("name", QString());
+            object.insert("nonce", HexText(message.nonce));
             break;
-        case MessageType::Auth:
-            object.insert("mac", message.mac);
+        case MessageType::Share:
+            object.insert("y", HexText(message.share));
+            break;
+        case MessageType::Confirm:
+            object.insert("tag", HexText(message.tag));
+            object.insert("stream", HexText(message.stream));
+            break;
+        case MessageType::Name:
+            object.insert("name", message.name);
             break;
         case MessageType::Setup:
             object.insert("game", message.game);
@@ -207,49 +257,42 @@ std::optional<Message> CheckMessage(const QJsonObject& object, QString* error) {
     message.type = known->first;
     FieldReader fields(object);
     switch (message.type) {
-        case MessageType::Hello: {
-            const QJsonArray proto = fields.Array(QStringLiteral("proto"), 2);
-            message.protoMajor =
-                fields.IntOf(proto.at(0), QStringLiteral("proto"), 0, kMaxProtocolNumber);
-            message.protoMinor =
-                fields.IntOf(proto.at(1), QStringLiteral("proto"), 0, kMaxProtocolNumber);
-            message.app = fields.Text(QStringLiteral("app"), kMaxAppTextLength);
-            message.name = CleanName(fields.Text(QStringLiteral("name"), kMaxSentNameLength));
-            message.nonce = fields.Text(QStringLiteral("nonce"), kNonceHexDigits);
-            if (!IsHexText(message.nonce, kNonceHexDigits)) {
-                fields.Fail(QStringLiteral("nonce"));
-            }
+        case MessageType::Hello:
+            ReadHello(fields, message);
             break;
-        }
-        case MessageType::Auth:
-            message.mac = fields.Text(QStringLiteral("mac"), kMacHexDigits);
-            if (!IsHexText(message.mac, kMacHexDigits)) {
-                fields.Fail(QStringLiteral("mac"));
-            }
+        case MessageType::Share:
+            message.share = fields.Hex(QStringLiteral("y"), cpace::kPointBytes);
+            break;
+        case MessageType::Confirm:
+            message.tag = fields.Hex(QStringLiteral("tag"), cpace::kHashBytes);
+            message.stream = fields.Hex(QStringLiteral("stream"), kStreamHeaderBytes);
+            break;
+        case MessageType::Name:
+            message.name = CleanName(fields.Text(QStringLiteral("name"), kMaxSentNameLength));
             break;
         case MessageType::Setup:
-            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
+            message.game = Game(fields);
             message.terrain = ReadTerrain(fields);
             message.sides = ReadSides(fields);
-            message.firstSide = fields.Int(QStringLiteral("first"), 0, 1);
+            message.firstSide = SmallInt(fields, QStringLiteral("first"), 0, 1);
             break;
         case MessageType::Move:
-            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
-            message.ply = fields.Int(QStringLiteral("ply"), 1, kCellCount);
-            message.cell = fields.Int(QStringLiteral("cell"), 0, kCellCount - 1);
+            message.game = Game(fields);
+            message.ply = SmallInt(fields, QStringLiteral("ply"), 1, kCellCount);
+            message.cell = SmallInt(fields, QStringLiteral("cell"), 0, kCellCount - 1);
             break;
         case MessageType::Undo:
-            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
-            message.ply = fields.Int(QStringLiteral("ply"), 0, kCellCount);
+            message.game = Game(fields);
+            message.ply = SmallInt(fields, QStringLiteral("ply"), 0, kCellCount);
             break;
         case MessageType::UndoAnswer:
-            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
-            message.ply = fields.Int(QStringLiteral("ply"), 0, kCellCount);
+            message.game = Game(fields);
+            message.ply = SmallInt(fields, QStringLiteral("ply"), 0, kCellCount);
             message.accepted = fields.Bool(QStringLiteral("accept"));
             break;
         case MessageType::Resign:
         case MessageType::Next:
-            message.game = fields.Int(QStringLiteral("game"), 1, kMaxGameNumber);
+            message.game = Game(fields);
             break;
         case MessageType::Bye:
             message.reason = fields.Text(QStringLiteral("reason"), kMaxReasonLength);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QString>
 #include <array>
@@ -11,8 +12,10 @@ namespace morvane {
 
 // Every message of the protocol, by its "t".
 enum class MessageType {
-    Hello,       // each side's first: versions, name, nonce
-    Auth,        // the guest's proof of the join code
+    Hello,       // each side's first, in the clear: versions and the nonce
+    Share,       // the key exchange's share, in the clear: the guest's first, then the host's
+    Confirm,     // the proof of the key and the sealed stream's header, in the clear
+    Name,        // each side's first sealed message: the player's name
     Setup,       // the host's terms of a game: terrain, who plays which side, who moves first
     Move,        // a unit placed: game, ply, cell
     Resign,      // the sender gives up the game
@@ -27,8 +30,9 @@ enum class MessageType {
 // The two ends of a connection: the host listens and sets the games up, the guest joins.
 enum class Peer { Host, Guest };
 
-// Games are numbered from 1 as the round counter counts them.
-inline constexpr int kMaxGameNumber = 999;
+// Games are numbered from 1, as far as a JSON number counts exactly (2^53 - 1): at a game a
+// second, further than any match goes.
+inline constexpr qint64 kMaxGameNumber = (qint64{1} << 53) - 1;
 
 // One message, its fields checked for type and range; which fields matter depends on the type.
 struct Message {
@@ -37,12 +41,15 @@ struct Message {
     int protoMajor = 0;
     int protoMinor = 0;
     QString app{};
-    QString name{};  // cleaned: trimmed, at most kMaxNameLength characters
-    QString nonce{};
-    // Auth.
-    QString mac{};
+    QByteArray nonce{};
+    // Share: the element's encoding; Confirm: the tag and the sealed stream's header.
+    QByteArray share{};
+    QByteArray tag{};
+    QByteArray stream{};
+    // Name: cleaned, trimmed and at most kMaxNameLength characters.
+    QString name{};
     // Setup, Move, Resign, Undo, UndoAnswer, Next: the game it belongs to.
-    int game = 0;
+    qint64 game = 0;
     // Setup: the terrain (Empty, Hollow and Block only), who plays side ○ (0) and × (1), and
     // the side that moves first.
     Board terrain{};
@@ -59,9 +66,13 @@ struct Message {
 };
 
 // Bye's reasons.
-inline constexpr QStringView kByeCode = u"code";
-inline constexpr QStringView kByeVersion = u"version";
-inline constexpr QStringView kByeInvalid = u"invalid";
+inline constexpr QStringView kByeCode = u"code";        // the other side did not prove the code
+inline constexpr QStringView kByeVersion = u"version";  // another major protocol version
+inline constexpr QStringView kByeInvalid = u"invalid";  // the other side sent what is refused
+inline constexpr QStringView kByeTimeout = u"timeout";  // the handshake took too long
+inline constexpr QStringView kByeBusy = u"busy";        // the host takes no more guests now
+// The sender's own game asked what its session refused: the two no longer agree on the match.
+inline constexpr QStringView kByeDesync = u"desync";
 inline constexpr QStringView kByeQuit = u"quit";  // after this side's quit, as it closes
 
 // Whether a board may begin a game: Empty, Hollow and Block only, and some cell free.
@@ -71,8 +82,9 @@ bool IsTerrain(const Board& board);
 QJsonObject ToJson(const Message& message);
 
 // The message in a received object whose "t" is a string, if its type is known and its fields
-// have their types and ranges; fields a later minor version may add are ignored. Says what is
-// wrong in `error` otherwise.
+// have their types and ranges; fields a later minor version may add are ignored. A hello of
+// another major version needs only its "proto", so that the versions can be told whatever else
+// it holds. Says what is wrong in `error` otherwise.
 std::optional<Message> CheckMessage(const QJsonObject& object, QString* error);
 
 }  // namespace morvane

@@ -12,8 +12,6 @@ constexpr qint64 kRateWindowMs = 1'000;
 
 std::size_t PeerIndex(Peer peer) { return peer == Peer::Host ? 0 : 1; }
 
-QString VersionText(int major, int minor) { return QStringLiteral("%1.%2").arg(major).arg(minor); }
-
 Turn TurnOfSide(int side) { return side == 0 ? kCircleTurn : kCrossTurn; }
 
 }  // namespace
@@ -21,9 +19,9 @@ Turn TurnOfSide(int side) { return side == 0 ? kCircleTurn : kCrossTurn; }
 Session::Session(Peer role, const QString& joinCode, const QString& name, const QString& appVersion,
                  qint64 nowMs)
     : role_(role),
-      joinCode_(joinCode),
-      ownNonce_(NewNonce()),
+      appVersion_(appVersion),
       ownName_(CleanName(name)),
+      exchange_(role, ReadJoinCode(joinCode).value_or(joinCode)),
       startedMs_(nowMs),
       lastReceivedMs_(nowMs),
       lastHeartbeatMs_(nowMs),
@@ -33,8 +31,7 @@ Session::Session(Peer role, const QString& joinCode, const QString& name, const 
     hello.protoMajor = kProtocolMajor;
     hello.protoMinor = kProtocolMinor;
     hello.app = appVersion;
-    hello.name = ownName_;
-    hello.nonce = ownNonce_;
+    hello.nonce = exchange_.ownNonce();
     Send(hello);
 }
 
@@ -46,8 +43,8 @@ void Session::Receive(QByteArrayView bytes, qint64 nowMs) {
         Violation(QStringLiteral("more than %1 bytes waiting").arg(kMaxBufferedBytes));
         return;
     }
-    const QList<QJsonObject> objects = reader_.Feed(bytes);
-    for (const QJsonObject& object : objects) {
+    const QList<QByteArray> payloads = reader_.Feed(bytes);
+    for (const QByteArray& payload : payloads) {
         if (state_ == State::Closed) {
             return;
         }
@@ -61,10 +58,8 @@ void Session::Receive(QByteArrayView bytes, qint64 nowMs) {
             return;
         }
         lastReceivedMs_ = nowMs;
-        QString error;
-        const std::optional<Message> message = CheckMessage(object, &error);
+        const std::optional<Message> message = Read(payload);
         if (!message) {
-            Violation(error);
             return;
         }
         Handle(*message);
@@ -78,9 +73,10 @@ void Session::Tick(qint64 nowMs) {
     if (state_ == State::Closed) {
         return;
     }
-    if (state_ == State::Handshake && !peerHelloSeen_ && nowMs - startedMs_ >= kHelloTimeoutMs) {
-        qCWarning(netLog) << "no hello within" << kHelloTimeoutMs << "ms";
-        Emit({SessionEvent::Kind::Left});
+    if (state_ == State::Handshake && nowMs - startedMs_ >= kHandshakeTimeoutMs) {
+        qCWarning(netLog) << "the handshake did not finish within" << kHandshakeTimeoutMs << "ms";
+        SendBye(kByeTimeout);
+        Emit({SessionEvent::Kind::TimedOut});
         Close();
         return;
     }
@@ -91,7 +87,7 @@ void Session::Tick(qint64 nowMs) {
         Close();
         return;
     }
-    if (peerHelloSeen_ && nowMs - lastHeartbeatMs_ >= kHeartbeatPeriodMs) {
+    if (state_ != State::Handshake && nowMs - lastHeartbeatMs_ >= kHeartbeatPeriodMs) {
         lastHeartbeatMs_ = nowMs;
         Send({MessageType::Heartbeat});
     }
@@ -190,10 +186,28 @@ void Session::Quit() {
     }
     Send({MessageType::Quit});
     // The match is over and the connection goes: the last word on it is a bye, as on any close.
-    Message bye;
-    bye.type = MessageType::Bye;
-    bye.reason = kByeQuit.toString();
-    Send(bye);
+    SendBye(kByeQuit);
+    Close();
+}
+
+void Session::Desync(const QString& what) {
+    if (state_ == State::Closed) {
+        return;
+    }
+    qCWarning(netLog) << "this side's game asked for what the session refuses:" << what;
+    SendBye(kByeDesync);
+    SessionEvent event{SessionEvent::Kind::Desynced};
+    event.text = what;
+    Emit(event);
+    Close();
+}
+
+void Session::Withdraw(QStringView reason) {
+    if (state_ == State::Closed) {
+        return;
+    }
+    qCDebug(netLog) << "closing:" << reason;
+    SendBye(reason);
     Close();
 }
 
@@ -220,7 +234,17 @@ bool Session::HasMoved(Peer peer) const {
     return false;
 }
 
-void Session::Send(const Message& message) { output_.append(EncodeFrame(ToJson(message))); }
+void Session::Send(const Message& message) {
+    const QByteArray bytes = EncodeMessage(ToJson(message));
+    output_ += EncodeFrame(sealer_ ? sealer_->Seal(bytes) : bytes);
+}
+
+void Session::SendBye(QStringView reason) {
+    Message bye;
+    bye.type = MessageType::Bye;
+    bye.reason = reason.toString();
+    Send(bye);
+}
 
 void Session::Emit(SessionEvent event) { events_.append(std::move(event)); }
 
@@ -231,23 +255,32 @@ void Session::Close() {
 
 void Session::Violation(const QString& what) {
     qCWarning(netLog) << "the other side sent something invalid:" << what;
-    Message bye;
-    bye.type = MessageType::Bye;
-    bye.reason = kByeInvalid.toString();
-    Send(bye);
+    SendBye(kByeInvalid);
     SessionEvent event{SessionEvent::Kind::Invalid};
     event.text = what;
     Emit(event);
     Close();
 }
 
+std::optional<Message> Session::Read(const QByteArray& payload) {
+    const std::optional<QByteArray> opened = opener_ ? opener_->Open(payload) : payload;
+    if (!opened) {
+        Violation(QStringLiteral("a sealed frame that does not open as the next one"));
+        return std::nullopt;
+    }
+    QString error;
+    const std::optional<QJsonObject> object = DecodeMessage(*opened, &error);
+    std::optional<Message> message = object ? CheckMessage(*object, &error) : std::nullopt;
+    if (!message) {
+        Violation(error);
+    }
+    return message;
+}
+
 void Session::Handle(const Message& message) {
     // Hello comes first and once; bye is heard in any state.
     if (message.type == MessageType::Bye) {
-        SessionEvent event{SessionEvent::Kind::PeerBye};
-        event.text = message.reason;
-        Emit(event);
-        Close();
+        HandleBye(message);
         return;
     }
     if (!peerHelloSeen_ && message.type != MessageType::Hello) {
@@ -258,8 +291,14 @@ void Session::Handle(const Message& message) {
         case MessageType::Hello:
             HandleHello(message);
             return;
-        case MessageType::Auth:
-            HandleAuth(message);
+        case MessageType::Share:
+            HandleShare(message);
+            return;
+        case MessageType::Confirm:
+            HandleConfirm(message);
+            return;
+        case MessageType::Name:
+            HandleName(message);
             return;
         case MessageType::Setup:
             HandleSetup(message);
@@ -292,9 +331,26 @@ void Session::Handle(const Message& message) {
             Close();
             return;
         case MessageType::Heartbeat:
+            if (state_ == State::Handshake) {
+                Violation(QStringLiteral("a heartbeat during the handshake"));
+            }
+            return;
         case MessageType::Bye:
             return;
     }
+}
+
+void Session::HandleBye(const Message& message) {
+    if (message.reason == kByeDesync) {
+        SessionEvent event{SessionEvent::Kind::Desynced};
+        event.text = QStringLiteral("the other side's game asked for what its session refuses");
+        Emit(event);
+    } else {
+        SessionEvent event{SessionEvent::Kind::PeerBye};
+        event.text = message.reason;
+        Emit(event);
+    }
+    Close();
 }
 
 void Session::HandleHello(const Message& message) {
@@ -303,51 +359,101 @@ void Session::HandleHello(const Message& message) {
         return;
     }
     peerHelloSeen_ = true;
-    peerName_ = message.name;
-    peerNonce_ = message.nonce;
     SessionEvent hello{SessionEvent::Kind::PeerHello};
-    hello.text = message.name;
-    hello.version = VersionText(message.protoMajor, message.protoMinor);
+    hello.version = ProtocolVersionText(message.protoMajor, message.protoMinor);
     Emit(hello);
     if (message.protoMajor != kProtocolMajor) {
         qCWarning(netLog) << "the other side speaks protocol" << hello.version;
-        Message bye;
-        bye.type = MessageType::Bye;
-        bye.reason = kByeVersion.toString();
-        Send(bye);
+        SendBye(kByeVersion);
         SessionEvent mismatch{SessionEvent::Kind::VersionMismatch};
-        mismatch.text = VersionText(kProtocolMajor, kProtocolMinor);
+        mismatch.text = ProtocolVersionText(kProtocolMajor, kProtocolMinor);
         mismatch.version = hello.version;
         Emit(mismatch);
         Close();
         return;
     }
+    exchange_.Begin(message.nonce,
+                    KeyExchange::AssociatedData(ProtocolVersionText(kProtocolMajor, kProtocolMinor),
+                                                appVersion_),
+                    KeyExchange::AssociatedData(hello.version, message.app));
     if (role_ == Peer::Guest) {
-        Message auth;
-        auth.type = MessageType::Auth;
-        auth.mac = AuthMac(joinCode_, peerNonce_, ownNonce_);
-        Send(auth);
-        state_ = State::Setup;
+        Message share;
+        share.type = MessageType::Share;
+        share.share = exchange_.ownShare();
+        Send(share);
     }
 }
 
-void Session::HandleAuth(const Message& message) {
-    if (role_ != Peer::Host || state_ != State::Handshake) {
-        Violation(QStringLiteral("auth out of place"));
+void Session::HandleShare(const Message& message) {
+    // The guest's share comes first and the host answers it.
+    if (state_ != State::Handshake || peerShareSeen_) {
+        Violation(QStringLiteral("share out of place"));
         return;
     }
-    if (!MacMatches(message.mac, AuthMac(joinCode_, ownNonce_, peerNonce_))) {
-        qCWarning(netLog) << "a guest gave a wrong code";
-        Message bye;
-        bye.type = MessageType::Bye;
-        bye.reason = kByeCode.toString();
-        Send(bye);
-        Emit({SessionEvent::Kind::WrongCode});
-        Close();
+    if (!exchange_.TakePeerShare(message.share)) {
+        Violation(QStringLiteral("a share that is no element or gives the identity"));
         return;
     }
+    peerShareSeen_ = true;
+    if (role_ == Peer::Host) {
+        Message share;
+        share.type = MessageType::Share;
+        share.share = exchange_.ownShare();
+        Send(share);
+    } else {
+        SendProof();
+    }
+}
+
+void Session::HandleConfirm(const Message& message) {
+    // The guest proves the key first; the host proves it only to a guest that did.
+    const bool proofDue = role_ == Peer::Host ? !sealer_ : sealer_.has_value();
+    if (state_ != State::Handshake || !peerShareSeen_ || opener_ || !proofDue) {
+        Violation(QStringLiteral("confirm out of place"));
+        return;
+    }
+    if (!exchange_.PeerTagMatches(message.tag)) {
+        WrongCode();
+        return;
+    }
+    opener_ = StreamOpener::Start(exchange_.ReceiveKey(), message.stream);
+    if (role_ == Peer::Host) {
+        SendProof();
+    }
+    // Both sides have proved the key: the first sealed message names the player.
+    Message name;
+    name.type = MessageType::Name;
+    name.name = ownName_;
+    Send(name);
+}
+
+void Session::HandleName(const Message& message) {
+    if (state_ != State::Handshake || !opener_) {
+        Violation(QStringLiteral("name out of place"));
+        return;
+    }
+    peerName_ = message.name;
     state_ = State::Setup;
-    Emit({SessionEvent::Kind::Authenticated});
+    if (role_ == Peer::Host) {
+        Emit({SessionEvent::Kind::Authenticated});
+    }
+}
+
+void Session::SendProof() {
+    StreamSealer sealer(exchange_.SendKey());
+    Message confirm;
+    confirm.type = MessageType::Confirm;
+    confirm.tag = exchange_.OwnTag();
+    confirm.stream = sealer.header();
+    Send(confirm);
+    sealer_ = std::move(sealer);
+}
+
+void Session::WrongCode() {
+    qCWarning(netLog) << "the other side did not prove the join code";
+    SendBye(kByeCode);
+    Emit({SessionEvent::Kind::WrongCode});
+    Close();
 }
 
 void Session::HandleSetup(const Message& message) {
@@ -415,7 +521,8 @@ void Session::HandleNext(const Message& message) {
     Emit({SessionEvent::Kind::NextRequested, Other()});
 }
 
-void Session::BeginGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide, int game) {
+void Session::BeginGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide,
+                        qint64 game) {
     terrain_ = terrain;
     board_ = terrain;
     sides_ = sides;

@@ -8,15 +8,17 @@
 #include <optional>
 
 #include "net/protocol/frame_codec.h"
+#include "net/protocol/key_exchange.h"
 #include "net/protocol/message.h"
+#include "net/protocol/sealed_stream.h"
 #include "rules/board.h"
 
 namespace morvane {
 
 // Times of the protocol, in milliseconds of the clock the owner passes in.
-inline constexpr qint64 kHelloTimeoutMs = 10'000;    // the other side's hello must come by then
-inline constexpr qint64 kHeartbeatPeriodMs = 5'000;  // a heartbeat goes out this often
-inline constexpr qint64 kSilenceLimitMs = 15'000;    // no message for this long: the side left
+inline constexpr qint64 kHandshakeTimeoutMs = 10'000;  // the whole handshake, from the start
+inline constexpr qint64 kHeartbeatPeriodMs = 5'000;    // a heartbeat goes out this often
+inline constexpr qint64 kSilenceLimitMs = 15'000;      // no message for this long: the side left
 // What one side may send: more messages within a second, or more bytes waiting to be read, is a
 // violation.
 inline constexpr int kMaxMessagesPerSecond = 20;
@@ -25,8 +27,8 @@ inline constexpr qsizetype kMaxBufferedBytes = qsizetype{16} * 1024;
 // Something the session tells its owner.
 struct SessionEvent {
     enum class Kind {
-        PeerHello,      // the other side's hello: its name and version in text and version
-        Authenticated,  // the host: the guest knew the code; the guest: the host accepted it
+        PeerHello,      // the other side's hello: its protocol version in version
+        Authenticated,  // the host: the guest proved the code; the guest: the first game is set up
         GameStarted,    // a setup took effect: board(), sideToMove() and game() are the new game's
         Moved,          // a unit was placed: by, cell
         GameOver,       // winnerSide 0 or 1, or -1 for a draw; by resigned when resigned
@@ -36,9 +38,11 @@ struct SessionEvent {
         NextRequested,  // by is ready for the next game
         PeerQuit,       // the other side ended the match
         PeerBye,        // the other side closed: text is its reason
-        WrongCode,      // the host: a guest gave a wrong code
+        WrongCode,      // the other side did not prove the join code
         VersionMismatch,  // text is this side's protocol version, version the other side's
         Invalid,          // the other side sent something the protocol refuses: text says what
+        Desynced,         // one side's game asked what its session refused: the match ends
+        TimedOut,         // the handshake did not finish within kHandshakeTimeoutMs
         Left,             // the other side went silent or the connection broke
     };
     Kind kind;
@@ -53,24 +57,26 @@ struct SessionEvent {
 
 // One end of a network match as a state machine without sockets: bytes from the other side go
 // in, bytes for it and events for the owner come out, and the owner passes the clock in, so
-// tests control time. Every received message is checked against the state, the game, the ply,
-// the side to move and the rules; any violation closes the session with an Invalid event and a
-// bye. Both ends judge every move themselves.
+// tests control time. The handshake runs the key exchange with the join code; every frame after
+// a side's proof of the key is sealed. Every received message is checked against the state, the
+// game, the ply, the side to move and the rules; any violation closes the session with an
+// Invalid event and a bye. Both ends judge every move themselves.
 class Session {
 public:
     enum class State { Handshake, Setup, Playing, GameOver, Closed };
 
-    // Queues this side's hello. `name` is cleaned before it is sent.
+    // Queues this side's hello. `joinCode` is read as ReadJoinCode reads it; `name` is cleaned
+    // before it is sent.
     Session(Peer role, const QString& joinCode, const QString& name, const QString& appVersion,
             qint64 nowMs);
 
     // Bytes the other side sent, read at nowMs.
     void Receive(QByteArrayView bytes, qint64 nowMs);
-    // The clock moved: sends heartbeats, notices silence.
+    // The clock moved: sends heartbeats, notices an unfinished handshake and silence.
     void Tick(qint64 nowMs);
 
     // The host starts a game: the first after the handshake, or the next once both sides asked
-    // for it; false otherwise, or for a board that is no terrain (IsTerrain) or a game beyond
+    // for it; false otherwise, or for a board that is no terrain (IsTerrain), or after game
     // kMaxGameNumber.
     bool StartGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide);
     // This side places a unit; false when it may not (not its turn, a request waiting, a cell
@@ -83,6 +89,12 @@ public:
     bool AnswerUndo(bool accept);
     bool RequestNextGame();
     void Quit();
+    // This side's own game asked for something the session refused: the two no longer agree on
+    // the match, which ends for both with a Desynced event.
+    void Desync(const QString& what);
+    // Closes without news for the owner, telling the other side why (a host turning a
+    // handshake away).
+    void Withdraw(QStringView reason);
     // The connection under the session broke: closes with a Left event unless already closed.
     void ConnectionLost();
 
@@ -94,10 +106,12 @@ public:
     Peer role() const { return role_; }
     State state() const { return state_; }
     const Board& board() const { return board_; }
-    int game() const { return game_; }
+    qint64 game() const { return game_; }
     int movesMade() const { return static_cast<int>(moves_.size()); }
     // The cells of the current game's units in the order placed.
     const QList<int>& moves() const { return moves_; }
+    // Whether a side has placed a unit in the current game.
+    bool HasMoved(Peer peer) const;
     // Side 0 (○) or 1 (×) to move.
     int sideToMove() const { return SideNumber(turn_); }
     // The current game's terrain, and the side (0 or 1) that moved first in it.
@@ -105,7 +119,7 @@ public:
     int firstSide() const { return SideNumber(firstTurn_); }
     // Who plays side 0 and side 1 in the current game.
     const std::array<Peer, 2>& sides() const { return sides_; }
-    // This side's name as its hello gave it, and the other side's.
+    // This side's name as it is sent, and the other side's once the handshake is done.
     const QString& ownName() const { return ownName_; }
     const QString& peerName() const { return peerName_; }
     // Who has asked to take back a move and waits for the answer.
@@ -114,35 +128,49 @@ public:
 private:
     Peer Other() const { return role_ == Peer::Host ? Peer::Guest : Peer::Host; }
     Peer PeerToMove() const { return sides_[static_cast<std::size_t>(SideNumber(turn_))]; }
-    bool HasMoved(Peer peer) const;
 
     void Send(const Message& message);
+    void SendBye(QStringView reason);
     void Emit(SessionEvent event);
     void Close();
     void Violation(const QString& what);
+    // The message in a received payload, opened when the other side has sealed since its proof.
+    std::optional<Message> Read(const QByteArray& payload);
     void Handle(const Message& message);
+    void HandleBye(const Message& message);
     void HandleHello(const Message& message);
-    void HandleAuth(const Message& message);
+    void HandleShare(const Message& message);
+    void HandleConfirm(const Message& message);
+    void HandleName(const Message& message);
     void HandleSetup(const Message& message);
     void HandleMove(const Message& message);
     void HandleUndo(const Message& message);
     void HandleUndoAnswer(const Message& message);
     void HandleNext(const Message& message);
 
+    // This side's proof of the key, the last frame it sends in the clear.
+    void SendProof();
+    void WrongCode();
+
     // The shared steps of the two sides' actions.
-    void BeginGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide, int game);
+    void BeginGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide, qint64 game);
     void Place(Peer by, int cell);
     void EndByResignation(Peer by);
     void TakeBack(Peer requester);
 
     Peer role_;
-    QString joinCode_;
-    QString ownNonce_;
-    QString peerNonce_;
+    QString appVersion_;
     QString ownName_;
     QString peerName_;
     State state_ = State::Handshake;
+
+    // The handshake: the other side's hello and share, and each direction's sealing once its
+    // sender has proved the key.
+    KeyExchange exchange_;
     bool peerHelloSeen_ = false;
+    bool peerShareSeen_ = false;
+    std::optional<StreamSealer> sealer_;
+    std::optional<StreamOpener> opener_;
 
     FrameReader reader_;
     QByteArray output_;
@@ -158,7 +186,7 @@ private:
     std::array<Peer, 2> sides_{Peer::Host, Peer::Guest};
     Turn firstTurn_ = kCircleTurn;
     Turn turn_ = kCircleTurn;
-    int game_ = 0;
+    qint64 game_ = 0;
     QList<int> moves_;
     std::optional<Peer> undoPendingBy_;
     std::array<bool, 2> wantsNext_{};  // by Peer: host, guest

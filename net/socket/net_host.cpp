@@ -1,17 +1,37 @@
 #include "net/socket/net_host.h"
 
 #include <QTcpSocket>
+#include <utility>
 
+#include "net/protocol/frame_codec.h"
+#include "net/protocol/handshake.h"
 #include "net/protocol/net_log.h"
 
 namespace morvane {
 
+namespace {
+
+// The bye of a connection turned away before its session begins.
+QByteArray BusyFrame() {
+    Message bye;
+    bye.type = MessageType::Bye;
+    bye.reason = kByeBusy.toString();
+    return EncodeClearFrame(ToJson(bye));
+}
+
+}  // namespace
+
 NetHost::NetHost(const QString& joinCode, const QString& name, const QString& appVersion,
                  QObject* parent)
-    : QObject(parent), joinCode_(joinCode), name_(name), appVersion_(appVersion) {
-    server_.setMaxPendingConnections(1);
+    : QObject(parent),
+      joinCode_(ReadJoinCode(joinCode).value_or(NewJoinCode())),
+      name_(name),
+      appVersion_(appVersion) {
+    server_.setMaxPendingConnections(kMaxHandshakes);
     connect(&server_, &QTcpServer::newConnection, this, &NetHost::Accept);
 }
+
+NetHost::~NetHost() { EndHandshakes(kByeBusy); }
 
 bool NetHost::Listen(const QHostAddress& address, quint16 port) {
     if (!server_.listen(address, port)) {
@@ -24,49 +44,62 @@ bool NetHost::Listen(const QHostAddress& address, quint16 port) {
 
 void NetHost::Accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        if (candidate_ || guest_ || !server_.isListening()) {
-            qCDebug(netLog) << "refusing a second connection from" << socket->peerAddress();
-            socket->abort();
-            socket->deleteLater();
+        // A handshake that ended holds no place while its socket closes.
+        handshakes_.removeIf([](const QPointer<NetLink>& link) {
+            return link == nullptr || link->session().state() == Session::State::Closed;
+        });
+        if (guest_ || !server_.isListening() || handshakes_.size() >= kMaxHandshakes) {
+            qCDebug(netLog) << "turning away a connection from" << socket->peerAddress();
+            socket->write(BusyFrame());
+            CloseAfterSending(socket);
             continue;
         }
-        candidate_ = new NetLink(socket, Peer::Host, joinCode_, name_, appVersion_, this);
-        connect(candidate_, &NetLink::eventOccurred, this, &NetHost::OnCandidateEvent);
-        connect(candidate_, &NetLink::finished, candidate_, &QObject::deleteLater);
+        auto* link = new NetLink(socket, Peer::Host, joinCode_, name_, appVersion_, this);
+        handshakes_.append(link);
+        connect(link, &NetLink::eventOccurred, this,
+                [this, link](const SessionEvent& event) { OnHandshakeEvent(link, event); });
+        connect(link, &NetLink::finished, link, &QObject::deleteLater);
     }
 }
 
-void NetHost::OnCandidateEvent(const SessionEvent& event) {
-    NetLink* link = candidate_;
-    if (link == nullptr || sender() != link) {
-        return;
+void NetHost::OnHandshakeEvent(NetLink* link, const SessionEvent& event) {
+    switch (event.kind) {
+        case SessionEvent::Kind::Authenticated:
+            handshakes_.removeAll(link);
+            guest_ = link;
+            disconnect(link, nullptr, this, nullptr);
+            disconnect(link, &NetLink::finished, link, &QObject::deleteLater);
+            server_.close();
+            EndHandshakes(kByeBusy);
+            emit guestJoined(link);
+            return;
+        case SessionEvent::Kind::WrongCode:
+            ++wrongCodes_;
+            emit wrongCodeGiven(wrongCodes_);
+            if (wrongCodes_ >= kMaxWrongCodes) {
+                // The handshakes under the old code could each guess it once more.
+                wrongCodes_ = 0;
+                joinCode_ = NewJoinCode();
+                EndHandshakes(kByeCode);
+                qCDebug(netLog) << "a new join code after" << kMaxWrongCodes << "wrong ones";
+                emit joinCodeChanged(joinCode_);
+            }
+            return;
+        default:
+            return;
     }
-    if (event.kind == SessionEvent::Kind::Authenticated) {
-        candidate_ = nullptr;
-        guest_ = link;
-        disconnect(link, nullptr, this, nullptr);
-        disconnect(link, &NetLink::finished, link, &QObject::deleteLater);
-        StopListening();
-        emit guestJoined(link);
-        return;
-    }
-    if (event.kind == SessionEvent::Kind::WrongCode) {
-        wrongCodes_.Add();
-        emit wrongCodeGiven(wrongCodes_.count());
-        if (wrongCodes_.exhausted()) {
-            StopListening();
+}
+
+void NetHost::EndHandshakes(QStringView reason) {
+    for (NetLink* link : std::exchange(handshakes_, {})) {
+        if (link != nullptr) {
+            // What it says as it ends is no news to the host.
+            disconnect(link, &NetLink::eventOccurred, this, nullptr);
+            link->Act([reason](Session& session) {
+                session.Withdraw(reason);
+                return true;
+            });
         }
-    }
-    if (link->session().state() == Session::State::Closed) {
-        // The link goes once its socket has sent the bye and closed.
-        candidate_ = nullptr;
-    }
-}
-
-void NetHost::StopListening() {
-    if (server_.isListening()) {
-        server_.close();
-        emit listeningStopped();
     }
 }
 

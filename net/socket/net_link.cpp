@@ -10,8 +10,20 @@ namespace {
 
 // The session counts in seconds; a tick of a fifth of one keeps its limits sharp enough.
 constexpr int kTickMs = 200;
+// How long a closing socket may take to send what it holds.
+constexpr int kFlushLimitMs = 5'000;
 
 }  // namespace
+
+void CloseAfterSending(QTcpSocket* socket) {
+    socket->setParent(nullptr);
+    QObject::connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(kFlushLimitMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    socket->disconnectFromHost();
+}
 
 NetLink::NetLink(QTcpSocket* socket, Peer role, const QString& joinCode, const QString& name,
                  const QString& appVersion, QObject* parent)
@@ -38,6 +50,13 @@ NetLink::NetLink(QTcpSocket* socket, Peer role, const QString& joinCode, const Q
     });
     ticker_.start(kTickMs);
     Pump();
+}
+
+NetLink::~NetLink() {
+    if (socket_->state() != QAbstractSocket::UnconnectedState && socket_->bytesToWrite() > 0) {
+        socket_->disconnect(this);
+        CloseAfterSending(socket_);
+    }
 }
 
 NetLink* NetLink::Join(const QString& address, quint16 port, const QString& joinCode,

@@ -10,6 +10,10 @@ class QTcpSocket;
 
 namespace morvane {
 
+// Closes a socket once what it holds is sent (a bye), and deletes it then, or after a limit when
+// the other side reads nothing.
+void CloseAfterSending(QTcpSocket* socket);
+
 // One connection of a network match: a TCP socket feeding a Session. It writes what the session
 // says, passes the session's events on, ticks the session's clock, and closes the socket once
 // the session is closed.
@@ -20,6 +24,9 @@ public:
     // Takes the socket (connected, or still connecting for a guest) as its child.
     NetLink(QTcpSocket* socket, Peer role, const QString& joinCode, const QString& name,
             const QString& appVersion, QObject* parent = nullptr);
+    // What the session said last still goes out: a link deleted before its socket has sent it
+    // leaves the socket to finish (CloseAfterSending).
+    ~NetLink() override;
 
     // A guest's link to a host at address:port.
     static NetLink* Join(const QString& address, quint16 port, const QString& joinCode,

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "net/protocol/handshake.h"
+#include "net/protocol/join_code.h"
 #include "net/socket/net_host.h"
 #include "net/windows/net_form.h"
 #include "net/windows/reachable_addresses.h"
@@ -40,7 +41,7 @@ HostWindow::HostWindow(const HostRequest& request, SettingsStore& store, QWidget
     : QDialog(parent),
       store_(store),
       address_(request.address),
-      code_(request.code.isEmpty() ? NewJoinCode() : request.code),
+      code_(ReadJoinCode(request.code).value_or(NewJoinCode())),
       port_(MakePortBox(this, request.port, 0)),
       name_(MakeNameField(this, store)),
       listen_(new QPushButton(this)),
@@ -54,24 +55,27 @@ HostWindow::HostWindow(const HostRequest& request, SettingsStore& store, QWidget
     }
     auto* addresses = new QLabel(lines, this);
     addresses->setObjectName(QStringLiteral("Addresses"));
+    addresses->setTextFormat(Qt::PlainText);
     addresses->setTextInteractionFlags(Qt::TextSelectableByMouse);
     addresses->setFont(look::FixedFont(look::kTextSize));
 
-    auto* code = new QLabel(code_, this);
-    code->setObjectName(QStringLiteral("Code"));
-    code->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    code->setFont(look::FixedFont(kCodeTextSize, true));
-    look::SetTextColour(code, look::kGold);
+    codeLabel_ = new QLabel(code_, this);
+    codeLabel_->setObjectName(QStringLiteral("Code"));
+    codeLabel_->setTextFormat(Qt::PlainText);
+    codeLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    codeLabel_->setFont(look::FixedFont(kCodeTextSize, true));
+    look::SetTextColour(codeLabel_, look::kGold);
 
     auto* form = new QGridLayout;
     form->setHorizontalSpacing(16);
     AddFormRow(form, tr("このパソコンのアドレス"), addresses);
     AddFormRow(form, tr("ポート"), port_);
-    AddFormRow(form, tr("参加コード"), code);
+    AddFormRow(form, tr("参加コード"), codeLabel_);
     AddFormRow(form, tr("名前"), name_);
 
     auto* hint =
         new QLabel(tr("相手にアドレスのどれか一つとポート、参加コードを伝えてください。"), this);
+    hint->setTextFormat(Qt::PlainText);
     hint->setWordWrap(true);
 
     listen_->setObjectName(QStringLiteral("Listen"));
@@ -117,10 +121,6 @@ NetLink* HostWindow::TakeGuest(QObject* parent) {
 }
 
 void HostWindow::Listen() {
-    if (host_ != nullptr) {
-        // Stopped after wrong codes: its last guest has been told so by now.
-        host_->deleteLater();
-    }
     host_ = new NetHost(code_, TakeName(this, store_, name_), NetAppVersion(), this);
     connect(host_, &NetHost::guestJoined, this, [this](NetLink* link) {
         guest_ = link;
@@ -131,7 +131,14 @@ void HostWindow::Listen() {
             status_,
             tr("違う参加コードで接続されました（%1／%2回）。").arg(count).arg(kMaxWrongCodes));
     });
-    connect(host_, &NetHost::listeningStopped, this, &HostWindow::OnListeningStopped);
+    connect(host_, &NetHost::joinCodeChanged, this, [this](const QString& code) {
+        code_ = code;
+        codeLabel_->setText(code);
+        ShowStatus(status_,
+                   tr("違う参加コードが%1回続いたので、参加コードを新しくしました。新しいコードを"
+                      "相手に伝えてください。")
+                       .arg(kMaxWrongCodes));
+    });
     const int port = port_->value();
     if (!host_->Listen(address_, static_cast<quint16>(port))) {
         delete host_;
@@ -148,18 +155,6 @@ void HostWindow::StopListening() {
     delete host_;
     ShowListening(false);
     ShowStatus(status_, tr("待ち受けを止めました。"));
-}
-
-void HostWindow::OnListeningStopped() {
-    if (host_ == nullptr || host_->guest() != nullptr) {
-        return;  // a guest is in: the window closes
-    }
-    ShowListening(false);
-    if (host_->stoppedForWrongCodes()) {
-        ShowStatus(
-            status_,
-            tr("違う参加コードが%1回続いたので、待ち受けを止めました。").arg(kMaxWrongCodes));
-    }
 }
 
 void HostWindow::ShowListening(bool listening) {

@@ -17,8 +17,9 @@ class SettingsStore;
 
 // The host window "NetHost": shows where this machine can be reached, the port and the join
 // code, takes the player's name, and listens while the player waits. It listens only between
-// Listen and Stop (or closing), and closes the listener once a guest knew the code; the window
-// then closes as accepted, the guest's link its child until taken.
+// Listen and Stop (or closing), shows the new code the listener draws after wrong ones, and
+// closes the listener once a guest knew the code; the window then closes as accepted, the
+// guest's link its child until taken.
 class HostWindow : public QDialog {
     Q_OBJECT
 
@@ -31,7 +32,6 @@ public:
 private:
     void Listen();
     void StopListening();
-    void OnListeningStopped();
     void ShowListening(bool listening);
 
     SettingsStore& store_;
@@ -39,6 +39,7 @@ private:
     QString code_;
     QSpinBox* port_;
     QLineEdit* name_;
+    QLabel* codeLabel_ = nullptr;
     QPushButton* listen_;
     QLabel* status_;
     QPointer<NetHost> host_;

@@ -10,7 +10,7 @@
 #include <QTcpSocket>
 #include <QVBoxLayout>
 
-#include "net/protocol/handshake.h"
+#include "net/protocol/join_code.h"
 #include "net/protocol/net_log.h"
 #include "net/socket/net_link.h"
 #include "net/windows/net_form.h"
@@ -42,8 +42,10 @@ JoinWindow::JoinWindow(const JoinRequest& request, SettingsStore& store, QWidget
     code_->setObjectName(QStringLiteral("Code"));
     code_->setMaxLength(kJoinCodeLength);
     code_->setFont(look::FixedFont(look::kTextSize, true));
-    code_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z2-9]*")), code_));
+    // What the code's alphabet reads: every letter but U, in either case, and every digit (I and
+    // L read as 1, O as 0).
+    code_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9A-TV-Za-tv-z]*")), code_));
     // Typed in either case, the code reads in capitals as the host's window shows it.
     connect(code_, &QLineEdit::textEdited, this, [this](const QString& text) {
         const int cursor = code_->cursorPosition();
@@ -96,26 +98,23 @@ NetLink* JoinWindow::TakeLink(QObject* parent) {
 
 void JoinWindow::Connect() {
     const QString address = address_->text().trimmed();
-    const QString code = code_->text().trimmed().toUpper();
+    const std::optional<QString> code = ReadJoinCode(code_->text().trimmed());
     if (address.isEmpty()) {
         ShowMessage(this, tr("ホストのアドレスを入れてください。"), QString(), QString(),
                     ConfirmCaption());
         return;
     }
-    if (!IsJoinCode(code)) {
-        ShowMessage(this, tr("参加コードは、A～Zと2～9の６文字です。"), QString(), QString(),
-                    ConfirmCaption());
+    if (!code) {
+        ShowMessage(this, tr("参加コードは、0～9とA～Z（Uを除く）の６文字です。"), QString(),
+                    QString(), ConfirmCaption());
         return;
     }
     const QString name = TakeName(this, store_, name_);
-    // Started before the link's own clock, so that it has run at least as long when the
-    // session gives up waiting for the host's hello.
-    attemptClock_.start();
     hostHeard_ = false;
     auto* socket = new QTcpSocket;
     // Heard before the link hears it, so that the error is told rather than only the loss.
     connect(socket, &QTcpSocket::errorOccurred, this, &JoinWindow::OnSocketError);
-    link_ = new NetLink(socket, Peer::Guest, code, name, NetAppVersion(), this);
+    link_ = new NetLink(socket, Peer::Guest, *code, name, NetAppVersion(), this);
     connect(link_, &NetLink::eventOccurred, this, &JoinWindow::OnEvent);
     ShowConnecting(true);
     ShowStatus(status_, tr("%1 のポート%2に接続しています…").arg(address).arg(port_->value()));
@@ -136,9 +135,11 @@ void JoinWindow::OnEvent(const SessionEvent& event) {
             accepted_ = true;
             accept();
             return;
+        case SessionEvent::Kind::WrongCode:
+            EndAttempt(WrongCodeText());
+            return;
         case SessionEvent::Kind::PeerBye:
-            EndAttempt(event.text == kByeCode ? tr("参加コードが違います。")
-                                              : tr("ホストが接続を切りました。"));
+            EndAttempt(event.text == kByeCode ? WrongCodeText() : tr("ホストが接続を切りました。"));
             return;
         case SessionEvent::Kind::VersionMismatch:
             EndAttempt(tr("バージョンが合いません（こちらのプロトコルは%1、ホストは%2）。")
@@ -147,11 +148,11 @@ void JoinWindow::OnEvent(const SessionEvent& event) {
         case SessionEvent::Kind::Invalid:
             EndAttempt(tr("ホストから正しくないデータが届いたので、接続を切りました。"));
             return;
+        case SessionEvent::Kind::TimedOut:
+            EndAttempt(TimedOutText());
+            return;
         case SessionEvent::Kind::Left:
-            // The session gives up on a host that has not said hello in time.
-            EndAttempt(!hostHeard_ && attemptClock_.elapsed() >= kHelloTimeoutMs
-                           ? TimedOutText()
-                           : tr("接続が切れました。"));
+            EndAttempt(tr("接続が切れました。"));
             return;
         default:
             return;
@@ -180,6 +181,7 @@ void JoinWindow::OnSocketError(QAbstractSocket::SocketError error) {
 
 void JoinWindow::EndAttempt(const QString& status) {
     if (link_ != nullptr) {
+        // Its bye still goes out: a link deleted before sending it leaves that to its socket.
         disconnect(link_, nullptr, this, nullptr);
         link_->deleteLater();
         link_ = nullptr;
@@ -189,6 +191,8 @@ void JoinWindow::EndAttempt(const QString& status) {
 }
 
 QString JoinWindow::TimedOutText() { return tr("ホストから応答がありません（時間切れ）。"); }
+
+QString JoinWindow::WrongCodeText() { return tr("参加コードが違います。"); }
 
 void JoinWindow::ShowConnecting(bool connecting) {
     for (QWidget* field : {static_cast<QWidget*>(address_), static_cast<QWidget*>(port_),

@@ -2,7 +2,6 @@
 
 #include <QAbstractSocket>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QPointer>
 
 #include "net/windows/net_windows.h"
@@ -38,6 +37,7 @@ private:
     void EndAttempt(const QString& status);
     void ShowConnecting(bool connecting);
     static QString TimedOutText();
+    static QString WrongCodeText();
 
     SettingsStore& store_;
     QLineEdit* address_;
@@ -47,7 +47,6 @@ private:
     QPushButton* connect_;
     QLabel* status_;
     QPointer<NetLink> link_;
-    QElapsedTimer attemptClock_;
     bool hostHeard_ = false;  // the host's hello came
     bool accepted_ = false;
 };

@@ -52,6 +52,7 @@ QSpinBox* MakePortBox(QWidget* window, quint16 port, int lowest) {
 
 void AddFormRow(QGridLayout* form, const QString& caption, QWidget* field) {
     auto* label = new QLabel(caption, field->parentWidget());
+    label->setTextFormat(Qt::PlainText);
     NameAfterCaption(field, caption, label);
     // A spin box's own text field is where a screen reader lands: it takes the name too.
     for (QLineEdit* text : field->findChildren<QLineEdit*>()) {
@@ -65,6 +66,8 @@ void AddFormRow(QGridLayout* form, const QString& caption, QWidget* field) {
 QLabel* MakeStatusLine(QWidget* window) {
     auto* status = new QLabel(window);
     status->setObjectName(QStringLiteral("Status"));
+    // It shows what the player typed and what the other side sent: never as markup.
+    status->setTextFormat(Qt::PlainText);
     status->setFont(look::Font(look::kTextSize));
     status->setWordWrap(true);
     status->setFixedWidth(kStatusWidth);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <functional>
 
 #include "net/protocol/session.h"
 
@@ -13,14 +14,19 @@ struct SessionPair {
                0),
           guest(Peer::Guest, guestCode, QStringLiteral("Gus"), QStringLiteral("4.92"), 0) {}
 
-    // Carries each side's bytes to the other until both are quiet, gathering the events.
+    // Carries each side's bytes to the other until both are quiet, gathering the events; what
+    // goes to the guest passes through onWayToGuest first, and everything is kept in wire.
     void Exchange() {
         for (int round = 0; round < kMaxRounds; ++round) {
-            const QByteArray toGuest = host.TakeOutput();
+            QByteArray toGuest = host.TakeOutput();
             const QByteArray toHost = guest.TakeOutput();
             if (toGuest.isEmpty() && toHost.isEmpty()) {
                 break;
             }
+            if (onWayToGuest) {
+                onWayToGuest(toGuest);
+            }
+            wire += toGuest + toHost;
             guest.Receive(toGuest, now);
             host.Receive(toHost, now);
         }
@@ -42,6 +48,8 @@ struct SessionPair {
     qint64 now = 0;
     QList<SessionEvent> hostEvents;
     QList<SessionEvent> guestEvents;
+    std::function<void(QByteArray&)> onWayToGuest;
+    QByteArray wire;
 };
 
 inline bool HasEvent(const QList<SessionEvent>& events, SessionEvent::Kind kind) {

@@ -7,14 +7,18 @@
 #include "net/protocol/frame_codec.h"
 #include "net/protocol/handshake.h"
 #include "net/protocol/session.h"
+#include "tests/net/hand_guest.h"
 
 using namespace morvane;
+using morvane::testing::HandGuest;
 
 namespace {
 
 constexpr quint32 kSeed = 20261208;
 constexpr int kCasesPerKind = 1500;
-constexpr auto kGuestNonce = "ffeeddccbbaa99887766554433221100";
+// Random frames into a new host, the handshake's messages with a field changed, the recorded
+// match's messages with a field changed, and its sealed frames with bytes changed.
+constexpr int kKinds = 4;
 
 // The first cell that takes a unit, from the top left or from the bottom right.
 int FirstPlaceable(const Board& board, bool fromBottom) {
@@ -44,37 +48,31 @@ void HostActs(Session& host) {
 }
 
 // A host past the handshake with a guest written out by hand, its first game started.
-Session JoinedHost() {
-    Session host(Peer::Host, "K7P2QX", "Hana", "4.92", 0);
-    FrameReader reader;
-    const QString hostNonce = reader.Feed(host.TakeOutput()).value(0).value("nonce").toString();
-    const QByteArray hello = EncodeFrame({{"t", "hello"},
-                                          {"proto", QJsonArray{kProtocolMajor, 0}},
-                                          {"app", "4.92"},
-                                          {"name", "Gus"},
-                                          {"nonce", kGuestNonce}});
-    host.Receive(
-        hello + EncodeFrame({{"t", "auth"}, {"mac", AuthMac("K7P2QX", hostNonce, kGuestNonce)}}),
-        0);
-    host.StartGame(Board{}, {Peer::Host, Peer::Guest}, 1);
-    host.TakeOutput();
-    return host;
-}
+struct Joined {
+    Session host{Peer::Host, "K7P2QX", "Hana", "4.92", 0};
+    HandGuest guest;
+
+    Joined() {
+        guest.Join(host);
+        host.StartGame(Board{}, {Peer::Host, Peer::Guest}, 1);
+        guest.Read(host.TakeOutput());
+    }
+};
 
 // The guest's messages of a two-game match against HostActs: moves from the bottom right, an
 // undo request, heartbeats, a second game and a resignation.
 QList<QJsonObject> RecordGuestMessages() {
-    Session host = JoinedHost();
-    Session guest(Peer::Guest, "K7P2QX", "Gus", "4.92", 0);
+    Joined joined;
+    Session& host = joined.host;
     QList<QJsonObject> sent;
     const auto send = [&](const QJsonObject& message) {
         sent.append(message);
-        host.Receive(EncodeFrame(message), 0);
+        host.Receive(joined.guest.Frame(message), 0);
         HostActs(host);
     };
     int guestMoves = 0;
     while (host.state() != Session::State::Closed && host.game() <= 2 && sent.size() < 200) {
-        const int game = host.game();
+        const qint64 game = host.game();
         const int ply = host.movesMade();
         if (host.state() == Session::State::GameOver) {
             send({{"t", "next"}, {"game", game}});
@@ -92,13 +90,6 @@ QList<QJsonObject> RecordGuestMessages() {
         }
     }
     return sent;
-}
-
-QByteArray Frame(const QJsonObject& message) {
-    const QByteArray payload = QJsonDocument(message).toJson(QJsonDocument::Compact);
-    QByteArray header(kFrameHeaderBytes, Qt::Uninitialized);
-    qToBigEndian(static_cast<quint32>(payload.size()), header.data());
-    return header + payload;
 }
 
 QJsonValue OddValue(QRandomGenerator& random) {
@@ -123,13 +114,16 @@ QJsonValue OddValue(QRandomGenerator& random) {
     return values[random.bounded(values.size())];
 }
 
-// One field of one message given an odd value, or the type renamed.
-QList<QJsonObject> MutateFields(QList<QJsonObject> messages, QRandomGenerator& random) {
-    QJsonObject& message = messages[random.bounded(messages.size())];
+// One field of a message given an odd value, or the type renamed.
+void MutateField(QJsonObject& message, QRandomGenerator& random) {
     const QStringList keys = message.keys();
     const QString key =
         random.bounded(4) == 0 ? QStringLiteral("t") : keys[random.bounded(keys.size())];
     message.insert(key, OddValue(random));
+}
+
+QList<QJsonObject> MutateFields(QList<QJsonObject> messages, QRandomGenerator& random) {
+    MutateField(messages[random.bounded(messages.size())], random);
     return messages;
 }
 
@@ -178,9 +172,9 @@ QByteArray RandomFrames(QRandomGenerator& random) {
 
 struct Replay {
     QList<SessionEvent> events;
-    Session::State state;
-    int game;
-    bool boardsKnown;  // every cell of every board seen held a code of the rules
+    Session::State state = Session::State::Handshake;
+    qint64 game = 0;
+    bool boardsKnown = true;  // every cell of every board seen held a code of the rules
 };
 
 bool HoldsKnownCodes(const Board& board) {
@@ -188,13 +182,12 @@ bool HoldsKnownCodes(const Board& board) {
                        [](std::int16_t code) { return code >= Empty && code <= Block; });
 }
 
-// Feeds the pieces to a joined host in random chunks at random times, the host acting between
+// Feeds the pieces to the host in random chunks at random times, the host acting between
 // chunks. A chunk never runs into the next piece: the guest sent each message after seeing what
 // the host did before it.
-Replay Feed(const QList<QByteArray>& pieces, QRandomGenerator& random) {
-    Session host = JoinedHost();
+Replay Feed(Session& host, const QList<QByteArray>& pieces, QRandomGenerator& random) {
     QList<SessionEvent> events = host.TakeEvents();
-    qint64 now = 0;
+    qint64 now = 1000;  // a second after the handshake's messages, for the rate
     bool boardsKnown = true;
     for (const QByteArray& bytes : pieces) {
         for (qsizetype at = 0; at < bytes.size();) {
@@ -212,12 +205,49 @@ Replay Feed(const QList<QByteArray>& pieces, QRandomGenerator& random) {
     return {events, host.state(), host.game(), boardsKnown};
 }
 
-QList<QByteArray> Frames(const QList<QJsonObject>& messages) {
+// The messages as the guest seals them, one frame each.
+QList<QByteArray> Frames(HandGuest& guest, const QList<QJsonObject>& messages) {
     QList<QByteArray> frames;
     for (const QJsonObject& message : messages) {
-        frames.append(Frame(message));
+        frames.append(guest.Frame(message));
     }
     return frames;
+}
+
+// A new host taken through the handshake by a guest that changes one field of one of its four
+// messages (hello, share, proof, name), each sent once the host has answered the one before.
+Replay SpoiledHandshake(QRandomGenerator& random) {
+    Session host(Peer::Host, "K7P2QX", "Hana", "4.92", 0);
+    HandGuest guest;
+    guest.Read(host.TakeOutput());
+    const int spoiled = random.bounded(4);
+    const HandGuest::Edit spoil = [&random](QJsonObject& message) { MutateField(message, random); };
+    const auto editOf = [&](int step) { return step == spoiled ? spoil : HandGuest::Edit(); };
+    for (int step = 0; step < 4 && host.state() == Session::State::Handshake; ++step) {
+        QByteArray piece;
+        switch (step) {
+            case 0:
+                piece = guest.Hello(kProtocolMajor, editOf(0));
+                break;
+            case 1:
+                piece = guest.Share(editOf(1));
+                break;
+            case 2:
+                piece = guest.Confirm(editOf(2));
+                break;
+            default: {
+                QJsonObject name{{"t", "name"}, {"name", "Gus"}};
+                if (const HandGuest::Edit edit = editOf(3)) {
+                    edit(name);
+                }
+                piece = guest.Frame(name);
+            }
+        }
+        host.Receive(piece, 0);
+        guest.Read(host.TakeOutput());
+    }
+    const QList<SessionEvent> events = host.TakeEvents();
+    return {events, host.state(), host.game(), true};
 }
 
 }  // namespace
@@ -230,7 +260,9 @@ private slots:
     // reach every state.
     void recordedMatchReplaysCleanly() {
         QRandomGenerator random(kSeed);
-        const Replay replay = Feed(Frames(RecordGuestMessages()), random);
+        Joined joined;
+        const Replay replay =
+            Feed(joined.host, Frames(joined.guest, RecordGuestMessages()), random);
         for (const SessionEvent& event : replay.events) {
             QVERIFY2(event.kind != SessionEvent::Kind::Invalid, qPrintable(event.text));
         }
@@ -238,34 +270,45 @@ private slots:
             std::any_of(replay.events.begin(), replay.events.end(), [](const SessionEvent& event) {
                 return event.kind == SessionEvent::Kind::UndoApplied;
             }));
-        QCOMPARE(replay.game, 2);
+        QCOMPARE(replay.game, qint64{2});
         QCOMPARE(replay.state, Session::State::GameOver);
     }
 
-    // It should survive thousands of generated inputs: random frames, mutated fields and
-    // mutated bytes of the recorded match; a session that calls something invalid is closed,
+    // It should survive thousands of generated inputs: random frames into a new host, the
+    // handshake with a field changed, the recorded match's messages with a field changed and
+    // its sealed frames with bytes changed; a session that calls something invalid is closed,
     // and its board never holds a code the rules do not know.
     void survivesGeneratedInputs() {
         QRandomGenerator random(kSeed);
         const QList<QJsonObject> recorded = RecordGuestMessages();
         int invalid = 0;
-        for (int i = 0; i < 3 * kCasesPerKind; ++i) {
-            QList<QByteArray> pieces;
-            switch (i % 3) {
-                case 0:
-                    pieces = {RandomFrames(random)};
+        for (int i = 0; i < kKinds * kCasesPerKind; ++i) {
+            Replay replay;
+            switch (i % kKinds) {
+                case 0: {
+                    Session host(Peer::Host, "K7P2QX", "Hana", "4.92", 0);
+                    replay = Feed(host, {RandomFrames(random)}, random);
                     break;
+                }
                 case 1:
-                    pieces = Frames(MutateFields(recorded, random));
+                    replay = SpoiledHandshake(random);
                     break;
-                default:
-                    pieces = Frames(recorded);
+                case 2: {
+                    Joined joined;
+                    replay = Feed(joined.host, Frames(joined.guest, MutateFields(recorded, random)),
+                                  random);
+                    break;
+                }
+                default: {
+                    Joined joined;
+                    QList<QByteArray> pieces = Frames(joined.guest, recorded);
                     for (int edited = 1 + random.bounded(3); edited > 0; --edited) {
                         QByteArray& piece = pieces[random.bounded(pieces.size())];
                         piece = MutateBytes(piece, random);
                     }
+                    replay = Feed(joined.host, pieces, random);
+                }
             }
-            const Replay replay = Feed(pieces, random);
             const bool sawInvalid = std::any_of(
                 replay.events.begin(), replay.events.end(), [](const SessionEvent& event) {
                     return event.kind == SessionEvent::Kind::Invalid;
@@ -278,7 +321,7 @@ private slots:
         }
         // Most generated inputs are refused; not all, or the mutations never reach a check.
         QVERIFY(invalid > kCasesPerKind);
-        QVERIFY(invalid < 3 * kCasesPerKind);
+        QVERIFY(invalid < kKinds * kCasesPerKind);
     }
 };
 

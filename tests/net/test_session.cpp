@@ -1,12 +1,14 @@
 #include <QJsonArray>
 #include <QTest>
-#include <QtEndian>
 
+#include "net/protocol/cpace.h"
 #include "net/protocol/frame_codec.h"
 #include "net/protocol/handshake.h"
+#include "tests/net/hand_guest.h"
 #include "tests/net/session_pair.h"
 
 using namespace morvane;
+using morvane::testing::HandGuest;
 using morvane::testing::HasEvent;
 using morvane::testing::SessionPair;
 
@@ -21,62 +23,85 @@ constexpr int kStageCount = 5;
 // What the host makes of the message.
 enum class Verdict { Accepted, Closed, Invalid };
 
-constexpr auto kGuestNonce = "ffeeddccbbaa99887766554433221100";
 constexpr int kBottomLeft = CellIndex(1, kRows);
+// An element of the group, as a share must be (the draft's test vector Yb).
+constexpr auto kValidElement = "3ea7e0b19560d7c0b0f5734f63b955286dfa8232b5ebe63324e2d9e7433f7258";
 // Stand-ins in the table for the host's count of moves made, and that count plus one.
 constexpr auto kPlyNow = "moves made";
 constexpr auto kNextPly = "moves made + 1";
 
-// A heartbeat frame padded with spaces to the longest payload.
+// A heartbeat padded with spaces to the longest message.
 QByteArray PaddedHeartbeat() {
     const QByteArray payload = R"({"t":"heartbeat"})";
-    QByteArray frame(kFrameHeaderBytes, Qt::Uninitialized);
-    qToBigEndian(kMaxFramePayload, frame.data());
-    return frame + payload + QByteArray(kMaxFramePayload - payload.size(), ' ');
+    return payload + QByteArray(kMaxMessageBytes - payload.size(), ' ');
 }
 
 QString TerrainText() { return QString(kCellCount, u'0'); }
 
-// A host taken to `stage` by a guest written out by hand: the guest plays × and moves first;
-// in the playing stages each side has placed one unit, and before the host asks to take its
-// move back the guest has placed a second.
-Session HostAt(Stage stage) {
-    Session host(Peer::Host, "K7P2QX", "Hana", "4.92", 0);
-    FrameReader reader;
-    const QString hostNonce = reader.Feed(host.TakeOutput()).value(0).value("nonce").toString();
-    host.Receive(EncodeFrame({{"t", "hello"},
-                              {"proto", QJsonArray{kProtocolMajor, 0}},
-                              {"app", "4.92"},
-                              {"name", "Gus"},
-                              {"nonce", kGuestNonce}}),
-                 0);
-    if (stage != Stage::Handshake) {
-        host.Receive(
-            EncodeFrame({{"t", "auth"}, {"mac", AuthMac("K7P2QX", hostNonce, kGuestNonce)}}), 0);
+// A host and the guest written out by hand that took it to `stage`: the guest plays × and
+// moves first; in the playing stages each side has placed one unit, and before the host asks
+// to take its move back the guest has placed a second. In the handshake the guest has said
+// hello.
+struct Staged {
+    Session host{Peer::Host, "K7P2QX", "Hana", "4.92", 0};
+    HandGuest guest;
+
+    explicit Staged(Stage stage) {
+        if (stage == Stage::Handshake) {
+            guest.Read(host.TakeOutput());
+            host.Receive(guest.Hello(), 0);
+        } else {
+            guest.Join(host);
+        }
+        if (stage >= Stage::Playing) {
+            host.StartGame(Board{}, {Peer::Host, Peer::Guest}, 1);
+            host.Receive(
+                guest.Frame({{"t", "move"}, {"game", 1}, {"ply", 1}, {"cell", kBottomLeft}}), 0);
+            host.Move(kBottomLeft + 1);
+        }
+        if (stage == Stage::UndoAsked) {
+            host.Receive(
+                guest.Frame({{"t", "move"}, {"game", 1}, {"ply", 3}, {"cell", kBottomLeft + 2}}),
+                0);
+            host.RequestUndo();
+        }
+        if (stage == Stage::GameOver) {
+            host.Resign();
+        }
+        guest.Read(host.TakeOutput());
+        host.TakeEvents();
     }
-    if (stage >= Stage::Playing) {
-        host.StartGame(Board{}, {Peer::Host, Peer::Guest}, 1);
-        host.Receive(EncodeFrame({{"t", "move"}, {"game", 1}, {"ply", 1}, {"cell", kBottomLeft}}),
-                     0);
-        host.Move(kBottomLeft + 1);
+};
+
+// Two sealed frames from a joined guest, and a way to spoil them on the way.
+enum class Tampering { None, BitFlipped, Dropped, Swapped, Replayed, InTheClear, CutShort };
+
+QByteArray Tampered(Tampering tampering, QByteArray first, const QByteArray& second) {
+    switch (tampering) {
+        case Tampering::None:
+            return first + second;
+        case Tampering::BitFlipped:
+            first[kFrameHeaderBytes + 3] = static_cast<char>(first[kFrameHeaderBytes + 3] ^ 0x10);
+            return first + second;
+        case Tampering::Dropped:
+            return second;
+        case Tampering::Swapped:
+            return second + first;
+        case Tampering::Replayed:
+            return first + first;
+        case Tampering::InTheClear:
+            return first + EncodeClearFrame({{"t", "heartbeat"}});
+        case Tampering::CutShort:
+            return first + EncodeFrame(second.sliced(kFrameHeaderBytes, kSealOverhead - 1));
     }
-    if (stage == Stage::UndoAsked) {
-        host.Receive(
-            EncodeFrame({{"t", "move"}, {"game", 1}, {"ply", 3}, {"cell", kBottomLeft + 2}}), 0);
-        host.RequestUndo();
-    }
-    if (stage == Stage::GameOver) {
-        host.Resign();
-    }
-    host.TakeOutput();
-    host.TakeEvents();
-    return host;
+    Q_UNREACHABLE();
 }
 
 }  // namespace
 
 Q_DECLARE_METATYPE(Stage)
 Q_DECLARE_METATYPE(Verdict)
+Q_DECLARE_METATYPE(Tampering)
 
 class SessionTest : public QObject {
     Q_OBJECT
@@ -99,12 +124,18 @@ private slots:
         const QList<Row> rows{
             {"hello",
              {{"t", "hello"},
-              {"proto", QJsonArray{1, 0}},
+              {"proto", QJsonArray{kProtocolMajor, 0}},
               {"app", "4.92"},
-              {"name", "Gus"},
-              {"nonce", kGuestNonce}},
+              {"name", ""},
+              {"nonce", QString(2 * kNonceBytes, u'f')}},
              {I, I, I, I, I}},
-            {"auth", {{"t", "auth"}, {"mac", QString(kMacHexDigits, u'0')}}, {C, I, I, I, I}},
+            {"share", {{"t", "share"}, {"y", kValidElement}}, {A, I, I, I, I}},
+            {"confirm",
+             {{"t", "confirm"},
+              {"tag", QString(2 * cpace::kHashBytes, u'0')},
+              {"stream", QString(2 * kStreamHeaderBytes, u'0')}},
+             {I, I, I, I, I}},
+            {"name", {{"t", "name"}, {"name", "Gus"}}, {I, I, I, I, I}},
             {"setup",
              {{"t", "setup"},
               {"game", 1},
@@ -122,7 +153,7 @@ private slots:
              {I, I, I, A, I}},
             {"next", {{"t", "next"}, {"game", 1}}, {I, I, I, I, A}},
             {"quit", {{"t", "quit"}}, {I, C, C, C, C}},
-            {"heartbeat", {{"t", "heartbeat"}}, {A, A, A, A, A}},
+            {"heartbeat", {{"t", "heartbeat"}}, {I, A, A, A, A}},
             {"bye", {{"t", "bye"}, {"reason", "quit"}}, {C, C, C, C, C}},
             {"unknown type", {{"t", "chat"}, {"text", "hi"}}, {I, I, I, I, I}},
             {"move for another game",
@@ -155,17 +186,17 @@ private slots:
         QFETCH(QJsonObject, message);
         QFETCH(Verdict, verdict);
 
-        Session host = HostAt(stage);
+        Staged staged(stage);
+        Session& host = staged.host;
         if (message.value("ply") == kPlyNow || message.value("ply") == kNextPly) {
             const int next = message.value("ply") == kNextPly ? 1 : 0;
             message.insert("ply", host.movesMade() + next);
         }
-        host.Receive(EncodeFrame(message), 0);
+        host.Receive(staged.guest.Frame(message), 0);
 
         const QList<SessionEvent> events = host.TakeEvents();
         const bool invalid = HasEvent(events, Kind::Invalid);
-        FrameReader reader;
-        const QList<QJsonObject> sent = reader.Feed(host.TakeOutput());
+        const QList<QJsonObject> sent = staged.guest.Read(host.TakeOutput());
         const bool saidInvalid =
             !sent.isEmpty() && sent.last() == QJsonObject{{"t", "bye"}, {"reason", "invalid"}};
         QCOMPARE(invalid, verdict == Verdict::Invalid);
@@ -194,6 +225,11 @@ private slots:
         noGame.remove("game");
         QTest::newRow("setup without a game") << noGame << false;
         QTest::newRow("setup of game 0") << with(setup, "game", 0) << false;
+        QTest::newRow("setup of game 1000") << with(setup, "game", 1000) << true;
+        QTest::newRow("setup of game 2^53-1")
+            << with(setup, "game", double(kMaxGameNumber)) << true;
+        QTest::newRow("setup of game 2^53")
+            << with(setup, "game", double(kMaxGameNumber) + 1) << false;
         QTest::newRow("terrain with a unit")
             << with(setup, "terrain", "2" + TerrainText().mid(1)) << false;
         QTest::newRow("terrain of 95 cells")
@@ -209,20 +245,36 @@ private slots:
                                << false;
         QTest::newRow("answer without accept")
             << QJsonObject{{"t", "undo_answer"}, {"game", 1}, {"ply", 2}} << false;
-        QTest::newRow("proto in text") << QJsonObject{{"t", "hello"},
-                                                      {"proto", QJsonArray{"1", 0}},
-                                                      {"app", "4.92"},
-                                                      {"name", "Gus"},
-                                                      {"nonce", kGuestNonce}}
-                                       << false;
-        QTest::newRow("nonce of 31 digits") << QJsonObject{{"t", "hello"},
-                                                           {"proto", QJsonArray{1, 0}},
-                                                           {"app", "4.92"},
-                                                           {"name", "Gus"},
-                                                           {"nonce", QString(kGuestNonce).mid(1)}}
-                                            << false;
-        QTest::newRow("mac not hex")
-            << QJsonObject{{"t", "auth"}, {"mac", QString(kMacHexDigits, u'g')}} << false;
+        const QJsonObject hello{{"t", "hello"},
+                                {"proto", QJsonArray{kProtocolMajor, 0}},
+                                {"app", "4.92"},
+                                {"name", ""},
+                                {"nonce", QString(2 * kNonceBytes, u'e')}};
+        QTest::newRow("hello") << hello << true;
+        QTest::newRow("proto in text") << with(hello, "proto", QJsonArray{"2", 0}) << false;
+        QTest::newRow("nonce of 31 digits")
+            << with(hello, "nonce", QString(2 * kNonceBytes - 1, u'e')) << false;
+        QTest::newRow("hello without an app") << [&] {
+            QJsonObject noApp = hello;
+            noApp.remove("app");
+            return noApp;
+        }() << false;
+        QTest::newRow("share") << QJsonObject{{"t", "share"}, {"y", kValidElement}} << true;
+        QTest::newRow("share not hex")
+            << QJsonObject{{"t", "share"}, {"y", QString(2 * cpace::kPointBytes, u'g')}} << false;
+        const QJsonObject confirm{{"t", "confirm"},
+                                  {"tag", QString(2 * cpace::kHashBytes, u'a')},
+                                  {"stream", QString(2 * kStreamHeaderBytes, u'b')}};
+        QTest::newRow("confirm") << confirm << true;
+        QTest::newRow("tag of 127 digits")
+            << with(confirm, "tag", QString(2 * cpace::kHashBytes - 1, u'a')) << false;
+        QTest::newRow("confirm without a stream") << [&] {
+            QJsonObject noStream = confirm;
+            noStream.remove("stream");
+            return noStream;
+        }() << false;
+        QTest::newRow("name of 257 characters")
+            << QJsonObject{{"t", "name"}, {"name", QString(257, u'x')}} << false;
         QTest::newRow("bye without a reason") << QJsonObject{{"t", "bye"}} << false;
     }
     void checksEveryField() {
@@ -239,79 +291,185 @@ private slots:
         }
     }
 
-    // It should refuse floods, overlong waiting bytes and silence, and keep a quiet but living
-    // connection open by heartbeats.
+    // It should refuse floods and overlong waiting bytes, and stay open with a living guest.
     void guardsTheConnection_data() {
         QTest::addColumn<int>("heartbeats");  // sent by the guest within one millisecond
         QTest::addColumn<int>("fullFrames");  // heartbeats padded to the longest frame, at once
-        QTest::addColumn<qint64>("waitMs");   // then the pair ticks in steps of a second
-        QTest::addColumn<int>("hostEvent");   // -1: none of Invalid and Left
-        QTest::newRow("a calm minute") << 0 << 0 << qint64{60'000} << -1;
+        QTest::addColumn<qint64>("waitMs");   // then the host ticks in steps of a second
+        QTest::addColumn<bool>("invalid");
+        QTest::newRow("a calm minute") << 0 << 0 << qint64{60'000} << false;
         QTest::newRow("twenty messages in a second")
-            << kMaxMessagesPerSecond << 0 << qint64{0} << -1;
+            << kMaxMessagesPerSecond << 0 << qint64{0} << false;
         QTest::newRow("twenty-one messages in a second")
-            << kMaxMessagesPerSecond + 1 << 0 << qint64{0} << int(Kind::Invalid);
-        QTest::newRow("three full frames at once") << 0 << 3 << qint64{0} << -1;
+            << kMaxMessagesPerSecond + 1 << 0 << qint64{0} << true;
+        QTest::newRow("three full frames at once") << 0 << 3 << qint64{0} << false;
         QTest::newRow("four full frames at once, more bytes than may wait")
-            << 0 << 4 << qint64{0} << int(Kind::Invalid);
+            << 0 << 4 << qint64{0} << true;
     }
     void guardsTheConnection() {
         QFETCH(int, heartbeats);
         QFETCH(int, fullFrames);
         QFETCH(qint64, waitMs);
-        QFETCH(int, hostEvent);
+        QFETCH(bool, invalid);
 
-        SessionPair pair;
-        pair.Exchange();
-        QCOMPARE(pair.host.state(), Session::State::Setup);
-        pair.Wait(1000);  // a new second for the rate
-        pair.host.Receive(PaddedHeartbeat().repeated(fullFrames), pair.now);
+        Staged staged(Stage::Setup);
+        Session& host = staged.host;
+        qint64 now = 1000;  // a new second for the rate
+        QByteArray fullOnes;
+        for (int i = 0; i < fullFrames; ++i) {
+            fullOnes += staged.guest.FramePayload(PaddedHeartbeat());
+        }
+        host.Receive(fullOnes, now);
         for (int i = 0; i < heartbeats; ++i) {
-            pair.host.Receive(EncodeFrame({{"t", "heartbeat"}}), pair.now);
+            host.Receive(staged.guest.Frame({{"t", "heartbeat"}}), now);
         }
         for (qint64 waited = 0; waited < waitMs; waited += 1000) {
-            pair.Wait(1000);
+            now += 1000;
+            if (now % kHeartbeatPeriodMs == 0) {
+                host.Receive(staged.guest.Frame({{"t", "heartbeat"}}), now);
+            }
+            host.Tick(now);
         }
-        pair.Exchange();
-        const bool closed = hostEvent >= 0;
-        QCOMPARE(HasEvent(pair.hostEvents, Kind::Invalid), hostEvent == int(Kind::Invalid));
-        QCOMPARE(pair.host.state() == Session::State::Closed, closed);
+        const QList<SessionEvent> events = host.TakeEvents();
+        QCOMPARE(HasEvent(events, Kind::Invalid), invalid);
+        QCOMPARE(HasEvent(events, Kind::Left), false);
+        QCOMPARE(host.state() == Session::State::Closed, invalid);
     }
 
-    // It should report a side as gone when its hello does not come within 10 s, or when it
-    // says nothing for 15 s after.
-    void silenceMeansTheOtherSideLeft_data() {
-        QTest::addColumn<bool>("guestSpeaks");
+    // It should give up a handshake unfinished 10 s after the start, telling the other side,
+    // and a joined side silent for 15 s.
+    void unfinishedHandshakeOrSilenceEndsTheSession_data() {
+        QTest::addColumn<int>("guestSteps");  // hello, share, proof, name
         QTest::addColumn<qint64>("limitMs");
-        QTest::newRow("no hello") << false << kHelloTimeoutMs;
-        QTest::newRow("silent after the handshake") << true << kSilenceLimitMs;
+        QTest::addColumn<int>("event");
+        QTest::addColumn<QString>("bye");
+        QTest::newRow("nothing said")
+            << 0 << kHandshakeTimeoutMs << int(Kind::TimedOut) << "timeout";
+        QTest::newRow("a hello alone")
+            << 1 << kHandshakeTimeoutMs << int(Kind::TimedOut) << "timeout";
+        QTest::newRow("the proof without the name")
+            << 3 << kHandshakeTimeoutMs << int(Kind::TimedOut) << "timeout";
+        QTest::newRow("silent after the handshake")
+            << 4 << kSilenceLimitMs << int(Kind::Left) << "";
     }
-    void silenceMeansTheOtherSideLeft() {
-        QFETCH(bool, guestSpeaks);
+    void unfinishedHandshakeOrSilenceEndsTheSession() {
+        QFETCH(int, guestSteps);
         QFETCH(qint64, limitMs);
+        QFETCH(int, event);
+        QFETCH(QString, bye);
 
-        SessionPair pair;
-        if (guestSpeaks) {
-            pair.Exchange();
+        Session host(Peer::Host, "K7P2QX", "Hana", "4.92", 0);
+        HandGuest guest;
+        guest.Read(host.TakeOutput());
+        for (int step = 0; step < guestSteps; ++step) {
+            switch (step) {
+                case 0:
+                    host.Receive(guest.Hello(), 0);
+                    break;
+                case 1:
+                    host.Receive(guest.Share(), 0);
+                    break;
+                case 2:
+                    host.Receive(guest.Confirm(), 0);
+                    break;
+                default:
+                    host.Receive(guest.Frame({{"t", "name"}, {"name", "Gus"}}), 0);
+            }
+            guest.Read(host.TakeOutput());
         }
-        pair.host.Tick(limitMs - 1);
-        QVERIFY(pair.host.state() != Session::State::Closed);
-        pair.host.Tick(limitMs);
-        QCOMPARE(pair.host.state(), Session::State::Closed);
-        QVERIFY(HasEvent(pair.host.TakeEvents(), Kind::Left));
+        host.Tick(limitMs - 1);
+        QVERIFY(host.state() != Session::State::Closed);
+        host.Tick(limitMs);
+        QCOMPARE(host.state(), Session::State::Closed);
+        QVERIFY(HasEvent(host.TakeEvents(), Kind(event)));
+        const QList<QJsonObject> sent = guest.Read(host.TakeOutput());
+        QCOMPARE(sent.isEmpty() ? QString() : sent.last().value("reason").toString(), bye);
     }
 
     // Quitting ends the match with a quit and closes with a bye, the last word on the link.
     void quitEndsWithABye() {
-        Session host = HostAt(Stage::Playing);
+        Staged staged(Stage::Playing);
+        Session& host = staged.host;
         host.Quit();
-        FrameReader reader;
-        const QList<QJsonObject> sent = reader.Feed(host.TakeOutput());
+        const QList<QJsonObject> sent = staged.guest.Read(host.TakeOutput());
         QCOMPARE(sent.size(), 2);
         QCOMPARE(sent[0].value("t").toString(), QStringLiteral("quit"));
         QCOMPARE(sent[1].value("t").toString(), QStringLiteral("bye"));
         QCOMPARE(sent[1].value("reason").toString(), QStringLiteral("quit"));
         QCOMPARE(host.state(), Session::State::Closed);
+    }
+
+    // After the keys, a frame changed, dropped, reordered, replayed, sent in the clear or cut
+    // short should end the match as invalid data, with a bye saying so.
+    void refusesTamperedFrames_data() {
+        QTest::addColumn<Tampering>("tampering");
+        QTest::newRow("as sent") << Tampering::None;
+        QTest::newRow("a bit flipped") << Tampering::BitFlipped;
+        QTest::newRow("the first dropped") << Tampering::Dropped;
+        QTest::newRow("the two swapped") << Tampering::Swapped;
+        QTest::newRow("the first replayed") << Tampering::Replayed;
+        QTest::newRow("one in the clear") << Tampering::InTheClear;
+        QTest::newRow("one shorter than a seal") << Tampering::CutShort;
+    }
+    void refusesTamperedFrames() {
+        QFETCH(Tampering, tampering);
+        Staged staged(Stage::Playing);
+        Session& host = staged.host;
+        const QByteArray first = staged.guest.Frame({{"t", "heartbeat"}});
+        const QByteArray second = staged.guest.Frame({{"t", "heartbeat"}});
+        host.Receive(Tampered(tampering, first, second), 0);
+
+        const bool refused = tampering != Tampering::None;
+        QCOMPARE(HasEvent(host.TakeEvents(), Kind::Invalid), refused);
+        QCOMPARE(host.state() == Session::State::Closed, refused);
+        const QList<QJsonObject> sent = staged.guest.Read(host.TakeOutput());
+        const QJsonObject bye{{"t", "bye"}, {"reason", "invalid"}};
+        QCOMPARE(!sent.isEmpty() && sent.last() == bye, refused);
+    }
+
+    // A whole game recorded off the wire should show no message but the handshake's own three
+    // each way, and neither player's name.
+    void aRecordedGameShowsNothingOfTheMatch() {
+        SessionPair pair;
+        pair.Exchange();
+        QVERIFY(pair.host.StartGame(Board{}, {Peer::Host, Peer::Guest}, 0));
+        pair.Exchange();
+        // ○ (host) fills column 1, × (guest) column 2; the host's fourth unit wins.
+        for (int row = kRows; row > kRows - 4; --row) {
+            QVERIFY(pair.host.Move(CellIndex(1, row)));
+            pair.Exchange();
+            if (row > kRows - 3) {
+                QVERIFY(pair.guest.Move(CellIndex(2, row)));
+                pair.Exchange();
+            }
+        }
+        QCOMPARE(pair.guest.state(), Session::State::GameOver);
+        pair.Wait(kHeartbeatPeriodMs);
+        pair.guest.Quit();
+        pair.Exchange();
+        QVERIFY(HasEvent(pair.hostEvents, Kind::PeerQuit));
+
+        QCOMPARE(pair.wire.count("\"t\":"), 6);
+        QVERIFY(!pair.wire.contains("\"Hana\""));
+        QVERIFY(!pair.wire.contains("\"Gus\""));
+    }
+
+    // The session should count games as far as the battle plays them: past 999, where the
+    // battle's round counter starts again.
+    void countsGamesPast999() {
+        SessionPair pair;
+        pair.Exchange();
+        for (int game = 1; game <= 1001; ++game) {
+            QVERIFY(pair.host.StartGame(Board{}, {Peer::Host, Peer::Guest}, 0));
+            QVERIFY(pair.host.Resign());
+            QVERIFY(pair.host.RequestNextGame());
+            pair.Exchange();
+            QVERIFY(pair.guest.RequestNextGame());
+            pair.Wait(1000);
+        }
+        QCOMPARE(pair.guest.game(), qint64{1001});
+        QCOMPARE(pair.guest.state(), Session::State::GameOver);
+        QVERIFY(!HasEvent(pair.hostEvents + pair.guestEvents, Kind::Invalid));
     }
 
     // It should play a whole match between two sessions: terrain, a declined and an accepted
@@ -378,7 +536,7 @@ private slots:
         pair.Exchange();
         QVERIFY(pair.host.StartGame(Board{}, {Peer::Guest, Peer::Host}, 0));
         pair.Exchange();
-        QCOMPARE(pair.guest.game(), 2);
+        QCOMPARE(pair.guest.game(), qint64{2});
         QCOMPARE(pair.guest.board(), Board{});
         play(pair.guest, CellIndex(5, 12));
         QVERIFY(pair.host.Resign());

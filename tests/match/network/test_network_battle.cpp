@@ -231,6 +231,34 @@ private slots:
             kWait);
     }
 
+    // A request the session refuses should end the match on both sides, each screen telling
+    // its player why: here the guest's session places a unit behind its screen's back, so the
+    // session refuses the move the guest's screen sends next.
+    void aRefusedRequestEndsTheMatchOnBothSides() {
+        Loopback loopback;
+        QVERIFY(loopback.Connect());
+        ConfirmTheEntry();
+        NetScreen hosting(loopback.host.guest());
+        NetScreen guest(loopback.joining);
+        hosting.window->show();
+        guest.window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
+        hosting.Click(CellIndex(1, kRows));
+        QTRY_VERIFY_WITH_TIMEOUT(guest.battle().WaitsForInput(), kWait);
+        QVERIFY(loopback.joining->Act(
+            [](Session& session) { return session.Move(CellIndex(3, kRows)); }));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,
+            kWait);
+
+        const MessageLog messages;
+        guest.Click(CellIndex(2, kRows));
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.window.isNull() && guest.window.isNull(), kWait);
+        const QString told =
+            QStringLiteral("対戦相手と対局の状態が食い違ったので、\nゲームを終了します。");
+        QCOMPARE(messages.texts(), (QStringList{told, told}));
+    }
+
     // A hint searched while the other side resigns answers a position that is gone: the next
     // game's hint searches its own board rather than take that answer.
     void aHintForAResignedGameIsNotTakenLater() {

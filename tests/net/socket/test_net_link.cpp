@@ -1,14 +1,19 @@
+#include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTest>
 
 #include "net/socket/net_host.h"
 #include "net/socket/net_link.h"
+#include "tests/net/hand_guest.h"
 
 using namespace morvane;
+using morvane::testing::HandGuest;
 
 namespace {
 
 constexpr int kWaitMs = 5000;
+// The friend gets in within this, whatever a stranger did before.
+constexpr int kFriendWaitMs = 15'000;
 constexpr auto kCode = "K7P2QX";
 
 // Every event a link reports, in order.
@@ -24,14 +29,29 @@ struct EventLog {
     QList<SessionEvent> events;
 };
 
-// Whether a connection to address:port is turned away (nothing listens there).
-bool Refused(const QHostAddress& address, quint16 port) {
-    QTcpSocket probe;
-    probe.connectToHost(address, port);
-    return !probe.waitForConnected(kWaitMs);
-}
+// What a stranger does to the host before the friend comes.
+enum class Stranger { HoldsAHello, HoldsAShare, GivesThreeWrongCodes, WritesAllAtOnceThrice };
+
+// A stranger's connection written by hand: it says what the test gives it, and reads what the
+// host says as a guest does.
+struct RawGuest {
+    QTcpSocket socket;
+    HandGuest guest{QStringLiteral("AAAAAA")};
+
+    explicit RawGuest(quint16 port) { socket.connectToHost(QHostAddress::LocalHost, port); }
+    // Waits for the host's next bytes and reads them.
+    bool Hear() {
+        if (!QTest::qWaitFor([this] { return socket.bytesAvailable() > 0; }, kWaitMs)) {
+            return false;
+        }
+        guest.Read(socket.readAll());
+        return true;
+    }
+};
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Stranger)
 
 class NetLinkTest : public QObject {
     Q_OBJECT
@@ -114,21 +134,66 @@ private slots:
         QVERIFY(!guestLog.Has(SessionEvent::Kind::Invalid));
     }
 
-    // It should tell a guest with a wrong code so before closing, and stop listening after
-    // the third wrong code.
-    void turnsWrongCodesAway() {
+    void strangersCannotKeepTheFriendOut_data() {
+        QTest::addColumn<Stranger>("stranger");
+        QTest::addColumn<bool>("newCode");
+        QTest::newRow("a stranger holds a hello") << Stranger::HoldsAHello << false;
+        QTest::newRow("a stranger holds a share") << Stranger::HoldsAShare << false;
+        QTest::newRow("three wrong codes") << Stranger::GivesThreeWrongCodes << true;
+        QTest::newRow("hello, share and a made-up proof in one write, thrice")
+            << Stranger::WritesAllAtOnceThrice << true;
+    }
+    // The friend should get in whatever a stranger did before: a stranger holding a handshake
+    // open holds no more than its own place, and each wrong code counts, the third drawing a
+    // new code while the host goes on listening.
+    void strangersCannotKeepTheFriendOut() {
+        QFETCH(Stranger, stranger);
+        QFETCH(bool, newCode);
         NetHost host(kCode, "Hana", "4.92");
         QVERIFY(host.Listen(QHostAddress::LocalHost, 0));
-        for (int attempt = 1; attempt <= kMaxWrongCodes; ++attempt) {
-            const std::unique_ptr<NetLink> guest(
-                NetLink::Join("127.0.0.1", host.port(), "AAAAAA", "Gus", "4.92"));
-            EventLog log(guest.get());
-            QTRY_VERIFY_WITH_TIMEOUT(log.Has(SessionEvent::Kind::PeerBye), kWaitMs);
-            QCOMPARE(log.events.last().text, "code");
-            QTRY_COMPARE_WITH_TIMEOUT(host.isListening(), attempt < kMaxWrongCodes, kWaitMs);
+        QSignalSpy wrongCodes(&host, &NetHost::wrongCodeGiven);
+        QSignalSpy codes(&host, &NetHost::joinCodeChanged);
+
+        std::vector<std::unique_ptr<RawGuest>> strangers;
+        switch (stranger) {
+            case Stranger::HoldsAHello:
+            case Stranger::HoldsAShare: {
+                RawGuest& held = *strangers.emplace_back(std::make_unique<RawGuest>(host.port()));
+                QVERIFY(held.Hear());
+                held.socket.write(stranger == Stranger::HoldsAShare
+                                      ? held.guest.Hello() + held.guest.Share()
+                                      : held.guest.Hello());
+                break;
+            }
+            case Stranger::GivesThreeWrongCodes:
+                for (int attempt = 0; attempt < kMaxWrongCodes; ++attempt) {
+                    const std::unique_ptr<NetLink> guest(
+                        NetLink::Join("127.0.0.1", host.port(), "AAAAAA", "Rogue", "4.92"));
+                    QTRY_COMPARE_WITH_TIMEOUT(guest->session().state(), Session::State::Closed,
+                                              kWaitMs);
+                }
+                break;
+            case Stranger::WritesAllAtOnceThrice:
+                for (int attempt = 0; attempt < kMaxWrongCodes; ++attempt) {
+                    RawGuest rogue(host.port());
+                    QVERIFY(rogue.Hear());
+                    rogue.socket.write(rogue.guest.Hello() + rogue.guest.Share() +
+                                       HandGuest::MadeUpConfirm());
+                    QTRY_COMPARE_WITH_TIMEOUT(rogue.socket.state(),
+                                              QAbstractSocket::UnconnectedState, kWaitMs);
+                }
+                break;
         }
-        QVERIFY(host.stoppedForWrongCodes());
-        QVERIFY(Refused(QHostAddress::LocalHost, host.port()));
+        QTRY_COMPARE_WITH_TIMEOUT(wrongCodes.count(), newCode ? kMaxWrongCodes : 0, kWaitMs);
+        QCOMPARE(codes.count(), newCode ? 1 : 0);
+        QCOMPARE(host.joinCode() != kCode, newCode);
+        QVERIFY(host.isListening());
+
+        const std::unique_ptr<NetLink> friendLink(
+            NetLink::Join("127.0.0.1", host.port(), host.joinCode(), "Gus", "4.92"));
+        QTRY_VERIFY_WITH_TIMEOUT(host.guest() != nullptr, kFriendWaitMs);
+        QCOMPARE(host.guest()->session().peerName(), "Gus");
+        QVERIFY(!host.isListening());
     }
 };
 

@@ -1,3 +1,4 @@
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -9,6 +10,7 @@
 
 #include "net/protocol/frame_codec.h"
 #include "net/protocol/handshake.h"
+#include "net/protocol/key_exchange.h"
 #include "net/socket/net_host.h"
 #include "net/socket/net_link.h"
 #include "net/windows/net_windows.h"
@@ -26,6 +28,7 @@ namespace {
 constexpr int kWaitMs = 5000;
 constexpr auto kCode = "K7P2QX";
 constexpr auto kWrongCode = "AAAAAA";
+constexpr auto kCodeWithDigits = "K7P10X";
 
 // Whether a connection to 127.0.0.1:port is turned away (nothing listens there).
 bool Refused(quint16 port) {
@@ -56,7 +59,18 @@ void SaveRowScreenshot(QWidget* window, const QString& prefix) {
 }
 
 // What the join window connects to.
-enum class FarEnd { HostWithAnotherCode, Nothing, AnotherProtocolVersion };
+enum class FarEnd { HostWithAnotherCode, Nothing, FirstVersionHost, LaterVersionHost };
+
+// The messages in what the join window sent a host that took no part in the handshake.
+QList<QJsonObject> ClearMessages(const QByteArray& bytes) {
+    FrameReader reader;
+    QList<QJsonObject> messages;
+    for (const QByteArray& payload : reader.Feed(bytes)) {
+        QString error;
+        messages.append(DecodeMessage(payload, &error).value_or(QJsonObject()));
+    }
+    return messages;
+}
 
 }  // namespace
 
@@ -76,10 +90,11 @@ private slots:
         QTest::newRow("in Japanese") << Language::Japanese;
         QTest::newRow("in English") << Language::English;
     }
-    // It should let a guest with the host's fresh code in over loopback: the host's window
-    // returns the guest's link in Setup and stops listening, the join window returns its link
-    // once the host's first setup shows the code was accepted; each side knows the other's name,
-    // the stored one for the host and the typed one, now stored, for the guest.
+    // It should let a guest with the host's code in over loopback, the code typed in small
+    // letters with I and O for 1 and 0: the host's window returns the guest's link in Setup and
+    // stops listening, the join window returns its link once the host's first setup shows the
+    // code was accepted; each side knows the other's name, the stored one for the host and the
+    // typed one, now stored, for the guest.
     void joinsAndHandsBothLinksOver() {
         QFETCH(Language, language);
         QVERIFY(UseLanguage(language));
@@ -96,17 +111,20 @@ private slots:
         WhenModalOpens("NetJoin", [&](QWidget* join) {
             WhenModalOpens("NetHost", [&, join](QWidget* host) {
                 port = PortOf(host);
-                const QString code = Find<QLabel>(host, "Code")->text();
-                QVERIFY(IsJoinCode(code));
+                QCOMPARE(Find<QLabel>(host, "Code")->text(), kCodeWithDigits);
                 testing::SaveScreenshot(host, "net_host_window" + suffix);
                 Find<QLineEdit>(join, "Address")->setText("127.0.0.1");
                 Find<QSpinBox>(join, "Port")->setValue(port);
-                Find<QLineEdit>(join, "Code")->setText(code);
+                auto* code = Find<QLineEdit>(join, "Code");
+                code->clear();
+                QTest::keyClicks(code, "k7pIOx");
+                QCOMPARE(code->text(), "K7PIOX");
                 Find<QLineEdit>(join, "Name")->setText("  Gus ");
                 testing::SaveScreenshot(join, "net_join_window" + suffix);
                 ClickChild(join, "Connect");
             });
-            hosted = HostNetworkGame(join, &links, {QHostAddress::LocalHost, 0, {}, true});
+            hosted =
+                HostNetworkGame(join, &links, {QHostAddress::LocalHost, 0, kCodeWithDigits, true});
             if (hosted == nullptr) {
                 join->close();
                 return;
@@ -135,13 +153,16 @@ private slots:
         QTest::addColumn<bool>("portTaken");
         QTest::addColumn<QString>("status");
         QTest::newRow("a wrong code") << 1 << false << "違う参加コードで接続されました（1／3回）。";
-        QTest::newRow("three wrong codes stop the listener")
-            << 3 << false << "違う参加コードが3回続いたので、待ち受けを止めました。";
+        QTest::newRow("three wrong codes draw a new code")
+            << 3 << false
+            << "違う参加コードが3回続いたので、参加コードを新しくしました。新しいコードを相手に伝え"
+               "てください。";
         QTest::newRow("a port in use")
             << 0 << true << "ポート%1を開けません（使用中か、このアドレスでは使えません）。";
     }
-    // It should tell wrong codes and a port it cannot bind on its status line, and return no
-    // link when closed, leaving nothing listening.
+    // It should tell wrong codes and a port it cannot bind on its status line, show the new
+    // code it draws after three wrong ones and go on listening, and return no link when closed,
+    // leaving nothing listening.
     void hostWindowTellsWhatHappened() {
         QFETCH(int, wrongCodes);
         QFETCH(bool, portTaken);
@@ -164,6 +185,12 @@ private slots:
                                           kWaitMs);
             }
             QTRY_COMPARE_WITH_TIMEOUT(StatusOf(host), status, kWaitMs);
+            const QString shown = Find<QLabel>(host, "Code")->text();
+            QCOMPARE(shown != kCode, wrongCodes == kMaxWrongCodes);
+            QVERIFY(IsJoinCode(shown));
+            if (!portTaken) {
+                QVERIFY(!Refused(port));  // still listening
+            }
             SaveRowScreenshot(host, "net_host_");
         });
         QWidget owner;
@@ -180,11 +207,15 @@ private slots:
         QTest::newRow("a wrong code") << FarEnd::HostWithAnotherCode << "参加コードが違います。";
         QTest::newRow("nothing listens")
             << FarEnd::Nothing << "接続を断られました（そのポートで待ち受けていません）。";
-        QTest::newRow("another protocol version")
-            << FarEnd::AnotherProtocolVersion
-            << "バージョンが合いません（こちらのプロトコルは1.0、ホストは2.0）。";
+        QTest::newRow("a host of the first version")
+            << FarEnd::FirstVersionHost
+            << "バージョンが合いません（こちらのプロトコルは2.0、ホストは1.0）。";
+        QTest::newRow("a host of a later version")
+            << FarEnd::LaterVersionHost
+            << "バージョンが合いません（こちらのプロトコルは2.0、ホストは3.0）。";
     }
-    // It should tell why an attempt failed on its status line, and return no link when closed.
+    // It should tell why an attempt failed on its status line, with its bye sent before it
+    // closes, and return no link when closed.
     void joinWindowTellsWhatHappened() {
         QFETCH(FarEnd, farEnd);
         QFETCH(QString, status);
@@ -201,23 +232,57 @@ private slots:
                 server.close();
             }
         }
-        // A host of a later protocol says hello and waits.
-        connect(&server, &QTcpServer::newConnection, &server, [&server] {
-            Message hello;
-            hello.type = MessageType::Hello;
-            hello.protoMajor = kProtocolMajor + 1;
-            hello.app = "9.0";
-            hello.name = "Future";
-            hello.nonce = NewNonce();
-            server.nextPendingConnection()->write(EncodeFrame(ToJson(hello)));
+        // A host of another protocol says hello, as its version does, and listens.
+        QByteArray heard;
+        const int major = farEnd == FarEnd::FirstVersionHost ? 1 : kProtocolMajor + 1;
+        connect(&server, &QTcpServer::newConnection, &server, [&server, &heard, major] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket,
+                    [socket, &heard] { heard += socket->readAll(); });
+            socket->write(EncodeClearFrame({{"t", "hello"},
+                                            {"proto", QJsonArray{major, 0}},
+                                            {"app", "9.0"},
+                                            {"name", "Other"},
+                                            {"nonce", QString(2 * kNonceBytes, u'c')}}));
         });
         WhenModalOpens("NetJoin", [&](QWidget* join) {
             const auto closeAtEnd = qScopeGuard([join] { join->close(); });
             QTRY_COMPARE_WITH_TIMEOUT(StatusOf(join), status, kWaitMs);
             SaveRowScreenshot(join, "net_join_");
+            if (farEnd == FarEnd::FirstVersionHost || farEnd == FarEnd::LaterVersionHost) {
+                const QJsonObject bye{{"t", "bye"}, {"reason", "version"}};
+                QTRY_VERIFY_WITH_TIMEOUT(ClearMessages(heard).contains(bye), kWaitMs);
+            }
         });
         QWidget owner;
         QCOMPARE(JoinNetworkGame(&owner, &owner, {"127.0.0.1", port, kWrongCode, true}), nullptr);
+    }
+
+    void codeFieldTakesWhatTheAlphabetReads_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("small letters") << "k7p2qx"
+                                       << "K7P2QX";
+        QTest::newRow("digits 1 and 0") << "K7P10X"
+                                        << "K7P10X";
+        QTest::newRow("I, L and O") << "kilo0x"
+                                    << "KILO0X";
+        QTest::newRow("U and a hyphen left out") << "k7-p2qu"
+                                                 << "K7P2Q";
+    }
+    // The join field should take every character the code's alphabet reads, and no other.
+    void codeFieldTakesWhatTheAlphabetReads() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        JoinRequest request;
+        WhenModalOpens("NetJoin", [&](QWidget* join) {
+            const auto closeAtEnd = qScopeGuard([join] { join->close(); });
+            auto* code = Find<QLineEdit>(join, "Code");
+            QTest::keyClicks(code, typed);
+            QCOMPARE(code->text(), shown);
+        });
+        QWidget owner;
+        QCOMPARE(JoinNetworkGame(&owner, &owner, request), nullptr);
     }
 
 private:
