@@ -6,8 +6,8 @@
 #include <QUrl>
 
 #include "match/model/saved_game_format.h"
-#include "net/protocol/handshake.h"
 #include "net/protocol/invitation.h"
+#include "net/protocol/join_code.h"
 #include "shell/settings/display_scale.h"
 #include "version.h"
 
@@ -81,7 +81,8 @@ const QString kHostForm = QStringLiteral("[ADDRESS:]PORT");
 const QString kJoinForm = QStringLiteral("ADDRESS:PORT");
 const QString kEndpointRules =
     QStringLiteral(", PORT 1-65535, an IPv6 address in brackets as in [::1]:7442");
-const QString kCodeRule = QStringLiteral("six characters of A-Z and 2-9");
+const QString kCodeRule =
+    QStringLiteral("six characters of 0-9 and A-Z (I, L and O read as 1, 1 and 0; no U)");
 constexpr int kHighestPort = 65535;
 
 // Where a network game is hosted or joined: an address, empty when none was given, and a port.
@@ -253,11 +254,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
         std::optional<QString> joinCode;
         if (parser.isSet(code)) {
-            joinCode = parser.value(code).toUpper();
+            joinCode = ReadJoinCode(parser.value(code));
             if (!parser.isSet(host) && !parser.isSet(join)) {
                 return UsageError(program, QStringLiteral("--code goes with --host or --join"));
             }
-            if (!IsJoinCode(*joinCode)) {
+            if (!joinCode) {
                 return BadValue(program, QStringLiteral("--code"), kCodeRule);
             }
         }

@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-#include "net/protocol/handshake.h"
+#include "net/protocol/join_code.h"
 
 namespace morvane {
 namespace {
@@ -28,11 +28,12 @@ std::optional<Invitation> ReadInvitation(QStringView text) {
         return std::nullopt;
     }
     const QString path = url.path();
-    const QString code = path.mid(1).toUpper();
-    if (!path.startsWith(QLatin1Char('/')) || !IsJoinCode(code)) {
+    const std::optional<QString> code =
+        path.startsWith(QLatin1Char('/')) ? ReadJoinCode(path.mid(1)) : std::nullopt;
+    if (!code) {
         return std::nullopt;
     }
-    return Invitation{url.host(), static_cast<quint16>(url.port()), code};
+    return Invitation{url.host(), static_cast<quint16>(url.port()), *code};
 }
 
 }  // namespace morvane

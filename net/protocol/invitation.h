@@ -18,7 +18,8 @@ struct Invitation {
 
 QString InvitationText(const Invitation& invitation);
 
-// The invitation a text holds (surrounding spaces allowed, the scheme and the code in any case),
+// The invitation a text holds (surrounding spaces allowed, the scheme in any case, the code as a
+// typed code is read),
 // or nothing when it is none: another scheme, no address, no port or one out of range, a path
 // that is no join code, or anything more (a user, a query, a fragment).
 std::optional<Invitation> ReadInvitation(QStringView text);

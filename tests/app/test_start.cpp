@@ -199,10 +199,13 @@ private slots:
                                              << "--join needs --code";
         QTest::newRow("a code too short")
             << QStringList{"morvane", "--host", "7442", "--code", "K7P2Q"} << ""
-            << "--code takes six characters of A-Z and 2-9";
+            << "--code takes six characters of 0-9 and A-Z";
+        QTest::newRow("a code read as its alphabet reads it")
+            << QStringList{"morvane", "--host", "7442", "--code", "k7pio0"} << "host * 7442 K7P100"
+            << "";
         QTest::newRow("a code with a U, no symbol of the code's alphabet")
             << QStringList{"morvane", "--host", "7442", "--code", "K7P2QU"} << ""
-            << "--code takes six characters of A-Z and 2-9";
+            << "--code takes six characters of 0-9 and A-Z";
         QTest::newRow("a code alone") << QStringList{"morvane", "--code", code} << ""
                                       << "--code goes with --host or --join";
         QTest::newRow("host, the computer playing")
