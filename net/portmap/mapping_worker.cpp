@@ -82,21 +82,18 @@ void MappingWorker::Live(const std::stop_token& stop, const std::shared_ptr<Shar
         }
         const RouterAnswer answer = client->Open(request, stop);
         if (answer.granted) {
-            if (!stop.stop_requested()) {
-                shared->Tell({MappingEvent::Kind::Opened, client->Protocol(), answer});
-                KeepRenewing(stop, *shared, *client, request, answer);
-            }
+            // Once stopped, the news reaches nobody and the renewals end at once: a mapping
+            // granted too late is removed straight away.
+            shared->Tell({MappingEvent::Kind::Opened, client->Protocol(), answer});
+            KeepRenewing(stop, *shared, *client, request, answer);
             shared->End(client->Close(request));
             return;
         }
         problems << QStringLiteral("%1: %2").arg(PortMapProtocolName(client->Protocol()),
                                                  answer.problem);
     }
-    if (!stop.stop_requested()) {
-        RouterAnswer refusal;
-        refusal.problem = problems.join(QStringLiteral("; "));
-        shared->Tell({MappingEvent::Kind::Refused, PortMapProtocol::UpnpIgd, refusal});
-    }
+    shared->Tell({MappingEvent::Kind::Refused, PortMapProtocol::UpnpIgd,
+                  RouterAnswer::Refusal(problems.join(QStringLiteral("; ")))});
     shared->End(std::nullopt);
 }
 
@@ -108,9 +105,6 @@ void MappingWorker::KeepRenewing(const std::stop_token& stop, Shared& shared, Ro
             return;
         }
         granted = holder.Renew(request, stop);
-        if (stop.stop_requested()) {
-            return;
-        }
         if (!granted.granted) {
             shared.Tell({MappingEvent::Kind::Lost, holder.Protocol(), granted});
             return;

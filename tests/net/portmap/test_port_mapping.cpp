@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 #include "net/portmap/port_mapping.h"
 
@@ -16,6 +17,8 @@ namespace {
 constexpr quint16 kPort = 7442;
 // Longer than any bound of the mapping: a wait that runs out shows a fault.
 constexpr int kPatienceMs = 10000;
+// Well within PortMapping::kRemovalBound.
+constexpr std::chrono::milliseconds kRemovalTime(200);
 
 // A router as the test scripts it, and what was asked of it. Shared between the test and the
 // fake client, which the mapping's worker owns and which may outlive the mapping.
@@ -90,7 +93,10 @@ public:
         return router_->Answer(router_->renews);
     }
 
+    // The router takes a moment to remove the mapping, as a real one does over the network:
+    // whoever waits for the removal waits that long.
     QString Close(const MappingRequest&) override {
+        std::this_thread::sleep_for(kRemovalTime);
         ++router_->closes;
         return {};
     }
