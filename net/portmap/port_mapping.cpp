@@ -17,9 +17,9 @@ namespace {
 const QString kDescription = QStringLiteral("Morvane III");
 
 MappingWorker::Clients RouterClients() {
-    // UPnP IGD first: most home routers speak it, and NAT-PMP's routers answer in milliseconds
-    // after it. One protocol at a time, so that a router speaking both never holds two
-    // mappings, and one removal always undoes what was made.
+    // UPnP IGD first, since most home routers speak it; a NAT-PMP router answers within
+    // milliseconds once the UPnP search has found nothing. One protocol at a time, so that a
+    // router speaking both never holds two mappings, and one removal undoes what was made.
     MappingWorker::Clients clients;
     clients.push_back(std::make_unique<UpnpIgdClient>());
     clients.push_back(std::make_unique<NatPmpClient>());

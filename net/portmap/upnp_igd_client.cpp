@@ -22,9 +22,6 @@ constexpr std::array<const char*, 3> kGatewayTypes = {
     "urn:schemas-upnp-org:device:InternetGatewayDevice:2", nullptr};
 constexpr int kSearchAllTypes = 1;
 constexpr int kIpv4 = 0;
-// UPNP_GetValidIGD's answers.
-constexpr int kConnectedGateway = 1;
-constexpr int kDisconnectedGateway = 2;
 // The UPnP error of a gateway that takes only mappings without a lease.
 constexpr int kOnlyPermanentLeases = 725;
 // The UPnP error for a mapping the gateway does not hold (already gone).
@@ -39,6 +36,53 @@ using DeviceList = std::unique_ptr<UPNPDev, DeviceListFree>;
 // The code and what miniupnpc calls it.
 QString UpnpError(int code) {
     return QStringLiteral("%1 (%2)").arg(code).arg(QString::fromUtf8(strupnperror(code)));
+}
+
+// What UPNP_GetValidIGD found among the devices that answered.
+enum class GatewayFound { Connected, PrivateAddress, Disconnected, None };
+
+GatewayFound FindGateway(UPNPDev* devices, UPNPUrls& urls, IGDdatas& data, char* localAddress,
+                         int localAddressSize) {
+#if MINIUPNPC_API_VERSION >= 18
+    // Since API 18 miniupnpc also gives the public address, and tells a gateway whose public
+    // address is private (another router stands before it) from a connected one: 1, connected;
+    // 2, a private address; 3, not connected.
+    std::array<char, 40> publicAddress{};
+    switch (UPNP_GetValidIGD(devices, &urls, &data, localAddress, localAddressSize,
+                             publicAddress.data(), static_cast<int>(publicAddress.size()))) {
+        case 1:
+            return GatewayFound::Connected;
+        case 2:
+            return GatewayFound::PrivateAddress;
+        case 3:
+            return GatewayFound::Disconnected;
+        default:
+            return GatewayFound::None;
+    }
+#else
+    // Before (Debian 12's 2.2.4): 1, connected; 2, not connected.
+    switch (UPNP_GetValidIGD(devices, &urls, &data, localAddress, localAddressSize)) {
+        case 1:
+            return GatewayFound::Connected;
+        case 2:
+            return GatewayFound::Disconnected;
+        default:
+            return GatewayFound::None;
+    }
+#endif
+}
+
+QString GatewayProblem(GatewayFound found) {
+    switch (found) {
+        case GatewayFound::PrivateAddress:
+            return QStringLiteral(
+                "the UPnP gateway's public address is private: another router "
+                "stands before it");
+        case GatewayFound::Disconnected:
+            return QStringLiteral("the UPnP gateway says it is not connected");
+        default:
+            return QStringLiteral("the UPnP devices that answered are no gateways");
+    }
 }
 
 }  // namespace
@@ -72,14 +116,11 @@ RouterAnswer UpnpIgdClient::Open(const MappingRequest& request, const std::stop_
         return RouterAnswer::Refusal(QStringLiteral("stopped"));
     }
     auto gateway = std::make_unique<Gateway>();
-    const int found = UPNP_GetValidIGD(devices.get(), &gateway->urls, &gateway->data,
-                                       gateway->localAddress.data(),
-                                       static_cast<int>(gateway->localAddress.size()));
-    if (found != kConnectedGateway) {
-        return RouterAnswer::Refusal(
-            found == kDisconnectedGateway
-                ? QStringLiteral("the UPnP gateway says it is not connected")
-                : QStringLiteral("the UPnP devices that answered are no gateways"));
+    const GatewayFound found =
+        FindGateway(devices.get(), gateway->urls, gateway->data, gateway->localAddress.data(),
+                    static_cast<int>(gateway->localAddress.size()));
+    if (found != GatewayFound::Connected) {
+        return RouterAnswer::Refusal(GatewayProblem(found));
     }
     gateway_ = std::move(gateway);
     return Map(request);

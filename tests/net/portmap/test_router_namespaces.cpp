@@ -195,7 +195,7 @@ private slots:
     }
 
 private:
-    const Lab lab_;
+    const Lab lab_{};
 };
 
 QTEST_GUILESS_MAIN(RouterNamespacesTest)
