@@ -33,7 +33,8 @@ public:
 
     // Asks through UPnP IGD, then NAT-PMP.
     explicit PortMapping(QObject* parent = nullptr);
-    PortMapping(ClientMaker makeClients, QObject* parent = nullptr);
+    // Asks the router clients that `makeClients` makes (the tests' fake routers).
+    explicit PortMapping(ClientMaker makeClients, QObject* parent = nullptr);
     ~PortMapping() override;
 
     // Asks for `port` on the router's public side, forwarded to `port` here, for `lease` (at

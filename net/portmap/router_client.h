@@ -13,8 +13,8 @@ enum class PortMapProtocol { UpnpIgd, NatPmp };
 QString PortMapProtocolName(PortMapProtocol protocol);
 
 // What the router is asked: to forward TCP `port` on its public side to the same port of this
-// machine for `lease` (zero: until removed), listed under `description` where the router shows
-// its mappings.
+// machine for `lease` (never zero, which NAT-PMP reads as a removal), listed under
+// `description` where the router shows its mappings.
 struct MappingRequest {
     quint16 port = 0;
     std::chrono::seconds lease{0};

@@ -121,6 +121,17 @@ struct Routers {
     }
 };
 
+// Ends the mapping's life the way a row says: "Close", "destroyed" or "quits" (the application).
+void EndMapping(std::unique_ptr<PortMapping>& mapping, const QString& how) {
+    if (how == "Close") {
+        mapping->Close();
+    } else if (how == "destroyed") {
+        mapping.reset();
+    } else {
+        QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
+    }
+}
+
 }  // namespace
 
 class PortMappingTest : public QObject {
@@ -185,13 +196,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, kPatienceMs);
         QCOMPARE(routers.natPmp->closes.load(), 0);
 
-        if (how == "Close") {
-            mapping->Close();
-        } else if (how == "destroyed") {
-            mapping.reset();
-        } else {
-            QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
-        }
+        EndMapping(mapping, how);
         QCOMPARE(routers.natPmp->closes.load(), 1);
         QCOMPARE(routers.upnp->closes.load(), 0);
     }
@@ -250,10 +255,8 @@ private slots:
 
         if (how == "bound") {
             QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kPatienceMs);
-        } else if (how == "Close") {
-            mapping->Close();
         } else {
-            mapping.reset();
+            EndMapping(mapping, how);
         }
         QVERIFY(routers.upnp->answering.load());
 
