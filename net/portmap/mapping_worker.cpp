@@ -11,14 +11,16 @@ struct MappingWorker::Shared {
     std::mutex mutex;  // guards everything below
     // Wakes Finish once the worker has ended; the worker's own waits wake on its stop token.
     std::condition_variable_any changed;
-    Report report;  // dropped once the owner no longer listens
+    std::function<void()> wake;  // dropped once the owner no longer listens
+    std::vector<MappingEvent> events;
     bool ended = false;
     std::optional<QString> removal;
 
     void Tell(const MappingEvent& event) {
         const std::lock_guard lock(mutex);
-        if (report) {
-            report(event);
+        if (wake) {
+            events.push_back(event);
+            wake();
         }
     }
 
@@ -44,9 +46,10 @@ struct MappingWorker::Shared {
     }
 };
 
-MappingWorker::MappingWorker(Clients clients, const MappingRequest& request, Report report)
+MappingWorker::MappingWorker(Clients clients, const MappingRequest& request,
+                             std::function<void()> wake)
     : shared_(std::make_shared<Shared>()) {
-    shared_->report = std::move(report);
+    shared_->wake = std::move(wake);
     thread_ = std::jthread(&MappingWorker::Live, shared_, std::move(clients), request);
 }
 
@@ -56,6 +59,11 @@ MappingWorker::~MappingWorker() {
     }
 }
 
+std::vector<MappingEvent> MappingWorker::TakeEvents() {
+    const std::lock_guard lock(shared_->mutex);
+    return std::exchange(shared_->events, {});
+}
+
 MappingEnd MappingWorker::Finish(std::chrono::milliseconds bound) {
     thread_.request_stop();
     MappingEnd end;
@@ -63,7 +71,7 @@ MappingEnd MappingWorker::Finish(std::chrono::milliseconds bound) {
         std::unique_lock lock(shared_->mutex);
         end.ended = shared_->changed.wait_for(lock, bound, [this] { return shared_->ended; });
         end.removal = shared_->removal;
-        shared_->report = nullptr;
+        shared_->wake = nullptr;
     }
     if (end.ended) {
         thread_.join();

@@ -36,22 +36,24 @@ struct MappingEnd {
 
 // The life of one mapping on a thread of its own: asks each router client in turn until one
 // grants the mapping, renews it at half its lease, and removes it once stopped. The library
-// calls block, so the window thread never makes them; it hears of the mapping through the
-// report, which the worker calls on its own thread while the owner still listens.
+// calls block, so the window thread never makes them. The worker keeps what happened for the
+// owner to take, and calls `wake` on its own thread each time, until Finish.
 class MappingWorker {
 public:
     using Clients = std::vector<std::unique_ptr<RouterClient>>;
-    using Report = std::function<void(const MappingEvent& event)>;
 
-    MappingWorker(Clients clients, const MappingRequest& request, Report report);
+    MappingWorker(Clients clients, const MappingRequest& request, std::function<void()> wake);
     // Finishes without waiting.
     ~MappingWorker();
     MappingWorker(const MappingWorker&) = delete;
     MappingWorker& operator=(const MappingWorker&) = delete;
 
+    // What happened since the last call, oldest first.
+    std::vector<MappingEvent> TakeEvents();
+
     // Stops the worker, which removes the mapping it holds and ends, and waits for that at
     // most `bound`. A worker still waiting for a router then finishes alone: it still removes a
-    // mapping granted late, and reports nothing more.
+    // mapping granted late, and wakes nobody.
     MappingEnd Finish(std::chrono::milliseconds bound);
 
 private:

@@ -50,23 +50,28 @@ void PortMapping::Open(quint16 port, std::chrono::seconds lease) {
     const MappingRequest request{port, std::max(lease, std::chrono::seconds(1)), kDescription};
     qCDebug(portmapLog) << "asking the router to forward TCP port" << port << "for"
                         << request.lease.count() << "s";
-    const quint64 mapping = ++mapping_;
     answerBound_.start();
-    // The worker reports on its thread while this object listens (Finish stops that before
-    // this object goes); the report is handled on this object's thread.
-    worker_ = std::make_unique<MappingWorker>(
-        makeClients_(), request, [this, mapping](const MappingEvent& event) {
-            QMetaObject::invokeMethod(
-                this, [this, mapping, event] { OnEvent(mapping, event); }, Qt::QueuedConnection);
-        });
+    // The worker wakes this object from its own thread until Finish, which comes before this
+    // object goes. A wake still queued from a worker finished since finds nothing of it.
+    worker_ = std::make_unique<MappingWorker>(makeClients_(), request, [this] {
+        QMetaObject::invokeMethod(this, "TakeEvents", Qt::QueuedConnection);
+    });
 }
 
 void PortMapping::Close() { Finish(kRemovalBound); }
 
-void PortMapping::OnEvent(quint64 mapping, const MappingEvent& event) {
-    if (mapping != mapping_ || !worker_) {
+void PortMapping::TakeEvents() {
+    if (!worker_) {
         return;
     }
+    for (const MappingEvent& event : worker_->TakeEvents()) {
+        if (worker_) {  // not once an event has ended the mapping
+            OnEvent(event);
+        }
+    }
+}
+
+void PortMapping::OnEvent(const MappingEvent& event) {
     const QString protocol = PortMapProtocolName(event.protocol);
     const RouterAnswer& answer = event.answer;
     switch (event.kind) {

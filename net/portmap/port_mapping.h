@@ -51,14 +51,18 @@ signals:
     // `reason` says why, for the log.
     void failed(const QString& reason);
 
+private slots:
+    // Handles what the worker told since the last time; the worker wakes it through the event
+    // loop, by name, so that the call and its event are made inside Qt Core.
+    void TakeEvents();
+
 private:
-    void OnEvent(quint64 mapping, const MappingEvent& event);
+    void OnEvent(const MappingEvent& event);
     void GiveUp(const QString& reason);
     void Finish(std::chrono::milliseconds bound);
 
     ClientMaker makeClients_;
     std::unique_ptr<MappingWorker> worker_;
-    quint64 mapping_ = 0;  // counts the mappings asked for; a report names its own
     QTimer answerBound_;
 };
 
