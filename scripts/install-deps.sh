@@ -4,13 +4,16 @@
 # installed only then. With --build first, installs only what configuring and making the Release
 # build need, so that it can start while the rest (the fonts the tests draw with, Qt's own
 # translations, Clang for the sanitizer builds, clang-tidy, the package checks, and the virtual
-# display and window manager that the window-manager tests run on) is installed beside it.
+# display and window manager that the window-manager tests run on) is installed beside it. With
+# --router-test first, installs only what the port-mapping test between network namespaces
+# runs (scripts/router-namespaces.sh, which asks for them when it runs).
 set -euo pipefail
 
 build_packages=(
     g++ cmake ninja-build pkg-config lld
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev libqt6multimedia6 libsodium-dev
+    libminiupnpc-dev libnatpmp-dev
     libbenchmark-dev clang-format
 )
 check_packages=(
@@ -19,12 +22,23 @@ check_packages=(
     xvfb openbox xauth x11-utils
 )
 
-if [ "${1:-}" = --build ]; then
-    shift
-    packages=("${build_packages[@]}" "$@")
-else
-    packages=("${build_packages[@]}" "${check_packages[@]}" "$@")
-fi
+# Debian's miniupnpd as the router, with its nftables backend alone: the package "miniupnpd"
+# would install a service for this machine's own network.
+router_test_packages=(miniupnpd-nftables nftables iproute2)
+
+case "${1:-}" in
+    --build)
+        shift
+        packages=("${build_packages[@]}" "$@")
+        ;;
+    --router-test)
+        shift
+        packages=("${router_test_packages[@]}" "$@")
+        ;;
+    *)
+        packages=("${build_packages[@]}" "${check_packages[@]}" "$@")
+        ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
