@@ -270,7 +270,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             if (!endpoint || address.isNull()) {
                 return BadValue(program, QStringLiteral("--host"), kHostForm + kEndpointRules);
             }
-            command.host = HostRequest{address, endpoint->port, joinCode.value_or(QString()), true};
+            command.host =
+                HostRequest{address, endpoint->port, joinCode.value_or(QString()), true, {}};
         }
         if (parser.isSet(join)) {
             const std::optional<Endpoint> endpoint = EndpointOf(parser.value(join), true);

@@ -16,6 +16,8 @@
 #   router-namespaces.sh call LAB PORT LINE
 #       connects from "outside" to the router's public address and PORT, sends LINE and prints
 #       the line answered; exits 3 when the connection is refused.
+#   router-namespaces.sh outside LAB PROGRAM [ARG...]
+#       runs PROGRAM in "outside" (a guest on the internet), for at most the patience.
 set -euo pipefail
 
 readonly skipped=77 refused=3
@@ -228,7 +230,12 @@ case $command in
         open_lab "$1"
         call "$2" "$3"
         ;;
+    outside)
+        open_lab "$1"
+        shift
+        ip netns exec "$outside" timeout "$((patience / 10))" "$@"
+        ;;
     *)
-        die "usage: router-namespaces.sh run PROGRAM [ARG...] | start LAB PROTOCOLS | stop LAB | rules LAB | leases LAB | call LAB PORT LINE"
+        die "usage: router-namespaces.sh run PROGRAM [ARG...] | start LAB PROTOCOLS | stop LAB | rules LAB | leases LAB | call LAB PORT LINE | outside LAB PROGRAM [ARG...]"
         ;;
 esac

@@ -67,6 +67,30 @@
         <source>違う参加コードが%1回続いたので、参加コードを新しくしました。新しいコードを相手に伝えてください。</source>
         <translation>After %1 wrong join codes, there is a new join code. Tell the other player the new one.</translation>
     </message>
+    <message>
+        <source>ルーターのポートを開く（UPnP／NAT-PMP）</source>
+        <translation>Open the port on my router (UPnP/NAT-PMP)</translation>
+    </message>
+    <message>
+        <source>招待をコピー</source>
+        <translation>Copy invitation</translation>
+    </message>
+    <message>
+        <source>ルーターのポートを開きました（外からのアドレス %1:%2）。</source>
+        <translation>The port is open on your router (public address %1:%2).</translation>
+    </message>
+    <message>
+        <source>ルーターが応答しませんでした。説明書の「ポート転送」をご覧ください。</source>
+        <translation>No router answered. See “Port forwarding” in the handbook.</translation>
+    </message>
+    <message>
+        <source>ルーターのポートを開いています…</source>
+        <translation>Opening the port on your router…</translation>
+    </message>
+    <message>
+        <source>招待をコピーしました：%1</source>
+        <translation>Invitation copied: %1</translation>
+    </message>
 </context>
 <context>
     <name>morvane::JoinWindow</name>
@@ -149,6 +173,14 @@
     <message>
         <source>参加コードは、0～9とA～Z（Uを除く）の６文字です。</source>
         <translation>A join code is six characters of 0 to 9 and A to Z (without U).</translation>
+    </message>
+    <message>
+        <source>アドレス、または招待（morvane://…）</source>
+        <translation>Address, or an invitation (morvane://…)</translation>
+    </message>
+    <message>
+        <source>招待を読み込みました。「接続」を押してください。</source>
+        <translation>Invitation read. Press “Connect”.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include <QTcpSocket>
 #include <QVBoxLayout>
 
+#include "net/protocol/invitation.h"
 #include "net/protocol/join_code.h"
 #include "net/protocol/net_log.h"
 #include "net/socket/net_link.h"
@@ -39,6 +40,16 @@ JoinWindow::JoinWindow(const JoinRequest& request, SettingsStore& store, QWidget
 
     address_->setObjectName(QStringLiteral("Address"));
     address_->setMinimumWidth(kFieldWidth);
+    address_->setPlaceholderText(tr("アドレス、または招待（morvane://…）"));
+    // An invitation pasted or typed here fills the whole form.
+    connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (const std::optional<Invitation> invitation = ReadInvitation(text)) {
+            address_->setText(invitation->address);
+            port_->setValue(invitation->port);
+            code_->setText(invitation->code);
+            ShowStatus(status_, tr("招待を読み込みました。「接続」を押してください。"));
+        }
+    });
     code_->setObjectName(QStringLiteral("Code"));
     code_->setMaxLength(kJoinCodeLength);
     code_->setFont(look::FixedFont(look::kTextSize, true));

@@ -3,6 +3,8 @@
 #include <QHostAddress>
 #include <QString>
 
+#include "net/portmap/port_mapping.h"
+
 class QObject;
 class QWidget;
 
@@ -17,6 +19,9 @@ struct HostRequest {                           // what the host window starts wi
     quint16 port = kDefaultNetPort;            // 0: any free port, shown once listening
     QString code;                              // empty: a fresh random join code for this session
     bool listenAtOnce = false;  // the command line: listen without waiting for a click
+    // The routers asked to forward the port when the player ticks it; empty: the home network's
+    // own, through UPnP IGD and NAT-PMP.
+    PortMapping::ClientMaker routerClients;
 };
 
 struct JoinRequest {

@@ -102,6 +102,8 @@ TextSetting WindowPlace(const QString& windowName) { return {kPlace, windowName,
 
 TextSetting NetworkName() { return {kNetwork, QStringLiteral("Name"), QString()}; }
 
+IntSetting RouterPortMapping() { return {kNetwork, QStringLiteral("RouterPort"), 0, 0, 1}; }
+
 IntSetting RecordCount(const QString& pairing, const QString& column) {
     return {kRecord, pairing + QLatin1Char('-') + column, 0, 0, kMostRecordCount};
 }

@@ -51,6 +51,9 @@ IntSetting ViewAid(ViewToggle toggle);
 TextSetting WindowPlace(const QString& windowName);
 // The name this player gives the other side in a network game; empty until one is given.
 TextSetting NetworkName();
+// Whether the host window asks the home router to forward the port: 1 once the player has
+// ticked it, 0 (the default) otherwise.
+IntSetting RouterPortMapping();
 // The record of finished games: how many games of a pairing (its stored name) ended as one of
 // the record's columns ("Wins", "Losses", "Draws"); 0 when missing.
 IntSetting RecordCount(const QString& pairing, const QString& column);

@@ -11,7 +11,7 @@ const std::array<WindowSize, 20> kWindowSizes{{
     {"Form8", {400, 171}},       {"Form9", {560, 337}},      {"FormKeys", {784, 540}, true},
     {"FormRecord", {581, 439}},  {"Form2", {452, 263}},      {"Form3", {645, 434}},
     {"Form4", {422, 370}},       {"Form5", {341, 216}},      {"Form6", {725, 455}, true},
-    {"Form7", {362, 602}, true}, {"FormReview", {651, 467}}, {"NetHost", {396, 345}},
+    {"Form7", {362, 602}, true}, {"FormReview", {651, 467}}, {"NetHost", {404, 386}},
     {"NetJoin", {404, 288}},     {"Formz10", {290, 285}},    {"Formz11", {508, 365}},
     {"Formz12", {344, 206}},     {"Formz13", {490, 420}},
 }};

@@ -130,7 +130,7 @@ struct Windows {
              [](Windows& w) {
                  // Not listening, on one address and with one code: the same texts everywhere.
                  return std::make_unique<HostWindow>(
-                     HostRequest{QHostAddress::LocalHost, kDefaultNetPort, "K7P2QX", false},
+                     HostRequest{QHostAddress::LocalHost, kDefaultNetPort, "K7P2QX", false, {}},
                      w.settings.store(), &w.owner);
              }},
             {QStringLiteral("NetJoin"),

@@ -2,124 +2,19 @@
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
-#include <atomic>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 #include "net/portmap/port_mapping.h"
+#include "tests/net/portmap/fake_router.h"
 
 using namespace morvane;
+using testing::FakeRouter;
+using testing::Routers;
 
 namespace {
 
-constexpr quint16 kPort = 7442;
-// Longer than any bound of the mapping: a wait that runs out shows a fault.
-constexpr int kPatienceMs = 10000;
-// Well within PortMapping::kRemovalBound.
-constexpr std::chrono::milliseconds kRemovalTime(200);
-
-// A router as the test scripts it, and what was asked of it. Shared between the test and the
-// fake client, which the mapping's worker owns and which may outlive the mapping.
-struct FakeRouter {
-    FakeRouter(QString address, quint16 port)
-        : publicAddress(std::move(address)), publicPort(port) {}
-
-    QString publicAddress;
-    quint16 publicPort;
-    bool grants = true;
-    bool renews = true;
-    std::chrono::seconds lease{3600};
-    bool holdsAnswer = false;  // Open answers only once released
-
-    std::atomic<int> opens = 0;
-    std::atomic<int> renewals = 0;
-    std::atomic<int> closes = 0;
-    std::atomic<bool> answering = false;  // inside Open
-
-    void Release() {
-        {
-            const std::lock_guard lock(mutex);
-            released = true;
-        }
-        releasedChanged.notify_all();
-    }
-
-    void AwaitRelease() {
-        std::unique_lock lock(mutex);
-        releasedChanged.wait_for(lock, std::chrono::milliseconds(kPatienceMs),
-                                 [this] { return released; });
-    }
-
-    RouterAnswer Answer(bool granted) const {
-        RouterAnswer answer;
-        answer.granted = granted;
-        if (granted) {
-            answer.publicAddress = publicAddress;
-            answer.publicPort = publicPort;
-            answer.lease = lease;
-        } else {
-            answer.problem = QStringLiteral("refused");
-        }
-        return answer;
-    }
-
-private:
-    std::mutex mutex;
-    std::condition_variable releasedChanged;
-    bool released = false;
-};
-
-class FakeClient : public RouterClient {
-public:
-    FakeClient(PortMapProtocol protocol, std::shared_ptr<FakeRouter> router)
-        : protocol_(protocol), router_(std::move(router)) {}
-
-    PortMapProtocol Protocol() const override { return protocol_; }
-
-    RouterAnswer Open(const MappingRequest& request, const std::stop_token&) override {
-        ++router_->opens;
-        router_->answering = true;
-        if (router_->holdsAnswer) {
-            router_->AwaitRelease();
-        }
-        router_->answering = false;
-        return router_->Answer(router_->grants && request.port == kPort);
-    }
-
-    RouterAnswer Renew(const MappingRequest&, const std::stop_token&) override {
-        ++router_->renewals;
-        return router_->Answer(router_->renews);
-    }
-
-    // The router takes a moment to remove the mapping, as a real one does over the network:
-    // whoever waits for the removal waits that long.
-    QString Close(const MappingRequest&) override {
-        std::this_thread::sleep_for(kRemovalTime);
-        ++router_->closes;
-        return {};
-    }
-
-private:
-    PortMapProtocol protocol_;
-    std::shared_ptr<FakeRouter> router_;
-};
-
-// A home router that speaks both protocols; its NAT-PMP side hands out another public port.
-struct Routers {
-    std::shared_ptr<FakeRouter> upnp = std::make_shared<FakeRouter>("203.0.113.7", kPort);
-    std::shared_ptr<FakeRouter> natPmp = std::make_shared<FakeRouter>("198.51.100.9", 17442);
-
-    PortMapping::ClientMaker Clients() const {
-        return [upnp = upnp, natPmp = natPmp] {
-            MappingWorker::Clients clients;
-            clients.push_back(std::make_unique<FakeClient>(PortMapProtocol::UpnpIgd, upnp));
-            clients.push_back(std::make_unique<FakeClient>(PortMapProtocol::NatPmp, natPmp));
-            return clients;
-        };
-    }
-};
+constexpr quint16 kPort = testing::kFakeRouterPort;
+constexpr int kPatienceMs = testing::kFakeRouterPatience.count();
 
 // Ends the mapping's life the way a row says: "Close", "destroyed" or "quits" (the application).
 void EndMapping(std::unique_ptr<PortMapping>& mapping, const QString& how) {

@@ -1,3 +1,6 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -6,9 +9,16 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "net/portmap/port_mapping.h"
+#include "net/protocol/invitation.h"
+#include "net/socket/net_link.h"
+#include "net/windows/net_windows.h"
+#include "shell/settings/settings_store.h"
+#include "tests/support/modal.h"
 
 using namespace morvane;
 
@@ -27,6 +37,10 @@ constexpr int kShortLease = 2;
 constexpr int kLongLease = PortMapping::kDefaultLease.count();
 // The script's answer to a call that the router turns away.
 constexpr int kRefused = 3;
+constexpr auto kCode = "K7P2QX";
+// What the guest outside ends with: in the host's first game, or anything else.
+constexpr int kGuestJoined = 0;
+constexpr int kGuestTurnedAway = 1;
 
 // The lab the script made, and its commands.
 struct Lab {
@@ -85,6 +99,14 @@ struct Lab {
             }
         }
         return 0;
+    }
+
+    // Starts this test program outside as a guest joining by `invitation` (see main).
+    void StartGuest(QProcess& guest, const QString& invitation) const {
+        guest.setProcessChannelMode(QProcess::ForwardedChannels);
+        guest.start(script,
+                    {QStringLiteral("outside"), folder, QCoreApplication::applicationFilePath(),
+                     QStringLiteral("--guest"), invitation});
     }
 
     // Connects from outside to the router's public address, sends a line and takes the line
@@ -194,9 +216,79 @@ private slots:
         QCOMPARE(failed.count(), 0);
     }
 
+    // A guest on the internet should join through the host window, its router port ticked: the
+    // invitation it copies names the router's public address, a guest outside joins by it and
+    // plays the host's first game, and the mapping lasts as long as the match and no longer.
+    void aGuestOutsideJoinsThroughTheHostWindow() {
+        QCOMPARE(lab_.Run(QStringLiteral("start"), {QStringLiteral("upnp+natpmp")}).exitCode, 0);
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        SettingsStore store;
+        QVERIFY(store.Write(settings::RouterPortMapping(), 1));
+        QProcess guest;
+        morvane::testing::WhenModalOpens("NetHost", [&](QWidget* host) {
+            QVERIFY(host->findChild<QCheckBox*>(QStringLiteral("RouterPort"))->isChecked());
+            const Invitation expected{lab_.publicAddress, kPort, QString::fromLatin1(kCode)};
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    morvane::testing::ClickChild(host, "CopyInvitation");
+                    return ReadInvitation(QApplication::clipboard()->text()) == expected;
+                },
+                kPatienceMs));
+            QVERIFY(lab_.MappingRules() > 0);
+            lab_.StartGuest(guest, QApplication::clipboard()->text());
+        });
+        QObject links;
+        std::unique_ptr<NetLink> hosted(HostNetworkGame(
+            nullptr, &links, {QHostAddress::AnyIPv4, kPort, QString::fromLatin1(kCode), true, {}}));
+        QVERIFY(hosted != nullptr);
+        QVERIFY(hosted->Act([](Session& s) {
+            return s.StartGame(Board{}, {Peer::Host, Peer::Guest}, 0);
+        }));
+        QVERIFY(
+            QTest::qWaitFor([&] { return guest.state() == QProcess::NotRunning; }, kPatienceMs));
+        QCOMPARE(guest.exitCode(), kGuestJoined);
+        QVERIFY(lab_.MappingRules() > 0);  // the match may need it again
+
+        hosted.reset();
+        QCOMPARE(lab_.MappingRules(), 0);
+    }
+
 private:
     const Lab lab_{};
 };
 
-QTEST_GUILESS_MAIN(RouterNamespacesTest)
+namespace {
+
+// The guest outside: joins by the invitation and ends once in the host's first game, or once
+// turned away.
+int JoinAsGuest(const QString& text) {
+    const std::optional<Invitation> invitation = ReadInvitation(text);
+    if (!invitation) {
+        return kGuestTurnedAway;
+    }
+    NetLink* link = NetLink::Join(invitation->address, invitation->port, invitation->code,
+                                  QStringLiteral("Gus"), QStringLiteral("4.92"));
+    QObject::connect(link, &NetLink::eventOccurred, link, [](const SessionEvent& event) {
+        if (event.kind == SessionEvent::Kind::Authenticated) {
+            QCoreApplication::exit(kGuestJoined);
+        }
+    });
+    QObject::connect(link, &NetLink::finished, link,
+                     [] { QCoreApplication::exit(kGuestTurnedAway); });
+    QTimer::singleShot(kPatienceMs, [] { QCoreApplication::exit(kGuestTurnedAway); });
+    return QCoreApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], "--guest") == 0) {
+        const QCoreApplication application(argc, argv);
+        return JoinAsGuest(QString::fromLocal8Bit(argv[2]));
+    }
+    const QApplication application(argc, argv);
+    RouterNamespacesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_router_namespaces.moc"

@@ -1,3 +1,6 @@
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +19,7 @@
 #include "net/windows/net_windows.h"
 #include "shell/settings/language.h"
 #include "shell/settings/settings_store.h"
+#include "tests/net/portmap/fake_router.h"
 #include "tests/support/modal.h"
 #include "tests/support/screenshot.h"
 
@@ -123,8 +127,8 @@ private slots:
                 testing::SaveScreenshot(join, "net_join_window" + suffix);
                 ClickChild(join, "Connect");
             });
-            hosted =
-                HostNetworkGame(join, &links, {QHostAddress::LocalHost, 0, kCodeWithDigits, true});
+            hosted = HostNetworkGame(join, &links,
+                                     {QHostAddress::LocalHost, 0, kCodeWithDigits, true, {}});
             if (hosted == nullptr) {
                 join->close();
                 return;
@@ -194,11 +198,57 @@ private slots:
             SaveRowScreenshot(host, "net_host_");
         });
         QWidget owner;
-        QCOMPARE(HostNetworkGame(&owner, &owner, {QHostAddress::LocalHost, asked, kCode, true}),
+        QCOMPARE(HostNetworkGame(&owner, &owner, {QHostAddress::LocalHost, asked, kCode, true, {}}),
                  nullptr);
         if (!portTaken) {
             QVERIFY(Refused(port));
         }
+    }
+
+    void hostWindowOpensTheRouterPort_data() {
+        QTest::addColumn<bool>("routerAnswers");
+        QTest::addColumn<QString>("routerStatus");
+        QTest::addColumn<QString>("invitation");  // %1: the port listened on
+        QTest::newRow("a router forwards the port")
+            << true << "ルーターのポートを開きました（外からのアドレス 203.0.113.7:7442）。"
+            << "morvane://203.0.113.7:7442/K7P2QX";
+        QTest::newRow("no router answers")
+            << false << "ルーターが応答しませんでした。説明書の「ポート転送」をご覧ください。"
+            << "morvane://127.0.0.1:%1/K7P2QX";
+    }
+    // With the box ticked (and stored so), it should ask the router for the port it listens on,
+    // tell what the router answered, and copy the invitation to the address a guest can reach:
+    // the router's public one when it forwards the port. The mapping should stay for as long as
+    // the guest's link (a match may need it again) and go with it.
+    void hostWindowOpensTheRouterPort() {
+        QFETCH(bool, routerAnswers);
+        QFETCH(QString, routerStatus);
+        QFETCH(QString, invitation);
+        SettingsStore store;
+        QVERIFY(store.Write(settings::RouterPortMapping(), 1));
+        testing::Routers routers;
+        routers.upnp->forwards = 0;
+        routers.upnp->grants = routers.natPmp->grants = routerAnswers;
+        HostRequest request{QHostAddress::LocalHost, 0, kCode, true, routers.Clients()};
+        WhenModalOpens("NetHost", [&](QWidget* host) {
+            QVERIFY(Find<QCheckBox>(host, "RouterPort")->isChecked());
+            QTRY_COMPARE_WITH_TIMEOUT(Find<QLabel>(host, "RouterStatus")->text(), routerStatus,
+                                      kWaitMs);
+            ClickChild(host, "CopyInvitation");
+            QCOMPARE(QGuiApplication::clipboard()->text(), invitation.arg(PortOf(host)));
+            SaveRowScreenshot(host, "net_host_router_");
+            if (!routerAnswers) {
+                host->close();
+                return;
+            }
+            NetLink::Join("127.0.0.1", PortOf(host), kCode, "Gus", "4.92", host);
+        });
+        QObject links;
+        std::unique_ptr<NetLink> hosted(HostNetworkGame(nullptr, &links, request));
+        QCOMPARE(hosted != nullptr, routerAnswers);
+        QCOMPARE(routers.upnp->closes.load(), 0);
+        hosted.reset();
+        QCOMPARE(routers.upnp->closes.load(), routerAnswers ? 1 : 0);
     }
 
     void joinWindowTellsWhatHappened_data() {
@@ -283,6 +333,35 @@ private slots:
         });
         QWidget owner;
         QCOMPARE(JoinNetworkGame(&owner, &owner, request), nullptr);
+    }
+
+    void joinFormTakesAPastedInvitation_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("an invitation") << " MORVANE://[::1]:7443/k7p2qx "
+                                       << "::1" << 7443 << "K7P2QX";
+        QTest::newRow("an address") << "192.0.2.5"
+                                    << "192.0.2.5" << 7442 << "";
+    }
+    // An invitation pasted into the address field should fill the whole form; anything else
+    // stays as pasted.
+    void joinFormTakesAPastedInvitation() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, address);
+        QFETCH(int, port);
+        QFETCH(QString, code);
+        WhenModalOpens("NetJoin", [&](QWidget* join) {
+            const auto closeAtEnd = qScopeGuard([join] { join->close(); });
+            QGuiApplication::clipboard()->setText(pasted);
+            Find<QLineEdit>(join, "Address")->paste();
+            QCOMPARE(Find<QLineEdit>(join, "Address")->text(), address);
+            QCOMPARE(PortOf(join), port);
+            QCOMPARE(Find<QLineEdit>(join, "Code")->text(), code);
+        });
+        QWidget owner;
+        QCOMPARE(JoinNetworkGame(&owner, &owner, JoinRequest{}), nullptr);
     }
 
 private:
