@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test, and checks the package:
 #  1. the Release build with the plain CMake commands and the default generator (the way a
-#     packager or a new contributor builds), warnings as errors, and every test;
+#     packager or a new contributor builds) but Clang, which compiles it in about three quarters
+#     of GCC's time (GCC builds the presets contributors work with), warnings as errors, and
+#     every test;
 #  2. the Debian package made from build 1 and checked as a distribution would;
 #  3. the Debug build with assertions, AddressSanitizer and UndefinedBehaviorSanitizer, and every
 #     test;
@@ -72,7 +74,8 @@ build() {
 }
 
 release_build() {
-    cmake -S . -B build/plain -DCMAKE_BUILD_TYPE=Release -DMORVANE_WERROR=ON -DCMAKE_UNITY_BUILD=ON >/dev/null
+    CXX=clang++ cmake -S . -B build/plain -DCMAKE_BUILD_TYPE=Release -DMORVANE_WERROR=ON \
+        -DCMAKE_UNITY_BUILD=ON >/dev/null
     cmake --build build/plain -j "$jobs"
 }
 
@@ -89,7 +92,7 @@ thread_build() {
     nice -n 10 cmake --build --preset tsan -j "$jobs" --target thread_tests
 }
 
-build build-packages scripts/install-deps.sh --build
+build build-packages scripts/install-deps.sh --build clang
 started packages scripts/install-deps.sh
 build release-build release_build
 finished packages
