@@ -97,8 +97,6 @@ ChatPanel::ChatPanel(SendFunction send, QWidget* window, QWidget* parent)
     field_->setFocusPolicy(Qt::ClickFocus);
     field_->setFixedWidth(kFieldWidth);
     field_->setValidator(new ChatLengthValidator(field_));
-    field_->setPlaceholderText(tr("メッセージ（Enterで送信）"));
-    field_->setAccessibleName(tr("チャット"));
     field_->installEventFilter(this);
 
     log_ = new ChatLog(this);
@@ -108,6 +106,23 @@ ChatPanel::ChatPanel(SendFunction send, QWidget* window, QWidget* parent)
     layout->setSpacing(16);
     layout->addWidget(field_, 0, Qt::AlignBottom);
     layout->addWidget(log_, 1);
+}
+
+void ChatPanel::showEvent(QShowEvent* event) {
+    NameField();
+    QWidget::showEvent(event);
+}
+
+void ChatPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && isVisible()) {
+        NameField();
+    }
+    QWidget::changeEvent(event);
+}
+
+void ChatPanel::NameField() {
+    field_->setPlaceholderText(tr("メッセージ（Enterで送信）"));
+    field_->setAccessibleName(tr("チャット"));
 }
 
 void ChatPanel::AddLine(const QString& name, const QString& text) {

@@ -59,8 +59,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The field's texts, given as the panel shows (so that a screen that never plays a network
+    // match holds none of them) and again in another language.
+    void NameField();
     void SendTyped();
 
     SendFunction send_;
