@@ -184,7 +184,7 @@ void ReadHello(FieldReader& fields, Message& message) {
 // A line of chat: the JSON text bounds it at two UTF-16 units a character, IsChatText at its
 // characters.
 QString ReadChatText(FieldReader& fields) {
-    const QString text = fields.Text(QStringLiteral("text"), 2 * kMaxChatLength);
+    QString text = fields.Text(QStringLiteral("text"), 2 * kMaxChatLength);
     if (!IsChatText(text)) {
         fields.Fail(QStringLiteral("text"));
     }
