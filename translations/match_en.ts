@@ -335,6 +335,21 @@ and close the screen?</translation>
     </message>
 </context>
 <context>
+    <name>morvane::ChatPanel</name>
+    <message>
+        <source>メッセージ（Enterで送信）</source>
+        <translation>Message (Enter to send)</translation>
+    </message>
+    <message>
+        <source>チャット</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>morvane::EntryWindow</name>
     <message>
         <source>Ｍｏｕｓｅ</source>

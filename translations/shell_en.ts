@@ -285,6 +285,14 @@ please enjoy this software.
         <source>列の置ける所へ□（再押しで上へ）</source>
         <translation>□ to the column&apos;s free cell (again: up)</translation>
     </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>チャット欄へ（Escで盤面へ）</source>
+        <translation>Type in the chat (Esc: back to the board)</translation>
+    </message>
 </context>
 <context>
     <name>morvane::MessageDialog</name>

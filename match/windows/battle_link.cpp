@@ -135,6 +135,10 @@ void BattleLink::Hear(const SessionEvent& event) {
         case Kind::VersionMismatch:
             battle_.RemoteLeft();
             break;
+        case Kind::ChatReceived:
+            // Beside the match: nothing for the battle to act on.
+            emit chatHeard(event.text);
+            return;
         case Kind::PeerHello:
         case Kind::Authenticated:
         case Kind::UndoApplied:
@@ -192,6 +196,13 @@ void BattleLink::SendQuit() {
             return true;
         },
         "quit");
+}
+
+bool BattleLink::CanChat() const { return link_ && link_->session().CanChat(); }
+
+bool BattleLink::SendChat(const QString& text) {
+    return link_ &&
+           link_->Act([&](Session& session) { return session.SendChat(text, link_->Now()); });
 }
 
 }  // namespace morvane

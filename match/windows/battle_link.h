@@ -44,6 +44,15 @@ public:
     void SendNext() override;
     void SendQuit() override;
 
+    // Chat beside the match: whether a line can go now, and a line (IsChatText) sent; false
+    // when it cannot go now or comes too fast. A refused line is no disagreement.
+    bool CanChat() const;
+    bool SendChat(const QString& text);
+
+signals:
+    // A line of chat from the other side.
+    void chatHeard(const QString& text);
+
 private:
     void Hear(const SessionEvent& event);
     // Runs a session action; one it refuses ends the match (Session::Desync).

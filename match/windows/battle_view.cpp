@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QVBoxLayout>
 
 #include "assets/pictures.h"
 #include "match/windows/battle_widgets.h"
@@ -78,9 +79,17 @@ QLabel* MakeLabel(const QString& objectName, const QFont& font, QWidget* parent)
 
 BattleView::BattleView(SoundSink* sounds, QWidget* parent) : QWidget(parent), announcer_(parent) {
     setObjectName(QStringLiteral("BattleStage"));
-    area_ = new QWidget(this);
+    // The contents grow in a room of their own, so that a strip can stand under them; the view
+    // paints the background of both.
+    auto* room = new QWidget(this);
+    room->setObjectName(QStringLiteral("BattleRoom"));
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->addWidget(room, 1);
+    area_ = new QWidget(room);
     area_->setObjectName(QStringLiteral("BattleArea"));
-    grow_ = new GrowingPage(this, area_, DesignedSize());
+    grow_ = new GrowingPage(room, area_, DesignedSize());
 
     RenderBackground();
     // The pointing hand's hot spot is its fingertip.
@@ -101,6 +110,8 @@ BattleView::BattleView(SoundSink* sounds, QWidget* parent) : QWidget(parent), an
 }
 
 QSize BattleView::DesignedSize() { return QSize(kWindowWidth, kWindowHeight); }
+
+void BattleView::AddStrip(QWidget* strip) { layout_->addWidget(strip); }
 
 QRect BattleView::BoardOnScreen() const {
     const QRect board = grow_->Scaled(QRect(kMargin, kMargin, kBoardWidth, kBoardHeight));

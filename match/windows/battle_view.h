@@ -13,6 +13,7 @@
 #include "match/windows/info_announcer.h"
 
 class QLabel;
+class QVBoxLayout;
 
 namespace morvane {
 
@@ -47,6 +48,10 @@ public:
     // The size the contents are laid out for; they grow from it.
     static QSize DesignedSize();
 
+    // Puts a strip (the chat) under the contents, on the same background, across the view's
+    // width at its own height; hidden, it takes no room.
+    void AddStrip(QWidget* strip);
+
 signals:
     void cellClicked(int index);
     void cellHovered(int index);
@@ -71,7 +76,8 @@ private:
     void RenderSides(const Battle& battle);
     void RenderInfoPanel(const Battle& battle);
 
-    QWidget* area_ = nullptr;  // the contents, at their grown size
+    QVBoxLayout* layout_ = nullptr;  // the contents' room, then any strip under it
+    QWidget* area_ = nullptr;        // the contents, at their grown size
     GrowingPage* grow_ = nullptr;
     // The battle last drawn, drawn again when the view has grown.
     const Battle* drawn_ = nullptr;

@@ -11,6 +11,7 @@
 #include "match/model/kept_game.h"
 #include "match/model/player_entry.h"
 #include "match/windows/battle_view.h"
+#include "match/windows/chat_panel.h"
 #include "match/windows/entry_window.h"
 #include "match/windows/record_window.h"
 #include "match/windows/result_dialog.h"
@@ -54,6 +55,12 @@ BattleWindow::BattleWindow(AppState& state, SettingsStore& store, AreaSelectFunc
     view_ = new BattleView(seams_.sounds, this);
     view_->SetCellMarksOn(ReadViewToggle(store_, ViewToggle::CellMarks));
     view_->Motion().SetOn(ReadViewToggle(store_, ViewToggle::Motion));
+    chat_ = new ChatPanel([this](const QString& line) { return network_->SendChat(line); }, this,
+                          view_);
+    chat_->hide();
+    view_->AddStrip(chat_);
+    connect(network_, &NetworkMatchSetup::chatLine, this,
+            [this](bool mine, const QString& text) { chat_->AddLine(SpeakerName(mine), text); });
     menuBar_ = new BattleMenuBar(MenuActions(), this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -221,9 +228,14 @@ void BattleWindow::AskResult(const GameResult& result) {
 }
 
 void BattleWindow::keyPressEvent(QKeyEvent* event) {
-    if (!menuBar_->TriggerShortcut(event->keyCombination())) {
-        Ask([this, key = event->key()] { battle_.PressKey(key); });
+    if (menuBar_->TriggerShortcut(event->keyCombination())) {
+        return;
     }
+    // The keys the chat's field leaves are not the board's.
+    if (chat_->Typing() || (event->keyCombination() == ChatPanel::kKey && chat_->TakeKeys())) {
+        return;
+    }
+    Ask([this, key = event->key()] { battle_.PressKey(key); });
 }
 
 void BattleWindow::Ask(const std::function<void()>& request) {
@@ -437,9 +449,37 @@ void BattleWindow::CountAbandoned(const QString& gameId) {
         GameRecord(store_).CountAbandoned(state_.players, state_.computerLevel, gameId));
 }
 
+void BattleWindow::FollowChat() {
+    const bool shown = battle_.IsNetworkMatch();
+    if (chat_->isVisibleTo(this) != shown) {
+        // Taken first: showing the chat may grow the window to its new least size at once.
+        const int before = height();
+        chat_->setVisible(shown);
+        // A window that has its size grows by the chat or gives it back, the board unchanged; one
+        // not shown yet takes its size from its contents, and the desktop sizes a maximised one.
+        const bool sized = isVisible() || testAttribute(Qt::WA_Resized);
+        if (sized && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
+            const int strip = chat_->minimumHeight();
+            resize(width(), before + (shown ? strip : -strip));
+        }
+    }
+    chat_->SetOpen(network_->CanChat());
+}
+
+QString BattleWindow::SpeakerName(bool mine) const {
+    const auto& kinds = state_.players.kind;
+    const auto remote = std::ranges::find(kinds, PlayerKind::Network);
+    if (remote == kinds.end()) {
+        return network_->GivenName(mine);  // the guest before the first game's terms
+    }
+    const auto remoteSide = static_cast<int>(remote - kinds.begin());
+    return battle_.NameText(mine ? 1 - remoteSide : remoteSide);
+}
+
 void BattleWindow::Render() {
     menuBar_->Follow(battle_, commands_.HasKeptGame(), isFullScreen());
     view_->Render(battle_);
+    FollowChat();
 }
 
 }  // namespace morvane

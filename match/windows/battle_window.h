@@ -20,6 +20,7 @@ class QDialog;
 namespace morvane {
 
 class BattleView;
+class ChatPanel;
 class KeptGame;
 class NetLink;
 class SettingsStore;
@@ -62,7 +63,8 @@ struct BattleSeams {
 // search still running is cancelled and its thread ended first; a game under way counts as
 // abandoned and is kept) and then emits closed(). With the network seams the entry lists
 // "Ｎｅｔｗｏｒｋ" and the game menu hosts and joins network games; a network match is not saved,
-// kept, opened over, redone or left for a new game, and closing it tells the other side.
+// kept, opened over, redone or left for a new game, and closing it tells the other side; a chat
+// stands under the board while it is on, T giving its field the keys and Esc taking them back.
 class BattleWindow : public QWidget {
     Q_OBJECT
 
@@ -137,6 +139,11 @@ private:
     void HostFromMenu();
     void JoinFromMenu();
 
+    // The chat stands under the board while a network match is on, the window taller by it.
+    void FollowChat();
+    // Who said a line of chat, as the side panels name the player.
+    QString SpeakerName(bool mine) const;
+
     void OnTick();
     // Starts the tick again after it stopped for a person's input or a question.
     void Wake();
@@ -153,6 +160,7 @@ private:
     NetworkMatchSetup* network_;
     BattleView* view_ = nullptr;
     BattleMenuBar* menuBar_ = nullptr;
+    ChatPanel* chat_ = nullptr;
     QTimer* timer_;
     bool closing_ = false;
 };

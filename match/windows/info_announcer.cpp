@@ -13,4 +13,6 @@ void InfoAnnouncer::Follow(const InfoPanel& info) {
     Announce(window_, info.PageSpeech());
 }
 
+void InfoAnnouncer::Tell(const QString& notice) const { Announce(window_, notice); }
+
 }  // namespace morvane

@@ -87,6 +87,8 @@ void NetworkMatchSetup::PlayOver(NetLink* link, PlayerKind local) {
         QObject::disconnect(&battle_, nullptr, link_, nullptr);
     }
     link_ = new BattleLink(link, battle_, screen_, wake_);
+    connect(link_, &BattleLink::chatHeard, this,
+            [this](const QString& text) { emit chatLine(false, text); });
     battle_.PlayNetwork(*link_, link_->role(), link_->ownName(), link_->peerName(), local);
     link_->CatchUp();
     if (link->session().state() == Session::State::Closed) {
@@ -94,4 +96,23 @@ void NetworkMatchSetup::PlayOver(NetLink* link, PlayerKind local) {
     }
 }
 
+bool NetworkMatchSetup::CanChat() const { return link_ && link_->CanChat(); }
+
+bool NetworkMatchSetup::SendChat(const QString& text) {
+    if (!link_ || !link_->SendChat(text)) {
+        return false;
+    }
+    emit chatLine(true, text);
+    return true;
+}
+
+QString NetworkMatchSetup::GivenName(bool mine) const {
+    if (!link_) {
+        return {};
+    }
+    return mine ? link_->ownName() : link_->peerName();
+}
+
 }  // namespace morvane
+
+#include "moc_network_match_setup.cpp"

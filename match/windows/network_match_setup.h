@@ -58,6 +58,17 @@ public:
     // The screen closes: the other side hears that this side quit.
     void Close();
 
+    // Chat with the other side of the network match: whether a line can go now; a line
+    // (IsChatText) sent, told as chatLine once it went.
+    bool CanChat() const;
+    bool SendChat(const QString& text);
+    // The name this side (mine) or the other gave, maybe empty.
+    QString GivenName(bool mine) const;
+
+signals:
+    // A line of chat went out (mine) or came in.
+    void chatLine(bool mine, const QString& text);
+
 private:
     // The match goes on over the link, as its host or its guest (whose side local plays).
     void PlayOver(NetLink* link, PlayerKind local = PlayerKind::Mouse);

@@ -7,9 +7,9 @@
 namespace morvane {
 
 // The protocol's version: peers of different majors do not play each other; a minor may add
-// fields the other side ignores.
+// fields the other side ignores, and messages a side sends only to a side of that minor or later.
 inline constexpr int kProtocolMajor = 2;
-inline constexpr int kProtocolMinor = 0;
+inline constexpr int kProtocolMinor = 1;
 
 // After this many wrong codes a host draws a new code.
 inline constexpr int kMaxWrongCodes = 3;

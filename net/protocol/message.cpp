@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "net/protocol/chat.h"
 #include "net/protocol/cpace.h"
 #include "net/protocol/handshake.h"
 #include "net/protocol/key_exchange.h"
@@ -13,7 +14,7 @@ namespace morvane {
 
 namespace {
 
-constexpr std::array<std::pair<MessageType, QStringView>, 13> kTypeNames{{
+constexpr std::array<std::pair<MessageType, QStringView>, 14> kTypeNames{{
     {MessageType::Hello, u"hello"},
     {MessageType::Share, u"share"},
     {MessageType::Confirm, u"confirm"},
@@ -27,6 +28,7 @@ constexpr std::array<std::pair<MessageType, QStringView>, 13> kTypeNames{{
     {MessageType::Quit, u"quit"},
     {MessageType::Heartbeat, u"heartbeat"},
     {MessageType::Bye, u"bye"},
+    {MessageType::Chat, u"chat"},
 }};
 
 // Texts longer than these are refused rather than shown.
@@ -179,6 +181,16 @@ void ReadHello(FieldReader& fields, Message& message) {
     message.nonce = fields.Hex(QStringLiteral("nonce"), kNonceBytes);
 }
 
+// A line of chat: the JSON text bounds it at two UTF-16 units a character, IsChatText at its
+// characters.
+QString ReadChatText(FieldReader& fields) {
+    QString text = fields.Text(QStringLiteral("text"), 2 * kMaxChatLength);
+    if (!IsChatText(text)) {
+        fields.Fail(QStringLiteral("text"));
+    }
+    return text;
+}
+
 }  // namespace
 
 bool IsTerrain(const Board& board) {
@@ -238,6 +250,9 @@ QJsonObject ToJson(const Message& message) {
         case MessageType::Bye:
             object.insert("reason", message.reason);
             break;
+        case MessageType::Chat:
+            object.insert("text", message.text);
+            break;
         case MessageType::Quit:
         case MessageType::Heartbeat:
             break;
@@ -296,6 +311,9 @@ std::optional<Message> CheckMessage(const QJsonObject& object, QString* error) {
             break;
         case MessageType::Bye:
             message.reason = fields.Text(QStringLiteral("reason"), kMaxReasonLength);
+            break;
+        case MessageType::Chat:
+            message.text = ReadChatText(fields);
             break;
         case MessageType::Quit:
         case MessageType::Heartbeat:

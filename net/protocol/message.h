@@ -25,6 +25,7 @@ enum class MessageType {
     Quit,        // the sender ends the match
     Heartbeat,   // nothing to say, still here
     Bye,         // the sender closes, with a reason
+    Chat,        // a line of chat from the sender's player (2.1)
 };
 
 // The two ends of a connection: the host listens and sets the games up, the guest joins.
@@ -63,6 +64,8 @@ struct Message {
     bool accepted = false;
     // Bye.
     QString reason{};
+    // Chat: the line, as IsChatText takes it.
+    QString text{};
 };
 
 // Bye's reasons.

@@ -335,6 +335,9 @@ void Session::Handle(const Message& message) {
                 Violation(QStringLiteral("a heartbeat during the handshake"));
             }
             return;
+        case MessageType::Chat:
+            HandleChat(message);
+            return;
         case MessageType::Bye:
             return;
     }
@@ -359,6 +362,7 @@ void Session::HandleHello(const Message& message) {
         return;
     }
     peerHelloSeen_ = true;
+    peerProtoMinor_ = message.protoMinor;
     SessionEvent hello{SessionEvent::Kind::PeerHello};
     hello.version = ProtocolVersionText(message.protoMajor, message.protoMinor);
     Emit(hello);
@@ -574,6 +578,41 @@ void Session::TakeBack(Peer requester) {
         board_[moves_[ply]] = UnitCode(ply % 2 == 0 ? firstTurn_ : -firstTurn_);
     }
     Emit({SessionEvent::Kind::UndoApplied, requester});
+}
+
+// Chat: lines of plain text beside the match, paced each way.
+
+bool Session::ChatState() const {
+    return state_ == State::Setup || state_ == State::Playing || state_ == State::GameOver;
+}
+
+bool Session::CanChat() const { return ChatState() && peerProtoMinor_ >= kChatSinceMinor; }
+
+bool Session::SendChat(const QString& text, qint64 nowMs) {
+    if (!CanChat() || !IsChatText(text) || !chatSent_.Pass(nowMs)) {
+        return false;
+    }
+    Message chat;
+    chat.type = MessageType::Chat;
+    chat.text = text;
+    Send(chat);
+    return true;
+}
+
+void Session::HandleChat(const Message& message) {
+    if (!ChatState()) {
+        Violation(QStringLiteral("chat during the handshake"));
+        return;
+    }
+    // Timed as the message was read (Receive has just set lastReceivedMs_ to its clock).
+    if (!chatReceived_.Pass(lastReceivedMs_)) {
+        Violation(QStringLiteral("chat faster than %1 lines at once, then one a second")
+                      .arg(kChatReceiveBurst));
+        return;
+    }
+    SessionEvent chat{SessionEvent::Kind::ChatReceived, Other()};
+    chat.text = message.text;
+    Emit(chat);
 }
 
 }  // namespace morvane

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+#include "net/protocol/chat.h"
 #include "net/protocol/frame_codec.h"
 #include "net/protocol/key_exchange.h"
 #include "net/protocol/message.h"
@@ -44,6 +45,7 @@ struct SessionEvent {
         Desynced,         // one side's game asked what its session refused: the match ends
         TimedOut,         // the handshake did not finish within kHandshakeTimeoutMs
         Left,             // the other side went silent or the connection broke
+        ChatReceived,     // a line of chat from the other side: text
     };
     Kind kind;
     Peer by = Peer::Host;
@@ -98,6 +100,14 @@ public:
     // The connection under the session broke: closes with a Left event unless already closed.
     void ConnectionLost();
 
+    // Chat, from the end of the handshake until the session closes, with a side whose protocol
+    // knows it (2.1 or later): whether a line can go now.
+    bool CanChat() const;
+    // Sends a line of chat (IsChatText) at nowMs; false when it cannot go now, or when this
+    // side's lines come faster than kChatSendBurst at once and then one a kChatIntervalMs, so
+    // that chat never crowds out the moves.
+    bool SendChat(const QString& text, qint64 nowMs);
+
     // Bytes to send since the last call.
     QByteArray TakeOutput();
     // Events since the last call, in order.
@@ -147,6 +157,9 @@ private:
     void HandleUndo(const Message& message);
     void HandleUndoAnswer(const Message& message);
     void HandleNext(const Message& message);
+    void HandleChat(const Message& message);
+    // The states in which lines of chat go both ways.
+    bool ChatState() const;
 
     // This side's proof of the key, the last frame it sends in the clear.
     void SendProof();
@@ -190,6 +203,11 @@ private:
     QList<int> moves_;
     std::optional<Peer> undoPendingBy_;
     std::array<bool, 2> wantsNext_{};  // by Peer: host, guest
+
+    // Chat: the other side's minor version, and the pace of each direction's lines.
+    int peerProtoMinor_ = 0;
+    ChatPace chatSent_{kChatSendBurst, kChatIntervalMs};
+    ChatPace chatReceived_{kChatReceiveBurst, kChatIntervalMs};
 };
 
 }  // namespace morvane

@@ -43,6 +43,9 @@ public:
         return done;
     }
 
+    // The link's clock, which the session counts in, in milliseconds.
+    qint64 Now() const { return clock_.elapsed(); }
+
 signals:
     void eventOccurred(const morvane::SessionEvent& event);
     // The socket is closed, whatever closed it: the link may go.
@@ -53,7 +56,6 @@ private:
     // Writes the session's output, passes its events on, and closes the socket once the
     // session is closed.
     void Pump();
-    qint64 Now() const { return clock_.elapsed(); }
 
     QTcpSocket* socket_;
     Session session_;

@@ -5,15 +5,16 @@
 namespace morvane {
 
 // The battle screen and the extra game's window open at these sizes and grow from there; the
-// information, keys, area select and area editor windows scroll.
-const std::array<WindowSize, 20> kWindowSizes{{
-    {"Form1", {648, 376}},       {"FormMsg", {530, 158}},    {"frmAbout", {600, 565}, true},
-    {"Form8", {400, 171}},       {"Form9", {560, 337}},      {"FormKeys", {784, 540}, true},
-    {"FormRecord", {581, 439}},  {"Form2", {452, 263}},      {"Form3", {645, 434}},
-    {"Form4", {422, 370}},       {"Form5", {341, 216}},      {"Form6", {725, 455}, true},
-    {"Form7", {362, 602}, true}, {"FormReview", {651, 467}}, {"NetHost", {404, 386}},
-    {"NetJoin", {404, 288}},     {"Formz10", {290, 285}},    {"Formz11", {508, 365}},
-    {"Formz12", {344, 206}},     {"Formz13", {490, 420}},
+// information, keys, area select and area editor windows scroll. In a network match the battle
+// screen is taller by its chat, still small enough for every scale the others allow.
+const std::array<WindowSize, 21> kWindowSizes{{
+    {"Form1", {648, 376}},        {"FormMsg", {530, 158}},     {"frmAbout", {600, 565}, true},
+    {"Form8", {400, 171}},        {"Form9", {560, 337}},       {"FormKeys", {784, 566}, true},
+    {"FormRecord", {581, 439}},   {"Form2", {452, 263}},       {"Form3", {645, 434}},
+    {"Form3Network", {645, 484}}, {"Form4", {422, 370}},       {"Form5", {341, 216}},
+    {"Form6", {725, 455}, true},  {"Form7", {362, 602}, true}, {"FormReview", {651, 467}},
+    {"NetHost", {404, 386}},      {"NetJoin", {404, 288}},     {"Formz10", {290, 285}},
+    {"Formz11", {508, 365}},      {"Formz12", {344, 206}},     {"Formz13", {490, 420}},
 }};
 
 QStringList WindowsTooLarge(int percent, QSize room) {

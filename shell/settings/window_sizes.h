@@ -7,7 +7,8 @@
 namespace morvane {
 
 // A window's size at the display scale 100 (its own size, frame not counted), by its
-// objectName, and whether its page scrolls when the screen is too small for it.
+// objectName (the battle screen in a network match as "Form3Network"), and whether its page
+// scrolls when the screen is too small for it.
 struct WindowSize {
     const char* name;
     QSize size;
@@ -16,7 +17,7 @@ struct WindowSize {
 
 // Every window of the program at its own size: the windows that can grow at the size they open
 // at, the others at their one size. A test holds each window to its entry.
-extern const std::array<WindowSize, 20> kWindowSizes;
+extern const std::array<WindowSize, 21> kWindowSizes;
 
 // What a window's frame (its title bar and edges) adds to it on a desktop, in screen pixels.
 inline constexpr QSize kWindowFrame{16, 40};

@@ -68,6 +68,8 @@ const std::vector<KeyScreen> kKeyScreens{
           QT_TRANSLATE_NOOP("morvane::KeysWindow", "一手戻す")},
          {QT_TRANSLATE_NOOP("morvane::KeysWindow", "F1"),
           QT_TRANSLATE_NOOP("morvane::KeysWindow", "ルール説明")},
+         {QT_TRANSLATE_NOOP("morvane::KeysWindow", "T"),
+          QT_TRANSLATE_NOOP("morvane::KeysWindow", "チャット欄へ（Escで盤面へ）")},
      }},
     {QT_TRANSLATE_NOOP("morvane::KeysWindow", "地形エディタ"),
      {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QList>
 #include <QString>
+#include <QTcpSocket>
 #include <QTest>
 #include <QWidget>
 #include <chrono>
@@ -21,6 +22,7 @@
 #include "match/windows/record_window.h"
 #include "match/windows/result_dialog.h"
 #include "match/windows/review_window.h"
+#include "net/socket/net_link.h"
 #include "net/windows/host_window.h"
 #include "net/windows/join_window.h"
 #include "shell/settings/display_scale.h"
@@ -93,6 +95,18 @@ struct Windows {
                  return std::make_unique<BattleWindow>(w.state, w.settings.store(),
                                                        BattleWindow::AreaSelectFunction{},
                                                        BattleSeams{std::chrono::hours(1)});
+             }},
+            {QStringLiteral("Form3Network"),
+             [](Windows& w) {
+                 // In a network match, with its chat: a guest's link whose host has not answered
+                 // yet (its socket never connects), waiting for the first game.
+                 auto window = std::make_unique<BattleWindow>(w.state, w.settings.store(),
+                                                              BattleWindow::AreaSelectFunction{},
+                                                              BattleSeams{std::chrono::hours(1)});
+                 window->StartNetwork(new NetLink(new QTcpSocket, Peer::Guest,
+                                                  QStringLiteral("K7P2QX"), QStringLiteral("Ren"),
+                                                  QStringLiteral("4.92"), window.get()));
+                 return window;
              }},
             {QStringLiteral("Form4"),
              [](Windows& w) {

@@ -361,13 +361,13 @@ private slots:
         QTest::newRow("1024x768 150") << small << 150 << QStringList();
         QTest::newRow("1024x768 200")
             << small << 200
-            << QStringList{"Form1", "FormMsg",    "Form9",   "FormRecord", "Form3",
+            << QStringList{"Form1", "FormMsg",    "Form9",   "FormRecord", "Form3",  "Form3Network",
                            "Form4", "FormReview", "NetHost", "Formz11",    "Formz13"};
         QTest::newRow("1280x1024 100") << large << 100 << QStringList();
         QTest::newRow("1280x1024 125") << large << 125 << QStringList();
         QTest::newRow("1280x1024 150") << large << 150 << QStringList();
         QTest::newRow("1280x1024 200")
-            << large << 200 << QStringList{"Form1", "Form3", "FormReview"};
+            << large << 200 << QStringList{"Form1", "Form3", "Form3Network", "FormReview"};
         QTest::newRow("1920x1080 200") << wide << 200 << QStringList();
     }
     void scaleIsOfferedWhenEveryWindowFits() {

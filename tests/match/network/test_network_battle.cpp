@@ -1,5 +1,7 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <atomic>
@@ -10,6 +12,7 @@
 #include "match/model/game_record.h"
 #include "match/model/stored_options.h"
 #include "match/windows/battle_window.h"
+#include "match/windows/chat_panel.h"
 #include "net/socket/net_host.h"
 #include "net/socket/net_link.h"
 #include "tests/support/modal.h"
@@ -32,9 +35,10 @@ struct NetScreen {
     AppState state;
     QPointer<BattleWindow> window;
 
-    explicit NetScreen(NetLink* link,
-                       BattleSeams seams = BattleSeams{std::chrono::milliseconds(0)}) {
-        StorePlayerKind(settings.store(), 0, PlayerKind::Mouse);
+    // A host's entry leaves side ○ to local.
+    explicit NetScreen(NetLink* link, BattleSeams seams = BattleSeams{std::chrono::milliseconds(0)},
+                       PlayerKind local = PlayerKind::Mouse) {
+        StorePlayerKind(settings.store(), 0, local);
         state.options = {FirstGameFirst::Circle, LaterGamesFirst::Alternate, TerrainOption::Off};
         window = new BattleWindow(state, settings.store(), {}, std::move(seams));
         window->StartNetwork(link);
@@ -49,7 +53,24 @@ struct NetScreen {
         QTest::mouseClick(window->findChild<QLabel*>(QStringLiteral("Un_%1").arg(cell)),
                           Qt::LeftButton);
     }
+    QLineEdit* ChatField() const { return window->findChild<QLineEdit*>("ChatField"); }
+    QString ChatLines() const {
+        return window->findChild<morvane::ChatLog*>()->lines().join(u'\n');
+    }
+    // What the screen reader was told last.
+    QString Spoken() const {
+        const auto* notice = window->findChild<QWidget*>(QStringLiteral("ScreenReaderNotice"),
+                                                         Qt::FindDirectChildrenOnly);
+        return notice != nullptr ? notice->accessibleName() : QString();
+    }
 };
+
+// Keys as the focus takes them.
+void PressFocused(const QList<QKeyCombination>& keys) {
+    for (const QKeyCombination key : keys) {
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    }
+}
 
 int UnitCount(const Board& board) {
     int units = 0;
@@ -303,6 +324,60 @@ private slots:
         QTest::keyClick(hosting.window, Qt::Key_H);
         QTRY_COMPARE_WITH_TIMEOUT(search.Boards().size(), std::size_t{2}, kWait);
         QCOMPARE(UnitCount(search.Boards().back()), 1);
+    }
+
+    // Both screens chat under the board during the match. The host's keyboard player takes the
+    // field with T, sends a line with Enter (which places no unit) and gives the keys back to
+    // the board with Esc; the guest types in its field. Each line shows on both screens under
+    // its speaker's name as the text it is, markup included, and is spoken.
+    void twoScreensChatOverLoopback() {
+        Loopback loopback;
+        QVERIFY(loopback.Connect());
+        ConfirmTheEntry();
+        NetScreen hosting(loopback.host.guest(), BattleSeams{std::chrono::milliseconds(0)},
+                          PlayerKind::Keyboard);
+        NetScreen guest(loopback.joining);
+        guest.window->show();
+        hosting.window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(guest.ChatField()->isEnabled(), kWait);
+        hosting.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(hosting.window));
+        QCOMPARE(QApplication::focusWidget(), hosting.window.data());
+
+        PressFocused({Qt::Key_T});
+        QCOMPARE(QApplication::focusWidget(), hosting.ChatField());
+        QTest::keyClicks(hosting.ChatField(), QStringLiteral("<b>hi</b>"));
+        PressFocused({Qt::Key_Return});
+        const QString hostLine = QStringLiteral("Hana：<b>hi</b>");
+        QTRY_COMPARE_WITH_TIMEOUT(guest.ChatLines(), hostLine, kWait);
+        QCOMPARE(guest.Spoken(), hostLine);
+        QCOMPARE(hosting.ChatLines(), hostLine);
+        QCOMPARE(hosting.Spoken(), hostLine);
+        QVERIFY(hosting.ChatField()->text().isEmpty());
+        QCOMPARE(UnitCount(hosting.battle().ShownBoard()), 0);
+
+        QTest::keyClicks(guest.ChatField(), QStringLiteral("  a & b  "));
+        QTest::keyClick(guest.ChatField(), Qt::Key_Return);
+        const QString guestLine = QStringLiteral("Ren：a & b");
+        QTRY_COMPARE_WITH_TIMEOUT(hosting.Spoken(), guestLine, kWait);
+        QCOMPARE(hosting.ChatLines(), hostLine + u'\n' + guestLine);
+        QCOMPARE(guest.ChatLines(), hostLine + u'\n' + guestLine);
+        // Pasted: the test's keys are ASCII only.
+        hosting.ChatField()->insert(
+            QStringLiteral("A longer line, to see how the log wraps what does not fit: "
+                           "長い行は折り返して、新しい行ほど下に出ます。"));
+        QTest::keyClick(hosting.ChatField(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(guest.ChatLines().count(u'\n') == 2, kWait);
+        SaveScreenshot(hosting.window, QStringLiteral("network-chat-host"));
+        SaveScreenshot(guest.window, QStringLiteral("network-chat-guest"));
+
+        // Esc gives the keys back: column 1's free cell, and Enter places the unit there.
+        PressFocused({Qt::Key_Escape});
+        QCOMPARE(QApplication::focusWidget(), hosting.window.data());
+        PressFocused({Qt::Key_1, Qt::Key_Return});
+        QTRY_COMPARE_WITH_TIMEOUT(guest.battle().ShownBoard()[CellIndex(1, kRows)], CircleUnit,
+                                  kWait);
     }
 
     // Closing the screen in a network match asks first: No keeps the match; Yes ends it, and
