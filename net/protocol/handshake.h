@@ -9,7 +9,9 @@ namespace morvane {
 // The protocol's version: peers of different majors do not play each other; a minor may add
 // fields the other side ignores.
 inline constexpr int kProtocolMajor = 2;
-inline constexpr int kProtocolMinor = 0;
+inline constexpr int kProtocolMinor = 1;
+// The first minor version that resumes a dropped connection.
+inline constexpr int kResumingMinor = 1;
 
 // After this many wrong codes a host draws a new code.
 inline constexpr int kMaxWrongCodes = 3;

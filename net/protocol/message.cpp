@@ -13,7 +13,7 @@ namespace morvane {
 
 namespace {
 
-constexpr std::array<std::pair<MessageType, QStringView>, 13> kTypeNames{{
+constexpr std::array<std::pair<MessageType, QStringView>, 16> kTypeNames{{
     {MessageType::Hello, u"hello"},
     {MessageType::Share, u"share"},
     {MessageType::Confirm, u"confirm"},
@@ -27,6 +27,9 @@ constexpr std::array<std::pair<MessageType, QStringView>, 13> kTypeNames{{
     {MessageType::Quit, u"quit"},
     {MessageType::Heartbeat, u"heartbeat"},
     {MessageType::Bye, u"bye"},
+    {MessageType::Resume, u"resume"},
+    {MessageType::ResumeProof, u"resume_proof"},
+    {MessageType::Resumed, u"resumed"},
 }};
 
 // Texts longer than these are refused rather than shown.
@@ -179,7 +182,57 @@ void ReadHello(FieldReader& fields, Message& message) {
     message.nonce = fields.Hex(QStringLiteral("nonce"), kNonceBytes);
 }
 
+// The count of kept messages received; each side sends fewer than 2^53 in a match.
+qint64 Got(FieldReader& fields) { return fields.Int(QStringLiteral("got"), 0, kMaxGameNumber); }
+
+void InsertResumeFields(const Message& message, QJsonObject& object) {
+    switch (message.type) {
+        case MessageType::Resume:
+            object.insert("nonce", HexText(message.nonce));
+            return;
+        case MessageType::ResumeProof:
+            object.insert("tag", HexText(message.tag));
+            object.insert("stream", HexText(message.stream));
+            return;
+        default:
+            object.insert("got", message.got);
+            return;
+    }
+}
+
+void ReadResumeFields(FieldReader& fields, Message& message) {
+    switch (message.type) {
+        case MessageType::Resume:
+            message.nonce = fields.Hex(QStringLiteral("nonce"), kNonceBytes);
+            return;
+        case MessageType::ResumeProof:
+            message.tag = fields.Hex(QStringLiteral("tag"), cpace::kHashBytes);
+            message.stream = fields.Hex(QStringLiteral("stream"), kStreamHeaderBytes);
+            return;
+        default:
+            message.got = Got(fields);
+            return;
+    }
+}
+
 }  // namespace
+
+bool IsKept(MessageType type) {
+    switch (type) {
+        case MessageType::Hello:
+        case MessageType::Share:
+        case MessageType::Confirm:
+        case MessageType::Name:
+        case MessageType::Heartbeat:
+        case MessageType::Bye:
+        case MessageType::Resume:
+        case MessageType::ResumeProof:
+        case MessageType::Resumed:
+            return false;
+        default:
+            return true;
+    }
+}
 
 bool IsTerrain(const Board& board) {
     return std::all_of(board.cells.begin(), board.cells.end(),
@@ -238,8 +291,17 @@ QJsonObject ToJson(const Message& message) {
         case MessageType::Bye:
             object.insert("reason", message.reason);
             break;
-        case MessageType::Quit:
         case MessageType::Heartbeat:
+            if (message.got >= 0) {
+                object.insert("got", message.got);
+            }
+            break;
+        case MessageType::Quit:
+            break;
+        case MessageType::Resume:
+        case MessageType::ResumeProof:
+        case MessageType::Resumed:
+            InsertResumeFields(message, object);
             break;
     }
     return object;
@@ -297,8 +359,17 @@ std::optional<Message> CheckMessage(const QJsonObject& object, QString* error) {
         case MessageType::Bye:
             message.reason = fields.Text(QStringLiteral("reason"), kMaxReasonLength);
             break;
-        case MessageType::Quit:
         case MessageType::Heartbeat:
+            if (object.contains(QStringLiteral("got"))) {
+                message.got = Got(fields);
+            }
+            break;
+        case MessageType::Quit:
+            break;
+        case MessageType::Resume:
+        case MessageType::ResumeProof:
+        case MessageType::Resumed:
+            ReadResumeFields(fields, message);
             break;
     }
     if (!fields.error().isEmpty()) {

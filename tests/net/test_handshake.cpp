@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(HasEvent(events, SessionEvent::Kind::WrongCode),
                  lastEvent == int(SessionEvent::Kind::WrongCode));
         if (events.last().kind == SessionEvent::Kind::VersionMismatch) {
-            QCOMPARE(events.last().text, "2.0");
+            QCOMPARE(events.last().text, "2.1");
             QCOMPARE(events.last().version, script == Script::FirstVersion ? "1.0" : "3.0");
         }
         if (hostState == int(Session::State::Setup)) {

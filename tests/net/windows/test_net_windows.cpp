@@ -209,10 +209,10 @@ private slots:
             << FarEnd::Nothing << "接続を断られました（そのポートで待ち受けていません）。";
         QTest::newRow("a host of the first version")
             << FarEnd::FirstVersionHost
-            << "バージョンが合いません（こちらのプロトコルは2.0、ホストは1.0）。";
+            << "バージョンが合いません（こちらのプロトコルは2.1、ホストは1.0）。";
         QTest::newRow("a host of a later version")
             << FarEnd::LaterVersionHost
-            << "バージョンが合いません（こちらのプロトコルは2.0、ホストは3.0）。";
+            << "バージョンが合いません（こちらのプロトコルは2.1、ホストは3.0）。";
     }
     // It should tell why an attempt failed on its status line, with its bye sent before it
     // closes, and return no link when closed.
