@@ -2,6 +2,7 @@
 
 #include <QEvent>
 
+#include "match/model/info_panel.h"
 #include "shell/windows/accessible_names.h"
 #include "shell/windows/look.h"
 
@@ -11,24 +12,27 @@ namespace {
 
 // How long "reconnected" stays.
 constexpr int kResumedShownMs = 4'000;
-constexpr int kNoticePadding = 6;
 
 }  // namespace
 
-ConnectionNotice::ConnectionNotice(QWidget* screen) : QLabel(screen) {
+ConnectionNotice::ConnectionNotice(QWidget* screen)
+    : QLabel(screen),
+      // As the battle view names its rows.
+      lastRow_(
+          screen->findChild<QLabel*>(QStringLiteral("InfLb_%1").arg(InfoPanel::kRowCount - 1))) {
     setObjectName(QStringLiteral("ConnectionNotice"));
     setAlignment(Qt::AlignCenter);
-    setMargin(kNoticePadding);
+    setWordWrap(true);
     setAutoFillBackground(true);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, look::kNightDeep);
+    colours.setColor(QPalette::Window, look::kBlack);
     colours.setColor(QPalette::WindowText, look::kGold);
     setPalette(colours);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
     clearTimer_.setSingleShot(true);
     connect(&clearTimer_, &QTimer::timeout, this, &ConnectionNotice::Clear);
-    screen->installEventFilter(this);
+    (lastRow_ != nullptr ? static_cast<QWidget*>(lastRow_) : screen)->installEventFilter(this);
 }
 
 void ConnectionNotice::ShowDropped() {
@@ -47,7 +51,7 @@ void ConnectionNotice::Clear() {
 }
 
 bool ConnectionNotice::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Resize) {
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move) {
         Place();
     }
     return QLabel::eventFilter(watched, event);
@@ -62,9 +66,16 @@ void ConnectionNotice::Tell(const QString& text) {
 }
 
 void ConnectionNotice::Place() {
-    const QWidget* screen = parentWidget();
-    const int height = sizeHint().height();
-    setGeometry(0, screen->height() - height, screen->width(), height);
+    QWidget* screen = parentWidget();
+    if (lastRow_ == nullptr) {
+        const int height = heightForWidth(screen->width());
+        setGeometry(0, screen->height() - height, screen->width(), height);
+        return;
+    }
+    setFont(lastRow_->font());
+    const QRect row(lastRow_->mapTo(screen, QPoint()), lastRow_->size());
+    const int height = heightForWidth(row.width());
+    setGeometry(row.left(), row.bottom() + 1 - height, row.width(), height);
 }
 
 }  // namespace morvane
