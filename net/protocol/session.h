@@ -106,7 +106,7 @@ public:
     void Withdraw(QStringView reason);
     // The connection under the session broke. From the first game on, with a peer that speaks
     // 2.1 or later, the session waits for a new connection (a Dropped event), until
-    // resumeLimit() after the drop; otherwise, and at that limit, it closes with a Left event.
+    // the resume limit after the drop; otherwise, and at that limit, it closes with a Left event.
     // A resume attempt that breaks leaves the session waiting.
     void ConnectionLost(qint64 nowMs);
     // A new connection for a session that waits: the guest dialled the host again, or the
@@ -115,7 +115,6 @@ public:
     bool BeginResume(qint64 nowMs);
     // How long a dropped connection may take to be resumed (kResumeLimitMs unless set).
     void SetResumeLimit(qint64 ms) { resumeLimitMs_ = ms; }
-    qint64 resumeLimit() const { return resumeLimitMs_; }
 
     // Bytes to send since the last call.
     QByteArray TakeOutput();
