@@ -350,6 +350,17 @@ and close the screen?</translation>
     </message>
 </context>
 <context>
+    <name>morvane::ConnectionNotice</name>
+    <message>
+        <source>接続が切れました。再接続しています…</source>
+        <translation>The connection dropped. Reconnecting…</translation>
+    </message>
+    <message>
+        <source>再接続しました。</source>
+        <translation>Reconnected.</translation>
+    </message>
+</context>
+<context>
     <name>morvane::EntryWindow</name>
     <message>
         <source>Ｍｏｕｓｅ</source>

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "match/model/battle.h"
+#include "match/windows/connection_notice.h"
 #include "match/windows/peer_left_dialog.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/open_dialog.h"
@@ -16,7 +17,14 @@ Turn TurnOfSide(int side) { return side == 0 ? kCircleTurn : kCrossTurn; }
 }  // namespace
 
 BattleLink::BattleLink(NetLink* link, Battle& battle, QWidget* screen, std::function<void()> wake)
-    : QObject(screen), link_(link), battle_(battle), screen_(screen), wake_(std::move(wake)) {
+    : QObject(screen),
+      link_(link),
+      battle_(battle),
+      screen_(screen),
+      wake_(std::move(wake)),
+      notice_(new ConnectionNotice(screen)) {
+    // The notice belongs to this match's link: a later match's link shows its own.
+    connect(this, &QObject::destroyed, notice_, &QObject::deleteLater);
     connect(link, &NetLink::eventOccurred, this, &BattleLink::Hear);
     connect(link, &NetLink::finished, this, [this] { linkFinished_ = true; });
 
@@ -116,6 +124,7 @@ void BattleLink::Hear(const SessionEvent& event) {
             battle_.RemoteReady();
             break;
         case Kind::Invalid:
+            notice_->Clear();
             battle_.RemoteInvalid();
             break;
         case Kind::Desynced:
@@ -133,12 +142,19 @@ void BattleLink::Hear(const SessionEvent& event) {
         case Kind::TimedOut:
         case Kind::WrongCode:
         case Kind::VersionMismatch:
+            notice_->Clear();
             battle_.RemoteLeft();
             break;
         case Kind::ChatReceived:
             // Beside the match: nothing for the battle to act on.
             emit chatHeard(event.text);
             return;
+        case Kind::Dropped:
+            notice_->ShowDropped();
+            break;
+        case Kind::Resumed:
+            notice_->ShowResumed();
+            break;
         case Kind::PeerHello:
         case Kind::Authenticated:
         case Kind::UndoApplied:

@@ -12,6 +12,7 @@ class QWidget;
 namespace morvane {
 
 class Battle;
+class ConnectionNotice;
 
 // The battle screen's side of a network match: hands the link's news to the battle, sends the
 // battle's messages over the link, and answers the questions the other side's news makes the
@@ -64,6 +65,7 @@ private:
     Battle& battle_;
     QWidget* screen_;
     std::function<void()> wake_;
+    ConnectionNotice* notice_;  // while the connection drops and is resumed
 };
 
 }  // namespace morvane

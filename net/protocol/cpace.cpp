@@ -97,10 +97,12 @@ QByteArray ConfirmationTag(QByteArrayView isk, QByteArrayView sid, QByteArrayVie
     QByteArray keyed = kMacLabel.toByteArray();
     keyed += sid;
     keyed += isk;
-    const QByteArray macKey = Hash(keyed);
-    const QByteArray message = LvCat({share, ad});
+    return Mac(Hash(keyed), LvCat({share, ad}));
+}
+
+QByteArray Mac(QByteArrayView key, QByteArrayView message) {
     crypto_auth_hmacsha512_state state;
-    crypto_auth_hmacsha512_init(&state, SodiumBytes(macKey), static_cast<size_t>(macKey.size()));
+    crypto_auth_hmacsha512_init(&state, SodiumBytes(key), static_cast<size_t>(key.size()));
     crypto_auth_hmacsha512_update(&state, SodiumBytes(message),
                                   static_cast<unsigned long long>(message.size()));
     QByteArray tag(kHashBytes, Qt::Uninitialized);

@@ -47,6 +47,8 @@ QByteArray IntermediateSessionKey(QByteArrayView sid, QByteArrayView k, QByteArr
 // the tag.
 QByteArray ConfirmationTag(QByteArrayView isk, QByteArrayView sid, QByteArrayView share,
                            QByteArrayView ad);
+// MAC: HMAC-SHA512 of the message under the key.
+QByteArray Mac(QByteArrayView key, QByteArrayView message);
 // Whether two tags are equal, in a time that does not tell where they differ.
 bool TagsMatch(QByteArrayView received, QByteArrayView expected);
 

@@ -10,6 +10,8 @@ namespace morvane {
 // fields the other side ignores, and messages a side sends only to a side of that minor or later.
 inline constexpr int kProtocolMajor = 2;
 inline constexpr int kProtocolMinor = 1;
+// The first minor version that resumes a dropped connection.
+inline constexpr int kResumingMinor = 1;
 
 // After this many wrong codes a host draws a new code.
 inline constexpr int kMaxWrongCodes = 3;

@@ -7,6 +7,7 @@
 
 #include "net/protocol/cpace.h"
 #include "net/protocol/sealed_stream.h"
+#include "net/protocol/sodium_support.h"
 
 namespace morvane {
 
@@ -16,8 +17,11 @@ constexpr QByteArrayView kGuestIdentity = "Morvane guest";
 constexpr QByteArrayView kHostIdentity = "Morvane host";
 constexpr QByteArrayView kGuestToHostLabel = "Morvane sealed guest to host";
 constexpr QByteArrayView kHostToGuestLabel = "Morvane sealed host to guest";
+constexpr QByteArrayView kResumeLabel = "Morvane resume";
 
 QByteArray ChannelIdentifier() { return cpace::LvCat({kGuestIdentity, kHostIdentity}); }
+
+}  // namespace
 
 QByteArray NewNonce() {
     std::array<quint32, kNonceBytes / sizeof(quint32)> words{};
@@ -25,23 +29,13 @@ QByteArray NewNonce() {
     return {reinterpret_cast<const char*>(words.data()), kNonceBytes};
 }
 
-// Overwrites a secret before its memory goes back to the allocator.
-void Wipe(QByteArray& secret) {
-    if (secret.isEmpty() || !secret.isDetached()) {
-        return;  // nothing, or another copy still holds it
-    }
-    sodium_memzero(secret.data(), static_cast<size_t>(secret.size()));
-}
-
-}  // namespace
-
 KeyExchange::KeyExchange(Peer role, const QString& joinCode)
     : role_(role), password_(joinCode.toLatin1()), ownNonce_(NewNonce()) {}
 
 KeyExchange::~KeyExchange() {
-    Wipe(password_);
-    Wipe(scalar_);
-    Wipe(isk_);
+    WipeSecret(password_);
+    WipeSecret(scalar_);
+    WipeSecret(isk_);
 }
 
 void KeyExchange::Begin(QByteArrayView peerNonce, QByteArrayView ownAd, QByteArrayView peerAd) {
@@ -81,6 +75,10 @@ QByteArray KeyExchange::SendKey() const { return StreamKey(role_); }
 
 QByteArray KeyExchange::ReceiveKey() const {
     return StreamKey(role_ == Peer::Host ? Peer::Guest : Peer::Host);
+}
+
+QByteArray KeyExchange::ResumeKey() const {
+    return cpace::Hash(cpace::LvCat({kResumeLabel, sid_, isk_})).first(kStreamKeyBytes);
 }
 
 QByteArray KeyExchange::AssociatedData(const QString& protocolVersion, const QString& appVersion) {

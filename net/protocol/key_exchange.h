@@ -10,6 +10,8 @@ namespace morvane {
 
 // A nonce is 16 random bytes; the two hellos' nonces make the key exchange's session id.
 inline constexpr qsizetype kNonceBytes = 16;
+// A fresh nonce from the system's random source.
+QByteArray NewNonce();
 
 // One connection's CPace run with the join code as the password. The guest is the initiator
 // and the host the responder; the channel identifier names the two roles, so that neither side
@@ -43,6 +45,9 @@ public:
     // The keys of what this side seals and of what it opens.
     QByteArray SendKey() const;
     QByteArray ReceiveKey() const;
+    // The key that proves a later connection continues this one's session (ResumeExchange),
+    // from the same secret as the stream keys under a label of its own.
+    QByteArray ResumeKey() const;
 
     // lv_cat(protocol version, program version): a side's associated data.
     static QByteArray AssociatedData(const QString& protocolVersion, const QString& appVersion);

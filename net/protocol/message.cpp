@@ -14,7 +14,7 @@ namespace morvane {
 
 namespace {
 
-constexpr std::array<std::pair<MessageType, QStringView>, 14> kTypeNames{{
+constexpr std::array<std::pair<MessageType, QStringView>, 17> kTypeNames{{
     {MessageType::Hello, u"hello"},
     {MessageType::Share, u"share"},
     {MessageType::Confirm, u"confirm"},
@@ -29,6 +29,9 @@ constexpr std::array<std::pair<MessageType, QStringView>, 14> kTypeNames{{
     {MessageType::Heartbeat, u"heartbeat"},
     {MessageType::Bye, u"bye"},
     {MessageType::Chat, u"chat"},
+    {MessageType::Resume, u"resume"},
+    {MessageType::ResumeProof, u"resume_proof"},
+    {MessageType::Resumed, u"resumed"},
 }};
 
 // Texts longer than these are refused rather than shown.
@@ -191,7 +194,57 @@ QString ReadChatText(FieldReader& fields) {
     return text;
 }
 
+// The count of kept messages received; each side sends fewer than 2^53 in a match.
+qint64 Got(FieldReader& fields) { return fields.Int(QStringLiteral("got"), 0, kMaxGameNumber); }
+
+void InsertResumeFields(const Message& message, QJsonObject& object) {
+    switch (message.type) {
+        case MessageType::Resume:
+            object.insert("nonce", HexText(message.nonce));
+            return;
+        case MessageType::ResumeProof:
+            object.insert("tag", HexText(message.tag));
+            object.insert("stream", HexText(message.stream));
+            return;
+        default:
+            object.insert("got", message.got);
+            return;
+    }
+}
+
+void ReadResumeFields(FieldReader& fields, Message& message) {
+    switch (message.type) {
+        case MessageType::Resume:
+            message.nonce = fields.Hex(QStringLiteral("nonce"), kNonceBytes);
+            return;
+        case MessageType::ResumeProof:
+            message.tag = fields.Hex(QStringLiteral("tag"), cpace::kHashBytes);
+            message.stream = fields.Hex(QStringLiteral("stream"), kStreamHeaderBytes);
+            return;
+        default:
+            message.got = Got(fields);
+            return;
+    }
+}
+
 }  // namespace
+
+bool IsKept(MessageType type) {
+    switch (type) {
+        case MessageType::Hello:
+        case MessageType::Share:
+        case MessageType::Confirm:
+        case MessageType::Name:
+        case MessageType::Heartbeat:
+        case MessageType::Bye:
+        case MessageType::Resume:
+        case MessageType::ResumeProof:
+        case MessageType::Resumed:
+            return false;
+        default:
+            return true;
+    }
+}
 
 bool IsTerrain(const Board& board) {
     return std::all_of(board.cells.begin(), board.cells.end(),
@@ -253,8 +306,17 @@ QJsonObject ToJson(const Message& message) {
         case MessageType::Chat:
             object.insert("text", message.text);
             break;
-        case MessageType::Quit:
         case MessageType::Heartbeat:
+            if (message.got >= 0) {
+                object.insert("got", message.got);
+            }
+            break;
+        case MessageType::Quit:
+            break;
+        case MessageType::Resume:
+        case MessageType::ResumeProof:
+        case MessageType::Resumed:
+            InsertResumeFields(message, object);
             break;
     }
     return object;
@@ -315,8 +377,17 @@ std::optional<Message> CheckMessage(const QJsonObject& object, QString* error) {
         case MessageType::Chat:
             message.text = ReadChatText(fields);
             break;
-        case MessageType::Quit:
         case MessageType::Heartbeat:
+            if (object.contains(QStringLiteral("got"))) {
+                message.got = Got(fields);
+            }
+            break;
+        case MessageType::Quit:
+            break;
+        case MessageType::Resume:
+        case MessageType::ResumeProof:
+        case MessageType::Resumed:
+            ReadResumeFields(fields, message);
             break;
     }
     if (!fields.error().isEmpty()) {

@@ -26,6 +26,10 @@ enum class MessageType {
     Heartbeat,   // nothing to say, still here
     Bye,         // the sender closes, with a reason
     Chat,        // a line of chat from the sender's player (2.1)
+    // Going on with a session whose connection dropped, over a new one (from 2.1).
+    Resume,       // in the clear: the sender's fresh nonce for this attempt
+    ResumeProof,  // in the clear: the proof of the resume key and the new stream's header
+    Resumed,      // the first sealed message after the proofs: how many kept messages arrived
 };
 
 // The two ends of a connection: the host listens and sets the games up, the guest joins.
@@ -66,7 +70,15 @@ struct Message {
     QString reason{};
     // Chat: the line, as IsChatText takes it.
     QString text{};
+    // Resume: its nonce; ResumeProof: its tag and stream header, in nonce, tag and stream.
+    // Resumed, and Heartbeat from 2.1: how many kept messages (IsKept) the sender has received
+    // in the whole match; -1 when a heartbeat does not say.
+    qint64 got = -1;
 };
+
+// Whether a message of this type is kept until the other side has it: resent after a resume
+// if the connection dropped before it arrived, and counted in "got".
+bool IsKept(MessageType type);
 
 // Bye's reasons.
 inline constexpr QStringView kByeCode = u"code";        // the other side did not prove the code

@@ -36,7 +36,7 @@ Session::Session(Peer role, const QString& joinCode, const QString& name, const 
 }
 
 void Session::Receive(QByteArrayView bytes, qint64 nowMs) {
-    if (state_ == State::Closed) {
+    if (state_ == State::Closed || connection_ == Connection::Cut) {
         return;
     }
     if (reader_.pendingBytes() + bytes.size() > kMaxBufferedBytes) {
@@ -45,7 +45,8 @@ void Session::Receive(QByteArrayView bytes, qint64 nowMs) {
     }
     const QList<QByteArray> payloads = reader_.Feed(bytes);
     for (const QByteArray& payload : payloads) {
-        if (state_ == State::Closed) {
+        // A resume attempt turned away hears nothing more on its connection.
+        if (state_ == State::Closed || connection_ == Connection::Cut) {
             return;
         }
         if (nowMs - rateWindowMs_ >= kRateWindowMs) {
@@ -64,13 +65,17 @@ void Session::Receive(QByteArrayView bytes, qint64 nowMs) {
         }
         Handle(*message);
     }
-    if (reader_.broken() && state_ != State::Closed) {
+    if (reader_.broken() && state_ != State::Closed && connection_ != Connection::Cut) {
         Violation(reader_.error());
     }
 }
 
 void Session::Tick(qint64 nowMs) {
     if (state_ == State::Closed) {
+        return;
+    }
+    if (connection_ != Connection::Live) {
+        TickResume(nowMs);
         return;
     }
     if (state_ == State::Handshake && nowMs - startedMs_ >= kHandshakeTimeoutMs) {
@@ -83,13 +88,19 @@ void Session::Tick(qint64 nowMs) {
     if (nowMs - lastReceivedMs_ >= kSilenceLimitMs) {
         qCWarning(netLog) << "the other side has been silent for" << nowMs - lastReceivedMs_
                           << "ms";
+        if (Resumable()) {
+            Cut(nowMs);
+            return;
+        }
         Emit({SessionEvent::Kind::Left});
         Close();
         return;
     }
     if (state_ != State::Handshake && nowMs - lastHeartbeatMs_ >= kHeartbeatPeriodMs) {
         lastHeartbeatMs_ = nowMs;
-        Send({MessageType::Heartbeat});
+        Message heartbeat{MessageType::Heartbeat};
+        heartbeat.got = receivedKept_;
+        Send(heartbeat);
     }
 }
 
@@ -211,13 +222,28 @@ void Session::Withdraw(QStringView reason) {
     Close();
 }
 
-void Session::ConnectionLost() {
+void Session::ConnectionLost(qint64 nowMs) {
     if (state_ == State::Closed) {
         return;
     }
-    qCWarning(netLog) << "the connection broke";
-    Emit({SessionEvent::Kind::Left});
-    Close();
+    switch (connection_) {
+        case Connection::Live:
+            qCWarning(netLog) << "the connection broke";
+            if (Resumable()) {
+                Cut(nowMs);
+                return;
+            }
+            Emit({SessionEvent::Kind::Left});
+            Close();
+            return;
+        case Connection::Resuming:
+            qCDebug(netLog) << "a resume attempt's connection broke";
+            ResetConnection();
+            connection_ = Connection::Cut;
+            return;
+        case Connection::Cut:
+            return;
+    }
 }
 
 QByteArray Session::TakeOutput() { return std::exchange(output_, {}); }
@@ -236,6 +262,16 @@ bool Session::HasMoved(Peer peer) const {
 
 void Session::Send(const Message& message) {
     const QByteArray bytes = EncodeMessage(ToJson(message));
+    if (IsKept(message.type)) {
+        // Kept until the other side acknowledges it; without a connection it waits for one.
+        if (peerMinor_ >= kResumingMinor) {
+            kept_.append(bytes);
+        }
+        ++sentKept_;
+        if (connection_ != Connection::Live) {
+            return;
+        }
+    }
     output_ += EncodeFrame(sealer_ ? sealer_->Seal(bytes) : bytes);
 }
 
@@ -254,6 +290,10 @@ void Session::Close() {
 }
 
 void Session::Violation(const QString& what) {
+    if (connection_ == Connection::Resuming) {
+        RefuseResume(what, kByeInvalid);
+        return;
+    }
     qCWarning(netLog) << "the other side sent something invalid:" << what;
     SendBye(kByeInvalid);
     SessionEvent event{SessionEvent::Kind::Invalid};
@@ -279,6 +319,10 @@ std::optional<Message> Session::Read(const QByteArray& payload) {
 
 void Session::Handle(const Message& message) {
     // Hello comes first and once; bye is heard in any state.
+    if (connection_ == Connection::Resuming) {
+        HandleResumeStep(message);
+        return;
+    }
     if (message.type == MessageType::Bye) {
         HandleBye(message);
         return;
@@ -286,6 +330,9 @@ void Session::Handle(const Message& message) {
     if (!peerHelloSeen_ && message.type != MessageType::Hello) {
         Violation(QStringLiteral("a message before hello"));
         return;
+    }
+    if (IsKept(message.type)) {
+        ++receivedKept_;
     }
     switch (message.type) {
         case MessageType::Hello:
@@ -333,10 +380,17 @@ void Session::Handle(const Message& message) {
         case MessageType::Heartbeat:
             if (state_ == State::Handshake) {
                 Violation(QStringLiteral("a heartbeat during the handshake"));
+            } else if (message.got >= 0 && !Acknowledge(message.got)) {
+                Violation(QStringLiteral("a heartbeat acknowledging %1 messages").arg(message.got));
             }
             return;
         case MessageType::Chat:
             HandleChat(message);
+            return;
+        case MessageType::Resume:
+        case MessageType::ResumeProof:
+        case MessageType::Resumed:
+            Violation(QStringLiteral("a resume on a live connection"));
             return;
         case MessageType::Bye:
             return;
@@ -362,7 +416,7 @@ void Session::HandleHello(const Message& message) {
         return;
     }
     peerHelloSeen_ = true;
-    peerProtoMinor_ = message.protoMinor;
+    peerMinor_ = message.protoMinor;
     SessionEvent hello{SessionEvent::Kind::PeerHello};
     hello.version = ProtocolVersionText(message.protoMajor, message.protoMinor);
     Emit(hello);
@@ -586,7 +640,7 @@ bool Session::ChatState() const {
     return state_ == State::Setup || state_ == State::Playing || state_ == State::GameOver;
 }
 
-bool Session::CanChat() const { return ChatState() && peerProtoMinor_ >= kChatSinceMinor; }
+bool Session::CanChat() const { return ChatState() && peerMinor_ >= kChatSinceMinor; }
 
 bool Session::SendChat(const QString& text, qint64 nowMs) {
     if (!CanChat() || !IsChatText(text) || !chatSent_.Pass(nowMs)) {

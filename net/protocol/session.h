@@ -11,6 +11,7 @@
 #include "net/protocol/frame_codec.h"
 #include "net/protocol/key_exchange.h"
 #include "net/protocol/message.h"
+#include "net/protocol/resume_exchange.h"
 #include "net/protocol/sealed_stream.h"
 #include "rules/board.h"
 
@@ -20,6 +21,8 @@ namespace morvane {
 inline constexpr qint64 kHandshakeTimeoutMs = 10'000;  // the whole handshake, from the start
 inline constexpr qint64 kHeartbeatPeriodMs = 5'000;    // a heartbeat goes out this often
 inline constexpr qint64 kSilenceLimitMs = 15'000;      // no message for this long: the side left
+// A connection that dropped in a game may be resumed over a new one for this long (from 2.1).
+inline constexpr qint64 kResumeLimitMs = 60'000;
 // What one side may send: more messages within a second, or more bytes waiting to be read, is a
 // violation.
 inline constexpr int kMaxMessagesPerSecond = 20;
@@ -46,6 +49,9 @@ struct SessionEvent {
         TimedOut,         // the handshake did not finish within kHandshakeTimeoutMs
         Left,             // the other side went silent or the connection broke
         ChatReceived,     // a line of chat from the other side: text
+        // The connection dropped in a game: the session waits for a new one to resume it on.
+        Dropped,
+        Resumed,  // a new connection goes on with the session: nothing sent is lost
     };
     Kind kind;
     Peer by = Peer::Host;
@@ -66,6 +72,9 @@ struct SessionEvent {
 class Session {
 public:
     enum class State { Handshake, Setup, Playing, GameOver, Closed };
+    // Whether the session has a connection: one that dropped is resumed over a new one, its
+    // game going on meanwhile, what this side sends kept until the other side has it.
+    enum class Connection { Live, Cut, Resuming };
 
     // Queues this side's hello. `joinCode` is read as ReadJoinCode reads it; `name` is cleaned
     // before it is sent.
@@ -97,8 +106,17 @@ public:
     // Closes without news for the owner, telling the other side why (a host turning a
     // handshake away).
     void Withdraw(QStringView reason);
-    // The connection under the session broke: closes with a Left event unless already closed.
-    void ConnectionLost();
+    // The connection under the session broke. From the first game on, with a peer that speaks
+    // 2.1 or later, the session waits for a new connection (a Dropped event), until
+    // the resume limit after the drop; otherwise, and at that limit, it closes with a Left event.
+    // A resume attempt that breaks leaves the session waiting.
+    void ConnectionLost(qint64 nowMs);
+    // A new connection for a session that waits: the guest dialled the host again, or the
+    // host took one on its port. The guest's resume goes out at once; the host waits for one.
+    // An attempt under way ends. False unless the session waits.
+    bool BeginResume(qint64 nowMs);
+    // How long a dropped connection may take to be resumed (kResumeLimitMs unless set).
+    void SetResumeLimit(qint64 ms) { resumeLimitMs_ = ms; }
 
     // Chat, from the end of the handshake until the session closes, with a side whose protocol
     // knows it (2.1 or later): whether a line can go now.
@@ -115,6 +133,7 @@ public:
 
     Peer role() const { return role_; }
     State state() const { return state_; }
+    Connection connection() const { return connection_; }
     const Board& board() const { return board_; }
     qint64 game() const { return game_; }
     int movesMade() const { return static_cast<int>(moves_.size()); }
@@ -165,6 +184,24 @@ private:
     void SendProof();
     void WrongCode();
 
+    // Going on after a dropped connection (session_resume.cpp).
+    bool Resumable() const;
+    // The connection is gone: the session waits for another, telling its owner.
+    void Cut(qint64 nowMs);
+    // Forgets the connection's frames and sealing, and any resume attempt.
+    void ResetConnection();
+    // A resume attempt failed: the session goes on waiting, telling that connection why.
+    void RefuseResume(const QString& what, QStringView reason);
+    void TickResume(qint64 nowMs);
+    void HandleResumeStep(const Message& message);
+    void HandleResume(const Message& message);
+    void HandleResumeProof(const Message& message);
+    void HandleResumed(const Message& message);
+    void SendResumeProof();
+    // The other side has the first `got` kept messages of the match: they are no longer kept.
+    // False when it claims more than were sent.
+    bool Acknowledge(qint64 got);
+
     // The shared steps of the two sides' actions.
     void BeginGame(const Board& terrain, std::array<Peer, 2> sides, int firstSide, qint64 game);
     void Place(Peer by, int cell);
@@ -182,6 +219,7 @@ private:
     KeyExchange exchange_;
     bool peerHelloSeen_ = false;
     bool peerShareSeen_ = false;
+    int peerMinor_ = 0;
     std::optional<StreamSealer> sealer_;
     std::optional<StreamOpener> opener_;
 
@@ -204,10 +242,20 @@ private:
     std::optional<Peer> undoPendingBy_;
     std::array<bool, 2> wantsNext_{};  // by Peer: host, guest
 
-    // Chat: the other side's minor version, and the pace of each direction's lines.
-    int peerProtoMinor_ = 0;
+    // Chat: the pace of each direction's lines.
     ChatPace chatSent_{kChatSendBurst, kChatIntervalMs};
     ChatPace chatReceived_{kChatReceiveBurst, kChatIntervalMs};
+    // Resuming: the connection's state, when it dropped, when the attempt began, the attempt;
+    // the kept messages (encoded, not sealed) the other side has not acknowledged, the last of
+    // sentKept_ sent in the match, and the count of kept messages received.
+    Connection connection_ = Connection::Live;
+    qint64 resumeLimitMs_ = kResumeLimitMs;
+    qint64 cutAtMs_ = 0;
+    qint64 attemptStartedMs_ = 0;
+    std::optional<ResumeExchange> resume_;
+    QList<QByteArray> kept_;
+    qint64 sentKept_ = 0;
+    qint64 receivedKept_ = 0;
 };
 
 }  // namespace morvane

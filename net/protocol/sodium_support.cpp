@@ -11,4 +11,11 @@ void ReadySodium() {
     }
 }
 
+void WipeSecret(QByteArray& secret) {
+    if (secret.isEmpty() || !secret.isDetached()) {
+        return;  // nothing, or another copy still holds it
+    }
+    sodium_memzero(secret.data(), static_cast<size_t>(secret.size()));
+}
+
 }  // namespace morvane

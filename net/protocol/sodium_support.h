@@ -9,6 +9,9 @@ namespace morvane {
 // calls after the first cost nothing.
 void ReadySodium();
 
+// Overwrites a secret before its memory goes back to the allocator.
+void WipeSecret(QByteArray& secret);
+
 // Qt's bytes as libsodium takes them.
 inline const unsigned char* SodiumBytes(QByteArrayView bytes) {
     return reinterpret_cast<const unsigned char*>(bytes.data());

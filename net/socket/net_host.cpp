@@ -69,6 +69,8 @@ void NetHost::OnHandshakeEvent(NetLink* link, const SessionEvent& event) {
             guest_ = link;
             disconnect(link, nullptr, this, nullptr);
             disconnect(link, &NetLink::finished, link, &QObject::deleteLater);
+            // Should the connection drop, the guest dials this port again.
+            link->ResumeOn(server_.serverAddress(), server_.serverPort());
             server_.close();
             EndHandshakes(kByeBusy);
             emit guestJoined(link);

@@ -1,5 +1,6 @@
 #include "net/socket/net_link.h"
 
+#include <QTcpServer>
 #include <QTcpSocket>
 
 #include "net/protocol/net_log.h"
@@ -27,33 +28,22 @@ void CloseAfterSending(QTcpSocket* socket) {
 
 NetLink::NetLink(QTcpSocket* socket, Peer role, const QString& joinCode, const QString& name,
                  const QString& appVersion, QObject* parent)
-    : QObject(parent), socket_(socket), session_(role, joinCode, name, appVersion, 0) {
+    : QObject(parent), session_(role, joinCode, name, appVersion, 0) {
     clock_.start();
-    socket_->setParent(this);
-    // Qt reads no more from the system than may wait; the session refuses more than that.
-    socket_->setReadBufferSize(kMaxBufferedBytes);
-    connect(socket_, &QTcpSocket::connected, this, &NetLink::Pump);
-    connect(socket_, &QTcpSocket::readyRead, this, &NetLink::ReadAvailable);
-    connect(socket_, &QTcpSocket::disconnected, this, [this] {
-        session_.ConnectionLost();
-        Pump();
-        emit finished();
-    });
-    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
-        qCWarning(netLog) << "socket error" << error << socket_->errorString();
-        session_.ConnectionLost();
-        Pump();
-    });
+    Attach(socket);
     connect(&ticker_, &QTimer::timeout, this, [this] {
         session_.Tick(Now());
         Pump();
     });
     ticker_.start(kTickMs);
+    redialTimer_.setSingleShot(true);
+    connect(&redialTimer_, &QTimer::timeout, this, &NetLink::Redial);
     Pump();
 }
 
 NetLink::~NetLink() {
-    if (socket_->state() != QAbstractSocket::UnconnectedState && socket_->bytesToWrite() > 0) {
+    if (socket_ != nullptr && socket_->state() != QAbstractSocket::UnconnectedState &&
+        socket_->bytesToWrite() > 0) {
         socket_->disconnect(this);
         CloseAfterSending(socket_);
     }
@@ -67,8 +57,29 @@ NetLink* NetLink::Join(const QString& address, quint16 port, const QString& join
     return link;
 }
 
+void NetLink::Attach(QTcpSocket* socket) {
+    socket_ = socket;
+    socket_->setParent(this);
+    // Qt reads no more from the system than may wait; the session refuses more than that.
+    socket_->setReadBufferSize(kMaxBufferedBytes);
+    connect(socket_, &QTcpSocket::connected, this, [this] {
+        NoteDialled();
+        // A connection dialled again begins its resume; the first one its handshake.
+        session_.BeginResume(Now());
+        Pump();
+    });
+    connect(socket_, &QTcpSocket::readyRead, this, &NetLink::ReadAvailable);
+    connect(socket_, &QTcpSocket::disconnected, this, &NetLink::OnSocketGone);
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        qCWarning(netLog) << "socket error" << error << socket_->errorString();
+        OnSocketGone();
+    });
+}
+
 void NetLink::ReadAvailable() {
-    while (socket_->bytesAvailable() > 0 && session_.state() != Session::State::Closed) {
+    while (socket_ != nullptr && socket_->bytesAvailable() > 0 &&
+           session_.state() != Session::State::Closed &&
+           session_.connection() != Session::Connection::Cut) {
         // A frame at a time at most, so that with a partial frame waiting the session is never
         // handed more than it lets wait.
         session_.Receive(socket_->read(kFrameHeaderBytes + kMaxFramePayload), Now());
@@ -76,8 +87,13 @@ void NetLink::ReadAvailable() {
     Pump();
 }
 
+void NetLink::OnSocketGone() {
+    session_.ConnectionLost(Now());
+    Pump();
+}
+
 void NetLink::Pump() {
-    if (socket_->state() == QAbstractSocket::ConnectedState) {
+    if (socket_ != nullptr && socket_->state() == QAbstractSocket::ConnectedState) {
         const QByteArray output = session_.TakeOutput();
         if (!output.isEmpty()) {
             socket_->write(output);
@@ -88,10 +104,25 @@ void NetLink::Pump() {
     }
     if (session_.state() == Session::State::Closed) {
         ticker_.stop();
-        if (socket_->state() != QAbstractSocket::UnconnectedState) {
+        StopSeeking();
+        if (socket_ != nullptr && socket_->state() != QAbstractSocket::UnconnectedState) {
             // Sends what is still buffered (a bye) before closing.
             socket_->disconnectFromHost();
+        } else if (!finished_) {
+            finished_ = true;
+            emit finished();
         }
+        return;
+    }
+    switch (session_.connection()) {
+        case Session::Connection::Live:
+            StopSeeking();
+            return;
+        case Session::Connection::Cut:
+            SeekConnection();
+            return;
+        case Session::Connection::Resuming:
+            return;
     }
 }
 

@@ -8,17 +8,20 @@
 #include "net/protocol/handshake.h"
 #include "net/protocol/session.h"
 #include "tests/net/hand_guest.h"
+#include "tests/net/session_pair.h"
 
 using namespace morvane;
 using morvane::testing::HandGuest;
+using morvane::testing::SessionPair;
 
 namespace {
 
 constexpr quint32 kSeed = 20261208;
 constexpr int kCasesPerKind = 1500;
 // Random frames into a new host, the handshake's messages with a field changed, the recorded
-// match's messages with a field changed, and its sealed frames with bytes changed.
-constexpr int kKinds = 4;
+// match's messages with a field changed, its sealed frames with bytes changed, and a resume's
+// frames spoiled.
+constexpr int kKinds = 5;
 
 // The first cell that takes a unit, from the top left or from the bottom right.
 int FirstPlaceable(const Board& board, bool fromBottom) {
@@ -250,6 +253,68 @@ Replay SpoiledHandshake(QRandomGenerator& random) {
     return {events, host.state(), host.game(), true};
 }
 
+// A payload framed with its true length, whatever it holds.
+QByteArray RawFrame(const QByteArray& payload) {
+    QByteArray frame(kFrameHeaderBytes, Qt::Uninitialized);
+    qToBigEndian(static_cast<quint32>(payload.size()), frame.data());
+    return frame + payload;
+}
+
+// One frame spoiled: a field of a message in the clear changed, or a sealed one's bytes.
+QByteArray Spoiled(const QByteArray& frame, QRandomGenerator& random) {
+    QString error;
+    std::optional<QJsonObject> message = DecodeMessage(frame.sliced(kFrameHeaderBytes), &error);
+    if (!message) {
+        return MutateBytes(frame, random);
+    }
+    MutateField(*message, random);
+    return RawFrame(QJsonDocument(*message).toJson(QJsonDocument::Compact));
+}
+
+// A host whose connection dropped in its first game, resumed by its guest over a new connection
+// with one of the guest's frames spoiled (its resume, its proof, its first sealed message). The
+// host's game stays as it was whatever the frames hold, and the host is never closed: it goes on
+// waiting, or, where the spoiling missed what counts, resumes the same game as the guest.
+struct ResumeReplay {
+    bool hostClosed = false;
+    bool gameKept = false;
+    bool resumed = false;
+    bool sidesAgree = false;
+};
+
+ResumeReplay SpoiledResume(QRandomGenerator& random) {
+    SessionPair pair;
+    pair.Exchange();
+    pair.host.StartGame(Board{}, {Peer::Host, Peer::Guest}, 0);
+    pair.Exchange();
+    pair.host.Move(FirstPlaceable(pair.host.board(), false));
+    pair.Exchange();
+    const Board board = pair.host.board();
+    pair.host.ConnectionLost(pair.now);
+    pair.guest.ConnectionLost(pair.now);
+    pair.host.BeginResume(pair.now);
+    pair.guest.BeginResume(pair.now);
+    const int spoiled = random.bounded(3);
+    int sent = 0;
+    for (int round = 0; round < SessionPair::kMaxRounds; ++round) {
+        FrameReader reader;
+        QByteArray toHost;
+        for (const QByteArray& payload : reader.Feed(pair.guest.TakeOutput())) {
+            const QByteArray frame = RawFrame(payload);
+            toHost += sent++ == spoiled ? Spoiled(frame, random) : frame;
+        }
+        const QByteArray toGuest = pair.host.TakeOutput();
+        if (toHost.isEmpty() && toGuest.isEmpty()) {
+            break;
+        }
+        pair.host.Receive(toHost, pair.now);
+        pair.guest.Receive(toGuest, pair.now);
+    }
+    return {pair.host.state() == Session::State::Closed, pair.host.board() == board,
+            pair.host.connection() == Session::Connection::Live,
+            pair.host.moves() == pair.guest.moves() && pair.guest.board() == board};
+}
+
 }  // namespace
 
 class ProtocolFuzzTest : public QObject {
@@ -277,11 +342,14 @@ private slots:
     // It should survive thousands of generated inputs: random frames into a new host, the
     // handshake with a field changed, the recorded match's messages with a field changed and
     // its sealed frames with bytes changed; a session that calls something invalid is closed,
-    // and its board never holds a code the rules do not know.
+    // and its board never holds a code the rules do not know. A resume with a frame spoiled
+    // never closes the host's session nor touches its game, and goes through only to the same
+    // game on both sides.
     void survivesGeneratedInputs() {
         QRandomGenerator random(kSeed);
         const QList<QJsonObject> recorded = RecordGuestMessages();
         int invalid = 0;
+        int refusedResumes = 0;
         for (int i = 0; i < kKinds * kCasesPerKind; ++i) {
             Replay replay;
             switch (i % kKinds) {
@@ -293,6 +361,14 @@ private slots:
                 case 1:
                     replay = SpoiledHandshake(random);
                     break;
+                case 4: {
+                    const ResumeReplay resume = SpoiledResume(random);
+                    QVERIFY(!resume.hostClosed);
+                    QVERIFY(resume.gameKept);
+                    QVERIFY(!resume.resumed || resume.sidesAgree);
+                    refusedResumes += resume.resumed ? 0 : 1;
+                    continue;
+                }
                 case 2: {
                     Joined joined;
                     replay = Feed(joined.host, Frames(joined.guest, MutateFields(recorded, random)),
@@ -322,6 +398,8 @@ private slots:
         // Most generated inputs are refused; not all, or the mutations never reach a check.
         QVERIFY(invalid > kCasesPerKind);
         QVERIFY(invalid < kKinds * kCasesPerKind);
+        // The spoiling reaches the checks of a resume.
+        QVERIFY(refusedResumes > kCasesPerKind / 2);
     }
 };
 

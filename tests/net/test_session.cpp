@@ -157,6 +157,21 @@ private slots:
             {"bye", {{"t", "bye"}, {"reason", "quit"}}, {C, C, C, C, C}},
             {"chat", {{"t", "chat"}, {"text", "hi"}}, {I, A, A, A, A}},
             {"unknown type", {{"t", "emote"}, {"text", "hi"}}, {I, I, I, I, I}},
+            {"heartbeat acknowledging what was sent",
+             {{"t", "heartbeat"}, {"got", 0}},
+             {I, A, A, A, A}},
+            {"heartbeat acknowledging more than was sent",
+             {{"t", "heartbeat"}, {"got", 100}},
+             {I, I, I, I, I}},
+            {"resume",
+             {{"t", "resume"}, {"nonce", QString(2 * kNonceBytes, u'f')}},
+             {I, I, I, I, I}},
+            {"resume proof",
+             {{"t", "resume_proof"},
+              {"tag", QString(2 * cpace::kHashBytes, u'0')},
+              {"stream", QString(2 * kStreamHeaderBytes, u'0')}},
+             {I, I, I, I, I}},
+            {"resumed", {{"t", "resumed"}, {"got", 0}}, {I, I, I, I, I}},
             {"move for another game",
              {{"t", "move"}, {"game", 2}, {"ply", 3}, {"cell", kBottomLeft + 2}},
              {I, I, I, I, I}},
@@ -277,6 +292,25 @@ private slots:
         QTest::newRow("name of 257 characters")
             << QJsonObject{{"t", "name"}, {"name", QString(257, u'x')}} << false;
         QTest::newRow("bye without a reason") << QJsonObject{{"t", "bye"}} << false;
+        QTest::newRow("heartbeat of 2.0") << QJsonObject{{"t", "heartbeat"}} << true;
+        QTest::newRow("heartbeat acknowledging")
+            << QJsonObject{{"t", "heartbeat"}, {"got", 12}} << true;
+        QTest::newRow("heartbeat acknowledging in text")
+            << QJsonObject{{"t", "heartbeat"}, {"got", "12"}} << false;
+        QTest::newRow("resume") << QJsonObject{{"t", "resume"},
+                                               {"nonce", QString(2 * kNonceBytes, u'c')}}
+                                << true;
+        QTest::newRow("resume with a nonce of 30 digits")
+            << QJsonObject{{"t", "resume"}, {"nonce", QString(2 * kNonceBytes - 2, u'c')}} << false;
+        QTest::newRow("resume proof") << with(confirm, "t", "resume_proof") << true;
+        QTest::newRow("resume proof without a tag") << [&] {
+            QJsonObject noTag = with(confirm, "t", "resume_proof");
+            noTag.remove("tag");
+            return noTag;
+        }() << false;
+        QTest::newRow("resumed") << QJsonObject{{"t", "resumed"}, {"got", 0}} << true;
+        QTest::newRow("resumed without got") << QJsonObject{{"t", "resumed"}} << false;
+        QTest::newRow("resumed of -1") << QJsonObject{{"t", "resumed"}, {"got", -1}} << false;
     }
     void checksEveryField() {
         QFETCH(QJsonObject, message);

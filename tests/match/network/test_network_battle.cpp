@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTcpSocket>
 #include <QTest>
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -139,6 +142,77 @@ void ConfirmTheEntry() {
         [](QWidget* entry) { ClickChild(entry, QStringLiteral("Command2")); }, kWait);
 }
 
+// Both screens over 127.0.0.1 up to the guest's first turn: the host confirms its entry (○ here,
+// × on the network) and places its first unit in column 1.
+struct AtTheGuestsFirstTurn {
+    Loopback loopback;
+    std::unique_ptr<NetScreen> hosting;
+    std::unique_ptr<NetScreen> guest;
+
+    // Each side waits this long for a dropped connection to be resumed.
+    bool Reach(qint64 resumeLimitMs = kResumeLimitMs) {
+        if (!loopback.Connect()) {
+            return false;
+        }
+        loopback.host.guest()->SetResumeLimit(resumeLimitMs);
+        loopback.joining->SetResumeLimit(resumeLimitMs);
+        ConfirmTheEntry();
+        hosting = std::make_unique<NetScreen>(loopback.host.guest());
+        guest = std::make_unique<NetScreen>(loopback.joining);
+        hosting->window->show();
+        guest->window->show();
+        if (!QTest::qWaitFor([this] { return hosting->battle().WaitsForInput(); }, kWait)) {
+            return false;
+        }
+        hosting->Click(CellIndex(1, kRows));
+        return QTest::qWaitFor([this] { return guest->battle().WaitsForInput(); }, kWait);
+    }
+};
+
+// The lowest empty cell of a column.
+int LowestEmpty(const Board& board, int column) {
+    int row = kRows;
+    while (row > 1 && board[CellIndex(column, row)] != Empty) {
+        --row;
+    }
+    return CellIndex(column, row);
+}
+
+// Plays the game on to its end: whichever side's turn waits places a unit, ○ (the host) in
+// column 1 and × (the guest) in column 2, until ○ wins; both result dialogs are left by Quit,
+// which closes both screens. Whether both result dialogs came.
+bool PlayOnUntilTheHostWins(const NetScreen& hosting, const NetScreen& guest) {
+    const auto results = std::make_shared<int>(0);
+    for (int dialog = 0; dialog < 2; ++dialog) {
+        WhenModalOpens(
+            QStringLiteral("Form5"),
+            [results](QWidget* dialog) {
+                ++*results;
+                ClickChild(dialog, QStringLiteral("Option1_3"));
+                ClickChild(dialog, QStringLiteral("Command2"));
+            },
+            kWait);
+    }
+    const auto waits = [](const NetScreen& screen) {
+        return screen.window && screen.battle().WaitsForInput();
+    };
+    for (int move = 0; move < kMostMoves && *results == 0; ++move) {
+        if (!QTest::qWaitFor([&] { return waits(hosting) || waits(guest) || *results > 0; },
+                             kWait) ||
+            *results > 0) {
+            break;
+        }
+        const bool hostMoves = waits(hosting);
+        const NetScreen& mover = hostMoves ? hosting : guest;
+        mover.Click(LowestEmpty(mover.battle().ShownBoard(), hostMoves ? 1 : 2));
+    }
+    return QTest::qWaitFor([&] { return *results == 2; }, kWait);
+}
+
+QLabel* Notice(const NetScreen& screen) {
+    return screen.window->findChild<QLabel*>(QStringLiteral("ConnectionNotice"));
+}
+
 class NetworkBattleTest : public QObject {
     Q_OBJECT
 
@@ -148,28 +222,20 @@ private slots:
     // the guest accepts empties both boards, and the game ends in both result dialogs, counted
     // in both records as a network game.
     void twoScreensPlayAGameOverLoopback() {
-        Loopback loopback;
-        QVERIFY(loopback.Connect());
-        ConfirmTheEntry();
-        NetScreen hosting(loopback.host.guest());
-        NetScreen guest(loopback.joining);
-        hosting.window->show();
-        guest.window->show();
-
-        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
+        AtTheGuestsFirstTurn match;
+        QVERIFY(match.Reach());
+        NetScreen& hosting = *match.hosting;
+        NetScreen& guest = *match.guest;
         QCOMPARE(hosting.state.players.kind,
                  (std::array<PlayerKind, 2>{PlayerKind::Mouse, PlayerKind::Network}));
-        QTRY_COMPARE_WITH_TIMEOUT(
-            guest.state.players.kind,
-            (std::array<PlayerKind, 2>{PlayerKind::Network, PlayerKind::Mouse}), kWait);
+        QCOMPARE(guest.state.players.kind,
+                 (std::array<PlayerKind, 2>{PlayerKind::Network, PlayerKind::Mouse}));
         QCOMPARE(hosting.Name(0), QStringLiteral("Hana"));
         QCOMPARE(hosting.Name(1), QStringLiteral("Ren"));
         QCOMPARE(guest.Name(0), QStringLiteral("Hana"));
         QCOMPARE(guest.Name(1), QStringLiteral("Ren"));
 
         // ○ and × each place a unit; ○ asks to take both back, and the guest lets it.
-        hosting.Click(CellIndex(1, kRows));
-        QTRY_VERIFY_WITH_TIMEOUT(guest.battle().WaitsForInput(), kWait);
         guest.Click(CellIndex(2, kRows));
         QTRY_VERIFY_WITH_TIMEOUT(
             hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,
@@ -186,56 +252,33 @@ private slots:
                                  kWait);
 
         // Then ○ fills the first column until it wins; both result dialogs are left by Quit.
-        int results = 0;
-        for (int dialog = 0; dialog < 2; ++dialog) {
-            WhenModalOpens(
-                QStringLiteral("Form5"),
-                [&results](QWidget* dialog) {
-                    ++results;
-                    ClickChild(dialog, QStringLiteral("Option1_3"));
-                    ClickChild(dialog, QStringLiteral("Command2"));
-                },
-                kWait);
-        }
-        std::array<int, 2> height{};
-        for (int move = 0; move < kMostMoves && results == 0; ++move) {
-            const bool hostMoves = move % 2 == 0;
-            const NetScreen& mover = hostMoves ? hosting : guest;
-            QTRY_VERIFY_WITH_TIMEOUT(!mover.window || mover.battle().WaitsForInput() || results > 0,
-                                     kWait);
-            if (results > 0 || !mover.window) {
-                break;
-            }
-            const int column = hostMoves ? 1 : 2;
-            mover.Click(CellIndex(column, kRows - height[static_cast<std::size_t>(column - 1)]++));
-        }
+        QVERIFY(PlayOnUntilTheHostWins(hosting, guest));
         QTRY_VERIFY_WITH_TIMEOUT(hosting.window.isNull() && guest.window.isNull(), kWait);
-        QCOMPARE(results, 2);
         const Pairing network{Pairing::Sides::Network};
         QCOMPARE(GameRecord(hosting.settings.store()).Counts(network), (RecordCounts{1, 0, 0, 0}));
         QCOMPARE(GameRecord(guest.settings.store()).Counts(network), (RecordCounts{0, 1, 0, 0}));
     }
 
-    // When the guest's connection drops in the middle of a game, the host should be asked, and the
-    // computer at the strength picked should play the guest's side on; the game is no network game
-    // then.
+    // When the guest's connection drops in the middle of a game and the guest does not come
+    // back, the host should be told that it is reconnecting, and asked only once the limit has
+    // passed; the computer at the strength picked should then play the guest's side on, the
+    // game no network game then.
     void aSideThatLeftIsHandedToTheComputer() {
-        Loopback loopback;
-        QVERIFY(loopback.Connect());
-        ConfirmTheEntry();
-        NetScreen hosting(loopback.host.guest());
-        NetScreen guest(loopback.joining);
-        hosting.window->show();
-        guest.window->show();
-        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
-        hosting.Click(CellIndex(1, kRows));
-        QTRY_VERIFY_WITH_TIMEOUT(guest.battle().WaitsForInput(), kWait);
+        constexpr qint64 kLimitMs = 1'500;
+        AtTheGuestsFirstTurn match;
+        QVERIFY(match.Reach(kLimitMs));
+        const NetScreen& hosting = *match.hosting;
 
         bool asked = false;
+        bool noticeGone = false;
+        QElapsedTimer sinceTheDrop;
+        qint64 askedAfterMs = 0;
         WhenModalOpens(
             QStringLiteral("PeerLeft"),
-            [&asked](QWidget* question) {
+            [&](QWidget* question) {
                 asked = true;
+                askedAfterMs = sinceTheDrop.elapsed();
+                noticeGone = !Notice(hosting)->isVisible();
                 SaveScreenshot(question->parentWidget(), QStringLiteral("network-left-screen"));
                 SaveScreenshot(question, QStringLiteral("network-left"));
                 auto* levels = question->findChild<QComboBox*>(QStringLiteral("PeerLeftLevel"));
@@ -243,30 +286,59 @@ private slots:
                 ClickChild(question, QStringLiteral("PeerLeftHandOver"));
             },
             kWait);
-        // The guest's connection drops.
-        delete loopback.joining;
+        // The guest's connection drops, and the guest is gone for good.
+        sinceTheDrop.start();
+        delete match.loopback.joining;
+        QTRY_VERIFY_WITH_TIMEOUT(Notice(hosting)->isVisible(), kWait);
+        QCOMPARE(Notice(hosting)->text(), QStringLiteral("接続が切れました。再接続しています…"));
+        SaveScreenshot(hosting.window, QStringLiteral("network-reconnecting"));
         QTRY_VERIFY_WITH_TIMEOUT(asked && !hosting.battle().IsNetworkMatch(), kWait);
+        QVERIFY(askedAfterMs >= kLimitMs);
+        QVERIFY(noticeGone);
         QCOMPARE(hosting.state.players.kind[1], PlayerKind::HardComputer);
         QTRY_VERIFY_WITH_TIMEOUT(
             hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,
             kWait);
     }
 
+    // When the connection drops in the middle of a game, both screens should say that they
+    // reconnect, and then that they did; the guest's move made while the connection was cut
+    // arrives, and the same game goes on to its end on both sides, counted in both records.
+    void aDroppedConnectionResumesAndTheGameGoesOn() {
+        AtTheGuestsFirstTurn match;
+        QVERIFY(match.Reach());
+        NetScreen& hosting = *match.hosting;
+        NetScreen& guest = *match.guest;
+
+        match.loopback.joining->findChild<QTcpSocket*>()->abort();
+        guest.Click(CellIndex(2, kRows));
+        QTRY_COMPARE_WITH_TIMEOUT(UnitCount(guest.battle().ShownBoard()), 2, kWait);
+        const QString resumed = QStringLiteral("再接続しました。");
+        QTRY_VERIFY_WITH_TIMEOUT(Notice(hosting)->text() == resumed &&
+                                     Notice(guest)->text() == resumed &&
+                                     Notice(hosting)->isVisible() && Notice(guest)->isVisible(),
+                                 kWait);
+        SaveScreenshot(guest.window, QStringLiteral("network-reconnected"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,
+            kWait);
+
+        QVERIFY(PlayOnUntilTheHostWins(hosting, guest));
+        QTRY_VERIFY_WITH_TIMEOUT(hosting.window.isNull() && guest.window.isNull(), kWait);
+        const Pairing network{Pairing::Sides::Network};
+        QCOMPARE(GameRecord(hosting.settings.store()).Counts(network), (RecordCounts{1, 0, 0, 0}));
+        QCOMPARE(GameRecord(guest.settings.store()).Counts(network), (RecordCounts{0, 1, 0, 0}));
+    }
+
     // A request the session refuses should end the match on both sides, each screen telling
     // its player why: here the guest's session places a unit behind its screen's back, so the
     // session refuses the move the guest's screen sends next.
     void aRefusedRequestEndsTheMatchOnBothSides() {
-        Loopback loopback;
-        QVERIFY(loopback.Connect());
-        ConfirmTheEntry();
-        NetScreen hosting(loopback.host.guest());
-        NetScreen guest(loopback.joining);
-        hosting.window->show();
-        guest.window->show();
-        QTRY_VERIFY_WITH_TIMEOUT(hosting.battle().WaitsForInput(), kWait);
-        hosting.Click(CellIndex(1, kRows));
-        QTRY_VERIFY_WITH_TIMEOUT(guest.battle().WaitsForInput(), kWait);
-        QVERIFY(loopback.joining->Act(
+        AtTheGuestsFirstTurn match;
+        QVERIFY(match.Reach());
+        NetScreen& hosting = *match.hosting;
+        NetScreen& guest = *match.guest;
+        QVERIFY(match.loopback.joining->Act(
             [](Session& session) { return session.Move(CellIndex(3, kRows)); }));
         QTRY_VERIFY_WITH_TIMEOUT(
             hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,

@@ -60,15 +60,16 @@ private slots:
     void playsOverLoopback_data() {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("otherLoopback");
-        QTest::addColumn<bool>("guestQuits");  // else its connection drops
+        QTest::addColumn<bool>("guestQuits");  // else its connection drops for good
         QTest::newRow("IPv4, the guest quits") << "127.0.0.1"
                                                << "::1" << true;
-        QTest::newRow("IPv6, the guest's connection drops") << "::1"
-                                                            << "127.0.0.1" << false;
+        QTest::newRow("IPv6, the guest's connection drops for good") << "::1"
+                                                                     << "127.0.0.1" << false;
     }
     // It should listen on the asked address alone, let the guest with the code in, stop
     // listening then and turn a second connection away, and carry a whole game both sides
-    // judge alike, ended by the guest quitting or by its connection dropping.
+    // judge alike, ended by the guest quitting or by its connection dropping and not coming back
+    // within the limit.
     void playsOverLoopback() {
         QFETCH(QString, address);
         QFETCH(QString, otherLoopback);
@@ -124,6 +125,7 @@ private slots:
                 return true;
             });
         } else {
+            hosted->SetResumeLimit(kWaitMs / 5);
             guest.reset();
         }
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -194,6 +196,41 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(host.guest() != nullptr, kFriendWaitMs);
         QCOMPARE(host.guest()->session().peerName(), "Gus");
         QVERIFY(!host.isListening());
+    }
+
+    // While the host waits for its guest to resume a dropped game, strangers at its port should
+    // be turned away without ending the wait: one that says hello as a new guest would, and one
+    // that says nothing. The guest then resumes, and the game goes on.
+    void strangersCannotStopAResume() {
+        NetHost host(kCode, "Hana", "4.92");
+        QVERIFY(host.Listen(QHostAddress::LocalHost, 0));
+        const quint16 port = host.port();
+        std::unique_ptr<NetLink> guest(NetLink::Join("127.0.0.1", port, kCode, "Gus", "4.92"));
+        QTRY_VERIFY_WITH_TIMEOUT(host.guest() != nullptr, kWaitMs);
+        NetLink* hosted = host.guest();
+        EventLog hostLog(hosted);
+        QVERIFY(hosted->Act([](Session& s) {
+            return s.StartGame(Board{}, {Peer::Host, Peer::Guest}, 0);
+        }));
+        QVERIFY(hosted->Act([](Session& s) { return s.Move(CellIndex(1, kRows)); }));
+        QTRY_COMPARE_WITH_TIMEOUT(guest->session().movesMade(), 1, kWaitMs);
+
+        // The host's connection drops, and it listens again at once; strangers come before the
+        // guest dials again, a pause after it saw the drop.
+        hosted->findChild<QTcpSocket*>()->abort();
+        QVERIFY(hostLog.Has(SessionEvent::Kind::Dropped));
+        RawGuest hello(port);
+        hello.socket.write(hello.guest.Hello());
+        QTRY_COMPARE_WITH_TIMEOUT(hello.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
+        QTcpSocket silent;
+        silent.connectToHost(QHostAddress::LocalHost, port);
+
+        QTRY_VERIFY_WITH_TIMEOUT(hostLog.Has(SessionEvent::Kind::Resumed), kFriendWaitMs);
+        QVERIFY(guest->Act([](Session& s) { return s.Move(CellIndex(2, kRows)); }));
+        QTRY_COMPARE_WITH_TIMEOUT(hosted->session().movesMade(), 2, kWaitMs);
+        QCOMPARE(guest->session().board(), hosted->session().board());
+        QVERIFY(!hostLog.Has(SessionEvent::Kind::Left));
+        QVERIFY(!hostLog.Has(SessionEvent::Kind::Invalid));
     }
 };
 
