@@ -443,7 +443,8 @@ private slots:
         WhenModalOpens(QStringLiteral("Form5"), [&](QWidget* result) {
             AnswerGameFileDialog(path);
             // Its keys work once it is the active window, as it is on a desktop.
-            QApplication::setActiveWindow(result);
+            result->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(result));
             QTest::keyClick(result, Qt::Key_S, Qt::ControlModifier);
             ClickChild(result, QStringLiteral("Command2"));  // Next Battle
         });
