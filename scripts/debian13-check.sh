@@ -8,7 +8,8 @@
 # build dependencies are installed inside with scripts/install-deps.sh, and a Release build with
 # the tests and warnings as errors is configured, built and tested there with ctest on the
 # offscreen platform. The build folder stays inside the chroot, in /build/trixie, so that a
-# second run builds only what changed (the copy keeps the files' times).
+# second run builds only what changed (a copied file keeps the last run's time while its content
+# is the same).
 #
 # Usage: scripts/debian13-check.sh [chroot folder]   (default /var/tmp/morvane-trixie)
 # MORVANE_DEBIAN_MIRROR names another mirror; MORVANE_JOBS the build's jobs (default nproc).
@@ -63,11 +64,25 @@ mount_into /dev/pts /dev/pts
 mount_into /dev/shm /dev/shm
 cp /etc/resolv.conf "$chroot_dir/etc/resolv.conf"
 
-# The working tree as it stands, uncommitted changes too, without any build output.
-rm -rf "$chroot_dir/src"
-mkdir -p "$chroot_dir/src"
+# The working tree as it stands, uncommitted changes too, without any build output. A file whose
+# content is the same as at the last run keeps that run's time, so that the build folder rebuilds
+# only what changed; every other file is dated now, whatever time the tree gives it: a tree's
+# times can go backwards between runs (another branch, another worktree), and a changed header
+# dated before the last build would leave its old compiled output in place.
+staged="$chroot_dir/src.next"
+rm -rf "$staged"
+mkdir -p "$staged"
 tar -C "$source_dir" --exclude=./build --exclude='./build-*' --exclude=./out --exclude=./.git \
-    -cf - . | tar -C "$chroot_dir/src" -xf -
+    -cf - . | tar -C "$staged" --touch -xf -
+if [ -d "$chroot_dir/src" ]; then
+    (cd "$staged" && find . -type f -print0) | while IFS= read -r -d '' file; do
+        if cmp -s "$staged/$file" "$chroot_dir/src/$file"; then
+            touch -r "$chroot_dir/src/$file" "$staged/$file"
+        fi
+    done
+fi
+rm -rf "$chroot_dir/src"
+mv "$staged" "$chroot_dir/src"
 step copied
 
 in_chroot() { chroot "$chroot_dir" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
