@@ -85,6 +85,8 @@ make_namespaces() {
     for namespace in "$home" "$router" "$outside"; do
         ip netns add "$namespace" 2>/dev/null || return 1
     done
+    # Entering one needs a root file system ip can remount, which a chroot lacks.
+    ip netns exec "$home" true 2>/dev/null || return 1
 }
 
 # Links the namespaces: home's LAN to the router, the router's public side to outside.
