@@ -1,14 +1,84 @@
 #include "assets/pictures.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
+#include "assets/colour_contrast.h"
+
 namespace morvane {
+namespace {
+
+PictureTone pictureTone = PictureTone::AsDrawn;
+
+constexpr double kLeastMarkContrast = 3;
+
+// The picture's source with every colour (written "#rrggbb" or "#rgb") in the tone.
+QByteArray RecolouredSource(const QString& resource, PictureTone tone) {
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    static const QRegularExpression colour(QStringLiteral("#([0-9a-fA-F]{6}|[0-9a-fA-F]{3})\\b"));
+    QString source = QString::fromUtf8(file.readAll());
+    QString toned;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& match : colour.globalMatch(source)) {
+        toned += source.mid(from, match.capturedStart() - from);
+        toned += ToneColour(QColor(match.captured()), tone).name();
+        from = match.capturedEnd();
+    }
+    toned += source.mid(from);
+    return toned.toUtf8();
+}
+
+}  // namespace
+
+void UsePictureTone(PictureTone tone) { pictureTone = tone; }
+
+PictureTone CurrentPictureTone() { return pictureTone; }
+
+QColor ToneColour(const QColor& colour, PictureTone tone) {
+    switch (tone) {
+        case PictureTone::HighContrast: {
+            if (colour.lightnessF() < 0.5) {
+                return QColor(Qt::black);
+            }
+            // Greys and pale tints become white; coloured ones their hue at its brightest.
+            return colour.hslSaturationF() < 0.25 || colour.hslHue() < 0
+                       ? QColor(Qt::white)
+                       : QColor::fromHsl(colour.hslHue(), 255, 128);
+        }
+        case PictureTone::Light: {
+            if (colour.lightness() < 128) {
+                return QColor::fromHsl(colour.hslHue(), colour.hslSaturation(),
+                                       255 - colour.lightness());
+            }
+            // A light mark turns deep enough to show on white (3 : 1, as a picture needs),
+            // which turning its lightness over alone leaves a bright yellow short of.
+            QColor deep =
+                QColor::fromHsl(colour.hslHue(), colour.hslSaturation(), 255 - colour.lightness());
+            while (ContrastRatio(deep, Qt::white) < kLeastMarkContrast && deep.lightness() > 0) {
+                deep = QColor::fromHsl(deep.hslHue(), deep.hslSaturation(), deep.lightness() - 1);
+            }
+            return deep;
+        }
+        case PictureTone::AsDrawn:
+            break;
+    }
+    return colour;
+}
 
 QPixmap RenderPicture(const QString& resource, QSize size, qreal devicePixelRatio) {
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
+    QSvgRenderer renderer;
+    if (pictureTone == PictureTone::AsDrawn) {
+        renderer.load(resource);
+    } else {
+        renderer.load(RecolouredSource(resource, pictureTone));
+    }
     QPainter painter(&pixmap);
     renderer.render(&painter);
     painter.end();
