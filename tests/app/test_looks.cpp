@@ -3,6 +3,10 @@
 #include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -52,6 +56,20 @@ double TextContrast(const QImage& image, const QRect& area) {
     return strongest;
 }
 
+// Where a control draws its text, in its own coordinates: inside a label's frame, beside a
+// choice's mark, inside a button's edge, so that no frame or mark is taken for the text.
+QRect TextArea(QWidget* control) {
+    QStyleOptionButton option;
+    option.initFrom(control);
+    if (qobject_cast<QRadioButton*>(control)) {
+        return control->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, control);
+    }
+    if (qobject_cast<QPushButton*>(control)) {
+        return control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control);
+    }
+    return control->contentsRect();
+}
+
 // The controls of the window that show a text of their own, where they show it.
 QList<std::pair<QString, QRect>> ShownTexts(QWidget* window) {
     QList<std::pair<QString, QRect>> texts;
@@ -65,7 +83,7 @@ QList<std::pair<QString, QRect>> ShownTexts(QWidget* window) {
                              : button && showsText ? button->text()
                                                    : QString();
         // The part of it that shows, not what a scroll area or the window cuts off.
-        const QRect shown = control->visibleRegion().boundingRect();
+        const QRect shown = control->visibleRegion().boundingRect() & TextArea(control);
         if (text.trimmed().isEmpty() || !control->isVisible() || control->window() != window ||
             shown.isEmpty()) {
             continue;
