@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QHash>
 #include <QImage>
@@ -168,9 +169,9 @@ private slots:
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));
     }
 
-    // A look chosen while the battle screen is open redraws it at once, and the standard look
-    // chosen again brings back every pixel it had.
-    void liveSwitchRedrawsTheBattleScreen() {
+    // A look chosen in the battle screen's View menu is stored and redraws the open screen at
+    // once; the standard look chosen again brings back every pixel it had.
+    void lookChosenInTheBattleScreen() {
         Windows windows;
         const std::unique_ptr<QWidget> battle = windows.Make(QStringLiteral("Form3"));
         battle->show();
@@ -179,14 +180,18 @@ private slots:
         const auto* grid = battle->findChild<QWidget*>(QStringLiteral("Line1_0"));
         const QPoint corner = battle->findChild<QWidget*>(QStringLiteral("BattleArea"))
                                   ->mapTo(battle.get(), QPoint(2, 2));
+        const auto choose = [&battle](Look chosen) {
+            battle->findChild<QAction*>(QStringLiteral("Look_") + LookCode(chosen))->trigger();
+        };
 
-        look::UseLook(Look::HighContrast);
+        choose(Look::HighContrast);
+        QCOMPARE(ReadChosenLook(windows.settings.store()), Look::HighContrast);
         const QImage contrasted = Rendered(battle.get());
         testing::SaveScreenshot(battle.get(), QStringLiteral("live_high-contrast_Form3"));
         QCOMPARE(QColor(contrasted.pixel(corner)), look::ColoursOf(Look::HighContrast).night);
         QCOMPARE(grid->width(), look::ColoursOf(Look::HighContrast).cellLineWidth);
 
-        look::UseLook(Look::Standard);
+        choose(Look::Standard);
         QCOMPARE(grid->width(), look::ColoursOf(Look::Standard).cellLineWidth);
         QCOMPARE(Rendered(battle.get()), standard);
     }
