@@ -23,13 +23,13 @@ void ExGameSurface::paintEvent(QPaintEvent* /*event*/) {
     painter.scale(grow_->Factor(), grow_->Factor());
     const QRect board(kBoardLeft, kBoardTop, kBoardSize, kBoardSize);
     painter.fillRect(board, look::Current().rockWell);
-    painter.setPen(QPen(look::Current().rockCellLine, 1));
+    painter.setPen(QPen(look::Current().rockCellLine, look::Current().cellLineWidth));
     for (int k = 1; k < kExColumns; ++k) {
         const int offset = k * ExCellWidget::kSize;
         painter.drawLine(board.left() + offset, board.top(), board.left() + offset, board.bottom());
         painter.drawLine(board.left(), board.top() + offset, board.right(), board.top() + offset);
     }
-    painter.setPen(QPen(look::Current().rockEdge, 1));
+    painter.setPen(QPen(look::Current().rockEdge, look::Current().cellLineWidth));
     painter.drawRect(board.adjusted(-1, -1, 0, 0));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(look::Current().rockPanel);

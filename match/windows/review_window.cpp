@@ -54,7 +54,7 @@ protected:
         // Drawn at the scale 100.
         const qreal factor = AppliedDisplayScale() / 100.0;
         painter.scale(factor, factor);
-        painter.setPen(look::Current().boardGrid);
+        painter.setPen(QPen(look::Current().boardGrid, look::Current().cellLineWidth));
         for (int x = 0; x <= kColumns; ++x) {
             painter.drawLine(x * kPitch, 0, x * kPitch, kHeight);
         }

@@ -22,8 +22,9 @@ namespace morvane {
 // scale or a scale factor (QT_SCALE_FACTOR, a high-density screen) enlarges it, evenly.
 namespace look {
 
-// The two looks a window can have: the night blue of the main game and the shell, and the dark
-// brown rock of the extra game, in the manner of the older version it remakes.
+// The two themes a window can have: the night blue of the main game and the shell, and the dark
+// brown rock of the extra game, in the manner of the older version it remakes. Each look
+// (look_setting.h) colours both.
 enum class Theme { Night, Rock };
 
 // ---- Fonts ----------------------------------------------------------------------------------
@@ -147,8 +148,8 @@ LookNotice& LookChanges();
 // textContrast against the window background.
 QColor Legible(const QColor& colour);
 
-// Calls apply now and again each time the look changes, while owner lives: for a window's
-// colours of its own (a label's colour, an outline), set after StyleWindow's.
+// Calls apply now and again each time the look changes, while owner lives: for the colours a
+// window sets from its state (the hovered item, a player's colour), after StyleWindow's.
 void FollowLook(QObject* owner, const std::function<void()>& apply);
 
 // ---- Decorations ----------------------------------------------------------------------------
