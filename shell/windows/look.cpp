@@ -564,6 +564,40 @@ void TakeParentLook(QWidget* control) {
     control->setPalette(palette);
 }
 
+// Gives the window the theme's colours and its font, and every control of it what it has from
+// the window as its own.
+void HandDownColours(QWidget* window, Theme theme) {
+    window->setPalette(ThemePalette(theme));
+    window->setAutoFillBackground(true);
+    if (!window->testAttribute(Qt::WA_SetFont)) {
+        window->setFont(Font(kTextSize));
+    }
+    // A list makes its popup only when it is first needed; make it now, so that it is styled too.
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        list->view();
+    }
+    // A control under a style sheet takes its colours from the application (which a desktop
+    // theme sets) rather than from its parent, so first every control makes what it has from
+    // the window its own: what it set itself, and its parent's for the rest. Its font likewise.
+    // Parents come before their children in the list.
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (BelongsTo(control, window)) {
+            TakeParentLook(control);
+        }
+    }
+}
+
+// Sets the theme's sheet on each kind of control of the window that has one.
+void SetControlSheets(QWidget* window, Theme theme) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (BelongsTo(control, window)) {
+            if (const QString sheet = ControlSheet(control, theme); !sheet.isEmpty()) {
+                control->setStyleSheet(sheet);
+            }
+        }
+    }
+}
+
 // What a control keeps through a change of look, as SetTextColour, SetBackground, DrawOutline and
 // FramePanel with a role recorded it.
 struct KeptLook {
@@ -586,24 +620,28 @@ KeptLook& Keep(QWidget* widget) {
     return kept[widget];
 }
 
-void ApplyKeptLook(QWidget* widget, const KeptLook& kept) {
-    const Colours& c = Current();
-    if (kept.text != nullptr) {
-        SetTextColour(widget, c.*kept.text);
-    }
-    if (kept.background != nullptr) {
-        SetBackground(widget, c.*kept.background);
-    }
+// The parts of what a control keeps that are style sheets.
+void ApplyKeptSheets(QWidget* widget, const KeptLook& kept) {
     if (kept.outline != nullptr) {
         DrawOutline(widget, kept.outline());
     }
     if (kept.panelBorder != nullptr) {
-        FramePanel(widget, c.*kept.panelBorder);
+        FramePanel(widget, Current().*kept.panelBorder);
     }
 }
 
-// Forgets the colours a window and its controls were given in the look before, so that StyleWindow
-// hands the new look's down again.
+// The parts of what a control keeps that are colours of its own.
+void ApplyKeptColours(QWidget* widget, const KeptLook& kept) {
+    if (kept.text != nullptr) {
+        SetTextColour(widget, Current().*kept.text);
+    }
+    if (kept.background != nullptr) {
+        SetBackground(widget, Current().*kept.background);
+    }
+}
+
+// Forgets the colours a window and its controls were given in the look before, so that
+// HandDownColours hands the new look's down again.
 void ForgetColours(QWidget* window) {
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (BelongsTo(control, window)) {
@@ -654,14 +692,26 @@ void UseLook(Look look) {
         return;
     }
     QApplication::setPalette(ThemePalette(Theme::Night));
+    QList<std::pair<QWidget*, Theme>> styled;
     for (QWidget* widget : QApplication::allWidgets()) {
         if (const QVariant theme = widget->property(kStyledTheme); theme.isValid()) {
-            ForgetColours(widget);
-            StyleWindow(widget, static_cast<Theme>(theme.toInt()));
+            styled.append({widget, static_cast<Theme>(theme.toInt())});
         }
     }
+    // The sheets first: a sheet set on a control gives every control under it back the colours
+    // it had when last styled, so the colours are handed down after every sheet is set.
+    for (const auto& [window, theme] : styled) {
+        SetControlSheets(window, theme);
+    }
     for (auto kept = KeptLooks().cbegin(); kept != KeptLooks().cend(); ++kept) {
-        ApplyKeptLook(kept.key(), kept.value());
+        ApplyKeptSheets(kept.key(), kept.value());
+    }
+    for (const auto& [window, theme] : styled) {
+        ForgetColours(window);
+        HandDownColours(window, theme);
+    }
+    for (auto kept = KeptLooks().cbegin(); kept != KeptLooks().cend(); ++kept) {
+        ApplyKeptColours(kept.key(), kept.value());
     }
     emit LookChanges().changed();
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -773,32 +823,8 @@ void PinApplicationLook() {
 
 void StyleWindow(QWidget* window, Theme theme) {
     window->setProperty(kStyledTheme, static_cast<int>(theme));
-    window->setPalette(ThemePalette(theme));
-    window->setAutoFillBackground(true);
-    if (!window->testAttribute(Qt::WA_SetFont)) {
-        window->setFont(Font(kTextSize));
-    }
-    // A list makes its popup only when it is first needed; make it now, so that it is styled too.
-    for (QComboBox* list : window->findChildren<QComboBox*>()) {
-        list->view();
-    }
-    // A control under a style sheet takes its colours from the application (which a desktop
-    // theme sets) rather than from its parent, so first every control makes what it has from
-    // the window its own: what it set itself, and its parent's for the rest. Its font likewise.
-    // Parents come before their children in the list.
-    const QList<QWidget*> controls = window->findChildren<QWidget*>();
-    for (QWidget* control : controls) {
-        if (BelongsTo(control, window)) {
-            TakeParentLook(control);
-        }
-    }
-    for (QWidget* control : controls) {
-        if (BelongsTo(control, window)) {
-            if (const QString sheet = ControlSheet(control, theme); !sheet.isEmpty()) {
-                control->setStyleSheet(sheet);
-            }
-        }
-    }
+    HandDownColours(window, theme);
+    SetControlSheets(window, theme);
 }
 
 void StyleAddedMenu(QMenu* menu) {

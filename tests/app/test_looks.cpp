@@ -137,7 +137,8 @@ private slots:
         QCOMPARE(ReadChosenLook(temp.store()), read);
     }
 
-    // Every text of every window stands out from what is behind it as much as the look says.
+    // Every text of every open window stands out from what is behind it as much as a look chosen
+    // meanwhile says.
     void textsStandOut_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<Look>("chosen");
@@ -151,11 +152,12 @@ private slots:
     void textsStandOut() {
         QFETCH(QString, name);
         QFETCH(Look, chosen);
-        look::UseLook(chosen);
         Windows windows;
         const std::unique_ptr<QWidget> window = windows.Make(name);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // Chosen while the window is open, which it then follows.
+        look::UseLook(chosen);
         const QImage image = RenderedDense(window.get());
         testing::SaveScreenshot(window.get(), LookCode(chosen) + QLatin1Char('_') + name);
         const double least = look::ColoursOf(chosen).textContrast;
