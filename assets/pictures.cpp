@@ -14,6 +14,32 @@ PictureTone pictureTone = PictureTone::AsDrawn;
 
 constexpr double kLeastMarkContrast = 3;
 
+// In high contrast the strokes a picture marks heavy (class "heavy-in-high-contrast": the ring of
+// ○) are drawn this many times as wide, so that ○ and × differ in weight as well as in shape and
+// colour, also where both are grey.
+constexpr double kHeavyStrokeGrowth = 1.6;
+
+QString WithHeavyStrokes(const QString& source) {
+    static const QRegularExpression heavy(
+        QStringLiteral("<[^>]*class=\"heavy-in-high-contrast\"[^>]*>"));
+    static const QRegularExpression width(QStringLiteral("stroke-width=\"([0-9.]+)\""));
+    QString result;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& element : heavy.globalMatch(source)) {
+        result += source.mid(from, element.capturedStart() - from);
+        QString tag = element.captured();
+        if (const QRegularExpressionMatch stroke = width.match(tag); stroke.hasMatch()) {
+            tag.replace(stroke.capturedStart(), stroke.capturedLength(),
+                        QStringLiteral("stroke-width=\"%1\"")
+                            .arg(stroke.captured(1).toDouble() * kHeavyStrokeGrowth));
+        }
+        result += tag;
+        from = element.capturedEnd();
+    }
+    result += source.mid(from);
+    return result;
+}
+
 // The picture's source with every colour (written "#rrggbb" or "#rgb") in the tone.
 QByteArray RecolouredSource(const QString& resource, PictureTone tone) {
     QFile file(resource);
@@ -22,6 +48,9 @@ QByteArray RecolouredSource(const QString& resource, PictureTone tone) {
     }
     static const QRegularExpression colour(QStringLiteral("#([0-9a-fA-F]{6}|[0-9a-fA-F]{3})\\b"));
     QString source = QString::fromUtf8(file.readAll());
+    if (tone == PictureTone::HighContrast) {
+        source = WithHeavyStrokes(source);
+    }
     QString toned;
     qsizetype from = 0;
     for (const QRegularExpressionMatch& match : colour.globalMatch(source)) {

@@ -12,9 +12,9 @@
 namespace morvane {
 
 // How pictures are coloured when rendered: as drawn, or recoloured from the same sources for a
-// look. High contrast keeps each light colour's hue at its brightest and turns the dark ones
-// black; light turns each colour's lightness over, so that dark grounds become pale and bright
-// marks deep.
+// look. High contrast keeps each light colour's hue at its brightest, turns the dark ones black
+// and draws the strokes a picture marks heavy wider; light turns each colour's lightness over, so
+// that dark grounds become pale and bright marks deep.
 enum class PictureTone { AsDrawn, HighContrast, Light };
 
 // Every picture rendered from now on is in the tone.
