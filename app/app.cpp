@@ -14,6 +14,8 @@
 #include "shell/settings/language.h"
 #include "shell/windows/display_scale_choice.h"
 #include "shell/windows/language_choice.h"
+#include "shell/windows/look.h"
+#include "shell/windows/look_choice.h"
 #include "terrain/windows/area_editor_window.h"
 #include "terrain/windows/area_select_window.h"
 
@@ -23,6 +25,8 @@ App::App(SettingsStore& store, AppState& state)
     : store_(store), state_(state), sounds_(store), extraGame_(&sounds_), placeMemory_(store) {
     QCoreApplication::instance()->installEventFilter(&closeWindowKey_);
     QObject::connect(&extraGame_, &ExtraGame::closed, &extraGame_, [this] { ShowTitle(); });
+    extraGame_.SetLookChoice(
+        [this](QWidget* window, Look look) { ChooseLook(window, store_, look); });
 }
 
 TitleWindow* App::ShowTitle() {
@@ -75,6 +79,8 @@ TitleActions App::MakeTitleActions() {
     actions.chooseLanguage = [this](QWidget* title, Language language) {
         ChooseTitleLanguage(title, language);
     };
+    actions.currentLook = [] { return look::CurrentLook(); };
+    actions.chooseLook = [this](QWidget* title, Look look) { ChooseLook(title, store_, look); };
     actions.canResume = [this] { return commands_.HasKeptGame(); };
     actions.resumeGame = [this](QWidget* title) { ResumeKeptGame(title); };
     actions.hostGame = [this] {

@@ -35,6 +35,9 @@ ExtrasMenu::ExtrasMenu(const ExtrasActions& actions, QWidget* title) : QMenu(tit
     if (actions.currentLanguage && actions.chooseLanguage) {
         AddLanguageMenu(this, actions.currentLanguage, actions.chooseLanguage);
     }
+    if (actions.currentLook && actions.chooseLook) {
+        AddLookMenu(this, actions.currentLook, actions.chooseLook);
+    }
 }
 
 QAction* ExtrasMenu::AddEntry(const QString& name, const QString& text,

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "shell/settings/language.h"
+#include "shell/settings/look_setting.h"
 
 namespace morvane {
 
@@ -26,6 +27,10 @@ struct ExtrasActions {
     // Network games, shown when both are given: hosting one, and joining a host's.
     std::function<void()> hostGame;
     std::function<void()> joinGame;
+    // The look's submenu, shown when both are given: the look in use, and what choosing one
+    // does.
+    std::function<Look()> currentLook;
+    std::function<void(Look look)> chooseLook;
 };
 
 // `ExtrasMenu`: the title window's menu of player aids beside the six items, in the game's

@@ -11,6 +11,7 @@
 #include "shell/settings/language.h"
 #include "shell/windows/live_scale.h"
 #include "shell/windows/look.h"
+#include "shell/windows/look_choice.h"
 #include "shell/windows/store_failure.h"
 
 namespace {
@@ -29,10 +30,10 @@ void Write(const QByteArray& bytes, std::FILE* stream) {
 
 }  // namespace
 
-// Start-up: the command line first; then the display scale and the language, before any window
-// is made; a settings file the store refuses is told of, and the game goes on with the defaults;
-// then the match options are read from the settings store once and the title window opens. The
-// program runs while any of its windows is open.
+// Start-up: the command line first; then the look, the display scale and the language, before any
+// window is made; a settings file the store refuses is told of, and the game goes on with the
+// defaults; then the match options are read from the settings store once and the title window
+// opens. The program runs while any of its windows is open.
 int main(int argc, char* argv[]) {
     const morvane::CommandLine command = morvane::ParseCommandLine(ArgumentsOf(argc, argv));
     if (command.ending) {
@@ -50,6 +51,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Morvaneⅲ"));
     QApplication::setDesktopFileName(QStringLiteral("example.c_seed_c9953457.morvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.svg")));
+    // The look, before any colour is given.
+    morvane::look::UseLook(morvane::StartLook(store));
     morvane::look::PinApplicationLook();
     // After the look: the tips' font at the scale is made from the application's.
     morvane::ApplyDisplayScale(command.scale.value_or(morvane::ReadDisplayScale(store)));

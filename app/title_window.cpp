@@ -49,9 +49,10 @@ const std::array<MenuItem, TitleWindow::kItemCount> kItems{{
 
 enum Item { GameStart = 0, Option = 1, AreaEdit = 2, RuluCheck = 3, Infomation = 4, Extra = 5 };
 
-const QColor& kIdleColour = look::kWhite;
-const QColor& kHoveredColour = look::kBlack;
-const QColor& kOtherColour = look::kGrey;
+// The items' colours: while none is hovered, the hovered one (on the marker) and the others.
+QColor IdleColour() { return look::Current().white; }
+QColor HoveredColour() { return look::Current().black; }
+QColor OtherColour() { return look::Current().grey; }
 constexpr int kItemTextSize = 21;
 constexpr int kHelpTextSize = 16;
 constexpr int kVersionTextSize = 15;
@@ -114,7 +115,13 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
                }
            },
            actions_.hostGame ? [this] { LeaveFor(actions_.hostGame); } : std::function<void()>(),
-           actions_.joinGame ? [this] { LeaveFor(actions_.joinGame); } : std::function<void()>()},
+           actions_.joinGame ? [this] { LeaveFor(actions_.joinGame); } : std::function<void()>(),
+           actions_.currentLook,
+           [this](Look look) {
+               if (actions_.chooseLook) {
+                   actions_.chooseLook(this, look);
+               }
+           }},
           this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Morvaneⅲ－Ｔｉｔｌｅ"));
@@ -132,13 +139,11 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Shape2"));
     PlaceScaled(frame, QRect(kMenuLeft, kMargin, kMenuWidth, kPictureSize.height()));
-    look::DrawOutline(frame, look::kTitleMenuFrame);
     MakeDecoration(frame);
     // The marker lies over the frame and under the items, which are made after it.
     marker_->raise();
 
     marker_->setObjectName(QStringLiteral("Cur"));
-    look::DrawOutline(marker_, look::kTitleMarker);
     MakeDecoration(marker_);
 
     for (int item = 0; item < kItemCount; ++item) {
@@ -159,7 +164,6 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     help_->setObjectName(QStringLiteral("Label"));
     PlaceScaled(help_, QRect(kMargin, kFooterTop, kMenuLeft - kMargin, kFooterHeight));
     help_->setFont(look::Font(kHelpTextSize));
-    look::SetTextColour(help_, look::kGold);
     MakeDecoration(help_);
 
     auto* version = new QLabel(ProgramVersionText(), this);
@@ -167,9 +171,13 @@ TitleWindow::TitleWindow(TitleActions actions, QWidget* parent)
     PlaceScaled(version, QRect(kMenuLeft, kFooterTop, kMenuWidth, kFooterHeight));
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     version->setFont(look::Font(kVersionTextSize));
-    look::SetTextColour(version, look::kVersionText);
     MakeDecoration(version);
     look::StyleWindow(this);
+    look::DrawOutline(frame, look::TitleMenuFrame);
+    look::DrawOutline(marker_, look::TitleMarker);
+    look::SetTextColour(help_, &look::Colours::gold);
+    look::SetTextColour(version, &look::Colours::versionText);
+    look::FollowLook(this, [this] { ColourItems(); });
     if (actions_.chooseLanguage) {
         AddLanguageButton();
     }
@@ -235,20 +243,24 @@ void TitleWindow::HoverOn(int item) {
     marker_->show();
     help_->setText(tr("【%1】").arg(tr(kItems[item].help)));
     setCursor(pointer_);
-    for (int other = 0; other < kItemCount; ++other) {
-        look::SetTextColour(items_[other], other == item ? kHoveredColour : kOtherColour);
-    }
     hoveredItem_ = item;
+    ColourItems();
+}
+
+void TitleWindow::ColourItems() {
+    for (int item = 0; item < kItemCount; ++item) {
+        look::SetTextColour(items_[item], hoveredItem_ == kNoItem ? IdleColour()
+                                          : item == hoveredItem_  ? HoveredColour()
+                                                                  : OtherColour());
+    }
 }
 
 void TitleWindow::Reset() {
     if (hoveredItem_ == kNoItem) {
         return;
     }
-    for (HoverLabel* label : items_) {
-        look::SetTextColour(label, kIdleColour);
-    }
     hoveredItem_ = kNoItem;
+    ColourItems();
     unsetCursor();
     marker_->hide();
     help_->setText(tr("メニューから項目を選んで下さい"));

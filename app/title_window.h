@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "shell/settings/language.h"
+#include "shell/settings/look_setting.h"
 
 class QFrame;
 class QLabel;
@@ -37,6 +38,9 @@ struct TitleActions {
     // replace the title window).
     std::function<Language()> currentLanguage;
     std::function<void(QWidget* title, Language language)> chooseLanguage;
+    // The extras menu's look: the one in use, and drawing every window in a chosen one.
+    std::function<Look()> currentLook;
+    std::function<void(QWidget* title, Look look)> chooseLook;
     // The extras menu's Resume, shown when both are given: whether a kept game exists, and going
     // on with it (which closes the title window when it opens the battle screen).
     std::function<bool()> canResume;
@@ -74,6 +78,8 @@ private:
     // The pointer over an item: marker, help line, pointer and colours follow it at once,
     // unless it is the item already shown hovered.
     void HoverOn(int item);
+    // Colours the items as the hover stands, in the look in use.
+    void ColourItems();
     // The pointer over the background: back to the state the window opens in.
     void Reset();
     // Up (-1) or Down (+1): hovers the next item round the six; from nothing hovered, Down

@@ -1,14 +1,113 @@
 #include "assets/pictures.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
+#include "assets/colour_contrast.h"
+
 namespace morvane {
+namespace {
+
+PictureTone pictureTone = PictureTone::AsDrawn;
+
+constexpr double kLeastMarkContrast = 3;
+
+// In high contrast the strokes a picture marks heavy (class "heavy-in-high-contrast": the ring of
+// ○) are drawn this many times as wide, so that ○ and × differ in weight as well as in shape and
+// colour, also where both are grey.
+constexpr double kHeavyStrokeGrowth = 1.6;
+
+QString WithHeavyStrokes(const QString& source) {
+    static const QRegularExpression heavy(
+        QStringLiteral("<[^>]*class=\"heavy-in-high-contrast\"[^>]*>"));
+    static const QRegularExpression width(QStringLiteral("stroke-width=\"([0-9.]+)\""));
+    QString result;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& element : heavy.globalMatch(source)) {
+        result += source.mid(from, element.capturedStart() - from);
+        QString tag = element.captured();
+        if (const QRegularExpressionMatch stroke = width.match(tag); stroke.hasMatch()) {
+            tag.replace(stroke.capturedStart(), stroke.capturedLength(),
+                        QStringLiteral("stroke-width=\"%1\"")
+                            .arg(stroke.captured(1).toDouble() * kHeavyStrokeGrowth));
+        }
+        result += tag;
+        from = element.capturedEnd();
+    }
+    result += source.mid(from);
+    return result;
+}
+
+// The picture's source with every colour (written "#rrggbb" or "#rgb") in the tone.
+QByteArray RecolouredSource(const QString& resource, PictureTone tone) {
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    static const QRegularExpression colour(QStringLiteral("#([0-9a-fA-F]{6}|[0-9a-fA-F]{3})\\b"));
+    QString source = QString::fromUtf8(file.readAll());
+    if (tone == PictureTone::HighContrast) {
+        source = WithHeavyStrokes(source);
+    }
+    QString toned;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& match : colour.globalMatch(source)) {
+        toned += source.mid(from, match.capturedStart() - from);
+        toned += ToneColour(QColor(match.captured()), tone).name();
+        from = match.capturedEnd();
+    }
+    toned += source.mid(from);
+    return toned.toUtf8();
+}
+
+}  // namespace
+
+void UsePictureTone(PictureTone tone) { pictureTone = tone; }
+
+PictureTone CurrentPictureTone() { return pictureTone; }
+
+QColor ToneColour(const QColor& colour, PictureTone tone) {
+    switch (tone) {
+        case PictureTone::HighContrast: {
+            if (colour.lightnessF() < 0.5) {
+                return QColor(Qt::black);
+            }
+            // Greys and pale tints become white; coloured ones their hue at its brightest.
+            return colour.hslSaturationF() < 0.25 || colour.hslHue() < 0
+                       ? QColor(Qt::white)
+                       : QColor::fromHsl(colour.hslHue(), 255, 128);
+        }
+        case PictureTone::Light: {
+            if (colour.lightness() < 128) {
+                return QColor::fromHsl(colour.hslHue(), colour.hslSaturation(),
+                                       255 - colour.lightness());
+            }
+            // A light mark turns deep enough to show on white (3 : 1, as a picture needs),
+            // which turning its lightness over alone leaves a bright yellow short of.
+            QColor deep =
+                QColor::fromHsl(colour.hslHue(), colour.hslSaturation(), 255 - colour.lightness());
+            while (ContrastRatio(deep, Qt::white) < kLeastMarkContrast && deep.lightness() > 0) {
+                deep = QColor::fromHsl(deep.hslHue(), deep.hslSaturation(), deep.lightness() - 1);
+            }
+            return deep;
+        }
+        case PictureTone::AsDrawn:
+            break;
+    }
+    return colour;
+}
 
 QPixmap RenderPicture(const QString& resource, QSize size, qreal devicePixelRatio) {
     QPixmap pixmap(size * devicePixelRatio);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
+    QSvgRenderer renderer;
+    if (pictureTone == PictureTone::AsDrawn) {
+        renderer.load(resource);
+    } else {
+        renderer.load(RecolouredSource(resource, pictureTone));
+    }
     QPainter painter(&pixmap);
     renderer.render(&painter);
     painter.end();

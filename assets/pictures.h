@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QCursor>
 #include <QPixmap>
 #include <QPoint>
@@ -10,8 +11,21 @@
 
 namespace morvane {
 
+// How pictures are coloured when rendered: as drawn, or recoloured from the same sources for a
+// look. High contrast keeps each light colour's hue at its brightest, turns the dark ones black
+// and draws the strokes a picture marks heavy wider; light turns each colour's lightness over, so
+// that dark grounds become pale and bright marks deep.
+enum class PictureTone { AsDrawn, HighContrast, Light };
+
+// Every picture rendered from now on is in the tone.
+void UsePictureTone(PictureTone tone);
+PictureTone CurrentPictureTone();
+
+// A colour of a picture in the tone.
+QColor ToneColour(const QColor& colour, PictureTone tone);
+
 // Renders one of the compiled-in SVG pictures (":/cells/cell_3.svg") at the given size in
-// device-independent pixels, sharp on high-density screens.
+// device-independent pixels, sharp on high-density screens, in the picture tone in use.
 QPixmap RenderPicture(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
 
 // The title picture, shown by the title and the information window, its subtitle in the language.

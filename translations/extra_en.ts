@@ -82,6 +82,10 @@
         <source>Ｃａｎｃｅｌ</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>【表示】</source>
+        <translation>[View]</translation>
+    </message>
 </context>
 <context>
     <name>morvane::ExHelpWindow</name>

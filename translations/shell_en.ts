@@ -95,6 +95,22 @@ please enjoy this software.
         <source>この倍率ではウィンドウが画面に収まりません。</source>
         <translation>At this scale the windows do not fit on the screen.</translation>
     </message>
+    <message>
+        <source>ハイコントラスト</source>
+        <translation>High contrast</translation>
+    </message>
+    <message>
+        <source>ライト</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>標準</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>見た目</source>
+        <translation>Look</translation>
+    </message>
 </context>
 <context>
     <name>morvane::ContactWindow</name>

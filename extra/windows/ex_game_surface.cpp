@@ -22,17 +22,17 @@ void ExGameSurface::paintEvent(QPaintEvent* /*event*/) {
     painter.translate(page_->pos());
     painter.scale(grow_->Factor(), grow_->Factor());
     const QRect board(kBoardLeft, kBoardTop, kBoardSize, kBoardSize);
-    painter.fillRect(board, look::kRockWell);
-    painter.setPen(QPen(look::kRockCellLine, 1));
+    painter.fillRect(board, look::Current().rockWell);
+    painter.setPen(QPen(look::Current().rockCellLine, look::Current().cellLineWidth));
     for (int k = 1; k < kExColumns; ++k) {
         const int offset = k * ExCellWidget::kSize;
         painter.drawLine(board.left() + offset, board.top(), board.left() + offset, board.bottom());
         painter.drawLine(board.left(), board.top() + offset, board.right(), board.top() + offset);
     }
-    painter.setPen(QPen(look::kRockEdge, 1));
+    painter.setPen(QPen(look::Current().rockEdge, look::Current().cellLineWidth));
     painter.drawRect(board.adjusted(-1, -1, 0, 0));
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(look::kRockPanel);
+    painter.setBrush(look::Current().rockPanel);
     painter.drawRoundedRect(
         QRectF(kPanelLeft + 0.5, kPanelTop + 0.5, kPanelWidth, kPanelBottom - kPanelTop), 6, 6);
 }

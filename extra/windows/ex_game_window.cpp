@@ -16,6 +16,7 @@
 #include "extra/windows/ex_terrain_settings_window.h"
 #include "extra/windows/ex_texts.h"
 #include "extra/windows/extra_log.h"
+#include "shell/windows/choice_menus.h"
 #include "shell/windows/density_picture.h"
 #include "shell/windows/look.h"
 #include "shell/windows/message_dialog.h"
@@ -112,13 +113,13 @@ void ExGameWindow::BuildBoard(ExGameSurface* surface) {
         auto* line = new QFrame(page);
         line->setObjectName(QStringLiteral("Mc_%1").arg(k));
         grow_->Place(line, lines[k]);
-        look::SetBackground(line, look::kMouseFrame);
+        look::SetBackground(line, &look::Colours::mouseFrame);
         mouseFrame_[k] = line;
     }
     keyCursor_ = new QFrame(page);
     keyCursor_->setObjectName(QStringLiteral("c"));
     keyCursor_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    look::DrawOutline(keyCursor_, look::kKeyCursorFrame);
+    look::DrawOutline(keyCursor_, look::KeyCursorFrame);
 }
 
 void ExGameWindow::BuildPanel(ExGameSurface* surface) {
@@ -136,8 +137,8 @@ void ExGameWindow::BuildPanel(ExGameSurface* surface) {
     thinkingLabel_->setObjectName(QStringLiteral("L2"));
     thinkingLabel_->setFont(look::Font(kThinkingFontSize, true));
     thinkingLabel_->setAlignment(Qt::AlignCenter);
-    look::SetTextColour(thinkingLabel_, look::kThinking);
-    look::DrawOutline(thinkingLabel_, look::kThinkingPanel);
+    look::SetTextColour(thinkingLabel_, &look::Colours::thinking);
+    look::DrawOutline(thinkingLabel_, look::ThinkingPanel);
     grow_->Place(thinkingLabel_, QRect(inner, kPanelBottom - kPanelPadding - kThinkingHeight,
                                        kInnerWidth, kThinkingHeight));
 
@@ -209,6 +210,14 @@ void ExGameWindow::BuildMenus() {
     QAction* help = bar->addAction(tr("【ヘルプ】"));
     help->setObjectName(QStringLiteral("ヘルプ"));
     connect(help, &QAction::triggered, this, &ExGameWindow::HelpChosen);
+}
+
+void ExGameWindow::OfferLooks(const std::function<void(Look look)>& choose) {
+    QMenu* view = menuBar()->addMenu(tr("【表示】"));
+    view->setObjectName(QStringLiteral("表示"));
+    QMenu* looks = AddLookMenu(view, &look::CurrentLook, choose);
+    // The menu bar's rock sheet covers its menus, this one too.
+    looks->setStyleSheet(QString());
 }
 
 void ExGameWindow::keyPressEvent(QKeyEvent* event) {

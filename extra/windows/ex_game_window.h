@@ -2,9 +2,11 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 #include "extra/engine/ex_match.h"
 #include "extra/windows/ex_cell_widget.h"
+#include "shell/settings/look_setting.h"
 #include "shell/sound/sound_sink.h"
 
 class QAction;
@@ -32,6 +34,9 @@ public:
 
     // Where the window's sounds go: a unit placed by either side and the game's end. None: silence.
     void SetSounds(SoundSink* sounds) { sounds_ = sounds; }
+
+    // Adds the view menu, after the others, with the look's submenu: choosing one calls choose.
+    void OfferLooks(const std::function<void(Look look)>& choose);
 
     // The match, with the random terrain's draws (RndI, RndB) that Formz12 sets.
     ExMatch& match() { return match_; }

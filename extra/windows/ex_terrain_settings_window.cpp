@@ -74,7 +74,7 @@ ExTerrainSettingsWindow::ExTerrainSettingsWindow(int& stoneDraws, int& boxDraws,
 
     auto* note = new QLabel(tr("※地形選択は対人戦のみ"), this);
     note->setObjectName(QStringLiteral("Label2"));
-    look::SetTextColour(note, look::kRockGold);
+    look::SetTextColour(note, &look::Colours::rockGold);
     auto* done = new QPushButton(tr("設定完了"), this);
     done->setObjectName(QStringLiteral("Command1"));
     connect(done, &QPushButton::clicked, this, &QDialog::accept);

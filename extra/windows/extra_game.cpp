@@ -18,6 +18,9 @@ void ExtraGame::OpenGameWindow() {
     auto* game = new ExGameWindow;
     game->setAttribute(Qt::WA_DeleteOnClose);
     game->SetSounds(sounds_);
+    if (chooseLook_) {
+        game->OfferLooks([this, game](Look look) { chooseLook_(game, look); });
+    }
     connect(game, &ExGameWindow::closed, this, &ExtraGame::closed);
     game->show();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
+#include "shell/settings/look_setting.h"
 #include "shell/sound/sound_sink.h"
 
 namespace morvane {
@@ -19,6 +21,12 @@ public:
 
     void Open();
 
+    // The game window offers the looks in a view menu, and choosing one calls choose with the
+    // window; none given: no view menu.
+    void SetLookChoice(std::function<void(QWidget* window, Look look)> choose) {
+        chooseLook_ = std::move(choose);
+    }
+
 signals:
     void closed();
 
@@ -26,6 +34,7 @@ private:
     void OpenGameWindow();
 
     SoundSink* sounds_;
+    std::function<void(QWidget* window, Look look)> chooseLook_;
 };
 
 }  // namespace morvane

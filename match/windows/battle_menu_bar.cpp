@@ -59,6 +59,7 @@ BattleMenuBar::BattleMenuBar(const BattleMenuActions& actions, QWidget* parent) 
     fullScreen_->setCheckable(true);
     view_->addSeparator();
     languages_ = AddLanguageMenu(view_, actions.currentLanguage, actions.chooseLanguage);
+    looks_ = AddLookMenu(view_, actions.currentLook, actions.chooseLook);
 
     help_ = addMenu(QString());
     help_->setObjectName(QStringLiteral("HelpMenu"));
@@ -116,6 +117,7 @@ void BattleMenuBar::SetTexts() {
     motion_->setText(tr("動き(&M)"));
     fullScreen_->setText(tr("全画面表示(&F)"));
     languages_->setTitle(LanguageMenuTitle());
+    looks_->setTitle(LookMenuTitle());
     help_->setTitle(tr("ヘルプ(&H)"));
     rules_->setText(tr("ルール(&R)…"));
     keys_->setText(tr("キー操作(&K)…"));

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "shell/settings/language.h"
+#include "shell/settings/look_setting.h"
 #include "shell/settings/view_toggles.h"
 
 class QAction;
@@ -41,6 +42,8 @@ struct BattleMenuActions {
     std::function<void(int percent)> chooseScale;
     std::function<Language()> currentLanguage;
     std::function<void(Language language)> chooseLanguage;
+    std::function<Look()> currentLook;
+    std::function<void(Look look)> chooseLook;
     std::function<bool(ViewToggle toggle)> viewToggleOn;
     std::function<void(ViewToggle toggle, bool on)> setViewToggle;
     std::function<void()> toggleFullScreen;
@@ -52,9 +55,9 @@ struct BattleMenuActions {
 
 // The battle screen's menus: the game (new game, save, open, resume, review, the game that ended
 // last, change players, network games, undo, redo, hint, close), the view (display scale, sound,
-// legal-cell marks, motion, full screen, language) and help (rules, keys, record, information),
-// each entry with its mnemonic and its desktop shortcut. An entry is enabled only while it can
-// act.
+// legal-cell marks, motion, full screen, language, look) and help (rules, keys, record,
+// information), each entry with its mnemonic and its desktop shortcut. An entry is enabled only
+// while it can act.
 class BattleMenuBar : public QMenuBar {
     Q_OBJECT
 
@@ -85,6 +88,7 @@ private:
     QMenu* help_;
     QMenu* scales_;
     QMenu* languages_;
+    QMenu* looks_;
     QAction* newGame_;
     QAction* save_;
     QAction* open_;

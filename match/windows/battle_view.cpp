@@ -71,7 +71,7 @@ QLabel* MakeLabel(const QString& objectName, const QFont& font, QWidget* parent)
     label->setAlignment(Qt::AlignCenter);
     // The players' names come from the other side of a network game: never read as markup.
     label->setTextFormat(Qt::PlainText);
-    look::SetTextColour(label, look::kWhite);
+    look::SetTextColour(label, look::Current().white);
     return label;
 }
 
@@ -101,12 +101,38 @@ BattleView::BattleView(SoundSink* sounds, QWidget* parent) : QWidget(parent), an
     effects_.emplace(cells_, cellPixmaps_, area_, sounds);
     grow_->Place(&effects_->Motion(), QRect(0, 0, kWindowWidth, kWindowHeight));
     connect(grow_, &GrowingPage::rescaled, this, &BattleView::Regrow);
-    // The display scale changed (the view then grows too) or the window's density did: every
-    // picture is drawn afresh for it.
+    // The display scale changed (the view then grows too), the window's density or the look
+    // did: every picture is drawn afresh for it, and the labels coloured again.
     OnPictureDensityChange(this, [this] {
         RenderBackground();
         Regrow();
     });
+    // The pictures follow the look as they follow the density; the rest is coloured here.
+    look::FollowLook(this, [this] {
+        DrawGridLines();
+        for (QLabel* label : {versus_, roundLabel_, areaSpaceLabel_}) {
+            look::SetTextColour(label, look::Current().white);
+        }
+        turnMarker_->SetColor(ToQColor(kCyan));
+    });
+}
+
+void BattleView::DrawGridLines() {
+    const int width = look::Current().cellLineWidth;
+    // A wider line grows into the cell before it, so that the cells keep their places.
+    const int before = width - 1;
+    for (int line = 0; line < kGridLineCount; ++line) {
+        QWidget* frame = gridLines_[static_cast<std::size_t>(line)];
+        const bool upright = line <= kColumns;
+        grow_->Place(frame, upright ? QRect(kMargin + line * kCellPitch - before, kMargin - before,
+                                            width, kBoardHeight + before)
+                                    : QRect(kMargin - before,
+                                            kMargin + (line - kColumns - 1) * kCellPitch - before,
+                                            kBoardWidth + before, width));
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, look::Current().battleGrid);
+        frame->setPalette(palette);
+    }
 }
 
 QSize BattleView::DesignedSize() { return QSize(kWindowWidth, kWindowHeight); }
@@ -126,22 +152,13 @@ void BattleView::Render(const Battle& battle) {
 }
 
 void BattleView::BuildBoard() {
-    // Nine vertical and thirteen horizontal lines frame and separate the cells.
-    int line = 0;
-    auto addLine = [&](const QRect& rect) {
+    // Nine vertical and thirteen horizontal lines frame and separate the cells; the look gives
+    // their colour and width (DrawGridLines).
+    for (int line = 0; line < kGridLineCount; ++line) {
         auto* frame = new QWidget(area_);
-        frame->setObjectName(QStringLiteral("Line1_%1").arg(line++));
-        grow_->Place(frame, rect);
+        frame->setObjectName(QStringLiteral("Line1_%1").arg(line));
         frame->setAutoFillBackground(true);
-        QPalette palette = frame->palette();
-        palette.setColor(QPalette::Window, look::kBattleGrid);
-        frame->setPalette(palette);
-    };
-    for (int x = 0; x <= kColumns; ++x) {
-        addLine(QRect(kMargin + x * kCellPitch, kMargin, 1, kBoardHeight));
-    }
-    for (int y = 0; y <= kRows; ++y) {
-        addLine(QRect(kMargin, kMargin + y * kCellPitch, kBoardWidth, 1));
+        gridLines_[static_cast<std::size_t>(line)] = frame;
     }
 
     for (int index = 0; index < kCellCount; ++index) {
@@ -154,7 +171,7 @@ void BattleView::BuildBoard() {
         cells_[static_cast<std::size_t>(index)] = cell;
     }
 
-    cursor_ = new MarkerFrame(look::kBattleCursor, 3, area_);
+    cursor_ = new MarkerFrame(look::Current().battleCursor, 3, area_);  // CellMarks colours it
     cursor_->setObjectName(QStringLiteral("Cur"));
     cursor_->hide();
     cellMarks_.emplace(cursor_, area_);
@@ -186,9 +203,9 @@ void BattleView::BuildSides() {
         winLabels_[static_cast<std::size_t>(side)] = wins;
     }
 
-    auto* versus = MakeLabel(QStringLiteral("Label1"), look::Font(kLargeTextSize, true), area_);
-    versus->setText(tr("VS"));
-    grow_->Place(versus, QRect(kSidesLeft + kSideWidth, kSideTop, kVsWidth, kSideHeight));
+    versus_ = MakeLabel(QStringLiteral("Label1"), look::Font(kLargeTextSize, true), area_);
+    versus_->setText(tr("VS"));
+    grow_->Place(versus_, QRect(kSidesLeft + kSideWidth, kSideTop, kVsWidth, kSideHeight));
 
     turnMarker_ = new MarkerFrame(ToQColor(kCyan), 2, area_);
     turnMarker_->setObjectName(QStringLiteral("TurnCur"));
@@ -221,14 +238,14 @@ void BattleView::paintEvent(QPaintEvent*) {
     painter.translate(area_->mapTo(this, QPoint()));
     painter.scale(grow_->Factor(), grow_->Factor());
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(look::kBackdropEdge, 1));
-    painter.setBrush(look::kBoardBackdrop);
+    painter.setPen(QPen(look::Current().backdropEdge, 1));
+    painter.setBrush(look::Current().boardBackdrop);
     painter.drawRect(QRect(kMargin, kMargin, kBoardWidth, kBoardHeight).adjusted(-3, -3, 2, 2));
-    painter.setBrush(look::kBackdrop);
+    painter.setBrush(look::Current().backdrop);
     painter.drawRoundedRect(SideRect(0).adjusted(-2, -2, 2, 2), 8, 8);
     painter.drawRoundedRect(SideRect(1).adjusted(-2, -2, 2, 2), 8, 8);
     painter.drawRoundedRect(CountersRect(), 8, 8);
-    painter.setBrush(look::kBlack);
+    painter.setBrush(look::Current().black);
     painter.drawRoundedRect(InfoRect(), 6, 6);
 }
 
@@ -324,6 +341,10 @@ void BattleView::RenderCellPixmaps() {
 }
 
 void BattleView::RenderBackground() {
+    if (!look::Current().textures) {
+        backgroundBrush_ = QBrush(look::Current().night);
+        return;
+    }
     const QString resource = drawnBackground_ == BattleBackground::Red
                                  ? QStringLiteral(":/backgrounds/red.svg")
                                  : QStringLiteral(":/backgrounds/blue.svg");

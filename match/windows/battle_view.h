@@ -66,6 +66,8 @@ private:
     void BuildBoard();
     void BuildSides();
     void BuildInfoPanel();
+    // Places and colours the grid lines in the look in use.
+    void DrawGridLines();
     // Draws the cells' pictures at the size the board stands at.
     void RenderCellPixmaps();
     // The view has grown or shrunk: every picture is drawn afresh at its new size.
@@ -82,6 +84,8 @@ private:
     // The battle last drawn, drawn again when the view has grown.
     const Battle* drawn_ = nullptr;
 
+    static constexpr int kGridLineCount = kColumns + 1 + kRows + 1;
+    std::array<QWidget*, kGridLineCount> gridLines_{};
     std::array<CellLabel*, kCellCount> cells_{};
     std::array<int, kCellCount> drawnCodes_{};
     std::array<QPixmap, 9> cellPixmaps_{};
@@ -96,6 +100,7 @@ private:
     std::array<QLabel*, 2> sideMarks_{};
     std::array<int, 2> drawnPictures_{};
     std::array<QLabel*, 2> winLabels_{};
+    QLabel* versus_ = nullptr;
     QLabel* roundLabel_ = nullptr;
     QLabel* areaSpaceLabel_ = nullptr;
     std::array<QLabel*, InfoPanel::kRowCount> infoRows_{};

@@ -22,6 +22,7 @@
 #include "shell/windows/keys_window.h"
 #include "shell/windows/language_choice.h"
 #include "shell/windows/look.h"
+#include "shell/windows/look_choice.h"
 #include "shell/windows/message_dialog.h"
 #include "shell/windows/open_dialog.h"
 #include "shell/windows/rules_window.h"
@@ -283,6 +284,10 @@ BattleMenuActions BattleWindow::MenuActions() {
     actions.currentLanguage = [] { return CurrentLanguage(); };
     actions.chooseLanguage = [this](Language language) {
         RunModal([this, language] { ChooseLanguage(this, store_, language); });
+    };
+    actions.currentLook = [] { return look::CurrentLook(); };
+    actions.chooseLook = [this](Look look) {
+        RunModal([this, look] { ChooseLook(this, store_, look); });
     };
     actions.viewToggleOn = [this](ViewToggle toggle) { return ReadViewToggle(store_, toggle); };
     actions.setViewToggle = [this](ViewToggle toggle, bool on) { SetViewToggle(toggle, on); };

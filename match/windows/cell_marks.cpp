@@ -38,7 +38,8 @@ CellMarks::CellMarks(MarkerFrame* cursor, QWidget* board)
 
 void CellMarks::Follow(CellMark mark, const QRect& cell, const QPixmap& unit) {
     const CellMark shown = on_ ? mark : CellMark::None;
-    cursor_->SetColor(shown == CellMark::Refuses ? look::kBattleCursorMuted : look::kBattleCursor);
+    cursor_->SetColor(shown == CellMark::Refuses ? look::Current().battleCursorMuted
+                                                 : look::Current().battleCursor);
     if (shown == CellMark::Takes) {
         ghost_->setGeometry(cell);
         ghost_->SetUnit(unit);

@@ -51,14 +51,14 @@ void ChatLog::AddLine(const QString& line) {
 void ChatLog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(look::kBackdropEdge, 1));
-    painter.setBrush(look::kBackdrop);
+    painter.setPen(QPen(look::Current().backdropEdge, 1));
+    painter.setBrush(look::Current().backdrop);
     const qreal radius = Scaled(kLogRadius);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
 
     const int padding = Scaled(kLogPadding);
     const QRectF room = QRectF(rect()).adjusted(padding, padding, -padding, -padding);
-    painter.setPen(look::kWhite);
+    painter.setPen(look::Current().white);
     QTextOption wrapping;
     wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     qreal bottom = room.bottom();

@@ -23,11 +23,8 @@ ConnectionNotice::ConnectionNotice(QWidget* screen)
     setObjectName(QStringLiteral("ConnectionNotice"));
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, look::kBlack);
-    colours.setColor(QPalette::WindowText, look::kGold);
-    setPalette(colours);
+    look::SetBackground(this, &look::Colours::black);
+    look::SetTextColour(this, &look::Colours::gold);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
     clearTimer_.setSingleShot(true);

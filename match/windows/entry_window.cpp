@@ -83,7 +83,7 @@ EntryWindow::EntryWindow(const AppState& state, SettingsStore& store, QWidget* p
     versus->setObjectName(QStringLiteral("Label2"));
     versus->setFont(look::Font(kVersusTextSize, true));
     versus->setAlignment(Qt::AlignCenter);
-    look::SetTextColour(versus, look::kGold);
+    look::SetTextColour(versus, &look::Colours::gold);
     sides->addWidget(versus, 1, 1);
 
     QPushButton* ok = MakeOkButton(this);

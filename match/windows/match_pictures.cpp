@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "assets/pictures.h"
+#include "shell/windows/look.h"
 
 namespace morvane {
 namespace {
@@ -14,7 +15,7 @@ qreal ScreenRatio() { return qGuiApp->devicePixelRatio(); }
 
 }  // namespace
 
-QColor ToQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor ToQColor(Rgb rgb) { return look::Legible(QColor(rgb.red, rgb.green, rgb.blue)); }
 
 QPixmap CellPixmap(int code, qreal growth) {
     const int size = qRound(kCellPictureSize * growth);

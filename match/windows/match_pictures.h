@@ -9,6 +9,7 @@ namespace morvane {
 
 // The match windows' pictures, and the models' colours as Qt colours.
 
+// A model's colour as the look in use shows it (look::Legible).
 QColor ToQColor(Rgb rgb);
 
 // Cell picture 1..8 (a CellState code) at the cells' size, grown by the given factor.

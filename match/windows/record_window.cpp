@@ -44,7 +44,8 @@ QString PairingText(const Pairing& pairing) {
     return {};
 }
 
-QLabel* MakeLabel(const QString& text, int size, bool bold, const QColor& colour, QWidget* parent) {
+QLabel* MakeLabel(const QString& text, int size, bool bold, look::ColourRole colour,
+                  QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFont(look::Font(size, bold));
     look::SetTextColour(label, colour);
@@ -60,31 +61,32 @@ RecordWindow::RecordWindow(SettingsStore& store, QWidget* parent)
 
     auto* table = new QFrame(this);
     table->setObjectName(QStringLiteral("Shape1"));
-    look::DrawOutline(table, look::kInfoCard);
+    look::DrawOutline(table, look::InfoCard);
     auto* grid = new QGridLayout(table);
     grid->setContentsMargins(18, 12, 18, 14);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(6);
     for (int column = 0; column < static_cast<int>(kColumnHeadings.size()); ++column) {
         QLabel* heading = MakeLabel(tr(kColumnHeadings[static_cast<std::size_t>(column)]),
-                                    kHeadingSize, true, look::kGold, table);
+                                    kHeadingSize, true, &look::Colours::gold, table);
         heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         heading->setMinimumWidth(kCountWidth);
         grid->addWidget(heading, 0, column + 1);
     }
     auto* rule = new QFrame(table);
     rule->setFixedHeight(1);
-    look::SetBackground(rule, look::kSteel);
+    look::SetBackground(rule, &look::Colours::steel);
     grid->addWidget(rule, 1, 0, 1, static_cast<int>(kColumnHeadings.size()) + 1);
 
     for (int row = 0; row < static_cast<int>(pairings_.size()); ++row) {
         QLabel* name = MakeLabel(PairingText(pairings_[static_cast<std::size_t>(row)]),
-                                 kRowTextSize, true, look::kWhite, table);
+                                 kRowTextSize, true, &look::Colours::white, table);
         name->setObjectName(QStringLiteral("Pairing_%1").arg(row));
         grid->addWidget(name, row + 2, 0);
         std::array<QLabel*, kRecordColumns> counts{};
         for (int column = 0; column < static_cast<int>(counts.size()); ++column) {
-            QLabel* count = MakeLabel(QString(), kRowTextSize, false, look::kPaleText, table);
+            QLabel* count =
+                MakeLabel(QString(), kRowTextSize, false, &look::Colours::paleText, table);
             count->setObjectName(QStringLiteral("Count_%1_%2").arg(row).arg(column));
             count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grid->addWidget(count, row + 2, column + 1);
@@ -95,7 +97,7 @@ RecordWindow::RecordWindow(SettingsStore& store, QWidget* parent)
 
     QLabel* note =
         MakeLabel(tr("勝ち・負けは人の側から数えます。\n人 対 人、電脳 対 電脳は○側から数えます。"),
-                  kNoteSize, false, look::kVersionText, this);
+                  kNoteSize, false, &look::Colours::versionText, this);
 
     auto* reset = new QPushButton(tr("リセット"), this);
     reset->setObjectName(QStringLiteral("Reset"));

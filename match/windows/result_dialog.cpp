@@ -34,14 +34,17 @@ constexpr int kMessageHeight = 76;
 constexpr int kShadowOffset = 3;
 constexpr int kMessageTextSize = 30;
 
-// The dark stage the message is shown on, so that every result colour stands out.
+// The stage the message is shown on, so that every result colour stands out: the dark texture,
+// or in a look without textures its window background, which the result colours are legible on.
 class MessageStage : public QWidget {
 public:
     explicit MessageStage(QWidget* parent) : QWidget(parent) {
         setFixedSize(kMessageWidth, kMessageHeight);
-        texture_ = QBrush(ScaledPicture(this, [](qreal ratio) {
-            return RenderPicture(QStringLiteral(":/backgrounds/blue.svg"), {48, 48}, ratio);
-        }));
+        Render();
+        OnPictureDensityChange(this, [this] {
+            Render();
+            update();
+        });
     }
 
 protected:
@@ -54,16 +57,25 @@ protected:
     }
 
 private:
+    void Render() {
+        texture_ = look::Current().textures
+                       ? QBrush(ScaledPicture(this,
+                                              [](qreal ratio) {
+                                                  return RenderPicture(
+                                                      QStringLiteral(":/backgrounds/blue.svg"),
+                                                      {48, 48}, ratio);
+                                              }))
+                       : QBrush(look::Current().night);
+    }
+
     QBrush texture_;
 };
 
-QLabel* MakeMessage(const QString& objectName, const QString& text, const QColor& color,
-                    QWidget* parent) {
+QLabel* MakeMessage(const QString& objectName, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(objectName);
     label->setFont(look::Font(kMessageTextSize, true));
     label->setAlignment(Qt::AlignCenter);
-    look::SetTextColour(label, color);
     return label;
 }
 
@@ -74,10 +86,9 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
     setWindowTitle(tr("Morvaneⅲ－Result"));
 
     auto* stage = new MessageStage(this);
-    auto* shadow = MakeMessage(QStringLiteral("Label1_0"), result.text, look::kBlack, stage);
+    auto* shadow = MakeMessage(QStringLiteral("Label1_0"), result.text, stage);
     PlaceScaled(shadow, QRect(-kShadowOffset, kShadowOffset, kMessageWidth, kMessageHeight));
-    auto* message =
-        MakeMessage(QStringLiteral("Label1_1"), result.text, ToQColor(result.color), stage);
+    auto* message = MakeMessage(QStringLiteral("Label1_1"), result.text, stage);
     PlaceScaled(message, QRect(0, 0, kMessageWidth, kMessageHeight));
 
     auto* choices = new QButtonGroup(this);
@@ -108,6 +119,11 @@ ResultDialog::ResultDialog(const GameResult& result, QWidget* parent) : QDialog(
     layout->addLayout(lower);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     look::StyleWindow(this);
+    look::SetTextColour(shadow, &look::Colours::black);
+    // The result's colour is the model's, made legible in the look.
+    look::FollowLook(message, [message, colour = result.color] {
+        look::SetTextColour(message, ToQColor(colour));
+    });
     PlaceOnShow(this);
 }
 

@@ -50,11 +50,11 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), look::kNightDeep);
+        painter.fillRect(rect(), look::Current().nightDeep);
         // Drawn at the scale 100.
         const qreal factor = AppliedDisplayScale() / 100.0;
         painter.scale(factor, factor);
-        painter.setPen(look::kBoardGrid);
+        painter.setPen(QPen(look::Current().boardGrid, look::Current().cellLineWidth));
         for (int x = 0; x <= kColumns; ++x) {
             painter.drawLine(x * kPitch, 0, x * kPitch, kHeight);
         }
@@ -68,7 +68,7 @@ protected:
             }
         }
         if (lastCell_ != kNoCell) {
-            painter.setPen(QPen(look::kGold, 2));
+            painter.setPen(QPen(look::Current().gold, 2));
             painter.drawRect(CellRect(lastCell_).adjusted(1, 1, -1, -1));
         }
     }
@@ -243,7 +243,7 @@ ReviewWindow::ReviewWindow(const SavedGame& game, QWidget* parent, std::chrono::
     auto* movesHeading = new QLabel(tr("手順"), this);
     auto* columnsHeading = new QLabel(tr("この局面で打てるマス"), this);
     for (QLabel* heading : {movesHeading, columnsHeading, deciding_}) {
-        look::SetTextColour(heading, look::kGold);
+        look::SetTextColour(heading, &look::Colours::gold);
         // The moves take the room to spare, not the lines around them.
         heading->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
@@ -272,6 +272,8 @@ ReviewWindow::ReviewWindow(const SavedGame& game, QWidget* parent, std::chrono::
     layout->addLayout(BuildNavigation());
 
     look::StyleWindow(this);
+    // The moves' colours are the list's items' own, set afresh in the new look.
+    connect(&look::LookChanges(), &look::LookNotice::changed, this, &ReviewWindow::Refresh);
     PlaceOnShow(this);
 
     connect(poll_, &QTimer::timeout, this, &ReviewWindow::Refresh);
@@ -381,7 +383,7 @@ void ReviewWindow::RefreshMoves(const ReviewSnapshot& snapshot) {
         const bool deciding = snapshot.decidingMove && snapshot.decidingMove->index == row;
         QListWidgetItem* item = moves_->item(row);
         item->setText(MoveText(row + 1, snapshot.moves[static_cast<std::size_t>(row)], deciding));
-        item->setForeground(deciding ? look::kGold : look::kPaleText);
+        item->setForeground(deciding ? look::Current().gold : look::Current().paleText);
     }
 }
 

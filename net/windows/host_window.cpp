@@ -77,7 +77,7 @@ HostWindow::HostWindow(const HostRequest& request, SettingsStore& store, QWidget
     codeLabel_->setTextFormat(Qt::PlainText);
     codeLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     codeLabel_->setFont(look::FixedFont(kCodeTextSize, true));
-    look::SetTextColour(codeLabel_, look::kGold);
+    look::SetTextColour(codeLabel_, &look::Colours::gold);
 
     auto* form = new QGridLayout;
     form->setHorizontalSpacing(16);

@@ -73,7 +73,7 @@ QLabel* MakeStatusLine(QWidget* window) {
     status->setFixedWidth(kStatusWidth);
     status->setMinimumHeight(status->fontMetrics().lineSpacing() * kStatusLines);
     status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    look::SetTextColour(status, look::kGold);
+    look::SetTextColour(status, &look::Colours::gold);
     return status;
 }
 

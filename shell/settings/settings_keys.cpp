@@ -80,6 +80,8 @@ TextSetting InterfaceLanguage() {
     return {kDisplay, QStringLiteral("Language"), LanguageCode(Language::Japanese)};
 }
 
+TextSetting ChosenLook() { return {kDisplay, QStringLiteral("Look"), QString()}; }
+
 IntSetting ViewAid(ViewToggle toggle) {
     QString key;
     switch (toggle) {

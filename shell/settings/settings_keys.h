@@ -44,6 +44,9 @@ TextSetting GameFolder();
 IntSetting DisplayScale();
 // The interface language as its code, "ja" or "en" (language.h); anything else reads as "ja".
 TextSetting InterfaceLanguage();
+// The look the player chose, as its code ("standard", "high-contrast" or "light",
+// look_setting.h); empty until one is chosen.
+TextSetting ChosenLook();
 // Whether a view aid is on: 1, or 0 once the player has turned it off.
 IntSetting ViewAid(ViewToggle toggle);
 // Where the window with the given objectName was last closed: the top left corner of its frame

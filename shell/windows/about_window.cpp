@@ -74,17 +74,17 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     auto* version = new QLabel(ProgramVersionText(), card);
     version->setObjectName(QStringLiteral("lb"));
     version->setFont(look::Font(22, true));
-    look::SetTextColour(version, look::kGold);
+    look::SetTextColour(version, &look::Colours::gold);
 
     auto* author = new QLabel(tr("作者・著作権者：Ｍｏｒｖａｎｅ開発チーム"), card);
     author->setObjectName(QStringLiteral("Label1_0"));
     author->setFont(look::Font(kTextSize));
-    look::SetTextColour(author, look::kPaleText);
+    look::SetTextColour(author, &look::Colours::paleText);
 
     auto* period = new QLabel(tr("開発期間：2000.1/18～2001.1/18"), card);
     period->setObjectName(QStringLiteral("Label1_1"));
     period->setFont(look::Font(kTextSize));
-    look::SetTextColour(period, look::kPaleText);
+    look::SetTextColour(period, &look::Colours::paleText);
 
     auto* versionRow = new QHBoxLayout;
     versionRow->addWidget(emblem);
@@ -139,7 +139,7 @@ AboutWindow::AboutWindow(QWidget* parent, const SystemInfoPlatform& systemInfo)
     layout->addLayout(buttons);
     look::StyleWindow(this);
     // The card's outline is its own, drawn over the frame's style.
-    look::DrawOutline(card, look::kInfoCard);
+    look::DrawOutline(card, look::InfoCard);
     page->setFixedSize(kPageWidth, page->sizeHint().height());
     SetScrollingPage(this, page);
     PlaceOnShow(this);

@@ -23,6 +23,20 @@ struct Choice {
 
 QString ScaleName(int percent) { return QStringLiteral("Scale_%1").arg(percent); }
 
+QString LookName(Look look) { return QStringLiteral("Look_") + LookCode(look); }
+
+QString LookText(Look look) {
+    switch (look) {
+        case Look::HighContrast:
+            return QCoreApplication::translate("morvane::ChoiceMenus", "ハイコントラスト");
+        case Look::Light:
+            return QCoreApplication::translate("morvane::ChoiceMenus", "ライト");
+        case Look::Standard:
+            break;
+    }
+    return QCoreApplication::translate("morvane::ChoiceMenus", "標準");
+}
+
 QString LanguageName(Language language) {
     return QStringLiteral("Language_") + LanguageCode(language);
 }
@@ -65,6 +79,8 @@ QString DisplayScaleMenuTitle() {
 QString LanguageMenuTitle() {
     return QCoreApplication::translate("morvane::ChoiceMenus", "言語／Language");
 }
+
+QString LookMenuTitle() { return QCoreApplication::translate("morvane::ChoiceMenus", "見た目"); }
 
 QString ScaleTooLargeTip() {
     return QCoreApplication::translate("morvane::ChoiceMenus",
@@ -109,6 +125,23 @@ QMenu* AddLanguageMenu(QMenu* menu, std::function<Language()> current,
     };
     return AddChoices(menu, QStringLiteral("Language"), LanguageMenuTitle(), choices,
                       [current = std::move(current)] { return LanguageName(current()); });
+}
+
+QMenu* AddLookMenu(QMenu* menu, std::function<Look()> current,
+                   const std::function<void(Look look)>& choose) {
+    QList<Choice> choices;
+    for (const Look look : kLooks) {
+        choices.append({LookName(look), LookText(look), [choose, look] { choose(look); }});
+    }
+    QMenu* submenu = AddChoices(menu, QStringLiteral("Look"), LookMenuTitle(), choices,
+                                [current = std::move(current)] { return LookName(current()); });
+    // In the interface's language as it stands when the submenu opens.
+    QObject::connect(submenu, &QMenu::aboutToShow, submenu, [entries = submenu->actions()] {
+        for (std::size_t k = 0; k < std::size(kLooks); ++k) {
+            entries[static_cast<qsizetype>(k)]->setText(LookText(kLooks[k]));
+        }
+    });
+    return submenu;
 }
 
 }  // namespace morvane

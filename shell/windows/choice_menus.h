@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "shell/settings/language.h"
+#include "shell/settings/look_setting.h"
 
 class QMenu;
 
@@ -21,9 +22,15 @@ QMenu* AddDisplayScaleMenu(QMenu* menu, std::function<int()> current,
 QMenu* AddLanguageMenu(QMenu* menu, std::function<Language()> current,
                        const std::function<void(Language language)>& choose);
 
+// Adds to menu the look's submenu, one entry for each of kLooks: current() gives the look in use,
+// checked each time the submenu opens; choose() is what choosing does.
+QMenu* AddLookMenu(QMenu* menu, std::function<Look()> current,
+                   const std::function<void(Look look)>& choose);
+
 // The submenus' titles, in the interface's language.
 QString DisplayScaleMenuTitle();
 QString LanguageMenuTitle();
+QString LookMenuTitle();
 
 // The tip of a display scale whose windows would not fit the screen.
 QString ScaleTooLargeTip();

@@ -27,7 +27,7 @@ ContactWindow::ContactWindow(QWidget* parent) : QDialog(parent) {
     address->setObjectName(QStringLiteral("Label1"));
     address->setFont(look::Font(18));
     address->setAlignment(Qt::AlignCenter);
-    look::SetTextColour(address, look::kPaleText);
+    look::SetTextColour(address, &look::Colours::paleText);
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(address);

@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "shell/windows/live_scale.h"
+#include "shell/windows/look.h"
 
 namespace morvane {
 namespace {
@@ -22,6 +23,8 @@ public:
           drawnRatio_(widget->devicePixelRatioF()) {
         widget->installEventFilter(this);
         connect(&DisplayScaleChanges(), &DisplayScaleNotice::changed, this, [this] { redraw_(); });
+        // Pictures are recoloured for the look.
+        connect(&look::LookChanges(), &look::LookNotice::changed, this, [this] { redraw_(); });
     }
 
 protected:

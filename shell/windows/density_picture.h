@@ -16,12 +16,13 @@ using PictureRenderer = std::function<QPixmap(qreal devicePixelRatio)>;
 // pixels as widget's screen gives it, so that it is sharp.
 QPixmap ScaledPicture(const QWidget* widget, const PictureRenderer& render);
 
-// Calls redraw each time what widget's pictures are drawn for changes: the display scale, or its
-// window's screen or that screen's density. Keeps doing so while widget lives.
+// Calls redraw each time what widget's pictures are drawn for changes: the display scale, the
+// look, or its window's screen or that screen's density. Keeps doing so while widget lives.
 void OnPictureDensityChange(QWidget* widget, std::function<void()> redraw);
 
 // Shows on the label the picture render draws (ScaledPicture), and draws it afresh each time the
-// display scale or the label's density changes, so that it keeps its size and stays sharp.
+// display scale, the look or the label's density changes, so that it keeps its size and stays
+// sharp, in the look's colours.
 void ShowPicture(QLabel* label, PictureRenderer render);
 
 }  // namespace morvane

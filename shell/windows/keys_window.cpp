@@ -105,15 +105,15 @@ void AddScreen(QGridLayout* grid, const KeyScreen& screen, QWidget* parent) {
     }
     auto* heading = new QLabel(KeysWindow::tr(screen.screen), parent);
     heading->setFont(look::Font(kHeadingSize, true));
-    look::SetTextColour(heading, look::kGold);
+    look::SetTextColour(heading, &look::Colours::gold);
     grid->addWidget(heading, row++, 0, 1, 2);
     for (const KeyLine& line : screen.lines) {
         auto* keys = new QLabel(KeysWindow::tr(line.keys), parent);
         keys->setFont(look::Font(kLineSize, true));
-        look::SetTextColour(keys, look::kWhite);
+        look::SetTextColour(keys, &look::Colours::white);
         auto* does = new QLabel(KeysWindow::tr(line.does), parent);
         does->setFont(look::Font(kLineSize));
-        look::SetTextColour(does, look::kPaleText);
+        look::SetTextColour(does, &look::Colours::paleText);
         grid->addWidget(keys, row, 0);
         grid->addWidget(does, row++, 1);
     }

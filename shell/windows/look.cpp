@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include <QWidget>
 #include <limits>
 
+#include "assets/colour_contrast.h"
 #include "assets/pictures.h"
 #include "shell/windows/live_scale.h"
 
@@ -34,25 +36,214 @@ constexpr QPalette::ResolveMask kEveryColour = std::numeric_limits<QPalette::Res
 const QString kRockPicture = QStringLiteral(":/extra/rock.svg");
 constexpr int kRockTileSize = 240;
 
-// The shades of the controls' faces and edges.
-const QColor kButtonTop(40, 64, 110);
-const QColor kButtonBottom(16, 28, 56);
-const QColor kButtonHoverTop(60, 96, 160);
-const QColor kButtonHoverBottom(24, 42, 84);
-const QColor kButtonPressed(14, 24, 48);
-const QColor kRockButtonText(255, 240, 210);
-const QColor kRockDarkEdge(30, 18, 10);
-const QColor kRockButtonTop(128, 90, 56);
-const QColor kRockButtonBottom(82, 54, 32);
-const QColor kRockButtonHoverTop(156, 112, 70);
-const QColor kRockButtonHoverBottom(100, 66, 38);
-const QColor kRockButtonPressed(70, 46, 26);
-const QColor kRockDimText(130, 112, 92);
-const QColor kRockDimEdge(44, 32, 22);
-const QColor kRockDimButton(62, 46, 34);
-const QColor kRockScrollGroove(36, 24, 14);
-const QColor kRockMenu(58, 38, 22);
-const QColor kRockMenuChosen(110, 76, 46);
+// The game's own look: the night blue, the battle screen's textures and the extra game's rock.
+const Colours kStandardColours{
+    .night{10, 18, 40},
+    .nightDeep{4, 8, 20},
+    .nightSky{18, 32, 68},
+    .nightButton{28, 44, 80},
+    .steel{70, 110, 170},
+    .sky{79, 179, 255},
+    .paleText{220, 228, 240},
+    .dimText{112, 124, 146},
+    .brightText{235, 240, 250},
+    .gold{255, 210, 80},
+    .versionText{150, 180, 220},
+    .boardGrid{40, 62, 104},
+    .white{255, 255, 255},
+    .black{0, 0, 0},
+    .grey{128, 128, 128},
+    .yellow{255, 255, 0},
+    .green{0, 255, 0},
+    .buttonTop{40, 64, 110},
+    .buttonBottom{16, 28, 56},
+    .buttonHoverTop{60, 96, 160},
+    .buttonHoverBottom{24, 42, 84},
+    .buttonPressed{14, 24, 48},
+    .selection{70, 110, 170},
+    .selectionText{},
+    .titleMenuFill{16, 30, 62},
+    .titleMarkerEdge{255, 246, 192},
+    .titleMarkerTop{255, 226, 122},
+    .titleMarkerBottom{255, 179, 0},
+    .messageHighlightFill{0, 255, 0, 28},
+    .battleGrid{233, 233, 233},  // the old program's light grey grid lines
+    .battleCursor{255, 96, 48},
+    .battleCursorMuted{150, 150, 160, 170},
+    .backdrop{0, 0, 0, 120},
+    .boardBackdrop{0, 0, 0, 165},
+    .backdropEdge{255, 255, 255, 60},
+    .rock{46, 31, 20},
+    .rockDeep{24, 15, 8},
+    .rockText{240, 226, 196},
+    .rockGold{255, 214, 110},
+    .rockPanel{20, 12, 6, 190},
+    .rockEdge{120, 84, 50},
+    .rockWell{0, 0, 0, 130},            // the rock subdued
+    .rockCellLine{255, 226, 180, 110},  // light, to stand out on the dark well
+    .mouseFrame{70, 140, 255},
+    .keyCursor{255, 70, 50},
+    .thinking{255, 236, 60},
+    .thinkingBack{0, 0, 0, 170},
+    .rockButtonText{255, 240, 210},
+    .rockDarkEdge{30, 18, 10},
+    .rockButtonTop{128, 90, 56},
+    .rockButtonBottom{82, 54, 32},
+    .rockButtonHoverTop{156, 112, 70},
+    .rockButtonHoverBottom{100, 66, 38},
+    .rockButtonPressed{70, 46, 26},
+    .rockDimText{130, 112, 92},
+    .rockDimEdge{44, 32, 22},
+    .rockDimButton{62, 46, 34},
+    .rockScrollGroove{36, 24, 14},
+    .rockMenu{58, 38, 22},
+    .rockMenuChosen{110, 76, 46},
+    .textContrast = 0,
+    .cellLineWidth = 1,
+    .textures = true,
+};
+
+// Bright text on black, every text at 7 : 1 or more against what is behind it, frames white or
+// in a pure hue, the grid lines doubled, and flat black where the textures were.
+const Colours kHighContrastColours{
+    .night{0, 0, 0},
+    .nightDeep{0, 0, 0},
+    .nightSky{0, 0, 0},
+    .nightButton{0, 0, 0},
+    .steel{255, 255, 255},
+    .sky{0, 255, 255},
+    .paleText{255, 255, 255},
+    .dimText{200, 200, 200},
+    .brightText{255, 255, 255},
+    .gold{255, 255, 0},
+    .versionText{255, 255, 255},
+    .boardGrid{255, 255, 255},
+    .white{255, 255, 255},
+    .black{0, 0, 0},
+    .grey{200, 200, 200},
+    .yellow{255, 255, 0},
+    .green{0, 255, 0},
+    .buttonTop{0, 0, 0},
+    .buttonBottom{0, 0, 0},
+    .buttonHoverTop{48, 48, 48},
+    .buttonHoverBottom{48, 48, 48},
+    .buttonPressed{0, 0, 0},
+    .selection{255, 255, 0},
+    .selectionText{0, 0, 0},
+    .titleMenuFill{0, 0, 0},
+    .titleMarkerEdge{255, 255, 0},
+    .titleMarkerTop{255, 255, 0},
+    .titleMarkerBottom{255, 255, 0},
+    .messageHighlightFill{0, 0, 0, 0},
+    .battleGrid{255, 255, 255},
+    .battleCursor{255, 0, 255},
+    .battleCursorMuted{200, 200, 200},
+    .backdrop{0, 0, 0},
+    .boardBackdrop{0, 0, 0},
+    .backdropEdge{255, 255, 255},
+    .rock{0, 0, 0},
+    .rockDeep{0, 0, 0},
+    .rockText{255, 255, 255},
+    .rockGold{255, 255, 0},
+    .rockPanel{0, 0, 0},
+    .rockEdge{255, 255, 255},
+    .rockWell{0, 0, 0},
+    .rockCellLine{255, 255, 255},
+    .mouseFrame{0, 255, 255},
+    .keyCursor{255, 0, 255},
+    .thinking{255, 255, 0},
+    .thinkingBack{0, 0, 0},
+    .rockButtonText{255, 255, 255},
+    .rockDarkEdge{255, 255, 255},
+    .rockButtonTop{0, 0, 0},
+    .rockButtonBottom{0, 0, 0},
+    .rockButtonHoverTop{48, 48, 48},
+    .rockButtonHoverBottom{48, 48, 48},
+    .rockButtonPressed{0, 0, 0},
+    .rockDimText{200, 200, 200},
+    .rockDimEdge{200, 200, 200},
+    .rockDimButton{0, 0, 0},
+    .rockScrollGroove{0, 0, 0},
+    .rockMenu{0, 0, 0},
+    .rockMenuChosen{64, 64, 64},
+    .textContrast = 7,
+    .cellLineWidth = 2,
+    .textures = false,
+};
+
+// Dark text on light backgrounds for bright rooms, every text at 4.5 : 1 or more against what
+// is behind it; the textures give way to flat light panels.
+const Colours kLightColours{
+    .night{244, 246, 250},
+    .nightDeep{255, 255, 255},
+    .nightSky{226, 234, 246},
+    .nightButton{226, 232, 242},
+    .steel{70, 100, 150},
+    .sky{30, 90, 170},
+    .paleText{16, 24, 40},
+    .dimText{80, 88, 100},
+    .brightText{0, 0, 0},
+    .gold{130, 80, 0},
+    .versionText{40, 60, 100},
+    .boardGrid{150, 160, 180},
+    .white{0, 0, 0},
+    .black{255, 255, 255},
+    .grey{90, 90, 90},
+    .yellow{110, 74, 0},
+    .green{0, 110, 0},
+    .buttonTop{250, 252, 255},
+    .buttonBottom{222, 230, 242},
+    .buttonHoverTop{235, 242, 255},
+    .buttonHoverBottom{205, 220, 245},
+    .buttonPressed{200, 210, 230},
+    .selection{70, 100, 150},
+    .selectionText{255, 255, 255},
+    .titleMenuFill{255, 255, 255},
+    .titleMarkerEdge{20, 50, 110},
+    .titleMarkerTop{40, 80, 160},
+    .titleMarkerBottom{30, 60, 130},
+    .messageHighlightFill{0, 110, 0, 28},
+    .battleGrid{90, 90, 90},
+    .battleCursor{200, 40, 0},
+    .battleCursorMuted{120, 120, 130, 200},
+    .backdrop{255, 255, 255, 235},
+    .boardBackdrop{255, 255, 255},
+    .backdropEdge{60, 80, 120},
+    .rock{240, 232, 216},
+    .rockDeep{255, 252, 244},
+    .rockText{40, 26, 12},
+    .rockGold{120, 70, 0},
+    .rockPanel{255, 250, 240, 235},
+    .rockEdge{140, 100, 60},
+    .rockWell{255, 255, 255, 200},
+    .rockCellLine{120, 90, 60},
+    .mouseFrame{20, 80, 200},
+    .keyCursor{200, 40, 0},
+    .thinking{120, 80, 0},
+    .thinkingBack{255, 255, 255, 235},
+    .rockButtonText{40, 26, 12},
+    .rockDarkEdge{120, 90, 60},
+    .rockButtonTop{250, 244, 232},
+    .rockButtonBottom{230, 218, 196},
+    .rockButtonHoverTop{255, 250, 240},
+    .rockButtonHoverBottom{236, 226, 206},
+    .rockButtonPressed{220, 206, 182},
+    .rockDimText{96, 82, 66},
+    .rockDimEdge{180, 160, 140},
+    .rockDimButton{236, 230, 220},
+    .rockScrollGroove{236, 228, 214},
+    .rockMenu{240, 232, 216},
+    .rockMenuChosen{214, 196, 166},
+    .textContrast = 4.5,
+    .cellLineWidth = 1,
+    .textures = false,
+};
+
+Look currentLook = Look::Standard;
+
+// The properties by which a restyle knows what StyleWindow and StyleAddedSmallButton did.
+constexpr char kStyledTheme[] = "morvaneStyledTheme";
+constexpr char kSmallButton[] = "morvaneSmallButton";
 
 // The widget style's lengths that a layout takes when it is given none of its own: the display
 // scale gives each layout its margins and spacing itself.
@@ -99,7 +290,7 @@ public:
         painter->setRenderHint(QPainter::Antialiasing);
         const int width = Scaled(kFocusFrameWidth);
         const qreal radius = kFocusFrameRadius * AppliedDisplayScale() / 100.0;
-        painter->setPen(QPen(kGold, width));
+        painter->setPen(QPen(Current().gold, width));
         painter->setBrush(Qt::NoBrush);
         const qreal inset = width / 2.0;
         painter->drawRoundedRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset),
@@ -142,6 +333,7 @@ QString Gradient(const QColor& top, const QColor& bottom) {
 // else.
 
 QString NightButtonSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QPushButton { color: %1; border: 1px solid %2; border-radius: 5px;"
                " padding: 5px 16px; min-height: 20px; background: %3; }"
@@ -149,26 +341,29 @@ QString NightButtonSheet() {
                "QPushButton:pressed { background: %6; }"
                "QPushButton:focus { border-color: %7; }"
                "QPushButton:disabled { color: %8; border-color: %9; }")
-        .arg(Css(kPaleText), Css(kSky), Gradient(kButtonTop, kButtonBottom), Css(kWhite),
-             Gradient(kButtonHoverTop, kButtonHoverBottom), Css(kButtonPressed), Css(kGold),
-             Css(kDimText), Css(kSteel));
+        .arg(Css(c.paleText), Css(c.sky), Gradient(c.buttonTop, c.buttonBottom), Css(c.white),
+             Gradient(c.buttonHoverTop, c.buttonHoverBottom), Css(c.buttonPressed), Css(c.gold),
+             Css(c.dimText), Css(c.steel));
 }
 
 QString RockButtonSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QPushButton { color: %1; border: 2px solid %2; border-radius: 5px;"
                " padding: 3px 10px; font-weight: bold; background: %3; }"
                "QPushButton:hover { background: %4; }"
                "QPushButton:pressed { background: %5; }"
                "QPushButton:disabled { color: %6; border-color: %7; background: %8; }")
-        .arg(Css(kRockButtonText), Css(kRockDarkEdge), Gradient(kRockButtonTop, kRockButtonBottom),
-             Gradient(kRockButtonHoverTop, kRockButtonHoverBottom), Css(kRockButtonPressed),
-             Css(kRockDimText), Css(kRockDimEdge), Css(kRockDimButton));
+        .arg(Css(c.rockButtonText), Css(c.rockDarkEdge),
+             Gradient(c.rockButtonTop, c.rockButtonBottom),
+             Gradient(c.rockButtonHoverTop, c.rockButtonHoverBottom), Css(c.rockButtonPressed),
+             Css(c.rockDimText), Css(c.rockDimEdge), Css(c.rockDimButton));
 }
 
 // The mark of a choice, for the indicators the selector names: a hollow ring when not chosen,
 // a bright disc in a bright ring when chosen.
 QString ChoiceMarkSheet(const QString& indicator) {
+    const Colours& c = Current();
     return QStringLiteral(
                "%1 { width: 14px; height: 14px; border-radius: 8px; border: 1px solid %2;"
                " background: %3; }"
@@ -176,22 +371,31 @@ QString ChoiceMarkSheet(const QString& indicator) {
                " qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
                " stop:0 %4, stop:0.55 %4, stop:0.7 %3); }"
                "%1:disabled { border-color: %5; }")
-        .arg(indicator, Css(kSky), Css(kNightDeep), Css(kGold), Css(kSteel));
+        .arg(indicator, Css(c.sky), Css(c.nightDeep), Css(c.gold), Css(c.steel));
 }
 
 // One option button for the whole game: the choice's mark and, when chosen, a bright caption,
 // so that the choice reads at a glance.
 QString RadioSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QRadioButton { color: %1; spacing: 8px; padding: 2px 0; }"
                "QRadioButton:hover { color: %2; }"
                "QRadioButton:checked { color: %3; }"
                "QRadioButton:disabled { color: %4; }")
-               .arg(Css(kPaleText), Css(kWhite), Css(kGold), Css(kDimText)) +
+               .arg(Css(c.paleText), Css(c.white), Css(c.gold), Css(c.dimText)) +
            ChoiceMarkSheet(QStringLiteral("QRadioButton::indicator"));
 }
 
+// The text colour of a list's chosen entry, in the looks that give one.
+QString SelectionTextRule(const QString& selector) {
+    const QColor& text = Current().selectionText;
+    return text.isValid() ? QStringLiteral("%1 { selection-color: %2; }").arg(selector, Css(text))
+                          : QString();
+}
+
 QString ComboSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QComboBox { color: %1; background: %2; border: 1px solid %3; border-radius: 4px;"
                " padding: 4px 8px 4px 10px; min-height: 20px; }"
@@ -202,40 +406,45 @@ QString ComboSheet() {
                "QComboBox::down-arrow { image: url(:/controls/down_arrow.svg);"
                " width: 10px; height: 10px; }"
                "QComboBox QAbstractItemView { color: %1; background: %6; border: 1px solid %3;"
-               " selection-background-color: %5; }")
-        .arg(Css(kPaleText), Css(kButtonBottom), Css(kSky), Css(kGold), Css(kSteel),
-             Css(kNightDeep));
+               " selection-background-color: %7; }")
+               .arg(Css(c.paleText), Css(c.buttonBottom), Css(c.sky), Css(c.gold), Css(c.steel),
+                    Css(c.nightDeep), Css(c.selection)) +
+           SelectionTextRule(QStringLiteral("QComboBox QAbstractItemView"));
 }
 
 QString NightFrameSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QGroupBox { color: %1; border: 1px solid %2; border-radius: 6px; margin-top: "
                "14px;"
                " padding: 14px 10px 10px 10px; }"
                "QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }"
                "QGroupBox:disabled { color: %3; border-color: %4; }")
-        .arg(Css(kGold), Css(kSky), Css(kDimText), Css(kSteel));
+        .arg(Css(c.gold), Css(c.sky), Css(c.dimText), Css(c.steel));
 }
 
 QString RockFrameSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QGroupBox { border: 1px solid %1; border-radius: 6px; margin-top: 14px;"
                " padding: 10px 8px 6px 8px; font-weight: bold; }"
                "QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px;"
                " color: %2; }")
-        .arg(Css(kRockEdge), Css(kRockGold));
+        .arg(Css(c.rockEdge), Css(c.rockGold));
 }
 
 QString NightTextBoxSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QPlainTextEdit, QLineEdit { color: %1; background: %2; border: 1px solid %3;"
                " border-radius: 4px; padding: 2px 4px; }"
                "QLineEdit:focus { border-color: %4; }"
                "QLineEdit:disabled { color: %5; }")
-        .arg(Css(kPaleText), Css(kNightDeep), Css(kSteel), Css(kGold), Css(kDimText));
+        .arg(Css(c.paleText), Css(c.nightDeep), Css(c.steel), Css(c.gold), Css(c.dimText));
 }
 
 QString RockTextBoxSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QPlainTextEdit { color: %1; background: %2; border: 1px solid %3;"
                " selection-background-color: %4; }"
@@ -245,22 +454,24 @@ QString RockTextBoxSheet() {
                "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
                "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; "
                "}")
-        .arg(Css(kRockText), Css(kRockDeep), Css(kRockEdge), Css(kRockButtonTop),
-             Css(kRockScrollGroove));
+        .arg(Css(c.rockText), Css(c.rockDeep), Css(c.rockEdge), Css(c.rockButtonTop),
+             Css(c.rockScrollGroove));
 }
 
 QString TabSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QTabBar::tab { color: %1; background: %2; border: 1px solid %3;"
                " border-bottom: none; border-top-left-radius: 4px; border-top-right-radius: 4px;"
                " padding: 3px 8px; margin-right: 1px; }"
                "QTabBar::tab:selected { color: %4; background: %5; }"
                "QTabBar::tab:hover { color: %6; }")
-        .arg(Css(kPaleText), Css(kNightButton), Css(kSteel), Css(kGold), Css(kButtonTop),
-             Css(kWhite));
+        .arg(Css(c.paleText), Css(c.nightButton), Css(c.steel), Css(c.gold), Css(c.buttonTop),
+             Css(c.white));
 }
 
 QString RockMenuSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QMenuBar { color: %1; background: %2; border-bottom: 1px solid %3; }"
                "QMenuBar::item { background: transparent; padding: 4px 10px; }"
@@ -270,28 +481,38 @@ QString RockMenuSheet() {
                "QMenu::item { padding: 5px 24px 5px 28px; }"
                "QMenu::item:selected { background: %4; }"
                "QMenu::item:disabled { color: %5; }")
-        .arg(Css(kRockText), Css(kRockMenu), Css(kRockDarkEdge), Css(kRockMenuChosen),
-             Css(kRockDimText), Css(kRockEdge));
+        .arg(Css(c.rockText), Css(c.rockMenu), Css(c.rockDarkEdge), Css(c.rockMenuChosen),
+             Css(c.rockDimText), Css(c.rockEdge));
 }
 
 // A menu that pops up over a night window: a deep panel edged like the controls, its chosen
 // entry lit as a button under the pointer is, and the entries that are choices marked as the
 // option buttons are.
 QString NightMenuSheet() {
+    const Colours& c = Current();
     return QStringLiteral(
                "QMenu { color: %1; background: %2; border: 1px solid %3; padding: 4px 0; }"
                "QMenu::item { padding: 6px 28px 6px 22px; }"
                "QMenu::item:selected { color: %4; background: %5; }"
                "QMenu::item:disabled { color: %6; }"
                "QMenu::separator { height: 1px; background: %7; margin: 4px 10px; }")
-               .arg(Css(kPaleText), Css(kNightDeep), Css(kSky), Css(kWhite),
-                    Gradient(kButtonHoverTop, kButtonHoverBottom), Css(kDimText), Css(kSteel)) +
+               .arg(Css(c.paleText), Css(c.nightDeep), Css(c.sky), Css(c.white),
+                    Gradient(c.buttonHoverTop, c.buttonHoverBottom), Css(c.dimText), Css(c.steel)) +
            ChoiceMarkSheet(QStringLiteral("QMenu::indicator")) +
            QStringLiteral("QMenu::indicator { margin-left: 8px; }");
 }
 
+QString SmallButtonSheet() {
+    // Later rules of a sheet win over earlier ones of the same selector.
+    return NightButtonSheet() +
+           QStringLiteral("QPushButton { padding: 0px 8px; min-height: 0px; }");
+}
+
 QString ControlSheet(const QWidget* control, Theme theme) {
     const bool night = theme == Theme::Night;
+    if (control->property(kSmallButton).toBool()) {
+        return SmallButtonSheet();
+    }
     if (qobject_cast<const QPushButton*>(control)) {
         return night ? NightButtonSheet() : RockButtonSheet();
     }
@@ -343,7 +564,208 @@ void TakeParentLook(QWidget* control) {
     control->setPalette(palette);
 }
 
+// Gives the window the theme's colours and its font, and every control of it what it has from
+// the window as its own.
+void HandDownColours(QWidget* window, Theme theme) {
+    window->setPalette(ThemePalette(theme));
+    window->setAutoFillBackground(true);
+    if (!window->testAttribute(Qt::WA_SetFont)) {
+        window->setFont(Font(kTextSize));
+    }
+    // A list makes its popup only when it is first needed; make it now, so that it is styled too.
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        list->view();
+    }
+    // A control under a style sheet takes its colours from the application (which a desktop
+    // theme sets) rather than from its parent, so first every control makes what it has from
+    // the window its own: what it set itself, and its parent's for the rest. Its font likewise.
+    // Parents come before their children in the list.
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (BelongsTo(control, window)) {
+            TakeParentLook(control);
+        }
+    }
+}
+
+// Sets the theme's sheet on each kind of control of the window that has one.
+void SetControlSheets(QWidget* window, Theme theme) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (BelongsTo(control, window)) {
+            if (const QString sheet = ControlSheet(control, theme); !sheet.isEmpty()) {
+                control->setStyleSheet(sheet);
+            }
+        }
+    }
+}
+
+// What a control keeps through a change of look, as SetTextColour, SetBackground, DrawOutline and
+// FramePanel with a role recorded it.
+struct KeptLook {
+    ColourRole text = nullptr;
+    ColourRole background = nullptr;
+    OutlineRole outline = nullptr;
+    ColourRole panelBorder = nullptr;
+};
+
+QHash<QWidget*, KeptLook>& KeptLooks() {
+    static QHash<QWidget*, KeptLook> kept;
+    return kept;
+}
+
+KeptLook& Keep(QWidget* widget) {
+    auto& kept = KeptLooks();
+    if (!kept.contains(widget)) {
+        QObject::connect(widget, &QObject::destroyed, [widget] { KeptLooks().remove(widget); });
+    }
+    return kept[widget];
+}
+
+// The parts of what a control keeps that are style sheets.
+void ApplyKeptSheets(QWidget* widget, const KeptLook& kept) {
+    if (kept.outline != nullptr) {
+        DrawOutline(widget, kept.outline());
+    }
+    if (kept.panelBorder != nullptr) {
+        FramePanel(widget, Current().*kept.panelBorder);
+    }
+}
+
+// The parts of what a control keeps that are colours of its own.
+void ApplyKeptColours(QWidget* widget, const KeptLook& kept) {
+    if (kept.text != nullptr) {
+        SetTextColour(widget, Current().*kept.text);
+    }
+    if (kept.background != nullptr) {
+        SetBackground(widget, Current().*kept.background);
+    }
+}
+
+// Forgets the colours a window and its controls were given in the look before, so that
+// HandDownColours hands the new look's down again.
+void ForgetColours(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (BelongsTo(control, window)) {
+            control->setPalette(QPalette());
+        }
+    }
+}
+
+PictureTone ToneOf(Look look) {
+    switch (look) {
+        case Look::HighContrast:
+            return PictureTone::HighContrast;
+        case Look::Light:
+            return PictureTone::Light;
+        case Look::Standard:
+            break;
+    }
+    return PictureTone::AsDrawn;
+}
+
 }  // namespace
+
+const Colours& ColoursOf(Look look) {
+    switch (look) {
+        case Look::HighContrast:
+            return kHighContrastColours;
+        case Look::Light:
+            return kLightColours;
+        case Look::Standard:
+            break;
+    }
+    return kStandardColours;
+}
+
+Look CurrentLook() { return currentLook; }
+
+const Colours& Current() { return ColoursOf(currentLook); }
+
+LookNotice& LookChanges() {
+    static LookNotice notice;
+    return notice;
+}
+
+void UseLook(Look look) {
+    currentLook = look;
+    UsePictureTone(ToneOf(look));
+    if (qApp == nullptr) {
+        return;
+    }
+    QApplication::setPalette(ThemePalette(Theme::Night));
+    QList<std::pair<QWidget*, Theme>> styled;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (const QVariant theme = widget->property(kStyledTheme); theme.isValid()) {
+            styled.append({widget, static_cast<Theme>(theme.toInt())});
+        }
+    }
+    // The sheets first: a sheet set on a control gives every control under it back the colours
+    // it had when last styled, so the colours are handed down after every sheet is set.
+    for (const auto& [window, theme] : styled) {
+        SetControlSheets(window, theme);
+    }
+    for (auto kept = KeptLooks().cbegin(); kept != KeptLooks().cend(); ++kept) {
+        ApplyKeptSheets(kept.key(), kept.value());
+    }
+    for (const auto& [window, theme] : styled) {
+        ForgetColours(window);
+        HandDownColours(window, theme);
+    }
+    for (auto kept = KeptLooks().cbegin(); kept != KeptLooks().cend(); ++kept) {
+        ApplyKeptColours(kept.key(), kept.value());
+    }
+    emit LookChanges().changed();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->update();
+    }
+}
+
+QColor Legible(const QColor& colour) {
+    const Colours& c = Current();
+    if (ContrastRatio(colour, c.night) >= c.textContrast) {
+        return colour;
+    }
+    // Towards white on a dark background, towards black on a light one.
+    const int step = c.night.lightness() < 128 ? 1 : -1;
+    QColor shown = colour.toHsl();
+    while (ContrastRatio(shown, c.night) < c.textContrast && shown.lightness() + step >= 0 &&
+           shown.lightness() + step <= 255) {
+        shown = QColor::fromHsl(shown.hslHue(), shown.hslSaturation(), shown.lightness() + step);
+    }
+    return shown.toRgb();
+}
+
+void FollowLook(QObject* owner, const std::function<void()>& apply) {
+    apply();
+    QObject::connect(&LookChanges(), &LookNotice::changed, owner, apply);
+}
+
+Outline TitleMenuFrame() {
+    const Colours& c = Current();
+    return {c.sky, 2, 6, c.titleMenuFill, c.nightDeep};
+}
+
+Outline TitleMarker() {
+    const Colours& c = Current();
+    return {c.titleMarkerEdge, 1, 4, c.titleMarkerTop, c.titleMarkerBottom, true};
+}
+
+Outline MessageHighlight() {
+    const Colours& c = Current();
+    return {c.green, 2, 5, c.messageHighlightFill};
+}
+
+Outline InfoCard() { return {Current().sky, 1, 6, Current().nightDeep}; }
+
+Outline CellMarker() { return {Current().gold, 2}; }
+
+Outline CellKeyMarker() { return {Current().gold, 3, 4}; }
+
+Outline KeyCursorFrame() { return {Current().keyCursor, 3, 3}; }
+
+Outline ThinkingPanel() {
+    const Colours& c = Current();
+    return {c.thinking, 1, 5, c.thinkingBack};
+}
 
 QFont Font(int pixelSize, bool bold) {
     return MakeFont(kFamily, QFont::SansSerif, pixelSize, bold);
@@ -354,13 +776,14 @@ QFont FixedFont(int pixelSize, bool bold) {
 }
 
 QPalette ThemePalette(Theme theme) {
+    const Colours& c = Current();
     const bool night = theme == Theme::Night;
-    const QColor window = night ? kNight : kRock;
-    const QColor text = night ? kPaleText : kRockText;
-    const QColor deep = night ? kNightDeep : kRockDeep;
-    const QColor button = night ? kNightButton : kRockButtonBottom;
-    const QColor edge = night ? kSteel : kRockEdge;
-    const QColor dim = night ? kDimText : kRockDimText;
+    const QColor window = night ? c.night : c.rock;
+    const QColor text = night ? c.paleText : c.rockText;
+    const QColor deep = night ? c.nightDeep : c.rockDeep;
+    const QColor button = night ? c.nightButton : c.rockButtonBottom;
+    const QColor edge = night ? c.steel : c.rockEdge;
+    const QColor dim = night ? c.dimText : c.rockDimText;
 
     QPalette palette;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -379,12 +802,13 @@ QPalette ThemePalette(Theme theme) {
     palette.setColor(QPalette::Midlight, edge);
     palette.setColor(QPalette::Mid, edge.darker(130));
     palette.setColor(QPalette::Dark, deep);
-    palette.setColor(QPalette::Shadow, kBlack);
-    palette.setColor(QPalette::BrightText, kWhite);
-    palette.setColor(QPalette::Highlight, night ? kSteel : kRockButtonTop);
-    palette.setColor(QPalette::HighlightedText, kWhite);
-    palette.setColor(QPalette::Link, night ? kSky : kRockGold);
-    palette.setColor(QPalette::LinkVisited, night ? kSky : kRockGold);
+    palette.setColor(QPalette::Shadow, c.black);
+    palette.setColor(QPalette::BrightText, c.white);
+    palette.setColor(QPalette::Highlight, night ? c.selection : c.rockButtonTop);
+    palette.setColor(QPalette::HighlightedText,
+                     c.selectionText.isValid() ? c.selectionText : c.white);
+    palette.setColor(QPalette::Link, night ? c.sky : c.rockGold);
+    palette.setColor(QPalette::LinkVisited, night ? c.sky : c.rockGold);
     palette.setColor(QPalette::ToolTipBase, deep);
     palette.setColor(QPalette::ToolTipText, text);
     palette.setColor(QPalette::PlaceholderText, dim);
@@ -398,32 +822,9 @@ void PinApplicationLook() {
 }
 
 void StyleWindow(QWidget* window, Theme theme) {
-    window->setPalette(ThemePalette(theme));
-    window->setAutoFillBackground(true);
-    if (!window->testAttribute(Qt::WA_SetFont)) {
-        window->setFont(Font(kTextSize));
-    }
-    // A list makes its popup only when it is first needed; make it now, so that it is styled too.
-    for (QComboBox* list : window->findChildren<QComboBox*>()) {
-        list->view();
-    }
-    // A control under a style sheet takes its colours from the application (which a desktop
-    // theme sets) rather than from its parent, so first every control makes what it has from
-    // the window its own: what it set itself, and its parent's for the rest. Its font likewise.
-    // Parents come before their children in the list.
-    const QList<QWidget*> controls = window->findChildren<QWidget*>();
-    for (QWidget* control : controls) {
-        if (BelongsTo(control, window)) {
-            TakeParentLook(control);
-        }
-    }
-    for (QWidget* control : controls) {
-        if (BelongsTo(control, window)) {
-            if (const QString sheet = ControlSheet(control, theme); !sheet.isEmpty()) {
-                control->setStyleSheet(sheet);
-            }
-        }
-    }
+    window->setProperty(kStyledTheme, static_cast<int>(theme));
+    HandDownColours(window, theme);
+    SetControlSheets(window, theme);
 }
 
 void StyleAddedMenu(QMenu* menu) {
@@ -433,9 +834,8 @@ void StyleAddedMenu(QMenu* menu) {
 
 void StyleAddedSmallButton(QPushButton* button) {
     TakeParentLook(button);
-    // Later rules of a sheet win over earlier ones of the same selector.
-    button->setStyleSheet(NightButtonSheet() +
-                          QStringLiteral("QPushButton { padding: 0px 8px; min-height: 0px; }"));
+    button->setProperty(kSmallButton, true);
+    button->setStyleSheet(SmallButtonSheet());
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
@@ -484,11 +884,35 @@ void DrawOutline(QWidget* widget, const Outline& outline) {
     widget->setStyleSheet(name.isEmpty() ? rules : QStringLiteral("#%1 { %2 }").arg(name, rules));
 }
 
+void SetTextColour(QWidget* widget, ColourRole role) {
+    Keep(widget).text = role;
+    SetTextColour(widget, Current().*role);
+}
+
+void SetBackground(QWidget* widget, ColourRole role) {
+    Keep(widget).background = role;
+    SetBackground(widget, Current().*role);
+}
+
+void DrawOutline(QWidget* widget, OutlineRole role) {
+    Keep(widget).outline = role;
+    DrawOutline(widget, role());
+}
+
+void FramePanel(QWidget* panel, ColourRole border) {
+    Keep(panel).panelBorder = border;
+    FramePanel(panel, Current().*border);
+}
+
 void FramePanel(QWidget* panel, const QColor& border) {
-    DrawOutline(panel, Outline{border, 2, 0, kNightDeep, {}, false, 6});
+    DrawOutline(panel, Outline{border, 2, 0, Current().nightDeep, {}, false, 6});
 }
 
 void PaintRock(QPainter& painter, const QWidget* widget, const QRect& area) {
+    if (!Current().textures) {
+        painter.fillRect(area, Current().rock);
+        return;
+    }
     // Rendering the texture takes a while and windows repaint often (also while the computer
     // thinks), so one tile per screen density and display scale is kept in Qt's pixmap cache.
     const qreal ratio = widget->devicePixelRatioF();
@@ -505,3 +929,5 @@ void PaintRock(QPainter& painter, const QWidget* widget, const QRect& area) {
 }
 
 }  // namespace morvane::look
+
+#include "moc_look.cpp"

@@ -2,7 +2,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QObject>
 #include <QPalette>
+#include <functional>
+
+#include "shell/settings/look_setting.h"
 
 class QMenu;
 class QPainter;
@@ -12,14 +16,15 @@ class QWidget;
 
 namespace morvane {
 
-// The game's one look: its fonts, its colours and the style of its controls. Every window takes
+// The game's looks: its fonts, its colours and the style of its controls. Every window takes
 // its fonts and colours from here and nowhere else, and none of it comes from the desktop: the
 // fonts have fixed pixel sizes, so a window looks the same on every machine and only the display
 // scale or a scale factor (QT_SCALE_FACTOR, a high-density screen) enlarges it, evenly.
 namespace look {
 
-// The two looks a window can have: the night blue of the main game and the shell, and the dark
-// brown rock of the extra game, in the manner of the older version it remakes.
+// The two themes a window can have: the night blue of the main game and the shell, and the dark
+// brown rock of the extra game, in the manner of the older version it remakes. Each look
+// (look_setting.h) colours both.
 enum class Theme { Night, Rock };
 
 // ---- Fonts ----------------------------------------------------------------------------------
@@ -32,51 +37,120 @@ QFont FixedFont(int pixelSize, bool bold = false);
 // The pixel size of a window's ordinary text (labels, buttons, lists, option buttons).
 inline constexpr int kTextSize = 14;
 
-// ---- Colours of the night look --------------------------------------------------------------
+// ---- Colours ---------------------------------------------------------------------------------
 
-inline const QColor kNight(10, 18, 40);          // window background
-inline const QColor kNightDeep(4, 8, 20);        // panels and boxes inside a window
-inline const QColor kNightSky(18, 32, 68);       // the light top of a night gradient
-inline const QColor kNightButton(28, 44, 80);    // plain button face
-inline const QColor kSteel(70, 110, 170);        // frames and rules
-inline const QColor kSky(79, 179, 255);          // the edges of controls
-inline const QColor kPaleText(220, 228, 240);    // ordinary text
-inline const QColor kDimText(112, 124, 146);     // text of a control that cannot be used
-inline const QColor kBrightText(235, 240, 250);  // message text
-inline const QColor kGold(255, 210, 80);         // headings, the chosen option
-inline const QColor kVersionText(150, 180, 220);
-inline const QColor kBoardGrid(40, 62, 104);  // the lines between the cells of a board picture
-inline const QColor kWhite(255, 255, 255);
-inline const QColor kBlack(0, 0, 0);
-inline const QColor kGrey(128, 128, 128);
-inline const QColor kYellow(255, 255, 0);
-inline const QColor kGreen(0, 255, 0);
+// Every colour a window is drawn with, by the part it plays. The names are the hues of the game's
+// own look; the other looks give each part the colour that plays it on their backgrounds (the
+// light look's `white`, the strongest text, is black).
+struct Colours {
+    // The night look of the main game and the shell.
+    QColor night;        // window background
+    QColor nightDeep;    // panels and boxes inside a window
+    QColor nightSky;     // the light top of a night gradient
+    QColor nightButton;  // plain button face
+    QColor steel;        // frames and rules
+    QColor sky;          // the edges of controls
+    QColor paleText;     // ordinary text
+    QColor dimText;      // text of a control that cannot be used
+    QColor brightText;   // message text
+    QColor gold;         // headings, the chosen option
+    QColor versionText;
+    QColor boardGrid;  // the lines between the cells of a board picture
+    QColor white;      // the strongest text
+    QColor black;      // behind the battle screen's information, under a shadowed text
+    QColor grey;       // the title's items while another one is hovered
+    QColor yellow;     // the message dialog's buttons
+    QColor green;      // the message dialog's highlighted button
+    // The shades of the night controls' faces.
+    QColor buttonTop;
+    QColor buttonBottom;
+    QColor buttonHoverTop;
+    QColor buttonHoverBottom;
+    QColor buttonPressed;
+    // A chosen entry of a list, and its text; no selectionText: the entry's own text colour.
+    QColor selection;
+    QColor selectionText;
+    // The title's menu frame and the marker of its hovered item.
+    QColor titleMenuFill;
+    QColor titleMarkerEdge;
+    QColor titleMarkerTop;
+    QColor titleMarkerBottom;
+    QColor messageHighlightFill;
 
-// ---- Colours of the battle screen -----------------------------------------------------------
+    // The battle screen.
+    QColor battleGrid;         // the grid lines
+    QColor battleCursor;       // the cell cursor
+    QColor battleCursorMuted;  // the cursor over a cell that takes nothing
+    QColor backdrop;           // panels behind labels on the texture
+    QColor boardBackdrop;      // the well under the board
+    QColor backdropEdge;
 
-inline const QColor kBattleGrid(233, 233, 233);  // the old program's light grey grid lines
-inline const QColor kBattleCursor(255, 96, 48);  // the cell cursor
-inline const QColor kBattleCursorMuted(150, 150, 160,
-                                       170);       // the cursor over a cell that takes nothing
-inline const QColor kBackdrop(0, 0, 0, 120);       // panels behind labels on the texture
-inline const QColor kBoardBackdrop(0, 0, 0, 165);  // the well under the board
-inline const QColor kBackdropEdge(255, 255, 255, 60);
+    // The rock look of the extra game.
+    QColor rock;          // window background under the texture
+    QColor rockDeep;      // text boxes
+    QColor rockText;      // ordinary text
+    QColor rockGold;      // headings and notes
+    QColor rockPanel;     // panels laid over the texture
+    QColor rockEdge;      // the edges of panels and frames
+    QColor rockWell;      // the well under the board
+    QColor rockCellLine;  // the lines between the well's cells
+    QColor mouseFrame;    // the Mouse side's frame around the board
+    QColor keyCursor;     // the Keybord side's cursor
+    QColor thinking;      // the "thinking" label
+    QColor thinkingBack;
+    QColor rockButtonText;
+    QColor rockDarkEdge;
+    QColor rockButtonTop;
+    QColor rockButtonBottom;
+    QColor rockButtonHoverTop;
+    QColor rockButtonHoverBottom;
+    QColor rockButtonPressed;
+    QColor rockDimText;
+    QColor rockDimEdge;
+    QColor rockDimButton;
+    QColor rockScrollGroove;
+    QColor rockMenu;
+    QColor rockMenuChosen;
 
-// ---- Colours of the rock look ---------------------------------------------------------------
+    // The least contrast ratio of a text against the window background (`night`), which
+    // Legible holds the colours of the game's models to; 0: the colours as given.
+    double textContrast = 0;
+    // The width of the lines between board cells, in pixels at the scale 100.
+    int cellLineWidth = 1;
+    // Whether textures (the battle screen's tiles, the extra game's rock) lie behind the texts.
+    bool textures = true;
+};
 
-inline const QColor kRock(46, 31, 20);           // window background under the texture
-inline const QColor kRockDeep(24, 15, 8);        // text boxes
-inline const QColor kRockText(240, 226, 196);    // ordinary text
-inline const QColor kRockGold(255, 214, 110);    // headings and notes
-inline const QColor kRockPanel(20, 12, 6, 190);  // panels laid over the texture
-inline const QColor kRockEdge(120, 84, 50);      // the edges of panels and frames
-inline const QColor kRockWell(0, 0, 0, 130);     // the well under the board: the rock subdued
-// The lines between the well's cells: light, to stand out on the dark well.
-inline const QColor kRockCellLine(255, 226, 180, 110);
-inline const QColor kMouseFrame(70, 140, 255);  // the Mouse side's frame around the board
-inline const QColor kKeyCursor(255, 70, 50);    // the Keybord side's cursor
-inline const QColor kThinking(255, 236, 60);    // the "thinking" label
-inline const QColor kThinkingBack(0, 0, 0, 170);
+// The table of each look.
+const Colours& ColoursOf(Look look);
+
+// The look in use and its colours; the standard look until UseLook chooses another.
+Look CurrentLook();
+const Colours& Current();
+
+// Draws every window in the look from now on: the application's colours, every window styled by
+// StyleWindow restyled, pictures recoloured, and then LookChanges() tells the windows, which
+// set their own colours again. Before the first window is made, it sets the look the program
+// starts with.
+void UseLook(Look look);
+
+// Tells when the look has changed, once every window styled by StyleWindow is restyled.
+class LookNotice : public QObject {
+    Q_OBJECT
+
+signals:
+    void changed();
+};
+LookNotice& LookChanges();
+
+// A text colour of a model (a player's, a message's) as the look in use shows it: as given in
+// the game's own look; in the others with its lightness moved, hue kept, until it has the look's
+// textContrast against the window background.
+QColor Legible(const QColor& colour);
+
+// Calls apply now and again each time the look changes, while owner lives: for the colours a
+// window sets from its state (the hovered item, a player's colour), after StyleWindow's.
+void FollowLook(QObject* owner, const std::function<void()>& apply);
 
 // ---- Decorations ----------------------------------------------------------------------------
 
@@ -93,16 +167,16 @@ struct Outline {
     int padding = 0;
 };
 
-inline const Outline kTitleMenuFrame{kSky, 2, 6, QColor(16, 30, 62), kNightDeep};
-inline const Outline kTitleMarker{QColor(255, 246, 192), 1,   4, QColor(255, 226, 122),
-                                  QColor(255, 179, 0),   true};
-inline const Outline kMessageHighlight{kGreen, 2, 5, QColor(0, 255, 0, 28)};
-inline const Outline kInfoCard{kSky, 1, 6, kNightDeep};
-inline const Outline kCellMarker{kGold, 2};
+// The outlines in the look in use.
+Outline TitleMenuFrame();
+Outline TitleMarker();
+Outline MessageHighlight();
+Outline InfoCard();
+Outline CellMarker();
 // The same marker while the arrow keys move it: bolder and rounded.
-inline const Outline kCellKeyMarker{kGold, 3, 4};
-inline const Outline kKeyCursorFrame{kKeyCursor, 3, 3};
-inline const Outline kThinkingPanel{kThinking, 1, 5, kThinkingBack};
+Outline CellKeyMarker();
+Outline KeyCursorFrame();
+Outline ThinkingPanel();
 
 // Draws the outline on the widget (a frame, a label) through the widget's own style sheet, which
 // names the widget (its objectName) when it has controls inside.
@@ -146,7 +220,19 @@ void HoldTextColour(QWidget* widget, const QColor& colour);
 // Fills the widget with a flat background colour.
 void SetBackground(QWidget* widget, const QColor& colour);
 
-// Paints the extra game's rock texture, tiled, over the given part of the widget.
+// A part of the look a control keeps through a change of look: its text colour, its background
+// or its outline, named by the colour's part (&Colours::gold) or the outline's maker. Each sets
+// it now, and UseLook sets it again from the new look once the control's window is restyled.
+using ColourRole = QColor Colours::*;
+using OutlineRole = Outline (*)();
+void SetTextColour(QWidget* widget, ColourRole role);
+void SetBackground(QWidget* widget, ColourRole role);
+void DrawOutline(QWidget* widget, OutlineRole role);
+// A deep panel (a preview, a picture) with a border of the given part's colour.
+void FramePanel(QWidget* panel, ColourRole border);
+
+// Paints the extra game's rock texture, tiled, over the given part of the widget; in a look
+// without textures, its flat colour.
 void PaintRock(QPainter& painter, const QWidget* widget, const QRect& area);
 
 }  // namespace look

@@ -18,9 +18,6 @@
 namespace morvane {
 namespace {
 
-const QColor& kButtonColour = look::kYellow;    // a button not highlighted
-const QColor& kHighlightColour = look::kGreen;  // the highlighted button
-const QColor& kMessageColour = look::kBrightText;
 constexpr int kMessageTextSize = 17;
 constexpr int kButtonTextSize = 18;
 
@@ -68,7 +65,6 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
     // rest of the background.
     frame_->setObjectName(QStringLiteral("Shape1"));
     frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    look::DrawOutline(frame_, look::kMessageHighlight);
     frame_->hide();
 
     // Over the text the pointer counts as over the background.
@@ -77,7 +73,6 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     text_->setFont(look::Font(kMessageTextSize));
-    look::HoldTextColour(text_, kMessageColour);
     text_->setText(text);
     const int lineHeight = text_->fontMetrics().lineSpacing();
     const int textHeight =
@@ -117,7 +112,11 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text,
     if (choice_.HasAnyCaption()) {
         choice_.Open();
     }
-    DrawChoice();
+    look::DrawOutline(frame_, look::MessageHighlight);
+    look::FollowLook(this, [this] {
+        look::HoldTextColour(text_, look::Current().brightText);
+        DrawChoice();
+    });
 }
 
 void MessageDialog::Choose(int slot) {
@@ -135,8 +134,9 @@ void MessageDialog::DrawChoice() {
     const int highlighted = choice_.highlighted();
     for (int slot = 0; slot < MessageChoice::kSlotCount; ++slot) {
         // The captions keep their colours whatever the window that opens the dialog styles.
+        // The highlighted one green, the others yellow, in the game's own look.
         look::HoldTextColour(buttons_[slot],
-                             slot == highlighted ? kHighlightColour : kButtonColour);
+                             slot == highlighted ? look::Current().green : look::Current().yellow);
     }
     if (highlighted >= 0 && highlighted < MessageChoice::kSlotCount) {
         PlaceScaled(frame_, buttonPlaces_[highlighted].adjusted(0, -kFrameRise, 0, kFrameRise));
@@ -167,13 +167,13 @@ void MessageDialog::paintEvent(QPaintEvent* /*event*/) {
     painter.scale(factor, factor);
     const QRect room(0, 0, qRound(width() / factor), qRound(height() / factor));
     QLinearGradient sky(0, 0, 0, room.height());
-    sky.setColorAt(0, look::kNightSky);
-    sky.setColorAt(1, look::kNightDeep);
+    sky.setColorAt(0, look::Current().nightSky);
+    sky.setColorAt(1, look::Current().nightDeep);
     painter.fillRect(room, sky);
-    painter.setPen(QPen(look::kSteel, 2));
+    painter.setPen(QPen(look::Current().steel, 2));
     painter.drawRect(room.adjusted(1, 1, -1, -1));
     const int rule = kMargin + kTextWidth + kGap / 2;
-    painter.setPen(QPen(look::kSteel.darker(130), 1));
+    painter.setPen(QPen(look::Current().steel.darker(130), 1));
     painter.drawLine(rule, kMargin, rule, room.height() - kMargin);
 }
 

@@ -43,13 +43,13 @@ RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
         auto* heading = new QLabel(tr(kRules[index].heading), this);
         heading->setObjectName(QStringLiteral("Label1_%1").arg(index));
         heading->setFont(look::Font(18, true));
-        look::SetTextColour(heading, look::kGold);
+        look::SetTextColour(heading, &look::Colours::gold);
 
         auto* text = new QLabel(tr(kRules[index].text), this);
         text->setObjectName(QStringLiteral("Label2_%1").arg(index));
         text->setFont(look::Font(16));
         text->setWordWrap(true);
-        look::SetTextColour(text, look::kPaleText);
+        look::SetTextColour(text, &look::Colours::paleText);
         text->setContentsMargins(16, 0, 0, 0);
 
         if (index > 0) {

@@ -161,7 +161,7 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
 QWidget* AreaEditorWindow::BuildBoard(QWidget* page) {
     auto* panel = new QWidget(page);
     panel->setObjectName(QStringLiteral("Cells"));
-    look::SetBackground(panel, look::kBoardGrid);
+    look::SetBackground(panel, &look::Colours::boardGrid);
     // Only the keys bring the focus here: a click on a cell leaves it where it was.
     panel->setFocusPolicy(Qt::TabFocus);
     panel->setAccessibleName(tr(kBoardName));
@@ -186,7 +186,7 @@ QWidget* AreaEditorWindow::BuildBoard(QWidget* page) {
     marker_ = new QFrame(panel);
     marker_->setObjectName(QStringLiteral("Cur"));
     marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    look::DrawOutline(marker_, look::kCellMarker);
+    look::DrawOutline(marker_, look::CellMarker);
     marker_->raise();
     panel->setFixedSize(kGridLine + kColumns * (kCellSize + kGridLine),
                         kGridLine + kRows * (kCellSize + kGridLine));
@@ -212,7 +212,7 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
     toolSwatch_->setFixedSize(kSwatchSize + 6, kSwatchSize + 6);
     toolSwatch_->setAlignment(Qt::AlignCenter);
     name(toolSwatch_, 3);
-    look::FramePanel(toolSwatch_, look::kGold);
+    look::FramePanel(toolSwatch_, &look::Colours::gold);
     toolbar->addWidget(toolSwatch_);
     auto* gap = new QWidget(toolbar);
     gap->setFixedWidth(6);
@@ -334,7 +334,7 @@ bool AreaEditorWindow::BoardKeyPressed(const QKeyEvent& event) {
 void AreaEditorWindow::ShowKeyMarker(bool shown) {
     if (keyMarkerShown_ != shown) {
         keyMarkerShown_ = shown;
-        look::DrawOutline(marker_, shown ? look::kCellKeyMarker : look::kCellMarker);
+        look::DrawOutline(marker_, shown ? look::CellKeyMarker : look::CellMarker);
     }
 }
 

@@ -242,7 +242,7 @@ QWidget* AreaSelectWindow::BuildPreview() {
     preview_->setFont(look::FixedFont(kPreviewPixelSize));
     preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     preview_->setIndent(0);
-    look::FramePanel(preview_, look::kSteel);
+    look::FramePanel(preview_, &look::Colours::steel);
     // A fixed box, so that the window keeps one size whatever the layout shows.
     preview_->setFixedSize(PreviewRoom(preview_->fontMetrics(), previewBlank_) +
                            QSize(2 * kPreviewFrame, 2 * kPreviewFrame));

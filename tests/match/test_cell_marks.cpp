@@ -81,16 +81,16 @@ private slots:
         QTest::mouseMove(screen.Cell(CellIndex(3, 12)));
         QTRY_VERIFY_WITH_TIMEOUT(ghost->isVisible(), kWait);
         QCOMPARE(ghost->geometry(), screen.Cell(CellIndex(3, 12))->geometry());
-        QCOMPARE(frame->Color(), look::kBattleCursor);
+        QCOMPARE(frame->Color(), look::Current().battleCursor);
         SaveScreenshot(screen.window, QStringLiteral("battle_ghost_on_legal_cell"));
 
         QTest::mouseMove(screen.Cell(CellIndex(3, 4)));
         QTRY_VERIFY_WITH_TIMEOUT(!ghost->isVisible(), kWait);
-        QCOMPARE(frame->Color(), look::kBattleCursorMuted);
+        QCOMPARE(frame->Color(), look::Current().battleCursorMuted);
         SaveScreenshot(screen.window, QStringLiteral("battle_muted_frame_on_illegal_cell"));
 
         screen.window->findChild<QAction*>(QStringLiteral("CellMarksToggle"))->trigger();
-        QCOMPARE(frame->Color(), look::kBattleCursor);
+        QCOMPARE(frame->Color(), look::Current().battleCursor);
         QVERIFY(!ReadViewToggle(screen.settings.store(), ViewToggle::CellMarks));
         QTest::mouseMove(screen.Cell(CellIndex(4, 12)));
         QTRY_COMPARE_WITH_TIMEOUT(screen.battle().CursorCell(), CellIndex(4, 12), kWait);
