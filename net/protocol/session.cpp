@@ -88,12 +88,7 @@ void Session::Tick(qint64 nowMs) {
     if (nowMs - lastReceivedMs_ >= kSilenceLimitMs) {
         qCWarning(netLog) << "the other side has been silent for" << nowMs - lastReceivedMs_
                           << "ms";
-        if (Resumable()) {
-            Cut(nowMs);
-            return;
-        }
-        Emit({SessionEvent::Kind::Left});
-        Close();
+        LoseConnection(nowMs);
         return;
     }
     if (state_ != State::Handshake && nowMs - lastHeartbeatMs_ >= kHeartbeatPeriodMs) {
@@ -229,12 +224,7 @@ void Session::ConnectionLost(qint64 nowMs) {
     switch (connection_) {
         case Connection::Live:
             qCWarning(netLog) << "the connection broke";
-            if (Resumable()) {
-                Cut(nowMs);
-                return;
-            }
-            Emit({SessionEvent::Kind::Left});
-            Close();
+            LoseConnection(nowMs);
             return;
         case Connection::Resuming:
             qCDebug(netLog) << "a resume attempt's connection broke";

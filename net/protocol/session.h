@@ -186,6 +186,9 @@ private:
 
     // Going on after a dropped connection (session_resume.cpp).
     bool Resumable() const;
+    // The live connection is gone: the session waits for another when it can be resumed, and
+    // otherwise the other side has left.
+    void LoseConnection(qint64 nowMs);
     // The connection is gone: the session waits for another, telling its owner.
     void Cut(qint64 nowMs);
     // Forgets the connection's frames and sealing, and any resume attempt.

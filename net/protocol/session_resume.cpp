@@ -12,6 +12,15 @@ bool Session::Resumable() const {
     return state_ != State::Closed && game_ >= 1 && peerMinor_ >= kResumingMinor;
 }
 
+void Session::LoseConnection(qint64 nowMs) {
+    if (Resumable()) {
+        Cut(nowMs);
+        return;
+    }
+    Emit({SessionEvent::Kind::Left});
+    Close();
+}
+
 void Session::Cut(qint64 nowMs) {
     qCDebug(netLog) << "waiting up to" << resumeLimitMs_ << "ms for the connection to resume";
     ResetConnection();

@@ -209,6 +209,16 @@ bool PlayOnUntilTheHostWins(const NetScreen& hosting, const NetScreen& guest) {
     return QTest::qWaitFor([&] { return *results == 2; }, kWait);
 }
 
+// Plays the game on until the host wins, and checks that both screens closed and that each
+// record counted the network game from its own side.
+void PlayOnToTheHostsCountedWin(NetScreen& hosting, NetScreen& guest) {
+    QVERIFY(PlayOnUntilTheHostWins(hosting, guest));
+    QTRY_VERIFY_WITH_TIMEOUT(hosting.window.isNull() && guest.window.isNull(), kWait);
+    const Pairing network{Pairing::Sides::Network};
+    QCOMPARE(GameRecord(hosting.settings.store()).Counts(network), (RecordCounts{1, 0, 0, 0}));
+    QCOMPARE(GameRecord(guest.settings.store()).Counts(network), (RecordCounts{0, 1, 0, 0}));
+}
+
 QLabel* Notice(const NetScreen& screen) {
     return screen.window->findChild<QLabel*>(QStringLiteral("ConnectionNotice"));
 }
@@ -252,11 +262,7 @@ private slots:
                                  kWait);
 
         // Then ○ fills the first column until it wins; both result dialogs are left by Quit.
-        QVERIFY(PlayOnUntilTheHostWins(hosting, guest));
-        QTRY_VERIFY_WITH_TIMEOUT(hosting.window.isNull() && guest.window.isNull(), kWait);
-        const Pairing network{Pairing::Sides::Network};
-        QCOMPARE(GameRecord(hosting.settings.store()).Counts(network), (RecordCounts{1, 0, 0, 0}));
-        QCOMPARE(GameRecord(guest.settings.store()).Counts(network), (RecordCounts{0, 1, 0, 0}));
+        PlayOnToTheHostsCountedWin(hosting, guest);
     }
 
     // When the guest's connection drops in the middle of a game and the guest does not come
@@ -323,11 +329,7 @@ private slots:
             hosting.battle().WaitsForInput() && UnitCount(hosting.battle().ShownBoard()) == 2,
             kWait);
 
-        QVERIFY(PlayOnUntilTheHostWins(hosting, guest));
-        QTRY_VERIFY_WITH_TIMEOUT(hosting.window.isNull() && guest.window.isNull(), kWait);
-        const Pairing network{Pairing::Sides::Network};
-        QCOMPARE(GameRecord(hosting.settings.store()).Counts(network), (RecordCounts{1, 0, 0, 0}));
-        QCOMPARE(GameRecord(guest.settings.store()).Counts(network), (RecordCounts{0, 1, 0, 0}));
+        PlayOnToTheHostsCountedWin(hosting, guest);
     }
 
     // A request the session refuses should end the match on both sides, each screen telling
