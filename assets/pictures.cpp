@@ -1,9 +1,12 @@
 #include "assets/pictures.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 
 #include "assets/colour_contrast.h"
 
@@ -13,6 +16,9 @@ namespace {
 PictureTone pictureTone = PictureTone::AsDrawn;
 
 constexpr double kLeastMarkContrast = 3;
+
+// The lightness above which a colour counts as a pale tint, white in high contrast.
+constexpr double kPaleTint = 0.85;
 
 // In high contrast the strokes a picture marks heavy (class "heavy-in-high-contrast": the ring of
 // ○) are drawn this many times as wide, so that ○ and × differ in weight as well as in shape and
@@ -40,6 +46,16 @@ QString WithHeavyStrokes(const QString& source) {
     return result;
 }
 
+// The source without the parts a picture marks as texture (class "texture": the speckles and
+// shading of the stone block), which the looks other than the game's own leave out, so that what
+// is left is flat.
+QString WithoutTexture(const QString& source) {
+    static const QRegularExpression texture(
+        QStringLiteral("<g [^>]*class=\"texture\"[^>]*>.*?</g>|<[^>]*class=\"texture\"[^>]*/>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    return QString(source).remove(texture);
+}
+
 // The picture's source with every colour (written "#rrggbb" or "#rgb") in the tone.
 QByteArray RecolouredSource(const QString& resource, PictureTone tone) {
     QFile file(resource);
@@ -51,6 +67,7 @@ QByteArray RecolouredSource(const QString& resource, PictureTone tone) {
     if (tone == PictureTone::HighContrast) {
         source = WithHeavyStrokes(source);
     }
+    source = WithoutTexture(source);
     QString toned;
     qsizetype from = 0;
     for (const QRegularExpressionMatch& match : colour.globalMatch(source)) {
@@ -75,7 +92,8 @@ QColor ToneColour(const QColor& colour, PictureTone tone) {
                 return QColor(Qt::black);
             }
             // Greys and pale tints become white; coloured ones their hue at its brightest.
-            return colour.hslSaturationF() < 0.25 || colour.hslHue() < 0
+            return colour.hslSaturationF() < 0.25 || colour.lightnessF() > kPaleTint ||
+                           colour.hslHue() < 0
                        ? QColor(Qt::white)
                        : QColor::fromHsl(colour.hslHue(), 255, 128);
         }
@@ -97,6 +115,30 @@ QColor ToneColour(const QColor& colour, PictureTone tone) {
             break;
     }
     return colour;
+}
+
+QString StyleSheetPicture(const QString& resource) {
+    if (pictureTone == PictureTone::AsDrawn) {
+        return resource;
+    }
+    static QTemporaryDir folder;
+    static QHash<QString, QString> written;
+    const QString name = QStringLiteral("%1-%2")
+                             .arg(static_cast<int>(pictureTone))
+                             .arg(resource.section(QLatin1Char('/'), -1));
+    if (const auto found = written.constFind(name); found != written.cend()) {
+        return *found;
+    }
+    if (!folder.isValid()) {
+        return resource;
+    }
+    QSaveFile copy(folder.filePath(name));
+    if (!copy.open(QIODevice::WriteOnly) ||
+        copy.write(RecolouredSource(resource, pictureTone)) < 0 || !copy.commit()) {
+        return resource;
+    }
+    written.insert(name, copy.fileName());
+    return copy.fileName();
 }
 
 QPixmap RenderPicture(const QString& resource, QSize size, qreal devicePixelRatio) {

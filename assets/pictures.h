@@ -28,6 +28,12 @@ QColor ToneColour(const QColor& colour, PictureTone tone);
 // device-independent pixels, sharp on high-density screens, in the picture tone in use.
 QPixmap RenderPicture(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
 
+// Where a style sheet (`image: url(...)`) finds one of the compiled-in SVG pictures in the picture
+// tone in use: the picture itself as drawn; in another tone a recoloured copy, written once per
+// tone into a folder of the program's own that is removed when it ends, or the picture as drawn
+// when the copy cannot be written.
+QString StyleSheetPicture(const QString& resource);
+
 // The title picture, shown by the title and the information window, its subtitle in the language.
 QPixmap TitlePicture(QSize size, qreal devicePixelRatio, Language language);
 

@@ -5,6 +5,8 @@
 #include <QVariantAnimation>
 #include <algorithm>
 
+#include "shell/windows/look.h"
+
 namespace morvane {
 namespace {
 
@@ -110,7 +112,10 @@ void UnitMotion::paintEvent(QPaintEvent*) {
                 // Up and back down once.
                 const qreal light = 1.0 - std::abs(2.0 * progress - 1.0);
                 painter.setPen(Qt::NoPen);
-                painter.setBrush(QColor(255, 255, 255, qRound(kPulseAlpha * light)));
+                // The strongest colour of the look: white on the dark ones, black on the light.
+                QColor glow = look::Current().white;
+                glow.setAlpha(qRound(kPulseAlpha * light));
+                painter.setBrush(glow);
                 for (const QRect& place : motion.places) {
                     painter.drawRoundedRect(place, 5, 5);
                 }

@@ -13,7 +13,7 @@ const std::array<WindowSize, 21> kWindowSizes{{
     {"FormRecord", {581, 439}},   {"Form2", {452, 263}},       {"Form3", {645, 434}},
     {"Form3Network", {645, 484}}, {"Form4", {422, 370}},       {"Form5", {341, 216}},
     {"Form6", {725, 455}, true},  {"Form7", {362, 602}, true}, {"FormReview", {651, 467}},
-    {"NetHost", {404, 386}},      {"NetJoin", {404, 288}},     {"Formz10", {290, 285}},
+    {"NetHost", {404, 385}},      {"NetJoin", {404, 288}},     {"Formz10", {290, 285}},
     {"Formz11", {508, 365}},      {"Formz12", {344, 206}},     {"Formz13", {490, 420}},
 }};
 

@@ -1,6 +1,7 @@
 #include "shell/windows/look.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
@@ -387,6 +388,25 @@ QString RadioSheet() {
            ChoiceMarkSheet(QStringLiteral("QRadioButton::indicator"));
 }
 
+// A check box: a square box edged like the choices' rings, filled with the chosen colour when
+// ticked, its caption bright when ticked as an option button's is.
+QString CheckSheet() {
+    const Colours& c = Current();
+    return QStringLiteral(
+               "QCheckBox { color: %1; spacing: 8px; padding: 2px 0; }"
+               "QCheckBox:hover { color: %2; }"
+               "QCheckBox:disabled { color: %3; }"
+               "QCheckBox::indicator { width: 12px; height: 12px; border: %4px solid %5;"
+               " border-radius: 3px; background: %6; }"
+               "QCheckBox::indicator:checked { border-color: %7; background:"
+               " qradialgradient(cx:0.5, cy:0.5, radius:0.7, fx:0.5, fy:0.5,"
+               " stop:0 %7, stop:0.6 %7, stop:0.75 %6); }"
+               "QCheckBox::indicator:disabled { border-color: %8; }")
+        .arg(Css(c.paleText), Css(c.white), Css(c.dimText))
+        .arg(c.cellLineWidth)
+        .arg(Css(c.sky), Css(c.nightDeep), Css(c.gold), Css(c.steel));
+}
+
 // The text colour of a list's chosen entry, in the looks that give one.
 QString SelectionTextRule(const QString& selector) {
     const QColor& text = Current().selectionText;
@@ -403,12 +423,13 @@ QString ComboSheet() {
                "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: center "
                "right;"
                " width: 22px; border-left: 1px solid %5; }"
-               "QComboBox::down-arrow { image: url(:/controls/down_arrow.svg);"
+               "QComboBox::down-arrow { image: url(%8);"
                " width: 10px; height: 10px; }"
                "QComboBox QAbstractItemView { color: %1; background: %6; border: 1px solid %3;"
                " selection-background-color: %7; }")
                .arg(Css(c.paleText), Css(c.buttonBottom), Css(c.sky), Css(c.gold), Css(c.steel),
-                    Css(c.nightDeep), Css(c.selection)) +
+                    Css(c.nightDeep), Css(c.selection),
+                    StyleSheetPicture(QStringLiteral(":/controls/down_arrow.svg"))) +
            SelectionTextRule(QStringLiteral("QComboBox QAbstractItemView"));
 }
 
@@ -518,6 +539,9 @@ QString ControlSheet(const QWidget* control, Theme theme) {
     }
     if (qobject_cast<const QRadioButton*>(control)) {
         return RadioSheet();
+    }
+    if (qobject_cast<const QCheckBox*>(control)) {
+        return CheckSheet();
     }
     if (qobject_cast<const QComboBox*>(control)) {
         return ComboSheet();
