@@ -132,9 +132,12 @@ QString StyleSheetPicture(const QString& resource) {
     if (!folder.isValid()) {
         return resource;
     }
+    // commit() does not see a write that fails when the buffer is flushed (a full disk): flush
+    // first.
     QSaveFile copy(folder.filePath(name));
-    if (!copy.open(QIODevice::WriteOnly) ||
-        copy.write(RecolouredSource(resource, pictureTone)) < 0 || !copy.commit()) {
+    const QByteArray source = RecolouredSource(resource, pictureTone);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(source) != source.size() || !copy.flush() ||
+        copy.error() != QFileDevice::NoError || !copy.commit()) {
         return resource;
     }
     written.insert(name, copy.fileName());

@@ -2,11 +2,13 @@
 # Installs the Debian packages the game, its tests, benchmarks and package checks need, when any
 # is missing; the packages named as arguments (those only some ways of running need) are
 # installed only then. With --build first, installs only what configuring and making the Release
-# build need, so that it can start while the rest (the fonts the tests draw with, Qt's own
-# translations, Clang for the sanitizer builds, clang-tidy, the package checks, and the virtual
-# display and window manager that the window-manager tests run on) is installed beside it. With
-# --router-test first, installs only what the port-mapping test between network namespaces
-# runs (scripts/router-namespaces.sh, which asks for them when it runs).
+# build need, so that it can start while the rest is installed beside it: the fonts the tests
+# draw with, Qt's own translations, the sanitizers' runtime and symbolizer (which names the
+# functions of a report; ThreadSanitizer's suppressions match those names), clang-tidy, the
+# package checks, the virtual display and window manager that the window-manager tests run on,
+# and the message bus that the desktop portal's test starts. With --router-test first, installs
+# only what the port-mapping test between network namespaces runs
+# (scripts/router-namespaces.sh, which asks for them when it runs).
 set -euo pipefail
 
 build_packages=(
@@ -17,9 +19,9 @@ build_packages=(
     libbenchmark-dev clang-format
 )
 check_packages=(
-    fonts-noto-cjk qt6-translations-l10n clang libclang-rt-dev clang-tidy
+    fonts-noto-cjk qt6-translations-l10n clang libclang-rt-dev llvm clang-tidy
     dpkg-dev lintian appstream desktop-file-utils man-db
-    xvfb openbox xauth x11-utils
+    xvfb openbox xauth x11-utils dbus-daemon
 )
 
 # Debian's miniupnpd as the router, with its nftables backend alone: the package "miniupnpd"

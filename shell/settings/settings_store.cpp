@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cstdio>
 
 #include "shell/settings/settings_log.h"
@@ -145,6 +146,36 @@ bool SettingsStore::WriteWholeFile(Start start, const std::function<void(Setting
     return failure == nullptr;
 }
 
+namespace {
+
+// Whether the file holds every entry of written as written. QSettings does not see a write that
+// fails only when its file is finally flushed, as on a disk that fills up meanwhile: it reports
+// no error and puts the short file in place. So what the file holds is read again from a copy in
+// the temporary folder, under a name of its own that QSettings keeps nothing of in memory.
+bool ReadsBackAsWritten(const QString& fileName, const QSettings& written) {
+    QFile file(fileName);
+    QTemporaryFile copy;
+    if (!file.open(QIODevice::ReadOnly) || !copy.open()) {
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || copy.write(bytes) != bytes.size() ||
+        !copy.flush()) {
+        return false;
+    }
+    const QSettings read(copy.fileName(), QSettings::IniFormat);
+    QStringList keys = written.allKeys();
+    QStringList readKeys = read.allKeys();
+    keys.sort();
+    readKeys.sort();
+    return read.status() == QSettings::NoError && readKeys == keys &&
+           std::ranges::all_of(keys, [&](const QString& key) {
+               return read.value(key).toString() == written.value(key).toString();
+           });
+}
+
+}  // namespace
+
 const char* SettingsStore::WriteWholeFileOrSayWhy(
     Start start, const std::function<void(SettingsEntries&)>& change) {
     const FileCheck check = CheckFile();
@@ -187,6 +218,9 @@ const char* SettingsStore::WriteWholeFileOrSayWhy(
         next.sync();
         if (next.status() != QSettings::NoError) {
             return "the new file cannot be written";
+        }
+        if (!ReadsBackAsWritten(fresh.fileName(), next)) {
+            return "the new file was cut short (is the disk full?)";
         }
     }
     if (const QFileInfo replaced(path); replaced.exists()) {

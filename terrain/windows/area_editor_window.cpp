@@ -106,11 +106,6 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     setWindowTitle(tr(kEditorCaption));
     setModal(true);
     setFont(look::Font(kEditorTextSize));
-    for (const std::int16_t code : {Hollow, CircleUnit, CrossUnit, Block}) {
-        cellPictures_[static_cast<std::size_t>(code)] =
-            EditorPicture(this, QStringLiteral(":/cells/cell_%1.svg").arg(code), kCellSize);
-    }
-
     // The whole window is one page, which scrolls on a screen too small for it.
     auto* page = new QWidget(this);
     QPushButton* ok = MakeOkButton(this, page);
@@ -126,6 +121,8 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     sheet->addWidget(BuildBoard(page));
 
     QToolBar* toolbar = BuildToolbar(page);
+    // Before the window is laid out: the toolbar's buttons take their icons' size.
+    RenderPictures();
     OrderTabStops(*toolbar, tabs, ok);
 
     auto* layout = new QVBoxLayout(page);
@@ -141,6 +138,11 @@ AreaEditorWindow::AreaEditorWindow(Board& board, SettingsStore& store, QWidget* 
     look::StyleWindow(this);
     SetScrollingPage(this, page);
     PlaceOnShow(this);
+
+    OnPictureDensityChange(this, [this] {
+        RenderPictures();
+        DrawCells();
+    });
 
     // Opening: the marker on the first cell, the three stored files, File 1 on screen and the
     // eraser as the tool.
@@ -203,10 +205,9 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
     };
 
     // Buttons 1 to 5 only show things: the editor's emblem and the tool now chosen.
-    auto* emblem = new QLabel(toolbar);
-    emblem->setPixmap(EditorPicture(this, QStringLiteral(":/editor/emblem.svg"), kSwatchSize));
-    name(emblem, 1);
-    toolbar->addWidget(emblem);
+    emblem_ = new QLabel(toolbar);
+    name(emblem_, 1);
+    toolbar->addWidget(emblem_);
     name(toolbar->widgetForAction(toolbar->addSeparator()), 2);
     toolSwatch_ = new QLabel(toolbar);
     toolSwatch_->setFixedSize(kSwatchSize + 6, kSwatchSize + 6);
@@ -222,8 +223,8 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
 
     auto* tools = new QActionGroup(toolbar);
     for (const Tool& tool : kTools) {
-        QAction* action = toolbar->addAction(
-            QIcon(EditorPicture(this, tool.picture, kToolIconSize)), tr(tool.tip));
+        QAction* action = toolbar->addAction(tr(tool.tip));
+        action->setData(tool.picture);
         action->setCheckable(true);
         action->setChecked(tool.code == Empty);
         tools->addAction(action);
@@ -238,9 +239,8 @@ QToolBar* AreaEditorWindow::BuildToolbar(QWidget* page) {
     spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     name(spring, 12);
     toolbar->addWidget(spring);
-    QAction* clear = toolbar->addAction(
-        QIcon(EditorPicture(this, QStringLiteral(":/editor/clear.svg"), kToolIconSize)),
-        tr(kClearTip));
+    QAction* clear = toolbar->addAction(tr(kClearTip));
+    clear->setData(QStringLiteral(":/editor/clear.svg"));
     name(toolbar->widgetForAction(clear), kClearButton);
     actingButtons_.append(clear);
     connect(clear, &QAction::triggered, this, [this] { ToolbarButtonClicked(kClearButton); });
@@ -375,6 +375,18 @@ void AreaEditorWindow::ToolbarButtonClicked(int button) {
 void AreaEditorWindow::ChooseTool(std::int16_t code) {
     paintCode_ = code;
     toolSwatch_->setPixmap(EditorPicture(this, ToolOfCode(code).picture, kSwatchSize));
+}
+
+void AreaEditorWindow::RenderPictures() {
+    for (const std::int16_t code : {Hollow, CircleUnit, CrossUnit, Block}) {
+        cellPictures_[static_cast<std::size_t>(code)] =
+            EditorPicture(this, QStringLiteral(":/cells/cell_%1.svg").arg(code), kCellSize);
+    }
+    emblem_->setPixmap(EditorPicture(this, QStringLiteral(":/editor/emblem.svg"), kSwatchSize));
+    for (QAction* button : std::as_const(actingButtons_)) {
+        button->setIcon(QIcon(EditorPicture(this, button->data().toString(), kToolIconSize)));
+    }
+    ChooseTool(paintCode_);
 }
 
 void AreaEditorWindow::ClearCurrentFile() {

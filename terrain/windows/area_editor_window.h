@@ -63,6 +63,9 @@ private:
     void ShowKeyMarker(bool shown);
     void ClearCurrentFile();
     void DrawCells();
+    // Draws the cell pictures, the emblem, the tools' icons and the chosen tool's swatch for the
+    // display scale, the screen's density and the look in use.
+    void RenderPictures();
     // Stores each file whose text differs from what the store holds as far as this window
     // knows; true when nothing is left unstored.
     bool StoreChangedFiles();
@@ -87,6 +90,7 @@ private:
     bool keyMarkerShown_ = false;
     // The toolbar's buttons that act, in their order on the toolbar.
     QList<QAction*> actingButtons_;
+    QLabel* emblem_ = nullptr;
     QLabel* toolSwatch_ = nullptr;
     // The cell pictures by code; a null picture for the codes that show none.
     std::array<QPixmap, Block + 1> cellPictures_;

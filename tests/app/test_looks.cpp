@@ -1,6 +1,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHash>
 #include <QImage>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -23,6 +26,9 @@ using namespace morvane;
 using morvane::testing::Windows;
 
 namespace {
+
+// The contrast a part of a control needs to be seen against what is around it.
+constexpr double kLeastMarkContrast = 3;
 
 // The colour most of the area's pixels have: what stands behind a text.
 QRgb Background(const QImage& image, const QRect& area) {
@@ -95,6 +101,42 @@ QList<std::pair<QString, QRect>> ShownTexts(QWidget* window) {
     return texts;
 }
 
+// The parts of the window's controls that carry a meaning without a text: the box of a check
+// box, the ring of an option button, a list's arrow, where each is drawn in the window.
+QList<std::pair<QString, QRect>> ShownMarks(QWidget* window) {
+    QList<std::pair<QString, QRect>> marks;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->window() != window) {
+            continue;
+        }
+        QRect mark;
+        if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(control);
+            mark = control->style()->subElementRect(qobject_cast<QCheckBox*>(control)
+                                                        ? QStyle::SE_CheckBoxIndicator
+                                                        : QStyle::SE_RadioButtonIndicator,
+                                                    &option, control);
+            // With what is around it, which the mark must stand out from.
+            mark.adjust(-3, -3, 3, 3);
+        } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            // The middle of the arrow's button, where the arrow is: not the rule on its left nor
+            // the list's edge around it.
+            const QRect button = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                               QStyle::SC_ComboBoxArrow, list);
+            mark = QRect(0, 0, 12, 12);
+            mark.moveCenter(button.center());
+        }
+        if (!mark.isEmpty()) {
+            marks.append({control->objectName(),
+                          QRect(control->mapTo(window, mark.topLeft()), mark.size())});
+        }
+    }
+    return marks;
+}
+
 QImage Rendered(QWidget* window) {
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -138,7 +180,8 @@ private slots:
     }
 
     // Every text of every open window stands out from what is behind it as much as a look chosen
-    // meanwhile says.
+    // meanwhile says, and every mark of a control (a check box, an option's ring, a list's arrow)
+    // as much as a part of a control must be seen (3 : 1).
     void textsStandOut_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<Look>("chosen");
@@ -166,6 +209,12 @@ private slots:
             const QRect dense(place.topLeft() * kDensity, place.size() * kDensity);
             if (const double contrast = TextContrast(image, dense); contrast < least) {
                 faint << QStringLiteral("%1 (%2 : 1)").arg(text).arg(contrast, 0, 'f', 2);
+            }
+        }
+        for (const auto& [mark, place] : ShownMarks(window.get())) {
+            const QRect dense(place.topLeft() * kDensity, place.size() * kDensity);
+            if (const double contrast = TextContrast(image, dense); contrast < kLeastMarkContrast) {
+                faint << QStringLiteral("%1's mark (%2 : 1)").arg(mark).arg(contrast, 0, 'f', 2);
             }
         }
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));

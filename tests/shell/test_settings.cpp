@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTest>
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "match/model/stored_options.h"
@@ -15,6 +16,7 @@
 #include "shell/settings/settings_store.h"
 #include "shell/settings/view_toggles.h"
 #include "shell/settings/window_sizes.h"
+#include "tests/support/full_disk.h"
 #include "tests/support/temp_settings.h"
 
 using namespace morvane;
@@ -294,6 +296,23 @@ private slots:
         QFile file(temp.fileName());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[System]\nOption1=3\n"));
+    }
+
+    // A disk that fills up while the file is written, with room for the lock but not for the
+    // entries: the write says it failed and the file keeps what it held.
+    void aDiskThatFillsUpKeepsTheFile() {
+        TempSettings temp;
+        QVERIFY(temp.store().Write(settings::UserLayout(0), QString(2000, QLatin1Char('1'))));
+        QFile file(temp.fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        std::optional<test::FullDisk> full(std::in_place, 1000);
+        const bool stored = temp.store().Write(settings::AreaChoice(), 5);
+        full.reset();
+        QVERIFY(!stored);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
     }
 
     // Once the obstacle is gone the next write succeeds, though the earlier one failed.

@@ -13,12 +13,13 @@ class FullDisk {
 public:
     static constexpr rlim_t kRoomBytes = 100;
 
-    FullDisk() {
+    // room: the bytes a file may still take; the default leaves none for a lock file either.
+    explicit FullDisk(rlim_t room = kRoomBytes) {
         getrlimit(RLIMIT_FSIZE, &before_);
         // Past the limit the kernel also sends SIGXFSZ, which would end the process.
         oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = before_;
-        limit.rlim_cur = kRoomBytes;
+        limit.rlim_cur = room;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FullDisk() {
