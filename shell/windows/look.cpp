@@ -280,6 +280,10 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
+        if (IsArrow(element) && CurrentLook() != Look::Standard) {
+            DrawArrow(element, *option, *painter);
+            return;
+        }
         if (element != PE_FrameFocusRect) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
@@ -300,6 +304,35 @@ public:
     }
 
 private:
+    static bool IsArrow(PrimitiveElement element) {
+        return element == PE_IndicatorArrowUp || element == PE_IndicatorArrowDown ||
+               element == PE_IndicatorArrowLeft || element == PE_IndicatorArrowRight;
+    }
+
+    // An arrow (of an arrow button, a scroll bar) in the text colour itself, where Fusion draws it
+    // two thirds opaque: too faint on the light look's pale faces.
+    static void DrawArrow(PrimitiveElement element, const QStyleOption& option, QPainter& painter) {
+        const QRectF place(option.rect);
+        const qreal width = std::min(place.width(), place.height()) * kArrowShare;
+        const qreal half = width / 2;
+        const qreal depth = half / 2;
+        QPolygonF arrow{QPointF(-half, depth), QPointF(half, depth), QPointF(0, -depth)};
+        QTransform turn;
+        turn.rotate(element == PE_IndicatorArrowDown    ? 180
+                    : element == PE_IndicatorArrowLeft  ? -90
+                    : element == PE_IndicatorArrowRight ? 90
+                                                        : 0);
+        arrow = turn.map(arrow).translated(place.center());
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(option.palette.windowText());
+        painter.drawPolygon(arrow);
+        painter.restore();
+    }
+
+    // The arrow's width, as a share of its place's shorter side.
+    static constexpr qreal kArrowShare = 0.55;
     static constexpr int kFocusFrameWidth = 1;
     static constexpr qreal kFocusFrameRadius = 3;
 };

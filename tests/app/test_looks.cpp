@@ -102,7 +102,8 @@ QList<std::pair<QString, QRect>> ShownTexts(QWidget* window) {
 }
 
 // The parts of the window's controls that carry a meaning without a text: the box of a check
-// box, the ring of an option button, a list's arrow, where each is drawn in the window.
+// box, the ring of an option button, a list's arrow, an arrow button's arrow, where each is drawn
+// in the window.
 QList<std::pair<QString, QRect>> ShownMarks(QWidget* window) {
     QList<std::pair<QString, QRect>> marks;
     for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -119,6 +120,10 @@ QList<std::pair<QString, QRect>> ShownMarks(QWidget* window) {
                                                     &option, control);
             // With what is around it, which the mark must stand out from.
             mark.adjust(-3, -3, 3, 3);
+        } else if (auto* arrow = qobject_cast<QToolButton*>(control);
+                   arrow != nullptr && arrow->arrowType() != Qt::NoArrow) {
+            // Inside the button's edge.
+            mark = arrow->rect().adjusted(3, 3, -3, -3);
         } else if (auto* list = qobject_cast<QComboBox*>(control)) {
             QStyleOptionComboBox option;
             option.initFrom(list);
