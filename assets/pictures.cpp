@@ -17,6 +17,9 @@ PictureTone pictureTone = PictureTone::AsDrawn;
 
 constexpr double kLeastMarkContrast = 3;
 
+// The least contrast of a text in the high-contrast look, against its black.
+constexpr double kLeastHighContrast = 7;
+
 // The lightness above which a colour counts as a pale tint, white in high contrast.
 constexpr double kPaleTint = 0.85;
 
@@ -91,11 +94,19 @@ QColor ToneColour(const QColor& colour, PictureTone tone) {
             if (colour.lightnessF() < 0.5) {
                 return QColor(Qt::black);
             }
-            // Greys and pale tints become white; coloured ones their hue at its brightest.
-            return colour.hslSaturationF() < 0.25 || colour.lightnessF() > kPaleTint ||
-                           colour.hslHue() < 0
-                       ? QColor(Qt::white)
-                       : QColor::fromHsl(colour.hslHue(), 255, 128);
+            // Greys and pale tints become white; coloured ones their hue at its brightest,
+            // lightened where that is dark (a pure blue) until it stands out from black as text
+            // must in high contrast: some pictures hold texts (the title's subtitle).
+            if (colour.hslSaturationF() < 0.25 || colour.lightnessF() > kPaleTint ||
+                colour.hslHue() < 0) {
+                return QColor(Qt::white);
+            }
+            QColor bright = QColor::fromHsl(colour.hslHue(), 255, 128);
+            while (ContrastRatio(bright, Qt::black) < kLeastHighContrast &&
+                   bright.lightness() < 255) {
+                bright = QColor::fromHsl(bright.hslHue(), 255, bright.lightness() + 1);
+            }
+            return bright;
         }
         case PictureTone::Light: {
             if (colour.lightness() < 128) {

@@ -88,10 +88,11 @@ step copied
 in_chroot() { chroot "$chroot_dir" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 "$@"; }
 
-# What building needs, the fonts the tests draw with, Qt's translations they read, and the
-# virtual display and window manager of the tests of framed windows.
+# What building needs, the fonts the tests draw with, Qt's translations they read, the virtual
+# display and window manager of the tests of framed windows, and the message bus of the desktop
+# portal's test.
 in_chroot bash /src/scripts/install-deps.sh --build fonts-noto-cjk qt6-translations-l10n \
-    xvfb openbox xauth x11-utils
+    xvfb openbox xauth x11-utils dbus-daemon
 in_chroot sh -c 'echo "trixie: $(g++ --version | head -n 1); Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev)"'
 step installed
 

@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "assets/colour_contrast.h"
+#include "assets/pictures.h"
 #include "shell/settings/display_scale.h"
 #include "shell/settings/language.h"
 #include "shell/settings/settings_store.h"
@@ -503,6 +505,32 @@ private slots:
         QVERIFY(!area->horizontalScrollBar()->isVisible());
         QCOMPARE(scrolls ? window.frameGeometry().height() : window.height(),
                  scrolls ? Available().height() : pageHeight);
+    }
+
+    // A picture's colours in each look's tone: in high contrast the dark ones black and the
+    // light ones stand out from black as its texts do (7 : 1); in the light look every mark
+    // stands out from white as a picture must (3 : 1).
+    void pictureTonesKeepTheirContrast_data() {
+        QTest::addColumn<QColor>("drawn");
+        QTest::newRow("pure blue") << QColor(0x1a, 0x5f, 0xd0);
+        QTest::newRow("pale blue tint") << QColor(0xdc, 0xe4, 0xf0);
+        QTest::newRow("green") << QColor(0x3d, 0xdc, 0x63);
+        QTest::newRow("yellow") << QColor(0xff, 0xd8, 0x20);
+        QTest::newRow("red") << QColor(0xe0, 0x20, 0x20);
+        QTest::newRow("grey") << QColor(0xa9, 0xa9, 0xa4);
+        QTest::newRow("night") << QColor(0x10, 0x18, 0x30);
+    }
+    void pictureTonesKeepTheirContrast() {
+        QFETCH(QColor, drawn);
+        const QColor contrasted = ToneColour(drawn, PictureTone::HighContrast);
+        if (drawn.lightnessF() < 0.5) {
+            QCOMPARE(contrasted, QColor(Qt::black));
+        } else {
+            QVERIFY2(ContrastRatio(contrasted, Qt::black) >= 7, qPrintable(contrasted.name()));
+        }
+        const QColor light = ToneColour(drawn, PictureTone::Light);
+        QVERIFY2(drawn.lightness() < 128 || ContrastRatio(light, Qt::white) >= 3,
+                 qPrintable(light.name()));
     }
 };
 
