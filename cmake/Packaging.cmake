@@ -82,9 +82,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The libraries the programs link come from dpkg-shlibdeps (Qt's public interface only, so any Qt
 # 6 of at least the version built with will do); what they load at run time is named here: Qt's
-# platform plugins and the font the windows are drawn in.
+# platform plugins, its SVG plugins (the style sheets' pictures; Qt before 6.6 has them in
+# libqt6svg6) and the font the windows are drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-svg-plugins | libqt6svg6 (<< 6.6), fonts-noto-cjk")
 # Qt's own texts in the file dialogs speak Japanese with Qt's translations; without them they
 # are English and the game is otherwise the same.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

@@ -24,10 +24,15 @@ check_packages=(
     xvfb openbox xauth x11-utils dbus-daemon
 )
 
+# What only some Debian releases package apart, installed where the release has it: Qt's SVG
+# plugins, which style sheets load their pictures with (Qt 6.4 keeps them in libqt6svg6).
+split_packages=(qt6-svg-plugins)
+
 # Debian's miniupnpd as the router, with its nftables backend alone: the package "miniupnpd"
 # would install a service for this machine's own network.
 router_test_packages=(miniupnpd-nftables nftables iproute2)
 
+split=("${split_packages[@]}")
 case "${1:-}" in
     --build)
         shift
@@ -36,27 +41,43 @@ case "${1:-}" in
     --router-test)
         shift
         packages=("${router_test_packages[@]}" "$@")
+        split=()
         ;;
     *)
         packages=("${build_packages[@]}" "${check_packages[@]}" "$@")
         ;;
 esac
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    if ! installed "$package"; then
         missing+=("$package")
     fi
 done
+
+# The split packages this release has and this machine lacks; asked again once the package
+# lists are fresh.
+add_split_packages() {
+    for package in "${split[@]}"; do
+        if ! installed "$package" && [[ " ${missing[*]} " != *" $package "* ]] &&
+            apt-cache show "$package" >/dev/null 2>&1; then
+            missing+=("$package")
+        fi
+    done
+}
+add_split_packages
 
 if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
 
-echo "Installing missing packages: ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo_cmd=(sudo)
 fi
 "${sudo_cmd[@]}" apt-get update -q
+add_split_packages
+echo "Installing missing packages: ${missing[*]}"
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
