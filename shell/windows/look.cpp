@@ -422,7 +422,7 @@ QString RadioSheet() {
 }
 
 // A check box: a square box edged like the choices' rings, filled with the chosen colour when
-// ticked, its caption bright when ticked as an option button's is.
+// ticked, its caption bright under the pointer as an option button's is.
 QString CheckSheet() {
     const Colours& c = Current();
     return QStringLiteral(
