@@ -345,13 +345,14 @@ void BattleWindow::SaveGame() {
     if (!battle_.CanSnapshot() || battle_.IsNetworkMatch()) {
         return;
     }
-    const SavedGame game = battle_.Snapshot();
-    RunModal([&] { commands_.SaveAs(this, game); });
+    timer_->stop();
+    commands_.SaveAs(this, battle_.Snapshot(), [this] { Wake(); });
 }
 
 void BattleWindow::SaveFinishedGame(QWidget* parent) {
     if (const std::optional<SavedGame>& game = battle_.LastFinished()) {
-        RunModal([&] { commands_.SaveAs(parent, *game); });
+        timer_->stop();
+        commands_.SaveAs(parent, *game, [this] { Wake(); });
     }
 }
 
@@ -368,19 +369,23 @@ void BattleWindow::OpenGameFile() {
     if (!battle_.CanOpenGame()) {
         return;
     }
-    std::optional<SavedGame> game;
-    RunModal([&] { game = commands_.PickGame(this); });
-    if (game) {
-        GoOnFrom(*game);
-    }
+    timer_->stop();
+    commands_.PickGame(this, [this](const std::optional<SavedGame>& game) {
+        Wake();
+        if (game) {
+            GoOnFrom(*game);
+        }
+    });
 }
 
 void BattleWindow::ReviewGameFile() {
-    std::optional<SavedGame> game;
-    RunModal([&] { game = commands_.PickGame(this); });
-    if (game) {
-        ShowReview(this, *game);
-    }
+    timer_->stop();
+    commands_.PickGame(this, [this](const std::optional<SavedGame>& game) {
+        Wake();
+        if (game) {
+            ShowReview(this, *game);
+        }
+    });
 }
 
 void BattleWindow::ResumeKeptGame() {

@@ -8,19 +8,22 @@
 
 namespace morvane {
 
-void GameCommands::SaveAs(QWidget* parent, const SavedGame& game) {
-    const QString path = AskGameFile(parent, store_, GameFileAction::Save);
-    if (!path.isEmpty()) {
-        SaveGameOrTell(parent, path, game);
-    }
+void GameCommands::SaveAs(QWidget* parent, const SavedGame& game, std::function<void()> done) {
+    AskGameFile(parent, store_, GameFileAction::Save,
+                [parent, game, done = std::move(done)](const QString& path) {
+                    if (!path.isEmpty()) {
+                        SaveGameOrTell(parent, path, game);
+                    }
+                    done();
+                });
 }
 
-std::optional<SavedGame> GameCommands::PickGame(QWidget* parent) {
-    const QString path = AskGameFile(parent, store_, GameFileAction::Open);
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    return GameOrTell(parent, LoadGameFile(path));
+void GameCommands::PickGame(QWidget* parent,
+                            std::function<void(const std::optional<SavedGame>& game)> picked) {
+    AskGameFile(parent, store_, GameFileAction::Open,
+                [parent, picked = std::move(picked)](const QString& path) {
+                    picked(path.isEmpty() ? std::nullopt : GameOrTell(parent, LoadGameFile(path)));
+                });
 }
 
 bool GameCommands::HasKeptGame() const { return kept_ && kept_->Exists(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "match/model/saved_game.h"
@@ -18,11 +19,12 @@ public:
     // Without a kept game nothing is kept and nothing resumed.
     GameCommands(SettingsStore& store, KeptGame* kept) : store_(store), kept_(kept) {}
 
-    // Asks for a file and writes the game to it.
-    void SaveAs(QWidget* parent, const SavedGame& game);
-    // The game in a file the player picks, or nothing when none was picked or the file is no
-    // game.
-    std::optional<SavedGame> PickGame(QWidget* parent);
+    // Asks for a file and writes the game to it; then done, saved or not.
+    void SaveAs(QWidget* parent, const SavedGame& game, std::function<void()> done);
+    // Asks for a file; then picked gets the game in it, or nothing when none was picked or the
+    // file is no game.
+    void PickGame(QWidget* parent,
+                  std::function<void(const std::optional<SavedGame>& game)> picked);
 
     bool HasKeptGame() const;
     // The kept game to go on with; one that holds nothing to go on with is dropped.

@@ -10,6 +10,7 @@
 #include "shell/settings/settings_keys.h"
 #include "shell/settings/settings_store.h"
 #include "shell/windows/message_dialog.h"
+#include "shell/windows/open_dialog.h"
 #include "shell/windows/store_failure.h"
 
 namespace morvane {
@@ -34,31 +35,38 @@ QString StartFolder(const SettingsStore& store) {
 
 }  // namespace
 
-QString AskGameFile(QWidget* parent, SettingsStore& store, GameFileAction action) {
+void AskGameFile(QWidget* parent, SettingsStore& store, GameFileAction action,
+                 std::function<void(const QString& path)> answered) {
     const bool saving = action == GameFileAction::Save;
-    QFileDialog dialog(
+    auto* dialog = new QFileDialog(
         parent,
         saving ? QCoreApplication::translate("morvane::GameFileDialogs", "ゲームの保存")
                : QCoreApplication::translate("morvane::GameFileDialogs", "ゲームを開く"),
         StartFolder(store),
         QCoreApplication::translate("morvane::GameFileDialogs", "Morvaneⅲのゲーム (*.%1)")
             .arg(QLatin1String(kSavedGameSuffix)));
-    dialog.setObjectName(QStringLiteral("GameFileDialog"));
+    dialog->setObjectName(QStringLiteral("GameFileDialog"));
     // The dialog in the game's own look, as every other window.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (saving) {
         // Opening takes the name as it is: a file with another ending is still read.
-        dialog.setDefaultSuffix(QLatin1String(kSavedGameSuffix));
+        dialog->setDefaultSuffix(QLatin1String(kSavedGameSuffix));
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return QString();
-    }
-    QString path = dialog.selectedFiles().constFirst();
-    TellIfNotStored(parent, store,
-                    store.Write(settings::GameFolder(), QFileInfo(path).absolutePath()));
-    return path;
+    const QObject* receiver = parent != nullptr ? static_cast<QObject*>(parent) : dialog;
+    OpenDialog(dialog, receiver,
+               [parent, &store, answered = std::move(answered)](const QFileDialog& closed) {
+                   if (closed.result() != QDialog::Accepted || closed.selectedFiles().isEmpty()) {
+                       answered(QString());
+                       return;
+                   }
+                   const QString path = closed.selectedFiles().constFirst();
+                   TellIfNotStored(
+                       parent, store,
+                       store.Write(settings::GameFolder(), QFileInfo(path).absolutePath()));
+                   answered(path);
+               });
 }
 
 bool SaveGameOrTell(QWidget* parent, const QString& path, const SavedGame& game) {

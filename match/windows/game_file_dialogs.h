@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "match/model/saved_game.h"
@@ -15,9 +16,11 @@ class SettingsStore;
 enum class GameFileAction { Save, Open };
 
 // Asks for a game file with the file dialog ("GameFileDialog"), which starts in the folder
-// last used and lists the game files; the folder chosen is stored for the next time. The path
-// chosen, or empty when the player cancelled.
-QString AskGameFile(QWidget* parent, SettingsStore& store, GameFileAction action);
+// last used and lists the game files; the folder chosen is stored for the next time. The dialog
+// is modal to parent but not waited for: once it closes, answered gets the path chosen, or an
+// empty one when the player cancelled (unless parent has gone meanwhile).
+void AskGameFile(QWidget* parent, SettingsStore& store, GameFileAction action,
+                 std::function<void(const QString& path)> answered);
 
 // Writes the game to the file; a failure is told with the message dialog over parent.
 bool SaveGameOrTell(QWidget* parent, const QString& path, const SavedGame& game);

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 #include "match/model/game_record.h"
 #include "match/model/kept_game.h"
@@ -385,7 +386,11 @@ private slots:
             name = window->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
             dialog->reject();
         });
-        QVERIFY(AskGameFile(nullptr, settings.store(), GameFileAction::Open).isEmpty());
+        std::optional<QString> answered;
+        AskGameFile(nullptr, settings.store(), GameFileAction::Open,
+                    [&answered](const QString& path) { answered = path; });
+        QTRY_VERIFY_WITH_TIMEOUT(answered.has_value(), kWait);
+        QVERIFY(answered->isEmpty());
         QCOMPARE(shown, lastExists ? last : QDir::homePath());
         QCOMPARE(name, QString());
     }
@@ -446,6 +451,8 @@ private slots:
             result->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(result));
             QTest::keyClick(result, Qt::Key_S, Qt::ControlModifier);
+            // The file dialog is not waited for: the game is saved once it is answered.
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), kWait);
             ClickChild(result, QStringLiteral("Command2"));  // Next Battle
         });
         screen.Open();
