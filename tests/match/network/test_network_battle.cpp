@@ -369,10 +369,13 @@ private slots:
         QTest::keyClick(hosting.window, Qt::Key_H);
         QTRY_COMPARE_WITH_TIMEOUT(search.Boards().size(), std::size_t{1}, kWait);
 
-        // The guest resigns while the hint is searched, and asks for the next game at once.
+        // The guest resigns while the hint is searched, and asks for the next game at once. The
+        // hint's answer is ready only once the game it was asked in has ended: the result dialog
+        // is open.
         WhenModalOpens(
             QStringLiteral("Form5"),
-            [](QWidget* dialog) {
+            [&search](QWidget* dialog) {
+                search.released = true;
                 ClickChild(
                     dialog,
                     QStringLiteral("Option1_%1").arg(static_cast<int>(ResultChoice::NextBattle)));
@@ -383,8 +386,6 @@ private slots:
         const int resignedGame = guest.game();
         QVERIFY(loopback.joining->Act([](Session& session) { return session.Resign(); }));
         QVERIFY(loopback.joining->Act([](Session& session) { return session.RequestNextGame(); }));
-        QTRY_VERIFY_WITH_TIMEOUT(!hosting.battle().WaitsForInput(), kWait);
-        search.released = true;  // the answer for the resigned game's board is ready now
 
         // × (the guest) begins the next game; then the host asks for a hint on that board.
         QTRY_VERIFY_WITH_TIMEOUT(guest.state() == Session::State::Playing &&
