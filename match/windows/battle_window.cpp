@@ -245,17 +245,21 @@ void BattleWindow::Ask(const std::function<void()>& request) {
     Wake();
 }
 
-void BattleWindow::RunModal(const std::function<void()>& open) {
+std::function<void()> BattleWindow::PauseWhileOpen() {
     // No tick runs while a window opened from the menu is up, as for the screen's other modal
     // windows.
     timer_->stop();
+    return [this] { Wake(); };
+}
+
+void BattleWindow::RunModal(const std::function<void()>& open) {
+    const std::function<void()> resume = PauseWhileOpen();
     open();
-    Wake();
+    resume();
 }
 
 void BattleWindow::OpenFromMenu(QDialog* window) {
-    timer_->stop();
-    OpenDialog(window, this, [this](const QDialog&) { Wake(); });
+    OpenDialog(window, this, [resume = PauseWhileOpen()](const QDialog&) { resume(); });
 }
 
 BattleMenuActions BattleWindow::MenuActions() {
@@ -345,14 +349,12 @@ void BattleWindow::SaveGame() {
     if (!battle_.CanSnapshot() || battle_.IsNetworkMatch()) {
         return;
     }
-    timer_->stop();
-    commands_.SaveAs(this, battle_.Snapshot(), [this] { Wake(); });
+    commands_.SaveAs(this, battle_.Snapshot(), PauseWhileOpen());
 }
 
 void BattleWindow::SaveFinishedGame(QWidget* parent) {
     if (const std::optional<SavedGame>& game = battle_.LastFinished()) {
-        timer_->stop();
-        commands_.SaveAs(parent, *game, [this] { Wake(); });
+        commands_.SaveAs(parent, *game, PauseWhileOpen());
     }
 }
 
@@ -369,23 +371,23 @@ void BattleWindow::OpenGameFile() {
     if (!battle_.CanOpenGame()) {
         return;
     }
-    timer_->stop();
-    commands_.PickGame(this, [this](const std::optional<SavedGame>& game) {
-        Wake();
-        if (game) {
-            GoOnFrom(*game);
-        }
-    });
+    commands_.PickGame(this,
+                       [this, resume = PauseWhileOpen()](const std::optional<SavedGame>& game) {
+                           resume();
+                           if (game) {
+                               GoOnFrom(*game);
+                           }
+                       });
 }
 
 void BattleWindow::ReviewGameFile() {
-    timer_->stop();
-    commands_.PickGame(this, [this](const std::optional<SavedGame>& game) {
-        Wake();
-        if (game) {
-            ShowReview(this, *game);
-        }
-    });
+    commands_.PickGame(this,
+                       [this, resume = PauseWhileOpen()](const std::optional<SavedGame>& game) {
+                           resume();
+                           if (game) {
+                               ShowReview(this, *game);
+                           }
+                       });
 }
 
 void BattleWindow::ResumeKeptGame() {

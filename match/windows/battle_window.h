@@ -110,6 +110,9 @@ private:
     BattleMenuActions MenuActions();
     // Passes a person's request on to the battle, then draws and ticks on.
     void Ask(const std::function<void()>& request);
+    // Stops the tick for a window opened from the menu; the call returned starts it again once
+    // the window has closed.
+    std::function<void()> PauseWhileOpen();
     // Opens a modal window from the menu; the match waits meanwhile.
     void RunModal(const std::function<void()>& open);
     // Opens a window of the help menu modal to the screen, without waiting for it; the match
